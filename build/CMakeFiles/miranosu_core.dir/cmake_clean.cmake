@@ -1,0 +1,41 @@
+file(REMOVE_RECURSE
+  "CMakeFiles/miranosu_core.dir/src/app/about_box.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/app/about_box.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/app/forms.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/app/forms.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/app/main_window.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/app/main_window.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/app/project_commands.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/app/project_commands.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/common/cp932.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/common/cp932.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/common/numbers.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/common/numbers.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/platform/form.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/platform/form.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/platform/services.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/platform/services.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/platform/surface.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/platform/surface.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/platform/utf8.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/platform/utf8.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/section/section_screen.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/section/section_screen.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.cpp.o.d"
+  "CMakeFiles/miranosu_core.dir/src/stability/invalidation.cpp.o"
+  "CMakeFiles/miranosu_core.dir/src/stability/invalidation.cpp.o.d"
+  "libmiranosu_core.a"
+  "libmiranosu_core.pdb"
+)
+
+# Per-language clean rules from dependency scanning.
+foreach(lang CXX)
+  include(CMakeFiles/miranosu_core.dir/cmake_clean_${lang}.cmake OPTIONAL)
+endforeach()

@@ -1,0 +1,3 @@
+file(REMOVE_RECURSE
+  "libmiranosu_core.a"
+)

@@ -1,0 +1,3 @@
+file(REMOVE_RECURSE
+  "libtest_support.a"
+)

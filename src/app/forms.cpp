@@ -1,0 +1,30 @@
+// The program's forms by name, and the accessors that need to know the main window.
+#include "app/about_box.h"
+#include "app/main_window.h"
+#include "common/program.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/reference_windows.h"
+#include "section/section_screen.h"
+#include "stability/dimension_screen.h"
+
+namespace {
+template <class F>
+void add(Program& program) {
+    program.registerForm(F::kName, [&program] { return std::make_unique<F>(program); });
+}
+}  // namespace
+
+void Program::registerForms() {
+    add<MDIForm1>(*this);
+    add<Form13>(*this);
+    add<Form3>(*this);
+    add<Form4>(*this);
+    add<Form7>(*this);
+    add<Form9>(*this);
+    add<Form10>(*this);
+}
+
+plat::Toolbar* Program::mainToolbar() {
+    auto* main = static_cast<MDIForm1*>(find(MDIForm1::kName));
+    return main ? &main->Toolbar1 : nullptr;
+}

@@ -1,0 +1,149 @@
+#include "app/main_window.h"
+
+#include "app/about_box.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/reference_windows.h"
+#include "section/section_screen.h"
+#include "stability/dimension_screen.h"
+
+namespace {
+constexpr int kYesNo = 4;
+constexpr int kOkCancel = 1;
+constexpr int kQuestion = 32;
+constexpr int kSecondDefault = 256;
+}  // namespace
+
+MDIForm1::MDIForm1(Program& program) : plat::Form(program, kName, plat::FormKind::MdiFrame), program_(program) {
+    setCaption("ミラノス");
+    setSize(12000, 9000);
+
+    for (plat::MenuItem* item : {&Men_FNew, &Men_FOpn, &Men_FCls, &Men_FL1, &Men_FOvw, &Men_FSav, &Men_FL2,
+                                 &Men_FImg, &Men_FPrn, &Men_FL3, &Men_FEnd})
+        Men_F.add(*item);
+    Men_H.add(Men_FVer);
+    menuBar() = {&Men_F, &Men_S, &Men_H};
+
+    Toolbar1.addButton(1, "[ファイル]-[新規作成]", "新規作成");
+    Toolbar1.addButton(2, "[ファイル]-[開く]", "開く");
+    Toolbar1.addButton(3, "[ファイル]-[上書き保存]", "上書き保存");
+    Toolbar1.addSeparator();
+    Toolbar1.addButton(4, "[ファイル]-[印刷ｲﾒｰｼﾞ]", "印刷ｲﾒｰｼﾞ");
+    Toolbar1.addButton(5, "[ファイル]-[印刷]", "印刷");
+
+    Men_F.Click = [this] { Men_F_Click(); };
+    Men_FNew.Click = [this] { FileNew(); };
+    Men_FOpn.Click = [this] { FileOpen(); };
+    Men_FCls.Click = [this] { Men_FCls_Click(); };
+    Men_FOvw.Click = [this] { FileUpdate(); };
+    Men_FSav.Click = [this] { Men_FSav_Click(); };
+    Men_FImg.Click = [this] { FileImage(); };
+    Men_FPrn.Click = [this] { Men_FPrn_Click(); };
+    Men_FEnd.Click = [this] { Men_FEnd_Click(); };
+    Men_S.Click = [this] { Men_S_Click(); };
+    Men_FVer.Click = [this] { Men_FVer_Click(); };
+    Toolbar1.ButtonClick = [this](int index) { Toolbar1_ButtonClick(index); };
+}
+
+void MDIForm1::MDIForm_Load() {
+    program_.currentScreen = 0;
+    show();
+    Toolbar1.button(3).enabled = false;
+    Toolbar1.button(5).enabled = false;
+    Toolbar1.button(6).enabled = false;
+}
+
+// The File menu computes its items each time it opens; a later rule overrides an earlier one.
+void MDIForm1::Men_F_Click() {
+    bool hasPath = !program_.projectPath.empty();
+    if (program_.sigmaMax == 0) {
+        Men_FSav.setEnabled(false);
+        Men_FOvw.setEnabled(false);
+        Men_FImg.setEnabled(false);
+        Men_FPrn.setEnabled(false);
+    }
+    if (program_.slidingSafetyFactor != 0) {
+        Men_FImg.setEnabled(true);
+        Men_FPrn.setEnabled(true);
+        Men_FOvw.setEnabled(hasPath);
+    }
+    if (program_.sectionCheckDoneValue() == 0) {
+        Men_FSav.setEnabled(false);
+        Men_FOvw.setEnabled(false);
+    } else {
+        Men_FSav.setEnabled(true);
+        if (hasPath) Men_FOvw.setEnabled(true);
+    }
+}
+
+void MDIForm1::FileNew() {
+    program_.sigmaMax = 0;
+    program_.sectionCheckDone = 0;
+    for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form21"}) program_.unload(name);
+    Form3& form3 = program_.form<Form3>();
+    form3.cmd4.setEnabled(false);
+    program_.unload("Form25");
+    form3.setTop(0);
+    form3.setLeft(0);
+    form3.show();
+    form3.txt1.setFocus();
+    form3.txt1.selectAll();
+    form3.lbl46.setVisible(false);
+    form3.lbl47.setVisible(false);
+    form3.txt13.setVisible(false);
+    Form4::Hihyouji_2(program_);
+    program_.projectPath.clear();
+}
+
+void MDIForm1::Men_FCls_Click() {
+    program_.currentScreen = 0;
+    program_.sigmaMax = 0;
+    program_.sectionCheckDone = 0;
+    auto answer = program_.msgBox("閉じてもよろしいですか？", kOkCancel + kQuestion + kSecondDefault, "確認");
+    if (answer == plat::MsgResult::Cancel) return;
+    for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form25"}) program_.unload(name);
+    Form4::Hihyouji_2(program_);
+    program_.projectPath.clear();
+}
+
+void MDIForm1::Men_FEnd_Click() {
+    auto answer = program_.msgBox("終了してもよろしいですか？", kYesNo + kSecondDefault, "確認");
+    if (answer != plat::MsgResult::No) program_.endProgram();
+}
+
+void MDIForm1::MDIForm_QueryUnload(bool& cancel) {
+    auto answer = program_.msgBox("終了してもよろしいですか?", kYesNo, "");
+    if (answer == plat::MsgResult::No) {
+        cancel = true;
+        return;
+    }
+    program_.endProgram();
+}
+
+void MDIForm1::Men_S_Click() {
+    Men_F.setEnabled(false);
+    Men_S.setEnabled(false);
+    Toolbar1.setVisible(false);
+    // Asks the design-conditions screen only when it exists: no project, no screen.
+    auto* form3 = static_cast<Form3*>(program_.find(Form3::kName));
+    plat::Form* table;
+    if (form3 && form3->opt_D.value())
+        table = &program_.form<Form9>();
+    else
+        table = &program_.form<Form10>();
+    table->setTop(0);
+    table->setLeft(0);
+    table->show();
+}
+
+void MDIForm1::Toolbar1_ButtonClick(int index) {
+    switch (index) {
+        case 1: FileNew(); break;
+        case 2: FileOpen(); break;
+        case 3: FileUpdate(); break;
+        case 5: FileImage(); break;
+        case 6: Men_FPrn_Click(); break;
+        default: break;  // the separator
+    }
+}
+
+void MDIForm1::Men_FVer_Click() { program_.form<Form13>().showModal(); }

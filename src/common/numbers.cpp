@@ -1,0 +1,197 @@
+#include "common/numbers.h"
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace num {
+
+double parse(std::string_view text) {
+    std::string s;
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s += c;
+    size_t i = 0;
+    std::string accepted;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) accepted += s[i++];
+    bool digits = false, point = false;
+    for (; i < s.size(); ++i) {
+        char c = s[i];
+        if (c >= '0' && c <= '9') {
+            accepted += c;
+            digits = true;
+        } else if (c == '.' && !point) {
+            accepted += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits) return 0.0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        size_t j = i + 1;
+        std::string exp = "e";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exp += s[j++];
+        size_t start = j;
+        while (j < s.size() && s[j] >= '0' && s[j] <= '9') exp += s[j++];
+        if (j > start) accepted += exp;
+    }
+    double value = 0;
+    const char* first = accepted.data();
+    if (*first == '+') ++first;
+    auto res = std::from_chars(first, accepted.data() + accepted.size(), value);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Too large for any number: keep its sign so that storing it faults.
+        bool negative = accepted[0] == '-';
+        bool tiny = accepted.find("e-") != std::string::npos;
+        return tiny ? 0.0 : (negative ? -HUGE_VAL : HUGE_VAL);
+    }
+    return value;
+}
+
+double finite(double x) {
+    if (!std::isfinite(x)) throw CalcFault("result is not a finite number");
+    return x;
+}
+
+double div(double a, double b) {
+    if (b == 0.0) throw CalcFault("division by zero");
+    return finite(a / b);
+}
+
+double sqrt(double x) {
+    if (!(x >= 0.0)) throw CalcFault("square root of a negative number");
+    return std::sqrt(x);
+}
+
+double asin(double x) {
+    if (!(x >= -1.0 && x <= 1.0)) throw CalcFault("arcsine out of domain");
+    return std::asin(x);
+}
+
+double acos(double x) {
+    if (!(x >= -1.0 && x <= 1.0)) throw CalcFault("arccosine out of domain");
+    return std::acos(x);
+}
+
+double tan(double x) { return finite(std::tan(finite(x))); }
+
+float store(double x) {
+    finite(x);
+    if (std::fabs(x) > static_cast<double>(FLT_MAX)) throw CalcFault("value too large for single precision");
+    return static_cast<float>(x);
+}
+
+namespace {
+
+// Digits of |value| rounded half away from zero to `decimals` places: integer digits
+// and fraction digits as strings.
+void roundedDigits(double value, int decimals, std::string& intPart, std::string& fracPart) {
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.80f", std::fabs(value));  // exact for the program's magnitudes
+    std::string s(buf);
+    size_t dot = s.find('.');
+    std::string ip = s.substr(0, dot);
+    std::string fp = s.substr(dot + 1);
+    bool up = fp.size() > static_cast<size_t>(decimals) && fp[decimals] >= '5';
+    std::string digits = ip + fp.substr(0, decimals);
+    if (up) {
+        int k = static_cast<int>(digits.size()) - 1;
+        while (k >= 0 && digits[k] == '9') digits[k--] = '0';
+        if (k < 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[k];
+    }
+    intPart = digits.substr(0, digits.size() - decimals);
+    fracPart = digits.substr(digits.size() - decimals);
+    size_t nz = intPart.find_first_not_of('0');
+    intPart = nz == std::string::npos ? "" : intPart.substr(nz);
+}
+
+}  // namespace
+
+std::string format(double value, std::string_view pattern) {
+    if (!std::isfinite(value)) value = 0;  // never shown; the checked store refuses such values
+    // Split the pattern into prefix literal, number part and suffix literal.
+    size_t first = pattern.find_first_of("0#.");
+    if (first == std::string_view::npos) return std::string(pattern);
+    size_t last = pattern.find_last_of("0#.,");
+    std::string prefix(pattern.substr(0, first));
+    std::string body(pattern.substr(first, last - first + 1));
+    std::string suffix(pattern.substr(last + 1));
+
+    size_t dot = body.find('.');
+    std::string intPat = body.substr(0, dot);
+    std::string fracPat = dot == std::string::npos ? "" : body.substr(dot + 1);
+    bool grouping = intPat.find(',') != std::string::npos;
+    int minInt = 0;
+    for (char c : intPat)
+        if (c == '0') ++minInt;
+    int required = 0, optional = 0;
+    for (char c : fracPat) {
+        if (c == '0') ++required;
+        if (c == '#') ++optional;
+    }
+    int decimals = required + optional;
+
+    std::string ip, fp;
+    roundedDigits(value, decimals, ip, fp);
+    while (static_cast<int>(fp.size()) > required && !fp.empty() && fp.back() == '0') fp.pop_back();
+    bool zero = ip.find_first_not_of('0') == std::string::npos && fp.find_first_not_of('0') == std::string::npos;
+    while (static_cast<int>(ip.size()) < minInt) ip.insert(ip.begin(), '0');
+    if (grouping) {
+        std::string g;
+        int n = static_cast<int>(ip.size());
+        for (int k = 0; k < n; ++k) {
+            g += ip[k];
+            if ((n - k - 1) % 3 == 0 && k != n - 1) g += ',';
+        }
+        ip = g;
+    }
+    std::string out = prefix;
+    if (value < 0 && !zero) out += '-';
+    out += ip;
+    if (dot != std::string::npos && (!fp.empty() || required > 0)) out += "." + fp;
+    else if (dot != std::string::npos && fp.empty() && required == 0 && optional > 0) out += ".";
+    out += suffix;
+    return out;
+}
+
+std::string singleForm(float value) {
+    if (value == 0.0f) return " 0 ";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.6e", std::fabs(static_cast<double>(value)));
+    // buf: d.dddddde±XX
+    std::string s(buf);
+    size_t e = s.find('e');
+    std::string mant = s.substr(0, 1) + s.substr(2, e - 2);  // seven digits
+    int exp10 = std::atoi(s.c_str() + e + 1);
+    while (mant.size() > 1 && mant.back() == '0') mant.pop_back();
+    std::string body;
+    if (exp10 >= -4 && exp10 < 7) {
+        int intDigits = exp10 + 1;
+        if (intDigits <= 0) {
+            body = "." + std::string(-intDigits, '0') + mant;
+        } else if (static_cast<int>(mant.size()) <= intDigits) {
+            body = mant + std::string(intDigits - mant.size(), '0');
+        } else {
+            body = mant.substr(0, intDigits) + "." + mant.substr(intDigits);
+        }
+    } else {
+        body = mant.substr(0, 1);
+        if (mant.size() > 1) body += "." + mant.substr(1);
+        char eb[16];
+        std::snprintf(eb, sizeof eb, "E%c%02d", exp10 < 0 ? '-' : '+', exp10 < 0 ? -exp10 : exp10);
+        body += eb;
+    }
+    return (value < 0 ? "-" : " ") + body + " ";
+}
+
+std::string integerForm(long value) {
+    return (value < 0 ? "-" : " ") + std::to_string(value < 0 ? -value : value) + " ";
+}
+
+}  // namespace num

@@ -1,0 +1,48 @@
+// Numeric rules of the program: reading typed numbers, checked single-precision
+// arithmetic, and the formats every shown, saved or printed number takes.
+#pragma once
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace num {
+
+// Reads the number at the start of a typed text. Blanks, tabs and line feeds anywhere
+// are ignored; then an optional sign, digits with at most one decimal point and an
+// optional exponent; reading stops at the first character that cannot continue the
+// number. No number at the start reads 0. A comma ends the number.
+double parse(std::string_view text);
+
+// π as the program writes it.
+constexpr double kPi = 3.14159;
+
+// A calculation that cannot go on: division by zero, a root or inverse trigonometric
+// function out of its domain, or a result that is not finite or does not fit a float.
+class CalcFault : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+double div(double a, double b);
+double sqrt(double x);
+double asin(double x);
+double acos(double x);
+double tan(double x);
+// Checks that an intermediate result is a finite number.
+double finite(double x);
+// Stores a value evaluated in double into single precision.
+float store(double x);
+
+// Formats a number by a pattern of the program ("0.000", "0.00#", "#,##0.0", "0"):
+// '0' a digit always written, '#' a digit written when significant, ',' in the integer
+// part groups thousands; other characters are copied. Rounds half away from zero on the
+// exact binary value; a value that rounds to zero has no minus sign.
+std::string format(double value, std::string_view pattern);
+
+// The project file's number form of a single: a blank (or minus sign), at most seven
+// significant digits in general format, then one blank (" .7133 ", "-.25 ", " 1E+07 ").
+std::string singleForm(float value);
+// The same form for a whole number (" 3 ", "-1 ").
+std::string integerForm(long value);
+
+}  // namespace num

@@ -1,0 +1,29 @@
+// The program: its forms (created on first use) and every program-wide value.
+#pragma once
+#include <string>
+
+#include "common/design_values.h"
+#include "common/section_values.h"
+#include "common/stability_values.h"
+#include "platform/desktop.h"
+
+class Program : public plat::Desktop, public DesignValues, public StabilityValues, public SectionValues {
+public:
+    explicit Program(plat::Services& services) : plat::Desktop(services) {}
+
+    // The form of type F; creates it hidden (its load step runs) when it is not loaded.
+    template <class F>
+    F& form() {
+        return plat::Desktop::form<F>(*this);
+    }
+
+    // The main window's toolbar; none before the main window exists.
+    plat::Toolbar* mainToolbar();
+    // Makes every form known by name ("Form3"), for tables that address controls by name.
+    void registerForms();
+
+    // The input screen that is current: 0 none, 1 design conditions, 2 dimensions, 3 sections.
+    int currentScreen = 0;
+    // The current project path (the project-file dialog's file name); empty: none.
+    std::string projectPath;
+};

@@ -1,0 +1,53 @@
+// Services that need a person: message boxes, beep, file and printer dialogs, the modal loop.
+// The Qt back end answers them for real; tests answer them from a script.
+#pragma once
+#include <optional>
+#include <string>
+
+namespace plat {
+
+class Form;
+
+enum class MsgButtons { OK, OKCancel, YesNo };
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+// Values as the program compares them (OK 1, Cancel 2, Yes 6, No 7).
+enum class MsgResult { OK = 1, Cancel = 2, Yes = 6, No = 7 };
+
+struct MessageRequest {
+    std::string text;
+    std::string title;  // empty: the application's own title shows
+    MsgButtons buttons = MsgButtons::OK;
+    MsgIcon icon = MsgIcon::None;
+    int defaultButton = 0;  // 0 first, 1 second
+
+    // The program's message styles as one number: buttons + icon + default button
+    // (0 OK, 1 OK/Cancel, 4 Yes/No; 16 critical, 32 question, 48 exclamation,
+    // 64 information; 256 second button is the default).
+    static MessageRequest fromStyle(std::string text, int style, std::string title);
+    bool operator==(const MessageRequest&) const = default;
+};
+
+struct FileDialogRequest {
+    std::string title;
+    std::string initialFolder;
+    std::string filter;  // "label|pattern"
+    std::string fileName;
+};
+
+class Services {
+public:
+    virtual ~Services() = default;
+    virtual MsgResult messageBox(const MessageRequest& request) = 0;
+    virtual void beep() = 0;
+    // An empty result means the dialog was cancelled. The save dialog neither asks
+    // about replacing a file nor adds an extension.
+    virtual std::optional<std::string> openFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> saveFileDialog(const FileDialogRequest& request) = 0;
+    virtual bool printerDialog() = 0;
+    // Blocks until the dialog is hidden or unloaded.
+    virtual void runModal(Form& dialog) = 0;
+    // Called after the program's state changed outside an event of the back end's own.
+    virtual void refresh() {}
+};
+
+}  // namespace plat

@@ -1,0 +1,22 @@
+// The invalidation operations of the dimension screen: every input that can change the
+// stability calculation calls them, downstream only.
+#include "stability/dimension_screen.h"
+
+void Form4::Hihyouji_3() {
+    lbl46.setCaption("");
+    lbl47.setCaption("");
+    lbl48.setCaption("");
+    for (plat::Label* label : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl56, &lbl57, &lbl58, &lbl59, &lbl60, &lbl61, &lbl62, &lbl64, &lbl65, &lbl66, &lbl67, &lbl68, &lbl69, &lbl70})
+        label->setVisible(false);
+}
+
+void Form4::Hihyouji_1() {
+    Hihyouji_3();
+    program_.sigmaMax = 0;
+}
+
+void Form4::Hihyouji_2(Program& program) {
+    plat::Toolbar* toolbar = program.mainToolbar();
+    if (!toolbar) return;  // the main window lives for the whole run; only tests go without it
+    for (int index : {3, 5, 6}) toolbar->button(index).enabled = false;
+}
