@@ -47,7 +47,9 @@ endif()
 # CORE_SOURCES at CMakeLists.txt:18 (file)
 file(GLOB_RECURSE NEW_GLOB LIST_DIRECTORIES false "/work/main/src/conditions/*.cpp")
 set(OLD_GLOB
+  "/work/main/src/conditions/allowable_stress.cpp"
   "/work/main/src/conditions/conditions_screen.cpp"
+  "/work/main/src/conditions/earth_pressure.cpp"
   )
 if(NOT "${NEW_GLOB}" STREQUAL "${OLD_GLOB}")
   message("-- GLOB mismatch!")

@@ -153,10 +153,24 @@ CMakeFiles/miranosu_core.dir/src/common/numbers.cpp.s: cmake_force
 	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green "Compiling CXX source to assembly CMakeFiles/miranosu_core.dir/src/common/numbers.cpp.s"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -S /work/main/src/common/numbers.cpp -o CMakeFiles/miranosu_core.dir/src/common/numbers.cpp.s
 
+CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.o: CMakeFiles/miranosu_core.dir/flags.make
+CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.o: /work/main/src/conditions/allowable_stress.cpp
+CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.o: CMakeFiles/miranosu_core.dir/compiler_depend.ts
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_7) "Building CXX object CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.o"
+	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.o -MF CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.o.d -o CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.o -c /work/main/src/conditions/allowable_stress.cpp
+
+CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.i: cmake_force
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green "Preprocessing CXX source to CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.i"
+	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -E /work/main/src/conditions/allowable_stress.cpp > CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.i
+
+CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.s: cmake_force
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green "Compiling CXX source to assembly CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.s"
+	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -S /work/main/src/conditions/allowable_stress.cpp -o CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.s
+
 CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.o: CMakeFiles/miranosu_core.dir/flags.make
 CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.o: /work/main/src/conditions/conditions_screen.cpp
 CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.o: CMakeFiles/miranosu_core.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_7) "Building CXX object CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_8) "Building CXX object CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.o"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.o -MF CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.o.d -o CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.o -c /work/main/src/conditions/conditions_screen.cpp
 
 CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.i: cmake_force
@@ -167,10 +181,24 @@ CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.s: cmake_force
 	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green "Compiling CXX source to assembly CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.s"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -S /work/main/src/conditions/conditions_screen.cpp -o CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.s
 
+CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.o: CMakeFiles/miranosu_core.dir/flags.make
+CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.o: /work/main/src/conditions/earth_pressure.cpp
+CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.o: CMakeFiles/miranosu_core.dir/compiler_depend.ts
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_9) "Building CXX object CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.o"
+	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.o -MF CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.o.d -o CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.o -c /work/main/src/conditions/earth_pressure.cpp
+
+CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.i: cmake_force
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green "Preprocessing CXX source to CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.i"
+	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -E /work/main/src/conditions/earth_pressure.cpp > CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.i
+
+CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.s: cmake_force
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green "Compiling CXX source to assembly CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.s"
+	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -S /work/main/src/conditions/earth_pressure.cpp -o CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.s
+
 CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.o: CMakeFiles/miranosu_core.dir/flags.make
 CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.o: /work/main/src/platform/controls.cpp
 CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.o: CMakeFiles/miranosu_core.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_8) "Building CXX object CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_10) "Building CXX object CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.o"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.o -MF CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.o.d -o CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.o -c /work/main/src/platform/controls.cpp
 
 CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.i: cmake_force
@@ -184,7 +212,7 @@ CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.s: cmake_force
 CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.o: CMakeFiles/miranosu_core.dir/flags.make
 CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.o: /work/main/src/platform/desktop.cpp
 CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.o: CMakeFiles/miranosu_core.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_9) "Building CXX object CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_11) "Building CXX object CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.o"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.o -MF CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.o.d -o CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.o -c /work/main/src/platform/desktop.cpp
 
 CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.i: cmake_force
@@ -198,7 +226,7 @@ CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.s: cmake_force
 CMakeFiles/miranosu_core.dir/src/platform/form.cpp.o: CMakeFiles/miranosu_core.dir/flags.make
 CMakeFiles/miranosu_core.dir/src/platform/form.cpp.o: /work/main/src/platform/form.cpp
 CMakeFiles/miranosu_core.dir/src/platform/form.cpp.o: CMakeFiles/miranosu_core.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_10) "Building CXX object CMakeFiles/miranosu_core.dir/src/platform/form.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_12) "Building CXX object CMakeFiles/miranosu_core.dir/src/platform/form.cpp.o"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/miranosu_core.dir/src/platform/form.cpp.o -MF CMakeFiles/miranosu_core.dir/src/platform/form.cpp.o.d -o CMakeFiles/miranosu_core.dir/src/platform/form.cpp.o -c /work/main/src/platform/form.cpp
 
 CMakeFiles/miranosu_core.dir/src/platform/form.cpp.i: cmake_force
@@ -212,7 +240,7 @@ CMakeFiles/miranosu_core.dir/src/platform/form.cpp.s: cmake_force
 CMakeFiles/miranosu_core.dir/src/platform/services.cpp.o: CMakeFiles/miranosu_core.dir/flags.make
 CMakeFiles/miranosu_core.dir/src/platform/services.cpp.o: /work/main/src/platform/services.cpp
 CMakeFiles/miranosu_core.dir/src/platform/services.cpp.o: CMakeFiles/miranosu_core.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_11) "Building CXX object CMakeFiles/miranosu_core.dir/src/platform/services.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_13) "Building CXX object CMakeFiles/miranosu_core.dir/src/platform/services.cpp.o"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/miranosu_core.dir/src/platform/services.cpp.o -MF CMakeFiles/miranosu_core.dir/src/platform/services.cpp.o.d -o CMakeFiles/miranosu_core.dir/src/platform/services.cpp.o -c /work/main/src/platform/services.cpp
 
 CMakeFiles/miranosu_core.dir/src/platform/services.cpp.i: cmake_force
@@ -226,7 +254,7 @@ CMakeFiles/miranosu_core.dir/src/platform/services.cpp.s: cmake_force
 CMakeFiles/miranosu_core.dir/src/platform/surface.cpp.o: CMakeFiles/miranosu_core.dir/flags.make
 CMakeFiles/miranosu_core.dir/src/platform/surface.cpp.o: /work/main/src/platform/surface.cpp
 CMakeFiles/miranosu_core.dir/src/platform/surface.cpp.o: CMakeFiles/miranosu_core.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_12) "Building CXX object CMakeFiles/miranosu_core.dir/src/platform/surface.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_14) "Building CXX object CMakeFiles/miranosu_core.dir/src/platform/surface.cpp.o"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/miranosu_core.dir/src/platform/surface.cpp.o -MF CMakeFiles/miranosu_core.dir/src/platform/surface.cpp.o.d -o CMakeFiles/miranosu_core.dir/src/platform/surface.cpp.o -c /work/main/src/platform/surface.cpp
 
 CMakeFiles/miranosu_core.dir/src/platform/surface.cpp.i: cmake_force
@@ -240,7 +268,7 @@ CMakeFiles/miranosu_core.dir/src/platform/surface.cpp.s: cmake_force
 CMakeFiles/miranosu_core.dir/src/platform/utf8.cpp.o: CMakeFiles/miranosu_core.dir/flags.make
 CMakeFiles/miranosu_core.dir/src/platform/utf8.cpp.o: /work/main/src/platform/utf8.cpp
 CMakeFiles/miranosu_core.dir/src/platform/utf8.cpp.o: CMakeFiles/miranosu_core.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_13) "Building CXX object CMakeFiles/miranosu_core.dir/src/platform/utf8.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_15) "Building CXX object CMakeFiles/miranosu_core.dir/src/platform/utf8.cpp.o"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/miranosu_core.dir/src/platform/utf8.cpp.o -MF CMakeFiles/miranosu_core.dir/src/platform/utf8.cpp.o.d -o CMakeFiles/miranosu_core.dir/src/platform/utf8.cpp.o -c /work/main/src/platform/utf8.cpp
 
 CMakeFiles/miranosu_core.dir/src/platform/utf8.cpp.i: cmake_force
@@ -254,7 +282,7 @@ CMakeFiles/miranosu_core.dir/src/platform/utf8.cpp.s: cmake_force
 CMakeFiles/miranosu_core.dir/src/section/section_screen.cpp.o: CMakeFiles/miranosu_core.dir/flags.make
 CMakeFiles/miranosu_core.dir/src/section/section_screen.cpp.o: /work/main/src/section/section_screen.cpp
 CMakeFiles/miranosu_core.dir/src/section/section_screen.cpp.o: CMakeFiles/miranosu_core.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_14) "Building CXX object CMakeFiles/miranosu_core.dir/src/section/section_screen.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_16) "Building CXX object CMakeFiles/miranosu_core.dir/src/section/section_screen.cpp.o"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/miranosu_core.dir/src/section/section_screen.cpp.o -MF CMakeFiles/miranosu_core.dir/src/section/section_screen.cpp.o.d -o CMakeFiles/miranosu_core.dir/src/section/section_screen.cpp.o -c /work/main/src/section/section_screen.cpp
 
 CMakeFiles/miranosu_core.dir/src/section/section_screen.cpp.i: cmake_force
@@ -268,7 +296,7 @@ CMakeFiles/miranosu_core.dir/src/section/section_screen.cpp.s: cmake_force
 CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.cpp.o: CMakeFiles/miranosu_core.dir/flags.make
 CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.cpp.o: /work/main/src/stability/dimension_screen.cpp
 CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.cpp.o: CMakeFiles/miranosu_core.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_15) "Building CXX object CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_17) "Building CXX object CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.cpp.o"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.cpp.o -MF CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.cpp.o.d -o CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.cpp.o -c /work/main/src/stability/dimension_screen.cpp
 
 CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.cpp.i: cmake_force
@@ -282,7 +310,7 @@ CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.cpp.s: cmake_force
 CMakeFiles/miranosu_core.dir/src/stability/invalidation.cpp.o: CMakeFiles/miranosu_core.dir/flags.make
 CMakeFiles/miranosu_core.dir/src/stability/invalidation.cpp.o: /work/main/src/stability/invalidation.cpp
 CMakeFiles/miranosu_core.dir/src/stability/invalidation.cpp.o: CMakeFiles/miranosu_core.dir/compiler_depend.ts
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_16) "Building CXX object CMakeFiles/miranosu_core.dir/src/stability/invalidation.cpp.o"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_18) "Building CXX object CMakeFiles/miranosu_core.dir/src/stability/invalidation.cpp.o"
 	/usr/bin/c++ $(CXX_DEFINES) $(CXX_INCLUDES) $(CXX_FLAGS) -MD -MT CMakeFiles/miranosu_core.dir/src/stability/invalidation.cpp.o -MF CMakeFiles/miranosu_core.dir/src/stability/invalidation.cpp.o.d -o CMakeFiles/miranosu_core.dir/src/stability/invalidation.cpp.o -c /work/main/src/stability/invalidation.cpp
 
 CMakeFiles/miranosu_core.dir/src/stability/invalidation.cpp.i: cmake_force
@@ -301,7 +329,9 @@ miranosu_core_OBJECTS = \
 "CMakeFiles/miranosu_core.dir/src/app/project_commands.cpp.o" \
 "CMakeFiles/miranosu_core.dir/src/common/cp932.cpp.o" \
 "CMakeFiles/miranosu_core.dir/src/common/numbers.cpp.o" \
+"CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.o" \
 "CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.o" \
+"CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.o" \
 "CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.o" \
 "CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.o" \
 "CMakeFiles/miranosu_core.dir/src/platform/form.cpp.o" \
@@ -321,7 +351,9 @@ libmiranosu_core.a: CMakeFiles/miranosu_core.dir/src/app/main_window.cpp.o
 libmiranosu_core.a: CMakeFiles/miranosu_core.dir/src/app/project_commands.cpp.o
 libmiranosu_core.a: CMakeFiles/miranosu_core.dir/src/common/cp932.cpp.o
 libmiranosu_core.a: CMakeFiles/miranosu_core.dir/src/common/numbers.cpp.o
+libmiranosu_core.a: CMakeFiles/miranosu_core.dir/src/conditions/allowable_stress.cpp.o
 libmiranosu_core.a: CMakeFiles/miranosu_core.dir/src/conditions/conditions_screen.cpp.o
+libmiranosu_core.a: CMakeFiles/miranosu_core.dir/src/conditions/earth_pressure.cpp.o
 libmiranosu_core.a: CMakeFiles/miranosu_core.dir/src/platform/controls.cpp.o
 libmiranosu_core.a: CMakeFiles/miranosu_core.dir/src/platform/desktop.cpp.o
 libmiranosu_core.a: CMakeFiles/miranosu_core.dir/src/platform/form.cpp.o
@@ -333,7 +365,7 @@ libmiranosu_core.a: CMakeFiles/miranosu_core.dir/src/stability/dimension_screen.
 libmiranosu_core.a: CMakeFiles/miranosu_core.dir/src/stability/invalidation.cpp.o
 libmiranosu_core.a: CMakeFiles/miranosu_core.dir/build.make
 libmiranosu_core.a: CMakeFiles/miranosu_core.dir/link.txt
-	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --bold --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_17) "Linking CXX static library libmiranosu_core.a"
+	@$(CMAKE_COMMAND) -E cmake_echo_color --switch=$(COLOR) --green --bold --progress-dir=/work/main/build/CMakeFiles --progress-num=$(CMAKE_PROGRESS_19) "Linking CXX static library libmiranosu_core.a"
 	$(CMAKE_COMMAND) -P CMakeFiles/miranosu_core.dir/cmake_clean_target.cmake
 	$(CMAKE_COMMAND) -E cmake_link_script CMakeFiles/miranosu_core.dir/link.txt --verbose=$(VERBOSE)
 
