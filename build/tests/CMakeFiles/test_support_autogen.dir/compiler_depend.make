@@ -1,2 +1,0 @@
-# Empty custom commands generated dependencies file for test_support_autogen.
-# This may be replaced when dependencies are built.
