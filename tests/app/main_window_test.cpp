@@ -1,0 +1,286 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "app/about_box.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/reference_windows.h"
+#include "section/section_screen.h"
+#include "stability/dimension_screen.h"
+#include "support/scripted_services.h"
+
+namespace {
+
+using plat::MsgButtons;
+using plat::MsgIcon;
+using plat::MsgResult;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    ScriptedServices svc;
+    Program prog{svc};
+    MDIForm1* main = nullptr;
+    void SetUp() override {
+        prog.registerForms();
+        main = &prog.form<MDIForm1>();
+    }
+    bool button(int i) { return main->Toolbar1.button(i).enabled; }
+    void enableToolbar() {
+        for (int i : {3, 5, 6}) main->Toolbar1.button(i).enabled = true;
+    }
+};
+
+TEST_F(MainWindowTest, StartUp) {
+    EXPECT_EQ(prog.currentScreen, 0);
+    EXPECT_TRUE(main->visible());
+    EXPECT_EQ(main->caption(), "ミラノス");
+    EXPECT_TRUE(button(1));
+    EXPECT_TRUE(button(2));
+    EXPECT_FALSE(button(3));
+    EXPECT_FALSE(button(5));
+    EXPECT_FALSE(button(6));
+    EXPECT_TRUE(main->Toolbar1.button(4).separator);
+    for (plat::MenuItem* item : main->Men_F.children()) EXPECT_TRUE(item->enabled()) << item->name();
+    EXPECT_FALSE(prog.isLoaded("Form3")) << "no input screen opens at start-up";
+    EXPECT_TRUE(svc.messages.empty());
+}
+
+TEST_F(MainWindowTest, ToolbarTextsAndMenuCaptions) {
+    const char* tips[] = {"[ファイル]-[新規作成]", "[ファイル]-[開く]", "[ファイル]-[上書き保存]", "",
+                          "[ファイル]-[印刷ｲﾒｰｼﾞ]", "[ファイル]-[印刷]"};
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(main->Toolbar1.button(i).tooltip, tips[i - 1]);
+    std::vector<std::string> captions;
+    for (plat::MenuItem* item : main->Men_F.children()) captions.push_back(item->caption());
+    EXPECT_EQ(captions, (std::vector<std::string>{"新規作成(&N)", "開く(&O)", "閉じる(&C)", "-", "上書き保存(&V)",
+                                                  "名前を付けて保存(&A)", "-", "印刷イメージ(&I)", "印刷(&P)", "-",
+                                                  "終了(&X)"}));
+}
+
+struct MenuCase {
+    const char* name;
+    float sigmaMax;
+    float sliding;
+    std::optional<int> done;
+    const char* path;
+    bool previous;  // state of the four items before the menu opens
+    bool sav, ovw, img, prn;
+};
+
+TEST_F(MainWindowTest, FileMenuEnablingRule) {
+    const MenuCase cases[] = {
+        {"nothing computed", 0, 0, std::nullopt, "", true, false, false, false, false},
+        {"sliding factor survives invalidation", 0, 1.2f, 0, "", true, false, false, true, true},
+        {"valid result, no sliding factor keeps preview", 10, 0, 0, "p", true, false, false, true, true},
+        {"valid result, no sliding factor keeps preview off", 10, 0, 0, "p", false, false, false, false, false},
+        {"section done, no path keeps overwrite on", 10, 0, 1, "", true, true, true, true, true},
+        {"section done, no path keeps overwrite off", 10, 0, 1, "", false, true, false, false, false},
+        {"section done, no path, sliding factor", 10, 1.5f, 1, "", true, true, false, true, true},
+        {"everything with a path", 0, 1.5f, 1, "a.ywd", false, true, true, true, true},
+        {"section done with path, nothing else", 0, 0, 1, "a.ywd", true, true, true, false, false},
+    };
+    for (const auto& c : cases) {
+        for (plat::MenuItem* item : {&main->Men_FSav, &main->Men_FOvw, &main->Men_FImg, &main->Men_FPrn})
+            item->setEnabled(c.previous);
+        prog.sigmaMax = c.sigmaMax;
+        prog.slidingSafetyFactor = c.sliding;
+        prog.sectionCheckDone = c.done;
+        prog.projectPath = c.path;
+        main->Men_F.userClick();
+        EXPECT_EQ(main->Men_FSav.enabled(), c.sav) << c.name;
+        EXPECT_EQ(main->Men_FOvw.enabled(), c.ovw) << c.name;
+        EXPECT_EQ(main->Men_FImg.enabled(), c.img) << c.name;
+        EXPECT_EQ(main->Men_FPrn.enabled(), c.prn) << c.name;
+        for (plat::MenuItem* item : {&main->Men_FNew, &main->Men_FOpn, &main->Men_FCls, &main->Men_FEnd})
+            EXPECT_TRUE(item->enabled()) << c.name;
+    }
+}
+
+TEST_F(MainWindowTest, NewOpensAFreshDesignConditionsScreen) {
+    prog.sigmaMax = 12;
+    prog.sectionCheckDone = 1;
+    prog.projectPath = "C:\\old.ywd";
+    enableToolbar();
+    main->Men_FNew.userClick();
+
+    Form3& f3 = prog.form<Form3>();
+    EXPECT_TRUE(f3.visible());
+    EXPECT_EQ(f3.left(), 0);
+    EXPECT_EQ(f3.top(), 0);
+    EXPECT_EQ(prog.activeChild(), &f3);
+    EXPECT_EQ(f3.activeControl(), &f3.txt1);
+    EXPECT_EQ(f3.txt1.selStart(), 0);
+    EXPECT_EQ(f3.txt1.selLength(), 0);
+    EXPECT_FALSE(f3.cmd4.enabled());
+    EXPECT_FALSE(f3.lbl46.visible());
+    EXPECT_FALSE(f3.lbl47.visible());
+    EXPECT_FALSE(f3.txt13.visible());
+    EXPECT_FALSE(prog.isLoaded("Form25"));
+    EXPECT_EQ(prog.sigmaMax, 0);
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
+    EXPECT_EQ(prog.projectPath, "");
+    EXPECT_EQ(prog.currentScreen, 1);
+    EXPECT_FALSE(button(3));
+    EXPECT_FALSE(button(5));
+    EXPECT_FALSE(button(6));
+    EXPECT_TRUE(svc.messages.empty()) << "New asks nothing";
+}
+
+TEST_F(MainWindowTest, NewTwiceLeavesOneFreshScreenAndSelectsTheSite) {
+    main->FileNew();
+    Form3* first = &prog.form<Form3>();
+    first->txt1.setText("大阪市");
+    main->Toolbar1.userClick(1);
+    Form3& f3 = prog.form<Form3>();
+    EXPECT_EQ(f3.txt1.text(), "");
+    EXPECT_EQ(prog.children().size(), 1u) << "one input screen shown";
+    EXPECT_EQ(prog.activeChild(), &f3);
+    f3.txt1.setText("堺市");
+    main->FileNew();
+    EXPECT_EQ(prog.form<Form3>().txt1.text(), "");
+    EXPECT_EQ(prog.form<Form3>().activeControl(), &prog.form<Form3>().txt1);
+}
+
+TEST_F(MainWindowTest, NewUnloadsTheInputScreens) {
+    prog.form<Form4>().lbl57.setCaption("123.4");
+    prog.form<Form7>().txt1.setText("200");
+    main->FileNew();
+    EXPECT_EQ(prog.form<Form4>().lbl57.caption(), "");
+    EXPECT_EQ(prog.form<Form7>().txt1.text(), "");
+}
+
+TEST_F(MainWindowTest, CloseCancelKeepsScreensButZeroesTheResult) {
+    main->FileNew();
+    prog.form<Form3>().txt1.setText("site");
+    prog.sigmaMax = 50;
+    prog.sectionCheckDone = 1;
+    prog.projectPath = "a.ywd";
+    enableToolbar();
+    svc.answers.push_back(MsgResult::Cancel);
+    main->Men_FCls.userClick();
+
+    ASSERT_EQ(svc.messages.size(), 1u);
+    const auto& m = svc.messages[0];
+    EXPECT_EQ(m.text, "閉じてもよろしいですか？");
+    EXPECT_EQ(m.title, "確認");
+    EXPECT_EQ(m.buttons, MsgButtons::OKCancel);
+    EXPECT_EQ(m.icon, MsgIcon::Question);
+    EXPECT_EQ(m.defaultButton, 1);
+    EXPECT_EQ(prog.currentScreen, 0);
+    EXPECT_EQ(prog.sigmaMax, 0);
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
+    EXPECT_EQ(prog.form<Form3>().txt1.text(), "site");
+    EXPECT_EQ(prog.projectPath, "a.ywd");
+    EXPECT_TRUE(button(3));
+}
+
+TEST_F(MainWindowTest, CloseOkUnloadsAndSwitchesTheToolbarOff) {
+    main->FileNew();
+    prog.projectPath = "a.ywd";
+    enableToolbar();
+    svc.answers.push_back(MsgResult::OK);
+    main->Men_FCls.userClick();
+    for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form25"})
+        EXPECT_FALSE(prog.isLoaded(name)) << name;
+    EXPECT_EQ(prog.currentScreen, 0);
+    EXPECT_EQ(prog.projectPath, "");
+    EXPECT_FALSE(button(3));
+    EXPECT_FALSE(button(5));
+    EXPECT_FALSE(button(6));
+    EXPECT_FALSE(prog.ended());
+}
+
+TEST_F(MainWindowTest, ExitFromTheMenuAsksWithFullWidthMarkAndNoAsDefault) {
+    svc.answers.push_back(MsgResult::No);
+    main->Men_FEnd.userClick();
+    EXPECT_FALSE(prog.ended());
+    ASSERT_EQ(svc.messages.size(), 1u);
+    EXPECT_EQ(svc.messages[0].text, "終了してもよろしいですか？");
+    EXPECT_EQ(svc.messages[0].title, "確認");
+    EXPECT_EQ(svc.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(svc.messages[0].icon, MsgIcon::None);
+    EXPECT_EQ(svc.messages[0].defaultButton, 1);
+    svc.answers.push_back(MsgResult::Yes);
+    main->Men_FEnd.userClick();
+    EXPECT_TRUE(prog.ended());
+    EXPECT_EQ(svc.messages.size(), 2u) << "no second question";
+}
+
+TEST_F(MainWindowTest, CloseBoxAsksWithHalfWidthMarkAndYesAsDefault) {
+    svc.answers.push_back(MsgResult::No);
+    main->userClose();
+    EXPECT_FALSE(prog.ended());
+    EXPECT_TRUE(prog.isLoaded("MDIForm1"));
+    ASSERT_EQ(svc.messages.size(), 1u);
+    EXPECT_EQ(svc.messages[0].text, "終了してもよろしいですか?");
+    EXPECT_EQ(svc.messages[0].title, "");
+    EXPECT_EQ(svc.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(svc.messages[0].icon, MsgIcon::None);
+    EXPECT_EQ(svc.messages[0].defaultButton, 0);
+    svc.answers.push_back(MsgResult::Yes);
+    main->userClose();
+    EXPECT_TRUE(prog.ended());
+}
+
+TEST_F(MainWindowTest, ReferenceMenuWithoutAProjectCreatesNoScreen) {
+    main->Men_S.userClick();
+    EXPECT_FALSE(prog.isLoaded("Form3"));
+    EXPECT_TRUE(prog.isLoaded("Form10"));
+    EXPECT_FALSE(prog.isLoaded("Form9"));
+    EXPECT_TRUE(prog.form<Form10>().visible());
+    EXPECT_FALSE(main->Men_F.enabled());
+    EXPECT_FALSE(main->Men_S.enabled());
+    EXPECT_FALSE(main->Toolbar1.visible());
+    EXPECT_TRUE(main->Men_H.enabled());
+}
+
+TEST_F(MainWindowTest, ReferenceMenuFollowsTheDesignStandard) {
+    struct Case {
+        const char* name;
+        int standard;  // 0 none, 1 building, 2 road
+        const char* expected;
+    };
+    const Case cases[] = {{"none", 0, "Form10"}, {"building", 1, "Form10"}, {"road", 2, "Form9"}};
+    for (const auto& c : cases) {
+        main->FileNew();
+        prog.unload("Form9");
+        prog.unload("Form10");
+        Form3& f3 = prog.form<Form3>();
+        if (c.standard == 1) f3.opt_T.setValue(true);
+        if (c.standard == 2) f3.opt_D.setValue(true);
+        main->Men_S_Click();
+        EXPECT_TRUE(prog.isLoaded(c.expected)) << c.name;
+        EXPECT_EQ(prog.isLoaded("Form9") + prog.isLoaded("Form10"), 1) << c.name;
+    }
+}
+
+TEST_F(MainWindowTest, ToolbarRouting) {
+    main->Toolbar1.userClick(4);
+    EXPECT_FALSE(prog.isLoaded("Form3")) << "the separator does nothing";
+    main->Toolbar1.userClick(3);
+    main->Toolbar1.userClick(5);
+    EXPECT_TRUE(svc.messages.empty());
+    main->Toolbar1.userClick(1);
+    EXPECT_TRUE(prog.form<Form3>().visible());
+}
+
+TEST_F(MainWindowTest, AboutBoxIsModalAndItsOkUnloadsIt) {
+    bool shown = false;
+    svc.modalScripts.push_back([&](plat::Form& f) {
+        auto& about = static_cast<Form13&>(f);
+        shown = about.isModalOpen();
+        EXPECT_EQ(about.caption(), "ミラノス");
+        EXPECT_EQ(about.lbl1.caption(), "ミラノス　Version 1.42");
+        EXPECT_EQ(about.cmd1.caption(), "ＯＫ");
+        about.cmd1.press();
+    });
+    int screen = prog.currentScreen;
+    main->Men_FVer.userClick();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(svc.modals, std::vector<std::string>{"Form13"});
+    EXPECT_FALSE(prog.isLoaded("Form13"));
+    EXPECT_EQ(prog.currentScreen, screen);
+}
+
+}  // namespace

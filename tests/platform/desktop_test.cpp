@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "support/test_form.h"
+
+namespace {
+
+TEST(Desktop, FormsAreCreatedOnFirstUseAndLoadOnce) {
+    ScriptedServices svc;
+    TestDesktop desk(svc);
+    EXPECT_FALSE(desk.isLoaded("TestForm"));
+    TestForm& f = desk.form<TestForm>();
+    EXPECT_TRUE(desk.isLoaded("TestForm"));
+    EXPECT_FALSE(f.visible()) << "created hidden";
+    desk.form<TestForm>().t1.setText("x");
+    EXPECT_EQ(f.loads, 1);
+    EXPECT_EQ(&desk.form<TestForm>(), &f);
+}
+
+TEST(Desktop, IsLoadedAndFindCreateNothing) {
+    ScriptedServices svc;
+    TestDesktop desk(svc);
+    EXPECT_EQ(desk.find("TestForm"), nullptr);
+    EXPECT_FALSE(desk.isLoaded("TestForm"));
+    EXPECT_TRUE(desk.loadedForms().empty());
+}
+
+TEST(Desktop, UnloadReturnsTheInitialState) {
+    ScriptedServices svc;
+    TestDesktop desk(svc);
+    TestForm& f = desk.form<TestForm>();
+    f.t1.setText("12");
+    f.o2.setValue(true);
+    f.show();
+    desk.unload("TestForm");
+    EXPECT_FALSE(desk.isLoaded("TestForm"));
+    TestForm& g = desk.form<TestForm>();
+    EXPECT_EQ(g.t1.text(), "");
+    EXPECT_FALSE(g.o2.value());
+    EXPECT_FALSE(g.visible());
+    EXPECT_EQ(g.loads, 1);
+}
+
+TEST(Desktop, AFormMayUnloadItselfInsideItsOwnHandler) {
+    ScriptedServices svc;
+    TestDesktop desk(svc);
+    TestForm& f = desk.form<TestForm>();
+    f.btn.Click = [&] {
+        f.unload();
+        f.log.push_back("still running");  // the instance lives until the event is over
+    };
+    f.btn.press();
+    EXPECT_FALSE(desk.isLoaded("TestForm"));
+    desk.collectGarbage();
+}
+
+TEST(Desktop, ActivationFollowsTheTopChild) {
+    ScriptedServices svc;
+    TestDesktop desk(svc);
+    TestForm& f = desk.form<TestForm>();
+    OtherForm& o = desk.form<OtherForm>();
+    f.show();
+    EXPECT_EQ(f.log.front(), "TestForm.Activate") << "activation, then the first control gets the focus";
+    o.show();
+    EXPECT_EQ(o.activations, 1);
+    EXPECT_EQ(desk.activeChild(), &o);
+    f.log.clear();
+    o.hide();
+    EXPECT_EQ(f.log, std::vector<std::string>{"TestForm.Activate"}) << "the child below becomes active";
+    f.log.clear();
+    f.show();
+    EXPECT_TRUE(f.log.empty()) << "showing the active child again does not re-activate it";
+    o.show();
+    desk.unload("OtherForm");
+    EXPECT_EQ(f.log, std::vector<std::string>{"TestForm.Activate"});
+}
+
+TEST(Desktop, ModalDialogBlocksUntilHidden) {
+    ScriptedServices svc;
+    TestDesktop desk(svc);
+    TestForm& dlg = desk.form<TestForm>();
+    bool sawModal = false;
+    svc.modalScripts.push_back([&](plat::Form& form) {
+        sawModal = form.isModalOpen() && desk.modalStack().size() == 1;
+        form.hide();
+    });
+    dlg.showModal();
+    EXPECT_TRUE(sawModal);
+    EXPECT_FALSE(dlg.isModalOpen());
+    EXPECT_TRUE(desk.modalStack().empty());
+    EXPECT_TRUE(desk.isLoaded("TestForm")) << "hidden dialogs keep their state";
+}
+
+TEST(Desktop, MessageStylesDecode) {
+    using plat::MessageRequest;
+    using plat::MsgButtons;
+    using plat::MsgIcon;
+    auto r = MessageRequest::fromStyle("t", 1 + 32 + 256, "確認");
+    EXPECT_EQ(r.buttons, MsgButtons::OKCancel);
+    EXPECT_EQ(r.icon, MsgIcon::Question);
+    EXPECT_EQ(r.defaultButton, 1);
+    r = MessageRequest::fromStyle("t", 256, "エラーメッセージ");
+    EXPECT_EQ(r.buttons, MsgButtons::OK);
+    EXPECT_EQ(r.defaultButton, 0) << "an OK-only box has one button";
+    r = MessageRequest::fromStyle("t", 4, "");
+    EXPECT_EQ(r.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(r.icon, MsgIcon::None);
+    EXPECT_EQ(r.defaultButton, 0);
+    r = MessageRequest::fromStyle("t", 48, "");
+    EXPECT_EQ(r.icon, MsgIcon::Exclamation);
+}
+
+TEST(Toolbar, DisabledButtonsDeliverNoClick) {
+    plat::Toolbar bar;
+    bar.addButton(1, "a", "a");
+    bar.addSeparator();
+    bar.addButton(2, "b", "b");
+    std::vector<int> clicks;
+    bar.ButtonClick = [&](int i) { clicks.push_back(i); };
+    bar.button(3).enabled = false;
+    bar.userClick(3);
+    bar.userClick(1);
+    bar.userClick(2);
+    bar.userClick(9);
+    EXPECT_EQ(clicks, (std::vector<int>{1, 2}));
+}
+
+}  // namespace
