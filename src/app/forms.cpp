@@ -3,9 +3,13 @@
 #include "app/main_window.h"
 #include "common/program.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
 #include "conditions/reference_windows.h"
+#include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
+#include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
+#include "stability/shear_key_dialogs.h"
 
 namespace {
 template <class F>
@@ -22,9 +26,23 @@ void Program::registerForms() {
     add<Form7>(*this);
     add<Form9>(*this);
     add<Form10>(*this);
+    add<Form23>(*this);
+    add<Form25>(*this);
+    add<Form14>(*this);
+    add<Form21>(*this);
+    add<Form19>(*this);
+    add<Form26>(*this);
 }
 
 plat::Toolbar* Program::mainToolbar() {
     auto* main = static_cast<MDIForm1*>(find(MDIForm1::kName));
     return main ? &main->Toolbar1 : nullptr;
+}
+
+plat::MenuItem* Program::mainMenu(const std::string& name) {
+    auto* main = static_cast<MDIForm1*>(find(MDIForm1::kName));
+    if (!main) return nullptr;
+    for (plat::MenuItem* item : main->menuBar())
+        if (item->name() == name) return item;
+    return nullptr;
 }

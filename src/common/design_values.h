@@ -36,8 +36,8 @@ struct DesignValues {
     // Seismic input.
     float seismicKh = 0;
     float seismicKv = 0;
-    float seismicKho = 0;
-    float regionCz = 0;
+    double seismicKho = 0;  // Kho of the road standard, kept as typed (double)
+    double regionCz = 0;    // Cz of the road standard: 1, 0.85 or 0.70; 0 before a region is chosen
     float seismicThetaRad = 0;  // θk, radians
     float seismicTheta = 0;     // θk, degrees
 

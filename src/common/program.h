@@ -19,6 +19,8 @@ public:
 
     // The main window's toolbar; none before the main window exists.
     plat::Toolbar* mainToolbar();
+    // A top-level menu of the main window by name ("Men_F"); none before the main window exists.
+    plat::MenuItem* mainMenu(const std::string& name);
     // Makes every form known by name ("Form3"), for tables that address controls by name.
     void registerForms();
 

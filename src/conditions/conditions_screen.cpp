@@ -1,37 +1,562 @@
 #include "conditions/conditions_screen.h"
 
+#include <initializer_list>
+
+#include "common/numbers.h"
+#include "conditions/calc_fault.h"
+#include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 
-Form3::Form3(Program& program) : plat::Form(program, kName, plat::FormKind::MdiChild), program_(program) {
-    setSize(10920, 6870);
-    txt1.place(1400, 600, 4095, 270);
-    opt_T.place(300, 1100, 4800, 255);
-    opt_T.setCaption("建築基準法、建築基礎構造設計指針");
-    opt_D.place(300, 1380, 4800, 255);
-    opt_D.setCaption("道路土工(擁壁工指針)");
-    Frame2.place(300, 1700, 4800, 700);
-    opt3.place(100, 150, 255, 255);
-    opt3.setContainer(Frame2);
-    opt4.place(100, 420, 255, 255);
-    opt4.setContainer(Frame2);
-    cmd4.place(2000, 150, 2600, 400);
-    cmd4.setCaption("水平荷重の計算方法震度の入力");
-    cmd4.setContainer(Frame2);
-    cmd4.setEnabled(false);
-    lbl46.place(300, 3300, 3400, 255);
-    lbl46.setCaption("（短期）：ft=");
-    txt13.place(3800, 3300, 615, 270);
-    lbl47.place(4500, 3300, 600, 255);
-    lbl47.setCaption("N/mm2");
-    opt3.setValue(true);
+namespace {
+
+constexpr int kOkOnly = 256;
+constexpr const char* kErrorTitle = "エラーメッセージ";
+
+constexpr plat::Colour kNavy = 0x000080;
+constexpr plat::Colour kGreen = 0x008000;
+constexpr plat::Colour kDarkGreen = 0x004000;
+
+// The soil types of each standard, in list order.
+constexpr const char* kBuildingSoils[] = {"岩", "砂利", "砂質土", "シルト", "粘土", "関東ローム", "改良地盤"};
+constexpr const char* kRoadSoils[] = {"岩盤", "礫質土", "砂質土", "粘性土", "関東ローム", "改良地盤"};
+
+// The labels that change with the design standard.
+struct StandardTexts {
+    const char* concrete;  // lbl56
+    const char* bearing;   // lbl54
+    const char* phi;       // lbl10, lbl14
+};
+constexpr StandardTexts kBuildingTexts{"コンクリートの設計基準強度：Fc=", "地盤の許容応力度（長期）：fe=", "内部摩擦角：φ="};
+constexpr StandardTexts kRoadTexts{"コンクリートの設計基準強度：σck=", "地盤の許容支持力度（長期）：qa=", "せん断抵抗角：φ="};
+
+// A box placed in its row: label to its left, unit to its right.
+void row(plat::Label& label, const char* caption, int labelLeft, int labelWidth, plat::TextBox& box, int boxLeft,
+         int top, plat::Label* unit = nullptr, const char* unitCaption = nullptr, int boxWidth = 615) {
+    label.place(labelLeft, top + 30, labelWidth, 225);
+    label.setCaption(caption);
+    box.place(boxLeft, top, boxWidth, 285);
+    if (unit) {
+        unit->place(boxLeft + boxWidth + 60, top + 30, 840, 225);
+        unit->setCaption(unitCaption);
+    }
 }
 
-void Form3::Form_Load() { program_.currentScreen = 1; }
+}  // namespace
+
+void invalidateResults(Program& program) {
+    program.form<Form4>().Hihyouji_1();
+    Form4::Hihyouji_2(program);
+    program.form<Form7>().Hihyouji_3();
+}
+
+void hideLaterScreens(Program& program) {
+    program.form<Form4>().hide();
+    program.form<Form7>().hide();
+}
+
+Form3::Form3(Program& program) : plat::Form(program, kName, plat::FormKind::MdiChild), program_(program) {
+    layout();
+    bindHandlers();
+    bindFields();
+}
+
+// Design-time properties: positions in twips, captions, fonts, colours, initial state.
+void Form3::layout() {
+    setSize(10920, 6870);
+    setFont("ＭＳ ゴシック", 9);
+    for (plat::Control* c : controls()) c->setFont("ＭＳ ゴシック", 9);
+
+    // Column divider and group lines.
+    Line1.setPoints(5460, 0, 5460, 6870);
+    Line2.setPoints(0, 840, 5460, 840);
+    Line3.setPoints(0, 1785, 5460, 1785);
+    Line4.setPoints(0, 2895, 5460, 2895);
+    Line5.setPoints(0, 4635, 5460, 4635);
+    Line6.setPoints(5460, 2310, 10920, 2310);
+    Line7.setPoints(5460, 3900, 10920, 3900);
+    Line8.setPoints(5460, 5520, 10920, 5520);
+
+    // Left column: heading, site, design standard.
+    lbl28.place(120, 60, 3600, 300);
+    lbl28.setCaption("§１. 設 計 条 件");
+    lbl28.setFont("ＭＳ Ｐゴシック", 11.25);
+    lbl28.setForeColor(kGreen);
+    lbl59.place(120, 480, 1080, 225);
+    lbl59.setCaption("・築 造 地");
+    txt1.place(1260, 450, 4095, 285);
+    Label41.place(120, 930, 1500, 225);
+    Label41.setCaption("・計算方法");
+    opt_T.place(360, 1185, 4995, 255);
+    opt_T.setCaption("建築基準法、建築基礎構造設計指針");
+    opt_D.place(360, 1455, 4995, 255);
+    opt_D.setCaption("道路土工(擁壁工指針)");
+    opt_T.setForeColor(kDarkGreen);
+    opt_D.setForeColor(kDarkGreen);
+
+    // Load case.
+    Frame2.place(0, 1830, 5460, 1020);
+    Frame2.setBorderStyle(0);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&Label43, &opt3, &cmd1, &opt4, &cmd2, &cmd4})
+        c->setContainer(Frame2);
+    Label43.place(120, 30, 1500, 225);
+    Label43.setCaption("・計 算 時");
+    opt3.place(360, 330, 255, 255);
+    cmd1.place(660, 300, 1095, 315);
+    cmd1.setCaption("常時");
+    opt4.place(360, 690, 255, 255);
+    cmd2.place(660, 660, 1095, 315);
+    cmd2.setCaption("地震時");
+    cmd4.place(2040, 300, 3180, 675);
+    cmd4.setCaption("水平荷重の計算方法震度の入力");
+
+    // Allowable stresses of the materials.
+    lbl4.place(120, 2985, 2400, 225);
+    lbl4.setCaption("・材料の許容応力度");
+    row(lbl56, kBuildingTexts.concrete, 120, 3330, txt2, 3510, 3285, &lbl57, "N/mm2");
+    row(lbl58, "鉄筋の許容引張応力度（長期）：ft=", 120, 3330, txt3, 3510, 3615, &lbl55, "N/mm2");
+    row(lbl46, "（短期）：ft=", 2280, 1170, txt13, 3510, 3945, &lbl47, "N/mm2");
+    row(lbl54, "許容地耐力度（長期）：fe=", 120, 3330, txt4, 3510, 4275, &lbl53, "kN/m2");
+    lbl56.setAlignment(plat::Align::Right);
+    lbl54.setAlignment(plat::Align::Right);
+
+    // Unit weights.
+    Label2.place(120, 4725, 2400, 225);
+    Label2.setCaption("・材料の単位重量");
+    row(lbl22, "土の単位体積重量：γ=", 120, 3330, txt5, 3510, 5025, &lbl23, "kN/m3");
+    row(lbl24, "鉄筋コンクリートの単位体積重量：ｒ=", 120, 3330, txt6, 3510, 5355, &lbl25, "kN/m3");
+
+    // Right column: foundation ground.
+    lbl2.place(5580, 60, 1800, 225);
+    lbl2.setCaption("・基礎地盤");
+    lbl3.place(5820, 375, 900, 225);
+    lbl3.setCaption("土質： ");
+    cbo2.place(6720, 330, 1935, 300);
+    row(lbl10, kBuildingTexts.phi, 5820, 3120, txt11, 9000, 675, &Label20, "゜");
+    lbl10.setAlignment(plat::Align::Right);
+
+    // Cohesion of the foundation ground.
+    Frame3.place(5460, 1005, 5460, 630);
+    Frame3.setBorderStyle(0);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&Label3, &Label10, &txt14, &Label13, &opt7, &opt8})
+        c->setContainer(Frame3);
+    Label3.place(360, 60, 1500, 225);
+    Label3.setCaption("土の粘着力：");
+    row(Label10, "Ｃ=", 2940, 540, txt14, 3540, 30, &Label13, "kN/m2");
+    Label10.setAlignment(plat::Align::Right);
+    opt7.place(600, 345, 1335, 255);
+    opt7.setCaption("考慮する");
+    opt8.place(2040, 345, 1095, 255);
+    opt8.setCaption("しない");
+
+    // Base friction.
+    Frame4.place(5460, 1635, 5460, 630);
+    Frame4.setBorderStyle(0);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&Label4, &lbl12, &txt9, &opt5, &opt6})
+        c->setContainer(Frame4);
+    Label4.place(360, 60, 1800, 225);
+    Label4.setCaption("底面の摩擦係数：");
+    row(lbl12, "μ=", 2940, 540, txt9, 3540, 30);
+    lbl12.setAlignment(plat::Align::Right);
+    opt5.place(600, 345, 1335, 255);
+    opt5.setCaption("直接入力");
+    opt6.place(2040, 345, 1095, 255);
+    opt6.setCaption("tanφ");
+
+    // Backfill.
+    lbl5.place(5580, 2370, 1800, 225);
+    lbl5.setCaption("・背 面 土");
+    lbl52.place(5820, 2670, 900, 225);
+    lbl52.setCaption("土質： ");
+    cbo1.place(6720, 2625, 1935, 300);
+    lbl45.place(5820, 2985, 3120, 225);
+    lbl45.setCaption("地平面と水平面とのなす角度：β=");
+    lbl19.place(9000, 2985, 615, 225);
+    lbl19.setCaption("0");
+    lbl19.setAlignment(plat::Align::Right);
+    Label21.place(9675, 2985, 300, 225);
+    Label21.setCaption("゜");
+    lbl51.place(5820, 3270, 3120, 225);
+    lbl51.setCaption("土の粘着力：Ｃ=");
+    lbl16.place(9000, 3270, 615, 225);
+    lbl16.setCaption("0");
+    lbl16.setAlignment(plat::Align::Right);
+    lbl17.place(9675, 3270, 840, 225);
+    lbl17.setCaption("kN/m2");
+    row(lbl14, kBuildingTexts.phi, 5820, 3120, txt8, 9000, 3540, &Label22, "゜");
+    lbl14.setAlignment(plat::Align::Right);
+
+    // Wall friction angles.
+    lbl20.place(5580, 3960, 5220, 225);
+    lbl20.setCaption("壁背面と土との間の壁面摩擦角(δ)：");
+    row(lbl29, "安定計算時：δ=", 5820, 1350, txt10, 7200, 4230, &Label23, "゜");
+    Label23.setWidth(300);
+    Label40.place(8160, 4260, 2700, 225);
+    Label40.setCaption("常時：δ≦β(β>φの場合δ=φ)");
+    Label26.place(8160, 4590, 780, 225);
+    Label26.setCaption("地震時：");
+    cmd7.place(8940, 4545, 1095, 315);
+    cmd7.setCaption("計算する");
+    row(lbl39, "断面計算時：δ=", 5820, 1350, txt12, 7200, 4890, &Label24, "゜");
+    Label24.setWidth(300);
+    Label19.place(8160, 4920, 2700, 225);
+    Label19.setCaption("常時：δ≦2φ/3");
+    Label15.place(7200, 5220, 3660, 225);
+    Label15.setCaption("地震時又は透水マット使用時：δ≦φ/2");
+
+    // Active earth-pressure coefficient.
+    Frame1.place(5460, 5550, 5460, 780);
+    Frame1.setBorderStyle(0);
+    for (plat::Control* c :
+         std::initializer_list<plat::Control*>{&Label1, &Label18, &txt15, &opt1, &cmd5, &opt2, &cmd6})
+        c->setContainer(Frame1);
+    Label1.place(360, 60, 1200, 225);
+    Label1.setCaption("主働土圧係数");
+    row(Label18, "KA=", 1440, 480, txt15, 1980, 30, nullptr, nullptr, 609);
+    Label18.setAlignment(plat::Align::Right);
+    opt1.place(2820, 60, 255, 255);
+    cmd5.place(3120, 0, 1095, 315);
+    cmd5.setCaption("直接入力");
+    opt2.place(2820, 450, 255, 255);
+    cmd6.place(3120, 390, 1095, 315);
+    cmd6.setCaption("計算する");
+
+    cmd3.place(9240, 6420, 1560, 375);
+    cmd3.setCaption("地盤の形状 >");
+
+    for (plat::Label* heading : {&lbl59, &Label41, &Label43, &lbl4, &Label2, &lbl2, &lbl5, &lbl20})
+        heading->setForeColor(kNavy);
+
+    // Tab order; of an option group only its selected option is a stop.
+    int tab = 0;
+    for (plat::Control* c : std::initializer_list<plat::Control*>{
+             &txt1, &txt2, &txt3, &txt13, &txt4, &txt5, &txt6, &cbo1, &txt8, &txt10, &txt12, &cbo2, &txt11, &cmd3,
+             &opt7, &opt8, &txt14, &txt9, &opt5, &opt6, &cmd2, &cmd1, &opt3, &opt4, &cmd6, &cmd5, &opt1, &opt2,
+             &txt15, &cmd4, &opt_T, &opt_D, &cmd7})
+        c->setTabIndex(tab++);
+
+    // Initial state: normal load case, cohesion not considered, no standard, no KA or μ mode.
+    opt3.setValue(true);
+    cmd4.setEnabled(false);
+    txt14.setText("0");
+    txt14.setBorderStyle(0);
+    opt8.setValue(true);
+    txt9.setBorderStyle(0);
+    txt15.setBorderStyle(0);
+}
+
+void Form3::bindHandlers() {
+    opt_T.Click = [this] { opt_T_Click(); };
+    opt_D.Click = [this] { opt_D_Click(); };
+    cmd1.Click = [this] { cmd1_Click(); };
+    cmd2.Click = [this] { cmd2_Click(); };
+    cmd4.Click = [this] { cmd4_Click(); };
+    cmd5.Click = [this] { cmd5_Click(); };
+    cmd6.Click = [this] { cmd6_Click(); };
+    cmd7.Click = [this] { cmd7_Click(); };
+    opt5.Click = [this] { opt5_Click(); };
+    opt6.Click = [this] { opt6_Click(); };
+    opt7.Click = [this] { opt7_Click(); };
+    opt8.Click = [this] { opt8_Click(); };
+    cbo1.Click = [this] { cbo1_Click(); };
+    cbo2.Click = [this] { cbo2_Click(); };
+    cbo1.KeyPress = [this](int& k) { cbo1_KeyPress(k); };
+    cbo2.KeyPress = [this](int& k) { cbo2_KeyPress(k); };
+    cmd3.Click = [this] { cmd3_Click(); };
+}
+
+// The entry fields: their Enter chain and what each does besides the shared behaviour.
+void Form3::bindFields() {
+    auto invalidate = [this] { invalidateAndHide(); };
+    auto invalidateOnKey = [this](int) { invalidateAndHide(); };
+    auto dropAndInvalidate = [this] {
+        dropKa();
+        invalidateAndHide();
+    };
+    // The stability δ: a computed KA goes with it, and a typed δ is no computed one.
+    auto deltaEdited = [this] {
+        dropKa();
+        invalidateAndHide();
+        program_.deltaComputed = 0;
+    };
+    // The section δ feeds only the section design.
+    auto sectionOnly = [this] {
+        program_.form<Form7>().Hihyouji_3();
+        program_.form<Form7>().hide();
+    };
+
+    fields_.add(txt1, {.next = txt2, .dblClickFrom = 30, .ime = plat::ImeMode::Hiragana});
+    fields_.add(txt2, {.next = txt3, .onClick = invalidate, .onKey = invalidateOnKey});
+    fields_.add(txt3, {.next = [this]() -> plat::Control* { return txt13.visible() ? &txt13 : &txt4; },
+                       .onClick = invalidate,
+                       .onKey = invalidateOnKey});
+    fields_.add(txt13, {.next = txt4, .onClick = invalidate, .onKey = invalidateOnKey});
+    fields_.add(txt4, {.next = txt5, .onClick = invalidate, .onKey = invalidateOnKey});
+    fields_.add(txt5, {.next = txt6, .onClick = invalidate, .onKey = invalidateOnKey});
+    fields_.add(txt6, {.next = cbo1, .onClick = invalidate, .onKey = invalidateOnKey});
+    fields_.link(cbo1, txt8);
+    fields_.add(txt8, {.next = txt10, .onClick = dropAndInvalidate, .onKey = [=](int) { dropAndInvalidate(); }});
+    fields_.add(txt10, {.next = txt12, .onClick = deltaEdited, .onKey = [=](int) { deltaEdited(); }});
+    fields_.add(txt12, {.next = cbo2, .onClick = sectionOnly, .onKey = [=](int) { sectionOnly(); }});
+    fields_.link(cbo2, txt14);
+    fields_.add(txt14, {.next = txt11,
+                        .beforeSelect = [this] { txt14.setBorderStyle(1); },
+                        .onClick = invalidate,
+                        .onKey = invalidateOnKey});
+    // μ and KA: the box when its typed mode is set, else the control that chooses the mode.
+    fields_.add(txt11, {.next = [this]() -> plat::Control* {
+                            if (!opt1.value()) return &opt5;
+                            txt9.setBorderStyle(1);
+                            return &txt9;
+                        },
+                        .onClick = invalidate,
+                        .onKey = invalidateOnKey});
+    fields_.add(txt9, {.next = [this]() -> plat::Control* {
+                           if (!opt1.value()) return &cmd5;
+                           txt15.setBorderStyle(1);
+                           return &txt15;
+                       },
+                       .beforeSelect =
+                           [this] {
+                               txt9.setBorderStyle(1);
+                               opt5.setValue(true);
+                           },
+                       .onClick = dropAndInvalidate,
+                       .onKey = invalidateOnKey});
+    fields_.add(txt15, {.next = cmd3,
+                        .beforeSelect =
+                            [this] {
+                                txt15.setBorderStyle(1);
+                                opt1.setValue(true);
+                            },
+                        .onClick = invalidate,
+                        .onKey = invalidateOnKey});
+    // Where "直接入力" of KA is disabled (a seismic method that needs the computed KA),
+    // Enter goes on to "計算する".
+    fields_.link(cmd5, cmd6);
+    fields_.link(cmd6, cmd3);
+}
+
+void Form3::Form_Load() {
+    program_.currentScreen = 1;
+    fillSoilLists(false);
+}
 
 void Form3::Form_Activate() {
     program_.currentScreen = 1;
-    program_.form<Form4>().hide();
-    program_.form<Form7>().hide();
+    hideLaterScreens(program_);
     program_.currentScreen = 1;
+}
+
+void Form3::fillSoilLists(bool road) {
+    for (plat::ComboBox* list : {&cbo1, &cbo2}) {
+        list->clear();
+        if (road)
+            for (const char* soil : kRoadSoils) list->addItem(soil);
+        else
+            for (const char* soil : kBuildingSoils) list->addItem(soil);
+    }
+}
+
+void Form3::dropKa() {
+    if (!opt1.value()) txt15.setText("");
+    opt2.setValue(false);
+}
+
+void Form3::invalidateAndHide() {
+    invalidateResults(program_);
+    hideLaterScreens(program_);
+}
+
+// ---- design standard ----
+
+void Form3::opt_T_Click() { standardChosen(false); }
+
+void Form3::opt_D_Click() { standardChosen(true); }
+
+// The soil lists and the labels follow the standard; a soil type chosen before is gone.
+void Form3::standardChosen(bool road) {
+    const StandardTexts& texts = road ? kRoadTexts : kBuildingTexts;
+    fillSoilLists(road);
+    lbl56.setCaption(texts.concrete);
+    lbl54.setCaption(texts.bearing);
+    lbl10.setCaption(texts.phi);
+    lbl14.setCaption(texts.phi);
+    invalidateAndHide();
+    moveTo(txt2);
+}
+
+// ---- load case ----
+
+// A new load case needs its KA typed or computed again, here and in the section design.
+void Form3::withdrawKa() {
+    txt15.setText("");
+    opt1.setValue(false);
+    opt2.setValue(false);
+    Form7& sections = program_.form<Form7>();
+    sections.opt1.setValue(false);
+    sections.opt2.setValue(false);
+}
+
+void Form3::showShortTermRow(bool shown) {
+    lbl46.setVisible(shown);
+    lbl47.setVisible(shown);
+    txt13.setVisible(shown);
+}
+
+void Form3::cmd1_Click() {
+    opt3.setValue(true);
+    cmd5.setEnabled(true);
+    opt1.setEnabled(true);
+    withdrawKa();
+    showShortTermRow(false);
+    txt13.setText("");
+    program_.rebarAllowShort = 0;
+    cmd7.setEnabled(false);
+    txt10.setText("");
+    invalidateAndHide();
+    program_.seismicKh = 0;
+    program_.seismicKv = 0;
+    cmd4.setEnabled(false);
+    program_.deltaComputed = 0;
+    program_.unload("Form21");
+    program_.unload("Form25");
+}
+
+void Form3::cmd2_Click() {
+    opt4.setValue(true);
+    withdrawKa();
+    showShortTermRow(true);
+    cmd7.setEnabled(true);
+    txt10.setText("");
+    invalidateAndHide();
+    cmd4.setEnabled(true);
+    program_.deltaComputed = 0;
+    program_.unload("Form14");
+}
+
+// Opens the seismic-coefficient dialog prepared for the design standard, and waits.
+void Form3::cmd4_Click() {
+    Form25& dialog = program_.form<Form25>();
+    if (opt_T.value()) {
+        dialog.frm1.setVisible(false);
+        dialog.Label7.setCaption("設計水平震度  Kh=");
+    } else if (opt_D.value()) {
+        dialog.frm1.setVisible(true);
+        dialog.Label7.setCaption("設計水平震度標準値 Kho=");
+    }
+    dialog.showModal();
+}
+
+// ---- KA ----
+
+void Form3::cmd5_Click() {
+    moveTo(txt15);
+    txt15.setBorderStyle(1);
+    opt1.setValue(true);
+    program_.form<Form4>().Hihyouji_1();
+    program_.form<Form7>().Hihyouji_3();
+}
+
+void Form3::cmd6_Click() {
+    auto refuse = [this](const char* message, plat::TextBox& box) {
+        program_.msgBox(message, kOkOnly, kErrorTitle);
+        box.setFocus();
+        box.setSelStart(0);
+    };
+    if (txt8.text().empty())
+        return refuse(opt_D.value() ? "せん断抵抗角を入力してください。" : "内部摩擦角を入力してください。", txt8);
+    if (txt10.text().empty()) return refuse("壁背面と土との間の壁面摩擦角を入力してください。", txt10);
+
+    bool computed = false;
+    try {
+        computed = KEISAN();
+    } catch (const num::CalcFault&) {
+        showCannotCompute(program_);
+        return;
+    }
+    if (!computed) {
+        // A missing μ was reported by the calculation itself; a seismic case without a
+        // method has no formula yet.
+        if (!txt9.text().empty() && opt4.value()) {
+            program_.msgBox("地震時水平荷重の計算方法を選択してください。", kOkOnly, kErrorTitle);
+            cmd4.setFocus();
+        }
+        return;
+    }
+    opt2.setValue(true);
+    Form4::Hihyouji_2(program_);
+    txt15.setBorderStyle(0);
+    txt15.setText(num::format(program_.activeCoefficient, "0.00#"));
+    program_.form<Form4>().Hihyouji_1();
+    program_.form<Form7>().Hihyouji_3();
+    cmd3.setFocus();
+}
+
+// ---- base friction ----
+
+void Form3::opt5_Click() {
+    moveTo(txt9);
+    txt9.setBorderStyle(1);
+    program_.form<Form4>().Hihyouji_1();
+    program_.form<Form7>().Hihyouji_3();
+}
+
+void Form3::opt6_Click() {
+    if (txt11.text().empty()) {
+        // μ was not computed: the option does not claim it was.
+        opt6.setValue(false);
+        program_.msgBox("内部摩擦角を入力してください。", kOkOnly, kErrorTitle);
+        txt11.setFocus();
+        txt11.setSelStart(0);
+        return;
+    }
+    try {
+        Masatu();
+    } catch (const num::CalcFault&) {
+        // μ was not computed: the option does not claim it was.
+        opt6.setValue(false);
+        showCannotCompute(program_);
+        txt11.setFocus();
+        txt11.setSelStart(0);
+        return;
+    }
+    txt9.setBorderStyle(0);
+    txt9.setText(num::format(program_.baseFriction, "0.00#"));
+    moveTo(txt9);
+    invalidateResults(program_);
+}
+
+// ---- cohesion ----
+
+void Form3::opt7_Click() {
+    txt14.setBorderStyle(1);
+    moveTo(txt14);
+    program_.form<Form4>().Hihyouji_1();
+    program_.form<Form7>().Hihyouji_3();
+}
+
+void Form3::opt8_Click() {
+    txt14.setBorderStyle(0);
+    txt14.setText("0");
+    program_.form<Form4>().Hihyouji_1();
+    program_.form<Form7>().Hihyouji_3();
+}
+
+// ---- soil lists ----
+
+void Form3::cbo1_Click() { program_.form<Form4>().Hihyouji_1(); }
+
+void Form3::cbo2_Click() { program_.form<Form4>().Hihyouji_1(); }
+
+void Form3::cbo1_KeyPress(int& keyAscii) {
+    if (!fields_.enterKey(cbo1, keyAscii)) return;
+    program_.form<Form4>().Hihyouji_1();
+    program_.form<Form7>().Hihyouji_3();
+}
+
+void Form3::cbo2_KeyPress(int& keyAscii) {
+    if (!fields_.enterKey(cbo2, keyAscii)) return;
+    program_.form<Form4>().Hihyouji_1();
+    program_.form<Form7>().Hihyouji_3();
 }

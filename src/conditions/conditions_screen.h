@@ -1,7 +1,14 @@
 // Form3: the design-conditions screen.
 #pragma once
+#include "common/entry_field.h"
 #include "common/program.h"
 #include "platform/form.h"
+
+// Every result built on the design conditions is stale: the stability panel and result,
+// saving, preview and printing on the toolbar, and every section result.
+void invalidateResults(Program& program);
+// Hides the dimension screen and then the section screen; their data stays.
+void hideLaterScreens(Program& program);
 
 class Form3 : public plat::Form {
 public:
@@ -99,14 +106,52 @@ public:
     plat::CommandButton cmd6{*this, "cmd6"};
     // Forward to the ground shape.
     plat::CommandButton cmd3{*this, "cmd3"};
+    // Degree signs after the angle boxes.
+    plat::Label Label20{*this, "Label20"};
+    plat::Label Label21{*this, "Label21"};
+    plat::Label Label22{*this, "Label22"};
+    plat::Label Label23{*this, "Label23"};
+    plat::Label Label24{*this, "Label24"};
+    // The column divider and the lines between the groups.
+    plat::Line Line1{*this, "Line1"};
+    plat::Line Line2{*this, "Line2"};
+    plat::Line Line3{*this, "Line3"};
+    plat::Line Line4{*this, "Line4"};
+    plat::Line Line5{*this, "Line5"};
+    plat::Line Line6{*this, "Line6"};
+    plat::Line Line7{*this, "Line7"};
+    plat::Line Line8{*this, "Line8"};
 
     void Form_Load() override;
     void Form_Activate() override;
 
+    // Design standard, load case and the seismic-coefficient dialog.
+    void opt_T_Click();
+    void opt_D_Click();
+    void cmd1_Click();
+    void cmd2_Click();
+    void cmd4_Click();
+    // KA typed or computed.
+    void cmd5_Click();
+    void cmd6_Click();
+    // Base friction typed or tan φB; cohesion considered or not.
+    void opt5_Click();
+    void opt6_Click();
+    void opt7_Click();
+    void opt8_Click();
+    // Soil lists.
+    void cbo1_Click();
+    void cbo2_Click();
+    void cbo1_KeyPress(int& keyAscii);
+    void cbo2_KeyPress(int& keyAscii);
+    // "地盤の形状 >": checks the screen and hands over to the ground shape.
+    void cmd3_Click();
+
     // Design-condition values and allowable stresses from the screen.
     void HENSUU();
     // Active earth-pressure coefficient KA (Coulomb or Mononobe-Okabe).
-    void KEISAN();
+    // False when it computed nothing (an input missing, or no formula for the load case).
+    bool KEISAN();
     void MESSEIJI();
     // Seismic wall friction angle δ.
     void cmd7_Click();
@@ -115,5 +160,20 @@ public:
     void Masatu();
 
 private:
+    void layout();
+    void bindHandlers();
+    void bindFields();
+    // A computed KA goes with its mode; a typed one stays.
+    void dropKa();
+    // Invalidation and hiding, as every edit of a design condition does.
+    void invalidateAndHide();
+    // Kh and Kv again from the seismic dialog under the standard chosen now.
+    void refreshSeismicInput();
+    void fillSoilLists(bool road);
+    void standardChosen(bool road);
+    void withdrawKa();
+    void showShortTermRow(bool shown);
+
     Program& program_;
+    EntryFields fields_;
 };

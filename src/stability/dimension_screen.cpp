@@ -1,7 +1,250 @@
 #include "stability/dimension_screen.h"
 
+#include <string>
+
+namespace {
+constexpr plat::Colour kGreen = 0x008000;
+constexpr plat::Colour kNavy = 0x000080;
+constexpr plat::Colour kDarkGreen = 0x004000;
+constexpr plat::Colour kTeal = 0x00C0C0;
+constexpr plat::Colour kLightCyan = 0xC0FFFF;
+constexpr plat::Colour kLightYellow = 0xFFFFC0;
+constexpr int kDashed = 2;
+constexpr int kBoxWidth = 555;
+constexpr int kBoxHeight = 270;
+
+void placeCaption(plat::Label& label, int left, int top, const std::string& text, int width = 0) {
+    label.place(left, top, width ? width : 120 * static_cast<int>(text.size() / 2 + 1), 195);
+    label.setCaption(text);
+}
+
+// A numeric box with its unit caption to the right.
+void numberBox(plat::TextBox& box, plat::Label& unit, int left, int top, const std::string& unitText = " m") {
+    box.place(left, top, kBoxWidth, kBoxHeight);
+    box.setImeMode(plat::ImeMode::Off);
+    placeCaption(unit, left + kBoxWidth + 15, top + 45, unitText, 480);
+}
+}  // namespace
+
 Form4::Form4(Program& program) : plat::Form(program, kName, plat::FormKind::MdiChild), program_(program) {
-    setSize(10920, 6870);
+    setSize(10920, 6945);
+    placeControls();
+    drawFigure();
+}
+
+plat::Line& Form4::addLine(int x1, int y1, int x2, int y2, int style) {
+    auto line = std::make_unique<plat::Line>(*this, "Line" + std::to_string(figure_.size() + 1));
+    line->setPoints(x1, y1, x2, y2);
+    line->setBorderStyle(style);
+    figure_.push_back(std::move(line));
+    return *figure_.back();
+}
+
+void Form4::placeControls() {
+    // Heading.
+    placeCaption(Label1, 120, 210, "§");
+    Label1.setForeColor(kGreen);
+    txt1.place(360, 180, 375, kBoxHeight);
+    txt1.setImeMode(plat::ImeMode::FullWidthAlpha);
+    placeCaption(Label2, 780, 210, "ＲＣ擁壁の設計", 1500);
+    Label2.setForeColor(kGreen);
+    placeCaption(Label3, 2400, 210, "擁壁各部の寸法 及 上載荷重の入力", 3600);
+    placeCaption(Label4, 420, 960, "擁壁の記号： ", 1080);
+    txt2.place(1500, 900, 675, kBoxHeight);
+    txt2.setImeMode(plat::ImeMode::FullWidthAlpha);
+    placeCaption(Label5, 2340, 960, "擁壁の形状は、印刷イメージで確認して下さい。", 4500);
+    Label5.setForeColor(kNavy);
+
+    // Heights, with their names above the boxes.
+    placeCaption(Label20, 180, 2790, "H3=");
+    numberBox(txt3, Label21, 180, 3030);
+    placeCaption(Label22, 180, 4140, "H4=");
+    numberBox(txt4, Label23, 180, 4380);
+    placeCaption(Label24, 7140, 3300, "H1=");
+    numberBox(txt5, Label25, 7140, 3540);
+    placeCaption(Label26, 7140, 2010, "H2=");
+    numberBox(txt6, Label27, 7140, 2250);
+    numberBox(txt7, Label28, 2520, 1560);
+    numberBox(txt8, Label29, 3360, 1560);
+    numberBox(txt10, Label31, 4110, 1560);
+    numberBox(txt9, Label30, 4890, 1560);
+    numberBox(txt12, Label32, 2250, 5220);
+    numberBox(txt13, Label33, 2850, 5220);
+    numberBox(txt14, Label34, 3750, 5220);
+    numberBox(txt15, Label35, 4710, 5220);
+    numberBox(txt16, Label36, 5310, 5220);
+    numberBox(txt17, Label37, 3720, 4440);
+    numberBox(txt18, Label38, 1020, 4500);
+    numberBox(txt19, Label39, 6300, 4500);
+    numberBox(txt20, Label40, 3720, 3600);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{(&txt12), &Label32, &txt18, &Label38})
+        c->setBackColor(kLightCyan);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{(&txt16), &Label36, &txt19, &Label39})
+        c->setBackColor(kLightYellow);
+
+    // Surcharges.
+    placeCaption(Label41, 5760, 1800, "上載荷重", 960);
+    numberBox(txt21, Label42, 5760, 2040, "kN/m2");
+    placeCaption(Label43, 3570, 2490, "上載荷重", 960);
+    numberBox(txt22, Label44, 3570, 2730, "kNm2");
+    placeCaption(Label45, 1590, 3240, "上載荷重", 960);
+    numberBox(txt23, Label46, 1590, 3480, "kNm2");
+    for (plat::Control* c : std::initializer_list<plat::Control*>{(&Label45), &txt23, &Label46}) c->setBackColor(kLightCyan);
+    placeCaption(Label47, 1590, 1920, "上載荷重", 960);
+    lbl33.place(1680, 2130, 465, 195);
+    lbl33.setAlignment(plat::Align::Center);
+    placeCaption(Label48, 2160, 2130, "KN/m2", 600);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{(&Label47), &lbl33, &Label48}) c->setVisible(false);
+
+    // Captions of the figure.
+    placeCaption(Label6, 2070, 4020, "前面土", 600);
+    Label6.setBackColor(kLightCyan);
+    placeCaption(Label7, 5400, 3300, "背面土", 600);
+    placeCaption(Label8, 5520, 3780, "合力の作用線", 1200);
+    placeCaption(Label9, 3030, 5640, "B/2", 360);
+    placeCaption(Label10, 4170, 5640, "ｅ", 240);
+    placeCaption(Label11, 4980, 5640, "d", 240);
+    placeCaption(Label12, 3990, 6000, "B", 240);
+
+    // Switches.
+    Frame1.place(8160, 4380, 2595, 915);
+    Frame1.setCaption("土圧の鉛直成分");
+    placeCaption(Label19, 180, 300, "安定モーメントに", 1680);
+    Label19.setContainer(Frame1);
+    opt1.place(120, 600, 1000, 255);
+    opt1.setCaption("参入する");
+    opt1.setContainer(Frame1);
+    opt2.place(1200, 600, 1200, 255);
+    opt2.setCaption("参入しない");
+    opt2.setContainer(Frame1);
+    Frame2.place(300, 5340, 1695, 915);
+    Frame2.setCaption("前面土の荷重");
+    Frame2.setBackColor(kLightCyan);
+    opt3.place(60, 240, 1500, 255);
+    opt3.setCaption("計算に含む");
+    opt4.place(60, 540, 1560, 255);
+    opt4.setCaption("計算に含まない");
+    for (plat::OptionButton* o : {&opt3, &opt4}) {
+        o->setContainer(Frame2);
+        o->setBackColor(kLightCyan);
+    }
+    Frame3.place(6060, 5340, 1635, 555);
+    Frame3.setCaption("突起");
+    opt5.place(120, 270, 600, 255);
+    opt5.setCaption("無し");
+    opt5.setContainer(Frame3);
+    opt6.place(840, 270, 600, 255);
+    opt6.setCaption("有り");
+    opt6.setContainer(Frame3);
+    opt5.setValue(true);
+    chk1.place(3000, 6540, 4095, 195);
+    chk1.setCaption("上載荷重から５kN/m2を差し引いて算定する。");
+    chk1.setForeColor(kDarkGreen);
+
+    // Buttons.
+    cmd1.place(9540, 6480, 1290, 375);
+    cmd1.setCaption("断面計算 >");
+    cmd2.place(8100, 6480, 1290, 375);
+    cmd2.setCaption("< 地盤の形状");
+    cmd3.place(8760, 5880, 1455, 375);
+    cmd3.setCaption("安定性の検討");
+    cmd4.place(8580, 5400, 1755, 375);
+    cmd4.setCaption("安定性の検討方法");
+    cmd5.place(6060, 5880, 1635, 375);
+    cmd5.setCaption("突起の計算");
+    cmd5.setVisible(false);
+    cmd6.place(360, 6480, 2535, 315);
+    cmd6.setCaption("背面上載荷重の土圧について");
+
+    // Tab order.
+    int tab = 0;
+    for (plat::Control* c : std::initializer_list<plat::Control*>{
+             &txt1, &txt2, &txt3, &txt4, &txt5, &txt6, &txt7, &txt9, &txt8, &txt10, &txt13, &txt15, &txt14, &txt12,
+             &txt16, &txt17, &txt18, &txt19, &txt20, &txt21, &txt22, &txt23, &cmd4, &cmd3, &cmd1, &cmd2, &opt3, &opt4,
+             &cmd5, &opt6, &opt5, &opt1, &opt2, &chk1, &cmd6})
+        c->setTabIndex(tab++);
+
+    // The panel: headings, then the result cells, hidden until a check fills them.
+    Label13.place(8160, 720, 2595, 255);
+    Label13.setCaption("安 定 性 の 検 討");
+    Label13.setAlignment(plat::Align::Center);
+    Label13.setForeColor(kGreen);
+    placeCaption(Label14, 8160, 1140, "転倒に対して", 1440);
+    placeCaption(Label15, 8160, 2160, "支持力に対して", 1680);
+    placeCaption(Label16, 8160, 3120, "滑動に対して", 1440);
+    placeCaption(lbl67, 8160, 3780, "突起の無い状態で", 1920);
+    auto row = [](int top, std::initializer_list<plat::Label*> cells) {
+        int left = 8280;
+        for (plat::Label* cell : cells) {
+            cell->place(left, top, 720, 195);
+            left += 735;
+        }
+    };
+    row(1440, {&lbl52, &lbl53, &lbl54});
+    row(1800, {&lbl46, &lbl47, &lbl48});
+    row(2460, {&lbl56, &lbl57, &lbl58});
+    lbl59.place(8160, 2760, 240, 195);
+    row(2760, {&lbl60, &lbl61, &lbl62});
+    row(3420, {&lbl64, &lbl65, &lbl66});
+    row(3960, {&lbl68, &lbl69, &lbl70});
+    for (plat::Label* label : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl56, &lbl57, &lbl58, &lbl59, &lbl60,
+                               &lbl61, &lbl62, &lbl64, &lbl65, &lbl66, &lbl67, &lbl68, &lbl69, &lbl70})
+        label->setVisible(false);
+}
+
+void Form4::drawFigure() {
+    // Rules of the screen and the panel.
+    addLine(0, 600, 10920, 600);
+    addLine(7980, 600, 7980, 6360, kDashed);
+    addLine(7980, 6360, 10920, 6360, kDashed);
+    addLine(7980, 1020, 10920, 1020);
+    addLine(7980, 4260, 10920, 4260);
+    addLine(7980, 2100, 10920, 2100).setBorderColor(kTeal);
+    addLine(7980, 3060, 10920, 3060).setBorderColor(kTeal);
+
+    // Outline of the section.
+    addLine(3000, 2340, 3300, 2340, kDashed);  // front wall top
+    addLine(3000, 2340, 2820, 4260, kDashed);  // front wall outer face
+    addLine(3300, 2340, 3420, 4260, kDashed);  // front wall inner face
+    addLine(4830, 2340, 5100, 2340, kDashed);  // rear wall top
+    addLine(4830, 2340, 4680, 4260, kDashed);  // rear wall inner face
+    addLine(5100, 2340, 5280, 4260, kDashed);  // rear wall outer face
+    addLine(3420, 4260, 4680, 4260, kDashed);  // slab top between the walls
+    addLine(2220, 4860, 5850, 4860, kDashed);  // slab underside
+    addLine(2220, 4380, 2220, 4860, kDashed);  // toe end
+    addLine(2220, 4380, 2820, 4260, kDashed);  // toe top
+    addLine(5880, 4380, 5880, 4860, kDashed);  // heel end
+    addLine(5850, 4380, 5280, 4260, kDashed);  // heel top
+
+    // Soil surfaces and the surcharges on them.
+    addLine(5100, 2580, 7500, 2580, kDashed);  // back soil
+    addLine(3360, 3240, 4770, 3240, kDashed);  // central fill
+    addLine(5130, 2400, 6690, 2400);           // back surcharge
+    for (int x = 5130; x <= 6690; x += 120) addLine(x, 2400, x, 2580);
+    addLine(3360, 3060, 4800, 3060);  // central surcharge
+    for (int x = 3360; x <= 4800; x += 120) addLine(x, 3060, x, 3240);
+
+    // Line of action of the resultant.
+    addLine(4440, 5040, 5340, 2160).setBorderWidth(5);
+
+    // The front side, one set per ground shape.
+    Line120.setPoints(720, 3960, 2850, 3960);
+    Line120.setBorderStyle(kDashed);
+    Line121.setPoints(1290, 3780, 2880, 3780);
+    plat::Line* oneSided[] = {&Line122, &Line123, &Line124, &Line125, &Line126, &Line127, &Line128,
+                              &Line129, &Line130, &Line131, &Line132, &Line133, &Line134};
+    for (int k = 0; k < 13; ++k) oneSided[k]->setPoints(1290 + 132 * k, 3780, 1290 + 132 * k, 3960);
+    Line135.setPoints(1200, 2580, 2970, 2580);
+    Line135.setBorderStyle(kDashed);
+    Line136.setPoints(1410, 2400, 3000, 2400);
+    plat::Line* symmetric[] = {&Line137, &Line138, &Line139, &Line140, &Line141, &Line142, &Line143,
+                               &Line144, &Line145, &Line146, &Line147, &Line148, &Line149};
+    for (int k = 0; k < 13; ++k) symmetric[k]->setPoints(1410 + 132 * k, 2400, 1410 + 132 * k, 2580);
+    Line150.setPoints(960, 2340, 960, 4860);
+    Line151.setPoints(900, 2340, 1020, 2340);
+    Line152.setPoints(900, 3960, 1020, 3960);
+    for (plat::Line* l : {&Line135, &Line136}) l->setVisible(false);
+    for (plat::Line* l : symmetric) l->setVisible(false);
 }
 
 void Form4::Form_Load() { program_.currentScreen = 2; }

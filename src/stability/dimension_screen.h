@@ -1,14 +1,124 @@
 // Form4: the dimension and surcharge screen with the stability judgement panel.
 #pragma once
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
 #include "common/program.h"
 #include "platform/form.h"
+
+// The stability calculation was asked for without a choice it needs (no load case, the
+// seismic case without a horizontal-load method, no ground shape): nothing is computed.
+class StabilityInputFault : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 class Form4 : public plat::Form {
 public:
     static constexpr const char* kName = "Form4";
     explicit Form4(Program& program);
 
-    // The stability judgement panel.
+    // Heading.
+    plat::Label Label1{*this, "Label1"};  // "§"
+    plat::TextBox txt1{*this, "txt1"};
+    plat::Label Label2{*this, "Label2"};
+    plat::Label Label3{*this, "Label3"};
+    plat::Label Label4{*this, "Label4"};
+    plat::TextBox txt2{*this, "txt2"};
+    plat::Label Label5{*this, "Label5"};
+
+    // Heights.
+    plat::Label Label20{*this, "Label20"};  // "H3="
+    plat::TextBox txt3{*this, "txt3"};
+    plat::Label Label21{*this, "Label21"};
+    plat::Label Label22{*this, "Label22"};  // "H4="
+    plat::TextBox txt4{*this, "txt4"};
+    plat::Label Label23{*this, "Label23"};
+    plat::Label Label24{*this, "Label24"};  // "H1="
+    plat::TextBox txt5{*this, "txt5"};
+    plat::Label Label25{*this, "Label25"};
+    plat::Label Label26{*this, "Label26"};  // "H2="
+    plat::TextBox txt6{*this, "txt6"};
+    plat::Label Label27{*this, "Label27"};
+    // Top row: wall top widths and inner batters.
+    plat::TextBox txt7{*this, "txt7"};
+    plat::Label Label28{*this, "Label28"};
+    plat::TextBox txt8{*this, "txt8"};
+    plat::Label Label29{*this, "Label29"};
+    plat::TextBox txt9{*this, "txt9"};
+    plat::Label Label30{*this, "Label30"};
+    plat::TextBox txt10{*this, "txt10"};
+    plat::Label Label31{*this, "Label31"};
+    // Bottom row: toe, wall bottom widths, span, heel.
+    plat::TextBox txt12{*this, "txt12"};
+    plat::Label Label32{*this, "Label32"};
+    plat::TextBox txt13{*this, "txt13"};
+    plat::Label Label33{*this, "Label33"};
+    plat::TextBox txt14{*this, "txt14"};
+    plat::Label Label34{*this, "Label34"};
+    plat::TextBox txt15{*this, "txt15"};
+    plat::Label Label35{*this, "Label35"};
+    plat::TextBox txt16{*this, "txt16"};
+    plat::Label Label36{*this, "Label36"};
+    // Slab thicknesses and the central fill.
+    plat::TextBox txt17{*this, "txt17"};
+    plat::Label Label37{*this, "Label37"};
+    plat::TextBox txt18{*this, "txt18"};
+    plat::Label Label38{*this, "Label38"};
+    plat::TextBox txt19{*this, "txt19"};
+    plat::Label Label39{*this, "Label39"};
+    plat::TextBox txt20{*this, "txt20"};
+    plat::Label Label40{*this, "Label40"};
+    // Surcharges: back, centre, front (entered in the one-sided shape, shown in the other).
+    plat::Label Label41{*this, "Label41"};
+    plat::TextBox txt21{*this, "txt21"};
+    plat::Label Label42{*this, "Label42"};
+    plat::Label Label43{*this, "Label43"};
+    plat::TextBox txt22{*this, "txt22"};
+    plat::Label Label44{*this, "Label44"};
+    plat::Label Label45{*this, "Label45"};
+    plat::TextBox txt23{*this, "txt23"};
+    plat::Label Label46{*this, "Label46"};
+    plat::Label Label47{*this, "Label47"};  // symmetric shape: "上載荷重"
+    plat::Label lbl33{*this, "lbl33"};
+    plat::Label Label48{*this, "Label48"};
+
+    // Captions of the figure.
+    plat::Label Label6{*this, "Label6"};  // "前面土"
+    plat::Label Label7{*this, "Label7"};  // "背面土"
+    plat::Label Label8{*this, "Label8"};
+    plat::Label Label9{*this, "Label9"};
+    plat::Label Label10{*this, "Label10"};
+    plat::Label Label11{*this, "Label11"};
+    plat::Label Label12{*this, "Label12"};
+
+    // Switches.
+    plat::Frame Frame1{*this, "Frame1"};
+    plat::Label Label19{*this, "Label19"};
+    plat::OptionButton opt1{*this, "opt1"};
+    plat::OptionButton opt2{*this, "opt2"};
+    plat::Frame Frame2{*this, "Frame2"};
+    plat::OptionButton opt3{*this, "opt3"};
+    plat::OptionButton opt4{*this, "opt4"};
+    plat::Frame Frame3{*this, "Frame3"};
+    plat::OptionButton opt5{*this, "opt5"};
+    plat::OptionButton opt6{*this, "opt6"};
+    plat::CheckBox chk1{*this, "chk1"};
+
+    // Buttons.
+    plat::CommandButton cmd1{*this, "cmd1"};
+    plat::CommandButton cmd2{*this, "cmd2"};
+    plat::CommandButton cmd3{*this, "cmd3"};
+    plat::CommandButton cmd4{*this, "cmd4"};
+    plat::CommandButton cmd5{*this, "cmd5"};
+    plat::CommandButton cmd6{*this, "cmd6"};
+
+    // The stability judgement panel: fixed headings, then the result cells.
+    plat::Label Label13{*this, "Label13"};  // "安 定 性 の 検 討"
+    plat::Label Label14{*this, "Label14"};  // "転倒に対して"
+    plat::Label Label15{*this, "Label15"};  // "支持力に対して"
+    plat::Label Label16{*this, "Label16"};  // "滑動に対して"
     plat::Label lbl46{*this, "lbl46"};
     plat::Label lbl47{*this, "lbl47"};
     plat::Label lbl48{*this, "lbl48"};
@@ -30,8 +140,51 @@ public:
     plat::Label lbl69{*this, "lbl69"};
     plat::Label lbl70{*this, "lbl70"};
 
+    // The figure's line sets exchanged by the ground shape: one-sided (front soil lower
+    // than the back soil) and symmetric (front soil up to the back soil's level).
+    plat::Line Line120{*this, "Line120"};  // one-sided: front soil surface
+    plat::Line Line121{*this, "Line121"};  // front surcharge
+    plat::Line Line122{*this, "Line122"};  // its strokes, Line122 to Line134
+    plat::Line Line123{*this, "Line123"};
+    plat::Line Line124{*this, "Line124"};
+    plat::Line Line125{*this, "Line125"};
+    plat::Line Line126{*this, "Line126"};
+    plat::Line Line127{*this, "Line127"};
+    plat::Line Line128{*this, "Line128"};
+    plat::Line Line129{*this, "Line129"};
+    plat::Line Line130{*this, "Line130"};
+    plat::Line Line131{*this, "Line131"};
+    plat::Line Line132{*this, "Line132"};
+    plat::Line Line133{*this, "Line133"};
+    plat::Line Line134{*this, "Line134"};
+    plat::Line Line135{*this, "Line135"};  // symmetric: front soil surface
+    plat::Line Line136{*this, "Line136"};  // front surcharge
+    plat::Line Line137{*this, "Line137"};  // its strokes, Line137 to Line149
+    plat::Line Line138{*this, "Line138"};
+    plat::Line Line139{*this, "Line139"};
+    plat::Line Line140{*this, "Line140"};
+    plat::Line Line141{*this, "Line141"};
+    plat::Line Line142{*this, "Line142"};
+    plat::Line Line143{*this, "Line143"};
+    plat::Line Line144{*this, "Line144"};
+    plat::Line Line145{*this, "Line145"};
+    plat::Line Line146{*this, "Line146"};
+    plat::Line Line147{*this, "Line147"};
+    plat::Line Line148{*this, "Line148"};
+    plat::Line Line149{*this, "Line149"};
+    plat::Line Line150{*this, "Line150"};  // one-sided: dimension line of H3 and H4
+    plat::Line Line151{*this, "Line151"};  // its tick at the wall top
+    plat::Line Line152{*this, "Line152"};  // its tick at the front soil
+
     void Form_Load() override;
     void Form_Activate() override;
+
+    // The stability calculation: reads this screen, the design conditions and the
+    // dialogs, and writes every stability value of the program. A num::CalcFault (a
+    // division by zero, a degenerate wall) or a StabilityInputFault stops it at that
+    // step; DANMEM_1 then sets sigmaMax to 0 (no result counts) and rethrows, so the
+    // command that ran it reports the fault.
+    void DANMEM_1();
 
     // Hides the judgement panel and marks the stability result invalid.
     void Hihyouji_1();
@@ -42,5 +195,12 @@ public:
     void Hihyouji_3();
 
 private:
+    // The common lines of the figure: outline, soil surfaces, back and central
+    // surcharges, the resultant's line of action, the panel's rules.
+    std::vector<std::unique_ptr<plat::Line>> figure_;
+    plat::Line& addLine(int x1, int y1, int x2, int y2, int style = 1);
+    void placeControls();
+    void drawFigure();
+
     Program& program_;
 };

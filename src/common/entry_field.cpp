@@ -1,0 +1,59 @@
+#include "common/entry_field.h"
+
+#include "platform/utf8.h"
+
+void moveTo(plat::Control& target) {
+    target.setFocus();
+    if (target.kind() == plat::ControlKind::TextBox) static_cast<plat::TextBox&>(target).selectAll();
+}
+
+void selectFrom(plat::TextBox& box, int start) {
+    box.setSelStart(start);
+    box.setSelLength(plat::charCount(box.text()));
+}
+
+void EntryFields::add(plat::TextBox& box, EntryFieldSpec spec) {
+    box.setImeMode(spec.ime);
+    if (spec.next) next_[&box] = spec.next;
+    auto s = std::make_shared<const EntryFieldSpec>(std::move(spec));
+    box.Click = [&box, s] {
+        if (s->beforeSelect) s->beforeSelect();
+        box.selectAll();
+        if (s->onClick) s->onClick();
+    };
+    box.DblClick = [&box, s] { selectFrom(box, s->dblClickFrom); };
+    box.GotFocus = [&box, s] {
+        if (s->selectOnFocus) box.selectAll();
+    };
+    box.KeyPress = [this, &box, s](int& key) {
+        const int typed = key;
+        enterKey(box, key);
+        if (s->onKey) s->onKey(typed);
+    };
+}
+
+void EntryFields::link(plat::Control& from, EntryTarget next) { next_[&from] = std::move(next); }
+
+void EntryFields::moveOn(plat::Control& from) const {
+    const plat::Control* at = &from;
+    // Each control of the chain is passed at most once, so a chain that is hidden as a
+    // whole (its form not shown) ends without a move.
+    for (std::size_t hops = 0; hops <= next_.size(); ++hops) {
+        auto step = next_.find(at);
+        if (step == next_.end()) return;
+        plat::Control* target = step->second();
+        if (!target) return;
+        if (target->canFocus()) {
+            moveTo(*target);
+            return;
+        }
+        at = target;
+    }
+}
+
+bool EntryFields::enterKey(plat::Control& from, int& key) const {
+    if (key != plat::kKeyEnter) return false;
+    key = 0;
+    moveOn(from);
+    return true;
+}

@@ -1,0 +1,79 @@
+// The behaviour every entry field of the program shares: a click or the arrival of the
+// focus selects the whole text, a double click selects from a fixed position to the end,
+// and Enter is swallowed and moves on along the screen's fixed chain. Nothing is checked
+// or converted while the user types. A screen declares each field's Enter target and its
+// own extra handlers once, in its constructor:
+//
+//     fields_.add(txt2, {.next = txt3, .onClick = [this] { invalidate(); }});
+//     fields_.add(txt3, {.next = [this]() -> plat::Control* { return txt13.visible() ? &txt13 : &txt4; }});
+//     fields_.link(cbo1, txt8);  // a list, option or button in the chain
+#pragma once
+#include <concepts>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "platform/controls.h"
+
+// Where Enter leads from a control: a fixed control, or one chosen at each key press.
+class EntryTarget {
+public:
+    EntryTarget() = default;
+    EntryTarget(plat::Control& target) : choose_([&target]() -> plat::Control* { return &target; }) {}
+    EntryTarget(plat::Control* target) : choose_([target]() -> plat::Control* { return target; }) {}
+    template <class F>
+        requires std::is_invocable_r_v<plat::Control*, F&>
+    EntryTarget(F choose) : choose_(std::move(choose)) {}
+
+    explicit operator bool() const { return static_cast<bool>(choose_); }
+    plat::Control* operator()() const { return choose_ ? choose_() : nullptr; }
+
+private:
+    std::function<plat::Control*()> choose_;
+};
+
+struct EntryFieldSpec {
+    // Enter moves on to this control; without one Enter is only swallowed.
+    EntryTarget next = {};
+    // A double click selects from this character position to the end.
+    int dblClickFrom = 10;
+    // Whether the arrival of the focus selects the whole text.
+    bool selectOnFocus = true;
+    // Numbers arrive as half-width digits with the input method off.
+    plat::ImeMode ime = plat::ImeMode::Off;
+    // Click: runs before the text is selected (borders, options that the click sets).
+    std::function<void()> beforeSelect = nullptr;
+    // Click: runs after the text is selected.
+    std::function<void()> onClick = nullptr;
+    // Every key press, after the Enter step; gets the key as it was typed (13 for Enter).
+    std::function<void(int key)> onKey = nullptr;
+};
+
+// Gives the control the focus; an entry field then gets its whole text selected.
+void moveTo(plat::Control& target);
+// Selection from a character position to the end (just the caret at the end when the
+// text is no longer than the position).
+void selectFrom(plat::TextBox& box, int start);
+
+// The entry fields of one screen or dialog and its Enter chain.
+class EntryFields {
+public:
+    EntryFields() = default;
+    EntryFields(const EntryFields&) = delete;
+    EntryFields& operator=(const EntryFields&) = delete;
+
+    // Binds the shared behaviour and the screen's own handlers to the box.
+    void add(plat::TextBox& box, EntryFieldSpec spec);
+    // The chain step of a control that is no entry field (a list, an option, a button).
+    void link(plat::Control& from, EntryTarget next);
+
+    // Enter at `from`: moves on to the next control of the chain that can take the focus
+    // (hidden and disabled ones are passed over along their own chain steps).
+    void moveOn(plat::Control& from) const;
+    // A key press at `from`: Enter is swallowed (the code becomes 0) and moves on.
+    // True when the key was Enter.
+    bool enterKey(plat::Control& from, int& key) const;
+
+private:
+    std::map<const plat::Control*, EntryTarget> next_;
+};

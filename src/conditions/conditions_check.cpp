@@ -1,0 +1,115 @@
+// "地盤の形状 >": the design conditions are read, checked in screen order, and handed
+// over to the ground-shape step.
+#include "common/numbers.h"
+#include "conditions/calc_fault.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
+#include "conditions/seismic_dialog.h"
+
+namespace {
+
+constexpr int kOkOnly = 256;
+constexpr const char* kErrorTitle = "エラーメッセージ";
+// The road standard asks for at least this concrete strength (N/mm2).
+constexpr float kRoadMinimumStrength = 21.0f;
+
+}  // namespace
+
+// The seismic dialog keeps what was typed there; Kh follows the standard chosen now
+// (Kh as typed under the building standard, Cz × Kho under the road standard).
+void Form3::refreshSeismicInput() {
+    if (!opt4.value() || (!opt_T.value() && !opt_D.value())) return;
+    auto* dialog = static_cast<Form25*>(program_.find(Form25::kName));
+    // Without a method or, on the road, a region the checks below ask for the dialog.
+    if (!dialog || !dialog->methodChosen() || (opt_D.value() && !dialog->regionChosen())) return;
+    const float kh = program_.seismicKh;
+    const float kv = program_.seismicKv;
+    dialog->Jisin();
+    // A KA computed with other coefficients is stale.
+    if ((kh != program_.seismicKh || kv != program_.seismicKv) && opt2.value()) dropKa();
+}
+
+void Form3::cmd3_Click() {
+    try {
+        refreshSeismicInput();
+        HENSUU();
+    } catch (const num::CalcFault&) {
+        showCannotCompute(program_);
+        return;
+    }
+
+    auto refuse = [this](const char* message) { program_.msgBox(message, kOkOnly, kErrorTitle); };
+    auto refuseAt = [&](const char* message, plat::TextBox& box) {
+        refuse(message);
+        box.setFocus();
+        box.setSelStart(0);
+    };
+    const bool road = opt_D.value();
+
+    if (txt1.text().empty()) return refuseAt("築造地を入力してください。", txt1);
+    if (!opt_T.value() && !road) {
+        refuse("材料の許容応力度の計算方法を選択してください。");
+        opt_T.setFocus();
+        return;
+    }
+    if (txt2.text().empty()) return refuseAt("コンクリートの設計基準強度を入力してください。", txt2);
+    if (road && program_.concreteStrength < kRoadMinimumStrength)
+        return refuseAt("コンクリートの設計基準強度を21N/mm2以上にしてください。", txt2);
+    if (txt3.text().empty()) return refuseAt("鉄筋の許容引張応力度を入力してください。", txt3);
+    if (txt4.text().empty()) return refuseAt("許容地耐力度を入力してください。", txt4);
+    if (txt5.text().empty()) return refuseAt("土の単位体積重量を入力してください。", txt5);
+    if (txt6.text().empty()) return refuseAt("鉄筋コンクリートの単位体積重量を入力してください。", txt6);
+    if (cbo1.text().empty()) {
+        refuse("土質を入力してください。");
+        cbo1.setFocus();
+        return;
+    }
+    if (txt8.text().empty())
+        return refuseAt(road ? "せん断抵抗角を入力してください。" : "内部摩擦角を入力してください。", txt8);
+    if (txt10.text().empty()) return refuseAt("壁背面と土との間の壁面摩擦角を入力してください。", txt10);
+    if (txt12.text().empty()) return refuseAt("壁背面と土との間の壁面摩擦角を入力してください。", txt12);
+    if (cbo2.text().empty()) {
+        refuse("土質を入力してください。");
+        cbo2.setFocus();
+        return;
+    }
+    if (txt14.text().empty()) return refuseAt("土の粘着力を入力してください。", txt14);
+    if (txt11.text().empty()) return refuseAt("内部摩擦角度を入力してください。", txt11);
+    if (txt9.text().empty()) {
+        refuse("底盤の摩擦係数を入力又は計算してください。");
+        if (!opt5.value()) {
+            opt5.setFocus();
+            return;
+        }
+        txt9.setFocus();
+        txt9.setSelStart(0);
+        return;
+    }
+    if (txt15.text().empty()) {
+        refuse("主働土圧係数を入力又は計算してください。");
+        txt15.setBorderStyle(1);
+        opt1.setValue(true);
+        moveTo(txt15);
+        return;
+    }
+    if (opt4.value()) {
+        if (txt13.text().empty()) return refuseAt("短期の鉄筋の許容引張応力度を入力してください。", txt13);
+        Form25& dialog = program_.form<Form25>();
+        if (!dialog.methodChosen()) {
+            refuse("地震時水平荷重の計算方法を選択してください。");
+            cmd4_Click();
+            return;
+        }
+        // Kh of the road standard needs the region; the dialog asks for it.
+        if (road && !dialog.regionChosen()) {
+            refuse("地域別補正係数を選択して下さい。");
+            cmd4_Click();
+            return;
+        }
+    }
+
+    Form23& groundShape = program_.form<Form23>();
+    groundShape.setTop(0);
+    groundShape.setLeft(0);
+    groundShape.show();
+}

@@ -1,0 +1,264 @@
+#include "conditions/ground_shape.h"
+
+#include <cmath>
+#include <string>
+
+#include "conditions/conditions_screen.h"
+#include "section/section_screen.h"
+#include "stability/dimension_screen.h"
+
+namespace {
+
+constexpr int kOkOnly = 256;
+constexpr plat::Colour kGreen = 0x008000;
+constexpr int kDashed = 2;
+
+// A line with a small head at its end, for the earth-pressure resultants.
+void arrow(FixedDrawing& d, int x1, int y1, int x2, int y2) {
+    d.line(x1, y1, x2, y2);
+    const double angle = std::atan2(y2 - y1, x2 - x1);
+    for (double side : {2.6, -2.6}) {
+        const int hx = x2 + static_cast<int>(std::lround(90 * std::cos(angle + side)));
+        const int hy = y2 + static_cast<int>(std::lround(90 * std::sin(angle + side)));
+        d.line(x2, y2, hx, hy);
+    }
+}
+
+void dashed(FixedDrawing& d, int x1, int y1, int x2, int y2) { d.line(x1, y1, x2, y2).setBorderStyle(kDashed); }
+
+// Earth pressure PA at h/3 and the surcharge's ΔPA at h/2 on a virtual back face at x,
+// pointing towards the wall (direction +1 to the right, −1 to the left).
+void pressures(FixedDrawing& d, int face, int top, int bottom, int direction) {
+    const int h = bottom - top;
+    const int start = face - direction * 660;
+    const int labelX = direction > 0 ? start - 120 : start + 30;
+    arrow(d, start, bottom - h / 3 - 120, face, bottom - h / 3);
+    d.text(labelX, bottom - h / 3 - 330, "PA");
+    d.text(face + (direction > 0 ? -330 : 60), bottom - h / 3 - 60, "h/3");
+    d.text(face - direction * 300 - (direction > 0 ? 90 : 0), bottom - h / 3 - 210, "δ");
+    arrow(d, start, top + h / 2 - 120, face, top + h / 2);
+    d.text(labelX - (direction > 0 ? 60 : 0), top + h / 2 - 330, "ΔPA");
+    d.text(face + (direction > 0 ? -330 : 60), top + h / 2 - 60, "h/2");
+    d.text(face - direction * 300 - (direction > 0 ? 90 : 0), top + h / 2 - 210, "δ");
+}
+
+// A U-shaped wall in section: two walls 120 thick on a slab (top 3840, underside 3960),
+// the wall tops at leftTop and rightTop, the stairs or ramp rising inside to the left.
+void uSection(FixedDrawing& d, int left, int right, int leftTop, int rightTop) {
+    constexpr int kWall = 120, kSlabTop = 3840, kSlabBottom = 3960;
+    d.line(left, leftTop, left, kSlabBottom);
+    d.line(left + kWall, leftTop, left + kWall, kSlabTop);
+    d.line(right - kWall, rightTop, right, rightTop);
+    d.line(right - kWall, rightTop, right - kWall, kSlabTop);
+    d.line(right, rightTop, right, kSlabBottom);
+    d.line(left + kWall, kSlabTop, right - kWall, kSlabTop);
+    d.line(left, kSlabBottom, right, kSlabBottom);
+    d.line(left + kWall, leftTop + 120, right - kWall, 3360);
+}
+
+}  // namespace
+
+Form23::Form23(Program& program) : plat::Form(program, kName, plat::FormKind::MdiChild), program_(program) {
+    setSize(10920, 6945);
+
+    lbl28[0].place(360, 120, 3000, 300);
+    lbl28[0].setCaption("地盤の形状の選択");
+    lbl28[0].setFont("ＭＳ Ｐゴシック", 11.25);
+    lbl28[0].setForeColor(kGreen);
+    Label34.place(600, 600, 5400, 255);
+    Label34.setCaption("地盤の形状(１)又は(２)を選択してください。");
+    Label34.setFont("ＭＳ ゴシック", 9);
+    Frame1.place(600, 900, 5400, 495);
+    opt1.setContainer(Frame1);
+    opt1.place(240, 150, 2400, 255);
+    opt1.setCaption("(１)片側土圧");
+    opt1.setFont("ＭＳ ゴシック", 9);
+    opt1.setTabIndex(0);
+    opt2.setContainer(Frame1);
+    opt2.place(2880, 150, 2400, 255);
+    opt2.setCaption("(２)両側対象土圧");
+    opt2.setFont("ＭＳ ゴシック", 9);
+    opt2.setTabIndex(1);
+    cmd2.place(6840, 6360, 1695, 420);
+    cmd2.setCaption("< 設計条件");
+    cmd2.setFont("ＭＳ ゴシック", 9);
+    cmd2.setTabIndex(3);
+    cmd1.place(8760, 6360, 1815, 420);
+    cmd1.setCaption("寸法の入力 >");
+    cmd1.setFont("ＭＳ ゴシック", 9);
+    cmd1.setTabIndex(2);
+    lbl28[1].place(6720, 150, 2400, 255);
+    lbl28[1].setCaption("擁壁の計算箇所");
+    lbl28[1].setFont("ＭＳ ゴシック", 9);
+    lbl28[1].setForeColor(0x000080);
+
+    drawFigures();
+
+    opt1.Click = [this] { opt1_Click(); };
+    opt2.Click = [this] { opt2_Click(); };
+    cmd2.Click = [this] { cmd2_Click(); };
+    cmd1.Click = [this] { cmd1_Click(); };
+}
+
+void Form23::drawFigures() {
+    FixedDrawing& d = figures;
+
+    // Plan: the developed land above the front road, a ramp along the road (1) and one
+    // cut into the land (2), with the calculation points and the section marks.
+    d.box(6600, 480, 4080, 2460);
+    d.line(6600, 2520, 9240, 2520);
+    d.line(9600, 2520, 10680, 2520);
+    d.text(7200, 2610, "前面道路");
+    d.text(7200, 1200, "造成地");
+    d.text(9960, 1200, "造成地");
+    d.line(6900, 2040, 8760, 2040);
+    d.line(6900, 2400, 8760, 2400);
+    d.line(6900, 2040, 6900, 2400);
+    d.line(9240, 720, 9240, 2520);
+    d.line(9600, 720, 9600, 2520);
+    d.line(9240, 720, 9600, 720);
+    d.text(7020, 2130, "a");
+    d.text(7800, 2130, "c");
+    d.text(8580, 2130, "b");
+    d.text(9360, 840, "d");
+    d.text(9360, 1560, "e");
+    d.text(8220, 1770, "Ａ");
+    d.text(8220, 2250, "Ａ");
+    dashed(d, 8310, 1980, 8310, 2460);
+    d.text(8940, 1110, "Ｂ");
+    d.text(9720, 1110, "Ｂ");
+    dashed(d, 9180, 1200, 9660, 1200);
+    d.text(7020, 1740, "(1)");
+    d.text(9720, 1560, "(2)");
+
+    // (1) one-sided: developed land behind the rear wall, a road before the front wall.
+    d.text(360, 1620, "(１)片側土圧");
+    d.text(1920, 1620, "(Ａ－Ａ断面)");
+    d.text(480, 2160, "造成地");
+    d.text(3120, 3360, "道路等");
+    d.line(360, 2400, 1680, 2400);
+    uSection(d, 1560, 3000, 2400, 3480);
+    d.line(3000, 3600, 3600, 3600);
+    d.text(2160, 2760, "階段");
+    d.text(2160, 3000, "傾斜路");
+    d.text(2040, 3600, "中央土");
+    dashed(d, 1320, 2400, 1320, 3960);
+    d.text(1200, 4080, "仮想背面");
+    d.text(1380, 2940, "h");
+    pressures(d, 1320, 2400, 3960, +1);
+
+    // (2) symmetric: developed land on both sides.
+    d.text(3840, 1620, "(２)両側対称土圧");
+    d.text(5640, 1620, "(Ｂ－Ｂ断面)");
+    d.text(3840, 2160, "造成地");
+    d.text(6120, 2160, "造成地");
+    d.line(3840, 2400, 4920, 2400);
+    d.line(5760, 2400, 7080, 2400);
+    uSection(d, 4800, 5880, 2400, 2400);
+    d.text(5100, 2640, "階段");
+    d.text(5040, 3600, "中央土");
+    dashed(d, 4560, 2400, 4560, 3960);
+    dashed(d, 6120, 2400, 6120, 3960);
+    d.text(3960, 4080, "仮想背面");
+    d.text(5880, 4080, "仮想背面");
+    pressures(d, 4560, 2400, 3960, +1);
+    pressures(d, 6120, 2400, 3960, -1);
+
+    // Where each shape is calculated.
+    d.text(360, 4920, "(１)");
+    d.text(840, 4920, "片側土圧　階段（傾斜路）a 最上部：接地圧大");
+    d.text(3000, 5160, "b 最下部：滑動大");
+    d.text(360, 5400, "(２)");
+    d.text(840, 5400, "両側土圧　階段（傾斜路）d 最上部：接地圧大");
+    d.text(360, 5760, "(１)(２)共 c e 中央部（平均）を計算する場合も有");
+    d.text(360, 6120, "中央土の土圧は、土圧の巾が狭い為、考慮していません。").setForeColor(0x0000FF);
+}
+
+void Form23::opt1_Click() { shapeChosen(); }
+void Form23::opt2_Click() { shapeChosen(); }
+
+// A new shape: no shear key, and every result built on the old shape is stale.
+void Form23::shapeChosen() {
+    Form4& dimensions = program_.form<Form4>();
+    dimensions.opt5.setValue(true);
+    dimensions.Hihyouji_1();
+    Form4::Hihyouji_2(program_);
+    Form7& sections = program_.form<Form7>();
+    sections.Hihyouji_3();
+    dimensions.hide();
+    sections.hide();
+}
+
+void Form23::cmd2_Click() {
+    hide();
+    Form3& conditions = program_.form<Form3>();
+    conditions.setTop(0);
+    conditions.setLeft(0);
+    conditions.show();
+}
+
+void Form23::cmd1_Click() {
+    if (!opt1.value() && !opt2.value()) {
+        program_.msgBox("地盤の形状（1）又は（2）を選択してください。", kOkOnly, "エラーメッセージ");
+        opt1.setFocus();
+        return;
+    }
+    Form4& f = program_.form<Form4>();
+    f.setTop(0);
+    f.setLeft(0);
+    f.show();
+    f.canvas().clear();
+
+    // The choices of the vertical component, the front soil and the shear key.
+    if (opt1.value()) {
+        f.Frame1.setEnabled(true);
+        f.Label19.setEnabled(true);
+        f.opt1.setEnabled(true);
+        f.opt2.setEnabled(true);
+        if (program_.toeLength == 0) f.Frame2.setVisible(false);
+        f.Frame3.setVisible(true);
+        if (f.opt5.value()) f.cmd5.setVisible(false);
+    } else {
+        f.Frame1.setEnabled(false);
+        f.Label19.setEnabled(false);
+        f.opt1.setValue(false);
+        f.opt1.setEnabled(false);
+        f.opt2.setValue(false);
+        f.opt2.setEnabled(false);
+        f.Frame2.setVisible(false);
+        f.Frame3.setVisible(false);
+        f.cmd5.setVisible(false);
+    }
+
+    // The figure and the inputs of the front side.
+    auto lines = [&](int from, int to, bool visible) {
+        for (int n = from; n <= to; ++n) program_.controlByName(Form4::kName, "Line" + std::to_string(n)).setVisible(visible);
+    };
+    const bool oneSided = opt1.value();
+    if (oneSided) {
+        lines(135, 149, false);
+        lines(120, 134, true);
+    } else {
+        lines(120, 134, false);
+        lines(135, 149, true);
+    }
+    for (plat::Control* c : {static_cast<plat::Control*>(&f.txt3), static_cast<plat::Control*>(&f.txt4),
+                             static_cast<plat::Control*>(&f.Label20), static_cast<plat::Control*>(&f.Label22),
+                             static_cast<plat::Control*>(&f.Label21), static_cast<plat::Control*>(&f.Label23)})
+        c->setVisible(oneSided);
+    lines(150, 152, oneSided);
+    for (plat::Label* l : {&f.Label47, &f.lbl33, &f.Label48}) l->setVisible(!oneSided);
+    for (plat::Label* l : {&f.Label45, &f.Label46}) l->setVisible(oneSided);
+    f.txt23.setVisible(oneSided);
+    for (plat::Label* l : {&f.Label6, &f.Label7}) l->setVisible(oneSided);
+    if (!oneSided) program_.surchargeFront = program_.surchargeBack;
+
+    // The surcharge deduction belongs to a typed KA only.
+    Form3& conditions = program_.form<Form3>();
+    if (conditions.opt1.value()) {
+        f.chk1.setEnabled(true);
+    } else if (conditions.opt2.value()) {
+        f.chk1.setValue(0);
+        f.chk1.setEnabled(false);
+    }
+}

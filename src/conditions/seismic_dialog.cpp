@@ -1,0 +1,174 @@
+#include "conditions/seismic_dialog.h"
+
+#include "common/numbers.h"
+#include "conditions/calc_fault.h"
+#include "conditions/conditions_screen.h"
+
+namespace {
+
+constexpr int kOkOnly = 256;
+constexpr const char* kErrorTitle = "エラーメッセージ";
+constexpr plat::Colour kGreen = 0x008000;
+constexpr plat::Colour kRed = 0xFF0000;
+
+}  // namespace
+
+Form25::Form25(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog), program_(program) {
+    layout();
+    fields_.add(Text1, {.next = Text2});
+    fields_.add(Text2, {.next = cmd1});
+    cmd1.Click = [this] { cmd1_Click(); };
+    cmd2.Click = [this] { cmd2_Click(); };
+}
+
+void Form25::layout() {
+    setCaption("ミラノス");
+    setSize(5475, 5085);
+    setFont("ＭＳ ゴシック", 9);
+    const plat::Font small{"ＭＳ ゴシック", 9, false};
+    const plat::Font large{"ＭＳ ゴシック", 9.75, false};
+    for (plat::Control* c : controls()) c->setFont(small);
+
+    Label1.place(120, 120, 5235, 255);
+    Label1.setCaption("地震時水平荷重の計算方法");
+    Label1.setForeColor(kGreen);
+    Label2.place(240, 450, 5115, 255);
+    Label2.setCaption("Ａ 建築基礎構造設計指針");
+    Label4.place(360, 765, 300, 255);
+    Label4.setCaption("①");
+    opt_K1.place(660, 735, 4695, 285);
+    opt_K1.setCaption("地震時土圧による荷重");
+    Label5.place(360, 1095, 300, 255);
+    Label5.setCaption("②");
+    opt_K2.place(660, 1065, 4695, 495);
+    opt_K2.setCaption("擁壁の自重に起因する地震時慣性力＋常時の土圧の荷重");
+    Label3.place(240, 1680, 5115, 255);
+    Label3.setCaption("Ｂ 道路土工　擁壁工指針");
+    opt_D1.place(660, 1980, 4695, 495);
+    opt_D1.setCaption("擁壁の自重に起因する地震時慣性力＋地震時の土圧の荷重");
+    Label6.place(240, 2580, 5115, 495);
+    Label6.setCaption("Ａによる場合は、①と②の２通り計算比較し、①又は②の大きいほうを採用してください。");
+    Label6.setForeColor(kRed);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&Label1, &Label2, &Label4, &opt_K1, &Label5, &opt_K2,
+                                                                &Label3, &opt_D1, &Label9})
+        c->setFont(large);
+    Label6.setFont("ＭＳ ゴシック", 9.75, true);
+
+    Frame1.place(120, 3180, 5235, 1260);
+    Frame1.setBorderStyle(0);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&Label9, &Label7, &Text1, &Label8, &Text2, &frm1})
+        c->setContainer(Frame1);
+    Label9.place(120, 0, 2400, 255);
+    Label9.setCaption("震度の入力");
+    Label9.setForeColor(kGreen);
+    Label7.place(0, 390, 2280, 255);
+    Label7.setCaption("設計水平震度　Kh=");
+    Label7.setAlignment(plat::Align::Right);
+    Text1.place(2340, 360, 735, 300);
+    Label8.place(0, 810, 2280, 255);
+    Label8.setCaption("設計鉛直震度　Kv=");
+    Label8.setAlignment(plat::Align::Right);
+    Text2.place(2340, 780, 735, 300);
+
+    frm1.place(3240, 0, 1995, 1200);
+    frm1.setVisible(false);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&lbl_Cz, &lbl_A, &opt_A, &lbl_B, &opt_B, &lbl_C, &opt_C})
+        c->setContainer(frm1);
+    lbl_Cz.place(60, 120, 1875, 255);
+    lbl_Cz.setCaption("地域別補正係数 Cz");
+    lbl_A.place(60, 420, 1020, 255);
+    lbl_A.setCaption("地域区分 Ａ");
+    opt_A.place(1080, 405, 915, 255);
+    opt_A.setCaption("Cz=1.0");
+    lbl_B.place(60, 690, 1020, 255);
+    lbl_B.setCaption("Ｂ");
+    lbl_B.setAlignment(plat::Align::Right);
+    opt_B.place(1080, 675, 915, 255);
+    opt_B.setCaption("Cz=0.85");
+    lbl_C.place(60, 960, 1020, 255);
+    lbl_C.setCaption("Ｃ");
+    lbl_C.setAlignment(plat::Align::Right);
+    opt_C.place(1080, 945, 915, 255);
+    opt_C.setCaption("Cz=0.70");
+
+    cmd1.place(1140, 4560, 1455, 405);
+    cmd1.setCaption("ＯＫ");
+    cmd2.place(2880, 4560, 1455, 405);
+    cmd2.setCaption("キャンセル");
+
+    int tab = 0;
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&opt_K1, &opt_K2, &opt_D1, &Text1, &Text2, &opt_A,
+                                                                &opt_B, &opt_C, &cmd1, &cmd2})
+        c->setTabIndex(tab++);
+}
+
+void Form25::cmd1_Click() {
+    Form3& conditions = program_.form<Form3>();
+    auto refuse = [this](const char* message, plat::Control& focus) {
+        program_.msgBox(message, kOkOnly, kErrorTitle);
+        focus.setFocus();
+        if (focus.kind() == plat::ControlKind::TextBox) static_cast<plat::TextBox&>(focus).setSelStart(0);
+    };
+    if (!methodChosen()) return refuse("地震時水平荷重の計算方法を選択してください。", opt_K1);
+    if (Text1.text().empty()) return refuse("水平震度を入力して下さい。", Text1);
+    if (Text2.text().empty()) return refuse("鉛直震度を入力して下さい。", Text2);
+    if (conditions.opt_D.value() && !regionChosen()) return refuse("地域別補正係数を選択して下さい。", opt_A);
+
+    try {
+        Jisin();
+    } catch (const num::CalcFault&) {
+        showCannotCompute(program_);
+        return;
+    }
+    hide();
+
+    // The KA depends on the seismic input: it must be typed or computed again.
+    conditions.opt1.setValue(false);
+    conditions.opt2.setValue(false);
+    conditions.txt15.setText("");
+    if (opt_K1.value() || opt_D1.value()) {
+        conditions.cmd5.setEnabled(false);
+        conditions.opt1.setEnabled(false);
+    } else if (opt_K2.value()) {
+        conditions.cmd5.setEnabled(true);
+        conditions.opt1.setEnabled(true);
+    }
+    invalidateResults(program_);
+}
+
+void Form25::cmd2_Click() {
+    program_.seismicKh = 0;
+    program_.seismicKv = 0;
+    Form3& conditions = program_.form<Form3>();
+    if (conditions.opt_D.value()) {
+        opt_A.setValue(false);
+        opt_B.setValue(false);
+        opt_C.setValue(false);
+    }
+    unload();
+    conditions.txt15.setText("");
+    // Kh and Kv changed: every result built on them is stale.
+    invalidateResults(program_);
+}
+
+void Form25::Jisin() {
+    Form3& conditions = program_.form<Form3>();
+    // Everything is worked out before anything is stored, so a fault stores nothing.
+    float kh = program_.seismicKh;
+    double kho = program_.seismicKho;
+    double cz = program_.regionCz;
+    if (conditions.opt_T.value()) {
+        kh = num::store(num::parse(Text1.text()));
+    } else if (conditions.opt_D.value()) {
+        kho = num::finite(num::parse(Text1.text()));
+        if (opt_A.value()) cz = 1;
+        if (opt_B.value()) cz = 0.85;
+        if (opt_C.value()) cz = 0.70;
+        kh = num::store(cz * kho);
+    }
+    const float kv = num::store(num::parse(Text2.text()));
+    program_.seismicKh = kh;
+    program_.seismicKho = kho;
+    program_.regionCz = cz;
+    program_.seismicKv = kv;
+}

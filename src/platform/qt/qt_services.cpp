@@ -1,0 +1,154 @@
+#include "platform/qt/qt_services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStringList>
+
+#include "platform/qt/desktop_view.h"
+
+namespace plat::qt {
+
+std::unique_ptr<QMessageBox> buildMessageBox(const plat::MessageRequest& request, QWidget* parent) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (request.icon) {
+        case plat::MsgIcon::Critical: icon = QMessageBox::Critical; break;
+        case plat::MsgIcon::Question: icon = QMessageBox::Question; break;
+        case plat::MsgIcon::Exclamation: icon = QMessageBox::Warning; break;
+        case plat::MsgIcon::Information: icon = QMessageBox::Information; break;
+        case plat::MsgIcon::None: break;
+    }
+    QString title = request.title.empty() ? QString::fromUtf8(kAppTitle) : QString::fromStdString(request.title);
+    auto box = std::make_unique<QMessageBox>(icon, title, QString::fromStdString(request.text), QMessageBox::NoButton,
+                                             parent);
+    box->setTextFormat(Qt::PlainText);
+    QPushButton* first = nullptr;
+    QPushButton* second = nullptr;
+    switch (request.buttons) {
+        case plat::MsgButtons::OK:
+            first = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+            first->setProperty("miranosuResult", static_cast<int>(plat::MsgResult::OK));
+            box->setEscapeButton(first);
+            break;
+        case plat::MsgButtons::OKCancel:
+            first = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+            second = box->addButton(QString::fromUtf8("キャンセル"), QMessageBox::RejectRole);
+            first->setProperty("miranosuResult", static_cast<int>(plat::MsgResult::OK));
+            second->setProperty("miranosuResult", static_cast<int>(plat::MsgResult::Cancel));
+            box->setEscapeButton(second);
+            break;
+        case plat::MsgButtons::YesNo:
+            first = box->addButton(QString::fromUtf8("はい"), QMessageBox::YesRole);
+            second = box->addButton(QString::fromUtf8("いいえ"), QMessageBox::NoRole);
+            first->setProperty("miranosuResult", static_cast<int>(plat::MsgResult::Yes));
+            second->setProperty("miranosuResult", static_cast<int>(plat::MsgResult::No));
+            box->setEscapeButton(second);
+            break;
+    }
+    box->setDefaultButton(request.defaultButton == 1 && second ? second : first);
+    return box;
+}
+
+plat::MsgResult messageResult(const QMessageBox& box) {
+    QAbstractButton* clicked = box.clickedButton();
+    if (!clicked) clicked = box.escapeButton();
+    bool ok = false;
+    int value = clicked ? clicked->property("miranosuResult").toInt(&ok) : 0;
+    if (!ok) return plat::MsgResult::Cancel;
+    return static_cast<plat::MsgResult>(value);
+}
+
+QString toQtFilter(const std::string& filter) {
+    QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1].trimmed();
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        out << parts[i].trimmed() + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+    if (out.isEmpty() && !filter.empty()) out << QString::fromStdString(filter);
+    return out.join(QStringLiteral(";;"));
+}
+
+QString startFolder(const std::string& folder) {
+    QString f = QString::fromStdString(folder);
+    // A Windows path such as "C:\ミラノス\" means nothing here.
+    bool windowsPath = f.contains(QLatin1Char('\\')) || (f.size() >= 2 && f[1] == QLatin1Char(':'));
+    if (!f.isEmpty() && !windowsPath && QFileInfo(f).isDir()) return f;
+    return QDir::homePath();
+}
+
+QtServices::QtServices() = default;
+QtServices::~QtServices() = default;
+
+QWidget* QtServices::dialogParent() const {
+    if (view_) return view_->topWindow();
+    return QApplication::activeWindow();
+}
+
+plat::MsgResult QtServices::messageBox(const plat::MessageRequest& request) {
+    auto box = buildMessageBox(request, nullptr);
+    if (view_) {
+        // Nothing more is asked once the program has ended.
+        if (view_->desktop().ended())
+            return static_cast<plat::MsgResult>(box->defaultButton()->property("miranosuResult").toInt());
+        view_->sync();
+    }
+    box->setParent(dialogParent(), box->windowFlags());
+    box->setWindowModality(Qt::ApplicationModal);
+    box->exec();
+    return messageResult(*box);
+}
+
+void QtServices::beep() { QApplication::beep(); }
+
+std::optional<std::string> QtServices::openFileDialog(const plat::FileDialogRequest& request) {
+    if (view_) view_->sync();
+    QFileDialog dialog(dialogParent(), QString::fromStdString(request.title), startFolder(request.initialFolder),
+                       toQtFilter(request.filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> QtServices::saveFileDialog(const plat::FileDialogRequest& request) {
+    if (view_) view_->sync();
+    QFileDialog dialog(dialogParent(), QString::fromStdString(request.title), startFolder(request.initialFolder),
+                       toQtFilter(request.filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString());
+    if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+QPrinter& QtServices::printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+bool QtServices::printerDialog() {
+    if (view_) view_->sync();
+    QPrintDialog dialog(&printer(), dialogParent());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtServices::runModal(plat::Form& dialog) {
+    if (view_) view_->runModal(dialog);
+}
+
+void QtServices::refresh() {
+    if (view_) view_->sync();
+}
+
+}  // namespace plat::qt

@@ -1,0 +1,346 @@
+#include "stability/check_method_dialogs.h"
+
+#include "common/numbers.h"
+#include "conditions/conditions_screen.h"
+#include "stability/dimension_screen.h"
+
+namespace {
+
+constexpr plat::Colour kHeadingGreen = 0x008000;
+constexpr int kErrorStyle = 256;
+const char* const kErrorTitle = "エラーメッセージ";
+const char* const kGothic = "ＭＳ ゴシック";
+
+void place(plat::Control& c, plat::Frame* frame, int left, int top, int width, int height, int tab = 0) {
+    c.place(left, top, width, height);
+    if (frame) c.setContainer(*frame);
+    c.setTabIndex(tab);
+}
+
+// Enables or clears and disables the effective-area choice: it matters only with cohesion.
+void prepareEffectiveArea(float cohesion, plat::Label& heading, plat::OptionButton& deduct,
+                          plat::OptionButton& noDeduct) {
+    if (cohesion != 0) {
+        heading.setEnabled(true);
+        deduct.setEnabled(true);
+        noDeduct.setEnabled(true);
+        return;
+    }
+    heading.setEnabled(false);
+    deduct.setValue(false);
+    noDeduct.setValue(false);
+    deduct.setEnabled(false);
+    noDeduct.setEnabled(false);
+}
+
+bool isSet(Program& program, const char* form, const char* option) {
+    plat::Form* f = program.find(form);
+    if (!f) return false;  // a dialog that is not loaded reads as nothing chosen
+    auto* c = f->control(option);
+    return c && c->kind() == plat::ControlKind::OptionButton && static_cast<plat::OptionButton*>(c)->value();
+}
+
+}  // namespace
+
+// ---- Form14 ----
+
+Form14::Form14(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog), program_(program) {
+    setCaption("ミラノス");
+    setSize(6180, 5580);
+    setFont(kGothic, 9);
+    for (plat::Control* c : controls()) c->setFont(kGothic, 9);
+
+    place(label1, nullptr, 120, 120, 3600, 255);
+    label1.setCaption("安全性の検討方法（常時）");
+    label1.setForeColor(kHeadingGreen);
+
+    place(Frame1, nullptr, 60, 480, 6075, 1515, 4);
+    Frame1.setCaption("転倒に対する検討");
+    place(opt1, &Frame1, 300, 300, 2880, 255, 0);
+    opt1.setCaption("転倒安全率 Ｆ≧1.5 による");
+    place(opt2, &Frame1, 300, 600, 1035, 255, 1);
+    opt2.setCaption("ｄ≧Ｂ/3");
+    place(opt3, &Frame1, 300, 900, 1035, 255, 2);
+    opt3.setCaption("ｅ≦Ｂ/6");
+    place(opt6, &Frame1, 300, 1200, 5055, 255, 21);
+    opt6.setCaption("転倒安全率 Ｆ≧1.5 かつ ｅ≦Ｂ/6 による");
+    place(lbl2, &Frame1, 3240, 300, 2700, 255);
+    lbl2.setCaption("ｄ：合力の作用位置");
+    place(lbl3, &Frame1, 3240, 600, 2700, 255);
+    lbl3.setCaption("ｅ：偏心距離");
+    place(lbl4, &Frame1, 3240, 900, 2700, 255);
+    lbl4.setCaption("Ｂ：擁壁の底版幅");
+    place(lbl9, &Frame1, 1560, 720, 1260, 255);
+    lbl9.setCaption("を満足させる");
+    // The bracket that joins the d and e rows.
+    Line1.setContainer(Frame1);
+    Line1.setPoints(1500, 1080, 1500, 600);
+    Line2.setContainer(Frame1);
+    Line2.setPoints(1500, 1080, 1380, 1080);
+    Line3.setContainer(Frame1);
+    Line3.setPoints(1500, 600, 1380, 600);
+
+    place(Frame2, nullptr, 60, 2160, 6075, 915, 5);
+    Frame2.setCaption("地盤支持力に対する検討");
+    place(lbl5, &Frame2, 300, 300, 1620, 255);
+    lbl5.setCaption("σmax≦ｑaによる");
+    place(lbl6, &Frame2, 1980, 300, 2400, 255);
+    lbl6.setCaption("σmax：最大接地圧");
+    place(lbl7, &Frame2, 2160, 540, 2400, 255);
+    lbl7.setCaption("ｑa：地盤の許容応力度");
+
+    place(Frame3, nullptr, 60, 3240, 6075, 1755, 6);
+    Frame3.setCaption("滑動に対する検討");
+    place(lbl8, &Frame3, 180, 300, 3000, 255);
+    lbl8.setCaption("滑動安全率 F≧1.5 による");
+    place(lbl10, &Frame3, 180, 540, 3300, 255);
+    lbl10.setCaption("（突起を設ける場合は F≧1.0）");
+    place(lbl1, &Frame3, 180, 840, 5700, 255);
+    lbl1.setCaption("底版の有効載荷面積（基礎地盤の土の粘着力を考慮する場合）");
+    place(opt4, &Frame3, 300, 1140, 5655, 255, 19);
+    opt4.setCaption("偏心の控除をする　　A'=底盤巾-(2×偏心距離)");
+    place(opt5, &Frame3, 300, 1440, 5655, 255, 18);
+    opt5.setCaption("偏心の控除をしない   B=底盤巾(浮き上がりが生じる部分を控除)");
+
+    place(cmd1, nullptr, 3600, 5100, 1215, 375, 3);
+    cmd1.setCaption("ＯＫ");
+    place(cmd2, nullptr, 4920, 5100, 1215, 375, 17);
+    cmd2.setCaption("キャンセル");
+
+    cmd1.Click = [this] { cmd1_Click(); };
+    cmd2.Click = [this] { cmd2_Click(); };
+    opt1.Click = [this] { opt1_Click(); };
+    opt2.Click = [this] { opt2_Click(); };
+    opt3.Click = [this] { opt3_Click(); };
+    opt4.Click = [this] { opt4_Click(); };
+    opt5.Click = [this] { opt5_Click(); };
+    opt6.Click = [this] { opt6_Click(); };
+}
+
+void Form14::cmd1_Click() {
+    if (!opt1.value() && !opt2.value() && !opt3.value() && !opt6.value()) {
+        program_.msgBox("転倒に対する検討方法をチェックして下さい。", kErrorStyle, kErrorTitle);
+        return;
+    }
+    if (program_.foundationCohesion != 0 && !opt4.value() && !opt5.value()) {
+        program_.msgBox("底版の有効載荷面積に対する検討方法をチェックして下さい。", kErrorStyle, kErrorTitle);
+        return;
+    }
+    hide();
+    program_.form<Form4>().cmd3.setFocus();
+}
+
+// Dropping the choices changes what the next check would judge, so the shown result goes.
+void Form14::cmd2_Click() {
+    bool hadChoice = opt1.value() || opt2.value() || opt3.value() || opt4.value() || opt5.value() || opt6.value();
+    unload();
+    if (hadChoice) program_.form<Form4>().Hihyouji_1();
+}
+
+void Form14::opt1_Click() { program_.form<Form4>().Hihyouji_1(); }
+void Form14::opt2_Click() { program_.form<Form4>().Hihyouji_1(); }
+void Form14::opt3_Click() { program_.form<Form4>().Hihyouji_1(); }
+void Form14::opt4_Click() { program_.form<Form4>().Hihyouji_1(); }
+void Form14::opt5_Click() { program_.form<Form4>().Hihyouji_1(); }
+void Form14::opt6_Click() { program_.form<Form4>().Hihyouji_1(); }
+
+// ---- Form21 ----
+
+Form21::Form21(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog), program_(program) {
+    setCaption("ミラノス");
+    setSize(6180, 6765);
+    setFont(kGothic, 9);
+    for (plat::Control* c : controls()) c->setFont(kGothic, 9);
+
+    place(Label1, nullptr, 120, 120, 3600, 255);
+    Label1.setCaption("安全性の検討方法（地震時）");
+    Label1.setForeColor(kHeadingGreen);
+
+    place(Frame1, nullptr, 60, 480, 6075, 2115, 8);
+    Frame1.setCaption("転倒に対する検討");
+    place(opt1, &Frame1, 180, 300, 2520, 255, 15);
+    opt1.setCaption("転倒安全率 Ｆ≧1.0 による");
+    place(opt2, &Frame1, 180, 600, 2520, 255, 16);
+    opt2.setCaption("転倒安全率 Ｆ≧1.2 による");
+    place(opt3, &Frame1, 180, 900, 2520, 255, 14);
+    opt3.setCaption("ｅ≦Ｂ/2 を満足させる");
+    place(opt4, &Frame1, 180, 1200, 2520, 255, 17);
+    opt4.setCaption("ｅ≦Ｂ/3 を満足させる");
+    place(opt9, &Frame1, 180, 1500, 5055, 255, 26);
+    opt9.setCaption("転倒安全率 Ｆ≧1.0 かつ ｅ≦Ｂ/2 による");
+    place(opt10, &Frame1, 180, 1800, 5055, 255, 27);
+    opt10.setCaption("転倒安全率 Ｆ≧1.2 かつ ｅ≦Ｂ/3 による");
+    place(Label3, &Frame1, 2760, 900, 2700, 255);
+    Label3.setCaption("ｅ：偏心距離");
+    place(Label4, &Frame1, 2760, 1200, 2700, 255);
+    Label4.setCaption("Ｂ：擁壁の底版幅");
+
+    place(Frame2, nullptr, 60, 2700, 6075, 975, 9);
+    Frame2.setCaption("地盤支持力に対する検討");
+    place(Label5, &Frame2, 180, 300, 1500, 255);
+    Label5.setCaption("σmax≦feによる");
+    place(Label6, &Frame2, 1740, 300, 2400, 255);
+    Label6.setCaption("σmax：最大接地圧");
+    place(Label7, &Frame2, 2010, 600, 3000, 255);
+    Label7.setCaption("fe：地盤の許容応力度（短期）");
+
+    place(Frame3, nullptr, 60, 3780, 6075, 2235, 1);
+    Frame3.setCaption("滑動に対する検討");
+    place(opt5, &Frame3, 180, 300, 2880, 255, 6);
+    opt5.setCaption("滑動安全率 Ｆ≧1.0 による");
+    place(opt6, &Frame3, 180, 600, 2880, 255, 7);
+    opt6.setCaption("滑動安全率 Ｆ≧1.2 による");
+    place(Label10, &Frame3, 420, 900, 3300, 255);
+    Label10.setCaption("（突起を設ける場合は F≧1.0）");
+    place(Frame4, &Frame3, 60, 1080, 5895, 1095, 2);
+    Frame4.setBorderStyle(0);
+    place(lbl1, &Frame4, 120, 180, 5700, 255, 5);
+    lbl1.setCaption("底版の有効載荷面積（基礎地盤の土の粘着力を考慮する場合）");
+    place(opt7, &Frame4, 180, 480, 5655, 255, 3);
+    opt7.setCaption("偏心の控除をする　　A'=底盤巾-(2×偏心距離)");
+    place(opt8, &Frame4, 180, 780, 5655, 255, 4);
+    opt8.setCaption("偏心の控除をしない   B=底盤巾(浮き上がりが生じる部分を控除)");
+
+    place(chk1, nullptr, 180, 6120, 3120, 255, 23);
+    chk1.setCaption("上載荷重の慣性力を算入する");
+    chk1.setEnabled(false);
+    place(lbl2, nullptr, 480, 6420, 2040, 255);
+    lbl2.setCaption("作用位置：底盤下端より");
+    lbl2.setEnabled(false);
+    place(txt1, nullptr, 2520, 6420, 615, 270, 22);
+    txt1.setEnabled(false);
+    place(lbl3, nullptr, 3180, 6450, 255, 255);
+    lbl3.setCaption("m");
+    lbl3.setEnabled(false);
+
+    place(cmd1, nullptr, 3600, 6240, 1215, 375, 0);
+    cmd1.setCaption("ＯＫ");
+    place(cmd2, nullptr, 4860, 6240, 1215, 375, 20);
+    cmd2.setCaption("キャンセル");
+
+    cmd1.Click = [this] { cmd1_Click(); };
+    cmd2.Click = [this] { cmd2_Click(); };
+    chk1.Click = [this] { chk1_Click(); };
+    for (plat::OptionButton* o : {&opt1, &opt2, &opt3, &opt4, &opt5, &opt6, &opt7, &opt8, &opt9, &opt10})
+        o->Click = [this] { opt_Click(); };
+    // The height field: every click and key, Enter included, clears the stability result.
+    EntryFieldSpec height;
+    height.next = cmd1;
+    height.onClick = [this] { program_.form<Form4>().Hihyouji_1(); };
+    height.onKey = [this](int) { program_.form<Form4>().Hihyouji_1(); };
+    fields_.add(txt1, std::move(height));
+}
+
+void Form21::cmd1_Click() {
+    if (!opt1.value() && !opt2.value() && !opt3.value() && !opt4.value() && !opt9.value() && !opt10.value()) {
+        program_.msgBox("転倒に対する検討方法をチェックして下さい。", kErrorStyle, kErrorTitle);
+        return;
+    }
+    if (!opt5.value() && !opt6.value()) {
+        program_.msgBox("滑動に対する検討方法をチェックして下さい。", kErrorStyle, kErrorTitle);
+        return;
+    }
+    if (program_.foundationCohesion != 0 && !opt7.value() && !opt8.value()) {
+        program_.msgBox("底版の有効載荷面積に対する検討方法をチェックして下さい。", kErrorStyle, kErrorTitle);
+        return;
+    }
+    if (chk1.value() == 1 && txt1.text().empty()) {
+        program_.msgBox("上載荷重の慣性力の作用位置を入力して下さい。", kErrorStyle, kErrorTitle);
+        txt1.setFocus();
+        return;
+    }
+    program_.surchargeInertiaHeight = num::store(num::parse(txt1.text()));
+    hide();
+    program_.form<Form4>().cmd3.setFocus();
+}
+
+// Dropping the choices changes what the next check would judge, so the shown result goes.
+void Form21::cmd2_Click() {
+    bool hadChoice = chk1.value() == 1;
+    for (plat::OptionButton* o : {&opt1, &opt2, &opt3, &opt4, &opt5, &opt6, &opt7, &opt8, &opt9, &opt10})
+        hadChoice = hadChoice || o->value();
+    unload();
+    if (hadChoice) program_.form<Form4>().Hihyouji_1();
+}
+
+void Form21::chk1_Click() {
+    if (chk1.value() == 1) {
+        txt1.setEnabled(true);
+        lbl2.setEnabled(true);
+        lbl3.setEnabled(true);
+    } else {
+        txt1.setText("");
+        txt1.setEnabled(false);
+        lbl2.setEnabled(false);
+        lbl3.setEnabled(false);
+    }
+    program_.form<Form4>().Hihyouji_1();
+}
+
+void Form21::opt_Click() { program_.form<Form4>().Hihyouji_1(); }
+
+// ---- Opening and reading ----
+
+void openCheckMethodDialog(Program& program) {
+    Form3& conditions = program.form<Form3>();
+    float cohesion = program.foundationCohesion;
+    if (conditions.opt3.value()) {
+        Form14& dialog = program.form<Form14>();
+        prepareEffectiveArea(cohesion, dialog.lbl1, dialog.opt4, dialog.opt5);
+        dialog.showModal();
+    }
+    if (conditions.opt4.value()) {
+        Form21& dialog = program.form<Form21>();
+        prepareEffectiveArea(cohesion, dialog.lbl1, dialog.opt7, dialog.opt8);
+        // The surcharges' inertia enters only the K2 and D1 methods.
+        if (isSet(program, "Form25", "opt_D1") || isSet(program, "Form25", "opt_K2")) {
+            dialog.chk1.setEnabled(true);
+        } else {
+            dialog.chk1.setValue(0);
+            dialog.chk1.setEnabled(false);
+        }
+        dialog.showModal();
+    }
+}
+
+OverturningCriterion overturningCriterion(Program& program) {
+    OverturningCriterion c;
+    auto set = [&](const char* form, const char* option) { return isSet(program, form, option); };
+    Form3& conditions = program.form<Form3>();
+    if (conditions.opt3.value()) {
+        if (set("Form14", "opt1")) c = {true, 1.5f, false, 0};
+        else if (set("Form14", "opt2")) c = {true, 0, true, 0};
+        else if (set("Form14", "opt3")) c = {true, 0, false, 6};
+        else if (set("Form14", "opt6")) c = {true, 1.5f, false, 6};
+    } else if (conditions.opt4.value()) {
+        if (set("Form21", "opt1")) c = {true, 1.0f, false, 0};
+        else if (set("Form21", "opt2")) c = {true, 1.2f, false, 0};
+        else if (set("Form21", "opt3")) c = {true, 0, false, 2};
+        else if (set("Form21", "opt4")) c = {true, 0, false, 3};
+        else if (set("Form21", "opt9")) c = {true, 1.0f, false, 2};
+        else if (set("Form21", "opt10")) c = {true, 1.2f, false, 3};
+    }
+    return c;
+}
+
+float slidingCriterion(Program& program) {
+    Form3& conditions = program.form<Form3>();
+    if (conditions.opt3.value()) return 1.5f;
+    if (!conditions.opt4.value()) return 0;
+    if (isSet(program, "Form21", "opt5")) return 1.0f;
+    if (isSet(program, "Form21", "opt6")) return 1.2f;
+    return 0;
+}
+
+bool effectiveAreaDeduct(Program& program) {
+    return isSet(program, "Form14", "opt4") || isSet(program, "Form21", "opt7");
+}
+
+bool effectiveAreaNoDeduct(Program& program) {
+    return isSet(program, "Form14", "opt5") || isSet(program, "Form21", "opt8");
+}
+
+bool surchargeInertiaOn(Program& program) {
+    auto* dialog = static_cast<Form21*>(program.find(Form21::kName));
+    return dialog && dialog->chk1.value() == 1;
+}

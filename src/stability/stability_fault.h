@@ -1,0 +1,16 @@
+// What a command that runs the stability calculation does when the calculation cannot
+// go on (a division by zero, a value too large to hold): no result counts, saving,
+// preview and print are off, and the user is told once.
+#pragma once
+#include "common/program.h"
+#include "stability/dimension_screen.h"
+
+inline constexpr const char* kStabilityFaultMessage = "入力された値では安定計算ができません。";
+
+// Call after a num::CalcFault has stopped the stability calculation.
+inline void reportStabilityFault(Program& program) {
+    constexpr int kOkCritical = 16;
+    program.form<Form4>().Hihyouji_1();
+    Form4::Hihyouji_2(program);
+    program.msgBox(kStabilityFaultMessage, kOkCritical, "エラーメッセージ");
+}

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "conditions/ground_shape.h"
+#include "conditions_fixture.h"
+
+namespace {
+
+using ConditionsCheck = DesignConditionsTest;
+
+struct CheckCase {
+    const char* name;
+    bool road;
+    std::function<void(Form3&)> change;
+    const char* message;
+    const char* focus;
+};
+
+// Each case fills the screen completely, spoils one input and expects the first
+// failing check's message and focus.
+TEST_F(ConditionsCheck, RefusesTheFirstMissingInputInScreenOrder) {
+    auto empty = [](const char* name) {
+        return [name](Form3& s) { static_cast<plat::TextBox*>(s.control(name))->setText(""); };
+    };
+    const CheckCase cases[] = {
+        {"1 site", false, empty("txt1"), "築造地を入力してください。", "txt1"},
+        {"2 standard", false, [](Form3& s) { s.opt_T.setValue(false); }, "材料の許容応力度の計算方法を選択してください。",
+         "opt_T"},
+        {"3 strength", false, empty("txt2"), "コンクリートの設計基準強度を入力してください。", "txt2"},
+        {"4 road strength", true, [](Form3& s) { s.txt2.setText("20.9"); },
+         "コンクリートの設計基準強度を21N/mm2以上にしてください。", "txt2"},
+        {"5 rebar", false, empty("txt3"), "鉄筋の許容引張応力度を入力してください。", "txt3"},
+        {"6 bearing", false, empty("txt4"), "許容地耐力度を入力してください。", "txt4"},
+        {"7 soil weight", false, empty("txt5"), "土の単位体積重量を入力してください。", "txt5"},
+        {"8 concrete weight", false, empty("txt6"), "鉄筋コンクリートの単位体積重量を入力してください。", "txt6"},
+        {"9 backfill soil", false, [](Form3& s) { s.cbo1.setText(""); }, "土質を入力してください。", "cbo1"},
+        {"10 phi building", false, empty("txt8"), "内部摩擦角を入力してください。", "txt8"},
+        {"10 phi road", true, empty("txt8"), "せん断抵抗角を入力してください。", "txt8"},
+        {"11 delta", false, empty("txt10"), "壁背面と土との間の壁面摩擦角を入力してください。", "txt10"},
+        {"12 section delta", false, empty("txt12"), "壁背面と土との間の壁面摩擦角を入力してください。", "txt12"},
+        {"13 foundation soil", false, [](Form3& s) { s.cbo2.setText(""); }, "土質を入力してください。", "cbo2"},
+        {"14 cohesion", false, empty("txt14"), "土の粘着力を入力してください。", "txt14"},
+        {"15 phiB", false, empty("txt11"), "内部摩擦角度を入力してください。", "txt11"},
+        {"16 mu, no mode", false, empty("txt9"), "底盤の摩擦係数を入力又は計算してください。", "opt5"},
+        {"16 mu, typed mode", false,
+         [](Form3& s) {
+             s.opt5.setValue(true);
+             s.txt9.setText("");
+         },
+         "底盤の摩擦係数を入力又は計算してください。", "txt9"},
+        {"17 KA", false, empty("txt15"), "主働土圧係数を入力又は計算してください。", "txt15"},
+        {"first failure wins", false,
+         [](Form3& s) {
+             s.txt3.setText("");
+             s.txt8.setText("");
+         },
+         "鉄筋の許容引張応力度を入力してください。", "txt3"},
+    };
+    for (const CheckCase& c : cases) {
+        ScriptedServices services;
+        Program program(services);
+        program.registerForms();
+        program.form<MDIForm1>();
+        Form3& s = program.form<Form3>();
+        s.show();
+        DesignConditionsTest::screen = &s;
+        fillAll(c.road);
+        c.change(s);
+        s.cmd1.setFocus();
+        services.clear();
+        s.cmd3.press();
+        ASSERT_EQ(services.messages.size(), 1u) << c.name;
+        EXPECT_EQ(services.messages[0].text, c.message) << c.name;
+        EXPECT_EQ(services.messages[0].title, "エラーメッセージ") << c.name;
+        EXPECT_EQ(services.messages[0].buttons, plat::MsgButtons::OK) << c.name;
+        plat::Control* focus = s.control(c.focus);
+        EXPECT_EQ(s.activeControl(), focus) << c.name;
+        if (focus->kind() == plat::ControlKind::TextBox && std::string(c.focus) != "txt15") {
+            EXPECT_EQ(static_cast<plat::TextBox*>(focus)->selStart(), 0) << c.name;
+        }
+        EXPECT_FALSE(program.isLoaded("Form23") && program.form<Form23>().visible()) << c.name;
+        // The values are read before the checks run.
+        EXPECT_EQ(program.siteName, s.txt1.text()) << c.name;
+    }
+    DesignConditionsTest::screen = &prog.form<Form3>();
+}
+
+TEST_F(ConditionsCheck, MissingKaSelectsTypedInput) {
+    fillAll();
+    f().txt15.setText("");
+    f().cmd3.press();
+    EXPECT_EQ(f().txt15.borderStyle(), 1);
+    EXPECT_TRUE(f().opt1.value());
+    EXPECT_TRUE(focused(f().txt15));
+}
+
+TEST_F(ConditionsCheck, ChecksOnlyPresenceOfText) {
+    fillAll();
+    f().txt5.setText(" ");  // a blank is text
+    f().txt6.setText("abc");
+    f().cmd3.press();
+    EXPECT_TRUE(svc.messages.empty());
+    EXPECT_TRUE(prog.form<Form23>().visible());
+}
+
+TEST_F(ConditionsCheck, RoadStrengthOf21Passes) {
+    fillAll(true);
+    f().txt2.setText("21");
+    f().cmd3.press();
+    EXPECT_TRUE(svc.messages.empty());
+    EXPECT_TRUE(prog.form<Form23>().visible());
+}
+
+TEST_F(ConditionsCheck, NormalCaseNeedsNoShortTermRebarNorKaMode) {
+    fillAll();
+    f().txt13.setText("");
+    f().cmd3.press();
+    EXPECT_TRUE(svc.messages.empty());
+    Form23& step = prog.form<Form23>();
+    EXPECT_TRUE(step.visible());
+    EXPECT_EQ(step.top(), 0);
+    EXPECT_EQ(step.left(), 0);
+}
+
+TEST_F(ConditionsCheck, SeismicCaseNeedsShortTermRebar) {
+    fillAll();
+    seismic(&Form25::opt_K2, "0.2", "0");
+    f().txt10.setText("20");
+    f().txt15.setText("0.3");
+    f().cmd3.press();
+    EXPECT_EQ(lastError(), "短期の鉄筋の許容引張応力度を入力してください。");
+    EXPECT_TRUE(focused(f().txt13));
+}
+
+TEST_F(ConditionsCheck, SeismicCaseWithoutMethodOpensTheDialogAndStops) {
+    fillAll(true);
+    f().cmd2.press();
+    f().txt10.setText("20");
+    f().txt13.setText("300");
+    f().txt15.setText("0.3");
+    svc.clear();
+    f().cmd3.press();
+    EXPECT_EQ(svc.events, (std::vector<std::string>{"msg:地震時水平荷重の計算方法を選択してください。", "modal:Form25"}));
+    Form25& dialog = prog.form<Form25>();
+    EXPECT_TRUE(dialog.frm1.visible());
+    EXPECT_EQ(dialog.Label7.caption(), "設計水平震度標準値 Kho=");
+    EXPECT_FALSE(prog.isLoaded("Form23"));
+}
+
+TEST_F(ConditionsCheck, KhFollowsTheStandardChosenNow) {
+    fillAll(true);
+    seismic(&Form25::opt_K2, "0.2", "0", &Form25::opt_B);
+    ASSERT_EQ(prog.seismicKh, 0.17f);
+    f().txt13.setText("300");
+    // The building standard takes the dialog's number as Kh itself.
+    f().opt_T.userClick();
+    fillAll();
+    f().txt13.setText("300");
+    f().cmd3.press();
+    EXPECT_TRUE(svc.messages.empty());
+    EXPECT_EQ(prog.seismicKh, 0.2f);
+}
+
+TEST_F(ConditionsCheck, KhOfTheRoadStandardNeedsARegion) {
+    fillAll();
+    seismic(&Form25::opt_K2, "0.2", "0");
+    ASSERT_EQ(prog.seismicKh, 0.2f);
+    fillAll(true);
+    f().txt13.setText("300");
+    f().txt15.setText("0.3");
+    svc.clear();
+    f().cmd3.press();
+    EXPECT_EQ(svc.events, (std::vector<std::string>{"msg:地域別補正係数を選択して下さい。", "modal:Form25"}));
+    EXPECT_FALSE(prog.isLoaded("Form23"));
+}
+
+TEST_F(ConditionsCheck, ComputedKaIsDroppedWhenKhChangesWithTheStandard) {
+    fillAll(true);
+    seismic(&Form25::opt_K1, "0.2", "0", &Form25::opt_B);
+    f().txt10.setText("20");
+    f().txt13.setText("300");
+    f().cmd6.press();
+    ASSERT_TRUE(f().opt2.value());
+    f().opt_T.userClick();
+    fillAll();
+    f().txt13.setText("300");
+    svc.clear();
+    f().cmd3.press();
+    EXPECT_EQ(lastError(), "主働土圧係数を入力又は計算してください。");
+    EXPECT_FALSE(f().opt2.value());
+}
+
+}  // namespace

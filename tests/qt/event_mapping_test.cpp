@@ -1,0 +1,266 @@
+// Qt events reach the model in the order the forms expect: keys, focus, clicks, Enter/Esc in
+// dialogs, options; and the message boxes and file-dialog helpers of the Qt services.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDir>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+#include "common/program.h"
+#include "platform/qt/desktop_view.h"
+#include "platform/qt/qt_services.h"
+#include "support/scripted_services.h"
+
+namespace {
+
+// A small dialog: a text box that records its events and discards "x", a button, two options.
+class KeyForm : public plat::Form {
+public:
+    static constexpr const char* kName = "KeyForm";
+    explicit KeyForm(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog) {
+        setCaption("keys");
+        setSize(4800, 3000);
+        setCloseBox(false);
+        txt.place(120, 120, 2400, 300);
+        cmd.place(120, 600, 1200, 360);
+        cmd.setCaption("OK");
+        opt1.place(120, 1200, 1200, 300);
+        opt2.place(120, 1560, 1200, 300);
+        txt.setTabIndex(0);
+        cmd.setTabIndex(1);
+        opt1.setTabIndex(2);
+        opt2.setTabIndex(3);
+        txt.KeyPress = [this](int& k) {
+            log.push_back("KeyPress " + std::to_string(k) + " [" + txt.text() + "]");
+            if (k == 'x') k = 0;
+        };
+        txt.GotFocus = [this] { log.push_back("GotFocus"); };
+        txt.Click = [this] {
+            log.push_back("Click");
+            txt.selectAll();
+        };
+        cmd.GotFocus = [this] { log.push_back("cmd GotFocus"); };
+        cmd.Click = [this] { log.push_back("cmd Click"); };
+        opt1.Click = [this] { log.push_back("opt1 Click"); };
+    }
+    plat::TextBox txt{*this, "txt"};
+    plat::CommandButton cmd{*this, "cmd"};
+    plat::OptionButton opt1{*this, "opt1"};
+    plat::OptionButton opt2{*this, "opt2"};
+    std::vector<std::string> log;
+};
+
+class EventMapping : public ::testing::Test {
+protected:
+    EventMapping() : program(svc), view(program), form(program.form<KeyForm>()) {
+        form.show();
+        view.sync();
+    }
+    QLineEdit* edit() { return qobject_cast<QLineEdit*>(view.widgetOf(form.txt)); }
+    void key(QWidget* w, int key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, key, mods, text);
+        QApplication::sendEvent(w, &press);
+    }
+    void type(const QString& chars) {
+        for (QChar c : chars) key(edit(), c.toUpper().unicode(), QString(c));
+    }
+
+    ScriptedServices svc;
+    Program program;
+    plat::qt::DesktopView view;
+    KeyForm& form;
+};
+
+TEST_F(EventMapping, KeyPressRunsBeforeInsertionAndMayDiscard) {
+    ASSERT_NE(edit(), nullptr);
+    form.log.clear();
+    type("1x2");
+    EXPECT_EQ(form.txt.text(), "12");
+    EXPECT_EQ(edit()->text(), "12");
+    std::vector<std::string> expected{"KeyPress 49 []", "KeyPress 120 [1]", "KeyPress 50 [1]"};
+    EXPECT_EQ(form.log, expected);
+    EXPECT_EQ(edit()->cursorPosition(), 2);
+}
+
+TEST_F(EventMapping, ControlKeysCarryTheirCodes) {
+    type("ab");
+    form.log.clear();
+    key(edit(), Qt::Key_Backspace);
+    key(edit(), Qt::Key_Return);
+    key(edit(), Qt::Key_Escape);
+    key(edit(), Qt::Key_B, QString(QChar(2)), Qt::ControlModifier);
+    std::vector<std::string> expected{"KeyPress 8 [ab]", "KeyPress 13 [a]", "KeyPress 27 [a]", "KeyPress 2 [a]"};
+    EXPECT_EQ(form.log, expected);
+    EXPECT_EQ(edit()->text(), "a");
+}
+
+TEST_F(EventMapping, QtEditsAreReportedWithoutKeyPress) {
+    type("abc");
+    form.log.clear();
+    key(edit(), Qt::Key_Home);
+    key(edit(), Qt::Key_Delete);
+    EXPECT_TRUE(form.log.empty());
+    EXPECT_EQ(form.txt.text(), "bc");
+    EXPECT_EQ(form.txt.selStart(), 0);
+    // Shift+End selects in Qt; the model knows, so typing replaces the selection.
+    key(edit(), Qt::Key_End, {}, Qt::ShiftModifier);
+    EXPECT_EQ(form.txt.selLength(), 2);
+    type("z");
+    EXPECT_EQ(form.txt.text(), "z");
+}
+
+TEST_F(EventMapping, InputMethodCommitIsOneKeyPressPerCharacter) {
+    form.log.clear();
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("擁壁"));
+    QApplication::sendEvent(edit(), &commit);
+    EXPECT_EQ(form.txt.text(), "擁壁");
+    ASSERT_EQ(form.log.size(), 2u);
+    EXPECT_EQ(form.log[1], "KeyPress 22721 [擁]");
+}
+
+TEST_F(EventMapping, ClickIntoTheBoxGivesFocusThenClickWhoseSelectAllWins) {
+    form.txt.setText("abcdef");
+    form.cmd.setFocus();
+    view.sync();
+    form.log.clear();
+    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(edit(), &focus);
+    QPointF at(5, 5);
+    QMouseEvent press(QEvent::MouseButtonPress, at, edit()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, edit()->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(edit(), &press);
+    QApplication::sendEvent(edit(), &release);
+    std::vector<std::string> expected{"GotFocus", "Click"};
+    EXPECT_EQ(form.log, expected);
+    EXPECT_EQ(form.txt.selLength(), 6);
+    EXPECT_EQ(edit()->selectedText(), "abcdef");
+}
+
+TEST_F(EventMapping, EnterAndEscInADialogPressNoButton) {
+    auto* dlg = qobject_cast<QDialog*>(view.windowOf(form));
+    ASSERT_NE(dlg, nullptr);
+    auto* button = qobject_cast<QPushButton*>(view.widgetOf(form.cmd));
+    ASSERT_NE(button, nullptr);
+    EXPECT_FALSE(button->autoDefault());
+    EXPECT_FALSE(button->isDefault());
+    form.log.clear();
+    key(edit(), Qt::Key_Return);
+    key(dlg, Qt::Key_Return);
+    key(dlg, Qt::Key_Escape);
+    EXPECT_EQ(form.log, std::vector<std::string>{"KeyPress 13 []"});
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(form.visible());
+    // The button itself takes Enter.
+    form.cmd.setFocus();
+    view.sync();
+    form.log.clear();
+    key(button, Qt::Key_Return);
+    EXPECT_EQ(form.log, std::vector<std::string>{"cmd Click"});
+}
+
+TEST_F(EventMapping, TabFollowsTheFormsOrderAndRunsGotFocus) {
+    form.txt.setFocus();
+    form.log.clear();
+    key(edit(), Qt::Key_Tab);
+    EXPECT_TRUE(form.cmd.hasFocus());
+    EXPECT_EQ(form.log, std::vector<std::string>{"cmd GotFocus"});
+}
+
+TEST_F(EventMapping, OptionsFollowTheModelNotQt) {
+    auto* o1 = qobject_cast<QRadioButton*>(view.widgetOf(form.opt1));
+    auto* o2 = qobject_cast<QRadioButton*>(view.widgetOf(form.opt2));
+    ASSERT_TRUE(o1 && o2);
+    EXPECT_FALSE(o1->autoExclusive());
+    form.log.clear();
+    o1->click();
+    EXPECT_TRUE(form.opt1.value());
+    EXPECT_EQ(form.log, std::vector<std::string>{"opt1 Click"});
+    // A click on the selected option runs nothing and leaves it selected.
+    o1->click();
+    EXPECT_TRUE(o1->isChecked());
+    EXPECT_EQ(form.log.size(), 1u);
+    o2->click();
+    EXPECT_FALSE(o1->isChecked());
+    EXPECT_TRUE(o2->isChecked());
+}
+
+TEST_F(EventMapping, DialogWithoutCloseBoxIgnoresCloseAndUnloadRemovesTheWindow) {
+    auto* dlg = view.windowOf(form);
+    EXPECT_FALSE(dlg->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QCloseEvent close;
+    QApplication::sendEvent(dlg, &close);
+    EXPECT_TRUE(form.visible());
+    QPointer<QWidget> window = dlg;
+    form.unload();
+    view.sync();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(program.find("KeyForm"), nullptr);
+    EXPECT_TRUE(window.isNull());
+}
+
+struct BoxCase {
+    int style;
+    std::string title;
+    std::vector<std::string> buttons;
+    std::string defaultButton;
+    std::string escapeButton;
+    QMessageBox::Icon icon;
+    std::string shownTitle;
+};
+
+TEST(QtMessageBox, ButtonsDefaultsEscapeAndTitle) {
+    const BoxCase cases[] = {
+        {0, "", {"OK"}, "OK", "OK", QMessageBox::NoIcon, "ミラノス"},
+        {1 + 32 + 256, "確認", {"OK", "キャンセル"}, "キャンセル", "キャンセル", QMessageBox::Question, "確認"},
+        {4 + 256, "確認", {"はい", "いいえ"}, "いいえ", "いいえ", QMessageBox::NoIcon, "確認"},
+        {4, "", {"はい", "いいえ"}, "はい", "いいえ", QMessageBox::NoIcon, "ミラノス"},
+        {16, "", {"OK"}, "OK", "OK", QMessageBox::Critical, "ミラノス"},
+        {48, "x", {"OK"}, "OK", "OK", QMessageBox::Warning, "x"},
+    };
+    for (const BoxCase& c : cases) {
+        auto request = plat::MessageRequest::fromStyle("text", c.style, c.title);
+        auto box = plat::qt::buildMessageBox(request);
+        SCOPED_TRACE(c.style);
+        EXPECT_EQ(box->text(), "text");
+        EXPECT_EQ(box->windowTitle().toStdString(), c.shownTitle);
+        EXPECT_EQ(box->icon(), c.icon);
+        std::vector<std::string> texts;
+        for (QAbstractButton* b : box->buttons()) texts.push_back(b->text().toStdString());
+        std::sort(texts.begin(), texts.end());
+        auto want = c.buttons;
+        std::sort(want.begin(), want.end());
+        EXPECT_EQ(texts, want);
+        ASSERT_NE(box->defaultButton(), nullptr);
+        EXPECT_EQ(box->defaultButton()->text().toStdString(), c.defaultButton);
+        ASSERT_NE(box->escapeButton(), nullptr);
+        EXPECT_EQ(box->escapeButton()->text().toStdString(), c.escapeButton);
+    }
+}
+
+TEST(QtMessageBox, ClickedButtonGivesTheProgramsAnswer) {
+    auto box = plat::qt::buildMessageBox(plat::MessageRequest::fromStyle("q", 4, ""));
+    // Nothing clicked (Esc, close box): the escape button's answer.
+    EXPECT_EQ(plat::qt::messageResult(*box), plat::MsgResult::No);
+    auto ok = plat::qt::buildMessageBox(plat::MessageRequest::fromStyle("q", 1, ""));
+    EXPECT_EQ(plat::qt::messageResult(*ok), plat::MsgResult::Cancel);
+}
+
+TEST(QtFileDialogs, FilterAndStartFolder) {
+    EXPECT_EQ(plat::qt::toQtFilter("ミラノス (*.mir)|*.mir").toStdString(), "ミラノス (*.mir) (*.mir)");
+    EXPECT_EQ(plat::qt::toQtFilter("Data|*.dat;*.txt|All|*.*").toStdString(), "Data (*.dat *.txt);;All (*.*)");
+    EXPECT_EQ(plat::qt::startFolder("C:\\ミラノス\\"), QDir::homePath());
+    EXPECT_EQ(plat::qt::startFolder("/nonexistent/folder"), QDir::homePath());
+    EXPECT_EQ(plat::qt::startFolder("/tmp"), QString("/tmp"));
+}
+
+}  // namespace
