@@ -12,10 +12,10 @@ void selectFrom(plat::TextBox& box, int start) {
     box.setSelLength(plat::charCount(box.text()));
 }
 
-void EntryFields::add(plat::TextBox& box, EntryFieldSpec spec) {
-    box.setImeMode(spec.ime);
-    if (spec.next) next_[&box] = spec.next;
-    auto s = std::make_shared<const EntryFieldSpec>(std::move(spec));
+void EntryFields::add(plat::TextBox& box, EntryFieldSpec field) {
+    box.setImeMode(field.ime);
+    if (field.next) next_[&box] = field.next;
+    auto s = std::make_shared<const EntryFieldSpec>(std::move(field));
     box.Click = [&box, s] {
         if (s->beforeSelect) s->beforeSelect();
         box.selectAll();

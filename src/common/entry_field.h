@@ -63,7 +63,7 @@ public:
     EntryFields& operator=(const EntryFields&) = delete;
 
     // Binds the shared behaviour and the screen's own handlers to the box.
-    void add(plat::TextBox& box, EntryFieldSpec spec);
+    void add(plat::TextBox& box, EntryFieldSpec field);
     // The chain step of a control that is no entry field (a list, an option, a button).
     void link(plat::Control& from, EntryTarget next);
 

@@ -243,14 +243,14 @@ void Form23::cmd1_Click() {
         lines(135, 149, true);
     }
     for (plat::Control* c : {static_cast<plat::Control*>(&f.txt3), static_cast<plat::Control*>(&f.txt4),
-                             static_cast<plat::Control*>(&f.Label20), static_cast<plat::Control*>(&f.Label22),
-                             static_cast<plat::Control*>(&f.Label21), static_cast<plat::Control*>(&f.Label23)})
+                             static_cast<plat::Control*>(&f.Label3), static_cast<plat::Control*>(&f.Label4),
+                             static_cast<plat::Control*>(&f.lbl5), static_cast<plat::Control*>(&f.lbl6)})
         c->setVisible(oneSided);
     lines(150, 152, oneSided);
-    for (plat::Label* l : {&f.Label47, &f.lbl33, &f.Label48}) l->setVisible(!oneSided);
-    for (plat::Label* l : {&f.Label45, &f.Label46}) l->setVisible(oneSided);
+    for (plat::Label* l : {&f.lbl32, &f.lbl33, &f.lbl34}) l->setVisible(!oneSided);
+    for (plat::Label* l : {&f.lbl22, &f.lbl23}) l->setVisible(oneSided);
     f.txt23.setVisible(oneSided);
-    for (plat::Label* l : {&f.Label6, &f.Label7}) l->setVisible(oneSided);
+    for (plat::Label* l : {&f.lbl10, &f.lbl45}) l->setVisible(oneSided);
     if (!oneSided) program_.surchargeFront = program_.surchargeBack;
 
     // The surcharge deduction belongs to a typed KA only.

@@ -34,23 +34,24 @@ void Form25::layout() {
     Label1.setForeColor(kGreen);
     Label2.place(240, 450, 5115, 255);
     Label2.setCaption("Ａ 建築基礎構造設計指針");
-    Label4.place(360, 765, 300, 255);
+    Label4.place(120, 765, 300, 255);
     Label4.setCaption("①");
-    opt_K1.place(660, 735, 4695, 285);
+    opt_K1.place(420, 735, 5010, 285);
     opt_K1.setCaption("地震時土圧による荷重");
-    Label5.place(360, 1095, 300, 255);
+    Label5.place(120, 1095, 300, 255);
     Label5.setCaption("②");
-    opt_K2.place(660, 1065, 4695, 495);
+    opt_K2.place(420, 1065, 5010, 285);
     opt_K2.setCaption("擁壁の自重に起因する地震時慣性力＋常時の土圧の荷重");
     Label3.place(240, 1680, 5115, 255);
     Label3.setCaption("Ｂ 道路土工　擁壁工指針");
-    opt_D1.place(660, 1980, 4695, 495);
+    opt_D1.place(420, 1980, 5010, 285);
     opt_D1.setCaption("擁壁の自重に起因する地震時慣性力＋地震時の土圧の荷重");
-    Label6.place(240, 2580, 5115, 495);
+    Label6.place(120, 2580, 5235, 540);
     Label6.setCaption("Ａによる場合は、①と②の２通り計算比較し、①又は②の大きいほうを採用してください。");
     Label6.setForeColor(kRed);
-    for (plat::Control* c : std::initializer_list<plat::Control*>{&Label1, &Label2, &Label4, &opt_K1, &Label5, &opt_K2,
-                                                                &Label3, &opt_D1, &Label9})
+    // The two long method captions keep the screens' size so that they fit on one line.
+    for (plat::Control* c :
+         std::initializer_list<plat::Control*>{&Label1, &Label2, &Label4, &opt_K1, &Label5, &Label3, &Label9})
         c->setFont(large);
     Label6.setFont("ＭＳ ゴシック", 9.75, true);
 

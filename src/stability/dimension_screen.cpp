@@ -2,6 +2,12 @@
 
 #include <string>
 
+#include "conditions/ground_shape.h"
+#include "conditions/note_window.h"
+#include "section/section_screen.h"
+#include "stability/check_method_dialogs.h"
+#include "stability/shear_key_dialogs.h"
+
 namespace {
 constexpr plat::Colour kGreen = 0x008000;
 constexpr plat::Colour kNavy = 0x000080;
@@ -30,6 +36,9 @@ Form4::Form4(Program& program) : plat::Form(program, kName, plat::FormKind::MdiC
     setSize(10920, 6945);
     placeControls();
     drawFigure();
+    // Handlers last: the start state set above ("無し" chosen) runs none of them.
+    bindHandlers();
+    bindFields();
 }
 
 plat::Line& Form4::addLine(int x1, int y1, int x2, int y2, int style) {
@@ -48,18 +57,18 @@ void Form4::placeControls() {
     txt1.setImeMode(plat::ImeMode::FullWidthAlpha);
     placeCaption(Label2, 780, 210, "ＲＣ擁壁の設計", 1500);
     Label2.setForeColor(kGreen);
-    placeCaption(Label3, 2400, 210, "擁壁各部の寸法 及 上載荷重の入力", 3600);
-    placeCaption(Label4, 420, 960, "擁壁の記号： ", 1080);
+    placeCaption(Label17, 2400, 210, "擁壁各部の寸法 及 上載荷重の入力", 3600);
+    placeCaption(Label18, 420, 960, "擁壁の記号： ", 1080);
     txt2.place(1500, 900, 675, kBoxHeight);
     txt2.setImeMode(plat::ImeMode::FullWidthAlpha);
     placeCaption(Label5, 2340, 960, "擁壁の形状は、印刷イメージで確認して下さい。", 4500);
     Label5.setForeColor(kNavy);
 
     // Heights, with their names above the boxes.
-    placeCaption(Label20, 180, 2790, "H3=");
-    numberBox(txt3, Label21, 180, 3030);
-    placeCaption(Label22, 180, 4140, "H4=");
-    numberBox(txt4, Label23, 180, 4380);
+    placeCaption(Label3, 180, 2790, "H3=");
+    numberBox(txt3, lbl5, 180, 3030);
+    placeCaption(Label4, 180, 4140, "H4=");
+    numberBox(txt4, lbl6, 180, 4380);
     placeCaption(Label24, 7140, 3300, "H1=");
     numberBox(txt5, Label25, 7140, 3540);
     placeCaption(Label26, 7140, 2010, "H2=");
@@ -87,19 +96,19 @@ void Form4::placeControls() {
     numberBox(txt21, Label42, 5760, 2040, "kN/m2");
     placeCaption(Label43, 3570, 2490, "上載荷重", 960);
     numberBox(txt22, Label44, 3570, 2730, "kNm2");
-    placeCaption(Label45, 1590, 3240, "上載荷重", 960);
-    numberBox(txt23, Label46, 1590, 3480, "kNm2");
-    for (plat::Control* c : std::initializer_list<plat::Control*>{(&Label45), &txt23, &Label46}) c->setBackColor(kLightCyan);
-    placeCaption(Label47, 1590, 1920, "上載荷重", 960);
+    placeCaption(lbl22, 1590, 3240, "上載荷重", 960);
+    numberBox(txt23, lbl23, 1590, 3480, "kNm2");
+    for (plat::Control* c : std::initializer_list<plat::Control*>{(&lbl22), &txt23, &lbl23}) c->setBackColor(kLightCyan);
+    placeCaption(lbl32, 1590, 1920, "上載荷重", 960);
     lbl33.place(1680, 2130, 465, 195);
     lbl33.setAlignment(plat::Align::Center);
-    placeCaption(Label48, 2160, 2130, "KN/m2", 600);
-    for (plat::Control* c : std::initializer_list<plat::Control*>{(&Label47), &lbl33, &Label48}) c->setVisible(false);
+    placeCaption(lbl34, 2160, 2130, "KN/m2", 600);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{(&lbl32), &lbl33, &lbl34}) c->setVisible(false);
 
     // Captions of the figure.
-    placeCaption(Label6, 2070, 4020, "前面土", 600);
-    Label6.setBackColor(kLightCyan);
-    placeCaption(Label7, 5400, 3300, "背面土", 600);
+    placeCaption(lbl10, 2070, 4020, "前面土", 600);
+    lbl10.setBackColor(kLightCyan);
+    placeCaption(lbl45, 5400, 3300, "背面土", 600);
     placeCaption(Label8, 5520, 3780, "合力の作用線", 1200);
     placeCaption(Label9, 3030, 5640, "B/2", 360);
     placeCaption(Label10, 4170, 5640, "ｅ", 240);
@@ -247,6 +256,111 @@ void Form4::drawFigure() {
     for (plat::Line* l : symmetric) l->setVisible(false);
 }
 
+void Form4::bindHandlers() {
+    cmd1.Click = [this] { cmd1_Click(); };
+    cmd2.Click = [this] { cmd2_Click(); };
+    cmd3.Click = [this] { cmd3_Click(); };
+    cmd4.Click = [this] { cmd4_Click(); };
+    cmd5.Click = [this] { cmd5_Click(); };
+    cmd6.Click = [this] { cmd6_Click(); };
+    chk1.Click = [this] { chk1_Click(); };
+    opt1.Click = [this] { opt1_Click(); };
+    opt2.Click = [this] { opt2_Click(); };
+    opt3.Click = [this] { opt3_Click(); };
+    opt4.Click = [this] { opt4_Click(); };
+    opt5.Click = [this] { opt5_Click(); };
+    opt6.Click = [this] { opt6_Click(); };
+    txt12.LostFocus = [this] { txt12_LostFocus(); };
+    txt16.LostFocus = [this] { txt16_LostFocus(); };
+    txt18.LostFocus = [this] { txt18_LostFocus(); };
+    txt19.LostFocus = [this] { txt19_LostFocus(); };
+    txt21.LostFocus = [this] { txt21_LostFocus(); };
+}
+
 void Form4::Form_Load() { program_.currentScreen = 2; }
 
-void Form4::Form_Activate() { program_.currentScreen = 2; }
+void Form4::Form_Activate() {
+    program_.currentScreen = 2;
+    if (program_.sigmaMax != 0 && symmetric()) printSymmetricNotes();
+    program_.form<Form23>().hide();
+}
+
+// Drawn on the screen itself, under the overturning and sliding headings, because the
+// symmetric wall is judged for bearing only.
+void Form4::printSymmetricNotes() {
+    plat::RecordingSurface& s = canvas();
+    s.setFont(font().name, font().size);
+    s.setForeColor(plat::kBlack);
+    s.setCurrentX(8200);
+    s.setCurrentY(1450);
+    s.print("対称土圧の為、転倒は生じない。");
+    s.setCurrentX(8200);
+    s.setCurrentY(3250);
+    s.print("対称土圧の為、滑動は生じない。");
+}
+
+bool Form4::oneSided() { return program_.form<Form23>().opt1.value(); }
+bool Form4::symmetric() { return program_.form<Form23>().opt2.value(); }
+
+void Form4::invalidate() {
+    Hihyouji_1();
+    Hihyouji_2(program_);
+    program_.form<Form7>().Hihyouji_3();
+}
+
+void Form4::shearKeyChanged() {
+    Hihyouji_3();
+    Hihyouji_2(program_);
+    program_.form<Form7>().Hihyouji_3();
+}
+
+void Form4::chk1_Click() { invalidate(); }
+void Form4::opt1_Click() { invalidate(); }
+void Form4::opt2_Click() { invalidate(); }
+void Form4::opt3_Click() { invalidate(); }
+void Form4::opt4_Click() { invalidate(); }
+
+void Form4::opt5_Click() {
+    // The building-standard key starts afresh; the road-standard dialog keeps its entries.
+    program_.unload(Form19::kName);
+    program_.keyHeight = 0;
+    cmd5.setVisible(false);
+    shearKeyChanged();
+}
+
+void Form4::opt6_Click() {
+    cmd5.setVisible(true);
+    shearKeyChanged();
+}
+
+void Form4::cmd1_Click() {
+    constexpr int kOkOnly = 256;
+    if (program_.sigmaMax == 0) {
+        program_.msgBox("安定性の検討をしてください。", kOkOnly, "エラーメッセージ");
+        cmd3.setFocus();
+        return;
+    }
+    // The section design's own preparation of its screen (bar tables, layout by load
+    // case, shape and key) joins here when that screen is built.
+    Form7& sections = program_.form<Form7>();
+    sections.setTop(0);
+    sections.setLeft(0);
+    sections.show();
+    if (sections.txt_ka.text().empty())
+        if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
+}
+
+void Form4::cmd2_Click() {
+    hide();
+    Form23& shape = program_.form<Form23>();
+    shape.show();
+    shape.setTop(0);
+    shape.setLeft(0);
+}
+
+void Form4::cmd4_Click() { openCheckMethodDialog(program_); }
+void Form4::cmd5_Click() { calculateShearKey(program_); }
+void Form4::cmd6_Click() { program_.form<Form27>().showModal(); }
+
+void Form4::Ouryoku_T() { drawReactionSketchT(program_, program_.form<Form19>()); }
+void Form4::Ouryoku_D() { drawReactionSketchD(program_, program_.form<Form26>()); }

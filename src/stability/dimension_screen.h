@@ -2,8 +2,10 @@
 #pragma once
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
+#include "common/entry_field.h"
 #include "common/program.h"
 #include "platform/form.h"
 
@@ -23,18 +25,18 @@ public:
     plat::Label Label1{*this, "Label1"};  // "§"
     plat::TextBox txt1{*this, "txt1"};
     plat::Label Label2{*this, "Label2"};
-    plat::Label Label3{*this, "Label3"};
-    plat::Label Label4{*this, "Label4"};
+    plat::Label Label17{*this, "Label17"};  // the screen's title
+    plat::Label Label18{*this, "Label18"};  // "擁壁の記号： "
     plat::TextBox txt2{*this, "txt2"};
     plat::Label Label5{*this, "Label5"};
 
     // Heights.
-    plat::Label Label20{*this, "Label20"};  // "H3="
+    plat::Label Label3{*this, "Label3"};  // "H3="
     plat::TextBox txt3{*this, "txt3"};
-    plat::Label Label21{*this, "Label21"};
-    plat::Label Label22{*this, "Label22"};  // "H4="
+    plat::Label lbl5{*this, "lbl5"};
+    plat::Label Label4{*this, "Label4"};  // "H4="
     plat::TextBox txt4{*this, "txt4"};
-    plat::Label Label23{*this, "Label23"};
+    plat::Label lbl6{*this, "lbl6"};
     plat::Label Label24{*this, "Label24"};  // "H1="
     plat::TextBox txt5{*this, "txt5"};
     plat::Label Label25{*this, "Label25"};
@@ -77,16 +79,16 @@ public:
     plat::Label Label43{*this, "Label43"};
     plat::TextBox txt22{*this, "txt22"};
     plat::Label Label44{*this, "Label44"};
-    plat::Label Label45{*this, "Label45"};
+    plat::Label lbl22{*this, "lbl22"};  // one-sided shape: "上載荷重"
     plat::TextBox txt23{*this, "txt23"};
-    plat::Label Label46{*this, "Label46"};
-    plat::Label Label47{*this, "Label47"};  // symmetric shape: "上載荷重"
+    plat::Label lbl23{*this, "lbl23"};
+    plat::Label lbl32{*this, "lbl32"};  // symmetric shape: "上載荷重"
     plat::Label lbl33{*this, "lbl33"};
-    plat::Label Label48{*this, "Label48"};
+    plat::Label lbl34{*this, "lbl34"};
 
     // Captions of the figure.
-    plat::Label Label6{*this, "Label6"};  // "前面土"
-    plat::Label Label7{*this, "Label7"};  // "背面土"
+    plat::Label lbl10{*this, "lbl10"};  // "前面土"
+    plat::Label lbl45{*this, "lbl45"};  // "背面土"
     plat::Label Label8{*this, "Label8"};
     plat::Label Label9{*this, "Label9"};
     plat::Label Label10{*this, "Label10"};
@@ -179,12 +181,50 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
 
+    // "断面計算 >": hands the checked wall over to the section design.
+    void cmd1_Click();
+    // "< 地盤の形状"
+    void cmd2_Click();
+    // "安定性の検討": checks the inputs and the chosen methods, then shows the judgement.
+    void cmd3_Click();
+    // "安定性の検討方法"
+    void cmd4_Click();
+    // "突起の計算"
+    void cmd5_Click();
+    // "背面上載荷重の土圧について"
+    void cmd6_Click();
+    void chk1_Click();
+    void opt1_Click();
+    void opt2_Click();
+    void opt3_Click();
+    void opt4_Click();
+    // Shear key "無し" / "有り".
+    void opt5_Click();
+    void opt6_Click();
+    void txt12_LostFocus();
+    void txt16_LostFocus();
+    void txt18_LostFocus();
+    void txt19_LostFocus();
+    void txt21_LostFocus();
+
     // The stability calculation: reads this screen, the design conditions and the
     // dialogs, and writes every stability value of the program. A num::CalcFault (a
     // division by zero, a degenerate wall) or a StabilityInputFault stops it at that
     // step; DANMEM_1 then sets sigmaMax to 0 (no result counts) and rethrows, so the
     // command that ran it reports the fault.
     void DANMEM_1();
+
+    // Runs the calculation and writes the judgement panel. A calculation that cannot
+    // go on is reported once and leaves no result; false then.
+    bool GamenHyouji();
+    // The panel's judgement of the values of the last calculation (everything of
+    // GamenHyouji after the calculation itself).
+    void showJudgement();
+
+    // The ground-reaction sketch of the last calculation in the key dialog of the
+    // building (T) or the road standard (D).
+    void Ouryoku_T();
+    void Ouryoku_D();
 
     // Hides the judgement panel and marks the stability result invalid.
     void Hihyouji_1();
@@ -201,6 +241,28 @@ private:
     plat::Line& addLine(int x1, int y1, int x2, int y2, int style = 1);
     void placeControls();
     void drawFigure();
+    void bindHandlers();
+    void bindFields();
+
+    // Every input that changes the calculation: panel, toolbar and section results.
+    void invalidate();
+    // The shear-key choice changed: as invalidate(), but the stability result stays.
+    void shearKeyChanged();
+    bool oneSided();
+    bool symmetric();
+    // Front-soil frame by the toe text: shown for a toe, hidden for none.
+    bool frontSoilFrameByText(const plat::TextBox& box);
+    void printSymmetricNotes();
+    // Shows a check's message and puts the caret at the start of the box.
+    void refuse(plat::TextBox& box, const char* message);
+    void keyHeightPath(bool building);
+    // A number as the screen shows it: up to seven significant digits, no blanks.
+    static std::string numberText(float value);
 
     Program& program_;
+    EntryFields fields_;
 };
+
+// How a judged value must stand against its limit; a value equal to the limit passes.
+enum class Limit { AtLeast, AtMost };
+bool withinLimit(float value, float limit, Limit kind);

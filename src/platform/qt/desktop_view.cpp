@@ -359,7 +359,9 @@ void DesktopView::syncWindows() {
         }
     // A closed dialog gives the keyboard back to the main window.
     if (dialogHidden && desktop_.modalStack().empty() && main_->isVisible() && !QApplication::activeModalWidget())
-        main_->activateWindow();
+        QTimer::singleShot(0, main_, [w = QPointer<QWidget>(main_)] {
+            if (w && w->isVisible() && !QApplication::activeModalWidget()) w->activateWindow();
+        });
 }
 
 // ---- menus ----

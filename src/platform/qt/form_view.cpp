@@ -330,49 +330,30 @@ public:
 
 // ---- option, check, button ----
 
-class OptionWidget : public QRadioButton, public ControlBinding {
+// Options and check boxes: Qt's click becomes the model's userClick; the model's value is shown.
+template <class QtButton, class Model>
+class ToggleWidget : public QtButton, public ControlBinding {
 public:
-    OptionWidget(plat::OptionButton& o, DesktopView& view, QWidget* parent)
-        : QRadioButton(parent), ControlBinding(o, view) {
-        // The model groups the options; Qt must not.
-        setAutoExclusive(false);
-        setFocusPolicy(Qt::StrongFocus);
-        setAutoFillBackground(true);
-        connect(this, &QAbstractButton::clicked, this, [this] {
+    ToggleWidget(Model& m, DesktopView& view, QWidget* parent) : QtButton(parent), ControlBinding(m, view) {
+        this->setFocusPolicy(Qt::StrongFocus);
+        this->setAutoFillBackground(true);
+        QObject::connect(this, &QAbstractButton::clicked, this, [this] {
             if (syncing()) return;
-            if (auto* o = static_cast<plat::OptionButton*>(control()))
-                dispatch([o] { if (o->canFocus()) o->userClick(); });
+            if (Model* m = model()) dispatch([m] { if (m->canFocus()) m->userClick(); });
         });
     }
     QWidget* widget() override { return this; }
     void update() override {
-        auto* o = static_cast<plat::OptionButton*>(control());
-        if (!o) return;
+        Model* m = model();
+        if (!m) return;
         updateCommon();
-        if (text() != qs(o->caption())) setText(qs(o->caption()));
-        if (isChecked() != o->value()) setChecked(o->value());
+        if (this->text() != qs(m->caption())) this->setText(qs(m->caption()));
+        bool on = static_cast<int>(m->value()) == 1;
+        if (this->isChecked() != on) this->setChecked(on);
     }
-};
 
-class CheckWidget : public QCheckBox, public ControlBinding {
-public:
-    CheckWidget(plat::CheckBox& c, DesktopView& view, QWidget* parent) : QCheckBox(parent), ControlBinding(c, view) {
-        setFocusPolicy(Qt::StrongFocus);
-        setAutoFillBackground(true);
-        connect(this, &QAbstractButton::clicked, this, [this] {
-            if (syncing()) return;
-            if (auto* c = static_cast<plat::CheckBox*>(control()))
-                dispatch([c] { if (c->canFocus()) c->userClick(); });
-        });
-    }
-    QWidget* widget() override { return this; }
-    void update() override {
-        auto* c = static_cast<plat::CheckBox*>(control());
-        if (!c) return;
-        updateCommon();
-        if (text() != qs(c->caption())) setText(qs(c->caption()));
-        if (isChecked() != (c->value() == 1)) setChecked(c->value() == 1);
-    }
+private:
+    Model* model() const { return static_cast<Model*>(control()); }
 };
 
 class ButtonWidget : public QPushButton, public ControlBinding {
@@ -446,16 +427,24 @@ private:
 
 // ---- frame, figures, picture ----
 
-class FrameWidget : public QWidget, public ControlBinding {
+// A control that paints itself from the model (frames, picture boxes).
+class PaintedWidget : public QWidget, public ControlBinding {
 public:
-    FrameWidget(plat::Frame& f, DesktopView& view, QWidget* parent) : QWidget(parent), ControlBinding(f, view) {
-        setAutoFillBackground(true);
+    PaintedWidget(plat::Control& c, DesktopView& view, QWidget* parent) : QWidget(parent), ControlBinding(c, view) {
+        setFocusPolicy(Qt::NoFocus);
     }
     QWidget* widget() override { return this; }
     void update() override {
         if (!control()) return;
         updateCommon();
         QWidget::update();
+    }
+};
+
+class FrameWidget : public PaintedWidget {
+public:
+    FrameWidget(plat::Frame& f, DesktopView& view, QWidget* parent) : PaintedWidget(f, view, parent) {
+        setAutoFillBackground(true);
     }
 
 protected:
@@ -540,18 +529,9 @@ protected:
     }
 };
 
-class PictureWidget : public QWidget, public ControlBinding {
+class PictureWidget : public PaintedWidget {
 public:
-    PictureWidget(plat::PictureBox& pic, DesktopView& view, QWidget* parent)
-        : QWidget(parent), ControlBinding(pic, view) {
-        setFocusPolicy(Qt::NoFocus);
-    }
-    QWidget* widget() override { return this; }
-    void update() override {
-        if (!control()) return;
-        updateCommon();
-        QWidget::update();
-    }
+    PictureWidget(plat::PictureBox& pic, DesktopView& view, QWidget* parent) : PaintedWidget(pic, view, parent) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -584,8 +564,15 @@ ControlBinding* buildControl(plat::Control& c, DesktopView& view, QWidget* paren
     switch (c.kind()) {
         case ControlKind::TextBox: b = new TextBoxWidget(static_cast<plat::TextBox&>(c), view, parent); break;
         case ControlKind::Label: b = new LabelWidget(static_cast<plat::Label&>(c), view, parent); break;
-        case ControlKind::OptionButton: b = new OptionWidget(static_cast<plat::OptionButton&>(c), view, parent); break;
-        case ControlKind::CheckBox: b = new CheckWidget(static_cast<plat::CheckBox&>(c), view, parent); break;
+        case ControlKind::OptionButton: {
+            auto* o = new ToggleWidget<QRadioButton, plat::OptionButton>(static_cast<plat::OptionButton&>(c), view, parent);
+            o->setAutoExclusive(false);  // the model groups the options; Qt must not
+            b = o;
+            break;
+        }
+        case ControlKind::CheckBox:
+            b = new ToggleWidget<QCheckBox, plat::CheckBox>(static_cast<plat::CheckBox&>(c), view, parent);
+            break;
         case ControlKind::ComboBox: b = new ComboWidget(static_cast<plat::ComboBox&>(c), view, parent); break;
         case ControlKind::CommandButton:
             b = new ButtonWidget(static_cast<plat::CommandButton&>(c), view, parent);
