@@ -4,6 +4,7 @@
 #include "common/program.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
+#include "conditions/note_window.h"
 #include "conditions/reference_windows.h"
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
@@ -32,6 +33,7 @@ void Program::registerForms() {
     add<Form21>(*this);
     add<Form19>(*this);
     add<Form26>(*this);
+    add<Form27>(*this);
 }
 
 plat::Toolbar* Program::mainToolbar() {

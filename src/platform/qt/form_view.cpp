@@ -608,9 +608,12 @@ void ControlBinding::updateCommon() {
         QPalette pal = w->palette();
         QColor fore = toQColor(c->foreColor());
         QColor back = toQColor(c->backColor());
-        pal.setColor(QPalette::WindowText, fore);
-        pal.setColor(QPalette::Text, fore);
-        pal.setColor(QPalette::ButtonText, fore);
+        // The text colour applies while enabled; a disabled control keeps the greyed text.
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            pal.setColor(group, QPalette::WindowText, fore);
+            pal.setColor(group, QPalette::Text, fore);
+            pal.setColor(group, QPalette::ButtonText, fore);
+        }
         pal.setColor(QPalette::Window, back);
         if (c->kind() == ControlKind::TextBox || c->kind() == ControlKind::ComboBox) pal.setColor(QPalette::Base, back);
         if (c->kind() == ControlKind::CommandButton) pal.setColor(QPalette::Button, back);
