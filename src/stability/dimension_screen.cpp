@@ -94,6 +94,7 @@ void Form4::placeControls() {
     // Surcharges.
     placeCaption(Label41, 5760, 1800, "上載荷重", 960);
     numberBox(txt21, Label42, 5760, 2040, "kN/m2");
+    Label42.setWidth(600);
     placeCaption(Label43, 3570, 2490, "上載荷重", 960);
     numberBox(txt22, Label44, 3570, 2730, "kNm2");
     placeCaption(lbl22, 1590, 3240, "上載荷重", 960);
@@ -182,20 +183,23 @@ void Form4::placeControls() {
     placeCaption(Label15, 8160, 2160, "支持力に対して", 1680);
     placeCaption(Label16, 8160, 3120, "滑動に対して", 1440);
     placeCaption(lbl67, 8160, 3780, "突起の無い状態で", 1920);
-    auto row = [](int top, std::initializer_list<plat::Label*> cells) {
-        int left = 8280;
-        for (plat::Label* cell : cells) {
-            cell->place(left, top, 720, 195);
-            left += 735;
-        }
+    // Name, value and verdict columns; the verdicts ("> 1.5 ∴O.K") need the widest cell.
+    auto row = [](int top, plat::Label& name, plat::Label& value, plat::Label& verdict) {
+        name.place(8280, top, 660, 195);
+        value.place(8940, top, 780, 195);
+        value.setAlignment(plat::Align::Right);
+        verdict.place(9840, top, 1020, 195);
     };
-    row(1440, {&lbl52, &lbl53, &lbl54});
-    row(1800, {&lbl46, &lbl47, &lbl48});
-    row(2460, {&lbl56, &lbl57, &lbl58});
-    lbl59.place(8160, 2760, 240, 195);
-    row(2760, {&lbl60, &lbl61, &lbl62});
-    row(3420, {&lbl64, &lbl65, &lbl66});
-    row(3960, {&lbl68, &lbl69, &lbl70});
+    row(1440, lbl52, lbl53, lbl54);
+    row(1800, lbl46, lbl47, lbl48);
+    row(2460, lbl56, lbl57, lbl58);
+    row(3420, lbl64, lbl65, lbl66);
+    row(3960, lbl68, lbl69, lbl70);
+    lbl59.place(8280, 2760, 240, 195);
+    lbl60.place(8520, 2760, 600, 195);
+    lbl60.setAlignment(plat::Align::Right);
+    lbl61.place(9180, 2760, 600, 195);
+    lbl62.place(9840, 2760, 1020, 195);
     for (plat::Label* label : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl56, &lbl57, &lbl58, &lbl59, &lbl60,
                                &lbl61, &lbl62, &lbl64, &lbl65, &lbl66, &lbl67, &lbl68, &lbl69, &lbl70})
         label->setVisible(false);

@@ -1,0 +1,105 @@
+// The dimension screen shown by the ground-shape step, over a wall whose stability
+// values were worked out independently (base 4.0 m, F = 17.752, σmax = 60.010 kN/m2,
+// sliding F = 3.680), with helpers that observe the results the screen invalidates.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/main_window.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
+#include "conditions/seismic_dialog.h"
+#include "section/section_screen.h"
+#include "stability/check_method_dialogs.h"
+#include "stability/dimension_screen.h"
+#include "stability/shear_key_dialogs.h"
+#include "support/scripted_services.h"
+
+class DimensionFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        prog.registerForms();
+        prog.form<MDIForm1>();
+    }
+
+    Form4& f() { return prog.form<Form4>(); }
+    plat::TextBox& box(const std::string& name) { return static_cast<plat::TextBox&>(*f().control(name)); }
+
+    // Design conditions as the calculation reads them; building standard unless road.
+    void conditions(bool seismic = false, bool road = false) {
+        Form3& c = prog.form<Form3>();
+        (road ? c.opt_D : c.opt_T).setValue(true);
+        (seismic ? c.opt4 : c.opt3).setValue(true);
+        if (seismic) prog.form<Form25>().opt_K1.setValue(true);
+        prog.soilUnitWeight = 18;
+        prog.concreteUnitWeight = 24;
+        prog.activeCoefficient = 0.333f;
+        prog.deltaStability = 20;
+        prog.baseFriction = 0.5f;
+        prog.foundationCohesion = 0;
+        prog.foundationPhi = 30;
+        prog.seismicKh = 0.2f;
+        prog.allowBearing = 200;
+    }
+
+    // Chooses the shape and lets the ground-shape step show and lay out the screen.
+    void layOut(bool oneSided) {
+        Form23& shape = prog.form<Form23>();
+        (oneSided ? shape.opt1 : shape.opt2).setValue(true);
+        shape.cmd1.press();
+    }
+
+    // Every box of the screen filled for the wall of this fixture.
+    void fillWall() {
+        const std::vector<std::pair<const char*, const char*>> texts = {
+            {"txt1", "3"},     {"txt2", "U-1"},  {"txt3", "0.5"},   {"txt4", "1.2"},   {"txt5", "2.5"},
+            {"txt6", "0.3"},   {"txt7", "0.3"},  {"txt8", "0.1"},   {"txt9", "0.3"},   {"txt10", "0.1"},
+            {"txt12", "0.5"},  {"txt13", "0.45"}, {"txt14", "2.0"}, {"txt15", "0.45"}, {"txt16", "0.6"},
+            {"txt17", "0.4"},  {"txt18", "0.3"}, {"txt19", "0.3"},  {"txt20", "1.5"},  {"txt21", "10"},
+            {"txt22", "5"},    {"txt23", "3"}};
+        for (const auto& [name, text] : texts) box(name).setText(text);
+    }
+
+    // One-sided wall, normal case, every choice made: the check runs through.
+    void readyOneSided() {
+        conditions();
+        layOut(true);
+        fillWall();
+        f().opt1.setValue(true);
+        f().Frame2.setVisible(true);
+        f().opt3.setValue(true);
+        prog.form<Form14>().opt1.setValue(true);
+        svc.clear();
+    }
+
+    // Stability and section results exist, saving and printing are on.
+    void makeResultsValid() {
+        prog.sigmaMax = 120;
+        f().lbl57.setVisible(true);
+        for (int index : {3, 5, 6}) prog.mainToolbar()->button(index).enabled = true;
+        prog.form<Form7>().lbl1.setCaption("O.K");
+    }
+    bool stabilityInvalid() { return prog.sigmaMax == 0 && !f().lbl57.visible(); }
+    bool toolbarOff() {
+        plat::Toolbar& t = *prog.mainToolbar();
+        return !t.button(3).enabled && !t.button(5).enabled && !t.button(6).enabled;
+    }
+    bool sectionCleared() { return prog.form<Form7>().lbl1.caption().empty(); }
+    bool nothingInvalidated() {
+        return prog.sigmaMax == 120 && f().lbl57.visible() && prog.mainToolbar()->button(3).enabled &&
+               !sectionCleared();
+    }
+
+    // A user's click into an unfocused box: the focus arrives, then the click.
+    static void click(plat::TextBox& b) {
+        b.setFocus();
+        if (b.Click) b.Click();
+    }
+    bool focused(const plat::Control& c) { return f().activeControl() == &c; }
+
+    ScriptedServices svc;
+    Program prog{svc};
+};

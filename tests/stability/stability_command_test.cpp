@@ -1,0 +1,246 @@
+// "安定性の検討": the values it takes from the screen, its checks in their order with
+// message and focus, the dialogs it opens for a missing method, and a failed calculation.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "stability/dimension_fixture.h"
+
+namespace {
+
+class StabilityCommand : public DimensionFixture {
+protected:
+    // One-sided wall in the seismic case, every choice of the screen made.
+    void readySeismic() {
+        conditions(true);
+        layOut(true);
+        fillWall();
+        f().opt1.setValue(true);
+        f().opt3.setValue(true);
+    }
+};
+
+struct RefusalCase {
+    const char* name;
+    std::function<void(Program&, Form4&)> change;
+    const char* message;
+    const char* focus;  // the box that gets the focus; empty: the focus does not move
+};
+
+class Refusal : public DimensionFixture, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(Refusal, StopsAtTheFirstGapWithItsMessage) {
+    const RefusalCase& c = GetParam();
+    readyOneSided();
+    c.change(prog, f());
+    makeResultsValid();
+    f().txt5.setFocus();
+    f().cmd3.press();
+    ASSERT_EQ(svc.messages.size(), 1u);
+    EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(c.message, 256, "エラーメッセージ"));
+    const std::string focus = c.focus[0] ? c.focus : "txt5";
+    EXPECT_EQ(f().activeControl()->name(), focus);
+    if (c.focus[0]) {
+        EXPECT_EQ(box(focus).selStart(), 0);
+        EXPECT_EQ(box(focus).selLength(), 0);
+    }
+    EXPECT_EQ(prog.sigmaMax, 120);  // nothing computed, the old result untouched
+    EXPECT_TRUE(svc.modals.empty());
+}
+
+void empty(Form4& f, const char* name) { static_cast<plat::TextBox*>(f.control(name))->setText(""); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, Refusal,
+    ::testing::Values(
+        RefusalCase{"SectionNumberBeforeWallMark", [](Program&, Form4& f) { empty(f, "txt1"); empty(f, "txt2"); },
+                    "§番号を入力してください。", "txt1"},
+        RefusalCase{"WallMark", [](Program&, Form4& f) { empty(f, "txt2"); }, "擁壁の記号を入力してください。", "txt2"},
+        RefusalCase{"H3BeforeH1", [](Program&, Form4& f) { empty(f, "txt3"); empty(f, "txt5"); },
+                    "寸法を入力してください。", "txt3"},
+        RefusalCase{"H4", [](Program&, Form4& f) { empty(f, "txt4"); }, "寸法を入力してください。", "txt4"},
+        RefusalCase{"TopRowInBoxOrder", [](Program&, Form4& f) { empty(f, "txt10"); empty(f, "txt9"); },
+                    "寸法を入力してください。", "txt9"},
+        RefusalCase{"BlankCountsAsText", [](Program&, Form4& f) { f.txt7.setText(" "); empty(f, "txt17"); },
+                    "寸法を入力してください。", "txt17"},
+        RefusalCase{"CentralFillDepth", [](Program&, Form4& f) { empty(f, "txt20"); }, "寸法を入力してください。",
+                    "txt20"},
+        RefusalCase{"BackSurcharge", [](Program&, Form4& f) { empty(f, "txt21"); empty(f, "txt22"); },
+                    "上載荷重を入力してください。", "txt21"},
+        RefusalCase{"CentreSurcharge", [](Program&, Form4& f) { empty(f, "txt22"); }, "上載荷重を入力してください。",
+                    "txt22"},
+        RefusalCase{"HeelWithoutEndThickness", [](Program&, Form4& f) { f.txt16.setText("2"); empty(f, "txt19"); },
+                    "寸法を入力してください。", "txt19"},
+        RefusalCase{"HeelThicknessWithoutLength", [](Program&, Form4& f) { f.txt16.setText("0"); },
+                    "寸法を入力してください。", "txt16"},
+        RefusalCase{"ToeOfZeroWithThickness", [](Program&, Form4& f) { f.txt12.setText("0"); f.txt18.setText("0.5"); },
+                    "寸法を入力してください。", "txt12"},
+        RefusalCase{"ToeEmptyIsARequiredText", [](Program&, Form4& f) { empty(f, "txt12"); empty(f, "txt18"); },
+                    "寸法を入力してください。", "txt12"},
+        RefusalCase{"FrontSoilChoice", [](Program&, Form4& f) { f.opt3.setValue(false); },
+                    "前面土荷重の計算の有無を選択してください。", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct AcceptCase {
+    const char* name;
+    std::function<void(Form4&)> change;
+};
+
+class Accepted : public DimensionFixture, public ::testing::WithParamInterface<AcceptCase> {};
+
+TEST_P(Accepted, RunsTheCheckAndMovesOnToTheHandOver) {
+    readyOneSided();
+    GetParam().change(f());
+    f().cmd3.press();
+    EXPECT_TRUE(svc.messages.empty()) << svc.messages.front().text;
+    EXPECT_NE(prog.sigmaMax, 0);
+    EXPECT_TRUE(f().lbl57.visible());
+    EXPECT_TRUE(focused(f().cmd1));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, Accepted,
+    ::testing::Values(AcceptCase{"AsEntered", [](Form4&) {}},
+                      AcceptCase{"NoHeel", [](Form4& f) { f.txt16.setText(""); f.txt19.setText(""); }},
+                      AcceptCase{"HeelLengthZeroPointZero", [](Form4& f) { f.txt16.setText("0.0"); }},
+                      AcceptCase{"NoToe", [](Form4& f) { f.txt12.setText("0"); f.txt18.setText("0"); }},
+                      AcceptCase{"FrontSurchargeNotTested", [](Form4& f) { f.txt23.setText(""); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StabilityCommand, CopiesTheValuesBeforeAnyCheck) {
+    readyOneSided();
+    f().txt1.setText("");
+    f().txt21.setText("abc");
+    f().txt20.setText("1.25");
+    f().txt12.setText("0.7");
+    f().cmd3.press();
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"§番号を入力してください。"});
+    EXPECT_EQ(prog.surchargeBack, 0);
+    EXPECT_EQ(f().lbl33.caption(), "0");
+    EXPECT_EQ(prog.centralFillDepth, 1.25f);
+    EXPECT_EQ(prog.toeLength, 0.7f);
+    EXPECT_EQ(prog.frontWallUpperHeight, 0.5f);
+}
+
+TEST_F(StabilityCommand, SymmetricShapeNeedsNoFrontHeightsNorVerticalComponent) {
+    conditions();
+    layOut(false);
+    fillWall();
+    f().txt3.setText("");
+    f().txt4.setText("");
+    prog.form<Form14>().opt1.setValue(true);
+    svc.clear();
+    f().cmd3.press();
+    EXPECT_TRUE(svc.messages.empty());
+    EXPECT_NE(prog.sigmaMax, 0);
+    EXPECT_EQ(f().lbl33.caption(), "10");
+}
+
+TEST_F(StabilityCommand, MissingOverturningMethodOpensTheNormalDialog) {
+    readyOneSided();
+    prog.form<Form14>().opt1.setValue(false);
+    bool opened = false;
+    svc.modalScripts.push_back([&](plat::Form& d) {
+        opened = true;
+        auto& m = static_cast<Form14&>(d);
+        EXPECT_FALSE(m.opt1.value() || m.opt2.value() || m.opt3.value() || m.opt6.value());
+    });
+    f().cmd3.press();
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"転倒に対する検討方法を選択してください。"});
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(prog.sigmaMax, 0);  // nothing computed
+}
+
+TEST_F(StabilityCommand, CohesionAsksForTheEffectiveAreaWithItsChoicesEnabled) {
+    readyOneSided();
+    prog.foundationCohesion = 10;
+    Form14& m = prog.form<Form14>();
+    m.opt4.setEnabled(false);
+    m.opt5.setEnabled(false);
+    m.lbl1.setEnabled(false);
+    svc.modalScripts.push_back([](plat::Form& d) {
+        auto& dialog = static_cast<Form14&>(d);
+        EXPECT_TRUE(dialog.opt4.enabled() && dialog.opt5.enabled() && dialog.lbl1.enabled());
+        EXPECT_TRUE(dialog.opt1.value());  // the overturning choice stays
+    });
+    f().cmd3.press();
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"底版の有効載荷面積に対する検討方法を選択してください。"});
+    EXPECT_EQ(svc.modals, std::vector<std::string>{"Form14"});
+}
+
+TEST_F(StabilityCommand, SeismicOverturningMissingClearsTheSlidingChoiceToo) {
+    readySeismic();
+    prog.form<Form21>().opt5.setValue(true);
+    svc.clear();
+    svc.modalScripts.push_back([](plat::Form& d) {
+        auto& m = static_cast<Form21&>(d);
+        EXPECT_FALSE(m.opt5.value() || m.opt6.value());
+    });
+    f().cmd3.press();
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"転倒に対する検討方法を選択してください。"});
+    EXPECT_EQ(svc.modals, std::vector<std::string>{"Form21"});
+}
+
+TEST_F(StabilityCommand, SeismicSlidingMissingKeepsTheOverturningChoice) {
+    readySeismic();
+    prog.form<Form21>().opt2.setValue(true);
+    svc.clear();
+    svc.modalScripts.push_back([](plat::Form& d) { EXPECT_TRUE(static_cast<Form21&>(d).opt2.value()); });
+    f().cmd3.press();
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"滑動に対する検討方法を選択してください。"});
+    EXPECT_EQ(svc.modals, std::vector<std::string>{"Form21"});
+}
+
+TEST_F(StabilityCommand, MissingVerticalComponentIsProposedAndTheCheckWaits) {
+    readyOneSided();
+    f().opt1.setValue(false);
+    makeResultsValid();
+    f().cmd3.press();
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"土圧の鉛直成分の参入の有無を選択してください。"});
+    EXPECT_TRUE(f().opt1.value());
+    EXPECT_TRUE(stabilityInvalid());  // the choice counts as the user's
+    f().cmd3.press();
+    EXPECT_EQ(svc.messages.size(), 1u);
+    EXPECT_NE(prog.sigmaMax, 0);
+}
+
+TEST_F(StabilityCommand, ZeroWidthWallIsReportedOnceAndLeavesNoResult) {
+    readyOneSided();
+    for (const char* name : {"txt7", "txt8", "txt9", "txt10", "txt12", "txt13", "txt14", "txt15", "txt16", "txt18",
+                             "txt19"})
+        box(name).setText("0");
+    f().Frame2.setVisible(false);
+    makeResultsValid();
+    f().txt5.setFocus();
+    f().cmd3.press();
+    ASSERT_EQ(svc.messages.size(), 1u);
+    EXPECT_EQ(svc.messages[0].title, "エラーメッセージ");
+    EXPECT_EQ(svc.messages[0].text, "入力された値では安定計算ができません。");
+    EXPECT_TRUE(stabilityInvalid());
+    EXPECT_TRUE(toolbarOff());
+    for (const plat::Label* l : {&f().lbl46, &f().lbl52, &f().lbl53, &f().lbl54, &f().lbl56, &f().lbl62, &f().lbl64,
+                                 &f().lbl66, &f().lbl67, &f().lbl70}) {
+        EXPECT_FALSE(l->visible()) << l->name();
+    }
+    EXPECT_TRUE(focused(f().txt5) || focused(f().cmd3));
+    EXPECT_FALSE(focused(f().cmd1));
+}
+
+TEST_F(StabilityCommand, ANumberTooLargeForTheProgramIsReported) {
+    readyOneSided();
+    f().txt5.setText("1E+60");
+    f().cmd3.press();
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"入力された値では安定計算ができません。"});
+    EXPECT_EQ(prog.sigmaMax, 0);
+}
+
+TEST_F(StabilityCommand, NoLoadCaseIsReportedInsteadOfComputed) {
+    readyOneSided();
+    prog.form<Form3>().opt3.setValue(false);
+    f().cmd3.press();
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"入力された値では安定計算ができません。"});
+    EXPECT_EQ(prog.sigmaMax, 0);
+}
+
+}  // namespace
