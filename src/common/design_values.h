@@ -22,7 +22,7 @@ struct DesignValues {
     float deltaSection = 0;        // δ of the section calculation, degrees
     float activeCoefficient = 0;   // KA of the stability calculation
     float groundSlope = 0;         // β, degrees (always 0)
-    float wallBackAngle = 0;       // α, degrees (never set)
+    float wallBackAngle = 0;       // α (θ in the report), virtual back face to the vertical, degrees (never set)
 
     // Allowable stresses: long and short term, their working candidates, and the set in force.
     float allowConcreteLong = 0, allowConcreteShort = 0;

@@ -142,8 +142,7 @@ void Form3::layout() {
         c->setContainer(Frame3);
     Label3.place(360, 60, 1500, 225);
     Label3.setCaption("土の粘着力：");
-    row(Label10, "Ｃ=", 2940, 540, txt14, 3540, 30, &Label13, "kN/m2");
-    Label10.setAlignment(plat::Align::Right);
+    row(Label10, "Ｃ=", 3180, 330, txt14, 3540, 30, &Label13, "kN/m2");
     opt7.place(600, 345, 1335, 255);
     opt7.setCaption("考慮する");
     opt8.place(2040, 345, 1095, 255);
@@ -156,8 +155,7 @@ void Form3::layout() {
         c->setContainer(Frame4);
     Label4.place(360, 60, 1800, 225);
     Label4.setCaption("底面の摩擦係数：");
-    row(lbl12, "μ=", 2940, 540, txt9, 3540, 30);
-    lbl12.setAlignment(plat::Align::Right);
+    row(lbl12, "μ=", 3180, 330, txt9, 3540, 30);
     opt5.place(600, 345, 1335, 255);
     opt5.setCaption("直接入力");
     opt6.place(2040, 345, 1095, 255);
@@ -169,18 +167,19 @@ void Form3::layout() {
     lbl52.place(5820, 2670, 900, 225);
     lbl52.setCaption("土質： ");
     cbo1.place(6720, 2625, 1935, 300);
+    // The soil types are Japanese words.
+    cbo1.setImeMode(plat::ImeMode::Hiragana);
+    cbo2.setImeMode(plat::ImeMode::Hiragana);
     lbl45.place(5820, 2985, 3120, 225);
     lbl45.setCaption("地平面と水平面とのなす角度：β=");
     lbl19.place(9000, 2985, 615, 225);
     lbl19.setCaption("0");
-    lbl19.setAlignment(plat::Align::Right);
     Label21.place(9675, 2985, 300, 225);
     Label21.setCaption("゜");
     lbl51.place(5820, 3270, 3120, 225);
     lbl51.setCaption("土の粘着力：Ｃ=");
     lbl16.place(9000, 3270, 615, 225);
     lbl16.setCaption("0");
-    lbl16.setAlignment(plat::Align::Right);
     lbl17.place(9675, 3270, 840, 225);
     lbl17.setCaption("kN/m2");
     row(lbl14, kBuildingTexts.phi, 5820, 3120, txt8, 9000, 3540, &Label22, "゜");
@@ -212,8 +211,7 @@ void Form3::layout() {
         c->setContainer(Frame1);
     Label1.place(360, 60, 1200, 225);
     Label1.setCaption("主働土圧係数");
-    row(Label18, "KA=", 1440, 480, txt15, 1980, 30, nullptr, nullptr, 609);
-    Label18.setAlignment(plat::Align::Right);
+    row(Label18, "KA=", 1650, 300, txt15, 1980, 30, nullptr, nullptr, 609);
     opt1.place(2820, 60, 255, 255);
     cmd5.place(3120, 0, 1095, 315);
     cmd5.setCaption("直接入力");

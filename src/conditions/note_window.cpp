@@ -21,7 +21,7 @@ Form27::Form27(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     Label3.place(480, 1440, 5400, 255);
     Label3.setCaption("とに留意する。」");
     Label4.place(1800, 1920, 4200, 255);
-    Label4.setCaption("宅地防災マニュアルの解説より");
+    Label4.setCaption("宅地防災マニュアルの解説（ぎょうせい）より");
     Label4.setAlignment(plat::Align::Right);
 
     cmd1.place(2580, 2520, 1215, 375);

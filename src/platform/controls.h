@@ -228,6 +228,9 @@ public:
 
     Style style() const { return style_; }
     void setStyle(Style s) { style_ = s; }
+    // Input method of the editable text part.
+    ImeMode imeMode() const { return imeMode_; }
+    void setImeMode(ImeMode m) { imeMode_ = m; }
     void addItem(const std::string& item) { items_.push_back(item); }
     const std::vector<std::string>& items() const { return items_; }
     int listCount() const { return static_cast<int>(items_.size()); }
@@ -253,6 +256,7 @@ protected:
 
 private:
     Style style_ = Style::Editable;
+    ImeMode imeMode_ = ImeMode::NoControl;
     std::vector<std::string> items_;
     int listIndex_ = -1;
     std::string text_;

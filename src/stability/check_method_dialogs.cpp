@@ -196,9 +196,9 @@ Form21::Form21(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     Frame4.setBorderStyle(0);
     place(lbl1, &Frame4, 120, 180, 5700, 255, 5);
     lbl1.setCaption("底版の有効載荷面積（基礎地盤の土の粘着力を考慮する場合）");
-    place(opt7, &Frame4, 180, 480, 5655, 255, 3);
+    place(opt7, &Frame4, 120, 480, 5655, 255, 3);
     opt7.setCaption("偏心の控除をする　　A'=底盤巾-(2×偏心距離)");
-    place(opt8, &Frame4, 180, 780, 5655, 255, 4);
+    place(opt8, &Frame4, 120, 780, 5655, 255, 4);
     opt8.setCaption("偏心の控除をしない   B=底盤巾(浮き上がりが生じる部分を控除)");
 
     place(chk1, nullptr, 180, 6120, 3120, 255, 23);
@@ -249,7 +249,16 @@ void Form21::cmd1_Click() {
         txt1.setFocus();
         return;
     }
-    program_.surchargeInertiaHeight = num::store(num::parse(txt1.text()));
+    float height;
+    try {
+        height = num::store(num::parse(txt1.text()));
+    } catch (const num::CalcFault&) {
+        // A height beyond any number the program holds is a typing slip: ask again.
+        program_.msgBox("上載荷重の慣性力の作用位置を入力して下さい。", kErrorStyle, kErrorTitle);
+        txt1.setFocus();
+        return;
+    }
+    program_.surchargeInertiaHeight = height;
     hide();
     program_.form<Form4>().cmd3.setFocus();
 }

@@ -350,6 +350,7 @@ void Form4::cmd1_Click() {
     sections.setTop(0);
     sections.setLeft(0);
     sections.show();
+    sections.canvas().clear();
     if (sections.txt_ka.text().empty())
         if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
 }

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
+#include <set>
 #include <string>
 
 #include "common/numbers.h"
 #include "conditions/calc_fault.h"
 #include "conditions_fixture.h"
+#include "stability/check_method_dialogs.h"
 
 namespace {
 
@@ -484,6 +487,81 @@ TEST_F(ConditionsScreen, DeltaButtonDropsAComputedKa) {
     EXPECT_EQ(f().txt15.text(), "");
     EXPECT_FALSE(f().opt2.value());
     EXPECT_TRUE(stabilityInvalid() && toolbarOff() && sectionCleared());
+}
+
+TEST_F(ConditionsScreen, FreshScreenShowsTheShortTermRowAndNoModes) {
+    // Only New hides the short-term row; a screen created otherwise shows it.
+    EXPECT_TRUE(f().lbl46.visible());
+    EXPECT_TRUE(f().txt13.visible());
+    EXPECT_TRUE(f().lbl47.visible());
+    EXPECT_EQ(f().cbo1.imeMode(), plat::ImeMode::Hiragana) << "soil types are typed in Japanese";
+    EXPECT_EQ(f().cbo2.imeMode(), plat::ImeMode::Hiragana);
+    for (plat::OptionButton* o : {&f().opt1, &f().opt2, &f().opt5, &f().opt6, &f().opt4, &f().opt7})
+        EXPECT_FALSE(o->value()) << o->name();
+    for (const char* name : {"txt1", "txt2", "txt3", "txt13", "txt4", "txt5", "txt6", "txt8", "txt10", "txt12", "txt11"}) {
+        auto& box = static_cast<plat::TextBox&>(*f().control(name));
+        EXPECT_EQ(box.borderStyle(), 1) << name;
+        EXPECT_EQ(box.text(), "") << name;
+    }
+    EXPECT_EQ(f().lbl19.caption(), "0");
+    EXPECT_EQ(f().lbl16.caption(), "0");
+    EXPECT_EQ(f().lbl10.caption(), "内部摩擦角：φ=");
+    EXPECT_EQ(f().lbl14.caption(), "内部摩擦角：φ=");
+}
+
+TEST_F(ConditionsScreen, OnlyTheStandardDependentLabelsAreRightAligned) {
+    const std::set<std::string> right{"lbl56", "lbl54", "lbl10", "lbl14"};
+    int labels = 0;
+    for (const plat::Control* c : f().controls()) {
+        if (c->kind() != plat::ControlKind::Label) continue;
+        ++labels;
+        const auto& label = static_cast<const plat::Label&>(*c);
+        EXPECT_EQ(label.alignment() == plat::Align::Right, right.count(label.name()) == 1) << label.name();
+    }
+    EXPECT_GT(labels, 40);
+}
+
+TEST_F(ConditionsScreen, TabOrderFollowsTheScreen) {
+    const char* order[] = {"txt1", "txt2", "txt3", "txt13", "txt4", "txt5", "txt6", "cbo1", "txt8", "txt10", "txt12",
+                           "cbo2", "txt11", "cmd3", "opt7", "opt8", "txt14", "txt9", "opt5", "opt6", "cmd2", "cmd1",
+                           "opt3", "opt4", "cmd6", "cmd5", "opt1", "opt2", "txt15", "cmd4", "opt_T", "opt_D", "cmd7"};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        EXPECT_LT(f().control(order[i - 1])->tabIndex(), f().control(order[i])->tabIndex()) << order[i];
+}
+
+TEST_F(ConditionsScreen, SeismicCaseKeepsTheCoefficientsAndDropsTheNormalMethods) {
+    f().opt_T.userClick();
+    prog.form<Form14>();
+    prog.form<Form25>();
+    prog.seismicKh = 0.25f;
+    prog.seismicKv = 0.1f;
+    prog.deltaComputed = 1;
+    f().txt10.setText("20");
+    f().txt15.setText("0.3");
+    f().opt1.setValue(true);
+    prog.form<Form7>().opt1.setValue(true);
+    f().txt2.setFocus();
+    makeResultsValid();
+
+    f().cmd2.press();
+    EXPECT_TRUE(f().opt4.value());
+    EXPECT_FALSE(f().opt3.value());
+    EXPECT_FALSE(prog.isLoaded("Form14"));
+    EXPECT_TRUE(prog.isLoaded("Form25"));
+    EXPECT_FLOAT_EQ(prog.seismicKh, 0.25f);
+    EXPECT_FLOAT_EQ(prog.seismicKv, 0.1f);
+    EXPECT_EQ(f().txt15.text(), "");
+    EXPECT_FALSE(f().opt1.value());
+    EXPECT_FALSE(f().opt2.value());
+    EXPECT_FALSE(prog.form<Form7>().opt1.value());
+    EXPECT_EQ(f().txt10.text(), "");
+    EXPECT_EQ(prog.deltaComputed, 0);
+    EXPECT_TRUE(f().cmd4.enabled());
+    EXPECT_TRUE(f().cmd7.enabled());
+    EXPECT_TRUE(f().txt13.visible());
+    EXPECT_TRUE(focused(f().txt2));  // the button moves no focus
+    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && sectionCleared());
+    EXPECT_FALSE(prog.form<Form4>().visible());
 }
 
 TEST_F(ConditionsScreen, ActivationHidesTheLaterScreens) {

@@ -56,6 +56,18 @@ TEST_F(GroundShape, ChoosingAShapeResetsTheKeyAndInvalidates) {
     EXPECT_FALSE(prog.form<Form7>().visible());
 }
 
+TEST_F(GroundShape, KeyButtonFollowsTheKeyChoiceInTheOneSidedShape) {
+    dims().opt6.setValue(true);
+    ASSERT_TRUE(dims().cmd5.visible());
+    g->opt1.userClick();  // a new shape: no key
+    EXPECT_FALSE(dims().cmd5.visible());
+
+    dims().opt6.setValue(true);
+    g->cmd1.press();
+    EXPECT_TRUE(dims().cmd5.visible());  // one-sided with a key: left as it was
+    EXPECT_TRUE(dims().Frame3.visible());
+}
+
 TEST_F(GroundShape, OneSidedShowsTheFrontSideOfTheDimensionScreen) {
     prog.toeLength = 0;
     dims().Frame2.setVisible(true);

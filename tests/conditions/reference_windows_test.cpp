@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/note_window.h"
 #include "conditions/reference_windows.h"
 #include "support/scripted_services.h"
 
@@ -106,6 +107,28 @@ TEST_F(ReferenceWindows, RoadTablesHoldTheirValuesOnTheirRows) {
     expectSameRow(t.tables, "大規模地震動対応", "0.24");
     expectSameRow(t.tables, "堅いもの", "10～15");
     expectInside(t, t.tables);
+}
+
+TEST_F(ReferenceWindows, NoteWindowQuotesTheManualAndNamesItsSource) {
+    Form27& note = prog.form<Form27>();
+    EXPECT_EQ(note.caption(), "ミラノス");
+    EXPECT_EQ(note.Label5.caption(), "背面上載荷重の土圧について");
+    EXPECT_EQ(note.Label1.caption(), "「宅地造成等規制法施行令の別表第二を用いる場合は、");
+    EXPECT_EQ(note.Label2.caption(), "土圧係数に５KN/m2程度の積載荷重が含まれているこ");
+    EXPECT_EQ(note.Label3.caption(), "とに留意する。」");
+    // The manual's title, its publisher in full-width parentheses, then より.
+    const std::string source = note.Label4.caption();
+    const std::string title = "宅地防災マニュアルの解説（";
+    const std::string tail = "）より";
+    ASSERT_GT(source.size(), title.size() + tail.size());
+    EXPECT_EQ(source.substr(0, title.size()), title);
+    EXPECT_EQ(source.substr(source.size() - tail.size()), tail);
+    EXPECT_EQ(note.cmd1.caption(), "閉じる");
+
+    note.show();
+    note.closeBoxPressed();
+    EXPECT_FALSE(note.visible());
+    EXPECT_TRUE(prog.isLoaded("Form27"));
 }
 
 }  // namespace

@@ -70,6 +70,8 @@ TEST_F(SeismicDialog, OkRefusesMissingInputsAndStaysOpen) {
             ASSERT_EQ(services.messages.size(), 1u) << c.name;
             EXPECT_EQ(services.messages[0].text, c.message) << c.name;
             EXPECT_EQ(services.messages[0].title, "エラーメッセージ") << c.name;
+            EXPECT_EQ(services.messages[0], plat::MessageRequest::fromStyle(c.message, 256, "エラーメッセージ"))
+                << c.name;
             EXPECT_EQ(d.activeControl(), d.control(c.focus)) << c.name;
             EXPECT_TRUE(d.visible()) << c.name;
         });
@@ -188,6 +190,38 @@ TEST_F(SeismicDialog, ValueTooLargeIsRefusedAndNothingIsStored) {
     f().cmd4.press();
     EXPECT_EQ(prog.seismicKh, 0.15f);
     EXPECT_FALSE(std::isinf(prog.seismicKv));
+}
+
+TEST_F(SeismicDialog, WithoutStandardKhIsKeptAndKvIsRead) {
+    prog.seismicKh = 0.15f;
+    seismic(&Form25::opt_K2, "0.3", "0.1");
+    EXPECT_FALSE(prog.isLoaded("Form25") && prog.form<Form25>().visible());
+    EXPECT_EQ(prog.seismicKh, 0.15f);
+    EXPECT_EQ(prog.seismicKv, 0.1f);
+    EXPECT_EQ(prog.seismicKho, 0.0);
+    EXPECT_EQ(prog.regionCz, 0.0);
+}
+
+// Under the road standard a Kho whose product does not fit a single leaves Kho, Cz and
+// Kh as they were: nothing of the refused input is stored.
+TEST_F(SeismicDialog, RoadValueTooLargeStoresNeitherKhoNorCz) {
+    f().opt_D.userClick();
+    seismic(&Form25::opt_K1, "0.2", "0", &Form25::opt_A);
+    ASSERT_EQ(prog.seismicKh, 0.2f);
+    svc.modalScripts.push_back([this](plat::Form& d) {
+        auto& dialog = static_cast<Form25&>(d);
+        dialog.opt_B.userClick();
+        dialog.Text1.setText("1e39");
+        dialog.Text2.setText("0.1");
+        dialog.cmd1.press();
+        EXPECT_EQ(lastError(), kCannotComputeMessage);
+        EXPECT_TRUE(dialog.visible());
+    });
+    f().cmd4.press();
+    EXPECT_EQ(prog.seismicKh, 0.2f);
+    EXPECT_EQ(prog.seismicKho, 0.2);
+    EXPECT_EQ(prog.regionCz, 1.0);
+    EXPECT_EQ(prog.seismicKv, 0.0f);
 }
 
 TEST_F(SeismicDialog, EnterChainOfTheCoefficients) {

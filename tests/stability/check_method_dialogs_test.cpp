@@ -291,6 +291,25 @@ TEST_F(CheckMethodDialogs, HeightFieldEnterMovesToOkAndInvalidates) {
     EXPECT_TRUE(svc.messages.empty());  // Enter is not a press of "ＯＫ"
 }
 
+// A height no number of the program can hold is asked for again instead of ending the program.
+TEST_F(CheckMethodDialogs, HeightTooLargeIsAskedForAgain) {
+    prog.surchargeInertiaHeight = 1.5f;
+    whileShown<Form21>([this](Form21& d) {
+        d.opt1.setValue(true);
+        d.opt5.setValue(true);
+        d.chk1.setEnabled(true);
+        d.chk1.userClick();
+        d.txt1.setText("1e39");
+        d.cmd1.press();
+        ASSERT_EQ(svc.messages.size(), 1u);
+        EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(kNoHeight, 256, "エラーメッセージ"));
+        EXPECT_TRUE(d.txt1.hasFocus());
+        EXPECT_TRUE(d.visible());
+        d.cmd2.press();
+    });
+    EXPECT_EQ(prog.surchargeInertiaHeight, 1.5f);
+}
+
 TEST_F(CheckMethodDialogs, OpensWithTheFocusOfItsTabOrder) {
     whileShown<Form14>([](Form14& d) { EXPECT_TRUE(d.opt1.hasFocus()); });
     whileShown<Form21>([](Form21& d) { EXPECT_TRUE(d.cmd1.hasFocus()); });

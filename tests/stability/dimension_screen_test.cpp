@@ -396,12 +396,14 @@ TEST_F(DimensionScreen, HandOverShowsTheSectionScreenAndKeepsThisOne) {
     prog.sigmaMax = 60;
     prog.mainToolbar()->button(5).enabled = true;
     prog.form<Form7>().setLeft(500);
+    prog.form<Form7>().canvas().print("stale");
     f().cmd1.press();
     Form7& sections = prog.form<Form7>();
     EXPECT_TRUE(sections.visible());
     EXPECT_EQ(sections.left(), 0);
     EXPECT_EQ(sections.top(), 0);
     EXPECT_TRUE(f().visible());
+    EXPECT_TRUE(sections.canvas().ops().empty());
     EXPECT_FALSE(prog.mainToolbar()->button(5).enabled);  // no KA on the section screen yet
 }
 

@@ -361,6 +361,96 @@ TEST_F(EngineTest, SymmetricWallKeepsOverturningFactorAndSliding) {
     EXPECT_GT(prog.sigmaMax, 0);
 }
 
+// KA chosen so that the resultant lands within a few units in the last place of the
+// middle of the base: e is stored as exactly 0, the pressure is uniform, the contact
+// length keeps its old value and every ordinate under the key is σmax.
+TEST_F(EngineTest, ResultantInTheMiddleGivesUniformPressureUnderTheKey) {
+    WallCase c = wall("CohesionNoDeductKeyBuilding");
+    c.design.KA = 2.31044f;
+    enter(c);
+    prog.neutralAxisXn = 7.5f;
+    prog.form<Form4>().DANMEM_1();
+    EXPECT_EQ(prog.eccentricity, 0.0f);
+    EXPECT_TRUE(closeAsSingle("sumV", 242.08859252929688, prog.sumV));
+    EXPECT_TRUE(closeAsSingle("sigmaMax", 60.52214813232422, prog.sigmaMax));  // ΣV/B
+    EXPECT_EQ(prog.sigmaMin, prog.sigmaMax);
+    EXPECT_EQ(prog.neutralAxisXn, 7.5f);
+    EXPECT_EQ(prog.keySigma1, prog.sigmaMax);
+    EXPECT_EQ(prog.keySigma2, prog.sigmaMax);
+    EXPECT_EQ(prog.keySigma0, prog.sigmaMax);
+    EXPECT_TRUE(closeAsSingle("keyPassivePressure", 181.56570434570312, prog.keyPassivePressure));
+    EXPECT_TRUE(closeAsSingle("keyNormalLoadW1", 210.6404266357422, prog.keyNormalLoadW1));  // σmax·(B − L)
+    EXPECT_TRUE(closeAsSingle("slidingResistance", 161.04429626464844, prog.slidingResistance));  // C·B + μ·ΣV
+    EXPECT_TRUE(closeAsSingle("slidingSafetyFactor", 0.9129382371902466, prog.slidingSafetyFactor));
+    EXPECT_TRUE(closeAsSingle("slidingSafetyFactorWithKey", 1.1325819492340088, prog.slidingSafetyFactorWithKey));
+    EXPECT_FALSE(prog.bearingOutsideBase);
+}
+
+// A K2 choice left over from a seismic setting: the heights and ΣW·y are computed, but
+// the normal case's moment and horizontal total carry no inertia.
+TEST_F(EngineTest, NormalCaseWithSeismicMethodLeftSetHasNoInertia) {
+    WallCase c = wall("OneSidedNormalBuilding");
+    c.method = Method::K2;
+    enter(c);
+    prog.form<Form21>().chk1.setValue(1);
+    prog.surchargeInertiaHeight = 2.8f;
+    prog.form<Form4>().DANMEM_1();
+    EXPECT_TRUE(closeAsSingle("sumWy", 157.97216796875, prog.sumWy));
+    EXPECT_TRUE(closeAsSingle("partY[7]", 1.437707543373108, prog.partY[7]));
+    EXPECT_TRUE(closeAsSingle("momentOverturning", 24.446693420410156, prog.momentOverturning));
+    EXPECT_TRUE(closeAsSingle("sumH", 25.424560546875, prog.sumH));
+    EXPECT_TRUE(closeAsSingle("overturningSafetyFactor", 17.752483367919922, prog.overturningSafetyFactor));
+}
+
+double expectedOf(const WallCase& c, const std::string& name) {
+    for (const auto& [n, value] : c.expected)
+        if (name == n) return value;
+    throw std::out_of_range(name);
+}
+
+// The two dialogs' effective-area buttons count together, "no deduction" first.
+TEST_F(EngineTest, NoDeductionInEitherDialogWinsOverDeduction) {
+    WallCase c = wall("CohesionNoDeductKeyBuilding");
+    c.effectiveArea = 4;  // the normal-case dialog says deduct
+    enter(c);
+    prog.form<Form21>().opt8.setValue(true);  // left from a seismic setting
+    prog.form<Form4>().DANMEM_1();
+    for (const char* name : {"slidingResistance", "slidingSafetyFactor", "slidingSafetyFactorWithKey"})
+        EXPECT_TRUE(closeAsSingle(name, expectedOf(c, name), actual(prog, name)));
+}
+
+// Cohesion without an effective-area choice: resistance and the factor with key keep
+// their old values, the key-less factor is taken from the old resistance.
+TEST_F(EngineTest, CohesionWithoutEffectiveAreaChoiceKeepsTheResistance) {
+    WallCase c = wall("CohesionNoDeductKeyBuilding");
+    c.effectiveArea = 0;
+    enter(c);
+    prog.slidingResistance = 50;
+    prog.slidingSafetyFactorWithKey = 2.5f;
+    prog.form<Form4>().DANMEM_1();
+    EXPECT_EQ(prog.slidingResistance, 50);
+    EXPECT_EQ(prog.slidingSafetyFactorWithKey, 2.5f);
+    EXPECT_TRUE(closeAsSingle("slidingSafetyFactor", 50.0 / expectedOf(c, "sumH"), prog.slidingSafetyFactor));
+    EXPECT_TRUE(closeAsSingle("keyNormalLoadW1", expectedOf(c, "keyNormalLoadW1"), prog.keyNormalLoadW1));
+}
+
+// The road standard's key takes neither the base friction nor the key-less factor.
+TEST_F(EngineTest, RoadKeyLeavesTheBuildingValues) {
+    const WallCase& c = wall("HeelSideTriangleRoadKey");
+    enter(c);
+    prog.effectiveArea = 1.25f;
+    prog.slidingResistance = 50;
+    prog.slidingSafetyFactor = 3.5f;
+    prog.keyNormalLoadW1 = 70;
+    prog.form<Form4>().DANMEM_1();
+    EXPECT_EQ(prog.effectiveArea, 1.25f);
+    EXPECT_EQ(prog.slidingResistance, 50);
+    EXPECT_EQ(prog.slidingSafetyFactor, 3.5f);
+    EXPECT_EQ(prog.keyNormalLoadW1, 70);
+    EXPECT_TRUE(closeAsSingle("slidingSafetyFactorWithKey", expectedOf(c, "slidingSafetyFactorWithKey"),
+                              prog.slidingSafetyFactorWithKey));
+}
+
 TEST_F(EngineTest, KeyOfTheOtherStandardIsNotRead) {
     WallCase c = wall("CohesionNoDeductKeyBuilding");
     enter(c);

@@ -73,6 +73,16 @@ QRect rectOf(const plat::Control& c) { return QRect(px(c.left()), px(c.top()), p
 
 // Focus and keys of the controls that Qt draws itself (options, checks, buttons, combos),
 // and clicks on the passive ones (labels, frames, pictures).
+
+// The input method of an entry box: off for numbers, the best hint Qt has for the others.
+void applyImeMode(QWidget& w, plat::ImeMode mode) {
+    w.setAttribute(Qt::WA_InputMethodEnabled, mode != plat::ImeMode::Off);
+    Qt::InputMethodHints hints = Qt::ImhNone;
+    if (mode == plat::ImeMode::Off) hints = Qt::ImhPreferLatin | Qt::ImhNoPredictiveText;
+    if (mode == plat::ImeMode::FullWidthAlpha) hints = Qt::ImhPreferLatin;
+    if (w.inputMethodHints() != hints) w.setInputMethodHints(hints);
+}
+
 class ControlHook : public QObject {
 public:
     ControlHook(ControlBinding& binding, QObject* parent) : QObject(parent), binding_(binding) {}
@@ -169,12 +179,7 @@ public:
         setMaxLength(b->maxLength() > 0 ? b->maxLength() : 32767);
         setAlignment(toQtAlign(b->alignment()) | Qt::AlignVCenter);
         setFrame(b->borderStyle() != 0);
-        bool imeOn = b->imeMode() != plat::ImeMode::Off;
-        setAttribute(Qt::WA_InputMethodEnabled, imeOn);
-        Qt::InputMethodHints hints = Qt::ImhNone;
-        if (b->imeMode() == plat::ImeMode::Off) hints = Qt::ImhPreferLatin | Qt::ImhNoPredictiveText;
-        if (b->imeMode() == plat::ImeMode::FullWidthAlpha) hints = Qt::ImhPreferLatin;
-        if (inputMethodHints() != hints) setInputMethodHints(hints);
+        applyImeMode(*this, b->imeMode());
         // The selection is shown in the box that has the focus only.
         if (b->hasFocus()) {
             int start = toUnits(t, b->selStart());
@@ -401,6 +406,7 @@ public:
             setEditable(editable);
             if (editable && lineEdit()) hookLineEdit();
         }
+        if (editable && lineEdit()) applyImeMode(*lineEdit(), c->imeMode());
         QStringList items;
         for (const auto& i : c->items()) items << qs(i);
         QStringList shown;
