@@ -4,10 +4,12 @@
 
 #include "common/design_values.h"
 #include "common/section_values.h"
+#include "common/slab_model_values.h"
 #include "common/stability_values.h"
 #include "platform/desktop.h"
 
-class Program : public plat::Desktop, public DesignValues, public StabilityValues, public SectionValues {
+class Program : public plat::Desktop, public DesignValues, public StabilityValues, public SectionValues,
+                public SlabModelValues {
 public:
     explicit Program(plat::Services& services) : plat::Desktop(services) {}
 

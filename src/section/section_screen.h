@@ -8,6 +8,55 @@ public:
     static constexpr const char* kName = "Form7";
     explicit Form7(Program& program);
 
+    // Heading and the surcharge inertia of the upright wall.
+    plat::Label Label72{*this, "Label72"};
+    plat::CheckBox chk_1{*this, "chk_1"};
+    plat::Label lbl_1{*this, "lbl_1"};
+    plat::TextBox txt_1{*this, "txt_1"};
+    plat::Label lbl_2{*this, "lbl_2"};
+    // Section earth-pressure coefficient.
+    plat::Frame Frame1{*this, "Frame1"};
+    plat::Label Label28{*this, "Label28"};
+    plat::Label Label81{*this, "Label81"};
+    plat::TextBox txt_ka{*this, "txt_ka"};
+    plat::OptionButton opt1{*this, "opt1"};
+    plat::CommandButton cmd4{*this, "cmd4"};
+    plat::OptionButton opt2{*this, "opt2"};
+    plat::CommandButton cmd5{*this, "cmd5"};
+    plat::Label Label18{*this, "Label18"};
+    // Column headers.
+    plat::Label Label59{*this, "Label59"};
+    plat::Label Label60{*this, "Label60"};
+    plat::Label Label15{*this, "Label15"};
+    plat::Label Label37{*this, "Label37"};
+    plat::Label Label21{*this, "Label21"};
+    plat::CommandButton cmd6{*this, "cmd6"};
+    plat::Label Label20{*this, "Label20"};
+    plat::Label Label11{*this, "Label11"};
+    plat::Label Label52{*this, "Label52"};
+    plat::Label Label12{*this, "Label12"};
+    plat::Label Label23{*this, "Label23"};
+    plat::Label Label35{*this, "Label35"};
+    plat::Label Label24{*this, "Label24"};
+    plat::Label Label36{*this, "Label36"};
+    plat::Label Label25{*this, "Label25"};
+    plat::Label Label44{*this, "Label44"};
+    plat::Label Label27{*this, "Label27"};
+    plat::Label Label38{*this, "Label38"};
+    // Member and row captions.
+    plat::Label Label63{*this, "Label63"};
+    plat::Label Label76{*this, "Label76"};
+    plat::Label Label14{*this, "Label14"};
+    plat::Label Label19{*this, "Label19"};
+    plat::Label Label13{*this, "Label13"};
+    plat::Label Label1{*this, "Label1"};
+    plat::Label Label2{*this, "Label2"};
+    plat::Label Label5{*this, "Label5"};
+    plat::Label Label6{*this, "Label6"};
+    plat::Label Label7{*this, "Label7"};
+    plat::Label Label8{*this, "Label8"};
+    plat::Label Label9{*this, "Label9"};
+    plat::Label Label10{*this, "Label10"};
     // Bar arrangement lists, one per check location.
     plat::ComboBox cbo1{*this, "cbo1"};
     plat::ComboBox cbo2{*this, "cbo2"};
@@ -77,16 +126,70 @@ public:
     plat::Label lbl38{*this, "lbl38"};
     plat::Label lbl39{*this, "lbl39"};
     plat::Label lbl40{*this, "lbl40"};
-    plat::TextBox txt_ka{*this, "txt_ka"};
-    plat::OptionButton opt1{*this, "opt1"};
-    plat::OptionButton opt2{*this, "opt2"};
-    plat::CheckBox chk_1{*this, "chk_1"};
-    plat::TextBox txt_1{*this, "txt_1"};
+    // The four steps.
+    plat::Label Label22{*this, "Label22"};
+    plat::Label Label26{*this, "Label26"};
+    plat::Label Label40{*this, "Label40"};
+    plat::Label Label41{*this, "Label41"};
+    plat::Label Label43{*this, "Label43"};
+    // The sketch: the one-sided line and the symmetric front-side pressure.
+    plat::Line Line100{*this, "Line100"};
+    plat::Line Line101{*this, "Line101"};
+    plat::Line Line102{*this, "Line102"};
+    plat::Line Line103{*this, "Line103"};
+    plat::Line Line104{*this, "Line104"};
+    plat::Line Line105{*this, "Line105"};
+    plat::Line Line106{*this, "Line106"};
+    plat::Line Line107{*this, "Line107"};
+    plat::Line Line108{*this, "Line108"};
+    plat::Line Line109{*this, "Line109"};
+    plat::Label Label100{*this, "Label100"};
+    plat::Label Label101{*this, "Label101"};
+    plat::Label Label102{*this, "Label102"};
+    // Buttons.
+    plat::CommandButton cmd1{*this, "cmd1"};
+    plat::CommandButton cmd3{*this, "cmd3"};
 
     void Form_Load() override;
     void Form_Activate() override;
-    // Clears every section result.
+    // Clears every section result shown on the screen.
     void Hihyouji_3();
+
+    void cmd1_Click();  // stress check
+    void cmd3_Click();  // back to the dimensions
+    void cmd4_Click();  // KA typed
+    void cmd5_Click();  // KA computed
+    void cmd6_Click();  // cover dialog
+    void chk_1_Click();
+    void txt_1_Change();
+
+    // Section earth-pressure coefficient.
+    void Doatu();
+    // Slab reaction and load model from the stability result.
+    void TEKKIN();
+    // Asks for KA before a spacing can be computed; false when it is missing.
+    bool Tyuui();
+    // Required spacing of each location.
+    void cmd_r1();
+    void cmd_r2();
+    void cmd_r5();
+    void cmd_r6();
+    void cmd_r7();
+    void cmd_r8();
+    void cmd_r9();
+    void cmd_r10();
+    // Stress checks of each location.
+    void Ouryoku_1();
+    void Ouryoku_2();
+    void Ouryoku_5();
+    void Ouryoku_6();
+    void Ouryoku_7();
+    void Ouryoku_8();
+    void Ouryoku_9();
+    void Ouryoku_10();
+    void Er_Syurui();
+    void Er_Kankaku1();
+    void Er_Kankaku2();
 
     // The 21 bar arrangements as the lists show them.
     static const char* const kBarItems[21];
