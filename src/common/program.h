@@ -7,6 +7,7 @@
 #include "common/slab_model_values.h"
 #include "common/stability_values.h"
 #include "platform/desktop.h"
+#include "platform/surface.h"
 
 class Program : public plat::Desktop, public DesignValues, public StabilityValues, public SectionValues,
                 public SlabModelValues {
@@ -28,6 +29,10 @@ public:
 
     // The input screen that is current: 0 none, 1 design conditions, 2 dimensions, 3 sections.
     int currentScreen = 0;
+    // Where the report pages draw: a preview page's canvas or the printer; none until the
+    // preview or the print run sets it.
+    plat::Surface* outputSurface = nullptr;
+
     // The current project path (the project-file dialog's file name); empty: none.
     std::string projectPath;
 };
