@@ -7,6 +7,9 @@
 #include "conditions/note_window.h"
 #include "conditions/reference_windows.h"
 #include "conditions/seismic_dialog.h"
+#include "report/preview_window.h"
+#include "report/print_range_dialog.h"
+#include "section/cover_dialog.h"
 #include "section/section_screen.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
@@ -25,6 +28,7 @@ void Program::registerForms() {
     add<Form3>(*this);
     add<Form4>(*this);
     add<Form7>(*this);
+    add<Form22>(*this);
     add<Form9>(*this);
     add<Form10>(*this);
     add<Form23>(*this);
@@ -34,6 +38,16 @@ void Program::registerForms() {
     add<Form19>(*this);
     add<Form26>(*this);
     add<Form27>(*this);
+    add<Form1>(*this);
+    add<Form2>(*this);
+    add<Form5>(*this);
+    add<Form18>(*this);
+    add<Form6>(*this);
+    add<Form8>(*this);
+    add<Form16>(*this);
+    add<Form17>(*this);
+    add<Form20>(*this);
+    add<Form15>(*this);
 }
 
 plat::Toolbar* Program::mainToolbar() {

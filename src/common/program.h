@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/design_values.h"
+#include "common/report_values.h"
 #include "common/section_values.h"
 #include "common/slab_model_values.h"
 #include "common/stability_values.h"
@@ -10,7 +11,7 @@
 #include "platform/surface.h"
 
 class Program : public plat::Desktop, public DesignValues, public StabilityValues, public SectionValues,
-                public SlabModelValues {
+                public SlabModelValues, public ReportValues {
 public:
     explicit Program(plat::Services& services) : plat::Desktop(services) {}
 
@@ -32,6 +33,8 @@ public:
     // Where the report pages draw: a preview page's canvas or the printer; none until the
     // preview or the print run sets it.
     plat::Surface* outputSurface = nullptr;
+    // The number of the first printed page, as the print-range dialog last read it.
+    float firstPageNumber = 0;
 
     // The current project path (the project-file dialog's file name); empty: none.
     std::string projectPath;

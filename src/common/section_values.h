@@ -44,11 +44,13 @@ struct SectionValues {
     PerLocation<float> rebarStress{};        // σs, N/mm2
     PerLocation<float> shearStress{};        // τc, N/mm2
 
-    // Values of single locations.
-    float sectionPAX = 0, sectionDeltaPAX = 0;  // locations 1 and 2, kN per metre
-    float wallWeightAbove = 0, wallWeightArm = 0;
-    float backSoilArm = 0;
+    // Values of the upright-wall locations 1 and 2 (kN per metre, m); each keeps its own.
+    PerLocation<float> sectionPAX{}, sectionDeltaPAX{};
+    PerLocation<float> wallWeightAbove{}, wallWeightArm{};
+    PerLocation<float> backSoilArm{};
+    // The back soil above location 1 (m2, m) and the rectangle and triangle it is made of.
     float upperBackSoilArea = 0, upperBackSoilCentroid = 0;
+    float upperSoilRectArea = 0, upperSoilTriArea = 0, upperSoilRectArm = 0, upperSoilTriArm = 0;
     // Fixed-end moments shared by locations 5, 6 and 7, kN·m per metre.
     float fixedEndC1 = 0, fixedEndC21 = 0, fixedEndC22 = 0, fixedEndC2 = 0;
 

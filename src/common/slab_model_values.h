@@ -1,4 +1,29 @@
-// Program-wide values of the base-slab reaction and load model of the section design.
+// Program-wide values of the base-slab reaction and load model of the section design
+// (Form7.TEKKIN). Lengths in m, pressures and loads in kN/m2. A run writes only the
+// values of its case; the others keep what an earlier run left.
 #pragma once
 
-struct SlabModelValues {};
+struct SlabModelValues {
+    // Ground reaction at the seven fixed points of the base, from the toe end: toe end,
+    // toe root, front wall's inner face, mid-span, rear wall's inner face, heel root,
+    // heel end. The contact length itself is StabilityValues::neutralAxisXn.
+    float reactionVP = 0;
+    float reactionV1 = 0;
+    float reactionV2 = 0;
+    float reactionV3 = 0;
+    float reactionV4 = 0;
+    float reactionV5 = 0;
+    float reactionVR = 0;
+
+    // Downward loads: between the walls (W1), heel root and end (W2, W3), toe root and
+    // end (W4, W5).
+    float slabLoadW1 = 0;
+    float slabLoadW2 = 0;
+    float slabLoadW3 = 0;
+    float slabLoadW4 = 0;
+    float slabLoadW5 = 0;
+
+    // Angle θ of the rear wall's back face to the vertical, radians and degrees.
+    float rearFaceThetaRad = 0;
+    float rearFaceTheta = 0;
+};

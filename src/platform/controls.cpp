@@ -250,4 +250,34 @@ PictureBox::PictureBox(Form& form, std::string name) : Control(form, std::move(n
     setBackColor(kWhite);
 }
 
+ScrollBar::ScrollBar(Form& form, std::string name, Orientation orientation)
+    : Control(form, std::move(name), ControlKind::ScrollBar), orientation_(orientation) {
+    setTabStop(false);
+}
+
+namespace {
+int clamp16(int v) { return std::clamp(v, -32768, 32767); }
+}  // namespace
+
+void ScrollBar::setMin(int v) {
+    min_ = clamp16(v);
+    setValue(value_);
+}
+
+void ScrollBar::setMax(int v) {
+    max_ = clamp16(v);
+    setValue(value_);
+}
+
+void ScrollBar::setLargeChange(int v) { largeChange_ = std::clamp(v, 1, 32767); }
+void ScrollBar::setSmallChange(int v) { smallChange_ = std::clamp(v, 1, 32767); }
+
+void ScrollBar::setValue(int v) {
+    int lo = std::min(min_, max_), hi = std::max(min_, max_);
+    v = std::clamp(v, lo, hi);
+    if (v == value_) return;
+    value_ = v;
+    raise(Change);
+}
+
 }  // namespace plat

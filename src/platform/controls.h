@@ -12,7 +12,7 @@ namespace plat {
 
 class Form;
 
-enum class ControlKind { TextBox, Label, OptionButton, CheckBox, ComboBox, CommandButton, Frame, Line, Shape, PictureBox };
+enum class ControlKind { TextBox, Label, OptionButton, CheckBox, ComboBox, CommandButton, Frame, Line, Shape, PictureBox, ScrollBar };
 
 struct Font {
     std::string name = "ＭＳ Ｐゴシック";
@@ -343,6 +343,37 @@ public:
 private:
     RecordingSurface surface_;
     int borderStyle_ = 1;
+};
+
+// A horizontal or vertical scroll bar: 16-bit Min, Max, LargeChange, SmallChange and Value.
+// Change runs whenever Value really changes, from the user or from code.
+class ScrollBar : public Control {
+public:
+    enum class Orientation { Horizontal, Vertical };
+    ScrollBar(Form& form, std::string name, Orientation orientation);
+
+    Orientation orientation() const { return orientation_; }
+    int min() const { return min_; }
+    int max() const { return max_; }
+    int largeChange() const { return largeChange_; }
+    int smallChange() const { return smallChange_; }
+    int value() const { return value_; }
+    // Kept within -32768..32767; a new Max pulls Value back into the range.
+    void setMin(int v);
+    void setMax(int v);
+    // At least 1, at most 32767.
+    void setLargeChange(int v);
+    void setSmallChange(int v);
+    // Clamped to the range; Change runs on a real change.
+    void setValue(int v);
+    // The user moves the bar (arrow, track, keyboard, end of a thumb drag).
+    void userScroll(int v) { setValue(v); }
+
+    std::function<void()> Change;
+
+private:
+    Orientation orientation_;
+    int min_ = 0, max_ = 32767, largeChange_ = 1, smallChange_ = 1, value_ = 0;
 };
 
 }  // namespace plat

@@ -7,6 +7,15 @@
 namespace plat {
 
 class Form;
+class Surface;
+
+// The printer's page: outer size and printable area, in twips.
+struct PrinterPage {
+    int width = 11906;  // A4 portrait
+    int height = 16838;
+    float scaleWidth = 11338;
+    float scaleHeight = 16271;
+};
 
 enum class MsgButtons { OK, OKCancel, YesNo };
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
@@ -44,6 +53,15 @@ public:
     virtual std::optional<std::string> openFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFileDialog(const FileDialogRequest& request) = 0;
     virtual bool printerDialog() = 0;
+    // The page of the printer that printing would use now.
+    virtual PrinterPage printerPage() { return {}; }
+    // Shows the printer dialog and starts a print job on the chosen printer: the surface
+    // prints at the top left of the printable area; newPage() turns the sheet (a page on
+    // which nothing was drawn is not printed), endDoc() sends the job. None when the dialog
+    // was cancelled. The surface stays valid until the next job starts.
+    virtual Surface* beginPrint(const std::string& title) = 0;
+    // Ends the job that beginPrint started; a job without endDoc() is abandoned.
+    virtual void endPrint() = 0;
     // Blocks until the dialog is hidden or unloaded.
     virtual void runModal(Form& dialog) = 0;
     // Called after the program's state changed outside an event of the back end's own.

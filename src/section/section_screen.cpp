@@ -1,12 +1,276 @@
 #include "section/section_screen.h"
 
+#include <initializer_list>
+#include <string>
+
+#include "section/cover_dialog.h"
+#include "stability/dimension_screen.h"
+
 const char* const Form7::kBarItems[21] = {
     "  D10", "D10,D13", "  D13", "D13,D16", "  D16", "D16,D19", "  D19", "D19,D22", "  D22", "D22,D25", "  D25",
     "D25,D29", "  D29", "D29,D32", "  D32", "D32,D35", "  D35", "D35,D38", "  D38", "D38,D41", "  D41"};
 
+namespace {
+constexpr const char* kScreenFont = "ＭＳ ゴシック";
+constexpr plat::Colour kGreen = 0x008000;
+constexpr plat::Colour kNavy = 0x000080;
+constexpr plat::Colour kRed = 0xFF0000;
+constexpr plat::Colour kBlue = 0x0000FF;
+
+// The grid: columns left to right, rows in check-location order.
+constexpr int kGridLeft = 120;
+constexpr int kColMember = 900;
+constexpr int kColRow = 1080;
+constexpr int kColBar = 1140;
+constexpr int kColCover = 1080;
+constexpr int kColSpacing = 780;
+constexpr int kColStress = 1230;
+constexpr int kColJudge = 900;
+constexpr int kHeaderTop = 840;
+constexpr int kFirstRowTop = 1500;
+constexpr int kRowHeight = 300;
+constexpr int kCellHeight = 270;
+
+constexpr int xMember = kGridLeft;
+constexpr int xRow = xMember + kColMember;
+constexpr int xBar = xRow + kColRow;
+constexpr int xCover = xBar + kColBar;
+constexpr int xComputed = xCover + kColCover;
+constexpr int xDesign = xComputed + kColSpacing;
+constexpr int xSigmaC = xDesign + kColSpacing;
+constexpr int xSigmaS = xSigmaC + kColStress;
+constexpr int xTau = xSigmaS + kColStress;
+constexpr int xJudge = xTau + kColStress;
+
+int rowTop(int row) { return kFirstRowTop + row * kRowHeight; }
+
+void placeCaption(plat::Label& label, int left, int top, int width, const std::string& text,
+             plat::Align align = plat::Align::Left) {
+    label.place(left, top, width, 195);
+    label.setCaption(text);
+    label.setAlignment(align);
+}
+
+// A cell of the grid: a bordered label the width of its column.
+void cell(plat::Label& label, int left, int row, int width) {
+    label.place(left + 15, rowTop(row), width - 30, kCellHeight);
+    label.setBorderStyle(1);
+    label.setAlignment(plat::Align::Center);
+    label.setTransparent(false);
+    label.setBackColor(0xFFFFFF);
+}
+}  // namespace
+
 Form7::Form7(Program& program) : plat::Form(program, kName, plat::FormKind::MdiChild), program_(program) {
-    setSize(10920, 6870);
-    for (plat::Label* cover : {&lbl_r1, &lbl_r2, &lbl_r5, &lbl_r6, &lbl_r7, &lbl_r8, &lbl_r9, &lbl_r10}) cover->setCaption("60");
+    placeControls();
+    drawSketch();
+    chk_1.Click = [this] { chk_1_Click(); };
+    txt_1.Change = [this] { txt_1_Change(); };
+    cmd1.Click = [this] { cmd1_Click(); };
+    cmd3.Click = [this] { cmd3_Click(); };
+    cmd4.Click = [this] { cmd4_Click(); };
+    cmd5.Click = [this] { cmd5_Click(); };
+    cmd6.Click = [this] { cmd6_Click(); };
+    bindFields();
+    bindBarLists();
+}
+
+void Form7::placeControls() {
+    setSize(10920, 6945);
+    setFont(kScreenFont, 9);
+    for (plat::Control* c : controls()) c->setFont(kScreenFont, 9);
+
+    // Heading and the surcharge inertia of the upright wall.
+    Label72.place(120, 120, 2400, 330);
+    Label72.setCaption("断 面 計 算");
+    Label72.setFont(kScreenFont, 14.25, true);
+    Label72.setForeColor(kGreen);
+    chk_1.place(2760, 90, 3360, 270);
+    chk_1.setCaption("上載荷重の慣性力を算入する");
+    placeCaption(lbl_1, 3000, 450, 2100, "作用位置：底盤下端より");
+    txt_1.place(5130, 405, 675, kCellHeight);
+    txt_1.setImeMode(plat::ImeMode::Off);
+    placeCaption(lbl_2, 5850, 450, 240, "m");
+    placeCaption(Label18, 120, 540, 2640, "たて壁は、背面土の土圧で計算");
+    Label18.setForeColor(kNavy);
+
+    // Section earth-pressure coefficient.
+    Frame1.place(6360, 30, 4440, 690);
+    Frame1.setFont("ＭＳ 明朝", 9);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&Label28, &Label81, &txt_ka, &opt1, &cmd4, &opt2, &cmd5})
+        c->setContainer(Frame1);
+    placeCaption(Label28, 120, 120, 1200, "主働土圧係数");
+    placeCaption(Label81, 120, 390, 360, "KA=");
+    txt_ka.place(510, 345, 795, kCellHeight);
+    txt_ka.setImeMode(plat::ImeMode::Off);
+    opt1.place(1500, 105, 240, 240);
+    cmd4.place(1770, 75, 1095, 300);
+    cmd4.setCaption("直接入力");
+    opt2.place(1500, 375, 240, 240);
+    cmd5.place(1770, 345, 1095, 300);
+    cmd5.setCaption("計算する");
+
+    // Column headers.
+    placeCaption(Label59, xMember, kHeaderTop + 210, kColMember, "部　分", plat::Align::Center);
+    placeCaption(Label60, xRow, kHeaderTop + 210, kColRow, "計算箇所", plat::Align::Center);
+    placeCaption(Label15, xBar, kHeaderTop + 210, kColBar, "鉄筋の種類", plat::Align::Center);
+    placeCaption(Label37, xCover, kHeaderTop - 15, kColCover, "鉄筋かぶり厚", plat::Align::Center);
+    placeCaption(Label21, xCover, kHeaderTop + 390, 480, "(mm)", plat::Align::Center);
+    cmd6.place(xCover + 510, kHeaderTop + 225, 540, 270);
+    cmd6.setCaption("変更");
+    placeCaption(Label20, xComputed, kHeaderTop, 2 * kColSpacing, "鉄筋の間隔", plat::Align::Center);
+    placeCaption(Label11, xComputed, kHeaderTop + 225, kColSpacing, "計算", plat::Align::Center);
+    placeCaption(Label52, xComputed, kHeaderTop + 420, kColSpacing, "(mm)", plat::Align::Center);
+    placeCaption(Label12, xDesign, kHeaderTop + 225, kColSpacing, "設計", plat::Align::Center);
+    placeCaption(Label23, xDesign, kHeaderTop + 420, kColSpacing, "(mm)", plat::Align::Center);
+    placeCaption(Label35, xSigmaC, kHeaderTop, kColStress, "圧  縮応力度", plat::Align::Center);
+    placeCaption(Label24, xSigmaC, kHeaderTop + 330, kColStress, "σc(N/mm2)", plat::Align::Center);
+    placeCaption(Label36, xSigmaS, kHeaderTop, kColStress, "引  張応力度", plat::Align::Center);
+    placeCaption(Label25, xSigmaS, kHeaderTop + 330, kColStress, "σs(N/mm2)", plat::Align::Center);
+    placeCaption(Label44, xTau, kHeaderTop, kColStress, "せん断応力度", plat::Align::Center);
+    placeCaption(Label27, xTau, kHeaderTop + 330, kColStress, "τc(N/mm2)", plat::Align::Center);
+    placeCaption(Label38, xJudge, kHeaderTop + 210, kColJudge, "判定", plat::Align::Center);
+
+    // Member captions beside their rows.
+    placeCaption(Label63, xMember, rowTop(0) + 180, kColMember, "たて壁", plat::Align::Center);
+    placeCaption(Label76, xMember, rowTop(3) + 45, kColMember, "底　版", plat::Align::Center);
+    placeCaption(Label14, xMember, rowTop(5) + 45, kColMember, "かかと版", plat::Align::Center);
+    placeCaption(Label19, xMember, rowTop(6) + 45, kColMember, "つま先版", plat::Align::Center);
+    placeCaption(Label13, xMember, rowTop(7) + 45, kColMember, "突　起", plat::Align::Center);
+
+    // The rows, in check-location order.
+    struct RowControls {
+        plat::Label& caption;
+        const char* text;
+        plat::ComboBox& bar;
+        plat::Label& cover;
+        plat::Label& computed;
+        plat::TextBox& design;
+        plat::Label *sigmaC, *sigmaS, *tau, *judge;
+    };
+    const RowControls rows[] = {
+        {Label1, "Ａ 中央部", cbo1, lbl_r1, lbl_ra, txt1, &lbl1, &lbl2, &lbl3, &lbl4},
+        {Label2, "Ｂ 固定部", cbo2, lbl_r2, lbl_rb, txt2, &lbl5, &lbl6, &lbl7, &lbl8},
+        {Label5, "Ｃ 中央部", cbo5, lbl_r5, lbl_re, txt5, &lbl17, &lbl18, &lbl19, &lbl20},
+        {Label6, "Ｄ前固定部", cbo6, lbl_r6, lbl_rf, txt6, &lbl21, &lbl22, &lbl23, &lbl24},
+        {Label7, "Ｅ後固定部", cbo7, lbl_r7, lbl_rg, txt7, &lbl25, &lbl26, &lbl27, &lbl28},
+        {Label8, "Ｆ 固定部", cbo8, lbl_r8, lbl_rh, txt8, &lbl29, &lbl30, &lbl31, &lbl32},
+        {Label9, "Ｇ 固定部", cbo9, lbl_r9, lbl_ri, txt9, &lbl33, &lbl34, &lbl35, &lbl36},
+        {Label10, "Ｈ 固定部", cbo10, lbl_r10, lbl_rj, txt10, &lbl37, &lbl38, &lbl39, &lbl40},
+    };
+    int row = 0;
+    for (const RowControls& r : rows) {
+        placeCaption(r.caption, xRow, rowTop(row) + 45, kColRow, r.text, plat::Align::Center);
+        r.bar.place(xBar + 15, rowTop(row), kColBar - 30, kCellHeight);
+        r.bar.setStyle(plat::ComboBox::Style::Editable);
+        r.bar.setImeMode(plat::ImeMode::Off);
+        cell(r.cover, xCover, row, kColCover);
+        r.cover.setCaption("60");
+        cell(r.computed, xComputed, row, kColSpacing);
+        r.design.place(xDesign + 15, rowTop(row), kColSpacing - 30, kCellHeight);
+        r.design.setAlignment(plat::Align::Right);
+        cell(*r.sigmaC, xSigmaC, row, kColStress);
+        cell(*r.sigmaS, xSigmaS, row, kColStress);
+        cell(*r.tau, xTau, row, kColStress);
+        cell(*r.judge, xJudge, row, kColJudge);
+        ++row;
+    }
+
+    // The four steps.
+    placeCaption(Label22, 120, 4200, 3960, "①主働土圧係数を入力又は計算");
+    placeCaption(Label26, 120, 4620, 3960, "②鉄筋の種類を選択");
+    placeCaption(Label40, 360, 4860, 3720, "（鉄筋の間隔が計算されます）");
+    placeCaption(Label41, 120, 5280, 3960, "③設計上の鉄筋の間隔を入力（３０cm以下）");
+    placeCaption(Label43, 120, 5700, 3960, "④応力度計算をクリック（結果が判定されます）");
+    for (plat::Label* step : {&Label22, &Label26, &Label40, &Label41, &Label43}) step->setForeColor(kBlue);
+
+    // Buttons.
+    cmd1.place(8640, 5280, 2040, 495);
+    cmd1.setCaption("応力度計算");
+    cmd3.place(8640, 6060, 2040, 495);
+    cmd3.setCaption("< 寸法の変更");
+
+    // Tab order: the KA box, the rows left to right, then the buttons.
+    int tab = 0;
+    for (plat::Control* c : std::initializer_list<plat::Control*>{
+             &chk_1, &txt_1, &txt_ka, &opt1, &cmd4, &opt2, &cmd5, &cmd6, &cbo1, &txt1, &cbo2, &txt2, &cbo5, &txt5,
+             &cbo6, &txt6, &cbo7, &txt7, &cbo8, &txt8, &cbo9, &txt9, &cbo10, &txt10, &cmd1, &cmd3})
+        c->setTabIndex(tab++);
+}
+
+// A U-shaped wall with its toe on the left and the heel on the right, the back soil
+// behind the rear wall and its earth pressure; the location marks A to G.
+void Form7::drawSketch() {
+    // Wall outline.
+    sketch_.line(4800, 6300, 7740, 6300);  // base underside
+    sketch_.line(4800, 6060, 4800, 6300);  // toe end
+    sketch_.line(4800, 6060, 5160, 6060);  // toe top
+    sketch_.line(5160, 4320, 5160, 6060);  // front wall, outer face
+    sketch_.line(5160, 4320, 5400, 4320);  // front wall top
+    sketch_.line(5400, 4320, 5400, 6060);  // front wall, inner face
+    sketch_.line(5400, 6060, 7080, 6060);  // slab top
+    sketch_.line(7080, 4080, 7080, 6060);  // rear wall, inner face
+    sketch_.line(7080, 4080, 7320, 4080);  // rear wall top
+    sketch_.line(7320, 4080, 7320, 6060);  // rear wall, outer face
+    sketch_.line(7320, 6060, 7740, 6060);  // heel top
+    sketch_.line(7740, 6060, 7740, 6300);  // heel end
+    // Soil surfaces behind the rear wall and between the walls.
+    sketch_.line(7320, 4200, 7740, 4200);
+    sketch_.line(5400, 4500, 7080, 4500);
+
+    // Earth pressure on the back: the surcharge band and the triangle, with arrows.
+    sketch_.line(7860, 4200, 7860, 6300);
+    sketch_.line(7860, 4200, 7980, 4200);
+    sketch_.line(7980, 4200, 7980, 6300);
+    sketch_.line(7980, 4200, 8280, 6300);
+    sketch_.line(7860, 6300, 8280, 6300);
+    for (int y : {4800, 5400, 6000}) {
+        sketch_.line(7800, y, 8100, y);
+        sketch_.line(7800, y, 7860, y - 45);
+        sketch_.line(7800, y, 7860, y + 45);
+    }
+    // The inclination δ of the resultant.
+    plat::Line& backDelta = sketch_.line(7740, 5700, 8100, 5580);
+    backDelta.setBorderStyle(2);
+
+    // Front ground of the one-sided shape: lower than the back soil.
+    Line100.setPoints(4800, 5460, 5160, 5460);
+    // The symmetric shape: front ground at the back soil's level and the mirror image of
+    // the back pressure (arrows without heads, so that the set hides as a whole).
+    Line101.setPoints(4800, 4200, 5160, 4200);
+    Line102.setPoints(4680, 4200, 4680, 6300);
+    Line103.setPoints(4560, 4200, 4680, 4200);
+    Line104.setPoints(4560, 4200, 4560, 6300);
+    Line105.setPoints(4560, 4200, 4260, 6300);
+    Line106.setPoints(4260, 6300, 4680, 6300);
+    Line107.setPoints(4440, 4800, 4740, 4800);
+    Line108.setPoints(4440, 5400, 4740, 5400);
+    Line109.setPoints(4800, 5700, 4440, 5580);
+    Line109.setBorderStyle(2);
+    placeCaption(Label100, 4380, 3960, 420, "ΔPA", plat::Align::Center);
+    placeCaption(Label101, 4140, 5100, 300, "PA", plat::Align::Center);
+    placeCaption(Label102, 4170, 5700, 210, "δ", plat::Align::Center);
+    for (plat::Label* l : {&Label100, &Label101, &Label102}) l->setForeColor(kRed);
+
+    // Captions of the back-side pressure and the soils.
+    sketch_.text(7860, 3960, "ΔPA").setForeColor(kRed);
+    sketch_.text(8040, 5100, "PA").setForeColor(kRed);
+    sketch_.text(8100, 5640, "δ").setForeColor(kRed);
+    sketch_.text(7380, 4440, "背面土");
+    sketch_.text(5940, 4680, "中央土");
+    sketch_.text(4620, 5640, "前面土");
+
+    // Check locations: A at mid-height and B at the foot of both walls, C mid-span,
+    // D and E the slab's fixed ends, F the heel's, G the toe's.
+    sketch_.text(5430, 5040, "Ａ").setForeColor(kBlue);
+    sketch_.text(6870, 5040, "Ａ").setForeColor(kBlue);
+    sketch_.text(5430, 5760, "Ｂ").setForeColor(kBlue);
+    sketch_.text(6870, 5760, "Ｂ").setForeColor(kBlue);
+    sketch_.text(6150, 6060, "Ｃ").setForeColor(kBlue);
+    sketch_.text(5430, 6060, "Ｄ").setForeColor(kBlue);
+    sketch_.text(6870, 6060, "Ｅ").setForeColor(kBlue);
+    sketch_.text(7350, 6060, "Ｆ").setForeColor(kBlue);
+    sketch_.text(4950, 6060, "Ｇ").setForeColor(kBlue);
 }
 
 void Form7::Form_Load() {
@@ -16,6 +280,22 @@ void Form7::Form_Load() {
 }
 
 void Form7::Form_Activate() { program_.currentScreen = 3; }
+
+void Form7::cmd3_Click() {
+    hide();
+    Form4& dimensions = program_.form<Form4>();
+    dimensions.setTop(0);
+    dimensions.setLeft(0);
+    dimensions.show();
+    dimensions.txt12.setFocus();
+    dimensions.txt12.selectAll();
+}
+
+void Form7::cmd6_Click() {
+    Form22& covers = program_.form<Form22>();
+    covers.matchRowsToMembers();
+    covers.showModal();
+}
 
 void Form7::Hihyouji_3() {
     cbo1.setText("");

@@ -1,6 +1,8 @@
 // Form7: the section screen, where each check location gets its bars, spacing and cover.
 #pragma once
+#include "common/entry_field.h"
 #include "common/program.h"
+#include "conditions/fixed_drawing.h"
 #include "platform/form.h"
 
 class Form7 : public plat::Form {
@@ -154,6 +156,8 @@ public:
     void Form_Activate() override;
     // Clears every section result shown on the screen.
     void Hihyouji_3();
+    // Empties the bar lists, spacings and results of every row; KA stays.
+    void clearGrid();
 
     void cmd1_Click();  // stress check
     void cmd3_Click();  // back to the dimensions
@@ -178,6 +182,18 @@ public:
     void cmd_r8();
     void cmd_r9();
     void cmd_r10();
+    // The bar lists' clicks, each running its location's procedure.
+    void bindBarLists();
+    void cbo1_Click();
+    void cbo2_Click();
+    void cbo5_Click();
+    void cbo6_Click();
+    void cbo7_Click();
+    void cbo8_Click();
+    void cbo9_Click();
+    void cbo10_Click();
+    // The steps every location's procedure shares; designForces writes M and S (step 4).
+    void RequiredSpacing(int loc, const std::function<void()>& designForces);
     // Stress checks of each location.
     void Ouryoku_1();
     void Ouryoku_2();
@@ -195,5 +211,14 @@ public:
     static const char* const kBarItems[21];
 
 private:
+    void placeControls();
+    void drawSketch();
+    void bindFields();
+    // A design box was touched: its row's results no longer count.
+    void designBoxTouched(int r);
+
     Program& program_;
+    EntryFields fields_;
+    // The unnamed lines and captions of the fixed sketch.
+    FixedDrawing sketch_{*this, "sketch"};
 };

@@ -2,8 +2,12 @@
 
 #include <string>
 
+#include "common/numbers.h"
+#include "conditions/calc_fault.h"
+#include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
 #include "conditions/note_window.h"
+#include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/shear_key_dialogs.h"
@@ -344,13 +348,95 @@ void Form4::cmd1_Click() {
         cmd3.setFocus();
         return;
     }
-    // The section design's own preparation of its screen (bar tables, layout by load
-    // case, shape and key) joins here when that screen is built.
     Form7& sections = program_.form<Form7>();
+    try {
+        sections.TEKKIN();
+    } catch (const num::CalcFault&) {
+        showCannotCompute(program_);
+        return;
+    }
     sections.setTop(0);
     sections.setLeft(0);
     sections.show();
     sections.canvas().clear();
+
+    // The surcharge inertia of the upright wall is offered only where the method adds
+    // the wall's own inertia (K2, D1).
+    Form3& conditions = program_.form<Form3>();
+    Form25& seismic = program_.form<Form25>();
+    plat::Control* const heightField[] = {&sections.lbl_1, &sections.txt_1, &sections.lbl_2};
+    auto enableHeight = [&](bool on) {
+        if (!on) sections.txt_1.setText("");
+        for (plat::Control* c : heightField) c->setEnabled(on);
+    };
+    if (conditions.opt3.value()) {
+        sections.chk_1.setVisible(false);
+        sections.txt_1.setText("");
+        for (plat::Control* c : heightField) c->setVisible(false);
+    } else if (conditions.opt4.value() && seismic.opt_K1.value()) {
+        sections.chk_1.setEnabled(false);
+        enableHeight(false);
+    } else if (conditions.opt4.value() && (seismic.opt_K2.value() || seismic.opt_D1.value())) {
+        // An earlier visit in another case may have hidden or greyed the group.
+        sections.chk_1.setVisible(true);
+        sections.chk_1.setEnabled(true);
+        for (plat::Control* c : heightField) c->setVisible(true);
+        enableHeight(sections.chk_1.value() == 1);
+    }
+
+    // Rows of the members that may be absent; their results and member captions stay.
+    auto showRow = [](bool present, std::initializer_list<plat::Control*> row) {
+        for (plat::Control* c : row) c->setVisible(present);
+    };
+    showRow(program_.toeLength != 0,
+            {&sections.Label9, &sections.cbo9, &sections.lbl_r9, &sections.txt9, &sections.lbl_ri});
+    showRow(program_.heelLength != 0,
+            {&sections.Label8, &sections.cbo8, &sections.lbl_r8, &sections.txt8, &sections.lbl_rh});
+    showRow(program_.keyHeight != 0,
+            {&sections.Label10, &sections.cbo10, &sections.lbl_r10, &sections.txt10, &sections.lbl_rj});
+
+    // The sketch: the front-side earth pressure only for the symmetric shape.
+    Form23& shape = program_.form<Form23>();
+    if (shape.opt1.value() || shape.opt2.value()) {
+        const bool symmetric = shape.opt2.value();
+        sections.Line100.setVisible(!symmetric);
+        for (plat::Control* c : std::initializer_list<plat::Control*>{
+                 &sections.Line101, &sections.Line102, &sections.Line103, &sections.Line104, &sections.Line105,
+                 &sections.Line106, &sections.Line107, &sections.Line108, &sections.Line109, &sections.Label100,
+                 &sections.Label101, &sections.Label102})
+            c->setVisible(symmetric);
+    }
+
+    // The section KA follows the way KA was given on the design conditions.
+    if (conditions.opt1.value()) {
+        sections.opt1.setEnabled(true);
+        sections.cmd4.setEnabled(true);
+        sections.opt1.setValue(true);
+        sections.txt_ka.setText(num::format(program_.activeCoefficient, "0.0#"));
+        sections.txt_ka.setBorderStyle(1);
+        sections.txt_ka.setFocus();
+        sections.opt2.setValue(false);
+        sections.opt2.setEnabled(false);
+        sections.cmd5.setEnabled(false);
+    } else if (conditions.opt2.value()) {
+        sections.opt2.setEnabled(true);
+        sections.cmd5.setEnabled(true);
+        sections.opt2.setValue(true);
+        try {
+            sections.Doatu();
+        } catch (const num::CalcFault&) {
+            // No coefficient for these inputs: none is offered for the spacings either.
+            sections.txt_ka.setText("");
+            if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
+            showCannotCompute(program_);
+            return;
+        }
+        sections.txt_ka.setFocus();
+        sections.opt1.setValue(false);
+        sections.opt1.setEnabled(false);
+        sections.cmd4.setEnabled(false);
+    }
+
     if (sections.txt_ka.text().empty())
         if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
 }

@@ -126,7 +126,10 @@ TEST_F(DimensionScreen, ChoicesInvalidateAndTheShearKeyKeepsTheResult) {
     EXPECT_EQ(prog.keyHeight, 0);
     EXPECT_EQ(prog.find("Form19"), nullptr);  // the building-standard key starts afresh
     EXPECT_EQ(prog.form<Form26>().txt1.text(), "0.4");
-    // The result still counts: the hand-over is accepted.
+    // The result still counts: the hand-over is accepted (its slab model needs a base
+    // and a rear wall).
+    prog.baseWidth = 4;
+    prog.backSoilHeight = 2.5f;
     f().cmd1.press();
     EXPECT_TRUE(svc.messages.empty());
     EXPECT_TRUE(prog.form<Form7>().visible());
@@ -394,6 +397,8 @@ TEST_F(DimensionScreen, HandOverShowsTheSectionScreenAndKeepsThisOne) {
     conditions();
     layOut(true);
     prog.sigmaMax = 60;
+    prog.baseWidth = 4;  // enough of a wall for the slab model
+    prog.backSoilHeight = 2.5f;
     prog.mainToolbar()->button(5).enabled = true;
     prog.form<Form7>().setLeft(500);
     prog.form<Form7>().canvas().print("stale");

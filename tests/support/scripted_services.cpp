@@ -37,6 +37,16 @@ bool ScriptedServices::printerDialog() {
     return r;
 }
 
+plat::Surface* ScriptedServices::beginPrint(const std::string& title) {
+    events.push_back("printer");
+    if (!printerDialog()) return nullptr;
+    printJobs.push_back(std::make_unique<plat::RecordingSurface>());
+    printTitles.push_back(title);
+    return printJobs.back().get();
+}
+
+void ScriptedServices::endPrint() { ++printJobsEnded; }
+
 void ScriptedServices::runModal(plat::Form& dialog) {
     modals.push_back(dialog.name());
     events.push_back("modal:" + dialog.name());

@@ -2,12 +2,14 @@
 #pragma once
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/form.h"
 #include "platform/services.h"
+#include "platform/surface.h"
 
 class ScriptedServices : public plat::Services {
 public:
@@ -17,6 +19,10 @@ public:
     std::optional<std::string> saveFileDialog(const plat::FileDialogRequest& request) override;
     bool printerDialog() override;
     void runModal(plat::Form& dialog) override;
+    plat::PrinterPage printerPage() override { return page; }
+    // Asks printerAnswers like the printer dialog; a confirmed job records on a new surface.
+    plat::Surface* beginPrint(const std::string& title) override;
+    void endPrint() override;
 
     // Answers, consumed in order. A message box without a queued answer gets its
     // default button; a modal dialog without a script returns at once.
@@ -24,6 +30,12 @@ public:
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<bool> printerAnswers;
     std::deque<std::function<void(plat::Form&)>> modalScripts;
+
+    plat::PrinterPage page;
+    // Every print job started, oldest first; printJobsEnded counts the endPrint() calls.
+    std::vector<std::unique_ptr<plat::RecordingSurface>> printJobs;
+    std::vector<std::string> printTitles;
+    int printJobsEnded = 0;
 
     std::vector<plat::MessageRequest> messages;
     std::vector<plat::FileDialogRequest> fileRequests;

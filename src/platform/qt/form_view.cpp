@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyleOptionFrame>
 #include <QTimer>
 
@@ -565,6 +567,35 @@ protected:
     }
 };
 
+// A scroll bar mirrors the model's range and steps; the model follows a finished move
+// (arrow, track click, keyboard, the end of a thumb drag), not the thumb while it is dragged.
+class ScrollBarWidget : public QScrollBar, public ControlBinding {
+public:
+    ScrollBarWidget(plat::ScrollBar& bar, DesktopView& view, QWidget* parent)
+        : QScrollBar(bar.orientation() == plat::ScrollBar::Orientation::Vertical ? Qt::Vertical : Qt::Horizontal,
+                     parent),
+          ControlBinding(bar, view) {
+        setFocusPolicy(Qt::NoFocus);
+        setTracking(false);
+        connect(this, &QAbstractSlider::valueChanged, this, [this](int v) {
+            auto* b = static_cast<plat::ScrollBar*>(control());
+            if (!b || syncing() || b->value() == v) return;
+            dispatch([b, v] { b->userScroll(v); });
+        });
+    }
+    QWidget* widget() override { return this; }
+    void update() override {
+        auto* b = static_cast<plat::ScrollBar*>(control());
+        if (!b) return;
+        updateCommon();
+        QSignalBlocker block(this);
+        if (minimum() != b->min() || maximum() != b->max()) setRange(b->min(), b->max());
+        if (pageStep() != b->largeChange()) setPageStep(b->largeChange());
+        if (singleStep() != b->smallChange()) setSingleStep(b->smallChange());
+        if (value() != b->value()) setValue(b->value());
+    }
+};
+
 ControlBinding* buildControl(plat::Control& c, DesktopView& view, QWidget* parent) {
     ControlBinding* b = nullptr;
     switch (c.kind()) {
@@ -587,6 +618,7 @@ ControlBinding* buildControl(plat::Control& c, DesktopView& view, QWidget* paren
         case ControlKind::Line:
         case ControlKind::Shape: b = new FigureWidget(c, view, parent); break;
         case ControlKind::PictureBox: b = new PictureWidget(static_cast<plat::PictureBox&>(c), view, parent); break;
+        case ControlKind::ScrollBar: b = new ScrollBarWidget(static_cast<plat::ScrollBar&>(c), view, parent); break;
     }
     if (c.kind() != ControlKind::TextBox) b->widget()->installEventFilter(new ControlHook(*b, b->widget()));
     b->widget()->setObjectName(qs(c.name()));

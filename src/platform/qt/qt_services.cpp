@@ -1,15 +1,18 @@
 #include "platform/qt/qt_services.h"
 
 #include <QApplication>
+#include <cmath>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStringList>
 
 #include "platform/qt/desktop_view.h"
+#include "platform/qt/painter_surface.h"
 
 namespace plat::qt {
 
@@ -82,6 +85,66 @@ QString startFolder(const std::string& folder) {
     return QDir::homePath();
 }
 
+// A print job on the chosen printer. Sheets turn lazily, so that a new page on which
+// nothing is drawn (the one after the last page of a run) adds no blank sheet.
+class QtServices::PrintJob : public plat::Surface {
+public:
+    PrintJob(QPrinter& printer, const std::string& title) : printer_(printer) {
+        printer_.setDocName(QString::fromStdString(title));
+        active_ = painter_.begin(&printer_);
+        if (active_) inner_ = std::make_unique<QPainterSurface>(painter_);
+    }
+    ~PrintJob() override { finish(false); }
+
+    // Ends the job: sends it when it was completed, abandons it otherwise.
+    void finish(bool send) {
+        if (!active_) return;
+        active_ = false;
+        if (!send) printer_.abort();
+        painter_.end();
+    }
+
+protected:
+    void doText(double x, double y, const std::string& text) override {
+        if (!ready()) return;
+        inner_->setFont(fontName(), fontSize(), fontBold());
+        inner_->setForeColor(foreColor());
+        inner_->setCurrentX(x);
+        inner_->setCurrentY(y);
+        inner_->printInline(text);
+        drawn_ = true;
+    }
+    void doLine(double x1, double y1, double x2, double y2, plat::Colour c) override {
+        if (!ready()) return;
+        inner_->setDrawStyle(drawStyle());
+        inner_->setDrawWidth(drawWidth());
+        inner_->line(x1, y1, x2, y2, c);
+        drawn_ = true;
+    }
+    void doClear() override {}
+    void doNewPage() override {
+        if (drawn_) pending_ = true;
+        drawn_ = false;
+    }
+    void doEndDoc() override { finish(true); }
+
+private:
+    bool ready() {
+        if (!active_) return false;
+        if (pending_) {
+            printer_.newPage();
+            pending_ = false;
+        }
+        return true;
+    }
+    QPrinter& printer_;
+    QPainter painter_;
+    std::unique_ptr<QPainterSurface> inner_;
+    bool active_ = false;
+    bool drawn_ = false;
+    bool pending_ = false;
+};
+
 QtServices::QtServices() = default;
 QtServices::~QtServices() = default;
 
@@ -141,6 +204,35 @@ bool QtServices::printerDialog() {
     if (view_) view_->sync();
     QPrintDialog dialog(&printer(), dialogParent());
     return dialog.exec() == QDialog::Accepted;
+}
+
+plat::PrinterPage QtServices::printerPage() {
+    QPageLayout layout = printer().pageLayout();
+    QRectF full = layout.fullRectPoints();
+    QRectF paint = layout.paintRectPoints();
+    plat::PrinterPage page;
+    page.width = static_cast<int>(std::lround(full.width() * 20));
+    page.height = static_cast<int>(std::lround(full.height() * 20));
+    page.scaleWidth = static_cast<float>(paint.width() * 20);
+    page.scaleHeight = static_cast<float>(paint.height() * 20);
+    return page;
+}
+
+plat::Surface* QtServices::beginPrint(const std::string& title) {
+    if (view_) view_->sync();
+    QPrintDialog dialog(&printer(), dialogParent());
+    // No selection range, no print-to-file; copies and collation are the driver's.
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    job_.reset();
+    job_ = std::make_unique<PrintJob>(printer(), title);
+    return job_.get();
+}
+
+void QtServices::endPrint() {
+    // The surface stays for the program's output target; only the job is closed.
+    if (job_) job_->finish(false);
 }
 
 void QtServices::runModal(plat::Form& dialog) {

@@ -39,6 +39,9 @@ public:
     std::optional<std::string> openFileDialog(const plat::FileDialogRequest& request) override;
     std::optional<std::string> saveFileDialog(const plat::FileDialogRequest& request) override;
     bool printerDialog() override;
+    plat::PrinterPage printerPage() override;
+    plat::Surface* beginPrint(const std::string& title) override;
+    void endPrint() override;
     void runModal(plat::Form& dialog) override;
     void refresh() override;
 
@@ -49,6 +52,8 @@ private:
     QWidget* dialogParent() const;
     DesktopView* view_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    class PrintJob;
+    std::unique_ptr<PrintJob> job_;
 };
 
 }  // namespace plat::qt

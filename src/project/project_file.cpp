@@ -1,0 +1,375 @@
+#include "project/project_file.h"
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "common/cp932.h"
+#include "common/numbers.h"
+#include "platform/controls.h"
+
+namespace project {
+
+namespace {
+
+std::vector<LineSource> buildTable() {
+    std::vector<LineSource> t;
+    auto add = [&t](const std::string& form, const std::string& control, Kind kind) {
+        t.push_back(LineSource{static_cast<int>(t.size()) + 1, form, control, kind});
+    };
+    auto numbered = [&add](const std::string& form, const std::string& prefix, const std::vector<int>& numbers,
+                           Kind kind) {
+        for (int n : numbers) add(form, prefix + std::to_string(n), kind);
+    };
+    auto range = [](int first, int last) {
+        std::vector<int> v;
+        for (int n = first; n <= last; ++n) v.push_back(n);
+        return v;
+    };
+
+    // Design conditions (the screen has no txt7).
+    add("Form3", "opt_T", Kind::Option);
+    add("Form3", "opt_D", Kind::Option);
+    numbered("Form3", "txt", {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15}, Kind::Text);
+    add("Form3", "cbo1", Kind::Text);
+    add("Form3", "cbo2", Kind::Text);
+    numbered("Form3", "opt", range(1, 8), Kind::Option);
+    // Ground shape.
+    add("Form23", "opt1", Kind::Option);
+    add("Form23", "opt2", Kind::Option);
+    // Dimensions (no txt11), switches, the judgement panel's captions.
+    numbered("Form4", "txt", range(1, 10), Kind::Text);
+    numbered("Form4", "txt", range(12, 23), Kind::Text);
+    numbered("Form4", "opt", range(1, 6), Kind::Option);
+    numbered("Form4", "lbl", {46, 47, 48, 52, 53, 54, 56, 57, 58, 59, 60, 61, 62, 64, 65, 66, 67, 68, 69, 70},
+             Kind::Text);
+    add("Form4", "lbl33", Kind::Text);
+    add("Form4", "chk1", Kind::Check);
+    // Shear key of the building standard.
+    numbered("Form19", "txt", range(1, 3), Kind::Text);
+    add("Form19", "chk1", Kind::Check);
+    // Seismic coefficients.
+    add("Form25", "opt_K1", Kind::Option);
+    add("Form25", "opt_K2", Kind::Option);
+    add("Form25", "opt_D1", Kind::Option);
+    add("Form25", "Text1", Kind::Text);
+    add("Form25", "Text2", Kind::Text);
+    add("Form25", "opt_A", Kind::Option);
+    add("Form25", "opt_B", Kind::Option);
+    add("Form25", "opt_C", Kind::Option);
+    // Check methods, normal and seismic case.
+    numbered("Form14", "opt", range(1, 6), Kind::Option);
+    numbered("Form21", "opt", range(1, 10), Kind::Option);
+    add("Form21", "chk1", Kind::Check);
+    add("Form21", "txt1", Kind::Text);
+    add("Form21", "lbl2", Kind::Text);
+    add("Form21", "lbl3", Kind::Text);
+    // Rebar covers (the dialog has no txt2).
+    numbered("Form22", "txt", {1, 3, 4, 5, 6}, Kind::Text);
+    // Section screen.
+    add("Form7", "chk_1", Kind::Check);
+    add("Form7", "txt_1", Kind::Text);
+    add("Form7", "opt1", Kind::Option);
+    add("Form7", "opt2", Kind::Option);
+    add("Form7", "txt_ka", Kind::Text);
+    for (int r : kLocations)
+        for (Column c : {Column::BarArea, Column::BarPerimeter, Column::RebarCover, Column::EffectiveCover}) {
+            t.push_back(LineSource{static_cast<int>(t.size()) + 1, "", "", Kind::Single, r, c});
+        }
+    numbered("Form7", "cbo", {1, 2, 5, 6, 7, 8, 9, 10}, Kind::ListPosition);
+    numbered("Form7", "lbl_r", {1, 2, 5, 6, 7, 8, 9, 10}, Kind::Text);
+    for (const char* name : {"lbl_ra", "lbl_rb", "lbl_re", "lbl_rf", "lbl_rg", "lbl_rh", "lbl_ri", "lbl_rj"})
+        add("Form7", name, Kind::Text);
+    numbered("Form7", "txt", {1, 2, 5, 6, 7, 8, 9, 10}, Kind::Text);
+    numbered("Form7", "lbl", range(1, 8), Kind::Text);
+    numbered("Form7", "lbl", range(17, 40), Kind::Text);
+    // How δ of the stability calculation came about.
+    add("", "", Kind::Variant);
+    return t;
+}
+
+PerLocation<float>& perLocation(Program& program, Column column) {
+    switch (column) {
+        case Column::BarArea: return program.barArea;
+        case Column::BarPerimeter: return program.barPerimeter;
+        case Column::RebarCover: return program.rebarCover;
+        case Column::EffectiveCover: return program.effectiveCover;
+    }
+    return program.barArea;
+}
+
+plat::Control& target(Program& program, const LineSource& line) {
+    return program.controlByName(line.form, line.control);
+}
+
+std::string textOf(const plat::Control& c) {
+    switch (c.kind()) {
+        case plat::ControlKind::TextBox: return static_cast<const plat::TextBox&>(c).text();
+        case plat::ControlKind::Label: return static_cast<const plat::Label&>(c).caption();
+        case plat::ControlKind::ComboBox: return static_cast<const plat::ComboBox&>(c).text();
+        default: throw std::logic_error("no text: " + c.name());
+    }
+}
+
+void setTextOf(plat::Control& c, const std::string& text) {
+    switch (c.kind()) {
+        case plat::ControlKind::TextBox: static_cast<plat::TextBox&>(c).setText(text); break;
+        case plat::ControlKind::Label: static_cast<plat::Label&>(c).setCaption(text); break;
+        case plat::ControlKind::ComboBox: static_cast<plat::ComboBox&>(c).setText(text); break;
+        default: throw std::logic_error("no text: " + c.name());
+    }
+}
+
+template <class C>
+C& as(plat::Control& c, plat::ControlKind kind) {
+    if (c.kind() != kind) throw std::logic_error("unexpected control kind: " + c.name());
+    return static_cast<C&>(c);
+}
+
+std::string trimmed(const std::string& text) {
+    size_t b = text.find_first_not_of(" \t");
+    if (b == std::string::npos) return "";
+    size_t e = text.find_last_not_of(" \t");
+    return text.substr(b, e - b + 1);
+}
+
+// A 16-bit integer as the line converts to it (halves to the even neighbour).
+std::optional<int> integer16(const std::string& text) {
+    std::optional<double> v = wholeNumber(text);
+    if (!v) return std::nullopt;
+    double r = std::nearbyint(*v);
+    if (r < -32768 || r > 32767) return std::nullopt;
+    return static_cast<int>(r);
+}
+
+std::optional<bool> truth(const std::string& text) {
+    std::string t = trimmed(text);
+    std::string lower;
+    for (char ch : t) lower += static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
+    if (lower == "true") return true;
+    if (lower == "false") return false;
+    if (std::optional<double> v = wholeNumber(t)) return *v != 0;
+    return std::nullopt;
+}
+
+std::filesystem::path fsPath(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+}  // namespace
+
+const std::vector<LineSource>& lines() {
+    static const std::vector<LineSource> table = buildTable();
+    return table;
+}
+
+std::optional<double> wholeNumber(const std::string& text) {
+    const std::string t = trimmed(text);
+    size_t i = 0;
+    auto digits = [&] {
+        size_t start = i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
+        return i - start;
+    };
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    size_t mantissa = digits();
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return std::nullopt;
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        if (digits() == 0) return std::nullopt;
+    }
+    if (i != t.size()) return std::nullopt;
+    return num::parse(t);
+}
+
+std::string lineText(Program& program, const LineSource& line) {
+    switch (line.kind) {
+        case Kind::Option:
+            return as<plat::OptionButton>(target(program, line), plat::ControlKind::OptionButton).value() ? "True"
+                                                                                                           : "False";
+        case Kind::Check:
+            return num::integerForm(as<plat::CheckBox>(target(program, line), plat::ControlKind::CheckBox).value());
+        case Kind::Text: return textOf(target(program, line));
+        case Kind::Single: return num::singleForm(perLocation(program, line.column)[line.location]);
+        case Kind::ListPosition:
+            return num::integerForm(as<plat::ComboBox>(target(program, line), plat::ControlKind::ComboBox).listIndex());
+        case Kind::Variant: return program.deltaComputed ? num::integerForm(*program.deltaComputed) : "";
+    }
+    return "";
+}
+
+std::vector<std::string> collect(Program& program) {
+    std::vector<std::string> texts;
+    texts.reserve(kLineCount);
+    for (const LineSource& line : lines()) texts.push_back(lineText(program, line));
+    return texts;
+}
+
+std::string encode(const std::vector<std::string>& texts) {
+    std::string bytes;
+    for (const std::string& text : texts) {
+        bytes += cp932::encode(text);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool fileExists(const std::string& path) {
+    if (path.empty()) return false;
+    std::error_code ec;
+    return std::filesystem::exists(fsPath(path), ec);
+}
+
+bool write(Program& program, const std::string& path) {
+    namespace fs = std::filesystem;
+    if (path.empty()) return false;
+    // Reading a screen that was never opened creates it; that must not move the current screen.
+    const int screen = program.currentScreen;
+    std::string bytes;
+    try {
+        bytes = encode(collect(program));
+    } catch (const std::exception&) {
+        program.currentScreen = screen;
+        return false;
+    }
+    program.currentScreen = screen;
+
+    const fs::path target = fsPath(path);
+    std::error_code ec;
+    if (fs::exists(target, ec)) {
+        if (fs::is_directory(target, ec)) return false;
+        // A read-only project stays as it is, although the folder would allow replacing it.
+        std::ofstream probe(target, std::ios::binary | std::ios::app);
+        if (!probe) return false;
+    }
+    fs::path temp = target;
+    temp += ".~tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            fs::remove(temp, ec);
+            return false;
+        }
+    }
+    fs::rename(temp, target, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+ReadResult parse(const std::string& bytes) {
+    ReadResult result;
+    if (bytes.find('\0') != std::string::npos) {
+        result.error = ReadError::NotAProject;
+        return result;
+    }
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        std::string line = bytes.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        result.texts.push_back(cp932::decode(line));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    if (static_cast<int>(result.texts.size()) != kLineCount) {
+        result.texts.clear();
+        result.error = ReadError::NotAProject;
+    }
+    return result;
+}
+
+ReadResult read(const std::string& path) {
+    ReadResult result;
+    if (path.empty()) {
+        result.error = ReadError::Unreadable;
+        return result;
+    }
+    std::error_code ec;
+    if (std::filesystem::is_directory(fsPath(path), ec)) {
+        result.error = ReadError::Unreadable;
+        return result;
+    }
+    std::ifstream in(fsPath(path), std::ios::binary);
+    if (!in) {
+        result.error = ReadError::Unreadable;
+        return result;
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        result.error = ReadError::Unreadable;
+        return result;
+    }
+    return parse(bytes);
+}
+
+bool apply(Program& program, const LineSource& line, const std::string& text) {
+    switch (line.kind) {
+        case Kind::Option: {
+            std::optional<bool> v = truth(text);
+            if (!v) return false;
+            as<plat::OptionButton>(target(program, line), plat::ControlKind::OptionButton).setValue(*v);
+            return true;
+        }
+        case Kind::Check: {
+            std::optional<int> v = integer16(text);
+            if (!v || *v < 0 || *v > 1) return false;
+            as<plat::CheckBox>(target(program, line), plat::ControlKind::CheckBox).setValue(*v);
+            return true;
+        }
+        case Kind::Text: setTextOf(target(program, line), text); return true;
+        case Kind::Single: {
+            std::optional<double> v = wholeNumber(text);
+            if (!v) return false;
+            float value;
+            try {
+                value = num::store(*v);
+            } catch (const num::CalcFault&) {
+                return false;
+            }
+            perLocation(program, line.column)[line.location] = value;
+            return true;
+        }
+        case Kind::ListPosition: {
+            std::optional<int> v = integer16(text);
+            if (!v || *v < -1 || *v > 20) return false;
+            as<plat::ComboBox>(target(program, line), plat::ControlKind::ComboBox).setListIndex(*v);
+            return true;
+        }
+        case Kind::Variant: {
+            // Anything but 0 or 1 says nothing about this project: unset, as a new one starts.
+            std::optional<double> v = wholeNumber(text);
+            if (v && (*v == 0 || *v == 1)) {
+                program.deltaComputed = static_cast<int>(*v);
+                return true;
+            }
+            program.deltaComputed.reset();
+            return trimmed(text).empty();
+        }
+    }
+    return false;
+}
+
+void applyRange(Program& program, const std::vector<std::string>& texts, int first, int last) {
+    for (int n = first; n <= last; ++n) {
+        try {
+            apply(program, lines()[n - 1], texts[n - 1]);
+        } catch (const std::exception&) {
+            // A handler's fault ends that line only; the next line goes on.
+        }
+    }
+}
+
+}  // namespace project

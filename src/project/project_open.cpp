@@ -1,0 +1,144 @@
+#include "project/project_open.h"
+
+#include <exception>
+
+#include "common/numbers.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
+#include "conditions/seismic_dialog.h"
+#include "project/project_file.h"
+#include "section/section_screen.h"
+#include "stability/check_method_dialogs.h"
+#include "stability/dimension_screen.h"
+
+namespace project {
+
+namespace {
+
+// One statement of the open: a calculation fault or a missing choice ends it, and the
+// open goes on with the next one.
+template <class F>
+void step(F&& statement) {
+    try {
+        statement();
+    } catch (const std::exception&) {
+    }
+}
+
+// The section results of every location whose member exists.
+void sectionChain(Program& p) {
+    step([&] { p.form<Form7>().cmd_r1(); });
+    step([&] { p.form<Form7>().cmd_r2(); });
+    step([&] { p.form<Form7>().cmd_r5(); });
+    step([&] { p.form<Form7>().cmd_r6(); });
+    step([&] { p.form<Form7>().cmd_r7(); });
+    if (p.heelLength != 0) step([&] { p.form<Form7>().cmd_r8(); });
+    if (p.toeLength != 0) step([&] { p.form<Form7>().cmd_r9(); });
+    if (p.keyHeight != 0) step([&] { p.form<Form7>().cmd_r10(); });
+    step([&] { p.form<Form7>().Ouryoku_1(); });
+    step([&] { p.form<Form7>().Ouryoku_2(); });
+    step([&] { p.form<Form7>().Ouryoku_5(); });
+    step([&] { p.form<Form7>().Ouryoku_6(); });
+    step([&] { p.form<Form7>().Ouryoku_7(); });
+    if (p.heelLength != 0) step([&] { p.form<Form7>().Ouryoku_8(); });
+    if (p.toeLength != 0) step([&] { p.form<Form7>().Ouryoku_9(); });
+    if (p.keyHeight != 0) step([&] { p.form<Form7>().Ouryoku_10(); });
+}
+
+}  // namespace
+
+void restore(Program& p, const std::vector<std::string>& texts, const std::string& path) {
+    for (const char* name : {"Form3", "Form4", "Form7"}) step([&] { p.unload(name); });
+    p.keyHeight = 0;
+
+    // Conditions, ground shape, dimensions, key and seismic input; a first, provisional
+    // calculation for the section lines that follow.
+    applyRange(p, texts, 1, 90);
+    step([&] { p.form<Form3>().KEISAN(); });
+    step([&] { p.form<Form4>().DANMEM_1(); });
+
+    applyRange(p, texts, 91, 110);
+    step([&] { p.surchargeInertiaHeight = num::store(num::parse(p.form<Form21>().txt1.text())); });
+    applyRange(p, texts, 111, 115);
+    step([&] { p.form<Form7>().Doatu(); });
+    applyRange(p, texts, 116, 160);
+    step([&] { p.form<Form7>().TEKKIN(); });
+    applyRange(p, texts, 161, 216);
+    step([&] { p.sectionSurchargeInertiaHeight = num::store(num::parse(p.form<Form7>().txt_1.text())); });
+
+    // Everything again from the restored screens. The stability run stays silent here:
+    // a fault leaves the panel empty and the open goes on.
+    step([&] { p.form<Form25>().Jisin(); });
+    step([&] { p.form<Form3>().jDERUTA(); });
+    step([&] { p.form<Form3>().KEISAN(); });
+    step([&] { p.form<Form3>().jDERUTA(); });
+    step([&] { p.form<Form3>().HENSUU(); });
+    step([&] {
+        Form4& dimensions = p.form<Form4>();
+        dimensions.DANMEM_1();
+        dimensions.showJudgement();
+    });
+    sectionChain(p);
+
+    // The design conditions in front, the later screens hidden with their contents.
+    step([&] { p.form<Form4>().hide(); });
+    step([&] { p.form<Form23>().hide(); });
+    step([&] { p.form<Form7>().hide(); });
+    step([&] {
+        Form3& conditions = p.form<Form3>();
+        conditions.setTop(0);
+        conditions.setLeft(0);
+        conditions.setCaption(path);
+        conditions.show();
+        conditions.txt1.setFocus();
+    });
+    step([&] {
+        Form3& conditions = p.form<Form3>();
+        if (!conditions.txt13.text().empty()) return;
+        conditions.lbl46.setVisible(false);
+        conditions.lbl47.setVisible(false);
+        conditions.txt13.setVisible(false);
+    });
+    step([&] {
+        Form25& seismic = p.form<Form25>();
+        if (!seismic.opt_K1.value() && !seismic.opt_D1.value()) return;
+        p.form<Form3>().cmd5.setEnabled(false);
+        p.form<Form3>().opt1.setEnabled(false);
+    });
+    step([&] {
+        Form3& conditions = p.form<Form3>();
+        if (conditions.opt4.value()) {
+            conditions.cmd4.setEnabled(true);
+            conditions.cmd7.setEnabled(true);
+        }
+        if (conditions.opt3.value()) conditions.cmd7.setEnabled(false);
+    });
+    applyRange(p, texts, kLineCount, kLineCount);
+}
+
+void restorePanel(Program& p) {
+    step([&] {
+        Form4& d = p.form<Form4>();
+        const bool oneSided = p.form<Form23>().opt1.value();
+        if (oneSided) {
+            for (plat::Label* cell : {&d.lbl52, &d.lbl53, &d.lbl54, &d.lbl64, &d.lbl65, &d.lbl66})
+                cell->setVisible(true);
+            if (d.opt6.value())
+                for (plat::Label* cell : {&d.lbl67, &d.lbl68, &d.lbl69, &d.lbl70}) cell->setVisible(true);
+        }
+        for (plat::Label* cell : {&d.lbl56, &d.lbl57, &d.lbl58, &d.lbl59, &d.lbl60, &d.lbl61, &d.lbl62})
+            cell->setVisible(true);
+    });
+    step([&] {
+        Form4& d = p.form<Form4>();
+        const Form23& shape = p.form<Form23>();
+        const bool withoutToe = shape.opt1.value() && p.toeLength == 0;
+        if (!withoutToe && !shape.opt2.value()) return;
+        d.Frame2.setVisible(false);
+        d.opt3.setValue(false);
+        d.opt4.setValue(false);
+        if (!withoutToe) p.surchargeBack = num::store(num::parse(d.txt21.text()));
+    });
+}
+
+}  // namespace project

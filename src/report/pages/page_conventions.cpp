@@ -1,0 +1,57 @@
+#include "report/pages/page_conventions.h"
+
+#include <cmath>
+
+#include "common/numbers.h"
+#include "conditions/conditions_screen.h"
+
+namespace page {
+
+void printAt(plat::Surface& s, double x, double y, const std::string& text) {
+    s.setCurrentX(x);
+    s.setCurrentY(y);
+    s.print(text);
+}
+
+void emptyLines(plat::Surface& s, int count) {
+    for (int i = 0; i < count; ++i) s.print("");
+}
+
+void topOfPageCounted(Program& program, plat::Surface& s) {
+    for (program.pageLoopCounter = 1; program.pageLoopCounter <= 5; program.pageLoopCounter += 1) s.print("");
+}
+
+void topOfPage(plat::Surface& s) { emptyLines(s, 5); }
+
+double roundHalfUp(double v, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return num::finite(std::floor(num::finite(v * scale + 0.5)) / scale);
+}
+
+double alignedX(double baseX, double rounded, int maxSteps) {
+    int steps = 0;
+    for (double limit = 10; steps < maxSteps && rounded >= limit; limit *= 10) ++steps;
+    return baseX - 100.0 * steps;
+}
+
+std::string millimetres(double metres) { return num::format(num::finite(1000.0 * metres), fmt::kMillimetres); }
+
+std::optional<std::string> CaseTitle(Program& program) {
+    Form3& conditions = program.form<Form3>();
+    if (conditions.opt3.value()) return "（常時）";
+    if (!conditions.opt4.value()) return std::nullopt;
+    if (conditions.opt_T.value()) return program.seismicKh < 0.25f ? "（中地震時）" : "（大地震時）";
+    if (conditions.opt_D.value()) return "（地震時）";
+    return std::nullopt;
+}
+
+void printCheck(Program& program, plat::Surface& s, bool passed, const std::vector<std::string>& lines) {
+    if (!passed) s.setForeColor(plat::kColour13);
+    for (const std::string& text : lines) s.print(text);
+    if (!passed) {
+        program.beep();
+        s.setForeColor(plat::kBlack);
+    }
+}
+
+}  // namespace page

@@ -1,0 +1,269 @@
+// Report page 4, shear key: its check under the building or the road standard and its
+// sketch, part of Form4.KENTOU.
+#include "report/pages/shear_key_page.h"
+
+#include <cmath>
+#include <string>
+
+#include "conditions/conditions_screen.h"
+#include "report/pages/stability_pages_common.h"
+#include "stability/check_method_dialogs.h"
+#include "stability/dimension_screen.h"
+
+namespace stability_pages {
+
+namespace {
+
+std::string f3(double v) { return nf(v, "0.000"); }
+
+// The sliding threshold of the load case: 1.5, or the seismic method's 1.0 or 1.2;
+// none when no load case or no seismic method is chosen.
+struct Threshold {
+    float value;
+    const char* text;
+};
+bool slidingThreshold(Program& p, Threshold& t) {
+    Form3& c = p.form<Form3>();
+    Form21& q = p.form<Form21>();
+    if (on(c.opt3)) t = {1.5f, "1.5"};
+    else if (on(c.opt4) && on(q.opt5)) t = {1.0f, "1.0"};
+    else if (on(c.opt4) && on(q.opt6)) t = {1.2f, "1.2"};
+    else return false;
+    return true;
+}
+
+void buildingCheck(Program& p) {
+    plat::Surface& s = *p.outputSurface;
+    const double t1 = std::tan((p.foundationPhi / 2.0 + 45) * num::kPi / 180), t2 = std::pow(t1, 2);
+    const std::string H0 = f3(p.keyHeight), phiB = nf(p.foundationPhi, "0.00");
+    const float r = eccentricityRatio(p), sixth = oneSixth();
+    const float B = p.baseWidth, B1 = p.keyPosition, L = p.keyWedgeLength, X = std::fabs(p.neutralAxisXn);
+
+    s.print(blanks(17) + "H0=" + H0 + "m");
+    s.print(blanks(18) + "L=H0･tan(45ﾟ＋φB/2)=" + H0 + "×tan{45ﾟ＋(" + phiB + "ﾟ/2)}=" + H0 + "×" + f3(t1) + "=" +
+            f3(p.keyWedgeLength) + "m");
+    if (r < sixth) s.print(blanks(16) + "σmin=" + f3(p.sigmaMin) + "kN/m2");
+    s.print(blanks(16) + "σ1=" + f3(p.keySigma1) + "kN/m2   σ2=" + f3(p.keySigma2) + "kN/m2");
+    s.print(blanks(16) + "σ0=(σ1＋σ2)/2=(" + f3(p.keySigma1) + "＋" + f3(p.keySigma2) + ")/2=" + f3(p.keySigma0) +
+            "kN/m2");
+    s.print(blanks(18) + "P=σ0･tan^2(45ﾟ＋φB/2)");
+    s.print(blanks(19) + "=" + f3(p.keySigma0) + "×tan^2{45ﾟ＋(" + phiB + "ﾟ/2)}=" + f3(p.keySigma0) + "×" + f3(t2) +
+            "=" + f3(p.keyPassivePressure) + "kN/m2");
+
+    // The normal load outside the wedge.
+    const std::string smax = f3(p.sigmaMax), smin = f3(p.sigmaMin), s1 = f3(p.keySigma1), s2 = f3(p.keySigma2);
+    const std::string W1 = "=" + f3(p.keyNormalLoadW1) + "kN/m2";
+    const bool toeSide = p.eccentricity >= 0;
+    if (r < sixth && toeSide) {
+        s.print(blanks(17) + "W1={(σmax＋σ1)/2}･L1＋{(σ2＋σmin)/2}･L2");
+        s.print(blanks(19) + "={(" + smax + "＋" + s1 + ")/2}×" + f3(B1 - L) + "＋{(" + s2 + "＋" + smin + ")/2}×" +
+                f3(B - B1) + W1);
+    } else if (r < sixth) {
+        s.print(blanks(17) + "W1={(σmin＋σ1)/2}･L1＋{(σ2＋σmax)/2}･L2");
+        s.print(blanks(19) + "={(" + smin + "＋" + s1 + ")/2}×" + f3(B1 - L) + "＋{(" + s2 + "＋" + smax + ")/2}×" +
+                f3(B - B1) + W1);
+    } else if (toeSide) {
+        s.print(blanks(17) + "W1={(σmax＋σ1)/2}･L1＋(σ2/2)･L2");
+        s.print(blanks(19) + "={(" + smax + "＋" + s1 + ")/2}×" + f3(B1 - L) + "＋(" + s2 + "/2)×" + f3(X - B1) + W1);
+    } else {
+        s.print(blanks(17) + "W1=(σ1)/2･L1＋{(σ2＋σmax)/2}･L2");
+        s.print(blanks(19) + "=(" + s1 + "/2)×" + f3(B1 - (B - X) - L) + "＋{(" + s2 + "＋" + smax + ")/2}×" +
+                f3(B - B1) + W1);
+    }
+
+    // The safety factor with the key, shown in the form its value was computed with:
+    // cohesion over the base (or none), or over the effective area.
+    Form14& n = p.form<Form14>();
+    Form21& q = p.form<Form21>();
+    const bool noDeduct = on(n.opt5) || on(q.opt8), deduct = on(n.opt4) || on(q.opt7);
+    Threshold t{};
+    if (!slidingThreshold(p, t)) return;
+    const float F = p.slidingSafetyFactorWithKey;
+    const bool passed = F >= t.value;
+    const std::string C = nf(p.foundationCohesion, "0.0#");
+    const std::string tail = blanks(28) + "=" + f3(F) + (passed ? std::string(" > ") + t.text + "  ∴ O.K"
+                                                                : std::string(" < ") + t.text);
+    const std::string rest = f3(p.keyPassivePressure) + "×" + H0 + ")/" + f3(p.sumH);
+    if (noDeduct || p.foundationCohesion == 0) {
+        const std::string width = r <= sixth ? f3(B) : f3(B) + "×" + f3(num::div(X, B));
+        page::printCheck(p, s, passed,
+                         {blanks(16) + "滑動安全率 F=(C･B＋W1･μ＋P･H0)/∑H",
+                          blanks(28) + "=(" + C + "×" + width + "＋" + f3(p.keyNormalLoadW1) + "×" +
+                              f3(p.baseFriction) + "＋" + rest,
+                          tail});
+    }
+    if (deduct && !noDeduct) {
+        page::printCheck(p, s, passed,
+                         {blanks(16) + "滑動安全率 F=(C･A'＋W1･μ＋P･H0)/∑H",
+                          blanks(28) + "=(" + C + "×" + f3(p.effectiveArea) + "＋" + f3(p.keyNormalLoadW1) + "×" +
+                              nf(p.baseFriction, "0.0##") + "＋" + rest,
+                          tail});
+    }
+}
+
+void roadCheck(Program& p) {
+    plat::Surface& s = *p.outputSurface;
+    const double t3 = std::tan(p.foundationPhi * num::kPi / 180);
+    const float r = eccentricityRatio(p), sixth = oneSixth();
+    const float B = p.baseWidth, L1 = p.keyPosition, X = std::fabs(p.neutralAxisXn);
+    const bool trapezoid = r <= sixth, toeSide = p.eccentricity >= 0, cohesion = p.foundationCohesion != 0;
+
+    // q1 is the pressure at the σmax edge, q2 at the σmin edge, q3 at the key. In the
+    // triangle with the σmax edge at the heel the loaded length behind the key carries
+    // q1 and q3, as the resistance was computed.
+    std::string formula = "せん断抵抗力 Hk=";
+    formula += toeSide ? "{(q1+q3)/2}･L1･tanφ+" : "{(q2+q3)/2}･L1･tanφ+";
+    formula += trapezoid ? (toeSide ? "{(q2+q3)/2}･L2･tanφB" : "{(q1+q3)/2}･L2･tanφB")
+                         : (toeSide ? "(q3/2)･L2･tanφB" : "{(q1+q3)/2}･L2･tanφB");
+    if (cohesion) formula += "+c･L1";
+    s.print(blanks(16) + formula);
+
+    const std::string s2 = f3(p.keySigma2), t = f3(t3);
+    const float qa = toeSide ? p.sigmaMax : p.sigmaMin, qb = toeSide ? p.sigmaMin : p.sigmaMax;
+    s.print(blanks(31) + "={(" + f3(qa) + "＋" + s2 + ")/2}×" + f3(L1) + "×" + t);
+    if (trapezoid)
+        s.print(blanks(32) + "＋{(" + f3(qb) + "＋" + s2 + ")/2}×" + f3(B - L1) + "×" + t);
+    else if (toeSide)
+        s.print(blanks(32) + "＋(" + s2 + "/2)×" + f3(X - L1) + "×" + t);
+    else
+        s.print(blanks(32) + "＋{(" + f3(p.sigmaMax) + "＋" + s2 + ")/2}×" + f3(X - L1) + "×" + t);
+    const std::string Hk = f3(p.keyShearResistanceHk);
+    if (cohesion)
+        s.print(blanks(32) + "＋" + nf(p.foundationCohesion, "0.0#") + "×" + f3(L1) + "=" + Hk + "kN/m2");
+    else
+        s.print(blanks(31) + "=" + Hk + "kN/m2");
+    s.print("");
+
+    Threshold th{};
+    if (!slidingThreshold(p, th)) return;
+    const float F = p.slidingSafetyFactorWithKey;
+    const bool passed = F >= th.value;
+    page::printCheck(p, s, passed,
+                     {blanks(18) + "滑動安全率  F=Hk/∑H=" + Hk + "/" + f3(p.sumH) + "=" + f3(F) +
+                      (passed ? std::string(" > ") + th.text + "  ∴ O.K" : std::string(" < ") + th.text)});
+}
+
+}  // namespace
+
+void writeShearKeyCheck(Program& p) {
+    p.outputSurface->print(blanks(14) + "・突起の計算");
+    Form3& c = p.form<Form3>();
+    if (on(c.opt_T))
+        buildingCheck(p);
+    else if (on(c.opt_D))
+        roadCheck(p);
+}
+
+void drawShearKeySketch(Program& p) {
+    plat::Surface& s = *p.outputSurface;
+    Form3& c = p.form<Form3>();
+    const bool building = on(c.opt_T), road = !building && on(c.opt_D);
+    s.setFontSize(9);
+    s.line(9500, 3800, 10250, 3800);
+    s.line(10450, 3800, 11000, 3800);
+    s.line(9500, 3800, 9500, 3550);
+    s.line(11000, 3800, 11000, 3550);
+    s.line(10250, 3800, 10250, 4050);
+    s.line(10450, 3800, 10450, 4050);
+    s.line(10250, 4050, 10450, 4050);
+    if (building) {
+        s.line(10250, 4050, 9900, 3800);
+        s.line(10130, 3950, 10250, 3900);
+        s.line(10180, 3910, 10050, 3650);
+        printAt(s, 10000, 3500, "45ﾟ＋φB/2");
+    }
+    s.line(10800, 3800, 10800, 4050);
+    s.line(10800, 4050, 10550, 4050);
+    printAt(s, 10600, 3850, "H0");
+    s.line(9500, 5400, 11000, 5400);
+    s.line(9500, 5400, 9500, 4850);
+    s.line(11000, 5400, 11000, 4850);
+    printAt(s, 10150, 5230, "Ｂ");
+
+    const bool toeSide = !(p.eccentricity < 0);
+    if (eccentricityRatio(p) < oneSixth()) {
+        s.line(9500, 5150, 11000, 5150);
+        if (building) s.line(9900, 5150, 9900, 4850);
+        s.line(10250, 5150, 10250, 4850);
+        if (building) {
+            printAt(s, 9600, 4980, "L1");
+            printAt(s, 10050, 4980, "L");
+            printAt(s, 10550, 4980, "L2");
+        } else if (road) {
+            printAt(s, 9800, 4980, "L1");
+            printAt(s, 10550, 4980, "L2");
+        }
+        s.line(9500, 4200, 11000, 4200);
+        if (toeSide) {
+            s.line(9500, 4200, 9500, 4700);
+            s.line(11000, 4200, 11000, 4450);
+            s.line(9500, 4700, 11000, 4450);
+            if (building) s.line(9900, 4200, 9900, 4640);
+        } else {
+            s.line(9500, 4200, 9500, 4450);
+            s.line(11000, 4200, 11000, 4700);
+            s.line(9500, 4450, 11000, 4700);
+            if (building) s.line(9900, 4200, 9900, 4520);
+        }
+        s.line(10250, 4200, 10250, 4590);
+        if (building && toeSide) {
+            printAt(s, 9000, 4350, "σmax");
+            printAt(s, 10650, 4550, "σmin");
+            printAt(s, 9600, 4350, "σ1");
+            printAt(s, 10300, 4280, "σ2");
+        } else if (building) {
+            printAt(s, 10550, 4350, "σmax");
+            printAt(s, 9000, 4250, "σmin");
+            printAt(s, 9600, 4280, "σ1");
+            printAt(s, 10300, 4330, "σ2");
+        } else if (road && toeSide) {
+            printAt(s, 9200, 4350, "ｑ1");
+            printAt(s, 10750, 4550, "ｑ2");
+            printAt(s, 10300, 4280, "ｑ3");
+        } else if (road) {
+            printAt(s, 10750, 4350, "ｑ1");
+            printAt(s, 9200, 4250, "ｑ2");
+            printAt(s, 10300, 4330, "ｑ3");
+        }
+        return;
+    }
+
+    if (toeSide) {
+        s.line(9500, 5150, 10750, 5150);
+        s.line(10750, 5150, 10750, 4850);
+    } else {
+        s.line(9750, 5150, 11000, 5150);
+        s.line(9750, 5150, 9750, 4850);
+    }
+    if (building) s.line(9900, 5150, 9900, 4850);
+    s.line(10250, 5150, 10250, 4850);
+    if (building) {
+        printAt(s, toeSide ? 9600 : 9550, 4980, "L1");
+        printAt(s, 10050, 4980, "L");
+        printAt(s, 10450, 4980, "L2");
+    } else if (road) {
+        printAt(s, toeSide ? 9800 : 9750, 4980, "L1");
+        printAt(s, 10450, 4980, "L2");
+    }
+    s.line(9500, 4300, 11000, 4300);
+    if (toeSide) {
+        s.line(9500, 4300, 9500, 4700);
+        s.line(9500, 4700, 10750, 4300);
+        if (building) s.line(9900, 4300, 9900, 4590);
+    } else {
+        s.line(11000, 4300, 11000, 4700);
+        s.line(9750, 4300, 11000, 4700);
+        if (building) s.line(9900, 4300, 9900, 4370);
+    }
+    s.line(10250, 4300, 10250, 4490);
+    if (building) {
+        printAt(s, toeSide ? 9000 : 10550, 4450, "σmax");
+        printAt(s, 9600, 4380, "σ1");
+        printAt(s, 10300, toeSide ? 4440 : 4320, "σ2");
+    } else if (road) {
+        printAt(s, toeSide ? 9200 : 10750, 4450, "ｑ1");
+        printAt(s, 10300, toeSide ? 4440 : 4320, "ｑ3");
+    }
+}
+
+}  // namespace stability_pages

@@ -1,0 +1,13 @@
+// The shear-key parts of report page 4, written by Form4.KENTOU.
+#pragma once
+
+class Program;
+
+namespace stability_pages {
+
+// "・突起の計算" and the check of the chosen design standard.
+void writeShearKeyCheck(Program& p);
+// The key, the passive wedge and the contact pressure as a fixed sketch.
+void drawShearKeySketch(Program& p);
+
+}  // namespace stability_pages

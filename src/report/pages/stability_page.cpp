@@ -1,0 +1,312 @@
+// Report page 4: the stability checks against overturning, bearing and sliding, with the
+// contact-pressure sketch (Form4.KENTOU).
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
+#include "report/pages/shear_key_page.h"
+#include "report/pages/stability_pages_common.h"
+#include "stability/check_method_dialogs.h"
+#include "stability/dimension_screen.h"
+
+using namespace stability_pages;
+
+namespace {
+
+std::string f3(double v) { return nf(v, "0.000"); }
+
+class StabilityPage {
+public:
+    explicit StabilityPage(Program& p)
+        : p_(p), s_(*p.outputSurface), c_(p.form<Form3>()), g_(p.form<Form23>()), d_(p.form<Form4>()),
+          n_(p.form<Form14>()), q_(p.form<Form21>()) {}
+
+    void write() {
+        page::topOfPageCounted(p_, s_);
+        s_.setFontSize(11);
+        if (auto suffix = page::CaseTitle(p_)) s_.print(blanks(12) + p_.chapterNumber + "－２ 安定性の検討" + *suffix);
+        overturning();
+        bearing();
+        if (!sliding()) return;
+        if (on(d_.opt6)) {
+            s_.print("");
+            writeShearKeyCheck(p_);
+        }
+        sketch();
+    }
+
+private:
+    std::string mr() const { return f3(page::round3(p_.momentResisting)); }
+    std::string mo() const { return f3(page::round3(p_.momentOverturning)); }
+
+    void line(const std::string& text) { s_.print(text); }
+    void judged(bool passed, const std::string& text) { page::printCheck(p_, s_, passed, {text}); }
+    void failed(const std::vector<std::string>& lines) { page::printCheck(p_, s_, false, lines); }
+
+    void mrLine() { line(blanks(16) + "抵抗モーメント Mr=ΣV･x=" + mr() + "kNm/m"); }
+    void dLine(const char* lead) {
+        line(blanks(16) + lead + mr() + "－" + mo() + ")/" + f3(p_.sumV) + "=" + f3(p_.resultantPosition) + "m");
+    }
+    std::string eLead(const char* lead) const {
+        return blanks(16) + lead + f3(p_.baseWidth) + "/2)－" + f3(p_.resultantPosition) + "=" + f3(p_.eccentricity);
+    }
+    // |e| against B/k.
+    void eCheck(const char* lead, int k) {
+        const float limit = float(p_.baseWidth / k);
+        const float absE = std::fabs(p_.eccentricity);
+        const std::string ks = std::to_string(k);
+        const std::string tail = "B/" + ks + "=" + f3(p_.baseWidth) + "/" + ks + "=" + f3(limit) + "m";
+        if (absE <= limit)
+            line(eLead(lead) + "m < " + tail + " ∴ O.K");
+        else
+            failed({eLead(lead) + "m > " + tail});
+    }
+    void fCheck(float threshold, const char* shown) {
+        const std::string text = blanks(16) + "転 倒 安 全 率  F=Mr/Mo=" + mr() + "/" + mo() + "=" +
+                                 f3(p_.overturningSafetyFactor);
+        if (p_.overturningSafetyFactor >= threshold)
+            line(text + " > " + shown + "  ∴ O.K");
+        else
+            failed({text + " < " + shown});
+    }
+
+    static constexpr const char* kD1 = "合力の作用位置  d=(Mr－Mo)/ΣV=(";
+    static constexpr const char* kD2 = "合力の作用位置 d=(Mr－Mo)/ΣV=(";
+    static constexpr const char* kE1 = "偏　心　距　離  e=(B/2)－d=(";
+    static constexpr const char* kE2 = "偏  心  距  離 e=(B/2)－d=(";
+    static constexpr const char* kE3 = "偏　心　距　離 e=(B/2)－d=(";
+
+    void overturning() {
+        line("");
+        line(blanks(12) + "１）転倒に対する検討");
+        line("");
+        if (on(g_.opt2)) {
+            line(blanks(16) + "対称土圧の為、転倒は生じない。");
+            return;
+        }
+        if (!on(g_.opt1)) return;
+        mrLine();
+        line(blanks(16) + "転倒モーメント Mo=ΣH･y=" + mo() + "kNm/m");
+        if (on(c_.opt3)) {
+            if (on(n_.opt6) || on(n_.opt3)) {
+                dLine(kD1);
+                eCheck(kE1, 6);
+            }
+            if (on(n_.opt6) || on(n_.opt1)) fCheck(1.5f, "1.5");
+            if (on(n_.opt2)) {
+                const float limit = float(p_.baseWidth / 3);
+                const std::string first = blanks(16) + "合力の作用位置  d=(Mr－Mo)/ΣV";
+                const std::string second = blanks(33) + "=(" + mr() + "－" + mo() + ")/" + f3(p_.sumV) + "=" +
+                                           f3(p_.resultantPosition) + "m";
+                const std::string tail = "B/3=" + f3(p_.baseWidth) + "/3=" + f3(limit) + "m";
+                if (p_.resultantPosition >= limit) {
+                    line(first);
+                    line(second + " > " + tail + " ∴ O.K");
+                } else {
+                    failed({first, second + " < " + tail});
+                }
+            }
+        }
+        if (on(c_.opt4)) {
+            if (on(q_.opt9) || on(q_.opt3)) {
+                dLine(kD1);
+                eCheck(kE1, 2);
+            }
+            if (on(q_.opt10) || on(q_.opt4)) {
+                dLine(kD1);
+                eCheck(kE1, 3);
+            }
+            if (on(q_.opt9) || on(q_.opt1)) fCheck(1.0f, "1.0");
+            if (on(q_.opt10) || on(q_.opt2)) fCheck(1.2f, "1.2");
+        }
+    }
+
+    void bearing() {
+        line("");
+        line("");
+        line(blanks(12) + "２）地盤支持力(接地圧)に対する検討");
+        line("");
+        if (on(g_.opt2)) {
+            mrLine();
+            line(blanks(16) + "転倒モーメント Mo=ΣH･y=0kNm/m");
+        }
+        if (on(c_.opt3)) {
+            if (on(n_.opt1)) {
+                dLine(kD2);
+                line(eLead(kE2) + "m");
+            } else if (on(n_.opt2)) {
+                line(eLead(kE2) + "m");
+            }
+        } else if (on(c_.opt4) && (on(q_.opt1) || on(q_.opt2))) {
+            dLine(kD2);
+            line(eLead(kE3) + "m");
+        }
+
+        const std::string sv = f3(p_.sumV), B = f3(p_.baseWidth), absE = f3(std::fabs(p_.eccentricity));
+        const bool trapezoid = eccentricityRatio(p_) <= oneSixth();
+        if (trapezoid) {
+            line(blanks(16) + "最 大 接 地 圧 σmax=(ΣV/B)･{1＋(6e/B)}");
+            line(blanks(27) + "　　     =(" + sv + "/" + B + ")×{1＋(6×" + absE + "/" + B + ")}");
+            line(blanks(26) + "　　      =" + f3(p_.sigmaMax) + "kN/m2");
+            if (p_.eccentricity != 0) {
+                line(blanks(16) + "最 小 接 地 圧 σmin=(ΣV/B)･{1－(6e/B)}");
+                line(blanks(27) + "　　     =(" + sv + "/" + B + ")×{1－(6×" + absE + "/" + B + ")}");
+                line(blanks(26) + "　　      =" + f3(p_.sigmaMin) + "kN/m2");
+            }
+        } else {
+            line(blanks(16) + "最 大 接 地 圧 σmax=(ΣV/B)･[2/{3×(1/2－e/B)}]");
+            line(blanks(27) + "　　     =(" + sv + "/" + B + ")×[2/{3×(1/2－" + absE + "/" + B + ")}]");
+            line(blanks(26) + "　　      =" + f3(p_.sigmaMax) + "kN/m2");
+            if (p_.eccentricity != 0) line(blanks(16) + "最 小 接 地 圧 σmin=0kN/m2");
+        }
+
+        const std::string qa = nf(p_.allowBearing, "0.0");
+        const bool both = p_.eccentricity != 0;
+        if (p_.bearingOutsideBase) {
+            // The resultant lies outside the base: the pressures above are no real contact
+            // pressures, so the ground cannot carry the wall whatever σmax shows.
+            failed({blanks(31) + "合力の作用位置が底版の外にある  ∴ NG"});
+        } else if (p_.sigmaMax <= p_.allowBearing) {
+            line(blanks(31) + (both ? "σmax,σmin < " : "σmax < ") + qa + "kN/m2  ∴ O.K");
+        } else if (p_.sigmaMin > p_.allowBearing) {
+            failed({blanks(31) + (both ? "σmax,σmin > " : "σmax > ") + qa + "kN/m2  ∴ NG"});
+        } else {
+            failed({blanks(31) + "σmax > " + qa + "kN/m2  ∴ NG"});
+        }
+    }
+
+    // False when the page ends with a failed sliding check (normal case, no key).
+    bool sliding() {
+        line("");
+        line("");
+        line(blanks(12) + "３）滑り出しに対する検討");
+        line("");
+        if (on(g_.opt2)) {
+            line(blanks(16) + "対称土圧の為､滑動は生じない｡");
+            return true;
+        }
+        if (!on(g_.opt1)) return true;
+
+        const bool noKey = on(d_.opt5), key = on(d_.opt6);
+        const bool building = on(c_.opt_T);
+        const bool deduct = on(n_.opt4) || on(q_.opt7), noDeduct = on(n_.opt5) || on(q_.opt8);
+        const std::string C = nf(p_.foundationCohesion, "0.0#"), sv = f3(p_.sumV);
+        const std::string mu = nf(p_.baseFriction, "0.0##"), RH = f3(p_.slidingResistance);
+        const std::string H1 = blanks(16) + "水 平 力 の 総 和 ΣH=" + f3(p_.sumH) + "kN/m";
+        if (noKey || (key && building)) {
+            if (noDeduct || p_.foundationCohesion == 0) {
+                line(H1);
+                if (eccentricityRatio(p_) <= oneSixth())
+                    line(blanks(16) + "滑動に対する抵抗力 RH=C･B＋ΣV･μ=" + C + "×" + f3(p_.baseWidth) + "＋" + sv +
+                         "×" + mu + "=" + RH + "kN/m");
+                else
+                    line(blanks(16) + "滑動に対する抵抗力 RH=C･B＋ΣV･μ=" + C + "×(" + f3(p_.baseWidth) + "×" +
+                         f3(num::div(std::fabs(p_.neutralAxisXn), p_.baseWidth)) + ")＋" + sv + "×" + mu + "=" +
+                         RH + "kN/m");
+            } else if (deduct) {
+                line(blanks(16) + "底版の有効載荷面積 A'=B-2e=" + f3(p_.baseWidth) + "－2×" +
+                     f3(std::fabs(p_.eccentricity)) + "=" + f3(p_.effectiveArea) + "m2/m");
+                line(H1);
+                line(blanks(16) + "滑動に対する抵抗力 RH=C･A'＋ΣV･μ=" + C + "×" + f3(p_.effectiveArea) + "＋" + sv +
+                     "×" + mu + "=" + RH + "kN/m");
+            }
+        } else if (key && on(c_.opt_D)) {
+            line(blanks(16) + "水平力の総和 ΣH=" + f3(p_.sumH) + "kN/m");
+        }
+
+        const std::string F = blanks(16) + "滑 動 安 全 率      F=RH/ΣH=" + RH + "/" + f3(p_.sumH) + "=" +
+                              f3(p_.slidingSafetyFactor);
+        const float sf = p_.slidingSafetyFactor;
+        auto keyLess = [&] {
+            if (sf >= 1.0f)
+                line(F + " > 1.0  ――-> 突起を設ける");
+            else
+                failed({F + " < 1.0"});
+        };
+        if (on(c_.opt3)) {
+            if (noKey) {
+                if (sf >= 1.5f) {
+                    line(F + " > 1.5  ∴ O.K");
+                } else {
+                    failed({F + " < 1.5"});
+                    return false;
+                }
+            } else if (key && building) {
+                keyLess();
+            }
+        } else if (on(c_.opt4)) {
+            if (noKey) {
+                if (on(q_.opt5)) judged(sf >= 1.0f, F + (sf >= 1.0f ? " > 1.0  ∴ O.K" : " < 1.0"));
+                if (on(q_.opt6)) judged(sf >= 1.2f, F + (sf >= 1.2f ? " > 1.2  ∴ O.K" : " < 1.2"));
+            } else if (key && building && (on(q_.opt5) || on(q_.opt6))) {
+                keyLess();
+            }
+        }
+        return true;
+    }
+
+    // A fixed sketch beside the text: the contact pressure, or the key.
+    void sketch() {
+        if (on(d_.opt5)) {
+            s_.setFontSize(9);
+            s_.line(9500, 3800, 11000, 3800);
+            s_.line(9500, 3800, 9500, 3550);
+            s_.line(11000, 3800, 11000, 3550);
+            s_.line(9500, 5200, 11000, 5200);
+            s_.line(9500, 5200, 9500, 4800);
+            s_.line(11000, 5200, 11000, 4800);
+            printAt(s_, 10150, 5000, "Ｂ");
+            const float e = p_.eccentricity;
+            if (eccentricityRatio(p_) < oneSixth()) {
+                if (e > 0) {
+                    s_.line(9500, 4100, 11000, 4100);
+                    s_.line(9500, 4100, 9500, 4600);
+                    s_.line(11000, 4100, 11000, 4350);
+                    s_.line(9500, 4600, 11000, 4350);
+                    printAt(s_, 9000, 4250, "σmax");
+                    printAt(s_, 10650, 4450, "σmin");
+                } else if (e < 0) {
+                    s_.line(9500, 4100, 11000, 4100);
+                    s_.line(9500, 4100, 9500, 4350);
+                    s_.line(11000, 4100, 11000, 4600);
+                    s_.line(9500, 4350, 11000, 4600);
+                    printAt(s_, 10650, 4650, "σmax");
+                    printAt(s_, 9000, 4150, "σmin");
+                } else {
+                    s_.line(9500, 4100, 11000, 4100);
+                    s_.line(9500, 4100, 9500, 4475);
+                    s_.line(11000, 4100, 11000, 4475);
+                    s_.line(9500, 4475, 11000, 4475);
+                    printAt(s_, 10000, 4550, "σmax");
+                }
+            } else if (e > 0) {
+                s_.line(9500, 4100, 10750, 4100);
+                s_.line(9500, 4600, 10750, 4100);
+                s_.line(9500, 4100, 9500, 4600);
+                printAt(s_, 9000, 4350, "σmax");
+            } else if (e < 0) {
+                s_.line(9500, 4100, 11000, 4100);
+                s_.line(11000, 4600, 11000, 4100);
+                s_.line(9750, 4100, 11000, 4600);
+                printAt(s_, 10650, 4650, "σmax");
+            }
+        } else if (on(d_.opt6)) {
+            drawShearKeySketch(p_);
+        }
+        s_.setFontSize(11);
+    }
+
+    Program& p_;
+    plat::Surface& s_;
+    Form3& c_;
+    Form23& g_;
+    Form4& d_;
+    Form14& n_;
+    Form21& q_;
+};
+
+}  // namespace
+
+void Form4::KENTOU() { StabilityPage(program_).write(); }

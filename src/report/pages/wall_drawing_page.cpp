@@ -1,0 +1,262 @@
+// Form4.KEIJYOU: the head of report page 2, the chapter heading and the scaled drawing
+// of the wall section with its soils, surcharges, dimensions and part numbers.
+#include "common/numbers.h"
+#include "conditions/ground_shape.h"
+#include "report/pages/page_conventions.h"
+#include "report/pages/wall_figure.h"
+#include "stability/dimension_screen.h"
+
+namespace page {
+
+WallFigure::WallFigure(Program& program) : p(program) {
+    Form23& shape = p.form<Form23>();
+    oneSided = shape.opt1.value();
+    twoSided = shape.opt2.value();
+    H1 = p.backSoilHeight;
+    H2 = p.rearWallUpperHeight;
+    H3 = p.frontWallUpperHeight;
+    H4 = p.frontSoilHeight;
+    Ht = num::store(double(H1) + H2);
+    B = p.baseWidth;
+    Lt = p.toeLength;
+    Lh = p.heelLength;
+    b1t = p.frontWallTopWidth;
+    b1b = p.frontWallBottomWidth;
+    i1 = p.frontWallInnerBatter;
+    o1 = p.frontWallOuterBatter;
+    b2t = p.rearWallTopWidth;
+    b2b = p.rearWallBottomWidth;
+    i2 = p.rearWallInnerBatter;
+    o2 = p.rearWallOuterBatter;
+    L0 = p.innerSpan;
+    Lc = p.topClearWidth;
+    t = p.slabThickness;
+    tt = p.toeEndThickness;
+    th = p.heelEndThickness;
+    dt = p.toeTaper;
+    dh = p.heelTaper;
+    hc = p.centralFillDepth;
+    hb = p.backSoilAboveSlab;
+    hf = p.frontSoilAboveSlab;
+    q1 = p.surchargeBack;
+    q2 = p.surchargeCentre;
+    q3 = p.surchargeFront;
+    // A low wall keeps the scale of a 1 m wall; a taller one fills the same height.
+    s = Ht <= 1 ? 0.35f : num::store(0.35 * Ht);
+}
+
+double WallFigure::X(double x) const { return num::finite(2850 + num::div(1000 * x, s)); }
+double WallFigure::Y(double d) const { return num::finite(2600 + num::div(1000 * d, s)); }
+double WallFigure::frontHeight() const { return double(hf) + H3; }
+double WallFigure::rearHeight() const { return double(hb) + H2; }
+double WallFigure::backSoilFaceX() const {
+    return X(double(B) - (double(o2) + Lh) + num::div(double(o2) * H2, rearHeight()));
+}
+double WallFigure::frontSoilFaceX() const {
+    if (twoSided) return X(Lt + num::div(double(o1) * hb, rearHeight()));
+    return X(Lt + num::div(double(o1) * hf, frontHeight()));
+}
+double WallFigure::fillFrontX() const { return X(double(Lt) + b1b - num::div(double(i1) * hc, frontHeight())); }
+double WallFigure::fillRearX() const {
+    return X(double(B) - (double(b2b) + Lh - num::div(double(i2) * hc, rearHeight())));
+}
+
+}  // namespace page
+
+namespace {
+
+using page::WallFigure;
+
+// The front soil lies below the slab top (one-sided shape only).
+bool frontSoilBelowSlab(const WallFigure& w) { return w.t > w.H4; }
+
+class WallDrawing {
+public:
+    WallDrawing(Program& p, plat::Surface& s) : p_(p), s_(s), w_(p) {}
+
+    void draw() {
+        p_.figureScale = w_.s;
+        heading();
+        outline();
+        soilSurfaces();
+        surchargeBlocks();
+        page::drawDimensions(w_, s_);
+        surchargeTexts();
+        partNumbers();
+        referenceLines();
+        textBlock();
+    }
+
+private:
+    double X(double x) const { return w_.X(x); }
+    double Y(double d) const { return w_.Y(d); }
+    void line(double x1, double y1, double x2, double y2) { s_.line(x1, y1, x2, y2); }
+
+    void heading() {
+        page::topOfPageCounted(p_, s_);
+        s_.print("          § " + p_.chapterNumber + "．ＲＣ擁壁（" + p_.wallMark + "）の設計");
+        s_.print("");
+        if (auto suffix = page::CaseTitle(p_)) s_.print("            " + p_.chapterNumber + "－１ 荷重の計算" + *suffix);
+    }
+
+    void outline() {
+        const WallFigure& w = w_;
+        const double B = w.B, Lt = w.Lt, Lh = w.Lh, Ht = w.Ht;
+        const double frontTop = Y(Ht - w.H4 - w.H3), slabTop = Y(Ht - w.t), base = Y(Ht);
+        line(X(Lt + w.o1), frontTop, X(Lt + w.o1 + w.b1t), frontTop);
+        line(X(Lt + w.o1), frontTop, X(Lt), slabTop);
+        line(X(Lt + w.b1b - w.i1), frontTop, X(Lt + w.b1b), slabTop);
+        line(X(B - (w.o2 + Lh + w.b2t)), Y(0), X(B - (w.o2 + Lh)), Y(0));
+        line(X(B - (w.o2 + Lh + w.b2t)), Y(0), X(B - (w.o2 + Lh + w.b2t + w.i2)), slabTop);
+        line(X(B - (w.o2 + Lh)), Y(0), X(B - Lh), slabTop);
+        line(X(Lt + w.b1b), slabTop, X(B - (w.b2b + Lh)), slabTop);
+        line(X(Lt), base, X(B - Lh), base);
+        if (w.Lh != 0) {
+            line(X(B - Lh), slabTop, X(B), Y(Ht - w.th));
+            line(X(B), Y(Ht - w.th), X(B), base);
+            line(X(B - Lh), base, X(B), base);
+        } else {
+            line(X(B - Lh), slabTop, X(B - Lh), base);
+        }
+        if (w.Lt != 0) {
+            line(X(Lt), slabTop, X(0), Y(Ht - w.tt));
+            line(X(0), Y(Ht - w.tt), X(0), base);
+            line(X(Lt), base, X(0), base);
+        } else {
+            line(X(Lt), slabTop, X(Lt), base);
+        }
+    }
+
+    void soilSurfaces() {
+        const WallFigure& w = w_;
+        line(w.backSoilFaceX(), Y(w.H2), X(w.B) + 900, Y(w.H2));
+        if (w.oneSided) {
+            const double y = Y(w.Ht - w.H4);
+            line(1300, y, frontSoilBelowSlab(w) ? X(0) : w.frontSoilFaceX(), y);
+        } else if (w.twoSided) {
+            line(1600, Y(w.H2), w.frontSoilFaceX(), Y(w.H2));
+        }
+        const double y = Y(double(w.Ht) - w.t - w.hc);
+        line(w.fillFrontX(), y, w.fillRearX(), y);
+    }
+
+    // A surcharge q stands on its surface as a block 10·q twips high, hatched every 100 twips.
+    void surchargeBlocks() {
+        const WallFigure& w = w_;
+        float& i = p_.pageLoopCounter;
+        const double xs = w.backSoilFaceX(), yb = Y(w.H2), topB = yb - 10.0 * w.q1;
+        line(xs, topB, xs + 1200, topB);
+        line(xs, yb, xs, topB);
+        for (i = 1; i <= 12; i += 1) line(xs + 100 * i, yb, xs + 100 * i, topB);
+
+        if (w.q2 != 0) {
+            const double xc1 = w.fillFrontX(), xc2 = w.fillRearX();
+            const double yc = Y(double(w.Ht) - w.t - w.hc), top = yc - 10.0 * w.q2;
+            line(xc1, top, xc2, top);
+            for (i = 0; i <= 7; i += 1) {
+                line(xc1 + 100 * i, yc, xc1 + 100 * i, top);
+                line(xc2 - 100 * i, yc, xc2 - 100 * i, top);
+            }
+        }
+
+        if (w.q3 != 0 && (w.oneSided || w.twoSided)) {
+            double yf = Y(w.H2), left = X(w.Lt) - 1100;
+            int n = 12;
+            if (w.oneSided && !frontSoilBelowSlab(w)) {
+                yf = Y(w.Ht - w.H4);
+                left = X(w.Lt) - 1200;
+            } else if (w.oneSided) {
+                yf = Y(w.Ht - w.t);
+                left = X(w.Lt) - 700;
+                n = 7;
+            }
+            const double xf = w.frontSoilFaceX(), top = yf - 10.0 * w.q3;
+            line(left, top, xf, top);
+            for (i = 0; i <= n; i += 1) line(xf - 100 * i, yf, xf - 100 * i, top);
+        }
+    }
+
+    // Each caption with its value line below it ("上載荷重", then q kN/m2).
+    void surchargeText(double x, double y, const char* caption, double valueX, float q) {
+        page::printAt(s_, x, y - 400, caption);
+        page::printAt(s_, valueX, y - 200, num::format(q, page::fmt::kSurchargeDrawing) + "kN/m2");
+    }
+
+    void surchargeTexts() {
+        const WallFigure& w = w_;
+        if (w.q1 != 0) {
+            const double xq = X(w.B - (w.o2 + w.Lh)) +
+                              num::div(1000.0 * w.o2, w.s) * num::div(double(w.H2), double(w.H1) + w.H2) + 300;
+            surchargeText(xq, Y(w.H2) - 10.0 * w.q1, "上載荷重", xq, w.q1);
+        }
+        if (w.q2 != 0) {
+            const double x = X(double(w.o1) + w.Lt + w.i1 + w.L0 / 2.0) - 100;
+            surchargeText(x, Y(double(w.Ht) - w.t - w.hc) - 10.0 * w.q2, "上載荷重", x, w.q2);
+        }
+        if (w.q3 != 0) {
+            const double x = X(w.Lt) - 950, valueX = X(w.Lt) - 900;
+            if (w.oneSided && !frontSoilBelowSlab(w))
+                surchargeText(x, Y(w.Ht - w.H4) - 10.0 * w.q3, "上載荷重", valueX, w.q3);
+            else if (w.oneSided)
+                surchargeText(x, Y(w.Ht - w.t) - 10.0 * w.q3, "上載荷重 ", valueX, w.q3);
+            else if (w.twoSided)
+                surchargeText(x, Y(w.H2) - 10.0 * w.q3, "上載荷重", valueX, w.q3);
+        }
+    }
+
+    void partNumbers() {
+        const WallFigure& w = w_;
+        const float* A = p_.partArea;
+        const double Ht = w.Ht, B = w.B, Lt = w.Lt, Lh = w.Lh;
+        if (A[1] != 0) page::printAt(s_, X(Lt + w.b1b / 2.0) - 100, Y(((Ht - w.H4 - w.H3) + (Ht - w.t)) / 2) - 50, "①");
+        if (A[2] != 0) page::printAt(s_, X(B - (w.b2b / 2.0 + Lh)) - 100, Y(Ht / 2) - 50, "②");
+        if (A[3] != 0) page::printAt(s_, X(Lt + w.b1b + w.L0 / 2.0) - 50, Y(Ht - w.t / 2.0) - 50, "③");
+        if (A[4] != 0) page::printAt(s_, X(B - Lh / 2) - 100, Y(Ht - w.th / 2.0) - 50, "④");
+        if (A[5] != 0) page::printAt(s_, X(Lt / 2) - 100, Y(Ht - w.tt / 2.0) - 50, "⑤");
+        if (A[6] != 0) page::printAt(s_, X(Lt + w.b1b + w.L0 / 2.0) + 100, Y(Ht - w.t - w.hc / 2.0) - 50, "⑥");
+        // No heel and no outer batter on the rear wall: the back soil has no part here.
+        if (w.Lh == 0 && num::store(double(w.i2) + w.b2t) == w.b2b) p_.partArea[7] = 0;
+        if (A[7] != 0) page::printAt(s_, X(B - Lh / 2) - 100, Y(w.H2 + w.hb / 2.0) - 50, "⑦");
+        if (A[8] > 0) {
+            if (w.oneSided) page::printAt(s_, X(Lt / 2) - 100, Y(Ht - w.t - w.hf / 2.0) - 25, "⑧");
+            else if (w.twoSided) page::printAt(s_, X(Lt / 2) - 100, Y(w.H2 + w.hb / 2.0) - 25, "⑧");
+        }
+    }
+
+    void referenceLines() {
+        const WallFigure& w = w_;
+        const double Ht = w.Ht, B = w.B, Lt = w.Lt, Lh = w.Lh;
+        s_.setDrawStyle(2);
+        line(X(B), Y(Ht - w.th), X(B), Y(w.H2));
+        if (p_.partArea[8] > 0 && (w.oneSided || w.twoSided))
+            line(X(0), w.oneSided ? Y(Ht - w.H4) : Y(w.H2), X(0), Y(Ht - w.tt));
+        if (w.Lt != 0) line(X(Lt), Y(Ht - w.t), X(Lt), Y(Ht));
+        line(X(Lt + w.b1b), Y(Ht - w.t), X(Lt + w.b1b), Y(Ht));
+        line(X(B - (w.b2b + Lh)), Y(Ht - w.t), X(B - (w.b2b + Lh)), Y(Ht));
+        if (w.Lh != 0) line(X(B - Lh), Y(Ht), X(B - Lh), Y(Ht - w.t));
+        s_.setDrawStyle(0);
+    }
+
+    void textBlock() {
+        s_.setFontSize(11);
+        s_.setCurrentX(0);
+        s_.setCurrentY(6700);
+        s_.print("                   地表面と水平面とのなす角度 β=0ﾟ");
+        s_.print("                   壁背面と鉛直面とのなす角度 θ=" + num::format(p_.wallBackAngle, page::fmt::kWallBackAngle) +
+                 "ﾟ（仮想背面）");
+        s_.print("                   粘着力０の土圧に対しては、H=Ho=" +
+                 num::format(p_.earthPressureHeight, page::fmt::kLength) + "m");
+        s_.print("");
+    }
+
+    Program& p_;
+    plat::Surface& s_;
+    WallFigure w_;
+};
+
+}  // namespace
+
+void Form4::KEIJYOU() {
+    if (!program_.outputSurface) return;  // nowhere to draw
+    WallDrawing(program_, *program_.outputSurface).draw();
+}

@@ -1,0 +1,36 @@
+// The wall section of report page 2 as its drawing and table name it: the symbols of
+// the section (m, single precision as the stability run left them), the ground shape,
+// and the page position of a point of the section at the drawing's scale.
+#pragma once
+#include "common/program.h"
+#include "platform/surface.h"
+
+namespace page {
+
+struct WallFigure {
+    explicit WallFigure(Program& program);
+
+    // Page x of a point x m from the toe end, page y of a point d m below the rear wall's top.
+    double X(double x) const;
+    double Y(double d) const;
+
+    // Faces of the walls above the slab: heights and the derived points of the surfaces.
+    double frontHeight() const;  // hf + H3
+    double rearHeight() const;   // hb + H2
+    double backSoilFaceX() const;   // Xs: rear wall's outer face at the back soil level
+    double frontSoilFaceX() const;  // Xf: front wall's outer face at the front soil level
+    double fillFrontX() const;      // Xc1, Xc2: the inner faces at the central fill level
+    double fillRearX() const;
+
+    Program& p;
+    bool oneSided, twoSided;
+    float H1, H2, H3, H4, Ht, B, Lt, Lh;
+    float b1t, b1b, i1, o1, b2t, b2b, i2, o2, L0, Lc;
+    float t, tt, th, dt, dh, hc, hb, hf, q1, q2, q3;
+    float s;  // figureScale, m per 1000 twips
+};
+
+// Steps of the wall drawing (Form4.KEIJYOU) that have files of their own.
+void drawDimensions(const WallFigure& w, plat::Surface& s);
+
+}  // namespace page

@@ -1,0 +1,15 @@
+// The print run: the pages of the chosen print range on the printer, one sheet a page,
+// each optionally numbered at its foot.
+#pragma once
+#include "common/program.h"
+
+namespace report {
+
+// The print run started by the print-range dialog's OK (the dialog is hidden by then).
+// Any fault ends it at once and silently; the job is then abandoned.
+void FilePrint(Program& program);
+
+// The page number at the foot of a sheet: "－ 12 －".
+std::string pageNumberText(float number);
+
+}  // namespace report

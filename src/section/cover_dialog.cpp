@@ -1,0 +1,175 @@
+#include "section/cover_dialog.h"
+
+#include <initializer_list>
+#include <string>
+
+#include "common/numbers.h"
+#include "conditions/calc_fault.h"
+#include "section/section_screen.h"
+
+namespace {
+constexpr plat::Colour kGreen = 0x008000;
+constexpr int kOkOnly = 256;
+
+void placeCaption(plat::Label& label, int left, int top, int width, const std::string& text) {
+    label.place(left, top, width, 255);
+    label.setCaption(text);
+}
+
+// A cover as the section screen shows it: the shortest decimal text ("60", "42.5").
+std::string coverText(float value) {
+    std::string text = num::singleForm(value);
+    while (!text.empty() && text.front() == ' ') text.erase(text.begin());
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    if (text.rfind("-.", 0) == 0) text.insert(1, "0");
+    else if (text.rfind('.', 0) == 0) text.insert(0, "0");
+    return text;
+}
+
+// A member row: caption, box and unit; it is offered only while its member exists.
+void offerRow(plat::Label& name, plat::TextBox& box, plat::Label& unit, bool present) {
+    box.setVisible(present);
+    unit.setVisible(present);
+    name.setEnabled(present);
+}
+}  // namespace
+
+Form22::Form22(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog), program_(program) {
+    layout();
+    cmd1.Click = [this] { cmd1_Click(); };
+    cmd2.Click = [this] { cmd2_Click(); };
+    // The boxes only select; the arrival of the focus leaves the caret where it is.
+    // Enter passes over the rows of absent members, which are hidden.
+    fields_.add(txt1, {.next = txt3, .dblClickFrom = 30, .selectOnFocus = false});
+    fields_.add(txt3, {.next = txt4, .selectOnFocus = false});
+    fields_.add(txt4, {.next = txt5, .selectOnFocus = false});
+    fields_.add(txt5, {.next = txt6, .selectOnFocus = false});
+    fields_.add(txt6, {.next = cmd1, .selectOnFocus = false});
+}
+
+void Form22::layout() {
+    setCaption("ミラノス");
+    setSize(6000, 3660);
+    setFont("ＭＳ ゴシック", 9);
+    for (plat::Control* c : controls()) c->setFont("ＭＳ ゴシック", 9);
+
+    placeCaption(lbl1, 240, 180, 5520, "鉄筋のかぶり厚さ");
+    lbl1.setFont("ＭＳ ゴシック", 11.25, true);
+    lbl1.setForeColor(kGreen);
+    placeCaption(lbl2, 240, 570, 5520, "コンクリート表面から鉄筋表面までの最小間隔");
+    placeCaption(lbl3, 480, 900, 5280, "土に接する部分：60mm以上");
+    placeCaption(lbl4, 480, 1170, 5280, "その他の部分　：40mm以上");
+
+    // Wall, heel and key on the left; slab and toe on the right.
+    struct Row {
+        plat::Label& name;
+        const char* text;
+        plat::TextBox& box;
+        plat::Label& unit;
+        int left, top;
+    };
+    const Row rows[] = {
+        {lbl5, "たて壁", txt1, lbl6, 360, 1620},    {lbl9, "底　版", txt3, lbl10, 3120, 1620},
+        {lbl11, "かかと版", txt4, lbl12, 360, 2040}, {lbl13, "つま先版", txt5, lbl14, 3120, 2040},
+        {lbl15, "突　起", txt6, lbl16, 360, 2460},
+    };
+    for (const Row& row : rows) {
+        placeCaption(row.name, row.left, row.top + 30, 960, row.text);
+        row.box.place(row.left + 1020, row.top, 735, 300);
+        row.box.setAlignment(plat::Align::Right);
+        placeCaption(row.unit, row.left + 1815, row.top + 30, 360, "mm");
+    }
+
+    cmd1.place(1560, 3000, 1200, 420);
+    cmd1.setCaption("ＯＫ");
+    cmd2.place(3240, 3000, 1200, 420);
+    cmd2.setCaption("キャンセル");
+
+    int tab = 0;
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&txt1, &txt3, &txt4, &cmd1, &cmd2, &txt5, &txt6})
+        c->setTabIndex(tab++);
+}
+
+void Form22::matchRowsToMembers() {
+    // A member added since an earlier opening gets its row back.
+    offerRow(lbl11, txt4, lbl12, program_.heelLength != 0);
+    offerRow(lbl13, txt5, lbl14, program_.toeLength != 0);
+    offerRow(lbl15, txt6, lbl16, program_.keyHeight != 0);
+}
+
+void Form22::cmd1_Click() {
+    struct Required {
+        plat::TextBox& box;
+        const char* message;
+    };
+    const Required required[] = {
+        {txt1, "たて壁のかぶり厚さを入力してください。"},
+        {txt3, "底版のかぶり厚さを入力してください。"},
+        {txt4, "かかと版のかぶり厚さを入力してください。"},
+        {txt5, "つま先版のかぶり厚さを入力してください。"},
+        {txt6, "突起のかぶり厚さを入力してください。"},
+    };
+    for (const Required& r : required) {
+        // The wall and slab rows are always there; the others only while shown.
+        const bool present = &r.box == &txt1 || &r.box == &txt3 || r.box.visible();
+        if (present && r.box.text().empty()) {
+            program_.msgBox(r.message, kOkOnly, "エラーメッセージ");
+            r.box.setFocus();
+            r.box.setSelStart(0);
+            return;
+        }
+    }
+
+    // All five are read before any is stored, so that a cover too large to hold
+    // leaves every location as it was.
+    float wall, slab, heel, toe, key;
+    try {
+        wall = num::store(num::parse(txt1.text()));
+        slab = num::store(num::parse(txt3.text()));
+        heel = num::store(num::parse(txt4.text()));
+        toe = num::store(num::parse(txt5.text()));
+        key = num::store(num::parse(txt6.text()));
+    } catch (const num::CalcFault&) {
+        showCannotCompute(program_);
+        return;
+    }
+    PerLocation<float>& cover = program_.rebarCover;
+    cover[1] = wall;
+    cover[2] = wall;
+    cover[5] = slab;
+    cover[6] = slab;
+    cover[7] = slab;
+    cover[8] = heel;
+    cover[9] = toe;
+    cover[10] = key;
+
+    // The spacing calculations take their cover from these captions.
+    Form7& sections = program_.form<Form7>();
+    sections.lbl_r1.setCaption(coverText(cover[1]));
+    sections.lbl_r2.setCaption(coverText(cover[2]));
+    sections.lbl_r5.setCaption(coverText(cover[5]));
+    sections.lbl_r6.setCaption(coverText(cover[6]));
+    sections.lbl_r7.setCaption(coverText(cover[7]));
+    sections.lbl_r8.setCaption(coverText(cover[8]));
+    sections.lbl_r9.setCaption(coverText(cover[9]));
+    sections.lbl_r10.setCaption(coverText(cover[10]));
+
+    hide();
+
+    // Without a KA no spacing can be computed: the new covers wait for the next bar choice.
+    if (sections.txt_ka.text().empty()) return;
+    try {
+        if (!sections.cbo1.text().empty()) sections.cmd_r1();
+        if (!sections.cbo2.text().empty()) sections.cmd_r2();
+        if (!sections.cbo5.text().empty()) sections.cmd_r5();
+        if (!sections.cbo6.text().empty()) sections.cmd_r6();
+        if (!sections.cbo7.text().empty()) sections.cmd_r7();
+        if (program_.heelLength != 0 && !sections.cbo8.text().empty()) sections.cmd_r8();
+        if (program_.toeLength != 0 && !sections.cbo9.text().empty()) sections.cmd_r9();
+        if (program_.keyHeight != 0 && !sections.cbo10.text().empty()) sections.cmd_r10();
+    } catch (const num::CalcFault&) {
+        showCannotCompute(program_);
+    }
+}
+
+void Form22::cmd2_Click() { unload(); }

@@ -1,0 +1,93 @@
+// The entry fields of the section screen: the design-spacing boxes with their Enter
+// chain over the rows that exist, the surcharge-inertia switch and its height box, and
+// what touching each of them empties.
+#include "common/entry_field.h"
+#include "section/section_screen.h"
+
+void Form7::bindFields() {
+    auto designBox = [this](int r, EntryTarget next) {
+        EntryFieldSpec spec;
+        spec.next = std::move(next);
+        spec.onClick = [this, r] { designBoxTouched(r); };
+        // Every character key, Enter included, and after the focus has moved on.
+        spec.onKey = [this, r](int) { designBoxTouched(r); };
+        return spec;
+    };
+    // After the slab rows the chain passes over the members that do not exist.
+    auto fromHeel = [this]() -> plat::Control* {
+        if (program_.heelLength != 0) return &txt8;
+        if (program_.toeLength != 0) return &txt9;
+        if (program_.keyHeight != 0) return &txt10;
+        return &cmd1;
+    };
+    auto fromToe = [this]() -> plat::Control* {
+        if (program_.toeLength != 0) return &txt9;
+        if (program_.keyHeight != 0) return &txt10;
+        return &cmd1;
+    };
+    auto fromKey = [this]() -> plat::Control* {
+        if (program_.keyHeight != 0) return &txt10;
+        return &cmd1;
+    };
+    fields_.add(txt1, designBox(1, txt2));
+    fields_.add(txt2, designBox(2, txt5));
+    fields_.add(txt5, designBox(5, txt6));
+    fields_.add(txt6, designBox(6, txt7));
+    fields_.add(txt7, designBox(7, fromHeel));
+    fields_.add(txt8, designBox(8, fromToe));
+    fields_.add(txt9, designBox(9, fromKey));
+    fields_.add(txt10, designBox(10, cmd1));
+
+    // The height box selects like the others but has no key handling: Enter is not
+    // taken for a chain.
+    txt_1.Click = [this] { txt_1.selectAll(); };
+    txt_1.DblClick = [this] { selectFrom(txt_1, 10); };
+    txt_1.GotFocus = [this] { txt_1.selectAll(); };
+}
+
+void Form7::designBoxTouched(int r) {
+    plat::Label* const results[11][4] = {
+        {},
+        {&lbl1, &lbl2, &lbl3, &lbl4},
+        {&lbl5, &lbl6, &lbl7, &lbl8},
+        {},
+        {},
+        {&lbl17, &lbl18, &lbl19, &lbl20},
+        {&lbl21, &lbl22, &lbl23, &lbl24},
+        {&lbl25, &lbl26, &lbl27, &lbl28},
+        {&lbl29, &lbl30, &lbl31, &lbl32},
+        {&lbl33, &lbl34, &lbl35, &lbl36},
+        {&lbl37, &lbl38, &lbl39, &lbl40},
+    };
+    for (plat::Label* result : results[r]) result->setCaption("");
+    program_.sectionCheckDone = 0;
+    if (plat::Toolbar* toolbar = program_.mainToolbar()) {
+        toolbar->button(3).enabled = false;
+        toolbar->button(5).enabled = false;
+    }
+}
+
+void Form7::chk_1_Click() {
+    if (chk_1.value() == 1) {
+        txt_1.setEnabled(true);
+        lbl_1.setEnabled(true);
+        lbl_2.setEnabled(true);
+    } else {
+        txt_1.setText("");
+        txt_1.setEnabled(false);
+        lbl_1.setEnabled(false);
+        lbl_2.setEnabled(false);
+    }
+    // The upright wall's rows were computed with the other setting: choose again.
+    cbo1.setText("");
+    cbo2.setText("");
+    lbl_ra.setCaption("");
+    lbl_rb.setCaption("");
+    txt1.setText("");
+    txt2.setText("");
+    for (plat::Label* result : {&lbl1, &lbl2, &lbl3, &lbl4, &lbl5, &lbl6, &lbl7, &lbl8}) result->setCaption("");
+}
+
+void Form7::txt_1_Change() {
+    for (plat::Label* result : {&lbl1, &lbl2, &lbl7, &lbl8, &lbl19, &lbl20}) result->setCaption("");
+}

@@ -1,0 +1,135 @@
+// Form7.TEKKIN: the base-slab load and ground-reaction model that the slab, heel, toe and
+// upright-wall locations are designed with, rebuilt from the current stability result.
+#include <cmath>
+#include <utility>
+
+#include "common/numbers.h"
+#include "conditions/ground_shape.h"
+#include "section/section_screen.h"
+#include "stability/dimension_screen.h"
+
+namespace {
+
+using num::store;
+
+// The linear ground reaction at distance x from the σmax edge: σmax·(|Xn| − x)/|Xn|.
+float reaction(const Program& p, double x) {
+    const double Xn = std::fabs(p.neutralAxisXn);
+    return store(num::div(double(p.sigmaMax) * (Xn - x), Xn));
+}
+
+// Full contact: the pressure runs from σmax at one edge down to σmin at the other.
+void trapezoid(Program& p) {
+    const double e = std::fabs(p.eccentricity), B = p.baseWidth;
+    const double a = p.toeLength, w1 = p.frontWallBottomWidth, s = p.innerSpan, w2 = p.rearWallBottomWidth,
+                 h = p.heelLength;
+    if (p.eccentricity == 0) {
+        // Uniform pressure; no contact length exists.
+        for (float* v : {&p.reactionVP, &p.reactionV1, &p.reactionV2, &p.reactionV3, &p.reactionV4, &p.reactionV5,
+                         &p.reactionVR})
+            *v = p.sigmaMax;
+        return;
+    }
+    p.neutralAxisXn = store((num::div(B, e * 6) + 1) * (B / 2));
+    if (p.eccentricity > 0) {
+        p.reactionVP = p.sigmaMax;
+        p.reactionV1 = reaction(p, a);
+        p.reactionV2 = reaction(p, a + w1);
+        p.reactionV3 = reaction(p, a + w1 + s / 2);
+        p.reactionV4 = reaction(p, a + w1 + s);
+        p.reactionV5 = reaction(p, a + w1 + s + w2);
+        p.reactionVR = reaction(p, B);
+    } else {
+        // Largest pressure at the heel end: the mirror image, measured from there.
+        p.reactionVR = p.sigmaMax;
+        p.reactionV5 = reaction(p, h);
+        p.reactionV4 = reaction(p, h + w2);
+        p.reactionV3 = reaction(p, h + w2 + s / 2);
+        p.reactionV2 = reaction(p, h + w2 + s);
+        p.reactionV1 = reaction(p, h + w2 + s + w1);
+        p.reactionVP = reaction(p, B);
+    }
+}
+
+// Partial contact towards the toe: only the points inside the contact get an ordinate;
+// the readers tell from Xn which ones apply.
+void triangle(Program& p) {
+    if (p.eccentricity <= 0) return;
+    const double e = std::fabs(p.eccentricity), B = p.baseWidth;
+    const double a = p.toeLength, w1 = p.frontWallBottomWidth, s = p.innerSpan, w2 = p.rearWallBottomWidth,
+                 h = p.heelLength;
+    p.neutralAxisXn = store((B / 2 - e) * 3);
+    const float Xn = p.neutralAxisXn;
+    // Where the contact ends, each bound as a single compared with Xn.
+    const float heelRoot = store(B - h);
+    const float rearFace = store(B - h - w2);
+    const float midSpan = store(B - h - w2 - s / 2);
+    const float frontFace = store(B - h - w2 - s);
+    int inside = 0;  // ordinates after VP that lie inside the contact: V1 … V5
+    if (heelRoot <= Xn && Xn < p.baseWidth)
+        inside = 5;
+    else if (rearFace <= Xn && Xn < heelRoot)
+        inside = 4;
+    else if (midSpan <= Xn && Xn < rearFace)
+        inside = 3;
+    else if (frontFace <= Xn && Xn < midSpan)
+        inside = 2;
+    if (inside == 0) return;
+    p.reactionVP = p.sigmaMax;
+    const std::pair<float*, double> points[] = {{&p.reactionV1, a},
+                                                {&p.reactionV2, a + w1},
+                                                {&p.reactionV3, a + w1 + s / 2},
+                                                {&p.reactionV4, a + w1 + s},
+                                                {&p.reactionV5, a + w1 + s + w2}};
+    for (int k = 0; k < inside; ++k) *points[k].first = reaction(p, points[k].second);
+}
+
+void slabLoads(Program& p) {
+    const double gs = p.soilUnitWeight, gc = p.concreteUnitWeight, t = p.slabThickness;
+    p.slabLoadW1 = store(gc * t + gs * p.centralFillDepth + p.surchargeCentre);
+    if (p.heelLength != 0) {
+        const double soil = p.backSoilAboveSlab, q1 = p.surchargeBack;
+        p.slabLoadW2 = store(gs * soil + gc * t + q1);
+        p.slabLoadW3 = store(gs * (double(p.heelTaper) + soil) + gc * p.heelEndThickness + q1);
+    }
+    if (p.toeLength == 0) return;
+    const double q3 = p.surchargeFront, taper = p.toeTaper, ta = p.toeEndThickness;
+    Form23& shape = p.form<Form23>();
+    if (shape.opt1.value()) {
+        Form4& dims = p.form<Form4>();
+        const double soil = p.frontSoilAboveSlab;
+        if (dims.opt3.value()) {
+            p.slabLoadW4 = store(gs * soil + gc * t + q3);
+            p.slabLoadW5 = store(gs * (taper + soil) + gc * ta + q3);
+        } else if (dims.opt4.value()) {
+            // The front soil is left out, its surcharge still acts on the toe.
+            p.slabLoadW4 = store(gc * t + q3);
+            p.slabLoadW5 = store(gc * ta + q3);
+        }
+    } else if (shape.opt2.value()) {
+        const double soil = p.backSoilAboveSlab;
+        p.slabLoadW4 = store(gs * soil + gc * t + q3);
+        p.slabLoadW5 = store(gs * (taper + soil) + gc * ta + q3);
+    }
+}
+
+// The rear wall's outer batter over its height above the slab.
+void rearFaceAngle(Program& p) {
+    const double batter = double(p.rearWallBottomWidth) - p.rearWallTopWidth - p.rearWallInnerBatter;
+    const double height = double(p.backSoilHeight) - p.slabThickness + p.rearWallUpperHeight;
+    p.rearFaceThetaRad = store(std::atan(num::div(batter, height)));
+    p.rearFaceTheta = store(p.rearFaceThetaRad / num::kPi * 180);
+}
+
+}  // namespace
+
+void Form7::TEKKIN() {
+    Program& p = program_;
+    const float q = store(std::fabs(num::div(p.eccentricity, p.baseWidth)));
+    if (1.0f / 6.0f < q)
+        triangle(p);
+    else
+        trapezoid(p);
+    slabLoads(p);
+    rearFaceAngle(p);
+}

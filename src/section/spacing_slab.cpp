@@ -1,0 +1,115 @@
+// Design forces of the base slab between the walls: its centre (location 5) and its
+// fixed ends at the front wall (6) and the rear wall (7). The span is a beam fixed at
+// both walls, loaded down by W1 and up by the ground reaction under the span.
+#include <cmath>
+
+#include "common/numbers.h"
+#include "section/section_screen.h"
+
+namespace {
+
+using num::store;
+
+// U: uniform reaction; F: falling from the front wall to the rear wall; R: rising.
+enum class Reaction { Uniform, Falling, Rising, None };
+
+class SlabForces {
+public:
+    SlabForces(Program& program, int loc) : p_(program), loc_(loc) {}
+
+    void run() {
+        const double w1 = p_.slabLoadW1, s = p_.innerSpan;
+        p_.fixedEndC1 = store(w1 * s * s / 12);
+        if (loc_ == 5) {
+            p_.loadMoment[loc_] = store(w1 * s * s / 8 - p_.fixedEndC1);
+        } else {
+            p_.loadMoment[loc_] = p_.fixedEndC1;
+            p_.loadShear[loc_] = store(w1 * s / 2);
+        }
+        const Reaction reaction = reactionCase();
+        fixedEndMoments(reaction);
+        reactionTerms(reaction);
+        // Without a reaction term the location keeps its last M2 and S2.
+        p_.designMoment[loc_] = store(1e5 * std::fabs(double(p_.loadMoment[loc_]) - p_.reactionMoment[loc_]));
+        if (loc_ != 5)
+            p_.designShear[loc_] = store(1e3 * std::fabs(double(p_.loadShear[loc_]) - p_.reactionShear[loc_]));
+    }
+
+private:
+    Reaction reactionCase() const {
+        if (p_.eccentricity == 0) return Reaction::Uniform;
+        // Both single before they are compared; equality counts as reaching the rear wall.
+        const float x4 = store(double(p_.baseWidth) - p_.heelLength - p_.rearWallBottomWidth);
+        const float xn = std::fabs(p_.neutralAxisXn);
+        if (x4 > xn) return Reaction::None;
+        if (p_.reactionV2 > p_.reactionV4) return Reaction::Falling;
+        if (p_.reactionV4 > p_.reactionV2) return Reaction::Rising;
+        return Reaction::None;
+    }
+
+    // Fixed-end moments of a trapezoid from `high` down to `low`: at the high end and at the low end.
+    double highEnd(double high, double low) const { return low * s2() / 12 + (high - low) * s2() / 20; }
+    double lowEnd(double high, double low) const { return low * s2() / 12 + (high - low) * s2() / 30; }
+    double s2() const { return double(p_.innerSpan) * p_.innerSpan; }
+
+    void fixedEndMoments(Reaction reaction) {
+        const double v2 = p_.reactionV2, v4 = p_.reactionV4;
+        const bool front = loc_ == 5 || loc_ == 6, rear = loc_ == 5 || loc_ == 7;
+        switch (reaction) {
+        case Reaction::Falling:
+            if (front) p_.fixedEndC21 = store(highEnd(v2, v4));
+            if (rear) p_.fixedEndC22 = store(lowEnd(v2, v4));
+            break;
+        case Reaction::Rising:
+            if (rear) p_.fixedEndC21 = store(highEnd(v4, v2));
+            if (front) p_.fixedEndC22 = store(lowEnd(v4, v2));
+            break;
+        case Reaction::Uniform:
+            p_.fixedEndC2 = store(double(p_.sigmaMax) * s2() / 12);
+            break;
+        case Reaction::None:
+            break;
+        }
+    }
+
+    void reactionTerms(Reaction reaction) {
+        if (reaction == Reaction::None) return;
+        const double v2 = p_.reactionV2, v4 = p_.reactionV4, s = p_.innerSpan, sigma = p_.sigmaMax;
+        const double c21 = p_.fixedEndC21, c22 = p_.fixedEndC22, c2 = p_.fixedEndC2;
+        const bool falling = reaction == Reaction::Falling;
+        const double high = falling ? v2 : v4, low = falling ? v4 : v2;
+        if (loc_ == 5) {
+            const double m2 = reaction == Reaction::Uniform
+                                  ? sigma * s2() / 8 - c2
+                                  : low * s2() / 8 + (high - low) * s2() / (9 * std::sqrt(3.0)) - (c21 + c22) / 2;
+            p_.reactionMoment[loc_] = store(m2);
+            return;
+        }
+        // The wall under the higher ordinate takes C21 and a third of the triangle.
+        double m2 = c2, shear2 = sigma * s / 2;
+        if (reaction != Reaction::Uniform) {
+            const bool highSide = (loc_ == 6) == falling;
+            m2 = highSide ? c21 : c22;
+            shear2 = (high - low) * s / (highSide ? 3 : 6) + low * s / 2;
+        }
+        p_.reactionMoment[loc_] = store(m2);
+        p_.reactionShear[loc_] = store(shear2);
+    }
+
+    Program& p_;
+    int loc_;
+};
+
+}  // namespace
+
+void Form7::cmd_r5() {
+    RequiredSpacing(5, [this] { SlabForces(program_, 5).run(); });
+}
+
+void Form7::cmd_r6() {
+    RequiredSpacing(6, [this] { SlabForces(program_, 6).run(); });
+}
+
+void Form7::cmd_r7() {
+    RequiredSpacing(7, [this] { SlabForces(program_, 7).run(); });
+}

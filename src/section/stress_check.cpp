@@ -1,0 +1,175 @@
+// The stress check of the section screen: "応力度計算" refuses incomplete rows, then every
+// present location is checked as a singly reinforced section one metre wide (σc, σs, τc
+// against their allowables), each value and the judgement written into the row.
+#include "common/numbers.h"
+#include "conditions/calc_fault.h"
+#include "conditions/conditions_screen.h"
+#include "section/bar_table.h"
+#include "section/section_screen.h"
+
+namespace {
+
+constexpr int kOkOnly = 256;
+constexpr const char* kErrorTitle = "エラーメッセージ";
+
+// Modular ratio n of the steel to the concrete.
+constexpr double kModularRatio = 15;
+// Width of the checked strip, mm.
+constexpr double kStripWidth = 1000;
+// The shear label of the slab centre, which has no shear check.
+constexpr const char* kNoShear = "――";
+
+// The rows as the entry passes take them.
+struct EntryRow {
+    int r;
+    plat::ComboBox& bar;
+    plat::TextBox& design;
+    plat::Label& computed;
+};
+
+// One location of the stress check: its design box and its four result labels.
+struct StressRow {
+    int r;
+    plat::TextBox& design;
+    plat::Label& sigmaC;
+    plat::Label& sigmaS;
+    plat::Label& tau;
+    plat::Label& verdict;
+    bool shear;
+};
+
+// Colours a value label by its allowable and shows the value; true when it passes.
+bool showValue(plat::Label& label, float value, float allowable) {
+    const bool pass = !(value > allowable);
+    label.setForeColor(pass ? plat::kBlack : plat::kColour13);
+    label.setCaption(num::format(value, "0.000"));
+    return pass;
+}
+
+// The stress check of one location. An empty box or a spacing that reads as zero or less
+// leaves the row as it was (there is nothing to check yet); a calculation fault is thrown.
+void checkLocation(Program& p, const StressRow& row) {
+    const int r = row.r;
+    p.designSpacing[r] = num::store(num::parse(row.design.text()));
+    const double s = p.designSpacing[r];
+    if (!(s > 0)) return;
+
+    const double a = p.barArea[r];
+    const double d = 10.0 * p.effectiveDepth[r];       // mm
+    const double M = 10.0 * p.designMoment[r];         // N·mm per metre
+    const double S = p.designShear[r];                 // N per metre
+    const double As = 100.0 * num::div(1000.0, s) * a;  // mm2 per metre
+
+    p.steelRatio[r] = num::store(num::div(As, kStripWidth * d));
+    const double np = kModularRatio * p.steelRatio[r];
+    p.neutralAxisRatio[r] = num::store(num::sqrt(np * np + 2.0 * np) - np);
+    const double k = p.neutralAxisRatio[r];
+    p.leverArmRatio[r] = num::store(1.0 - k / 3.0);
+    const double j = p.leverArmRatio[r];
+    p.concreteStress[r] = num::store(num::div(2.0 * M, k * j * kStripWidth * d * d));
+    p.rebarStress[r] = num::store(num::div(M, As * j * d));
+    if (row.shear) {
+        Form3& conditions = p.form<Form3>();
+        if (conditions.opt_T.value()) {
+            p.shearStress[r] = num::store(num::div(S, kStripWidth * j * d));
+        } else if (conditions.opt_D.value()) {
+            p.shearStress[r] = num::store(num::div(S, kStripWidth * d));
+        }
+    }
+
+    bool pass = showValue(row.sigmaC, p.concreteStress[r], p.allowConcrete);
+    LargeBarRebarAllow(p, p.barArea[r]);
+    pass = showValue(row.sigmaS, p.rebarStress[r], p.rebarAllow) && pass;
+    if (row.shear) {
+        pass = showValue(row.tau, p.shearStress[r], p.allowShear) && pass;
+    } else {
+        row.tau.setCaption(kNoShear);
+    }
+    row.verdict.setForeColor(pass ? plat::kBlack : plat::kColour13);
+    row.verdict.setCaption(pass ? "O.K" : "NG");
+    if (!pass) p.beep();
+
+    // The stresses are kept as shown, with three decimals.
+    p.concreteStress[r] = num::store(num::parse(row.sigmaC.caption()));
+    p.rebarStress[r] = num::store(num::parse(row.sigmaS.caption()));
+    if (row.shear) p.shearStress[r] = num::store(num::parse(row.tau.caption()));
+}
+
+}  // namespace
+
+void Form7::Er_Syurui() { program_.msgBox("鉄筋の種類を選択してください。", kOkOnly, kErrorTitle); }
+
+void Form7::Er_Kankaku1() { program_.msgBox("設計上の鉄筋の間隔を入力してください。", kOkOnly, kErrorTitle); }
+
+void Form7::Er_Kankaku2() {
+    program_.msgBox("設計の鉄筋の間隔を計算値よりも小さくしてください。", kOkOnly, kErrorTitle);
+}
+
+void Form7::cmd1_Click() {
+    Program& p = program_;
+    const EntryRow rows[] = {{1, cbo1, txt1, lbl_ra},  {2, cbo2, txt2, lbl_rb},  {5, cbo5, txt5, lbl_re},
+                             {6, cbo6, txt6, lbl_rf},  {7, cbo7, txt7, lbl_rg},  {8, cbo8, txt8, lbl_rh},
+                             {9, cbo9, txt9, lbl_ri},  {10, cbo10, txt10, lbl_rj}};
+    try {
+        for (const EntryRow& row : rows) p.designSpacing[row.r] = num::store(num::parse(row.design.text()));
+    } catch (const num::CalcFault&) {
+        showCannotCompute(p);
+        return;
+    }
+
+    for (const EntryRow& row : rows) {
+        if (row.bar.visible() && row.bar.text().empty()) {
+            Er_Syurui();
+            row.bar.setFocus();
+            return;
+        }
+    }
+    // A spacing that reads as zero or less cannot be checked: it counts as not entered.
+    for (const EntryRow& row : rows) {
+        if (row.design.visible() && (row.design.text().empty() || !(p.designSpacing[row.r] > 0))) {
+            Er_Kankaku1();
+            row.design.setFocus();
+            row.design.setSelStart(0);
+            return;
+        }
+    }
+    for (const EntryRow& row : rows) {
+        if (row.computed.caption().empty()) continue;
+        if (p.computedSpacing[row.r] < p.designSpacing[row.r]) {
+            Er_Kankaku2();
+            row.design.setFocus();
+            row.design.setSelStart(0);
+            return;
+        }
+    }
+
+    p.sectionCheckDone = 1;
+    try {
+        Ouryoku_1();
+        Ouryoku_2();
+        Ouryoku_5();
+        Ouryoku_6();
+        Ouryoku_7();
+        if (p.heelLength != 0) Ouryoku_8();
+        if (p.toeLength != 0) Ouryoku_9();
+        if (p.keyHeight != 0) Ouryoku_10();
+    } catch (const num::CalcFault&) {
+        p.sectionCheckDone = 0;
+        showCannotCompute(p);
+        return;
+    }
+
+    if (plat::Toolbar* toolbar = p.mainToolbar()) {
+        if (!p.projectPath.empty()) toolbar->button(3).enabled = true;
+        toolbar->button(5).enabled = true;
+    }
+}
+
+void Form7::Ouryoku_1() { checkLocation(program_, {1, txt1, lbl1, lbl2, lbl3, lbl4, true}); }
+void Form7::Ouryoku_2() { checkLocation(program_, {2, txt2, lbl5, lbl6, lbl7, lbl8, true}); }
+void Form7::Ouryoku_5() { checkLocation(program_, {5, txt5, lbl17, lbl18, lbl19, lbl20, false}); }
+void Form7::Ouryoku_6() { checkLocation(program_, {6, txt6, lbl21, lbl22, lbl23, lbl24, true}); }
+void Form7::Ouryoku_7() { checkLocation(program_, {7, txt7, lbl25, lbl26, lbl27, lbl28, true}); }
+void Form7::Ouryoku_8() { checkLocation(program_, {8, txt8, lbl29, lbl30, lbl31, lbl32, true}); }
+void Form7::Ouryoku_9() { checkLocation(program_, {9, txt9, lbl33, lbl34, lbl35, lbl36, true}); }
+void Form7::Ouryoku_10() { checkLocation(program_, {10, txt10, lbl37, lbl38, lbl39, lbl40, true}); }

@@ -1,0 +1,291 @@
+// The project file's line table, the text forms it writes and the conversions it reads.
+#include "project/project_file.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "app/main_window.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/seismic_dialog.h"
+#include "section/section_screen.h"
+#include "stability/dimension_screen.h"
+#include "support/scripted_services.h"
+
+namespace {
+
+using project::Column;
+using project::Kind;
+
+class ProjectFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        prog.registerForms();
+        prog.form<MDIForm1>();
+    }
+    const project::LineSource& line(int n) { return project::lines().at(n - 1); }
+    std::string text(int n) { return project::lineText(prog, line(n)); }
+
+    ScriptedServices svc;
+    Program prog{svc};
+};
+
+struct Anchor {
+    int number;
+    const char* form;
+    const char* control;
+    Kind kind;
+};
+
+// Lines at the edges of every group, as the file's readers elsewhere expect them.
+const Anchor kAnchors[] = {
+    {1, "Form3", "opt_T", Kind::Option},      {2, "Form3", "opt_D", Kind::Option},
+    {3, "Form3", "txt1", Kind::Text},         {9, "Form3", "txt8", Kind::Text},
+    {16, "Form3", "txt15", Kind::Text},       {17, "Form3", "cbo1", Kind::Text},
+    {18, "Form3", "cbo2", Kind::Text},        {19, "Form3", "opt1", Kind::Option},
+    {26, "Form3", "opt8", Kind::Option},      {27, "Form23", "opt1", Kind::Option},
+    {28, "Form23", "opt2", Kind::Option},     {29, "Form4", "txt1", Kind::Text},
+    {38, "Form4", "txt10", Kind::Text},       {39, "Form4", "txt12", Kind::Text},
+    {50, "Form4", "txt23", Kind::Text},       {51, "Form4", "opt1", Kind::Option},
+    {56, "Form4", "opt6", Kind::Option},      {57, "Form4", "lbl46", Kind::Text},
+    {60, "Form4", "lbl52", Kind::Text},       {63, "Form4", "lbl56", Kind::Text},
+    {69, "Form4", "lbl62", Kind::Text},       {70, "Form4", "lbl64", Kind::Text},
+    {73, "Form4", "lbl67", Kind::Text},       {76, "Form4", "lbl70", Kind::Text},
+    {77, "Form4", "lbl33", Kind::Text},       {78, "Form4", "chk1", Kind::Check},
+    {79, "Form19", "txt1", Kind::Text},       {82, "Form19", "chk1", Kind::Check},
+    {83, "Form25", "opt_K1", Kind::Option},   {85, "Form25", "opt_D1", Kind::Option},
+    {86, "Form25", "Text1", Kind::Text},      {87, "Form25", "Text2", Kind::Text},
+    {88, "Form25", "opt_A", Kind::Option},    {90, "Form25", "opt_C", Kind::Option},
+    {91, "Form14", "opt1", Kind::Option},     {96, "Form14", "opt6", Kind::Option},
+    {97, "Form21", "opt1", Kind::Option},     {106, "Form21", "opt10", Kind::Option},
+    {107, "Form21", "chk1", Kind::Check},     {108, "Form21", "txt1", Kind::Text},
+    {109, "Form21", "lbl2", Kind::Text},      {110, "Form21", "lbl3", Kind::Text},
+    {111, "Form22", "txt1", Kind::Text},      {112, "Form22", "txt3", Kind::Text},
+    {115, "Form22", "txt6", Kind::Text},      {116, "Form7", "chk_1", Kind::Check},
+    {117, "Form7", "txt_1", Kind::Text},      {118, "Form7", "opt1", Kind::Option},
+    {119, "Form7", "opt2", Kind::Option},     {120, "Form7", "txt_ka", Kind::Text},
+    {153, "Form7", "cbo1", Kind::ListPosition}, {155, "Form7", "cbo5", Kind::ListPosition},
+    {160, "Form7", "cbo10", Kind::ListPosition}, {161, "Form7", "lbl_r1", Kind::Text},
+    {168, "Form7", "lbl_r10", Kind::Text},    {169, "Form7", "lbl_ra", Kind::Text},
+    {171, "Form7", "lbl_re", Kind::Text},     {176, "Form7", "lbl_rj", Kind::Text},
+    {177, "Form7", "txt1", Kind::Text},       {179, "Form7", "txt5", Kind::Text},
+    {184, "Form7", "txt10", Kind::Text},      {185, "Form7", "lbl1", Kind::Text},
+    {192, "Form7", "lbl8", Kind::Text},       {193, "Form7", "lbl17", Kind::Text},
+    {216, "Form7", "lbl40", Kind::Text},      {217, "", "", Kind::Variant},
+};
+
+TEST_F(ProjectFileTest, TableHoldsTheLinesInFileOrder) {
+    const auto& table = project::lines();
+    ASSERT_EQ(table.size(), 217u);
+    for (size_t i = 0; i < table.size(); ++i) EXPECT_EQ(table[i].number, static_cast<int>(i) + 1);
+    for (const Anchor& a : kAnchors) {
+        const project::LineSource& l = line(a.number);
+        EXPECT_EQ(l.form, a.form) << "line " << a.number;
+        EXPECT_EQ(l.control, a.control) << "line " << a.number;
+        EXPECT_EQ(l.kind, a.kind) << "line " << a.number;
+    }
+}
+
+TEST_F(ProjectFileTest, PerLocationLinesGoFourByFourInLocationOrder) {
+    const int locations[] = {1, 2, 5, 6, 7, 8, 9, 10};
+    const Column columns[] = {Column::BarArea, Column::BarPerimeter, Column::RebarCover, Column::EffectiveCover};
+    for (int i = 0; i < 8; ++i)
+        for (int c = 0; c < 4; ++c) {
+            const project::LineSource& l = line(121 + 4 * i + c);
+            EXPECT_EQ(l.kind, Kind::Single);
+            EXPECT_EQ(l.location, locations[i]);
+            EXPECT_EQ(l.column, columns[c]);
+        }
+}
+
+// Every control of the table exists with a kind that fits its line, and no line is read twice.
+TEST_F(ProjectFileTest, EveryControlExistsOnceWithAFittingKind) {
+    std::set<std::string> seen;
+    for (const project::LineSource& l : project::lines()) {
+        if (l.form.empty()) continue;
+        EXPECT_TRUE(seen.insert(l.form + "." + l.control).second) << l.form << "." << l.control;
+        plat::Control& c = prog.controlByName(l.form, l.control);
+        switch (l.kind) {
+            case Kind::Option: EXPECT_EQ(c.kind(), plat::ControlKind::OptionButton) << l.number; break;
+            case Kind::Check: EXPECT_EQ(c.kind(), plat::ControlKind::CheckBox) << l.number; break;
+            case Kind::ListPosition: EXPECT_EQ(c.kind(), plat::ControlKind::ComboBox) << l.number; break;
+            case Kind::Text:
+                EXPECT_TRUE(c.kind() == plat::ControlKind::TextBox || c.kind() == plat::ControlKind::Label ||
+                            c.kind() == plat::ControlKind::ComboBox)
+                    << l.number;
+                break;
+            default: ADD_FAILURE() << l.number;
+        }
+    }
+}
+
+TEST_F(ProjectFileTest, TextFormsOfEachKind) {
+    prog.form<Form3>().opt_T.setValue(true);
+    prog.form<Form3>().txt1.setText(" 東京都 ");
+    Form7& s = prog.form<Form7>();
+    s.chk_1.setValue(1);  // its click empties the bar lists of locations 1 and 2
+    s.txt_ka.setText("0.3");
+    s.cbo2.setListIndex(3);
+    prog.barArea[1] = 0.7133f;
+    prog.barPerimeter[1] = -0.25f;
+    prog.rebarCover[1] = 60;
+    prog.effectiveCover[1] = 1.2345678f;
+    prog.barArea[2] = 0;
+    prog.barPerimeter[2] = 2.5f;
+    prog.rebarCover[10] = 1e7f;
+    prog.effectiveCover[10] = 0.000015f;
+
+    EXPECT_EQ(text(1), "True");
+    EXPECT_EQ(text(2), "False");
+    EXPECT_EQ(text(3), " 東京都 ");
+    EXPECT_EQ(text(14), "");  // an empty box, an empty line
+    EXPECT_EQ(text(121), " .7133 ");
+    EXPECT_EQ(text(122), "-.25 ");
+    EXPECT_EQ(text(123), " 60 ");
+    EXPECT_EQ(text(124), " 1.234568 ");
+    EXPECT_EQ(text(125), " 0 ");
+    EXPECT_EQ(text(126), " 2.5 ");
+    EXPECT_EQ(text(151), " 1E+07 ");
+    EXPECT_EQ(text(152), " 1.5E-05 ");
+    EXPECT_EQ(text(153), "-1 ");
+    EXPECT_EQ(text(154), " 3 ");
+    EXPECT_EQ(text(116), " 1 ");
+    EXPECT_EQ(text(78), " 0 ");
+    EXPECT_EQ(text(161), "60");  // the section screen's initial cover
+}
+
+TEST_F(ProjectFileTest, DeltaComputedIsEmptyWhileUnset) {
+    prog.deltaComputed.reset();
+    EXPECT_EQ(text(217), "");
+    prog.deltaComputed = 1;
+    EXPECT_EQ(text(217), " 1 ");
+    prog.deltaComputed = 0;
+    EXPECT_EQ(text(217), " 0 ");
+}
+
+TEST_F(ProjectFileTest, BytesAreCodePage932WithCrLfAndNoByteOrderMark) {
+    prog.form<Form3>().opt_T.setValue(true);
+    prog.form<Form3>().txt1.setText("東京都");
+    prog.form<Form7>().lbl4.setCaption("∴O.K");
+    prog.form<Form7>().lbl19.setCaption("――");
+    const std::string bytes = project::encode(project::collect(prog));
+
+    EXPECT_EQ(bytes.substr(0, 13), "True\r\nFalse\r\n");
+    EXPECT_EQ(bytes.find("\r\n\x93\x8c\x8b\x9e\x93\x73\r\n"), 11u);
+    EXPECT_NE(bytes.find("\r\n\x81\x88O.K\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n\x81\x5c\x81\x5c\r\n"), std::string::npos);
+    size_t crlf = 0, lf = 0;
+    for (size_t i = 0; i < bytes.size(); ++i)
+        if (bytes[i] == '\n') {
+            ++lf;
+            if (i > 0 && bytes[i - 1] == '\r') ++crlf;
+        }
+    EXPECT_EQ(crlf, 217u);
+    EXPECT_EQ(lf, 217u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+}
+
+TEST_F(ProjectFileTest, WholeNumbers) {
+    EXPECT_EQ(project::wholeNumber(" .7133 "), 0.7133);
+    EXPECT_EQ(project::wholeNumber("-1 "), -1.0);
+    EXPECT_EQ(project::wholeNumber(" 1E+07 "), 1e7);
+    EXPECT_EQ(project::wholeNumber(" 1.5E-05 "), 1.5e-5);
+    EXPECT_EQ(project::wholeNumber("60"), 60.0);
+    for (const char* bad : {"", " ", "abc", "1a", ".", "-", "1E", "1,5", "True", "１"})
+        EXPECT_FALSE(project::wholeNumber(bad).has_value()) << bad;
+}
+
+struct ApplyCase {
+    int line;
+    const char* text;
+    bool converts;
+};
+
+class ApplyLine : public ProjectFileTest, public ::testing::WithParamInterface<ApplyCase> {};
+
+// A line that does not convert leaves its target as it was.
+TEST_P(ApplyLine, ConvertsOrLeavesTheTarget) {
+    const ApplyCase& c = GetParam();
+    const project::LineSource& l = line(c.line);
+    const std::string before = text(c.line);
+    EXPECT_EQ(project::apply(prog, l, c.text), c.converts);
+    if (!c.converts) {
+        EXPECT_EQ(text(c.line), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, ApplyLine,
+                         ::testing::Values(ApplyCase{83, "True", true}, ApplyCase{83, "false", true},
+                                           ApplyCase{83, " 1 ", true}, ApplyCase{83, "abc", false},
+                                           ApplyCase{83, "", false}, ApplyCase{82, " 1 ", true},
+                                           ApplyCase{82, "True", false}, ApplyCase{82, " 2 ", false},
+                                           ApplyCase{121, " .7133 ", true}, ApplyCase{121, "x", false},
+                                           ApplyCase{121, " 1E+39 ", false}, ApplyCase{154, " 20 ", true},
+                                           ApplyCase{154, " 21 ", false}, ApplyCase{154, "-2 ", false},
+                                           ApplyCase{154, "D13", false}, ApplyCase{86, " 0.2x ", true}));
+
+TEST_F(ProjectFileTest, ReadValuesLandInTheirTargets) {
+    project::apply(prog, line(83), "True");
+    EXPECT_TRUE(prog.form<Form25>().opt_K1.value());
+    project::apply(prog, line(84), " 1 ");
+    EXPECT_TRUE(prog.form<Form25>().opt_K2.value());
+    EXPECT_FALSE(prog.form<Form25>().opt_K1.value());
+    project::apply(prog, line(84), "False");
+    EXPECT_FALSE(prog.form<Form25>().opt_K2.value());
+    project::apply(prog, line(121), " .7133 ");
+    EXPECT_EQ(prog.barArea[1], 0.7133f);
+    project::apply(prog, line(152), " 1.5E-05 ");
+    EXPECT_EQ(prog.effectiveCover[10], 1.5e-5f);
+    project::apply(prog, line(3), " 東京都 ");
+    EXPECT_EQ(prog.form<Form3>().txt1.text(), " 東京都 ");
+    project::apply(prog, line(216), "NG");
+    EXPECT_EQ(prog.form<Form7>().lbl40.caption(), "NG");
+}
+
+TEST_F(ProjectFileTest, DeltaComputedReadBack) {
+    project::apply(prog, line(217), " 1 ");
+    EXPECT_EQ(prog.deltaComputed, 1);
+    project::apply(prog, line(217), " 0 ");
+    EXPECT_EQ(prog.deltaComputed, 0);
+    project::apply(prog, line(217), "");
+    EXPECT_FALSE(prog.deltaComputed.has_value());
+    prog.deltaComputed = 1;
+    EXPECT_FALSE(project::apply(prog, line(217), "2"));
+    EXPECT_FALSE(prog.deltaComputed.has_value()) << "a value of no meaning leaves δ's origin unknown";
+}
+
+std::string linesOfText(int count, const char* end = "\r\n") {
+    std::string s;
+    for (int i = 1; i <= count; ++i) s += std::to_string(i) + end;
+    return s;
+}
+
+TEST(ProjectParse, ExactlyTwoHundredSeventeenLines) {
+    project::ReadResult ok = project::parse(linesOfText(217));
+    ASSERT_EQ(ok.error, project::ReadError::None);
+    EXPECT_EQ(ok.texts.front(), "1");
+    EXPECT_EQ(ok.texts.back(), "217");
+    EXPECT_EQ(project::parse(linesOfText(217, "\n")).error, project::ReadError::None);
+    std::string unterminated = linesOfText(217);
+    unterminated.resize(unterminated.size() - 2);
+    EXPECT_EQ(project::parse(unterminated).error, project::ReadError::None);
+
+    EXPECT_EQ(project::parse("").error, project::ReadError::NotAProject);
+    EXPECT_EQ(project::parse(linesOfText(216)).error, project::ReadError::NotAProject);
+    EXPECT_EQ(project::parse(linesOfText(218)).error, project::ReadError::NotAProject);
+    std::string binary = linesOfText(217);
+    binary[5] = '\0';
+    EXPECT_EQ(project::parse(binary).error, project::ReadError::NotAProject);
+}
+
+TEST(ProjectParse, EmptyLinesCountAndTextsDecode) {
+    std::string bytes = "\x93\x8c\x8b\x9e\x93\x73\r\n\r\n";
+    for (int i = 3; i <= 217; ++i) bytes += "\r\n";
+    project::ReadResult r = project::parse(bytes);
+    ASSERT_EQ(r.error, project::ReadError::None);
+    EXPECT_EQ(r.texts[0], "東京都");
+    EXPECT_EQ(r.texts[1], "");
+}
+
+}  // namespace

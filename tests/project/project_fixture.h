@@ -1,0 +1,130 @@
+// A program with the main window, a temporary folder for project files, and a complete
+// project entered through the screens: design conditions, ground shape, dimensions,
+// stability check, section design with its stress check.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/main_window.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
+#include "conditions/seismic_dialog.h"
+#include "project/project_file.h"
+#include "section/cover_dialog.h"
+#include "section/section_screen.h"
+#include "stability/check_method_dialogs.h"
+#include "stability/dimension_screen.h"
+#include "stability/shear_key_dialogs.h"
+#include "support/scripted_services.h"
+
+class ProjectFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        prog.registerForms();
+        main = &prog.form<MDIForm1>();
+        dir = std::filesystem::temp_directory_path() /
+              ("miranosu-project-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+
+    static std::string bytesOf(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+    static void writeBytes(const std::string& file, const std::string& bytes) {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+    // The file's lines, decoded.
+    static std::vector<std::string> linesOf(const std::string& file) { return project::parse(bytesOf(file)).texts; }
+
+    // Save as through the dialog, answering the replacement question if one comes.
+    void saveAs(Program& p, ScriptedServices& s, const std::string& file) {
+        s.fileAnswers.push_back(file);
+        p.form<MDIForm1>().Men_FSav_Click();
+    }
+    void open(Program& p, ScriptedServices& s, const std::string& file) {
+        s.fileAnswers.push_back(file);
+        p.form<MDIForm1>().FileOpen();
+    }
+
+    // Every field of the design-conditions screen, building standard, normal case.
+    void fillConditions() {
+        Form3& c = prog.form<Form3>();
+        c.show();
+        c.opt_T.userClick();
+        c.txt1.setText(" 東京都 港区∴O.K ");
+        c.txt2.setText("24");
+        c.txt3.setText("200");
+        c.txt4.setText("100");
+        c.txt5.setText("18");
+        c.txt6.setText("24");
+        c.cbo1.setListIndex(2);
+        c.txt8.setText("30");
+        c.txt10.setText("20");
+        c.txt12.setText("15");
+        c.cbo2.setListIndex(2);
+        c.opt8.userClick();
+        c.txt14.setText("0");
+        c.opt5.userClick();
+        c.txt11.setText("30");
+        c.txt9.setText("0.5");
+        c.cmd6.press();  // KA computed
+    }
+
+    // The wall of the stability tests (base 4.0 m, toe 0.5 m, heel 0.6 m), one-sided shape.
+    void fillWall() {
+        prog.form<Form3>().cmd3.press();
+        Form23& shape = prog.form<Form23>();
+        shape.opt1.userClick();
+        shape.cmd1.press();
+        Form4& d = prog.form<Form4>();
+        const std::vector<std::pair<const char*, const char*>> texts = {
+            {"txt1", "3"},    {"txt2", "U-1"},   {"txt3", "0.5"},  {"txt4", "1.2"},  {"txt5", "2.5"},
+            {"txt6", "0.3"},  {"txt7", "0.3"},   {"txt8", "0.1"},  {"txt9", "0.3"},  {"txt10", "0.1"},
+            {"txt12", "0.5"}, {"txt13", "0.45"}, {"txt14", "2.0"}, {"txt15", "0.45"}, {"txt16", "0.6"},
+            {"txt17", "0.4"}, {"txt18", "0.3"},  {"txt19", "0.3"}, {"txt20", "1.5"}, {"txt21", "10"},
+            {"txt22", "5"},   {"txt23", "3"}};
+        for (const auto& [name, text] : texts) static_cast<plat::TextBox*>(d.control(name))->setText(text);
+        d.opt1.userClick();
+        d.Frame2.setVisible(true);
+        d.opt3.userClick();
+        prog.form<Form14>().opt1.setValue(true);
+    }
+
+    // Stability check, hand-over, computed KA, a bar and a spacing for every location.
+    void runChecks() {
+        Form4& d = prog.form<Form4>();
+        d.cmd3.press();
+        d.cmd1.press();
+        Form7& s = prog.form<Form7>();
+        s.opt2.userClick();
+        for (plat::ComboBox* list : {&s.cbo1, &s.cbo2, &s.cbo5, &s.cbo6, &s.cbo7, &s.cbo8, &s.cbo9})
+            if (list->visible()) list->userPick(5);
+        for (plat::TextBox* design : {&s.txt1, &s.txt2, &s.txt5, &s.txt6, &s.txt7, &s.txt8, &s.txt9})
+            if (design->visible()) design->setText("100");
+        s.cmd1.press();
+    }
+
+    void makeProject() {
+        fillConditions();
+        fillWall();
+        runChecks();
+    }
+
+    ScriptedServices svc;
+    Program prog{svc};
+    MDIForm1* main = nullptr;
+    std::filesystem::path dir;
+};

@@ -1,0 +1,396 @@
+// Report page 2: heading, wall drawing, self-weight table and surcharge lines, drawn
+// on a recording surface for walls the stability calculation has computed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/numbers.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
+#include "conditions/seismic_dialog.h"
+#include "platform/surface.h"
+#include "stability/check_method_dialogs.h"
+#include "stability/dimension_screen.h"
+#include "stability/shear_key_dialogs.h"
+#include "support/scripted_services.h"
+
+namespace {
+
+using plat::DrawOp;
+
+// Page position of a point of the section at the drawing's scale (single precision, as stored).
+double X(double x, float s = 0.98f) { return 2850 + 1000 * x / double(s); }
+double Y(double d, float s = 0.98f) { return 2600 + 1000 * d / double(s); }
+
+// The one-sided wall of the stability tests: base 4.0 m, H1 2.5, H2 0.3, H3 0.5, H4 1.2,
+// walls 0.3 at the top and 0.45 at the slab with 0.1 inner batters, toe 0.5, heel 0.6,
+// slab 0.4 tapering to 0.3 at both ends, central fill 1.5, q1 10, q2 5, q3 3.
+const std::map<std::string, std::string> kWall = {
+    {"txt1", "3"},     {"txt2", "U-1"},   {"txt3", "0.5"},  {"txt4", "1.2"},  {"txt5", "2.5"},   {"txt6", "0.3"},
+    {"txt7", "0.3"},   {"txt8", "0.1"},   {"txt9", "0.3"},  {"txt10", "0.1"}, {"txt12", "0.5"},  {"txt13", "0.45"},
+    {"txt14", "2.0"},  {"txt15", "0.45"}, {"txt16", "0.6"}, {"txt17", "0.4"}, {"txt18", "0.3"},  {"txt19", "0.3"},
+    {"txt20", "1.5"},  {"txt21", "10"},   {"txt22", "5"},   {"txt23", "3"}};
+
+class Page2Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        prog.registerForms();
+        surface.setFont("ＭＳ 明朝", 11);
+        prog.outputSurface = &surface;
+    }
+
+    Form4& f() { return prog.form<Form4>(); }
+
+    // Normal case, building standard, the wall above with some boxes changed.
+    void enter(const std::map<std::string, std::string>& changes = {}, bool oneSided = true) {
+        Form3& c = prog.form<Form3>();
+        c.opt_T.setValue(true);
+        c.opt3.setValue(true);
+        (oneSided ? prog.form<Form23>().opt1 : prog.form<Form23>().opt2).setValue(true);
+        std::map<std::string, std::string> texts = kWall;
+        for (const auto& [box, text] : changes) texts[box] = text;
+        for (const auto& [box, text] : texts) static_cast<plat::TextBox*>(f().control(box))->setText(text);
+        f().opt1.setValue(true);
+        f().opt3.setValue(true);
+        f().opt5.setValue(true);
+        designValues();
+    }
+
+    // The seismic case under K2 on the road standard, with a shear key.
+    void enterSeismicK2() {
+        Form3& c = prog.form<Form3>();
+        c.opt_D.setValue(true);
+        c.opt4.setValue(true);
+        prog.form<Form25>().opt_K2.setValue(true);
+        prog.form<Form23>().opt1.setValue(true);
+        for (const auto& [box, text] : kWall) static_cast<plat::TextBox*>(f().control(box))->setText(text);
+        f().opt1.setValue(true);
+        f().opt3.setValue(true);
+        f().opt6.setValue(true);
+        Form26& key = prog.form<Form26>();
+        key.txt1.setText("0.4");
+        key.txt2.setText("2.0");
+        key.txt3.setText("0.4");
+        prog.form<Form21>().opt7.setValue(true);
+        prog.form<Form21>().chk1.setValue(1);
+        prog.surchargeInertiaHeight = 2.8f;
+        designValues();
+        prog.seismicKh = 0.25f;
+        prog.foundationCohesion = 5;
+    }
+
+    void designValues() {
+        prog.soilUnitWeight = 18;
+        prog.concreteUnitWeight = 24;
+        prog.activeCoefficient = 0.333f;
+        prog.deltaStability = 20;
+        prog.baseFriction = 0.5f;
+        prog.foundationCohesion = 0;
+        prog.foundationPhi = 30;
+        prog.seismicKh = 0.2f;
+    }
+
+    void compute() { f().DANMEM_1(); }
+    void draw() {
+        svc.clear();
+        surface.clear();
+        f().KEIJYOU();
+        f().JIJYUU();
+    }
+
+    std::vector<const DrawOp*> textsNamed(const std::string& text) const {
+        std::vector<const DrawOp*> out;
+        for (const DrawOp& op : surface.ops())
+            if (op.kind == DrawOp::Text && op.text == text) out.push_back(&op);
+        return out;
+    }
+    // One text op with this text at (x, y), in this size.
+    void expectText(const std::string& text, double x, double y, double size) const {
+        auto found = textsNamed(text);
+        auto at = std::count_if(found.begin(), found.end(), [&](const DrawOp* op) {
+            return std::fabs(op->x1 - x) < 0.01 && std::fabs(op->y1 - y) < 0.01 && op->fontSize == size;
+        });
+        EXPECT_EQ(at, 1) << text << " at " << x << ", " << y;
+    }
+    int countLines(double x1, double y1, double x2, double y2, int style = 0) const {
+        int n = 0;
+        for (const DrawOp& op : surface.ops())
+            if (op.kind == DrawOp::Line && std::fabs(op.x1 - x1) < 0.01 && std::fabs(op.y1 - y1) < 0.01 &&
+                std::fabs(op.x2 - x2) < 0.01 && std::fabs(op.y2 - y2) < 0.01 && op.drawStyle == style)
+                ++n;
+        return n;
+    }
+    bool anyTextContaining(const std::string& piece) const {
+        for (const DrawOp& op : surface.ops())
+            if (op.kind == DrawOp::Text && op.text.find(piece) != std::string::npos) return true;
+        return false;
+    }
+    // Texts from the first one equal to `from` on.
+    std::vector<std::string> textsFrom(const std::string& from) const {
+        std::vector<std::string> all = surface.texts();
+        auto it = std::find(all.begin(), all.end(), from);
+        return std::vector<std::string>(it, all.end());
+    }
+
+    ScriptedServices svc;
+    Program prog{svc};
+    plat::RecordingSurface surface;
+};
+
+// Figure coordinates of this wall: s = 0.35·2.8 = 0.98 m per 1000 twips,
+// X(x) = 2850 + x/0.98·1000, Y(d) = 2600 + d/0.98·1000 (worked out by hand).
+TEST_F(Page2Test, HeadingScaleAndOutlineOfTheWall) {
+    enter();
+    compute();
+    draw();
+    const std::vector<std::string> texts = surface.texts();
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(texts[i], "");
+    EXPECT_EQ(texts[5], "          § 3．ＲＣ擁壁（U-1）の設計");
+    EXPECT_EQ(texts[6], "");
+    EXPECT_EQ(texts[7], "            3－１ 荷重の計算（常時）");
+    EXPECT_EQ(surface.ops()[5].y1, 5 * 220);
+    EXPECT_FLOAT_EQ(prog.figureScale, 0.98f);
+    EXPECT_FLOAT_EQ(prog.pageLoopCounter, 10);  // the frame's last loop
+    // Front wall top, base underside, heel end.
+    EXPECT_EQ(countLines(3411.224, 3722.449, 3717.347, 3722.449), 1);
+    EXPECT_EQ(countLines(3360.204, 5457.143, 6319.388, 5457.143), 1);
+    EXPECT_EQ(countLines(6931.633, 5151.020, 6931.633, 5457.143), 1);
+    // Back soil surface from the rear wall's outer face to 900 twips past the heel end.
+    EXPECT_EQ(countLines(6274.745, 2906.122, 7831.633, 2906.122), 1);
+    // Front soil surface from x 1300 to the front wall's outer face.
+    EXPECT_EQ(countLines(1300, 4232.653, 3391.601, 4232.653), 1);
+}
+
+TEST_F(Page2Test, SurchargeTextsPartNumbersAndDimensionFigures) {
+    enter();
+    compute();
+    draw();
+    expectText("10.0kN/m2", 6573.834, 2606.122, 9);
+    EXPECT_EQ(textsNamed("上載荷重").size(), 3u);
+    expectText("①", 3489.796, 4335.714, 9);
+    expectText("⑦", 6525.510, 3927.551, 9);
+    expectText("⑧", X(0.25) - 100, Y(2.8 - 0.4 - 0.8000000715255737 / 2) - 25, 9);
+    expectText("4,000", 4690.816, 6157.143, 9);
+    expectText("1,500", 4229.592, 4208.673, 9);  // hc beside the central column
+    expectText("2,000", X(0.95 + 1.0) - 200, 5857.143, 9);
+    EXPECT_EQ(countLines(4329.592, 3518.367, 4329.592, 5457.143), 1);
+    // H3 and H4 stand on the left in the one-sided shape.
+    expectText("500", 1400, Y(2.8 - 1.2 - 0.25) - 50, 9);
+}
+
+TEST_F(Page2Test, DottedReferenceLinesAndTheTextBlock) {
+    enter();
+    compute();
+    draw();
+    int dotted = 0;
+    for (const DrawOp& op : surface.ops())
+        if (op.kind == DrawOp::Line && op.drawStyle == 2) ++dotted;
+    EXPECT_EQ(dotted, 6);
+    EXPECT_EQ(countLines(6931.633, Y(2.5), 6931.633, 2906.122, 2), 1);
+    EXPECT_EQ(countLines(2850, 4232.653, 2850, Y(2.5), 2), 1);
+    EXPECT_EQ(surface.drawStyle(), 0);
+    expectText("                   地表面と水平面とのなす角度 β=0ﾟ", 0, 6700, 11);
+    expectText("                   壁背面と鉛直面とのなす角度 θ=0.00ﾟ（仮想背面）", 0, 6920, 11);
+    expectText("                   粘着力０の土圧に対しては、H=Ho=2.500m", 0, 7140, 11);
+}
+
+TEST_F(Page2Test, FrameAndHeadersOfTheSelfWeightTable) {
+    enter();
+    compute();
+    draw();
+    expectText("            １）自 重", 0, 7600, 11);
+    std::vector<const DrawOp*> lines;
+    bool after = false;
+    for (const DrawOp& op : surface.ops()) {
+        if (op.kind == DrawOp::Text && op.text == "            １）自 重") after = true;
+        if (after && op.kind == DrawOp::Line) lines.push_back(&op);
+        if (after && op.kind == DrawOp::Text && op.text == "区 分") break;
+    }
+    std::vector<std::vector<double>> expected = {{1000, 7900, 11200, 7900}};
+    for (int j = 0; j <= 9; ++j) expected.push_back({1000, 8500.0 + 500 * j, 11200, 8500.0 + 500 * j});
+    expected.push_back({7600, 8200, 11200, 8200});
+    expected.push_back({1000, 7900, 1000, 13000});
+    expected.push_back({2000, 7900, 2000, 12500});
+    for (double x : {5750, 6650, 7600}) expected.push_back({x, 7900, x, 13000});
+    expected.push_back({8300, 8200, 8300, 13000});
+    expected.push_back({9000, 7900, 9000, 13000});
+    expected.push_back({10100, 8200, 10100, 13000});
+    expected.push_back({11200, 7900, 11200, 13000});
+    ASSERT_EQ(lines.size(), expected.size());
+    for (size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ((std::vector<double>{lines[i]->x1, lines[i]->y1, lines[i]->x2, lines[i]->y2}), expected[i]) << i;
+    expectText("面  積 Ａ (m2)", 3350, 8100, 9);
+    expectText("モーメント(kN･m/m)", 9400, 7950, 9);
+    expectText("Ｗ･y", 10500, 8250, 9);
+    expectText("③ 底　版", 1050, 9650, 9);
+    expectText("⑧ 前面土", 1050, 12150, 9);
+    expectText("合   計   Σ", 3000, 12650, 9);
+}
+
+// Areas, weights and moments from the stability run's values, rounded half up to four
+// decimals and aligned by their size; worked out independently.
+TEST_F(Page2Test, CellsAndAreaFormulasOfEveryPart) {
+    enter();
+    compute();
+    draw();
+    struct Cell { const char* text; double x, y; };
+    const std::vector<Cell> cells = {
+        {"1.300×(0.300＋0.450)/2", 2100, 8550}, {"＋0.450×0.400", 3200, 8750},
+        {"0.6675", 5050, 8650}, {"16.0200", 6800, 8650}, {"0.716", 7700, 8650}, {"11.4780", 9300, 8650},
+        {"2.400×(0.300＋0.450)/2", 2100, 9050}, {"25.9200", 6800, 9150}, {"82.5480", 9300, 9150},
+        {"2.000×0.400", 2100, 9650}, {"19.2000", 6800, 9650},
+        {"0.600×(0.400＋0.300)/2", 2100, 10150}, {"5.0400", 6900, 10150}, {"18.5760", 9300, 10150},
+        {"0.500×(0.400＋0.300)/2", 2100, 10650}, {"1.1000", 9400, 10650},
+        {"1.500×(2.000＋2.178)/2", 2100, 11150}, {"3.1334", 5050, 11150}, {"56.4014", 6800, 11150},
+        {"1.937", 7700, 11150}, {"109.2265", 9200, 11150},
+        {"2.100×(0.600＋0.644)/2", 2100, 11550}, {"＋0.600×0.100/2", 2900, 11750}, {"24.0469", 6800, 11650},
+        {"0.800×(0.500＋0.531)/2", 2100, 12050}, {"＋0.500×0.100/2", 2900, 12250}, {"7.8715", 6900, 12150},
+        {"158.6999", 6700, 12650}, {"351.1239", 9200, 12650}};
+    for (const Cell& c : cells) expectText(c.text, c.x, c.y, 10);
+    EXPECT_EQ(textsNamed("＝").size(), 8u);
+    EXPECT_EQ(textsNamed("24.0").size(), 5u);
+    EXPECT_EQ(textsNamed("18.0").size(), 3u);
+    EXPECT_NEAR(textsNamed("18.0")[0]->x1, 6050, 0.01);
+    // Normal case: dashes under y and W·y in every row, and under γ, x, y, W·y in the Σ row.
+    for (int i = 0; i < 8; ++i) {
+        const double y = 8650 + 500 * i + 100;
+        EXPECT_EQ(countLines(8500, y, 8800, y), 1) << i;
+        EXPECT_EQ(countLines(10500, y, 10800, y), 1) << i;
+    }
+    for (double x : {6050, 7800, 8500, 10500}) EXPECT_EQ(countLines(x, 12750, x + 300, 12750), 1) << x;
+}
+
+TEST_F(Page2Test, CentroidAndSurchargeLines) {
+    enter();
+    compute();
+    prog.earthPressurePageOffset = 700;
+    draw();
+    expectText("重心 ｘ=ΣW･x/ΣW=351.124/158.700=2.213m", 1850, 13400, 11);
+    const std::vector<std::string> expected = {
+        "重心 ｘ=ΣW･x/ΣW=351.124/158.700=2.213m", "", "", "　          ２）上載荷重", "",
+        "                背面上載荷重･･･W=10.00×0.6438=6.4375kN/m",
+        "                中央上載荷重･･･W=5.00×2.2308=11.1538kN/m",
+        "                前面上載荷重･･･W=3.00×0.5308=1.5923kN/m"};
+    EXPECT_EQ(textsFrom(expected[0]), expected);
+    EXPECT_EQ(prog.earthPressurePageOffset, 0);
+    EXPECT_FALSE(anyTextContaining("ｙ=ΣW･y/ΣW="));
+}
+
+TEST_F(Page2Test, SeismicK2ShowsHeightsAndTheirMoments) {
+    enterSeismicK2();
+    compute();
+    draw();
+    EXPECT_EQ(surface.texts()[7], "            3－１ 荷重の計算（地震時）");
+    expectText("0.789", 8400, 8650, 10);
+    expectText("12.6420", 10400, 8650, 10);
+    expectText("157.9722", 10300, 12650, 10);
+    EXPECT_EQ(countLines(8500, 8750, 8800, 8750), 0);
+    EXPECT_EQ(countLines(8500, 12750, 8800, 12750), 1);  // the Σ row's y stays dashed
+    EXPECT_EQ(countLines(10500, 12750, 10800, 12750), 0);
+    expectText("　　 ｙ=ΣW･y/ΣW=157.972/158.700=0.995m", 1850, 13400 + 220, 11);
+}
+
+// Seismic case with no method chosen: the y and W·y cells stay empty, without dashes.
+TEST_F(Page2Test, SeismicWithoutMethodLeavesTheInertiaColumnsBlank) {
+    enterSeismicK2();
+    compute();
+    prog.form<Form25>().opt_K2.setValue(false);
+    draw();
+    EXPECT_FALSE(anyTextContaining("12.6420"));
+    EXPECT_FALSE(anyTextContaining("157.9722"));
+    EXPECT_EQ(countLines(8500, 8750, 8800, 8750), 0);
+    EXPECT_EQ(countLines(10500, 12750, 10800, 12750), 0);
+    EXPECT_FALSE(anyTextContaining("ｙ=ΣW･y/ΣW="));
+}
+
+// No heel and no rear outer batter, one-sided without a toe: rows ⑦ and ⑧ keep only
+// their labels and both areas read 0 afterwards.
+TEST_F(Page2Test, PartsTheShapeLacksAreZeroedAndLeftEmpty) {
+    enter({{"txt16", "0"}, {"txt15", "0.4"}, {"txt12", "0"}});
+    compute();
+    ASSERT_NE(prog.partArea[7], 0);  // the engine leaves a rounding residue
+    draw();
+    EXPECT_EQ(prog.partArea[7], 0);
+    EXPECT_EQ(prog.partArea[8], 0);
+    EXPECT_TRUE(textsNamed("⑦").empty());
+    EXPECT_TRUE(textsNamed("④").empty());
+    EXPECT_TRUE(textsNamed("⑤").empty());
+    EXPECT_EQ(textsNamed("＝").size(), 4u);  // ① ② ③ ⑥
+    for (const DrawOp& op : surface.ops())
+        if (op.kind == DrawOp::Text) {
+            EXPECT_FALSE(op.y1 > 11500 && op.y1 < 12400 && op.x1 > 2000) << op.text;
+        }
+    // The slab is closed at both ends.
+    const double base = 5457.143;
+    EXPECT_EQ(countLines(X(2.85), Y(2.4), X(2.85), base), 1);
+    EXPECT_EQ(countLines(X(0), Y(2.4), X(0), base), 1);
+}
+
+TEST_F(Page2Test, FrontSoilBelowTheSlabTop) {
+    enter({{"txt4", "0.3"}});
+    compute();
+    draw();
+    EXPECT_EQ(countLines(1300, 5151.020, 2850, 5151.020), 1);
+    expectText("上載荷重 ", 2410.204, 4618.980, 9);
+    expectText("3.0kN/m2", 2460.204, 4818.980, 9);
+}
+
+TEST_F(Page2Test, TwoSidedFrontSoilStartsAtTheBackSoilLevel) {
+    enter({}, false);
+    compute();
+    draw();
+    const double xf = X(0.5 + 0.04999997466802597 * 2.0999999046325684 / 2.4);
+    EXPECT_EQ(countLines(1600, 2906.122, xf, 2906.122), 1);
+    // H2 and H1 on the left instead of H3 and H4.
+    expectText("2,500", 1400, Y(0.3 + 1.25) - 50, 9);
+}
+
+TEST_F(Page2Test, LowWallKeepsTheScaleOfOneMetre) {
+    enter({{"txt5", "0.8"}, {"txt6", "0.2"}, {"txt3", "0.2"}, {"txt4", "0.8"}, {"txt20", "0.2"}});
+    compute();
+    draw();
+    EXPECT_FLOAT_EQ(prog.figureScale, 0.35f);
+    EXPECT_EQ(countLines(X(0.5, 0.35f), Y(1.0, 0.35f), X(3.4, 0.35f), Y(1.0, 0.35f)), 1);
+}
+
+TEST_F(Page2Test, LargeValuesMoveLeftByTheirDigits) {
+    enter();
+    compute();
+    prog.partArea[3] = 9.99996f;
+    draw();
+    expectText("10.0000", 4950, 9650, 10);
+    prog.partArea[3] = 10;
+    prog.partX[3] = 5;
+    draw();
+    expectText("10.0000", 4950, 9650, 10);
+    expectText("240.0000", 6700, 9650, 10);
+    expectText("1200.0000", 9100, 9650, 10);
+}
+
+TEST_F(Page2Test, NoSurchargesLeaveOnlyTheHeading) {
+    enter({{"txt21", "0"}, {"txt22", "0"}, {"txt23", "0"}});
+    compute();
+    draw();
+    const std::vector<std::string> tail = {"　          ２）上載荷重", ""};
+    EXPECT_EQ(textsFrom(tail[0]), tail);
+    EXPECT_TRUE(textsNamed("上載荷重").empty());
+}
+
+// A zero ΣW stops the writer at the centroid quotient, after the table.
+TEST_F(Page2Test, ZeroTotalWeightStopsBeforeTheCentroid) {
+    enter();
+    compute();
+    prog.sumW = 0;
+    svc.clear();
+    surface.clear();
+    f().KEIJYOU();
+    EXPECT_THROW(f().JIJYUU(), num::CalcFault);
+    EXPECT_FALSE(anyTextContaining("重心 ｘ"));
+    EXPECT_EQ(surface.texts().back(), "351.1239");
+}
+
+}  // namespace

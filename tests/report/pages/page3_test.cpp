@@ -1,0 +1,172 @@
+// Report page 3: the earth pressure on the wall (Form4.Doatu, with Form4.jDERUTA) and
+// the load table below it (Form4.Doatu2).
+#include <string>
+#include <vector>
+
+#include "report/pages/stability_pages_fixture.h"
+
+namespace {
+
+class Page3Test : public StabilityPagesFixture {};
+
+// PA 18.7313, PAX 17.6016, PAY 6.4065, △PA 8.3250, △PAX 7.8229, △PAY 2.8473 for
+// KA 0.333, γ 18, H 2.5, δ 20ﾟ, q 10 (worked out by hand).
+TEST_F(Page3Test, NormalCaseWithTypedCoefficientAndItsLoadTable) {
+    enterWall(false, false, false);
+    conditions().opt1.setValue(true);
+    dims().Doatu();
+    const std::vector<std::string> expected = {
+        "", "", "", "", "",
+        "　          ３）擁壁に及ぼす土圧",
+        "",
+        blanks(16) + "主働土圧係数 KA=0.333",
+        "",
+        blanks(1) + "　　　　　　　 前面及び背面土による土圧",
+        blanks(16) + "PA=1/2･KA･γ･H^2=1/2×0.333×18.0×2.500^2=18.7313kN/m",
+        blanks(16) + "PAX=PA･cosδ=PA･cos20.00ﾟ=18.7313×0.9397=17.6016kN/m",
+        blanks(16) + "PAY=PA･sinδ=PA･sin20.00ﾟ=18.7313×0.3420=6.4065kN/m",
+        "",
+        blanks(1) + "　　　　　　　 背面上載荷重による土圧",
+        blanks(16) + "△PA=KA･q･H=0.333×10.0×2.500=8.3250kN/m",
+        blanks(16) + "△PAX=△PA･cosδ=△PA･cos20.00ﾟ=8.3250×0.9397=7.8229kN/m",
+        blanks(16) + "△PAY=△PA･sinδ=△PA･sin20.00ﾟ=8.3250×0.3420=2.8473kN/m",
+        "",
+        blanks(15) + "作用点の位置",
+        blanks(18) + "PAX：y=H/3=2.500/3=0.833m      PAY：x=4.000m",
+        blanks(16) + "△PAX：y=H/2=2.500/2=1.250m    △PAY：x=4.000m"};
+    EXPECT_EQ(texts(), expected);
+    EXPECT_EQ(prog.earthPressurePageOffset, 0);
+
+    // The typed coefficient lifts the table by 3500 twips.
+    dims().Doatu2();
+    EXPECT_EQ(textOp(blanks(12) + "４）荷重の集計").y1, 9000 - 3500);
+    struct Cell {
+        std::string text;
+        double x, y;
+    };
+    const std::vector<Cell> cells = {
+        {"158.6999", 3300, 6900},  // ΣW
+        {"2.213", 6200, 6900},     // ΣWx/ΣW
+        {"351.1239", 8500, 6900},  // x·ΣW
+        {"6.4065", 3500, 7300},    // PAY
+        {"17.6016", 4700, 7300},   // PAX
+        {"0.833", 7500, 7300},     // H/3
+        {"25.6258", 8600, 7300},   // B·PAY
+        {"14.6680", 9900, 7300},   // H·PAX/3
+    };
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const plat::DrawOp op = textOp(cells[i].text);
+        EXPECT_EQ(op.x1, cells[i].x) << cells[i].text;
+        EXPECT_EQ(op.y1, cells[i].y) << cells[i].text;
+    }
+    // Back surcharge: WQ1 6.4375 at xq1 3.678, V·x 23.6779; the inertia cells are dashes.
+    EXPECT_EQ(textOp("6.4375").y1, 11600 - 3500);
+    EXPECT_EQ(textOp("23.6779").x1, 8600);
+    EXPECT_TRUE(hasLine(4800, 11600 - 3500 + 100, 5300, 11600 - 3500 + 100));
+    // Totals: ΣV 187.1373, H 25.4246, V·x 433.9895, Mo 24.4467; x and y dashed.
+    EXPECT_EQ(textOp("187.1373").y1, 12800 - 3500);
+    EXPECT_EQ(textOp("25.4246").x1, 4700);
+    EXPECT_EQ(textOp("433.9895").x1, 8500);
+    EXPECT_EQ(textOp("24.4467").x1, 9900);
+    EXPECT_TRUE(hasLine(6100, 9400, 6600, 9400));
+    EXPECT_TRUE(hasLine(7400, 9400, 7900, 9400));
+    // Frame: 8 rules, the bottom edge at 13100.
+    EXPECT_TRUE(hasLine(1600, 13100 - 3500, 10900, 13100 - 3500));
+    EXPECT_TRUE(hasLine(7000, 9900 - 3500, 7000, 13100 - 3500));
+    EXPECT_EQ(prog.pageLoopCounter, 8);
+    EXPECT_EQ(texts().back(), "");
+}
+
+// θk = atan(0.2) = 11.31ﾟ, sinΔ = sin 11.31ﾟ / sin 30ﾟ = 0.1961 / 0.5000 = 0.3922.
+TEST_F(Page3Test, SeismicCoefficientWithComputedDeltaPrintsTheDerivationAboveTheFormula) {
+    conditions().opt_T.setValue(true);
+    conditions().opt4.setValue(true);
+    conditions().opt2.setValue(true);
+    prog.form<Form25>().opt_K1.setValue(true);
+    prog.deltaComputed = 1;
+    prog.seismicKh = 0.2f;
+    prog.seismicKv = 0;
+    prog.seismicTheta = 11.30994f;
+    prog.backfillPhi = 30;
+    prog.deltaAuxSin = 0.3922326f;
+    prog.deltaAux = 23.09f;
+    prog.deltaStabilityTan = 0.4f;
+    prog.deltaStability = 21.8f;
+    prog.activeCoefficient = 0.4567f;
+    prog.earthPressureHeight = 2.5f;
+    dims().Doatu();
+    EXPECT_EQ(prog.earthPressurePageOffset, 2000);
+    EXPECT_EQ(textOp("設計水平震度Kh=0.20" + blanks(4) + "設計鉛直震度Kv=0.00").y1, 1400);
+    EXPECT_EQ(textOp("地震合成角θk=Atn{Kh/(1－Kv)}=Atn{0.20/(1－0.00)}=11.31ﾟ").y1, 1700);
+    EXPECT_EQ(textOp("土(仮想背面)と土との摩擦角").y1, 2100);
+    const plat::DrawOp sinD = textOp("=0.3922　∴Δ=23.09ﾟ");
+    EXPECT_EQ(sinD.x1, 7150);
+    EXPECT_EQ(sinD.fontSize, 10);
+    EXPECT_EQ(textOp("0.1961").y1, 2400);
+    EXPECT_EQ(textOp("0.5000").y1, 2650);
+    EXPECT_TRUE(hasText("=0.4000　∴δ=21.80ﾟ"));
+    const plat::DrawOp label = textOp("地震時主働土圧係数");
+    EXPECT_EQ(label.y1, 4100);
+    EXPECT_EQ(textOp("ＫAE=").fontSize, 9);
+    EXPECT_EQ(textOp("ＫAE=").y1, 2000 + 2520);
+    EXPECT_EQ(textOp("=0.457").y1, 2000 + 5750);
+    EXPECT_TRUE(hasLine(1380, 6900, 6230, 6900));
+    EXPECT_EQ(surface.fontSize(), 11);
+    EXPECT_EQ(textOp(blanks(16) + "PA=1/2･KA･γ･H^2=1/2×0.457×0.0×2.500^2=0.0000kN/m").fontSize, 11);
+}
+
+TEST_F(Page3Test, LimitCaseTakesDeltaEqualToPhi) {
+    conditions().opt4.setValue(true);
+    prog.form<Form25>().opt_K2.setValue(true);
+    prog.deltaComputed = 1;
+    prog.seismicTheta = 30;
+    prog.backfillPhi = 30;
+    dims().Doatu();
+    EXPECT_EQ(prog.earthPressurePageOffset, 2000);  // no coefficient mode chosen
+    EXPECT_EQ(textOp("β＋θk=0.00ﾟ＋30.00=30.00ﾟ ≧ φ=30.00ﾟ").y1, 2400);
+    EXPECT_EQ(textOp("∴δ=30.00ﾟ").x1, 2125);
+}
+
+// The table's place follows the form of the coefficient's derivation above it.
+TEST_F(Page3Test, LoadTableOffsetByCoefficientMode) {
+    struct Case {
+        bool typed, seismic, k2;
+        float delta;
+        double titleY;
+    };
+    const std::vector<Case> cases = {
+        {true, false, false, 20, 9000 - 3500},  {true, true, true, 20, 9200 - 3100},
+        {false, false, false, 0, 9000 - 2900},  {false, false, false, 20, 9000},
+        {false, true, true, 20, 9200 - 600},    {false, true, false, 20, 9200},
+    };
+    for (const Case& c : cases) {
+        surface.clear();
+        (c.typed ? conditions().opt1 : conditions().opt2).setValue(true);
+        (c.seismic ? conditions().opt4 : conditions().opt3).setValue(true);
+        (c.k2 ? prog.form<Form25>().opt_K2 : prog.form<Form25>().opt_K1).setValue(true);
+        prog.form<Form23>().opt1.setValue(true);
+        prog.deltaStability = c.delta;
+        prog.sumW = 1;
+        prog.earthPressurePageOffset = 0;
+        dims().Doatu2();
+        EXPECT_EQ(textOp(surface.texts().front()).y1, c.titleY) << surface.texts().front();
+    }
+}
+
+TEST_F(Page3Test, SymmetricTableDashesTheHorizontalForcesAndAddsTheNote) {
+    prog.form<Form23>().opt2.setValue(true);
+    conditions().opt3.setValue(true);
+    prog.sumW = 100;
+    prog.sumWx = 200;
+    prog.sumV = 100;
+    prog.earthPressurePageOffset = 0;
+    dims().Doatu2();
+    EXPECT_FALSE(hasText("土圧(PA)"));
+    EXPECT_TRUE(hasLine(10000, 12900, 10500, 12900));  // H·y total
+    EXPECT_TRUE(hasLine(4800, 12900, 5300, 12900));    // H total
+    const plat::DrawOp note = textOp(blanks(15) + "両面対称土圧の為、土圧によるモーメントΣＨy＝０");
+    EXPECT_EQ(note.x1, 0);
+    EXPECT_EQ(note.y1, 12900 + 3 * 220);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// A wall entered on the input screens and computed by the stability calculation, with a
+// recording surface as the report's output, for the writers of report pages 3 and 4.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
+#include "conditions/seismic_dialog.h"
+#include "platform/surface.h"
+#include "stability/check_method_dialogs.h"
+#include "stability/dimension_screen.h"
+#include "stability/shear_key_dialogs.h"
+#include "support/scripted_services.h"
+
+class StabilityPagesFixture : public ::testing::Test {
+protected:
+    ScriptedServices svc;
+    Program prog{svc};
+    plat::RecordingSurface surface;
+
+    void SetUp() override {
+        prog.registerForms();
+        prog.outputSurface = &surface;
+        surface.setFont("ＭＳ 明朝", 11);
+    }
+
+    Form3& conditions() { return prog.form<Form3>(); }
+    Form4& dims() { return prog.form<Form4>(); }
+
+    // The one-sided wall of base 4.0 m (γ 18, KA 0.333, δ 20ﾟ, μ 0.5, φB 30ﾟ, qa 200).
+    // key: building (B1 1.5 m, H0 0.3 m) or road (L1 2.0 m, H0 0.4 m).
+    void enterWall(bool seismic, bool road, bool key, float cohesion = 0) {
+        Form3& c = conditions();
+        (road ? c.opt_D : c.opt_T).setValue(true);
+        (seismic ? c.opt4 : c.opt3).setValue(true);
+        if (seismic) prog.form<Form25>().opt_K2.setValue(true);
+        prog.form<Form23>().opt1.setValue(true);
+        const std::vector<std::pair<const char*, const char*>> texts = {
+            {"txt1", "3"},    {"txt3", "0.5"},  {"txt4", "1.2"},  {"txt5", "2.5"},   {"txt6", "0.3"},
+            {"txt7", "0.3"},  {"txt8", "0.1"},  {"txt9", "0.3"},  {"txt10", "0.1"},  {"txt12", "0.5"},
+            {"txt13", "0.45"}, {"txt14", "2.0"}, {"txt15", "0.45"}, {"txt16", "0.6"}, {"txt17", "0.4"},
+            {"txt18", "0.3"}, {"txt19", "0.3"}, {"txt20", "1.5"}, {"txt21", "10"},   {"txt22", "5"},
+            {"txt23", "3"}};
+        Form4& f = dims();
+        for (const auto& [box, text] : texts) static_cast<plat::TextBox*>(f.control(box))->setText(text);
+        f.opt1.setValue(true);
+        f.opt3.setValue(true);
+        f.chk1.setValue(0);
+        (key ? f.opt6 : f.opt5).setValue(true);
+        if (key) {
+            ShearKeyDialog& dialog = road ? static_cast<ShearKeyDialog&>(prog.form<Form26>())
+                                          : static_cast<ShearKeyDialog&>(prog.form<Form19>());
+            dialog.txt1.setText(road ? "0.4" : "0.3");
+            dialog.txt2.setText(road ? "2.0" : "1.5");
+            dialog.txt3.setText(road ? "0.4" : "0.3");
+        }
+        if (seismic) {
+            Form21& m = prog.form<Form21>();
+            m.opt2.setValue(true);
+            m.opt5.setValue(true);
+            m.opt8.setValue(true);
+            m.chk1.setValue(1);
+            prog.surchargeInertiaHeight = 2.8f;
+        } else {
+            Form14& m = prog.form<Form14>();
+            m.opt1.setValue(true);
+            m.opt5.setValue(true);
+        }
+        prog.soilUnitWeight = 18;
+        prog.concreteUnitWeight = 24;
+        prog.activeCoefficient = 0.333f;
+        prog.deltaStability = 20;
+        prog.baseFriction = 0.5f;
+        prog.foundationCohesion = cohesion;
+        prog.foundationPhi = 30;
+        prog.seismicKh = seismic ? 0.25f : 0;
+        prog.allowBearing = 200;
+        dims().DANMEM_1();
+        svc.clear();
+    }
+
+    std::vector<std::string> texts() const { return surface.texts(); }
+
+    // The text ops, in order.
+    std::vector<plat::DrawOp> textOps() const {
+        std::vector<plat::DrawOp> out;
+        for (const auto& op : surface.ops())
+            if (op.kind == plat::DrawOp::Text) out.push_back(op);
+        return out;
+    }
+    std::vector<plat::DrawOp> lineOps() const {
+        std::vector<plat::DrawOp> out;
+        for (const auto& op : surface.ops())
+            if (op.kind == plat::DrawOp::Line) out.push_back(op);
+        return out;
+    }
+    // The first text op that reads exactly text; fails the test when there is none.
+    plat::DrawOp textOp(const std::string& text) const {
+        for (const auto& op : surface.ops())
+            if (op.kind == plat::DrawOp::Text && op.text == text) return op;
+        ADD_FAILURE() << "no text \"" << text << "\"";
+        return plat::DrawOp(plat::DrawOp::Text);
+    }
+    bool hasText(const std::string& text) const {
+        for (const auto& t : surface.texts())
+            if (t == text) return true;
+        return false;
+    }
+    bool hasLine(double x1, double y1, double x2, double y2) const {
+        for (const auto& op : lineOps())
+            if (op.x1 == x1 && op.y1 == y1 && op.x2 == x2 && op.y2 == y2) return true;
+        return false;
+    }
+    static std::string blanks(int n) { return std::string(n, ' '); }
+};

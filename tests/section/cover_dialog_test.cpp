@@ -1,0 +1,348 @@
+// The rebar-cover dialog: rows offered by member, the boxes' selection and Enter chain,
+// what "ＯＫ" refuses, stores and shows, and how long its texts live.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/main_window.h"
+#include "conditions/calc_fault.h"
+#include "section/cover_dialog.h"
+#include "section/section_screen.h"
+#include "support/scripted_services.h"
+
+namespace {
+
+class CoverDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        prog.registerForms();
+        prog.form<MDIForm1>();
+        prog.heelLength = 0.4f;
+        prog.toeLength = 0.5f;
+        prog.keyHeight = 0.3f;
+        sec().show();
+    }
+
+    Form7& sec() { return prog.form<Form7>(); }
+    // Opens the dialog with the section screen's button; the script plays while it is open.
+    void open(std::function<void(Form22&)> script = nullptr) {
+        svc.modalScripts.push_back([script](plat::Form& f) {
+            if (script) script(static_cast<Form22&>(f));
+        });
+        sec().cmd6.press();
+    }
+    Form22* dialog() { return static_cast<Form22*>(prog.find("Form22")); }
+    static void fill(Form22& d, const char* wall, const char* slab, const char* heel, const char* toe, const char* key) {
+        d.txt1.setText(wall);
+        d.txt3.setText(slab);
+        d.txt4.setText(heel);
+        d.txt5.setText(toe);
+        d.txt6.setText(key);
+    }
+    std::vector<std::string> coverCaptions() {
+        Form7& s = sec();
+        return {s.lbl_r1.caption(), s.lbl_r2.caption(), s.lbl_r5.caption(), s.lbl_r6.caption(),
+                s.lbl_r7.caption(), s.lbl_r8.caption(), s.lbl_r9.caption(), s.lbl_r10.caption()};
+    }
+    std::vector<float> covers() {
+        const auto& c = prog.rebarCover;
+        return {c[1], c[2], c[5], c[6], c[7], c[8], c[9], c[10]};
+    }
+
+    ScriptedServices svc;
+    Program prog{svc};
+};
+
+TEST_F(CoverDialog, LaysOutItsTextsAndTabOrder) {
+    Form22& d = prog.form<Form22>();
+    EXPECT_EQ(d.kind(), plat::FormKind::Dialog);
+    EXPECT_EQ(d.caption(), "ミラノス");
+    EXPECT_EQ(d.lbl1.caption(), "鉄筋のかぶり厚さ");
+    EXPECT_EQ(d.lbl2.caption(), "コンクリート表面から鉄筋表面までの最小間隔");
+    EXPECT_EQ(d.lbl3.caption(), "土に接する部分：60mm以上");
+    EXPECT_EQ(d.lbl4.caption(), "その他の部分　：40mm以上");
+    EXPECT_EQ(d.lbl5.caption(), "たて壁");
+    EXPECT_EQ(d.lbl9.caption(), "底　版");
+    EXPECT_EQ(d.lbl11.caption(), "かかと版");
+    EXPECT_EQ(d.lbl13.caption(), "つま先版");
+    EXPECT_EQ(d.lbl15.caption(), "突　起");
+    EXPECT_EQ(d.lbl16.caption(), "mm");
+    EXPECT_EQ(d.cmd1.caption(), "ＯＫ");
+    EXPECT_EQ(d.cmd2.caption(), "キャンセル");
+    EXPECT_EQ(d.control("txt2"), nullptr);
+    // Wall beside slab, heel beside toe, key alone; the buttons below.
+    EXPECT_EQ(d.txt1.top(), d.txt3.top());
+    EXPECT_LT(d.txt1.left(), d.txt3.left());
+    EXPECT_EQ(d.txt4.top(), d.txt5.top());
+    EXPECT_LT(d.txt4.left(), d.txt5.left());
+    EXPECT_EQ(d.txt6.left(), d.txt1.left());
+    EXPECT_GT(d.txt6.top(), d.txt4.top());
+    EXPECT_GT(d.cmd1.top(), d.txt6.top());
+
+    d.show();
+    d.txt1.setFocus();
+    std::vector<std::string> order = {"txt1"};
+    for (int i = 0; i < 6; ++i) {
+        d.tabNext();
+        order.push_back(d.activeControl()->name());
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"txt1", "txt3", "txt4", "cmd1", "cmd2", "txt5", "txt6"}));
+}
+
+TEST_F(CoverDialog, OpensModalWithTheRowsOfTheMembersThatExist) {
+    prog.heelLength = 0;
+    prog.keyHeight = 0;
+    open([](Form22& d) {
+        EXPECT_FALSE(d.txt4.visible());
+        EXPECT_FALSE(d.lbl12.visible());
+        EXPECT_TRUE(d.lbl11.visible());
+        EXPECT_FALSE(d.lbl11.enabled());
+        EXPECT_TRUE(d.txt5.visible());
+        EXPECT_TRUE(d.lbl13.enabled());
+        EXPECT_FALSE(d.txt6.visible());
+        EXPECT_FALSE(d.lbl16.visible());
+        EXPECT_FALSE(d.lbl15.enabled());
+        d.cmd1.press();  // refused: the boxes are empty
+        d.txt1.setText("50");
+        d.txt3.setText("70");
+        d.txt5.setText("60");
+        d.cmd1.press();
+    });
+    EXPECT_EQ(svc.modals, std::vector<std::string>{"Form22"});
+    // A heel added later gets its row at the next opening.
+    prog.heelLength = 0.6f;
+    open([](Form22& d) {
+        EXPECT_TRUE(d.txt4.visible());
+        EXPECT_TRUE(d.lbl12.visible());
+        EXPECT_TRUE(d.lbl11.enabled());
+        EXPECT_FALSE(d.txt6.visible());
+    });
+}
+
+struct RefusalCase {
+    const char* name;
+    float heel, toe, key;
+    const char *wall, *slab, *heelText, *toeText, *keyText;
+    const char* message;
+    const char* box;
+};
+
+class CoverRefusal : public CoverDialog, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(CoverRefusal, StopsAtTheFirstEmptyBoxOfAPresentMember) {
+    const RefusalCase& c = GetParam();
+    prog.heelLength = c.heel;
+    prog.toeLength = c.toe;
+    prog.keyHeight = c.key;
+    prog.rebarCover[1] = 60;
+    open([&](Form22& d) {
+        fill(d, c.wall, c.slab, c.heelText, c.toeText, c.keyText);
+        d.cmd2.setFocus();
+        d.cmd1.press();
+        ASSERT_EQ(svc.messages.size(), 1u);
+        EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(c.message, 256, "エラーメッセージ"));
+        plat::TextBox& box = static_cast<plat::TextBox&>(*d.control(c.box));
+        EXPECT_EQ(d.activeControl(), &box);
+        EXPECT_EQ(box.selStart(), 0);
+        EXPECT_EQ(box.selLength(), 0);
+        EXPECT_TRUE(d.visible());
+    });
+    EXPECT_EQ(coverCaptions(), std::vector<std::string>(8, "60"));
+    EXPECT_EQ(prog.rebarCover[1], 60);
+    EXPECT_EQ(prog.rebarCover[5], 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, CoverRefusal,
+    ::testing::Values(
+        RefusalCase{"Wall", 0.4f, 0.5f, 0.3f, "", "", "", "", "", "たて壁のかぶり厚さを入力してください。", "txt1"},
+        RefusalCase{"Slab", 0.4f, 0.5f, 0.3f, "50", "", "60", "", "60", "底版のかぶり厚さを入力してください。", "txt3"},
+        RefusalCase{"Heel", 0.4f, 0.5f, 0.3f, "50", "70", "", "", "", "かかと版のかぶり厚さを入力してください。",
+                    "txt4"},
+        RefusalCase{"Toe", 0.4f, 0.5f, 0, "50", "70", "60", "", "", "つま先版のかぶり厚さを入力してください。", "txt5"},
+        RefusalCase{"Key", 0, 0, 0.3f, "50", "70", "", "", "", "突起のかぶり厚さを入力してください。", "txt6"},
+        RefusalCase{"SlabEvenWithoutMembers", 0, 0, 0, "50", "", "", "", "", "底版のかぶり厚さを入力してください。",
+                    "txt3"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CoverDialog, SpreadsTheCoversOverTheLocations) {
+    prog.heelLength = 0;
+    prog.toeLength = 0;
+    prog.keyHeight = 0;
+    open([](Form22& d) {
+        d.txt1.setText("50");
+        d.txt3.setText("70");
+        d.cmd1.press();
+    });
+    EXPECT_TRUE(svc.messages.empty());
+    EXPECT_EQ(covers(), (std::vector<float>{50, 50, 70, 70, 70, 0, 0, 0}));
+    EXPECT_EQ(coverCaptions(), (std::vector<std::string>{"50", "50", "70", "70", "70", "0", "0", "0"}));
+    ASSERT_NE(dialog(), nullptr);
+    EXPECT_FALSE(dialog()->visible());
+}
+
+TEST_F(CoverDialog, ReadsEachBoxByItsLeadingNumber) {
+    open([](Form22& d) {
+        fill(d, "45mm", "42.5", " ", "abc", "-5");
+        d.cmd1.press();
+    });
+    EXPECT_TRUE(svc.messages.empty());  // a blank is a text
+    EXPECT_EQ(covers(), (std::vector<float>{45, 45, 42.5f, 42.5f, 42.5f, 0, 0, -5}));
+    EXPECT_EQ(coverCaptions(), (std::vector<std::string>{"45", "45", "42.5", "42.5", "42.5", "0", "0", "-5"}));
+}
+
+TEST_F(CoverDialog, ACoverTooLargeToHoldIsRefusedAndNothingIsStored) {
+    prog.rebarCover[1] = 60;
+    open([&](Form22& d) {
+        fill(d, "50", "1e40", "60", "60", "60");
+        d.cmd1.press();
+        EXPECT_TRUE(d.visible());
+    });
+    ASSERT_EQ(svc.messages.size(), 1u);
+    EXPECT_EQ(svc.messages[0].text, kCannotComputeMessage);
+    EXPECT_EQ(prog.rebarCover[1], 60);
+    EXPECT_EQ(coverCaptions(), std::vector<std::string>(8, "60"));
+}
+
+TEST_F(CoverDialog, OkKeepsTheTextsAndCancelDiscardsThem) {
+    open([](Form22& d) {
+        fill(d, "50", "70", "60", "60", "40");
+        d.cmd1.press();
+    });
+    Form22* kept = dialog();
+    open([&](Form22& d) {
+        EXPECT_EQ(&d, kept);
+        EXPECT_EQ(d.txt1.text(), "50");
+        EXPECT_EQ(d.txt6.text(), "40");
+        d.txt1.setText("55");
+        d.cmd2.press();
+    });
+    EXPECT_EQ(dialog(), nullptr);
+    EXPECT_EQ(sec().lbl_r1.caption(), "50");  // cancel stored nothing
+    EXPECT_EQ(prog.rebarCover[1], 50);
+    prog.heelLength = 0;
+    open([](Form22& d) {
+        EXPECT_EQ(d.txt1.text(), "");
+        EXPECT_EQ(d.txt6.text(), "");
+        EXPECT_FALSE(d.txt4.visible());
+        d.userClose();  // the close box cancels as well
+    });
+    EXPECT_EQ(dialog(), nullptr);
+}
+
+TEST_F(CoverDialog, BoxesSelectOnClickButNotOnFocus) {
+    open([](Form22& d) {
+        d.txt3.setText("70");
+        d.txt3.setSelStart(1);
+        d.txt3.setFocus();
+        EXPECT_EQ(d.txt3.selLength(), 0);
+        d.txt3.Click();
+        EXPECT_EQ(d.txt3.selLength(), 2);
+        d.txt3.setText("123456789012");
+        d.txt3.DblClick();
+        EXPECT_EQ(d.txt3.selText(), "12");
+        // The wall box's double click selects from position 30.
+        d.txt1.setText("50");
+        d.txt1.setFocus();
+        d.txt1.DblClick();
+        EXPECT_EQ(d.txt1.selStart(), 2);
+        EXPECT_EQ(d.txt1.selLength(), 0);
+        d.txt1.setText(std::string(32, '1'));
+        d.txt1.DblClick();
+        EXPECT_EQ(d.txt1.selStart(), 30);
+        EXPECT_EQ(d.txt1.selLength(), 2);
+    });
+}
+
+TEST_F(CoverDialog, EnterFollowsTheVisibleBoxes) {
+    struct Case {
+        float heel, toe, key;
+        const char* from;
+        const char* to;
+    } const cases[] = {
+        {0.4f, 0.5f, 0.3f, "txt1", "txt3"}, {0.4f, 0.5f, 0.3f, "txt3", "txt4"}, {0, 0.5f, 0.3f, "txt3", "txt5"},
+        {0, 0, 0.3f, "txt3", "txt6"},       {0, 0, 0, "txt3", "cmd1"},          {0.4f, 0.5f, 0.3f, "txt4", "txt5"},
+        {0.4f, 0, 0.3f, "txt4", "txt6"},    {0.4f, 0, 0, "txt4", "cmd1"},       {0.4f, 0.5f, 0, "txt5", "cmd1"},
+        {0.4f, 0.5f, 0.3f, "txt6", "cmd1"},
+    };
+    for (const Case& c : cases) {
+        prog.heelLength = c.heel;
+        prog.toeLength = c.toe;
+        prog.keyHeight = c.key;
+        open([&](Form22& d) {
+            fill(d, "50", "70", "60", "60", "40");
+            auto& from = static_cast<plat::TextBox&>(*d.control(c.from));
+            from.setFocus();
+            from.keyPress(plat::kKeyEnter);
+            EXPECT_EQ(d.activeControl()->name(), c.to) << c.from;
+            if (auto* box = dynamic_cast<plat::TextBox*>(d.activeControl())) {
+                EXPECT_EQ(box->selText(), box->text());
+            }
+            EXPECT_EQ(from.text().size(), 2u);  // the key was swallowed
+            EXPECT_TRUE(svc.messages.empty());  // Enter does not press "ＯＫ"
+            d.cmd2.press();
+        });
+    }
+}
+
+TEST_F(CoverDialog, WithoutAKaTheCoversWaitForTheNextBarChoice) {
+    Form7& s = sec();
+    s.cbo1.setText("  D16");
+    s.lbl_ra.setCaption("250");
+    s.lbl1.setCaption("0.512");
+    prog.sectionCheckDone = 1;
+    open([](Form22& d) {
+        fill(d, "50", "70", "60", "60", "40");
+        d.cmd1.press();
+    });
+    EXPECT_EQ(s.lbl_r1.caption(), "50");
+    EXPECT_EQ(s.lbl_ra.caption(), "250");
+    EXPECT_EQ(s.lbl1.caption(), "0.512");
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
+    EXPECT_TRUE(svc.messages.empty());
+}
+
+TEST_F(CoverDialog, WithAKaTheRowsWithABarAreRecomputed) {
+    // A wall the spacing calculations can work with.
+    prog.sigmaMax = 60;
+    prog.eccentricity = 0.1f;
+    prog.baseWidth = 4;
+    prog.toeLength = 0.5f;
+    prog.frontWallBottomWidth = 0.4f;
+    prog.innerSpan = 2.3f;
+    prog.rearWallBottomWidth = 0.4f;
+    prog.rearWallTopWidth = 0.4f;
+    prog.heelLength = 0.4f;
+    prog.slabThickness = 0.4f;
+    prog.backSoilHeight = 2.5f;
+    prog.backSoilAboveSlab = 2.1f;
+    prog.rearWallUpperHeight = 0.3f;
+    prog.earthPressureHeight = 2.5f;
+    prog.centralFillDepth = 1.0f;
+    prog.frontSoilAboveSlab = 2.1f;
+    prog.frontWallUpperHeight = 0.3f;
+    prog.surchargeBack = 10;
+    prog.surchargeCentre = 10;
+    prog.soilUnitWeight = 18;
+    prog.concreteUnitWeight = 24;
+    prog.rebarAllow = 180;
+    prog.allowBond = 1.4f;
+    Form7& s = sec();
+    s.txt_ka.setText("0.297");
+    s.cbo1.setText("  D16");
+    s.cbo5.setText("  D16");
+    for (plat::Label* l : {&s.lbl1, &s.lbl4, &s.lbl5, &s.lbl8, &s.lbl17, &s.lbl20, &s.lbl21}) l->setCaption("x");
+    open([](Form22& d) {
+        fill(d, "50", "70", "60", "60", "40");
+        d.cmd1.press();
+    });
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{});
+    EXPECT_EQ(prog.rebarCover[1], 50);
+    for (plat::Label* l : {&s.lbl1, &s.lbl4, &s.lbl17, &s.lbl20}) EXPECT_EQ(l->caption(), "") << l->name();
+    for (plat::Label* l : {&s.lbl5, &s.lbl8, &s.lbl21}) EXPECT_EQ(l->caption(), "x") << l->name();
+    EXPECT_FALSE(s.lbl_ra.caption().empty());
+    EXPECT_TRUE(s.lbl_rb.caption().empty());
+}
+
+}  // namespace

@@ -1,0 +1,293 @@
+// The entry fields of the section screen: what a click or key in a design box empties,
+// the Enter chain over the rows that exist, the surcharge-inertia switch and height box,
+// and the section invalidation the other screens call.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "section/section_screen.h"
+#include "support/scripted_services.h"
+
+namespace {
+
+const std::vector<int> kLocations = {1, 2, 5, 6, 7, 8, 9, 10};
+
+class SectionFields : public ::testing::Test {
+protected:
+    void SetUp() override {
+        prog.registerForms();
+        prog.form<MDIForm1>();
+        prog.heelLength = 0.4f;
+        prog.toeLength = 0.5f;
+        prog.keyHeight = 0.3f;
+        s().show();
+    }
+
+    Form7& s() { return prog.form<Form7>(); }
+    plat::TextBox& box(int r) { return static_cast<plat::TextBox&>(*s().control("txt" + std::to_string(r))); }
+    plat::Label& label(const std::string& name) { return static_cast<plat::Label&>(*s().control(name)); }
+    // σc, σs, τc and judgement of a location.
+    std::vector<std::string> results(int r) {
+        static const std::map<int, int> first = {{1, 1}, {2, 5}, {5, 17}, {6, 21}, {7, 25}, {8, 29}, {9, 33}, {10, 37}};
+        std::vector<std::string> names;
+        for (int i = 0; i < 4; ++i) names.push_back("lbl" + std::to_string(first.at(r) + i));
+        return names;
+    }
+
+    // A complete stress check on the screen, saving and printing on.
+    void checkDone() {
+        for (int r : kLocations) {
+            box(r).setText("200");
+            for (const std::string& name : results(r)) label(name).setCaption(name);
+        }
+        for (plat::ComboBox* c : {&s().cbo1, &s().cbo2, &s().cbo5}) c->setText("  D16");
+        s().lbl_ra.setCaption("250");
+        s().lbl_rb.setCaption("180");
+        s().txt_ka.setText("0.297");
+        prog.sectionCheckDone = 1;
+        for (int index : {3, 5, 6}) prog.mainToolbar()->button(index).enabled = true;
+    }
+    // Locations whose four results were emptied; the others must still be intact.
+    std::vector<int> emptiedRows() {
+        std::vector<int> rows;
+        for (int r : kLocations) {
+            int empty = 0;
+            for (const std::string& name : results(r)) empty += label(name).caption().empty();
+            if (empty == 4) rows.push_back(r);
+            else EXPECT_EQ(empty, 0) << "location " << r << " partly emptied";
+        }
+        return rows;
+    }
+    bool button(int index) { return prog.mainToolbar()->button(index).enabled; }
+    bool focused(const plat::Control& c) { return s().activeControl() == &c; }
+    static void click(plat::TextBox& b) {
+        b.setFocus();
+        if (b.Click) b.Click();
+    }
+
+    ScriptedServices svc;
+    Program prog{svc};
+};
+
+// ---- Design boxes ----
+
+enum class Touch { Click, Digit, Enter, Focus, DoubleClick };
+
+struct TouchCase {
+    Touch touch;
+    bool clears;
+};
+
+class SectionDesignBox : public SectionFields, public ::testing::WithParamInterface<TouchCase> {};
+
+TEST_P(SectionDesignBox, EmptiesItsOwnRowOnly) {
+    const TouchCase& c = GetParam();
+    for (int r : kLocations) {
+        checkDone();
+        plat::TextBox& b = box(r);
+        switch (c.touch) {
+            case Touch::Click: click(b); break;
+            case Touch::Digit: b.setFocus(); b.keyPress('7'); break;
+            case Touch::Enter: b.setFocus(); b.keyPress(plat::kKeyEnter); break;
+            case Touch::Focus: b.setFocus(); break;
+            case Touch::DoubleClick: b.setFocus(); b.DblClick(); break;
+        }
+        EXPECT_EQ(emptiedRows(), c.clears ? std::vector<int>{r} : std::vector<int>{}) << "txt" << r;
+        EXPECT_EQ(prog.sectionCheckDoneValue(), c.clears ? 0 : 1) << "txt" << r;
+        EXPECT_EQ(button(3), !c.clears);
+        EXPECT_EQ(button(5), !c.clears);
+        EXPECT_TRUE(button(6));
+        // Bars, spacings and KA are not the box's business.
+        EXPECT_EQ(s().cbo1.text(), "  D16");
+        EXPECT_EQ(s().lbl_ra.caption(), "250");
+        EXPECT_EQ(s().txt_ka.text(), "0.297");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Touches, SectionDesignBox,
+                         ::testing::Values(TouchCase{Touch::Click, true}, TouchCase{Touch::Digit, true},
+                                           TouchCase{Touch::Enter, true}, TouchCase{Touch::Focus, false},
+                                           TouchCase{Touch::DoubleClick, false}));
+
+TEST_F(SectionFields, SelectionFollowsTheSharedRules) {
+    plat::TextBox& b = box(6);
+    b.setText("200");
+    click(b);
+    EXPECT_EQ(b.selStart(), 0);
+    EXPECT_EQ(b.selLength(), 3);
+    b.setText("12345678901234");
+    b.DblClick();
+    EXPECT_EQ(b.selText(), "1234");
+    b.setText("200");
+    b.DblClick();
+    EXPECT_EQ(b.selLength(), 0);
+    // A typed key reaches the box unchanged.
+    b.setSelStart(3);
+    b.keyPress('a');
+    EXPECT_EQ(b.text(), "200a");
+}
+
+struct ChainCase {
+    int from;
+    float heel, toe, key;
+    const char* to;
+};
+
+class SectionEnterChain : public SectionFields, public ::testing::WithParamInterface<ChainCase> {};
+
+TEST_P(SectionEnterChain, PassesOverTheMembersThatDoNotExist) {
+    const ChainCase& c = GetParam();
+    prog.heelLength = c.heel;
+    prog.toeLength = c.toe;
+    prog.keyHeight = c.key;
+    s().txt8.setVisible(c.heel != 0);
+    s().txt9.setVisible(c.toe != 0);
+    s().txt10.setVisible(c.key != 0);
+    checkDone();
+    plat::Control& target = *s().control(c.to);
+    if (target.kind() == plat::ControlKind::TextBox) static_cast<plat::TextBox&>(target).setText("150");
+    plat::TextBox& from = box(c.from);
+    from.setFocus();
+    from.keyPress(plat::kKeyEnter);
+    EXPECT_TRUE(focused(target)) << "txt" << c.from << " -> " << c.to;
+    EXPECT_EQ(from.text(), "200");  // the key was swallowed
+    if (target.kind() == plat::ControlKind::TextBox) {
+        auto& t = static_cast<plat::TextBox&>(target);
+        EXPECT_EQ(t.selStart(), 0);
+        EXPECT_EQ(t.selLength(), 3);
+    }
+    // The row of the box the key was pressed in, not that of the target.
+    EXPECT_EQ(emptiedRows(), std::vector<int>{c.from});
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SectionEnterChain,
+                         ::testing::Values(ChainCase{1, 0.4f, 0.5f, 0.3f, "txt2"}, ChainCase{2, 0.4f, 0.5f, 0.3f, "txt5"},
+                                           ChainCase{5, 0.4f, 0.5f, 0.3f, "txt6"}, ChainCase{6, 0.4f, 0.5f, 0.3f, "txt7"},
+                                           ChainCase{7, 0.4f, 0.5f, 0.3f, "txt8"}, ChainCase{7, 0, 0.8f, 0.5f, "txt9"},
+                                           ChainCase{7, 0, 0, 0.5f, "txt10"}, ChainCase{7, 0, 0, 0, "cmd1"},
+                                           ChainCase{8, 0.4f, 0.5f, 0.3f, "txt9"}, ChainCase{8, 0.4f, 0, 0.3f, "txt10"},
+                                           ChainCase{8, 0.4f, 0, 0, "cmd1"}, ChainCase{9, 0, 0.5f, 0.3f, "txt10"},
+                                           ChainCase{9, 0, 0.5f, 0, "cmd1"}, ChainCase{10, 0, 0, 0.3f, "cmd1"}));
+
+// ---- Surcharge inertia ----
+
+TEST_F(SectionFields, TypingAHeightEmptiesExactlySixCells) {
+    checkDone();
+    s().txt_1.setFocus();
+    s().txt_1.keyPress('2');
+    EXPECT_EQ(s().txt_1.text(), "2");
+    for (const char* name : {"lbl1", "lbl2", "lbl7", "lbl8", "lbl19", "lbl20"})
+        EXPECT_EQ(label(name).caption(), "") << name;
+    for (const char* name : {"lbl3", "lbl4", "lbl5", "lbl6", "lbl17", "lbl18", "lbl21"})
+        EXPECT_EQ(label(name).caption(), name) << name;
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
+    EXPECT_TRUE(button(3) && button(5));
+    EXPECT_EQ(s().Label28.caption(), "主働土圧係数");
+}
+
+TEST_F(SectionFields, EnterInTheHeightBoxIsNoChainStep) {
+    s().txt_1.setText("1.5");
+    s().txt_1.setFocus();
+    s().txt_1.keyPress(plat::kKeyEnter);
+    EXPECT_TRUE(focused(s().txt_1));
+    click(s().txt_1);
+    EXPECT_EQ(s().txt_1.selLength(), 3);
+}
+
+TEST_F(SectionFields, UncheckingEmptiesTheHeightAndTheWallRows) {
+    s().chk_1.setValue(1);
+    s().txt_1.setText("1.5");
+    checkDone();
+    s().chk_1.userClick();
+    EXPECT_EQ(s().chk_1.value(), 0);
+    EXPECT_EQ(s().txt_1.text(), "");
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&s().txt_1, &s().lbl_1, &s().lbl_2})
+        EXPECT_FALSE(c->enabled()) << c->name();
+    EXPECT_EQ(s().lbl_1.caption(), "作用位置：底盤下端より");
+    EXPECT_EQ(s().cbo1.text(), "");
+    EXPECT_EQ(s().cbo2.text(), "");
+    EXPECT_EQ(s().lbl_ra.caption(), "");
+    EXPECT_EQ(s().lbl_rb.caption(), "");
+    EXPECT_EQ(s().txt1.text(), "");
+    EXPECT_EQ(s().txt2.text(), "");
+    // Rows 1 and 2, and the τc and judgement of location 5 through the height's change.
+    for (const char* name : {"lbl19", "lbl20"}) EXPECT_EQ(label(name).caption(), "") << name;
+    for (const char* name : {"lbl17", "lbl18", "lbl21"}) EXPECT_EQ(label(name).caption(), name) << name;
+    for (int r : {1, 2})
+        for (const std::string& name : results(r)) EXPECT_EQ(label(name).caption(), "") << name;
+    EXPECT_EQ(s().cbo5.text(), "  D16");
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
+    EXPECT_TRUE(button(3) && button(5));
+}
+
+TEST_F(SectionFields, UncheckingAnEmptyHeightStillEmptiesTheWallRowsOnly) {
+    s().chk_1.setValue(1);
+    checkDone();
+    s().chk_1.setValue(0);
+    EXPECT_EQ(emptiedRows(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(label("lbl19").caption(), "lbl19");
+}
+
+TEST_F(SectionFields, CheckingOffersTheHeightAndEmptiesTheWallRows) {
+    s().chk_1.setValue(0);  // no change: nothing runs
+    checkDone();
+    s().chk_1.setValue(1);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&s().txt_1, &s().lbl_1, &s().lbl_2})
+        EXPECT_TRUE(c->enabled()) << c->name();
+    EXPECT_EQ(emptiedRows(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(s().cbo1.text(), "");
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
+}
+
+// ---- The section invalidation ----
+
+TEST_F(SectionFields, InvalidationEmptiesEveryResultButKeepsCoversAndSwitches) {
+    checkDone();
+    for (plat::Label* cover : {&s().lbl_r1, &s().lbl_r2, &s().lbl_r5, &s().lbl_r6, &s().lbl_r7, &s().lbl_r8,
+                               &s().lbl_r9, &s().lbl_r10})
+        cover->setCaption("45");
+    s().chk_1.setValue(1);
+    s().txt_1.setText("1.5");
+    s().opt1.setValue(true);
+    s().Hihyouji_3();
+    EXPECT_EQ(emptiedRows(), kLocations);
+    for (int r : kLocations) EXPECT_EQ(box(r).text(), "") << r;
+    for (plat::ComboBox* c : {&s().cbo1, &s().cbo2, &s().cbo5, &s().cbo6, &s().cbo7, &s().cbo8, &s().cbo9, &s().cbo10})
+        EXPECT_EQ(c->text(), "");
+    for (const char* name : {"lbl_ra", "lbl_rb", "lbl_re", "lbl_rf", "lbl_rg", "lbl_rh", "lbl_ri", "lbl_rj"})
+        EXPECT_EQ(label(name).caption(), "") << name;
+    for (const char* name : {"lbl_r1", "lbl_r2", "lbl_r5", "lbl_r6", "lbl_r7", "lbl_r8", "lbl_r9", "lbl_r10"})
+        EXPECT_EQ(label(name).caption(), "45") << name;
+    EXPECT_EQ(s().txt_ka.text(), "");
+    EXPECT_TRUE(s().opt1.value());
+    EXPECT_EQ(s().chk_1.value(), 1);
+    EXPECT_EQ(s().txt_1.text(), "1.5");
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
+    EXPECT_TRUE(button(3) && button(5) && button(6));  // the callers see to the toolbar
+    EXPECT_TRUE(s().visible());
+}
+
+TEST_F(SectionFields, InvalidationKeepsTheProgramWideResults) {
+    prog.computedSpacing[6] = 250;
+    prog.designSpacing[6] = 200;
+    prog.concreteStress[6] = 3.5f;
+    s().Hihyouji_3();
+    EXPECT_EQ(prog.computedSpacing[6], 250);
+    EXPECT_EQ(prog.designSpacing[6], 200);
+    EXPECT_EQ(prog.concreteStress[6], 3.5f);
+}
+
+TEST_F(SectionFields, InvalidationLoadsAScreenThatIsNotThere) {
+    prog.unload("Form7");
+    prog.currentScreen = 2;
+    prog.sectionCheckDone = 1;
+    prog.form<Form7>().Hihyouji_3();
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
+    EXPECT_EQ(s().cbo1.listCount(), 21);  // its load step ran first
+    EXPECT_EQ(s().lbl_r1.caption(), "60");
+}
+
+}  // namespace

@@ -1,0 +1,249 @@
+// The section design's earth-pressure coefficient and its two mode buttons, against
+// coefficients worked out independently.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "conditions/calc_fault.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/seismic_dialog.h"
+#include "section/section_screen.h"
+#include "support/scripted_services.h"
+
+namespace {
+
+enum class Load { None, Normal, SeismicK1, SeismicK2, SeismicD1, SeismicNoMethod };
+
+constexpr float kUnset = -99;
+
+class SectionKaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        prog.registerForms();
+        prog.form<MDIForm1>();
+    }
+
+    Form7& f() { return prog.form<Form7>(); }
+
+    void choose(Load load) {
+        Form3& c = prog.form<Form3>();
+        Form25& s = prog.form<Form25>();
+        // The design conditions start in the normal case.
+        c.opt3.setValue(load == Load::Normal);
+        c.opt4.setValue(false);
+        if (load != Load::None && load != Load::Normal) c.opt4.setValue(true);
+        if (load == Load::SeismicK1) s.opt_K1.setValue(true);
+        if (load == Load::SeismicK2) s.opt_K2.setValue(true);
+        if (load == Load::SeismicD1) s.opt_D1.setValue(true);
+    }
+
+    void soil(float phi, float theta, float delta, float Kh = 0, float Kv = 0) {
+        prog.backfillPhi = phi;
+        prog.rearFaceTheta = theta;
+        prog.deltaSection = delta;
+        prog.groundSlope = 0;
+        prog.seismicKh = Kh;
+        prog.seismicKv = Kv;
+        prog.seismicThetaRad = kUnset;
+        prog.seismicTheta = kUnset;
+    }
+
+    std::vector<plat::ComboBox*> lists() {
+        Form7& s = f();
+        return {&s.cbo1, &s.cbo2, &s.cbo5, &s.cbo6, &s.cbo7, &s.cbo8, &s.cbo9, &s.cbo10};
+    }
+    std::vector<plat::Label*> spacings() {
+        Form7& s = f();
+        return {&s.lbl_ra, &s.lbl_rb, &s.lbl_re, &s.lbl_rf, &s.lbl_rg, &s.lbl_rh, &s.lbl_ri, &s.lbl_rj};
+    }
+    std::vector<plat::TextBox*> designs() {
+        Form7& s = f();
+        return {&s.txt1, &s.txt2, &s.txt5, &s.txt6, &s.txt7, &s.txt8, &s.txt9, &s.txt10};
+    }
+    std::vector<plat::Label*> results() {
+        std::vector<plat::Label*> out;
+        for (int n : {1, 2, 3, 4, 5, 6, 7, 8}) out.push_back(static_cast<plat::Label*>(f().control("lbl" + std::to_string(n))));
+        for (int n = 17; n <= 40; ++n) out.push_back(static_cast<plat::Label*>(f().control("lbl" + std::to_string(n))));
+        return out;
+    }
+
+    // Every row computed and checked; saving, preview and print on.
+    void fillGrid() {
+        for (plat::ComboBox* c : lists()) c->setText("  D16");
+        for (plat::Label* l : spacings()) l->setCaption("245");
+        for (plat::TextBox* t : designs()) t->setText("200");
+        for (plat::Label* l : results()) l->setCaption("1.234");
+        prog.computedSpacing[1] = 245;
+        prog.sectionCheckDone = 1;
+        for (int index : {3, 5, 6}) prog.mainToolbar()->button(index).enabled = true;
+    }
+
+    void expectGridCleared() {
+        for (plat::ComboBox* c : lists()) EXPECT_EQ(c->text(), "") << c->name();
+        for (plat::Label* l : spacings()) EXPECT_EQ(l->caption(), "") << l->name();
+        for (plat::TextBox* t : designs()) EXPECT_EQ(t->text(), "") << t->name();
+        for (plat::Label* l : results()) EXPECT_EQ(l->caption(), "") << l->name();
+        EXPECT_EQ(f().lbl_r1.caption(), "60");  // covers stay
+        EXPECT_EQ(prog.computedSpacing[1], 245);  // the stored results stay
+        EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
+        EXPECT_FALSE(prog.mainToolbar()->button(3).enabled);
+        EXPECT_FALSE(prog.mainToolbar()->button(5).enabled);
+        EXPECT_TRUE(prog.mainToolbar()->button(6).enabled);
+    }
+
+    ScriptedServices svc;
+    Program prog{svc};
+};
+
+struct KaCase {
+    const char* name;
+    Load load;
+    float phi, theta, delta, Kh, Kv;
+    float ka;
+    const char* text;
+    float thetaK;  // kUnset: θk not written
+};
+
+TEST_F(SectionKaTest, CoefficientByLoadCaseAndMethod) {
+    const std::vector<KaCase> cases = {
+        {"normal", Load::Normal, 30, 0, 20, 0, 0, 0.297314137f, "0.297", kUnset},
+        {"normal, no wall friction", Load::Normal, 30, 0, 0, 0, 0, 0.333333671f, "0.333", kUnset},
+        {"normal, battered rear face", Load::Normal, 35, 3.27049065f, 17.5f, 0, 0, 0.269163877f, "0.269", kUnset},
+        {"seismic K2 takes the normal earth pressure", Load::SeismicK2, 30, 5, 15, 0.2f, 0, 0.337886244f, "0.338",
+         kUnset},
+        {"seismic K1", Load::SeismicK1, 30, 0, 15, 0.2f, 0, 0.452032655f, "0.452", 11.3099422f},
+        {"seismic D1, θk beyond φ drops the root", Load::SeismicD1, 20, 0, 15, 0.4f, 0, 1.34375691f, "1.344",
+         21.8014297f},
+        {"seismic K1 with Kv and a battered face", Load::SeismicK1, 32, 3.27049065f, 16, 0.25f, 0.1f, 0.476246476f,
+         "0.476", 15.5241251f},
+    };
+    for (const KaCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedServices services;
+        Program p(services);
+        p.registerForms();
+        Form3& cond = p.form<Form3>();
+        Form25& s = p.form<Form25>();
+        (c.load == Load::Normal ? cond.opt3 : cond.opt4).setValue(true);
+        if (c.load == Load::SeismicK1) s.opt_K1.setValue(true);
+        if (c.load == Load::SeismicK2) s.opt_K2.setValue(true);
+        if (c.load == Load::SeismicD1) s.opt_D1.setValue(true);
+        p.backfillPhi = c.phi;
+        p.rearFaceTheta = c.theta;
+        p.deltaSection = c.delta;
+        p.seismicKh = c.Kh;
+        p.seismicKv = c.Kv;
+        p.seismicTheta = kUnset;
+        p.activeCoefficient = 0.5f;
+        Form7& screen = p.form<Form7>();
+        screen.txt_ka.setBorderStyle(1);
+        screen.Doatu();
+        EXPECT_FLOAT_EQ(p.activeCoefficientSection, c.ka);
+        EXPECT_EQ(screen.txt_ka.text(), c.text);
+        EXPECT_EQ(screen.txt_ka.borderStyle(), 0);
+        EXPECT_FLOAT_EQ(p.seismicTheta, c.thetaK);
+        EXPECT_EQ(p.activeCoefficient, 0.5f);  // the stability KA is not the section's
+        EXPECT_TRUE(services.messages.empty());
+    }
+}
+
+TEST_F(SectionKaTest, WithoutALoadCaseOrMethodTheCoefficientStays) {
+    // Nothing computed since the start: 0.000.
+    choose(Load::None);
+    f().Doatu();
+    EXPECT_EQ(f().txt_ka.text(), "0.000");
+
+    choose(Load::SeismicNoMethod);
+    soil(30, 0, 20, 0.2f);
+    prog.activeCoefficientSection = 0.4126f;
+    f().txt_ka.setBorderStyle(1);
+    f().Doatu();
+    EXPECT_EQ(prog.activeCoefficientSection, 0.4126f);
+    EXPECT_EQ(f().txt_ka.text(), "0.413");
+    EXPECT_EQ(f().txt_ka.borderStyle(), 0);
+    EXPECT_EQ(prog.seismicTheta, kUnset);
+}
+
+TEST_F(SectionKaTest, TypedButtonKeepsTheTextAndClearsTheGrid) {
+    choose(Load::Normal);
+    Form7& s = f();
+    s.show();
+    s.txt_ka.setText("0.35");
+    s.txt_ka.setBorderStyle(0);
+    s.opt2.setValue(true);
+    s.cmd5.setEnabled(false);
+    s.txt1.setFocus();
+    fillGrid();
+
+    s.cmd4.press();
+
+    EXPECT_EQ(s.txt_ka.text(), "0.35");
+    EXPECT_EQ(s.activeControl(), &s.txt_ka);
+    EXPECT_EQ(s.txt_ka.selStart(), 0);
+    EXPECT_EQ(s.txt_ka.selLength(), 4);
+    EXPECT_EQ(s.txt_ka.borderStyle(), 1);
+    EXPECT_TRUE(s.opt1.value());
+    EXPECT_FALSE(s.opt2.value());
+    EXPECT_FALSE(s.cmd5.enabled());  // the enabling belongs to the hand-over
+    expectGridCleared();
+}
+
+TEST_F(SectionKaTest, ComputeButtonRewritesKaAndClearsTheGrid) {
+    choose(Load::Normal);
+    soil(30, 0, 20);
+    Form7& s = f();
+    s.show();
+    s.txt_ka.setText("0.35");
+    s.txt_ka.setBorderStyle(1);
+    s.opt1.setValue(true);
+    s.txt1.setFocus();
+    fillGrid();
+
+    s.cmd5.press();
+
+    EXPECT_FLOAT_EQ(prog.activeCoefficientSection, 0.297314137f);
+    EXPECT_EQ(s.txt_ka.text(), "0.297");
+    EXPECT_EQ(s.txt_ka.borderStyle(), 0);
+    EXPECT_TRUE(s.opt2.value());
+    EXPECT_FALSE(s.opt1.value());
+    EXPECT_EQ(s.activeControl(), &s.txt1);  // the focus stays where it was
+    expectGridCleared();
+}
+
+TEST_F(SectionKaTest, ComputeButtonWithoutALoadCaseStillClearsTheGrid) {
+    choose(Load::None);
+    Form7& s = f();
+    fillGrid();
+    s.cmd5.press();
+    EXPECT_EQ(s.txt_ka.text(), "0.000");
+    EXPECT_TRUE(s.opt2.value());
+    expectGridCleared();
+}
+
+TEST_F(SectionKaTest, ComputeButtonFaultChangesNothing) {
+    choose(Load::SeismicK1);
+    soil(30, 0, 15, 0.2f, 1);  // Kv = 1: θk divides by zero
+    Form7& s = f();
+    s.txt_ka.setText("0.452");
+    s.opt1.setValue(true);
+    prog.activeCoefficientSection = 0.452f;
+    fillGrid();
+
+    s.cmd5.press();
+
+    ASSERT_EQ(svc.messages.size(), 1u);
+    EXPECT_EQ(svc.messages[0].text, kCannotComputeMessage);
+    EXPECT_EQ(svc.messages[0].title, "エラーメッセージ");
+    EXPECT_EQ(prog.activeCoefficientSection, 0.452f);
+    EXPECT_EQ(s.txt_ka.text(), "0.452");
+    EXPECT_TRUE(s.opt1.value());
+    EXPECT_EQ(s.cbo1.text(), "  D16");
+    EXPECT_EQ(s.lbl1.caption(), "1.234");
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
+    EXPECT_TRUE(prog.mainToolbar()->button(3).enabled);
+    EXPECT_TRUE(prog.mainToolbar()->button(5).enabled);
+}
+
+}  // namespace
