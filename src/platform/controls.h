@@ -339,10 +339,18 @@ public:
     const RecordingSurface& surface() const { return surface_; }
     int borderStyle() const { return borderStyle_; }
     void setBorderStyle(int s) { borderStyle_ = s; }
+    // The user scale of the inside: drawing coordinates run from 0 to ScaleWidth across the
+    // inner width and from 0 to ScaleHeight down the inner height. 0 keeps plain twips.
+    float scaleWidth() const { return scaleWidth_; }
+    float scaleHeight() const { return scaleHeight_; }
+    void setScaleWidth(float w) { scaleWidth_ = w; }
+    void setScaleHeight(float h) { scaleHeight_ = h; }
 
 private:
     RecordingSurface surface_;
     int borderStyle_ = 1;
+    float scaleWidth_ = 0;
+    float scaleHeight_ = 0;
 };
 
 // A horizontal or vertical scroll bar: 16-bit Min, Max, LargeChange, SmallChange and Value.

@@ -302,6 +302,13 @@ ReadResult read(const std::string& path) {
         result.error = ReadError::Unreadable;
         return result;
     }
+    // A project is a few kilobytes; a file far beyond any project's size is no project
+    // and is not read into memory.
+    const std::uintmax_t size = std::filesystem::file_size(fsPath(path), ec);
+    if (!ec && size > kMaxFileBytes) {
+        result.error = ReadError::NotAProject;
+        return result;
+    }
     std::ifstream in(fsPath(path), std::ios::binary);
     if (!in) {
         result.error = ReadError::Unreadable;

@@ -2,6 +2,7 @@
 // table says where each line comes from and how it is written; the writer and the
 // reader both go through it, so they cannot drift apart.
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +60,8 @@ bool write(Program& program, const std::string& path);
 // Reads a project file into its 217 texts (UTF-8). Nothing when the file cannot be read
 // or is not a project file (not exactly 217 lines, or binary content).
 enum class ReadError { None, Unreadable, NotAProject };
+// Larger files are no project: 217 single-line texts never come near this.
+constexpr std::uintmax_t kMaxFileBytes = 32u * 1024 * 1024;
 struct ReadResult {
     std::vector<std::string> texts;
     ReadError error = ReadError::None;

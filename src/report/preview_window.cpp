@@ -48,6 +48,9 @@ void PreviewWindow::Form_Load() {
     Picture2.setWidth(printer.width);
     Picture2ScaleHeight = printer.scaleHeight;
     Picture2ScaleWidth = printer.scaleWidth;
+    // The writers draw in the printable area's coordinates, stretched over the whole page.
+    Picture2.setScaleHeight(printer.scaleHeight);
+    Picture2.setScaleWidth(printer.scaleWidth);
 
     // A page no larger than the viewport has nothing to scroll.
     VScroll1.setMax(std::max(0, roundHalfEven(static_cast<float>(Picture2.height() - Picture1.height()))));

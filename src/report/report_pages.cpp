@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "conditions/conditions_screen.h"
+#include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 
 namespace report {
@@ -19,15 +20,15 @@ std::array<ProcEntry, kProcCount> makeProcedures() {
         {"Form4.Doatu", [](Program& p) { p.form<Form4>().Doatu(); }},
         {"Form4.Doatu2", [](Program& p) { p.form<Form4>().Doatu2(); }},
         {"Form4.KENTOU", [](Program& p) { p.form<Form4>().KENTOU(); }},
-        {"Form7.HAIKIN", nullptr},  // opening page of the section checks: not written yet
-        {"Form7.HAIKIN_A", nullptr},  // location 1: not written yet
-        {"Form7.HAIKIN_B", nullptr},  // location 2: not written yet
-        {"Form7.HAIKIN_E", nullptr},  // location 5: not written yet
-        {"Form7.HAIKIN_F", nullptr},  // location 6: not written yet
-        {"Form7.HAIKIN_G", nullptr},  // location 7: not written yet
-        {"Form7.HAIKIN_H", nullptr},  // location 8, heel: not written yet
-        {"Form7.HAIKIN_I", nullptr},  // location 9, toe: not written yet
-        {"Form7.HAIKIN_J", nullptr},  // location 10, shear key: not written yet
+        {"Form7.HAIKIN", [](Program& p) { p.form<Form7>().HAIKIN(); }},
+        {"Form7.HAIKIN_A", [](Program& p) { p.form<Form7>().HAIKIN_A(); }},
+        {"Form7.HAIKIN_B", [](Program& p) { p.form<Form7>().HAIKIN_B(); }},
+        {"Form7.HAIKIN_E", [](Program& p) { p.form<Form7>().HAIKIN_E(); }},
+        {"Form7.HAIKIN_F", [](Program& p) { p.form<Form7>().HAIKIN_F(); }},
+        {"Form7.HAIKIN_G", [](Program& p) { p.form<Form7>().HAIKIN_G(); }},
+        {"Form7.HAIKIN_H", [](Program& p) { p.form<Form7>().HAIKIN_H(); }},
+        {"Form7.HAIKIN_I", [](Program& p) { p.form<Form7>().HAIKIN_I(); }},
+        {"Form7.HAIKIN_J", [](Program& p) { p.form<Form7>().HAIKIN_J(); }},
     }};
 }
 

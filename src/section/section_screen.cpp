@@ -298,62 +298,8 @@ void Form7::cmd6_Click() {
 }
 
 void Form7::Hihyouji_3() {
-    cbo1.setText("");
-    cbo2.setText("");
-    cbo5.setText("");
-    cbo6.setText("");
-    cbo7.setText("");
-    cbo8.setText("");
-    cbo9.setText("");
-    cbo10.setText("");
-    lbl_ra.setCaption("");
-    lbl_rb.setCaption("");
-    lbl_re.setCaption("");
-    lbl_rf.setCaption("");
-    lbl_rg.setCaption("");
-    lbl_rh.setCaption("");
-    lbl_ri.setCaption("");
-    lbl_rj.setCaption("");
-    txt1.setText("");
-    txt2.setText("");
-    txt5.setText("");
-    txt6.setText("");
-    txt7.setText("");
-    txt8.setText("");
-    txt9.setText("");
-    txt10.setText("");
-    lbl1.setCaption("");
-    lbl2.setCaption("");
-    lbl3.setCaption("");
-    lbl4.setCaption("");
-    lbl5.setCaption("");
-    lbl6.setCaption("");
-    lbl7.setCaption("");
-    lbl8.setCaption("");
-    lbl17.setCaption("");
-    lbl18.setCaption("");
-    lbl19.setCaption("");
-    lbl20.setCaption("");
-    lbl21.setCaption("");
-    lbl22.setCaption("");
-    lbl23.setCaption("");
-    lbl24.setCaption("");
-    lbl25.setCaption("");
-    lbl26.setCaption("");
-    lbl27.setCaption("");
-    lbl28.setCaption("");
-    lbl29.setCaption("");
-    lbl30.setCaption("");
-    lbl31.setCaption("");
-    lbl32.setCaption("");
-    lbl33.setCaption("");
-    lbl34.setCaption("");
-    lbl35.setCaption("");
-    lbl36.setCaption("");
-    lbl37.setCaption("");
-    lbl38.setCaption("");
-    lbl39.setCaption("");
-    lbl40.setCaption("");
+    // The bar lists, spacings and results of every row, then the coefficient itself.
+    clearGrid();
     txt_ka.setText("");
     program_.sectionCheckDone = 0;
 }

@@ -347,4 +347,55 @@ TEST_F(ProjectCommands, SymmetricShapeHidesTheFrontSoilChoice) {
     EXPECT_TRUE(d.lbl57.visible());
 }
 
+// A program that never showed a screen saves every window's initial state and stays
+// without a current screen.
+TEST_F(ProjectCommands, SavingAFreshProgramWritesTheInitialStates) {
+    const std::string file = path("fresh.ywd");
+    saveAs(prog, svc, file);
+    EXPECT_EQ(prog.currentScreen, 0);
+    const std::vector<std::string> texts = linesOf(file);
+    ASSERT_EQ(texts.size(), 217u);
+    EXPECT_EQ(texts[0], "False");
+    EXPECT_EQ(texts[2], "");
+    EXPECT_EQ(texts[152], "-1 ") << "no bar chosen";
+    EXPECT_EQ(texts[160], "60") << "the section screen's initial cover";
+    EXPECT_EQ(texts[216], "") << "δ's origin never set";
+    EXPECT_EQ(bytesOf(file).size(), project::encode(texts).size());
+}
+
+// The section coefficient of the file replaces the one the provisional run wrote.
+TEST_F(ProjectCommands, SavedSectionCoefficientWinsOverTheProvisionalOne) {
+    const std::string file = savedProject();
+    std::vector<std::string> texts = linesOf(file);
+    ASSERT_NE(texts[119], "0.321");
+    texts[119] = "0.321";
+    Fresh run;
+    open(run.prog, run.svc, craft(texts, "ka.ywd"));
+    EXPECT_EQ(run.prog.form<Form7>().txt_ka.text(), "0.321");
+}
+
+// Location 8 (heel) is recomputed only when the wall has a heel; without one its
+// captions stay as read.
+TEST_F(ProjectCommands, HeelResultsRecomputedOnlyWithAHeel) {
+    const std::string file = savedProject();
+    std::vector<std::string> texts = linesOf(file);
+    ASSERT_EQ(texts[42], "0.6");  // Form4.txt16, the heel
+    texts[173] = "stale";         // Form7.lbl_rh
+    for (int n = 205; n <= 208; ++n) texts[n - 1] = "stale";  // lbl29 to lbl32
+    {
+        Fresh run;
+        open(run.prog, run.svc, craft(texts, "heel.ywd"));
+        Form7& s = run.prog.form<Form7>();
+        EXPECT_NE(s.lbl_rh.caption(), "stale");
+        EXPECT_NE(s.lbl29.caption(), "stale");
+    }
+    texts[42] = "0";
+    Fresh run;
+    open(run.prog, run.svc, craft(texts, "noheel.ywd"));
+    Form7& s = run.prog.form<Form7>();
+    EXPECT_EQ(run.prog.heelLength, 0.0f);
+    EXPECT_EQ(s.lbl_rh.caption(), "stale");
+    for (plat::Label* cell : {&s.lbl29, &s.lbl30, &s.lbl31, &s.lbl32}) EXPECT_EQ(cell->caption(), "stale");
+}
+
 }  // namespace

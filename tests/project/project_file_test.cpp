@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "conditions/conditions_screen.h"
@@ -84,6 +87,69 @@ TEST_F(ProjectFileTest, TableHoldsTheLinesInFileOrder) {
         EXPECT_EQ(l.form, a.form) << "line " << a.number;
         EXPECT_EQ(l.control, a.control) << "line " << a.number;
         EXPECT_EQ(l.kind, a.kind) << "line " << a.number;
+    }
+}
+
+// All 217 lines, one "Form.control:kind" a line (O option, T text, C check, S single,
+// L list position, V variant), as the file's line order lays them down.
+const char* const kAllLines =
+    "Form3.opt_T:O Form3.opt_D:O Form3.txt1:T Form3.txt2:T Form3.txt3:T Form3.txt4:T Form3.txt5:T Form3.txt6:T "
+    "Form3.txt8:T Form3.txt9:T Form3.txt10:T Form3.txt11:T Form3.txt12:T Form3.txt13:T Form3.txt14:T Form3.txt15:T "
+    "Form3.cbo1:T Form3.cbo2:T Form3.opt1:O Form3.opt2:O Form3.opt3:O Form3.opt4:O Form3.opt5:O Form3.opt6:O "
+    "Form3.opt7:O Form3.opt8:O Form23.opt1:O Form23.opt2:O Form4.txt1:T Form4.txt2:T Form4.txt3:T Form4.txt4:T "
+    "Form4.txt5:T Form4.txt6:T Form4.txt7:T Form4.txt8:T Form4.txt9:T Form4.txt10:T Form4.txt12:T Form4.txt13:T "
+    "Form4.txt14:T Form4.txt15:T Form4.txt16:T Form4.txt17:T Form4.txt18:T Form4.txt19:T Form4.txt20:T Form4.txt21:T "
+    "Form4.txt22:T Form4.txt23:T Form4.opt1:O Form4.opt2:O Form4.opt3:O Form4.opt4:O Form4.opt5:O Form4.opt6:O "
+    "Form4.lbl46:T Form4.lbl47:T Form4.lbl48:T Form4.lbl52:T Form4.lbl53:T Form4.lbl54:T Form4.lbl56:T Form4.lbl57:T "
+    "Form4.lbl58:T Form4.lbl59:T Form4.lbl60:T Form4.lbl61:T Form4.lbl62:T Form4.lbl64:T Form4.lbl65:T Form4.lbl66:T "
+    "Form4.lbl67:T Form4.lbl68:T Form4.lbl69:T Form4.lbl70:T Form4.lbl33:T Form4.chk1:C Form19.txt1:T Form19.txt2:T "
+    "Form19.txt3:T Form19.chk1:C Form25.opt_K1:O Form25.opt_K2:O Form25.opt_D1:O Form25.Text1:T Form25.Text2:T Form25.opt_A:O "
+    "Form25.opt_B:O Form25.opt_C:O Form14.opt1:O Form14.opt2:O Form14.opt3:O Form14.opt4:O Form14.opt5:O Form14.opt6:O "
+    "Form21.opt1:O Form21.opt2:O Form21.opt3:O Form21.opt4:O Form21.opt5:O Form21.opt6:O Form21.opt7:O Form21.opt8:O "
+    "Form21.opt9:O Form21.opt10:O Form21.chk1:C Form21.txt1:T Form21.lbl2:T Form21.lbl3:T Form22.txt1:T Form22.txt3:T "
+    "Form22.txt4:T Form22.txt5:T Form22.txt6:T Form7.chk_1:C Form7.txt_1:T Form7.opt1:O Form7.opt2:O Form7.txt_ka:T "
+    "S S S S S S S S "
+    "S S S S S S S S "
+    "S S S S S S S S "
+    "S S S S S S S S "
+    "Form7.cbo1:L Form7.cbo2:L Form7.cbo5:L Form7.cbo6:L Form7.cbo7:L Form7.cbo8:L Form7.cbo9:L Form7.cbo10:L "
+    "Form7.lbl_r1:T Form7.lbl_r2:T Form7.lbl_r5:T Form7.lbl_r6:T Form7.lbl_r7:T Form7.lbl_r8:T Form7.lbl_r9:T Form7.lbl_r10:T "
+    "Form7.lbl_ra:T Form7.lbl_rb:T Form7.lbl_re:T Form7.lbl_rf:T Form7.lbl_rg:T Form7.lbl_rh:T Form7.lbl_ri:T Form7.lbl_rj:T "
+    "Form7.txt1:T Form7.txt2:T Form7.txt5:T Form7.txt6:T Form7.txt7:T Form7.txt8:T Form7.txt9:T Form7.txt10:T "
+    "Form7.lbl1:T Form7.lbl2:T Form7.lbl3:T Form7.lbl4:T Form7.lbl5:T Form7.lbl6:T Form7.lbl7:T Form7.lbl8:T "
+    "Form7.lbl17:T Form7.lbl18:T Form7.lbl19:T Form7.lbl20:T Form7.lbl21:T Form7.lbl22:T Form7.lbl23:T Form7.lbl24:T "
+    "Form7.lbl25:T Form7.lbl26:T Form7.lbl27:T Form7.lbl28:T Form7.lbl29:T Form7.lbl30:T Form7.lbl31:T Form7.lbl32:T "
+    "Form7.lbl33:T Form7.lbl34:T Form7.lbl35:T Form7.lbl36:T Form7.lbl37:T Form7.lbl38:T Form7.lbl39:T Form7.lbl40:T "
+    "V ";
+
+TEST_F(ProjectFileTest, EveryLineHasItsSourceAndKind) {
+    std::vector<std::string> expected;
+    std::string word;
+    for (const char* c = kAllLines; *c; ++c) {
+        if (*c != ' ') {
+            word += *c;
+        } else if (!word.empty()) {
+            expected.push_back(word);
+            word.clear();
+        }
+    }
+    ASSERT_EQ(expected.size(), 217u);
+    const auto kindLetter = [](Kind k) {
+        switch (k) {
+            case Kind::Option: return "O";
+            case Kind::Text: return "T";
+            case Kind::Check: return "C";
+            case Kind::Single: return "S";
+            case Kind::ListPosition: return "L";
+            case Kind::Variant: return "V";
+        }
+        return "?";
+    };
+    for (int n = 1; n <= 217; ++n) {
+        const project::LineSource& l = line(n);
+        const std::string actual =
+            l.form.empty() ? std::string(kindLetter(l.kind)) : l.form + "." + l.control + ":" + kindLetter(l.kind);
+        EXPECT_EQ(actual, expected[n - 1]) << "line " << n;
     }
 }
 
@@ -286,6 +352,18 @@ TEST(ProjectParse, EmptyLinesCountAndTextsDecode) {
     ASSERT_EQ(r.error, project::ReadError::None);
     EXPECT_EQ(r.texts[0], "東京都");
     EXPECT_EQ(r.texts[1], "");
+}
+
+// A file far too large for a project is refused without being read into memory.
+TEST(ProjectRead, OversizedFileIsNoProject) {
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() /
+        ("miranosu-oversized-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".ywd");
+    { std::ofstream create(file, std::ios::binary); }
+    std::filesystem::resize_file(file, project::kMaxFileBytes + 1);  // sparse: nothing is written
+    EXPECT_EQ(project::read(file.string()).error, project::ReadError::NotAProject);
+    std::filesystem::remove(file);
+    EXPECT_EQ(project::read(file.string()).error, project::ReadError::Unreadable);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A preview window on the offscreen platform: its menu bar replaces the main one, and its
 // scroll bars move the page canvas.
 #include <QAction>
+#include <QImage>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -57,6 +58,29 @@ TEST_F(PreviewView, ScrollBarMirrorsTheModelAndMovesTheCanvas) {
     QWidget* canvas = view.widgetOf(w.Picture2);
     ASSERT_NE(canvas, nullptr);
     EXPECT_EQ(canvas->parentWidget(), view.widgetOf(w.Picture1));
+}
+
+TEST_F(PreviewView, CanvasStretchesThePrintableAreaOverThePage) {
+    // A page of 12000 x 16000 twips whose printable area is 6000 x 8000: everything drawn
+    // lands twice as far from the corner as its coordinates say.
+    svc.page = {12000, 16000, 6000.0f, 8000.0f};
+    program.currentScreen = 2;
+    view.dispatch([this] { program.form<MDIForm1>().FileImage(); });
+    Form2& w = program.form<Form2>();
+    view.dispatch([&w] {
+        w.canvas().clear();
+        w.canvas().line(3000, 0, 3000, 8000);  // 6000 twips: pixel column 400
+        w.canvas().line(0, 4000, 6000, 4000);  // 8000 twips: pixel row 533
+    });
+    QWidget* canvas = view.widgetOf(w.Picture2);
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_EQ(canvas->width(), 800);
+    QImage img = canvas->grab().toImage();
+    auto dark = [&img](int x, int y) { return qGray(img.pixel(x, y)) < 128; };
+    EXPECT_TRUE(dark(400, 100) || dark(399, 100));
+    EXPECT_FALSE(dark(200, 100));
+    EXPECT_TRUE(dark(100, 533) || dark(100, 532) || dark(100, 534));
+    EXPECT_FALSE(dark(100, 267));
 }
 
 }  // namespace

@@ -102,6 +102,9 @@ TEST_F(PreviewTest, CanvasTakesThePrinterPageAndTheBarsScrollTheRest) {
         EXPECT_EQ(w.Picture2.height(), 7095 + c.over);
         EXPECT_EQ(w.Picture2ScaleWidth, 10000.5f);
         EXPECT_EQ(w.Picture2ScaleHeight, 15000.25f);
+        // The canvas itself carries the printable area as its user scale.
+        EXPECT_EQ(w.Picture2.scaleWidth(), 10000.5f);
+        EXPECT_EQ(w.Picture2.scaleHeight(), 15000.25f);
         for (plat::ScrollBar* bar : {&w.HScroll1, &w.VScroll1}) {
             EXPECT_EQ(bar->min(), 0);
             EXPECT_EQ(bar->max(), c.max) << c.over;

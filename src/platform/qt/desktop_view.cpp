@@ -128,12 +128,14 @@ DesktopView::DesktopView(plat::Desktop& desktop) : desktop_(desktop) {
 }
 
 DesktopView::~DesktopView() {
+    // Windows closing from here on must not reach the model.
+    disconnect(mdi_, nullptr, this, nullptr);
     for (auto& [form, w] : windows_) {
         if (w.view) w.view->detach();
         if (auto* d = dynamic_cast<DialogWindow*>(w.frame.data())) d->detach();
     }
     for (auto& [form, w] : windows_)
-        if (w.frame && w.frame->parent() != mdi_) delete w.frame.data();
+        if (w.frame && !qobject_cast<QMdiSubWindow*>(w.frame.data())) delete w.frame.data();  // dialogs
     windows_.clear();
     delete main_;
 }

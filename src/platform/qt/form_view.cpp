@@ -553,6 +553,11 @@ protected:
             p.save();
             p.setClipRect(rect().adjusted(border, border, -border, -border));
             QPainterSurface surface(p, QPointF(border, border), back);
+            // A user scale stretches the drawing over the inside of the box.
+            int innerW = pic->width() - 2 * border * kTwipsPerPixel;
+            int innerH = pic->height() - 2 * border * kTwipsPerPixel;
+            surface.setPositionScale(pic->scaleWidth() > 0 ? innerW / double(pic->scaleWidth()) : 1.0,
+                                     pic->scaleHeight() > 0 ? innerH / double(pic->scaleHeight()) : 1.0);
             pic->surface().replay(surface);
             p.restore();
         }

@@ -20,7 +20,9 @@ QPainterSurface::QPainterSurface(QPainter& painter, QPointF origin, QColor backg
     doFont();
 }
 
-QPointF QPainterSurface::map(double x, double y) const { return origin_ + QPointF(x * scale_, y * scale_); }
+QPointF QPainterSurface::map(double x, double y) const {
+    return origin_ + QPointF(x * posScaleX_ * scale_, y * posScaleY_ * scale_);
+}
 
 void QPainterSurface::doFont() {
     QFont f = toQFont(fontName(), fontSize(), fontBold());

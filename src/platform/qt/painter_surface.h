@@ -18,6 +18,11 @@ public:
     explicit QPainterSurface(QPainter& painter, QPointF origin = {}, QColor background = Qt::white);
 
     double unitsPerTwip() const { return scale_; }
+    // Stretches positions (not font sizes or line widths) for a picture with a user scale.
+    void setPositionScale(double sx, double sy) {
+        posScaleX_ = sx;
+        posScaleY_ = sy;
+    }
     // Runs on newPage() and endDoc(); a paged device (printer, PDF) turns the page by default.
     std::function<void()> onNewPage;
     std::function<void()> onEndDoc;
@@ -37,6 +42,7 @@ private:
     QColor background_;
     double scale_;
     double pixelScale_;  // device units per screen pixel, for line widths
+    double posScaleX_ = 1, posScaleY_ = 1;
 };
 
 }  // namespace plat::qt

@@ -135,9 +135,9 @@ void Form4::Doatu2() {
         weightInertia = normal || k1 ? Cell::Dash : inertiaMethod ? Cell::Value : Cell::Empty;
     else if (symmetric)
         weightInertia = Cell::Dash;
-    const double x = num::div(p.sumWx, sumW);
     t.aligned(kV, 10400, sumW);
     t.cell(weightInertia, kH, 10400, [&] { t.aligned(kH, 10400, Kh * sumW); });
+    const double x = num::div(p.sumWx, sumW);
     t.fixed(kX, 10400, float(x));
     t.cell(weightInertia, kY, 10400, [&] { t.fixed(kY, 10400, float(num::div(p.sumWy, sumW))); });
     t.aligned(kVx, 10400, x * sumW);
@@ -176,7 +176,7 @@ void Form4::Doatu2() {
     const double WQ1 = p.surchargeLoadBack, WQ2 = p.surchargeLoadCentre, WQ3 = p.surchargeLoadFront;
     const double xq1 = p.surchargeLoadBackX, xq2 = p.surchargeLoadCentreX, xq3 = p.surchargeLoadFrontX;
     const double hq = p.surchargeInertiaHeight;
-    const float centreHeight = p.centralFillDepth + p.slabThickness;
+    const double centreHeight = double(p.centralFillDepth) + p.slabThickness;
     if (p.surchargeBack != 0 && p.partArea[7] != 0) {
         t.aligned(kV, 11600, WQ1);
         t.cell(inertia, kH, 11600, [&] { t.aligned(kH, 11600, Kh * WQ1); });
@@ -189,7 +189,7 @@ void Form4::Doatu2() {
         t.aligned(kV, 12000, WQ2);
         t.cell(inertia, kH, 12000, [&] { t.aligned(kH, 12000, Kh * WQ2); });
         t.fixed(kX, 12000, p.surchargeLoadCentreX);
-        t.cell(inertia, kY, 12000, [&] { t.fixed(kY, 12000, centreHeight); });
+        t.cell(inertia, kY, 12000, [&] { t.fixed(kY, 12000, float(centreHeight)); });
         t.aligned(kVx, 12000, xq2 * WQ2);
         t.cell(inertiaMoment, kHy, 12000, [&] { t.aligned(kHy, 12000, Kh * WQ2 * centreHeight); });
     }

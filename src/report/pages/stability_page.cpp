@@ -30,10 +30,6 @@ public:
         overturning();
         bearing();
         if (!sliding()) return;
-        if (on(d_.opt6)) {
-            s_.print("");
-            writeShearKeyCheck(p_);
-        }
         sketch();
     }
 
@@ -177,7 +173,8 @@ private:
         }
     }
 
-    // False when the page ends with a failed sliding check (normal case, no key).
+    // False when the page ends with a failed sliding check (normal case, no key). The
+    // shear-key check belongs to the one-sided wall only: a symmetric wall does not slide.
     bool sliding() {
         line("");
         line("");
@@ -243,6 +240,10 @@ private:
             } else if (key && building && (on(q_.opt5) || on(q_.opt6))) {
                 keyLess();
             }
+        }
+        if (key) {
+            line("");
+            writeShearKeyCheck(p_);
         }
         return true;
     }

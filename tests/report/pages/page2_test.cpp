@@ -13,6 +13,7 @@
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "platform/surface.h"
+#include "report/pages/self_weight.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
@@ -380,6 +381,25 @@ TEST_F(Page2Test, NoSurchargesLeaveOnlyTheHeading) {
     EXPECT_TRUE(textsNamed("上載荷重").empty());
 }
 
+// No heel and no rear wall above the back soil (H1 2.5, s = 0.875, B = 3.4): the right
+// side reads hb and t, and neither the upper column, its tick nor an H2 figure is drawn.
+TEST_F(Page2Test, DimensionsWithoutHeelAndWithoutUpperRearWall) {
+    enter({{"txt16", "0"}, {"txt6", "0"}});
+    compute();
+    draw();
+    EXPECT_FLOAT_EQ(prog.figureScale, 0.875f);
+    const double xb = X(3.4, 0.875f);
+    EXPECT_EQ(countLines(xb + 1250, 2600, xb + 1250, 2600), 0);  // column 22, of zero length
+    EXPECT_EQ(countLines(xb + 1250, 2600, xb + 150, 2600), 1);   // tick 18 alone, no tick 23
+    expectText("2,100", xb + 400, Y(1.05, 0.875f) - 50, 9);
+    expectText("400", xb + 450, Y(2.3, 0.875f) - 75, 9);
+    for (const DrawOp& op : surface.ops()) {
+        if (op.kind == DrawOp::Text) {
+            EXPECT_GT(std::fabs(op.x1 - (xb + 1300)), 0.01) << op.text;
+        }
+    }
+}
+
 // A zero ΣW stops the writer at the centroid quotient, after the table.
 TEST_F(Page2Test, ZeroTotalWeightStopsBeforeTheCentroid) {
     enter();
@@ -391,6 +411,164 @@ TEST_F(Page2Test, ZeroTotalWeightStopsBeforeTheCentroid) {
     EXPECT_THROW(f().JIJYUU(), num::CalcFault);
     EXPECT_FALSE(anyTextContaining("重心 ｘ"));
     EXPECT_EQ(surface.texts().back(), "351.1239");
+}
+
+// The area formula texts of each part for each shape, from values set directly: walls
+// 0.3 wide at the top and 0.4 at the slab with 0.1 inner batters (no outer batter),
+// span 2.0, toe 0.5, heel 0.6, slab 0.4 without tapers, fill 1.5, H1 2.5, H2 0.4,
+// H3 0.5, H4 1.4, hb 2.1, hf 1.0. Surface widths worked out by hand.
+struct FormulaText {
+    const char* text;
+    double x, y;
+};
+struct FormulaCase {
+    const char* name;
+    int part;
+    void (*change)(Program&);
+    std::vector<FormulaText> texts;
+};
+
+class AreaFormulaTest : public ::testing::TestWithParam<FormulaCase> {};
+
+TEST_P(AreaFormulaTest, WritesThePartsDimensionsAtTheirPlaces) {
+    const FormulaCase& c = GetParam();
+    ScriptedServices svc;
+    Program p(svc);
+    p.frontWallTopWidth = p.rearWallTopWidth = 0.3f;
+    p.frontWallBottomWidth = p.rearWallBottomWidth = 0.4f;
+    p.frontWallInnerBatter = p.rearWallInnerBatter = 0.1f;
+    p.innerSpan = 2.0f;
+    p.toeLength = 0.5f;
+    p.heelLength = 0.6f;
+    p.slabThickness = p.toeEndThickness = p.heelEndThickness = 0.4f;
+    p.centralFillDepth = 1.5f;
+    p.backSoilHeight = 2.5f;
+    p.rearWallUpperHeight = 0.4f;
+    p.frontWallUpperHeight = 0.5f;
+    p.frontSoilHeight = 1.4f;
+    p.backSoilAboveSlab = 2.1f;
+    p.frontSoilAboveSlab = 1.0f;
+    if (c.change) c.change(p);
+    plat::RecordingSurface s;
+    page::drawAreaFormula(p, s, c.part);
+    ASSERT_EQ(s.ops().size(), c.texts.size());
+    for (size_t i = 0; i < c.texts.size(); ++i) {
+        EXPECT_EQ(s.ops()[i].text, c.texts[i].text);
+        EXPECT_DOUBLE_EQ(s.ops()[i].x1, c.texts[i].x) << c.texts[i].text;
+        EXPECT_DOUBLE_EQ(s.ops()[i].y1, c.texts[i].y) << c.texts[i].text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, AreaFormulaTest,
+    ::testing::Values(
+        FormulaCase{"FrontWallUpright", 1,
+                    [](Program& p) {
+                        p.frontWallBottomWidth = 0.3f;
+                        p.frontWallInnerBatter = 0;
+                    },
+                    {{"0.300×1.900", 2100, 8650}}},
+        // Equal widths with an inner batter (the outer one its negative): both forms overlap.
+        FormulaCase{"FrontWallEqualWidthsBattered", 1,
+                    [](Program& p) {
+                        p.frontWallBottomWidth = 0.3f;
+                        p.frontWallOuterBatter = -0.1f;
+                    },
+                    {{"0.300×1.900", 2100, 8650},
+                     {"1.500×(0.300＋0.300)/2", 2100, 8550},
+                     {"＋0.300×0.400", 3200, 8750}}},
+        FormulaCase{"FrontWallTinyBatter", 1,
+                    [](Program& p) {
+                        p.frontWallBottomWidth = 0.3001f;
+                        p.frontWallInnerBatter = 0.0001f;
+                    },
+                    {{"1.500×(0.300＋0.300)/2", 2100, 8550}, {"＋0.300×0.400", 3200, 8750}}},
+        FormulaCase{"RearWallTrapezoid", 2, nullptr,
+                    {{"2.500×(0.300＋0.400)/2", 2100, 9050}, {"＋0.400×0.400", 3200, 9250}}},
+        FormulaCase{"Slab", 3, nullptr, {{"2.000×0.400", 2100, 9650}}},
+        FormulaCase{"HeelTapered", 4, [](Program& p) { p.heelEndThickness = 0.3f; },
+                    {{"0.600×(0.400＋0.300)/2", 2100, 10150}}},
+        FormulaCase{"Toe", 5, nullptr, {{"0.500×0.400", 2100, 10650}}},
+        FormulaCase{"FillUpright", 6,
+                    [](Program& p) { p.frontWallInnerBatter = p.rearWallInnerBatter = 0; },
+                    {{"2.000×1.500", 2100, 11150}}},
+        // 2.0 + 1.5·0.1/1.5 + 1.5·0.1/2.5 = 2.16
+        FormulaCase{"FillBattered", 6, nullptr, {{"1.500×(2.000＋2.160)/2", 2100, 11150}}},
+        FormulaCase{"BackSoilRectangle", 7, nullptr, {{"0.600×2.100", 2100, 11650}}},
+        // An outer batter on the face is told by the widths, not by the stored batter.
+        FormulaCase{"BackSoilBatterByWidths", 7, [](Program& p) { p.rearWallOuterBatter = 0.06f; },
+                    {{"0.600×2.100", 2100, 11650}}},
+        // Surface width 0.6 + 0.06 − 0.06·0.4/2.5 = 0.6504.
+        FormulaCase{"BackSoilOverBatter", 7,
+                    [](Program& p) {
+                        p.rearWallBottomWidth = 0.46f;
+                        p.rearWallOuterBatter = 0.06f;
+                    },
+                    {{"(0.600＋0.650)×2.100/2", 2100, 11650}}},
+        FormulaCase{"BackSoilOverTaper", 7,
+                    [](Program& p) {
+                        p.heelEndThickness = 0.3f;
+                        p.heelTaper = 0.1f;
+                    },
+                    {{"0.600×(2.100＋2.200)/2", 2100, 11650}}},
+        FormulaCase{"BackSoilOverBatterAndTaper", 7,
+                    [](Program& p) {
+                        p.rearWallBottomWidth = 0.46f;
+                        p.rearWallOuterBatter = 0.06f;
+                        p.heelEndThickness = 0.3f;
+                        p.heelTaper = 0.1f;
+                    },
+                    {{"2.100×(0.600＋0.650)/2", 2100, 11550}, {"＋0.600×0.100/2", 2900, 11750}}},
+        FormulaCase{"BackSoilTriangleWithoutHeel", 7,
+                    [](Program& p) {
+                        p.heelLength = 0;
+                        p.rearWallBottomWidth = 0.46f;
+                        p.rearWallOuterBatter = 0.06f;
+                    },
+                    {{"0.050×2.100/2", 2100, 11650}}},
+        FormulaCase{"FrontSoilRectangle", 8, nullptr, {{"0.500×1.000", 2100, 12150}}},
+        // Surface width 0.06 − 0.06·0.5/1.5 + 0.5 = 0.54.
+        FormulaCase{"FrontSoilOverBatter", 8,
+                    [](Program& p) {
+                        p.frontWallBottomWidth = 0.46f;
+                        p.frontWallOuterBatter = 0.06f;
+                    },
+                    {{"1.000×(0.500＋0.540)/2", 2100, 12150}}},
+        FormulaCase{"FrontSoilOverTaper", 8,
+                    [](Program& p) {
+                        p.toeEndThickness = 0.3f;
+                        p.toeTaper = 0.1f;
+                    },
+                    {{"0.500×(1.000＋1.100)/2", 2100, 12150}}},
+        FormulaCase{"FrontSoilOverBatterAndTaper", 8,
+                    [](Program& p) {
+                        p.frontWallBottomWidth = 0.46f;
+                        p.frontWallOuterBatter = 0.06f;
+                        p.toeEndThickness = 0.3f;
+                        p.toeTaper = 0.1f;
+                    },
+                    {{"1.000×(0.500＋0.540)/2", 2100, 12050}, {"＋0.500×0.100/2", 2900, 12250}}},
+        FormulaCase{"FrontSoilWithoutToe", 8,
+                    [](Program& p) {
+                        p.toeLength = 0;
+                        p.frontWallBottomWidth = 0.46f;
+                        p.frontWallOuterBatter = 0.06f;
+                    },
+                    {{"1.000×(0.000＋0.040)/2", 2100, 12150}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A wall with no height above the slab has no surface width: the writer stops there.
+TEST(AreaFormulaFaultTest, ZeroWallHeightAboveTheSlabFaults) {
+    ScriptedServices svc;
+    Program p(svc);
+    p.heelLength = 0.6f;
+    p.rearWallBottomWidth = 0.46f;
+    p.rearWallTopWidth = 0.3f;
+    p.rearWallInnerBatter = 0.1f;
+    p.rearWallOuterBatter = 0.06f;
+    plat::RecordingSurface s;
+    EXPECT_THROW(page::drawAreaFormula(p, s, 7), num::CalcFault);
+    EXPECT_THROW(page::centreSurchargeWidth(p), num::CalcFault);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/numbers.h"
 #include "report/pages/stability_pages_fixture.h"
 
 namespace {
@@ -167,6 +168,51 @@ TEST_F(Page3Test, SymmetricTableDashesTheHorizontalForcesAndAddsTheNote) {
     const plat::DrawOp note = textOp(blanks(15) + "両面対称土圧の為、土圧によるモーメントΣＨy＝０");
     EXPECT_EQ(note.x1, 0);
     EXPECT_EQ(note.y1, 12900 + 3 * 220);
+}
+
+// φ 30ﾟ, δ 20ﾟ, θ 0: cos²30ﾟ 0.7500, sin 50ﾟ 0.7660, cos 20ﾟ 0.9397, cos 30ﾟ 0.8660.
+// At φ = β the root stays with sin 0ﾟ = 0.0000; above it the root-free form prints.
+TEST_F(Page3Test, CoulombNumbersKeepTheRootUpToPhiEqualToBeta) {
+    struct Case {
+        float beta;
+        std::string text;
+        double x, y;
+    };
+    const std::vector<Case> cases = {
+        {30, "0.7660×0.0000", 4350, 4450},
+        {30, "0.9397×0.8660", 4350, 4850},
+        {30, "=0.750", 1500, 5050},
+        {31, "0.7500", 2150, 4000},
+        {31, "1.0000×0.9397", 1700, 4400},
+        {31, "=0.750", 1500, 4700},
+    };
+    for (const Case& c : cases) {
+        surface.clear();
+        conditions().opt3.setValue(true);
+        conditions().opt2.setValue(true);
+        prog.backfillPhi = 30;
+        prog.deltaStability = 20;
+        prog.groundSlope = c.beta;
+        prog.activeCoefficient = 0.75f;
+        prog.deltaComputed.reset();
+        dims().Doatu();
+        const plat::DrawOp op = textOp(c.text);
+        EXPECT_EQ(op.x1, c.x) << c.text;
+        EXPECT_EQ(op.y1, c.y) << c.text;
+        EXPECT_EQ(hasText("────────"), c.beta == 30) << c.beta;
+    }
+}
+
+// A zero total weight stops the table at its first division: the weight itself is drawn.
+TEST_F(Page3Test, ZeroWeightEndsTheTableAfterTheWeightCell) {
+    prog.form<Form23>().opt1.setValue(true);
+    conditions().opt3.setValue(true);
+    prog.sumW = 0;
+    prog.earthPressurePageOffset = 0;
+    EXPECT_THROW(dims().Doatu2(), num::CalcFault);
+    EXPECT_EQ(textOp("0.0000").x1, 3500);
+    EXPECT_EQ(textOp("0.0000").y1, 10400);
+    EXPECT_EQ(texts().back(), "0.0000");
 }
 
 }  // namespace

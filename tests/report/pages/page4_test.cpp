@@ -183,4 +183,19 @@ TEST_F(Page4StoredTest, SymmetricShapeHasNoOverturningOrSliding) {
     EXPECT_TRUE(hasLine(9500, 4475, 11000, 4475));
 }
 
+// A symmetric wall does not slide: no key check is written, yet the key is sketched.
+TEST_F(Page4StoredTest, SymmetricShapeWithKeySketchesTheKeyWithoutItsCheck) {
+    prog.form<Form23>().opt2.setValue(true);
+    dims().opt6.setValue(true);
+    prog.eccentricity = 0;
+    prog.sigmaMax = 50;
+    dims().KENTOU();
+    EXPECT_TRUE(hasText(blanks(16) + "対称土圧の為､滑動は生じない｡"));
+    EXPECT_FALSE(hasText(blanks(14) + "・突起の計算"));
+    EXPECT_FALSE(hasText(blanks(17) + "H0=0.000m"));
+    EXPECT_TRUE(hasLine(10250, 4050, 10450, 4050));
+    EXPECT_EQ(textOp("45ﾟ＋φB/2").y1, 3500);
+    EXPECT_EQ(surface.fontSize(), 11);
+}
+
 }  // namespace

@@ -1,0 +1,17 @@
+// The block that closes every section of the section check pages: member dimensions,
+// required steel and bond perimeter, the chosen bars, the steel ratio and the stress
+// checks of concrete compression, steel tension and concrete shear.
+#pragma once
+
+class Program;
+namespace plat {
+class Surface;
+}
+
+namespace section_pages {
+
+// Prints the block of check location loc (1, 2, 5 to 10) at the current print position.
+// Re-applies the large-bar allowable to rebarAllow for the location's bar.
+void printCheckBlock(Program& program, plat::Surface& s, int loc);
+
+}  // namespace section_pages

@@ -1,0 +1,312 @@
+// Report page 5, the text below the figure: the contact length, the reaction ordinates,
+// the slab loads, and the earth-pressure coefficient of the section design.
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
+#include "conditions/seismic_dialog.h"
+#include "report/pages/section_opening_page.h"
+#include "report/pages/section_pages_common.h"
+#include "report/pages/stability_pages_common.h"
+#include "section/section_screen.h"
+#include "stability/dimension_screen.h"
+
+using namespace stability_pages;
+
+namespace section_opening {
+
+namespace {
+
+const std::string kIndent12 = blanks(12);
+
+std::string len(double v) { return nf(v, "0.000"); }
+std::string unitWeight(double v) { return nf(v, "0.0#"); }
+std::string surcharge(double v) { return nf(v, "0.00"); }
+std::string kn(double v) { return nf(v, "0.000") + "KN/m2"; }
+
+// One line of reaction ordinates: the first label carries the indent, the others two blanks.
+void printOrdinates(plat::Surface& s, const std::vector<std::pair<const char*, float>>& items) {
+    std::string text;
+    for (const auto& [name, value] : items) {
+        text += (text.empty() ? kIndent12 : std::string("  ")) + name + "=" + kn(value);
+    }
+    s.print(text);
+}
+
+void printOrdinateLines(Program& p, bool trapezoid) {
+    plat::Surface& s = *p.outputSurface;
+    const std::pair<const char*, float> VP{"VP", p.reactionVP}, V1{"V1", p.reactionV1}, V2{"V2", p.reactionV2},
+        V3{"V3", p.reactionV3}, V4{"V4", p.reactionV4}, V5{"V5", p.reactionV5}, VR{"VR", p.reactionVR};
+    const float e = p.eccentricity;
+    const bool heel = p.heelLength != 0, toe = p.toeLength != 0;
+    if (e == 0) {
+        s.print(kIndent12 + "V=" + kn(p.reactionV1));
+    } else if (trapezoid) {
+        if (heel && toe) {
+            printOrdinates(s, {VP, V1, V2, V3, V4});
+            printOrdinates(s, {V5, VR});
+        } else if (heel) {
+            printOrdinates(s, {V1, V2, V3, V4});
+            printOrdinates(s, {V5, VR});
+        } else if (toe) {
+            printOrdinates(s, {VP, V1, V2, V3});
+            printOrdinates(s, {V4, V5});
+        } else {
+            printOrdinates(s, {V1, V2, V3, V4, V5});
+        }
+    } else if (e > 0) {
+        // Where the contact ends decides which slab points carry a reaction.
+        const float xn = p.neutralAxisXn, b = p.baseWidth;
+        const float p5 = float(double(b) - p.heelLength);
+        const float p4 = float(double(p5) - p.rearWallBottomWidth);
+        const float p3 = float(double(p4) - double(p.innerSpan) / 2);
+        const float p2 = float(double(p4) - p.innerSpan);
+        if (p5 <= xn && xn < b) {
+            printOrdinates(s, {V1, V2, V3, V4});
+            printOrdinates(s, {V5});
+        } else if (p4 <= xn && xn < p5) {
+            printOrdinates(s, {V1, V2, V3, V4, VP});
+        } else if (p3 <= xn && xn < p4) {
+            printOrdinates(s, {V1, V2, V3, VP});
+        } else if (p2 <= xn && xn < p3) {
+            printOrdinates(s, {V1, V2, VP});
+        }
+    }
+    s.print("");
+}
+
+// "W<n>=(" soil height × γ ")＋(" thickness × γc ")＋" q "=" W "KN/m2"; no soil term when
+// the soil is not counted.
+std::string loadLine(const char* name, const double* soilHeight, double gammaSoil, double thickness, double gammaConcrete,
+                     double q, double w) {
+    std::string text = kIndent12 + name + "=(";
+    if (soilHeight) text += len(*soilHeight) + "×" + unitWeight(gammaSoil) + ")＋(";
+    return text + len(thickness) + "×" + unitWeight(gammaConcrete) + ")＋" + surcharge(q) + "=" + kn(w);
+}
+
+void printLoadLines(Program& p) {
+    plat::Surface& s = *p.outputSurface;
+    const double gs = p.soilUnitWeight, gc = p.concreteUnitWeight;
+    const double fill = p.centralFillDepth, back = p.backSoilAboveSlab, front = p.frontSoilAboveSlab;
+    s.print(loadLine("W1", &fill, gs, p.slabThickness, gc, p.surchargeCentre, p.slabLoadW1));
+    if (p.heelLength != 0) {
+        s.print(loadLine("W2", &back, gs, p.slabThickness, gc, p.surchargeBack, p.slabLoadW2));
+        if (p.slabLoadW2 != p.slabLoadW3) {
+            const double over = float(p.backSoilAboveSlab + p.heelTaper);
+            s.print(loadLine("W3", &over, gs, p.heelEndThickness, gc, p.surchargeBack, p.slabLoadW3));
+        }
+    }
+    if (p.toeLength != 0) {
+        const Form23& shape = p.form<Form23>();
+        const Form4& dims = p.form<Form4>();
+        const bool differ = p.slabLoadW4 != p.slabLoadW5;
+        const double* rootSoil = nullptr;
+        double tipSoil = 0;
+        bool print = true;
+        if (shape.opt1.value()) {
+            if (dims.opt3.value()) {
+                rootSoil = &front;
+                tipSoil = float(p.toeTaper + p.frontSoilAboveSlab);
+            } else if (!dims.opt4.value()) {
+                print = false;
+            }
+        } else if (shape.opt2.value()) {
+            rootSoil = &back;
+            tipSoil = float(p.backSoilAboveSlab + p.toeTaper);
+        } else {
+            print = false;
+        }
+        if (print) {
+            s.print(loadLine("W4", rootSoil, gs, p.slabThickness, gc, p.surchargeFront, p.slabLoadW4));
+            if (differ)
+                s.print(loadLine("W5", rootSoil ? &tipSoil : nullptr, gs, p.toeEndThickness, gc, p.surchargeFront,
+                                 p.slabLoadW5));
+        }
+    }
+    s.print("");
+}
+
+// ---- Earth-pressure coefficient ----
+
+std::string deg(double v) { return nf(v, "0.00"); }
+std::string f4(double v) { return nf(v, "0.0000"); }
+double cos2(double deg) { return std::pow(cosd(deg), 2); }
+
+// The Coulomb coefficient: symbols, angles, numbers.
+void printCoulombFraction(Program& p) {
+    plat::Surface& s = *p.outputSurface;
+    const float phi = p.backfillPhi, th = p.rearFaceTheta, be = p.groundSlope, de = p.deltaSection;
+    printAt(s, 1200, 10100, "主働土圧係数");
+    printAt(s, 3800, 10300, "cos^2(φ－θ）");
+    printAt(s, 1300, 10500, "KA=──────────────────────────");
+    printAt(s, 4550, 10750, "sin(φ＋δ)sin(φ－β)");
+    printAt(s, 7300, 10750, "2");
+    printAt(s, 1700, 10950, "cos^2θcos(θ＋δ)");
+    printAt(s, 3875, 10950, "1＋");
+    printAt(s, 4450, 10950, "──────────── ");
+    printAt(s, 4550, 11150, "cos(θ＋δ)cos(θ－β)");
+    section_pages::radical(s, 4175, 11150, 10700, 7050);
+    section_pages::brackets(s, 3775, 7200, 10700);
+
+    printAt(s, 5100, 11450, "cos^2(" + deg(phi) + "ﾟ－" + deg(th) + "ﾟ)");
+    printAt(s, 1500, 11650, "=────────────────────────────────────────────");
+    printAt(s, 6400, 11900, "sin(" + deg(phi) + "ﾟ＋" + deg(de) + "ﾟ)×sin(" + deg(phi) + "ﾟ－" + deg(be) + "ﾟ)");
+    printAt(s, 11150, 11900, "2");
+    printAt(s, 1700, 12100, "cos^2(" + deg(th) + "ﾟ)×cos(" + deg(th) + "ﾟ＋" + deg(de) + "ﾟ)×");
+    printAt(s, 5775, 12100, "1＋");
+    printAt(s, 6300, 12100, "───────────────────── ");
+    printAt(s, 6400, 12300, "cos(" + deg(th) + "ﾟ＋" + deg(de) + "ﾟ)×cos(" + deg(th) + "ﾟ－" + deg(be) + "ﾟ)");
+    section_pages::radical(s, 6075, 12300, 11850, 10900);
+    section_pages::brackets(s, 5700, 11050, 11850);
+
+    const double c1 = cos2(float(phi - th));
+    const double s2 = sind(std::fabs(float(phi - be)));
+    const double c2 = cos2(th), c3 = cosd(float(de + th)), c4 = cosd(std::fabs(float(th - be)));
+    const std::string ka = "=" + nf(p.activeCoefficientSection, "0.000");
+    if (phi >= be) {
+        const double s1 = sind(float(phi + de));
+        printAt(s, 3500, 12600, f4(c1));
+        printAt(s, 1500, 12800, "=─────────────────────");
+        printAt(s, 4350, 13050, f4(s1) + "×" + f4(s2));
+        printAt(s, 6250, 13050, "2");
+        printAt(s, 1700, 13250, f4(c2) + "×" + f4(c3) + "×");
+        printAt(s, 3675, 13250, "1＋");
+        printAt(s, 4250, 13250, "────────");
+        printAt(s, 4350, 13450, f4(c3) + "×" + f4(c4));
+        printAt(s, 1500, 13750, ka);
+        section_pages::radical(s, 3975, 13450, 13000, 6000);
+        section_pages::brackets(s, 3575, 6150, 13000);
+    } else {
+        printAt(s, 2150, 12600, f4(c1));
+        printAt(s, 1500, 12800, "=────────");
+        printAt(s, 1700, 13000, f4(c2) + "×" + f4(c3));
+        printAt(s, 1500, 13300, ka);
+    }
+}
+
+void printCoulombFamily(Program& p) {
+    plat::Surface& s = *p.outputSurface;
+    if (p.groundSlope == 0 && p.rearFaceTheta == 0 && p.deltaSection == 0) {
+        const float h = 45 - p.backfillPhi / 2;
+        s.print(blanks(14) + "主働土圧係数");
+        s.print(blanks(15) + "KA=tan^2(45ﾟ-φ/2)");
+        s.print(blanks(17) + "=tan^2(45ﾟ-" + deg(p.backfillPhi) + "ﾟ/2)");
+        s.print(blanks(17) + "=tan^2(" + deg(h) + "ﾟ)");
+        s.print(blanks(17) + "=" + nf(p.activeCoefficientSection, "0.000"));
+        return;
+    }
+    printCoulombFraction(p);
+}
+
+// The seismic coefficient KAE with the composite angle θk.
+void printSeismicFraction(Program& p) {
+    plat::Surface& s = *p.outputSurface;
+    const float phi = p.backfillPhi, th = p.rearFaceTheta, be = p.groundSlope, de = p.deltaSection;
+    const float tk = p.seismicTheta, kh = p.seismicKh, kv = p.seismicKv;
+    printAt(s, 1400, 10100, "水平震度Kh=" + nf(kh, "0.00") + "    鉛直震度Kv=" + nf(kv, "0.00"));
+    printAt(s, 1400, 10300,
+            "地震合成角θk=Atn{Kh/(1－Kv)}" + std::string("=") + "Atn{" + nf(kh, "0.00") + "/(1－" + nf(kv, "0.00") +
+                ")}=" + deg(tk) + "ﾟ");
+    printAt(s, 1400, 10900, "地震時主働土圧係数");
+    s.setFontSize(9);
+    printAt(s, 3600, 11150, "(1－Kv)cos^2(φ－θ－θk）");
+    printAt(s, 950, 11320, "ＫAE=");
+    printAt(s, 5020, 11550, "sin(φ－β－θk)sin(φ＋δ)");
+    printAt(s, 7770, 11550, "2");
+    printAt(s, 1500, 11750, "cosθk cos^2θcos(δ＋θ＋θk)");
+    printAt(s, 4345, 11750, "1＋");
+    printAt(s, 5020, 11950, "cos(δ＋θ＋θk)cos(θ－β)");
+    s.line(1450, 11400, 7870, 11400);
+    s.line(4920, 11830, 7590, 11830);
+    section_pages::radical(s, 4645, 11950, 11500, 7590);
+    section_pages::brackets(s, 4245, 7670, 11500);
+
+    printAt(s, 4600, 12300,
+            "(1－" + deg(kv) + ")×cos^2(" + deg(phi) + "ﾟ－" + deg(th) + "ﾟ－" + deg(tk) + "ﾟ)");
+    printAt(s, 1030, 12470, "=");
+    printAt(s, 6700, 12700,
+            "sin(" + deg(phi) + "ﾟ－" + deg(be) + "ﾟ－" + deg(tk) + "ﾟ)×sin(" + deg(phi) + "ﾟ＋" + deg(de) + "ﾟ)");
+    printAt(s, 11200, 12700, "2");
+    printAt(s, 1230, 12900,
+            "cos" + deg(tk) + "ﾟ×cos^2(" + deg(th) + "ﾟ)×cos(" + deg(de) + "ﾟ＋" + deg(th) + "ﾟ＋" + deg(tk) + "ﾟ)×");
+    printAt(s, 6075, 12900, "1＋");
+    printAt(s, 6700, 13100,
+            "cos(" + deg(de) + "ﾟ＋" + deg(th) + "ﾟ＋" + deg(tk) + "ﾟ)×cos(" + deg(th) + "ﾟ－" + deg(be) + "ﾟ)");
+    s.line(1200, 12550, 11250, 12550);
+    s.line(6650, 12980, 11000, 12980);
+    section_pages::radical(s, 6375, 13100, 12650, 11000);
+    section_pages::brackets(s, 6000, 11130, 12650);
+
+    const float k1 = 1 - kv;
+    const double e1 = cos2(float(float(phi - th) - tk));
+    const double e3 = cosd(tk), e4 = cosd(float(float(de + th) + tk));
+    const double c2 = cos2(th);
+    const std::string ka = "=" + nf(p.activeCoefficientSection, "0.000");
+    if (float(be + tk) <= phi) {
+        const double e2 = sind(std::fabs(float(float(phi - be) - tk)));
+        const double s1 = sind(float(phi + de));
+        const double c4 = cosd(std::fabs(float(th - be)));
+        printAt(s, 3030, 13450, nf(k1, "0.00") + "×" + f4(e1));
+        printAt(s, 1030, 13620, "=");
+        printAt(s, 4230, 13850, f4(e2) + "×" + f4(s1));
+        printAt(s, 5780, 13850, "2");
+        printAt(s, 1230, 14050, f4(e3) + "×" + f4(c2) + "×" + f4(e4) + "×");
+        printAt(s, 3555, 14050, "1＋");
+        printAt(s, 4230, 14250, f4(e4) + "×" + f4(c4));
+        printAt(s, 1030, 14550, ka);
+        s.line(1180, 13700, 6030, 13700);
+        s.line(4130, 14130, 5530, 14130);
+        section_pages::radical(s, 3855, 14250, 13800, 5530);
+        section_pages::brackets(s, 3455, 5680, 13800);
+    } else {
+        printAt(s, 1680, 13450, nf(k1, "0.00") + "×" + f4(e1));
+        printAt(s, 1030, 13620, "=");
+        printAt(s, 1230, 13800, f4(e3) + "×" + f4(c2) + "×" + f4(e4));
+        printAt(s, 1030, 14100, ka);
+        s.line(1180, 13700, 3380, 13700);
+    }
+    s.print("");
+    s.print("");
+    s.setFontSize(11);
+}
+
+}  // namespace
+
+void printContactAndLoads(Program& p) {
+    plat::Surface& s = *p.outputSurface;
+    const float e = p.eccentricity;
+    bool trapezoid = true;
+    if (e != 0) {
+        trapezoid = eccentricityRatio(p) <= oneSixth();
+        const std::string b = len(p.baseWidth), ae = len(std::fabs(e));
+        s.print(kIndent12 + "中立軸までの距離");
+        if (trapezoid) {
+            s.print(kIndent12 + "Xn=(B/2)･[1＋{B/(6e)}]=(" + b + "/2)×[1＋{" + b + "/(6×" + ae + ")}]=" +
+                    len(p.neutralAxisXn) + "m");
+        } else {
+            s.print(kIndent12 + "Xn=3･{(B/2)-e}=3×{(" + b + "/2)-" + ae + "}=" + len(p.neutralAxisXn) + "m");
+        }
+        s.print("");
+    }
+    printOrdinateLines(p, trapezoid);
+    printLoadLines(p);
+}
+
+void printSectionKa(Program& p) {
+    plat::Surface& s = *p.outputSurface;
+    Form7& f7 = p.form<Form7>();
+    s.print(kIndent12 + "地表面と水平面とのなす角度    ：β=" + nf(p.groundSlope, "0.00#") + "ﾟ");
+    s.print(kIndent12 + "後壁背面と鉛直面とのなす角度  ：θ=" + nf(p.rearFaceTheta, "0.00") + "ﾟ");
+    s.setDrawStyle(0);
+    if (f7.opt1.value()) s.print(kIndent12 + "主働土圧係数 KA=" + nf(p.activeCoefficientSection, "0.00#"));
+    if (!f7.opt2.value()) return;
+    const Form3& c = p.form<Form3>();
+    const Form25& seismic = p.form<Form25>();
+    if (c.opt3.value() || seismic.opt_K2.value()) printCoulombFamily(p);
+    if (seismic.opt_K1.value() || seismic.opt_D1.value()) printSeismicFraction(p);
+}
+
+}  // namespace section_opening

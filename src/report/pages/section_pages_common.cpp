@@ -1,0 +1,71 @@
+#include "report/pages/section_pages_common.h"
+
+#include "common/numbers.h"
+#include "report/pages/page_conventions.h"
+#include "section/section_screen.h"
+
+namespace section_pages {
+
+std::optional<std::string> chapterTitleLine(Program& program) {
+    const std::optional<std::string> suffix = page::CaseTitle(program);
+    if (!suffix) return std::nullopt;
+    return std::string(12, ' ') + program.chapterNumber + "－３ 断面の検討" + *suffix;
+}
+
+float baseFigureScale(float backSoilHeight, float rearWallUpperHeight) {
+    const float hs = backSoilHeight + rearWallUpperHeight;
+    if (hs <= 1.0f) return 0.3f;
+    return num::store((double(rearWallUpperHeight) + double(backSoilHeight)) * 3 / 10);
+}
+
+float reactionScale(float sigmaMax) {
+    const double s = sigmaMax;
+    // Each band of 100 kN/m2 above the first has its own divisor, 500 more per band.
+    double d;
+    if (s <= 100) {
+        d = 100;
+    } else if (s <= 1000) {
+        int band = 1;
+        while (s > 100.0 * (band + 1)) ++band;
+        d = 500.0 * band;
+    } else {
+        // Beyond the bands the largest ordinate keeps the drawn length it has at
+        // 1000 kN/m2, so the figure stays on the page.
+        return num::store(1000.0 * 1000.0 * 10 / 4500 / s);
+    }
+    return num::store(s * 10 / d);
+}
+
+void setFigureScales(Program& program) {
+    program.figureScale = baseFigureScale(program.backSoilHeight, program.rearWallUpperHeight);
+    program.reactionDiagramScale = reactionScale(program.sigmaMax);
+}
+
+void copyDesignSpacings(Program& program) {
+    Form7& f = program.form<Form7>();
+    const std::pair<int, const plat::TextBox*> boxes[] = {{1, &f.txt1}, {2, &f.txt2}, {5, &f.txt5},  {6, &f.txt6},
+                                                          {7, &f.txt7}, {8, &f.txt8}, {9, &f.txt9}, {10, &f.txt10}};
+    for (const auto& [loc, box] : boxes) program.designSpacing[loc] = num::store(num::parse(box->text()));
+}
+
+}  // namespace section_pages
+
+namespace section_pages {
+
+void radical(plat::Surface& s, double x, double y, double t, double e) {
+    s.line(x, y + 75, x + 25, y);
+    s.line(x + 25, y, x + 75, y + 200);
+    s.line(x + 75, y + 200, x + 225, t);
+    s.line(x + 225, t, e, t);
+}
+
+void brackets(plat::Surface& s, double l, double r, double t) {
+    s.line(l + 100, t, l, t + 100);
+    s.line(l, t + 100, l, t + 600);
+    s.line(l, t + 600, l + 100, t + 700);
+    s.line(r - 100, t, r, t + 100);
+    s.line(r, t + 100, r, t + 600);
+    s.line(r, t + 600, r - 100, t + 700);
+}
+
+}  // namespace section_pages

@@ -1,0 +1,47 @@
+// What the pages of the section checks share: the chapter title and the scales and
+// coordinates of the base figure on the chapter's opening page.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "common/program.h"
+#include "platform/surface.h"
+
+namespace section_pages {
+
+// The chapter title line ("－３ 断面の検討" with the load-case suffix), indent 12 and the
+// chapter number in front; none when the load case (or, seismic, the standard) is not chosen.
+std::optional<std::string> chapterTitleLine(Program& program);
+
+// Metres of structure per 1000 twips of the base figure for a wall of total height
+// backSoilHeight + rearWallUpperHeight.
+float baseFigureScale(float backSoilHeight, float rearWallUpperHeight);
+// Twips per kN/m2 of the load and reaction ordinates for the largest contact pressure.
+float reactionScale(float sigmaMax);
+// Sets figureScale and reactionDiagramScale for the base figure.
+void setFigureScales(Program& program);
+
+// Page coordinates of the base figure: x from the toe end (x 2850), depth from the top of
+// the rear wall (y 1700), both in metres; ordinates in kN/m2.
+struct BaseFigure {
+    double scale;  // figureScale
+    double k;      // reactionDiagramScale
+    double X(double m) const { return 2850 + m * 1000 / scale; }
+    double Y(double d) const { return 1700 + d * 1000 / scale; }
+    double len(double v) const { return v * k; }
+};
+inline BaseFigure baseFigure(const Program& p) { return BaseFigure{p.figureScale, p.reactionDiagramScale}; }
+
+// Copies the design spacings typed on the section-design screen into designSpacing.
+void copyDesignSpacings(Program& program);
+
+}  // namespace section_pages
+
+namespace section_pages {
+
+// Radical sign of a formula figure: base point (x, y), top t, bar end e.
+void radical(plat::Surface& s, double x, double y, double t, double e);
+// A pair of large brackets 700 twips high: left edge l, right edge r, top t.
+void brackets(plat::Surface& s, double l, double r, double t);
+
+}  // namespace section_pages

@@ -1,0 +1,142 @@
+// Report page 6: the rear upright wall at mid-height (location 1, Form7.HAIKIN_A) and at
+// its fixed end on the slab (location 2, Form7.HAIKIN_B), a cantilever under the back
+// earth pressure and, in the seismic case, the inertia of the wall, soil and surcharge.
+#include <cmath>
+#include <string>
+
+#include "common/numbers.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/seismic_dialog.h"
+#include "report/pages/page_conventions.h"
+#include "report/pages/section_check_block.h"
+#include "section/section_screen.h"
+#include "stability/dimension_screen.h"
+
+namespace {
+
+namespace fmt = page::fmt;
+
+std::string blanks(int n) { return std::string(n, ' '); }
+std::string nf(double v, const char* pattern) { return num::format(v, pattern); }
+
+constexpr const char* kSurcharge = "0.0";  // q in the surcharge pressure line
+
+class WallSection {
+public:
+    WallSection(Program& program, plat::Surface& s, int loc)
+        : p_(program), s_(s), loc_(loc), h_(height()), cos_(std::cos(double(p_.rearFaceTheta + p_.deltaSection) * num::kPi / 180)) {}
+
+    void print() {
+        earthPressure();
+        forces();
+        section_pages::printCheckBlock(p_, s_, loc_);
+    }
+
+private:
+    // Height of the back soil above the section: at mid-height the soil above the wall's
+    // middle, at the fixed end the whole soil height above the slab.
+    float height() const {
+        if (loc_ == 2) return p_.backSoilAboveSlab;
+        const float wall = p_.rearWallUpperHeight + p_.backSoilAboveSlab;
+        return wall / 2 - p_.rearWallUpperHeight;
+    }
+
+    std::string H() const { return nf(h_, fmt::kLength); }
+    std::string PAX() const { return nf(p_.sectionPAX[loc_], "0.000"); }
+    std::string dPAX() const { return nf(p_.sectionDeltaPAX[loc_], "0.000"); }
+    std::string W() const { return nf(p_.wallWeightAbove[loc_], "0.000"); }
+    std::string M() const { return nf(p_.designMoment[loc_], fmt::kDesignValue) + "Ncm/m"; }
+    std::string S() const { return nf(p_.designShear[loc_], fmt::kDesignValue) + "N/m"; }
+    // The earth-pressure part of M inside its braces.
+    std::string earthMoment() const { return PAX() + "×(" + H() + "/3)＋" + dPAX() + "×(" + H() + "/2)"; }
+
+    void earthPressure() {
+        const std::string angles = nf(p_.deltaSection, fmt::kAngle) + "ﾟ＋" + nf(p_.rearFaceTheta, fmt::kWallBackAngle) + "ﾟ)=";
+        const std::string ka = nf(p_.activeCoefficientSection, fmt::kKaStated);
+        const std::string cosine = nf(cos_, "0.0000");
+        s_.print(blanks(18) + "PAX=1/2･KA･γ･H^2･cos(" + angles + "1/2×" + ka + "×" + nf(p_.soilUnitWeight, fmt::kUnitWeight) +
+                 "×" + H() + "^2×" + cosine + "=" + PAX() + "kN/m");
+        const int deduction = p_.form<Form4>().chk1.value();
+        const std::string q = nf(p_.surchargeBack, kSurcharge);
+        std::string surcharge;
+        if (deduction == 0)
+            surcharge = "×" + q + "×";
+        else if (deduction == 1)
+            surcharge = "×(" + q + "-5.0)×";
+        else
+            return;
+        s_.print(blanks(16) + "△PAX=KA･q･H･cos(" + angles + ka + surcharge + H() + "×" + cosine + "=" + dPAX() + "kN/m");
+    }
+
+    void forces() {
+        Form3& conditions = p_.form<Form3>();
+        Form25& method = p_.form<Form25>();
+        const bool seismic = conditions.opt4.value();
+        if (conditions.opt3.value() || (seismic && method.opt_K1.value())) {
+            s_.print(blanks(18) + "M=PAX･n＋△PAX･n={" + earthMoment() + "}×10^5=" + M());
+            s_.print(blanks(18) + "S=PAX＋△PAX=(" + PAX() + "＋" + dPAX() + ")×10^3=" + S());
+            s_.print("");
+        } else if (seismic && (method.opt_K2.value() || method.opt_D1.value())) {
+            if (p_.form<Form7>().chk_1.value() == 0)
+                wallInertia();
+            else
+                fullInertia();
+        }
+        // No load case, or no seismic method: no moment and shear lines.
+    }
+
+    void wallInertia() {
+        const std::string kh = nf(p_.seismicKh, fmt::kKhShort);
+        s_.print(blanks(17) + "たて壁重量 W=" + W() + "kN/m");
+        s_.print(blanks(18) + "M=PAX･n＋△PAX･n＋W･Kh･y");
+        s_.print(blanks(19) + "={" + earthMoment() + "＋" + W() + "×" + kh + "×" + nf(p_.wallWeightArm[loc_], "0.000") +
+                 "}×10^5=" + M());
+        s_.print(blanks(18) + "S=PAX＋△PAX＋W･Kh=(" + PAX() + "＋" + dPAX() + "＋" + W() + "×" + kh + ")×10^3=" + S());
+    }
+
+    void fullInertia() {
+        const std::string kh = nf(p_.seismicKh, fmt::kKhPage1);
+        // The back soil above the section and the height of the surcharge inertia above it.
+        const double w2 = double(p_.soilUnitWeight) * (loc_ == 1 ? p_.upperBackSoilArea : p_.partArea[7]);
+        const double hq = p_.sectionSurchargeInertiaHeight;
+        const double y3 = loc_ == 1 ? num::div(hq, double(p_.slabThickness) + p_.backSoilAboveSlab) * h_
+                                    : hq - p_.slabThickness;
+        const std::string W2 = nf(w2, "0.000"), q = nf(p_.surchargeBack, "0.000");
+        s_.print(blanks(17) + "たて壁重量 W1=" + W() + "kN/m　  背面土重量 W2=" + W2 + "kN/m");
+        s_.print(blanks(18) + "M=PAX･n＋△PAX･n＋W1･Kh･y1＋W2･Kh･y2＋q･Kh･y3");
+        s_.print(blanks(19) + "={" + earthMoment() + "＋" + W() + "×" + kh + "×" + nf(p_.wallWeightArm[loc_], "0.000"));
+        s_.print(blanks(20) + "＋" + W2 + "×" + kh + "×" + nf(p_.backSoilArm[loc_], "0.000") + "＋" + q + "×" + kh + "×" +
+                 nf(y3, "0.000") + "}×10^5=" + M());
+        s_.print(blanks(18) + "S=PAX＋△PAX＋W1･Kh＋W2･Kh＋q･Kh");
+        s_.print(blanks(19) + "=(" + PAX() + "＋" + dPAX() + "＋" + W() + "×" + kh + "＋" + W2 + "×" + kh + "＋" + q + "×" +
+                 kh + ")×10^3");
+        s_.print(blanks(19) + "=" + S());
+    }
+
+    Program& p_;
+    plat::Surface& s_;
+    int loc_;
+    float h_;
+    double cos_;
+};
+
+}  // namespace
+
+void Form7::HAIKIN_A() {
+    plat::Surface* s = program_.outputSurface;
+    if (!s) return;
+    page::emptyLines(*s, 5);
+    s->print(blanks(14) + "１）たて壁（中央部）");
+    if (chk_1.value() == 0) s->print("");
+    WallSection(program_, *s, 1).print();
+}
+
+void Form7::HAIKIN_B() {
+    plat::Surface* s = program_.outputSurface;
+    if (!s) return;
+    s->print("");
+    if (chk_1.value() == 0) s->print("");
+    s->print(blanks(14) + "２）たて壁（固定部）");
+    if (chk_1.value() == 0) s->print("");
+    WallSection(program_, *s, 2).print();
+}
