@@ -161,7 +161,9 @@ std::string format(double value, std::string_view pattern) {
 }
 
 std::string singleForm(float value) {
-    if (value == 0.0f) return " 0 ";
+    // The checked stores keep NaN and infinity out of every value; should one slip
+    // through, the file gets a number its reader understands rather than garbage.
+    if (value == 0.0f || !std::isfinite(value)) return " 0 ";
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.6e", std::fabs(static_cast<double>(value)));
     // buf: d.dddddde±XX

@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -100,6 +101,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, SingleFormTest,
                                            SingleCase{9999999.0f, " 9999999 "}, SingleCase{123456.7f, " 123456.7 "},
                                            SingleCase{-1500.25f, "-1500.25 "}, SingleCase{1.5e-12f, " 1.5E-12 "},
                                            SingleCase{3e20f, " 3E+20 "}));
+
+TEST(SingleForm, NeverWritesAnythingButANumber) {
+    EXPECT_EQ(num::singleForm(std::numeric_limits<float>::infinity()), " 0 ");
+    EXPECT_EQ(num::singleForm(std::numeric_limits<float>::quiet_NaN()), " 0 ");
+}
 
 TEST(IntegerForm, HasTheSignPositionAndTrailingBlank) {
     EXPECT_EQ(num::integerForm(3), " 3 ");
