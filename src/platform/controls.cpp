@@ -120,9 +120,13 @@ void TextBox::keyPress(int code) {
 }
 
 void TextBox::userEdit(const std::string& text, int selStart, int selLength) {
-    setTextKeepCaret(text);
+    // The caret is in place before Change runs, so that a caret the handler sets is kept.
+    std::string t = singleLine(text);
+    bool changed = t != text_;
+    text_ = t;
     setSelStart(selStart);
     setSelLength(selLength);
+    if (changed) raise(Change);
 }
 
 // ---- Label, Option, Check ----

@@ -165,6 +165,25 @@ TEST_F(ControlsTest, ChangeRunsOnRealChangesFromCodeAndTyping) {
     EXPECT_EQ(f.log, (std::vector<std::string>{"t1.Change", "t1.Change"}));
 }
 
+// An edit of the toolkit (paste, delete key): Change sees the new caret, and a caret or
+// text that the handler sets is what stays.
+TEST_F(ControlsTest, ToolkitEditPlacesTheCaretBeforeChangeRuns) {
+    f.t1.setText("12");
+    int caretSeen = -1;
+    f.t1.Change = [this, &caretSeen] {
+        caretSeen = f.t1.selStart();
+        f.t1.setSelStart(0);
+    };
+    f.t1.userEdit("123", 3, 0);
+    EXPECT_EQ(caretSeen, 3);
+    EXPECT_EQ(f.t1.selStart(), 0) << "the handler's caret is kept";
+    caretSeen = -1;
+    f.t1.userEdit("123", 1, 2);
+    EXPECT_EQ(caretSeen, -1) << "a mere selection change is no Change";
+    EXPECT_EQ(f.t1.selStart(), 1);
+    EXPECT_EQ(f.t1.selLength(), 2);
+}
+
 TEST_F(ControlsTest, SingleLineBoxNeverHoldsLineBreaks) {
     f.t1.setText("1\r\n2\n");
     EXPECT_EQ(f.t1.text(), "12");

@@ -2,6 +2,7 @@
 // dialogs, options; and the message boxes and file-dialog helpers of the Qt services.
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFocusEvent>
@@ -205,6 +206,85 @@ TEST_F(EventMapping, DialogWithoutCloseBoxIgnoresCloseAndUnloadRemovesTheWindow)
     view.sync();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(program.find("KeyForm"), nullptr);
+    EXPECT_TRUE(window.isNull());
+}
+
+// An editable list as the section screen has them: KeyPress may discard a key; Qt edits at the caret.
+class ComboForm : public plat::Form {
+public:
+    static constexpr const char* kName = "ComboForm";
+    explicit ComboForm(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog) {
+        setSize(4800, 2000);
+        cbo.place(120, 120, 2400, 300);
+        cbo.addItem("D13");
+        cbo.addItem("D16");
+        cbo.KeyPress = [this](int& k) {
+            keys.push_back(k);
+            if (k == 'x') k = 0;
+        };
+        cbo.Click = [this] { ++clicks; };
+    }
+    plat::ComboBox cbo{*this, "cbo"};
+    std::vector<int> keys;
+    int clicks = 0;
+};
+
+TEST(QtCombo, TypingInAnEditableListReplacesTheSelectionAtTheCaret) {
+    ScriptedServices svc;
+    Program program(svc);
+    plat::qt::DesktopView view(program);
+    auto& form = program.form<ComboForm>();
+    form.show();
+    form.cbo.setListIndex(0);
+    form.cbo.setFocus();
+    view.sync();
+    auto* combo = qobject_cast<QComboBox*>(view.widgetOf(form.cbo));
+    ASSERT_TRUE(combo && combo->lineEdit());
+    auto typeKey = [&](int key, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(combo, &press);
+    };
+    form.clicks = 0;
+    combo->lineEdit()->selectAll();
+    typeKey(Qt::Key_2, "2");
+    typeKey(Qt::Key_X, "x");
+    typeKey(Qt::Key_2, "2");
+    EXPECT_EQ(form.cbo.text(), "22");
+    EXPECT_EQ(combo->currentText(), "22");
+    EXPECT_EQ(form.cbo.listIndex(), -1);
+    EXPECT_EQ(form.keys, (std::vector<int>{'2', 'x', '2'}));
+    // In the middle of the text, and Backspace there.
+    combo->lineEdit()->setCursorPosition(1);
+    typeKey(Qt::Key_5, "5");
+    EXPECT_EQ(form.cbo.text(), "252");
+    EXPECT_EQ(combo->lineEdit()->cursorPosition(), 2);
+    typeKey(Qt::Key_Backspace, {});
+    EXPECT_EQ(form.cbo.text(), "22");
+    EXPECT_EQ(form.clicks, 0) << "typing is no pick";
+}
+
+// A dialog button whose handler unloads its own form and then waits in a nested loop (a
+// message box): the window must outlive the handler.
+TEST(QtLifetime, WindowOfAFormUnloadedInItsOwnHandlerLivesUntilTheEventIsOver) {
+    ScriptedServices svc;
+    Program program(svc);
+    plat::qt::DesktopView view(program);
+    auto& form = program.form<KeyForm>();
+    form.show();
+    view.sync();
+    QPointer<QWidget> window = view.windowOf(form);
+    QPointer<QWidget> button = view.widgetOf(form.cmd);
+    ASSERT_TRUE(window && button);
+    bool aliveInHandler = false;
+    form.cmd.Click = [&] {
+        form.unload();
+        view.sync();  // what a message box does before it runs its own loop
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        aliveInHandler = !button.isNull();
+    };
+    qobject_cast<QPushButton*>(button.data())->click();
+    EXPECT_TRUE(aliveInHandler);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
 }
 

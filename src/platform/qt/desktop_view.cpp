@@ -137,6 +137,8 @@ DesktopView::~DesktopView() {
     for (auto& [form, w] : windows_)
         if (w.frame && !qobject_cast<QMdiSubWindow*>(w.frame.data())) delete w.frame.data();  // dialogs
     windows_.clear();
+    for (const QPointer<QWidget>& w : doomed_) delete w.data();
+    doomed_.clear();
     delete main_;
 }
 
@@ -230,7 +232,12 @@ void DesktopView::sync() {
     syncFocus();
     syncing_ = false;
     // Forms unloaded during the event are discarded once no model call is running.
-    if (depth_ == 0) desktop_.collectGarbage();
+    if (depth_ == 0) {
+        desktop_.collectGarbage();
+        for (const QPointer<QWidget>& w : doomed_)
+            if (w) w->deleteLater();
+        doomed_.clear();
+    }
     if (mainSeen_ && !main) end();  // the main window went away: the program is over
 }
 
@@ -265,7 +272,7 @@ void DesktopView::destroyWindow(plat::Form*, Window& w) {
     if (w.frame) {
         w.frame->hide();
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w.frame.data())) mdi_->removeSubWindow(sub);
-        w.frame->deleteLater();
+        doomed_.push_back(w.frame);
     }
 }
 

@@ -90,6 +90,9 @@ private:
     std::vector<plat::MenuItem*> menuSource_;
     std::vector<MenuBinding> menuBindings_;
     std::vector<QObject*> menuObjects_;
+    // Windows of unloaded forms, deleted once no model call is running: a handler further
+    // down the stack may still be inside one of their widgets.
+    std::vector<QPointer<QWidget>> doomed_;
     bool syncing_ = false;
     bool syncQueued_ = false;
     bool endedHandled_ = false;

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QStyleOptionFrame>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "platform/qt/desktop_view.h"
 #include "platform/qt/fonts.h"
@@ -136,7 +137,9 @@ private:
                 binding_.dispatch([&c, codes] { for (int k : codes) c.keyPress(k); });
                 return codes.front() < 32;
             }
-            (void)watched;
+            QLineEdit* edit = qobject_cast<QLineEdit*>(watched);
+            if (auto* box = qobject_cast<QComboBox*>(watched)) edit = box->lineEdit();
+            return editableComboKey(c, edit, codes);
         }
         bool option = c.kind() == ControlKind::OptionButton;
         binding_.dispatch([&c, codes, option] {
@@ -144,6 +147,37 @@ private:
             // Space selects an option, as a click does.
             if (option && codes.front() == ' ') static_cast<plat::OptionButton&>(c).userClick();
         });
+        return true;
+    }
+
+    // An editable combo: KeyPress first (it may change or discard the key), then Qt's line
+    // edit inserts at the caret, replacing a selection, as it does for a typed key.
+    bool editableComboKey(plat::Control& c, QLineEdit* edit, const std::vector<int>& codes) {
+        std::vector<int> out;
+        binding_.dispatch([&c, &codes, &out] {
+            for (int k : codes) {
+                int key = k;
+                if (c.KeyPress) c.KeyPress(key);
+                out.push_back(key);
+            }
+        });
+        if (!edit || !binding_.control()) return true;  // the form went away in the handler
+        if (out == codes && (codes.front() >= 32 || codes.front() == plat::kKeyBack)) return false;
+        QString insert;
+        for (int k : out)
+            if (k >= 32 && k != 127) {
+                char32_t cp = static_cast<char32_t>(k);
+                insert += QString::fromUcs4(&cp, 1);
+            }
+        if (out.size() == 1 && out.front() == plat::kKeyBack) {
+            edit->backspace();
+        } else if (!insert.isEmpty()) {
+            edit->insert(insert);
+        } else {
+            return true;
+        }
+        auto* combo = static_cast<plat::ComboBox*>(&c);
+        binding_.dispatch([combo, t = edit->text().toStdString()] { combo->userEdit(t); });
         return true;
     }
 
@@ -389,6 +423,17 @@ public:
 // ---- combo ----
 
 class ComboWidget : public QComboBox, public ControlBinding {
+protected:
+    // Scrolling the screen past a list must not choose another item (and so run its
+    // calculation); the wheel works only in the list that has the focus.
+    void wheelEvent(QWheelEvent* e) override {
+        if (!hasFocus()) {
+            e->ignore();
+            return;
+        }
+        QComboBox::wheelEvent(e);
+    }
+
 public:
     ComboWidget(plat::ComboBox& c, DesktopView& view, QWidget* parent) : QComboBox(parent), ControlBinding(c, view) {
         setFocusPolicy(Qt::StrongFocus);
@@ -417,8 +462,13 @@ public:
             clear();
             addItems(items);
         }
+        // The caret of an editable combo stays where it was when its text does not change.
+        QLineEdit* edit = editable ? lineEdit() : nullptr;
+        QString before = edit ? edit->text() : QString();
+        int caret = edit ? edit->cursorPosition() : 0;
         if (currentIndex() != c->listIndex()) setCurrentIndex(c->listIndex());
         if (editable && currentText() != qs(c->text())) setEditText(qs(c->text()));
+        if (edit && edit->text() == before && edit->cursorPosition() != caret) edit->setCursorPosition(caret);
     }
 
 private:

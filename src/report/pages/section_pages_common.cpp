@@ -21,6 +21,9 @@ float baseFigureScale(float backSoilHeight, float rearWallUpperHeight) {
 float reactionScale(float sigmaMax) {
     const double s = sigmaMax;
     // Each band of 100 kN/m2 above the first has its own divisor, 500 more per band.
+    // No positive contact pressure (the resultant lies outside the base): no ordinate to
+    // draw, rather than a diagram scaled off the page.
+    if (!(s > 0)) return 0;
     double d;
     if (s <= 100) {
         d = 100;

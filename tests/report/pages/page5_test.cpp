@@ -2,6 +2,7 @@
 // entered through the screens and for stored edge values.
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/numbers.h"
@@ -150,6 +151,11 @@ TEST(SectionFigureScales, ReactionScaleByBandOfLargestPressure) {
         EXPECT_NEAR(sigma * section_pages::reactionScale(sigma), 1000 * 10000.0 / 4500, 0.01) << sigma;
 }
 
+TEST(SectionFigureScales, NoPositivePressureDrawsNoOrdinate) {
+    // A resultant outside the base leaves σmax negative: nothing is scaled off the page.
+    for (float sigma : {-0.5f, -16342.0f}) EXPECT_EQ(section_pages::reactionScale(sigma), 0.0f) << sigma;
+}
+
 // ---- Figure ----
 
 TEST_F(Page5Test, FigureIsPlacedOnTheToeEndAndTheTopOfTheRearWall) {
@@ -201,6 +207,66 @@ TEST_F(Page5Test, TriangleTowardsTheHeelDrawsNoReaction) {
     // The dimension lines hang from the heel-root ordinate.
     const double u = 1000 / prog.figureScale, yb = 1700 + 2.8 * u + prog.reactionV5 * prog.reactionDiagramScale;
     EXPECT_TRUE(hasLine(2850, yb + 1000, 2850 + 4.0 * u, yb + 1000));
+}
+
+TEST_F(Page5Test, TriangleTowardsTheToeFallsToZeroAtXnAndHasNoVR) {
+    prog.eccentricity = 1.0f;  // |e|/B 0.25 > 1/6
+    prog.neutralAxisXn = 3.0f;
+    prog.sigmaMax = 150;       // band 100 to 200: 150·10/500 = 3 twips per kN/m2
+    prog.reactionVP = 150, prog.reactionV1 = 125, prog.reactionV2 = 102.5f, prog.reactionV3 = 53;
+    prog.reactionV4 = 2.5f, prog.reactionV5 = 1, prog.reactionVR = 77;
+    writePage();
+    EXPECT_FLOAT_EQ(prog.reactionDiagramScale, 3.0f);
+    const double u = 1000 / 0.84, yBase = 1700 + 2.8 * u;
+    EXPECT_TRUE(hasLine(2850, yBase, 2850, yBase + 450));                  // VP at the toe end
+    EXPECT_TRUE(hasLine(2850, yBase + 450, 2850 + 3.0 * u, yBase));        // falls to 0 at Xn
+    EXPECT_TRUE(hasLine(2850 + 3.4 * u, yBase, 2850 + 3.4 * u, yBase + 3)); // V5 as stored
+    EXPECT_FALSE(hasLine(2850 + 4.0 * u, yBase, 2850 + 4.0 * u, yBase + 77 * 3));  // no VR ordinate
+    EXPECT_EQ(textOp("VR"), nullptr);
+    const plat::DrawOp* v2 = textOp("V2");
+    ASSERT_NE(v2, nullptr);
+    EXPECT_NEAR(v2->x1, 2850 + 0.95 * u, 1e-3);  // no offset in the triangle
+    EXPECT_NEAR(v2->y1, yBase + 102.5 * 3 + 30, 1e-3);
+    const plat::DrawOp* v1 = textOp("V1");
+    ASSERT_NE(v1, nullptr);
+    EXPECT_NEAR(v1->x1, 2850 + 0.5 * u - 200, 1e-3);
+    const plat::DrawOp* vp = textOp("VP");
+    ASSERT_NE(vp, nullptr);
+    EXPECT_NEAR(vp->x1, 2650, 1e-3);
+    EXPECT_NEAR(vp->y1, yBase + 450 + 30, 1e-3);
+    // The dimension lines hang from the toe-root ordinate.
+    EXPECT_TRUE(hasLine(2850, yBase + 375 + 1000, 2850 + 4.0 * u, yBase + 375 + 1000));
+}
+
+TEST_F(Page5Test, TwoSidedShapeWithoutHeelAndToe) {
+    prog.form<Form23>().opt1.setValue(false);
+    prog.form<Form23>().opt2.setValue(true);
+    prog.heelLength = 0;
+    prog.toeLength = 0;
+    prog.frontWallOuterBatter = 0.1f;
+    prog.backSoilAboveSlab = 2.1f;
+    prog.rearWallUpperHeight = 0.3f;
+    prog.eccentricity = 0.2f;  // trapezoid towards the toe: the dimensions hang from V1
+    writePage();
+    const double u = 1000 / 0.84, yBase = 1700 + 2.8 * u, yTop = 1700 + 2.4 * u, ySoil = 1700 + 0.3 * u;
+    // End faces of the slab at the toe end and at x = B.
+    EXPECT_TRUE(hasLine(2850, yTop, 2850, yBase));
+    EXPECT_TRUE(hasLine(2850 + 4.0 * u, yTop, 2850 + 4.0 * u, yBase));
+    // Front soil: from the front wall's face at the soil level (0.1 − 0.1·0.3/2.4 m) down to
+    // 500 twips in front of the toe end on the underside.
+    const double xf = 2850 + 0.0875 * u;
+    EXPECT_TRUE(hasLine(xf, ySoil, xf - 150, ySoil));
+    EXPECT_TRUE(hasLine(xf - 150, ySoil, 2350, yBase));
+    EXPECT_TRUE(hasLine(2850, yBase, 2350, yBase));
+    // Back soil down to the underside beyond the rear end.
+    EXPECT_TRUE(hasLine(2850 + 4.0 * u, yBase, 2850 + 4.0 * u + 500, yBase));
+    // Extension lines reach the whole-width line at both ends; no toe or heel number.
+    const double yb = yBase + double(prog.reactionV1) * prog.reactionDiagramScale;
+    EXPECT_TRUE(hasLine(2850, yb + 300, 2850, yb + 1000));
+    EXPECT_TRUE(hasLine(2850 + 4.0 * u, yb + 300, 2850 + 4.0 * u, yb + 1000));
+    EXPECT_EQ(textOp("500"), nullptr);
+    EXPECT_EQ(textOp("600"), nullptr);
+    for (const char* label : {"W2", "W3", "W4", "W5", "VR", "VP"}) EXPECT_EQ(textOp(label), nullptr) << label;
 }
 
 TEST_F(Page5Test, WallWithoutHeightAboveTheSlabStillDraws) {
@@ -477,6 +543,35 @@ TEST_F(Page5Test, SeismicCoefficientAtTheLimitKeepsTheRootTermAndEndsIn11Points)
     EXPECT_EQ(surface.fontSize(), 11);
     // No Coulomb form in K1.
     EXPECT_EQ(textOp("KA=──────────────────────────"), nullptr);
+}
+
+TEST_F(Page5Test, SeismicCoefficientBeyondTheLimitDropsTheRootTerm) {
+    Form3& c = prog.form<Form3>();
+    c.opt3.setValue(false);
+    c.opt4.setValue(true);
+    prog.form<Form25>().opt_D1.setValue(true);
+    prog.seismicKh = 0.2f;
+    prog.seismicKv = 0.1f;
+    prog.seismicTheta = 10;
+    prog.backfillPhi = 30;
+    prog.groundSlope = 25;  // β + θk > φ
+    prog.rearFaceTheta = 0;
+    prog.deltaSection = 15;
+    prog.activeCoefficientSection = 0.62f;
+    writePage();
+    // 1 − Kv 0.90; cos²20ﾟ 0.8830; cos10ﾟ 0.9848, cos²0ﾟ 1.0000, cos25ﾟ 0.9063.
+    const std::vector<std::tuple<double, double, std::string>> expected{
+        {1680, 13450, "0.90×0.8830"}, {1030, 13620, "="}, {1230, 13800, "0.9848×1.0000×0.9063"}, {1030, 14100, "=0.620"}};
+    for (const auto& [x, y, text] : expected) {
+        bool found = false;
+        for (const auto& op : ops(plat::DrawOp::Text))
+            if (op.text == text && op.x1 == x && op.y1 == y) found = op.fontSize == 9;
+        EXPECT_TRUE(found) << text;
+    }
+    EXPECT_TRUE(hasLine(1180, 13700, 3380, 13700));
+    EXPECT_FALSE(hasLine(4130, 14130, 5530, 14130));
+    for (const auto& op : ops(plat::DrawOp::Text)) EXPECT_FALSE(op.text == "1＋" && op.y1 == 14050);
+    EXPECT_EQ(surface.fontSize(), 11);
 }
 
 TEST_F(Page5Test, ComputedModeWithoutAnyMethodPrintsOnlyTheAngles) {

@@ -270,6 +270,22 @@ TEST_F(WallSectionTest, MidHeightNormalCase) {
     EXPECT_EQ(texts().back(), blanks(32) + "<τca=0.23N/mm2  ∴ O.K");
 }
 
+// Fixed end, normal case, inertia box clear: an empty line before and after the heading
+// and H is the whole back soil height, 2.500, also as the arm n.
+TEST_F(WallSectionTest, FixedEndNormalCaseLeadingLinesAndHeight) {
+    screen().HAIKIN_B();
+    const std::vector<std::string> expected = {
+        "", "",
+        blanks(14) + "２）たて壁（固定部）",
+        "",
+        blanks(18) + "PAX=1/2･KA･γ･H^2･cos(15.00ﾟ＋3.50ﾟ)=1/2×0.297×18.0×2.500^2×0.9483=3.050kN/m",
+        blanks(16) + "△PAX=KA･q･H･cos(15.00ﾟ＋3.50ﾟ)=0.297×10.0×2.500×0.9483=3.098kN/m",
+        blanks(18) + "M=PAX･n＋△PAX･n={3.050×(2.500/3)＋3.098×(2.500/2)}×10^5=289590Ncm/m",
+        blanks(18) + "S=PAX＋△PAX=(3.050＋3.098)×10^3=6148N/m",
+        ""};
+    EXPECT_EQ(sectionLines(), expected);
+}
+
 TEST_F(WallSectionTest, FixedEndSeismicWithSurchargeInertiaPrintsTheFullForm) {
     conditions().opt4.setValue(true);
     prog.form<Form25>().opt_K2.setValue(true);
@@ -391,6 +407,23 @@ TEST_F(SlabSectionTest, CentreWithTheLargerOrdinateAtTheRearWallAndContactJustRe
         blanks(17) + "C22=(V2･B^2/12)＋{(V4-V2)･B^2/30}",
         blanks(20) + "=(40.000×2.000^2)/12＋{(60.000－40.000)×2.000^2)/30}=11.250KNm/m",
         blanks(18) + "M2=(V2･B^2/8)＋(V4-V2)･B^2/(9･Sqr(3))－(C21＋C22)/2",
+        blanks(20) + "=(40.000×2.000^2)/8＋(60.000－40.000)×2.000^2/(9×Sqr(3))",
+        blanks(20) + "－(12.500＋11.250)/2=8.333KNm/m"};
+    EXPECT_EQ(reaction, expected);
+}
+
+TEST_F(SlabSectionTest, CentreWithTheLargerOrdinateAtTheFrontWall) {
+    prog.eccentricity = 0.2f;
+    prog.neutralAxisXn = 3.5f;
+    screen().HAIKIN_E();
+    const auto lines = sectionLines();
+    const std::vector<std::string> reaction(lines.begin() + 8, lines.end() - 2);
+    const std::vector<std::string> expected = {
+        blanks(17) + "C21=(V4･B^2/12)＋{(V2-V4)･B^2/20}",
+        blanks(20) + "=(40.000×2.000^2)/12＋{(60.000－40.000)×2.000^2)/20}=12.500KNm/m",
+        blanks(17) + "C22=(V4･B^2/12)＋{(V2-V4)･B^2/30}",
+        blanks(20) + "=(40.000×2.000^2)/12＋{(60.000－40.000)×2.000^2)/30}=11.250KNm/m",
+        blanks(18) + "M2=(V4･B^2/8)＋(V2-V4)･B^2/(9･Sqr(3))－(C21＋C22)/2",
         blanks(20) + "=(40.000×2.000^2)/8＋(60.000－40.000)×2.000^2/(9×Sqr(3))",
         blanks(20) + "－(12.500＋11.250)/2=8.333KNm/m"};
     EXPECT_EQ(reaction, expected);
@@ -622,6 +655,53 @@ TEST_F(SectionPagesProjectTest, PagesSixToNinePrintEverySectionOfTheComputedWall
             EXPECT_EQ(c1Lines, 2);
         }
     }
+}
+
+// With a heel, a toe and a key: page 8 ends with the heel, page 9 opens with the toe and
+// the key follows it after two empty lines.
+TEST_F(SectionPagesProjectTest, KeyFollowsTheToeOnPageNine) {
+    fillConditions();
+    fillWall();
+    Form4& d = prog.form<Form4>();
+    d.opt6.setValue(true);
+    Form19& key = prog.form<Form19>();
+    key.txt1.setText("0.3");
+    key.txt2.setText("1.5");
+    key.txt3.setText("0.3");
+    d.cmd3.press();
+    d.cmd1.press();
+    Form7& s = prog.form<Form7>();
+    s.opt2.userClick();
+    for (plat::ComboBox* list : {&s.cbo1, &s.cbo2, &s.cbo5, &s.cbo6, &s.cbo7, &s.cbo8, &s.cbo9, &s.cbo10})
+        if (list->visible()) list->userPick(5);
+    for (plat::TextBox* design : {&s.txt1, &s.txt2, &s.txt5, &s.txt6, &s.txt7, &s.txt8, &s.txt9, &s.txt10})
+        if (design->visible()) design->setText("100");
+    s.cmd1.press();
+    ASSERT_EQ(prog.sectionCheckDoneValue(), 1);
+    ASSERT_NE(prog.keyHeight, 0.0f);
+    plat::RecordingSurface surface;
+    prog.outputSurface = &surface;
+
+    report::runWriters(prog, 8);
+    auto t = surface.texts();
+    ASSERT_GE(t.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(t.end() - 3, t.end()),
+              (std::vector<std::string>{blanks(32) + "<τca=0.73N/mm2  ∴ O.K", "", ""}));
+
+    surface.clear();
+    report::runWriters(prog, 9);
+    t = surface.texts();
+    ASSERT_GE(t.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(t.begin(), t.begin() + 6),
+              (std::vector<std::string>{"", "", "", "", "", blanks(14) + "７）つま先版（固定部）"}));
+    const auto heading = std::find(t.begin(), t.end(), blanks(14) + "８）突起部");
+    ASSERT_NE(heading, t.end());
+    ASSERT_GE(heading - t.begin(), 3);
+    EXPECT_EQ(std::vector<std::string>(heading - 3, heading),
+              (std::vector<std::string>{blanks(32) + "<τca=0.73N/mm2  ∴ O.K", "", ""}));
+    // H0 = 0.3 as typed in the key dialog.
+    EXPECT_NE((heading + 2)->find("×0.300^2/2)×10^5="), std::string::npos);
+    EXPECT_EQ(t.back(), blanks(32) + "<τca=0.73N/mm2  ∴ O.K");
 }
 
 }  // namespace
