@@ -32,6 +32,8 @@ double tan(double x);
 double finite(double x);
 // Stores a value evaluated in double into single precision.
 float store(double x);
+// The value of a typed text as the program keeps it: its leading number in single precision.
+inline float readSingle(std::string_view text) { return store(parse(text)); }
 
 // Formats a number by a pattern of the program ("0.000", "0.00#", "#,##0.0", "0"):
 // '0' a digit always written, '#' a digit written when significant, ',' in the integer

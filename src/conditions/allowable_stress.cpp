@@ -8,7 +8,6 @@ namespace {
 constexpr float kKhHigherConcrete = 0.2f;  // above it concrete takes 3 L
 constexpr float kKhHigherBearing = 0.25f;  // from it on the building bearing takes 3 L
 
-float readNumber(const plat::TextBox& box) { return num::store(num::parse(box.text())); }
 
 // Long-term shear and bond of the road standard by the band of σck (each band from its
 // lower bound up to the next). Below the first band both keep what they hold.
@@ -29,21 +28,21 @@ void Form3::HENSUU() {
     Program& p = program_;
 
     p.siteName = txt1.text();
-    p.concreteStrength = readNumber(txt2);
-    p.rebarAllowLong = readNumber(txt3);
-    p.rebarAllowShort = readNumber(txt13);
-    p.allowBearingLong = readNumber(txt4);
-    p.soilUnitWeight = readNumber(txt5);
-    p.concreteUnitWeight = readNumber(txt6);
+    p.concreteStrength = num::readSingle(txt2.text());
+    p.rebarAllowLong = num::readSingle(txt3.text());
+    p.rebarAllowShort = num::readSingle(txt13.text());
+    p.allowBearingLong = num::readSingle(txt4.text());
+    p.soilUnitWeight = num::readSingle(txt5.text());
+    p.concreteUnitWeight = num::readSingle(txt6.text());
     p.backfillSoilType = cbo1.text();
     p.foundationSoilType = cbo2.text();
-    p.foundationCohesion = readNumber(txt14);
-    p.backfillPhi = readNumber(txt8);
-    p.foundationPhi = readNumber(txt11);
-    p.baseFriction = readNumber(txt9);
-    p.deltaStability = readNumber(txt10);
-    p.deltaSection = readNumber(txt12);
-    p.activeCoefficient = readNumber(txt15);
+    p.foundationCohesion = num::readSingle(txt14.text());
+    p.backfillPhi = num::readSingle(txt8.text());
+    p.foundationPhi = num::readSingle(txt11.text());
+    p.baseFriction = num::readSingle(txt9.text());
+    p.deltaStability = num::readSingle(txt10.text());
+    p.deltaSection = num::readSingle(txt12.text());
+    p.activeCoefficient = num::readSingle(txt15.text());
 
     p.groundSlope = 0;
 

@@ -139,6 +139,6 @@ void Form3::jDERUTA() {
 
 void Form3::Masatu() {
     Program& p = program_;
-    p.foundationPhi = num::store(num::parse(txt11.text()));
+    p.foundationPhi = num::readSingle(txt11.text());
     p.baseFriction = num::store(num::tan(rad(p.foundationPhi)));
 }

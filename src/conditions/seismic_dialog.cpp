@@ -159,7 +159,7 @@ void Form25::Jisin() {
     double kho = program_.seismicKho;
     double cz = program_.regionCz;
     if (conditions.opt_T.value()) {
-        kh = num::store(num::parse(Text1.text()));
+        kh = num::readSingle(Text1.text());
     } else if (conditions.opt_D.value()) {
         kho = num::finite(num::parse(Text1.text()));
         if (opt_A.value()) cz = 1;
@@ -167,7 +167,7 @@ void Form25::Jisin() {
         if (opt_C.value()) cz = 0.70;
         kh = num::store(cz * kho);
     }
-    const float kv = num::store(num::parse(Text2.text()));
+    const float kv = num::readSingle(Text2.text());
     program_.seismicKh = kh;
     program_.seismicKho = kho;
     program_.regionCz = cz;

@@ -58,13 +58,13 @@ void restore(Program& p, const std::vector<std::string>& texts, const std::strin
     step([&] { p.form<Form4>().DANMEM_1(); });
 
     applyRange(p, texts, 91, 110);
-    step([&] { p.surchargeInertiaHeight = num::store(num::parse(p.form<Form21>().txt1.text())); });
+    step([&] { p.surchargeInertiaHeight = num::readSingle(p.form<Form21>().txt1.text()); });
     applyRange(p, texts, 111, 115);
     step([&] { p.form<Form7>().Doatu(); });
     applyRange(p, texts, 116, 160);
     step([&] { p.form<Form7>().TEKKIN(); });
     applyRange(p, texts, 161, 216);
-    step([&] { p.sectionSurchargeInertiaHeight = num::store(num::parse(p.form<Form7>().txt_1.text())); });
+    step([&] { p.sectionSurchargeInertiaHeight = num::readSingle(p.form<Form7>().txt_1.text()); });
 
     // Everything again from the restored screens. The stability run stays silent here:
     // a fault leaves the panel empty and the open goes on.
@@ -137,7 +137,7 @@ void restorePanel(Program& p) {
         d.Frame2.setVisible(false);
         d.opt3.setValue(false);
         d.opt4.setValue(false);
-        if (!withoutToe) p.surchargeBack = num::store(num::parse(d.txt21.text()));
+        if (!withoutToe) p.surchargeBack = num::readSingle(d.txt21.text());
     });
 }
 

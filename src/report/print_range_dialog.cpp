@@ -93,7 +93,7 @@ void Form15::cmd1_Click() {
     bool missing = chk_P.value() == 1 && txt_P.text().empty();
     if (!missing) {
         try {
-            first = num::store(num::parse(txt_P.text()));
+            first = num::readSingle(txt_P.text());
         } catch (const num::CalcFault&) {
             missing = true;  // a number too large to hold is no page number
         }

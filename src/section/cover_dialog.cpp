@@ -124,11 +124,11 @@ void Form22::cmd1_Click() {
     // leaves every location as it was.
     float wall, slab, heel, toe, key;
     try {
-        wall = num::store(num::parse(txt1.text()));
-        slab = num::store(num::parse(txt3.text()));
-        heel = num::store(num::parse(txt4.text()));
-        toe = num::store(num::parse(txt5.text()));
-        key = num::store(num::parse(txt6.text()));
+        wall = num::readSingle(txt1.text());
+        slab = num::readSingle(txt3.text());
+        heel = num::readSingle(txt4.text());
+        toe = num::readSingle(txt5.text());
+        key = num::readSingle(txt6.text());
     } catch (const num::CalcFault&) {
         showCannotCompute(program_);
         return;

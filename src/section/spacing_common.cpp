@@ -79,15 +79,15 @@ void Form7::RequiredSpacing(int loc, const std::function<void()>& designForces) 
     }
     // 2. The upright wall takes KA as the box shows it, and the inertia height.
     if (loc == 1 || loc == 2) {
-        p.activeCoefficientSection = store(num::parse(txt_ka.text()));
-        p.sectionSurchargeInertiaHeight = store(num::parse(txt_1.text()));
+        p.activeCoefficientSection = num::readSingle(txt_ka.text());
+        p.sectionSurchargeInertiaHeight = num::readSingle(txt_1.text());
     }
     // 3. Slab model from the current stability result.
     TEKKIN();
     // 4. M and S of the location.
     designForces();
     // 5. Cover.
-    p.rebarCover[loc] = store(num::parse((this->*row.cover).caption()));
+    p.rebarCover[loc] = num::readSingle((this->*row.cover).caption());
     // 6. Bar lookup; with no item chosen the location keeps its previous bar.
     const int index = bars.listIndex();
     if (index >= 0 && index < static_cast<int>(kBarSizes.size())) {

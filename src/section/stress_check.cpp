@@ -50,7 +50,7 @@ bool showValue(plat::Label& label, float value, float allowable) {
 // leaves the row as it was (there is nothing to check yet); a calculation fault is thrown.
 void checkLocation(Program& p, const StressRow& row) {
     const int r = row.r;
-    p.designSpacing[r] = num::store(num::parse(row.design.text()));
+    p.designSpacing[r] = num::readSingle(row.design.text());
     const double s = p.designSpacing[r];
     if (!(s > 0)) return;
 
@@ -90,9 +90,9 @@ void checkLocation(Program& p, const StressRow& row) {
     if (!pass) p.beep();
 
     // The stresses are kept as shown, with three decimals.
-    p.concreteStress[r] = num::store(num::parse(row.sigmaC.caption()));
-    p.rebarStress[r] = num::store(num::parse(row.sigmaS.caption()));
-    if (row.shear) p.shearStress[r] = num::store(num::parse(row.tau.caption()));
+    p.concreteStress[r] = num::readSingle(row.sigmaC.caption());
+    p.rebarStress[r] = num::readSingle(row.sigmaS.caption());
+    if (row.shear) p.shearStress[r] = num::readSingle(row.tau.caption());
 }
 
 }  // namespace
@@ -111,7 +111,7 @@ void Form7::cmd1_Click() {
                              {6, cbo6, txt6, lbl_rf},  {7, cbo7, txt7, lbl_rg},  {8, cbo8, txt8, lbl_rh},
                              {9, cbo9, txt9, lbl_ri},  {10, cbo10, txt10, lbl_rj}};
     try {
-        for (const EntryRow& row : rows) p.designSpacing[row.r] = num::store(num::parse(row.design.text()));
+        for (const EntryRow& row : rows) p.designSpacing[row.r] = num::readSingle(row.design.text());
     } catch (const num::CalcFault&) {
         showCannotCompute(p);
         return;

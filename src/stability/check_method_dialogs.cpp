@@ -251,7 +251,7 @@ void Form21::cmd1_Click() {
     }
     float height;
     try {
-        height = num::store(num::parse(txt1.text()));
+        height = num::readSingle(txt1.text());
     } catch (const num::CalcFault&) {
         // A height beyond any number the program holds is a typing slip: ask again.
         program_.msgBox("上載荷重の慣性力の作用位置を入力して下さい。", kErrorStyle, kErrorTitle);

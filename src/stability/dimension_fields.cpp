@@ -109,7 +109,7 @@ void Form4::txt21_LostFocus() {
     if (!symmetric()) return;
     float q;
     try {
-        q = num::store(num::parse(txt21.text()));
+        q = num::readSingle(txt21.text());
     } catch (const num::CalcFault&) {
         return;  // too large for a number of the program; the check command reports it
     }

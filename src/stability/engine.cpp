@@ -16,7 +16,6 @@ namespace {
 
 using num::store;
 
-float parsed(const plat::TextBox& box) { return store(num::parse(box.text())); }
 
 double radians(double degrees) { return degrees * num::kPi / 180; }
 
@@ -75,26 +74,26 @@ private:
     }
 
     void readDimensions() {
-        p_.frontWallUpperHeight = parsed(f_.txt3);
-        p_.frontSoilHeight = parsed(f_.txt4);
-        p_.backSoilHeight = parsed(f_.txt5);
-        p_.rearWallUpperHeight = parsed(f_.txt6);
-        p_.frontWallTopWidth = parsed(f_.txt7);
-        p_.frontWallInnerBatter = parsed(f_.txt8);
-        p_.rearWallTopWidth = parsed(f_.txt9);
-        p_.rearWallInnerBatter = parsed(f_.txt10);
-        p_.toeLength = parsed(f_.txt12);
-        p_.frontWallBottomWidth = parsed(f_.txt13);
-        p_.innerSpan = parsed(f_.txt14);
-        p_.rearWallBottomWidth = parsed(f_.txt15);
-        p_.heelLength = parsed(f_.txt16);
-        p_.slabThickness = parsed(f_.txt17);
-        p_.toeEndThickness = parsed(f_.txt18);
-        p_.heelEndThickness = parsed(f_.txt19);
-        p_.centralFillDepth = parsed(f_.txt20);
-        p_.surchargeBack = parsed(f_.txt21);
-        p_.surchargeCentre = parsed(f_.txt22);
-        if (oneSided_) p_.surchargeFront = parsed(f_.txt23);
+        p_.frontWallUpperHeight = num::readSingle(f_.txt3.text());
+        p_.frontSoilHeight = num::readSingle(f_.txt4.text());
+        p_.backSoilHeight = num::readSingle(f_.txt5.text());
+        p_.rearWallUpperHeight = num::readSingle(f_.txt6.text());
+        p_.frontWallTopWidth = num::readSingle(f_.txt7.text());
+        p_.frontWallInnerBatter = num::readSingle(f_.txt8.text());
+        p_.rearWallTopWidth = num::readSingle(f_.txt9.text());
+        p_.rearWallInnerBatter = num::readSingle(f_.txt10.text());
+        p_.toeLength = num::readSingle(f_.txt12.text());
+        p_.frontWallBottomWidth = num::readSingle(f_.txt13.text());
+        p_.innerSpan = num::readSingle(f_.txt14.text());
+        p_.rearWallBottomWidth = num::readSingle(f_.txt15.text());
+        p_.heelLength = num::readSingle(f_.txt16.text());
+        p_.slabThickness = num::readSingle(f_.txt17.text());
+        p_.toeEndThickness = num::readSingle(f_.txt18.text());
+        p_.heelEndThickness = num::readSingle(f_.txt19.text());
+        p_.centralFillDepth = num::readSingle(f_.txt20.text());
+        p_.surchargeBack = num::readSingle(f_.txt21.text());
+        p_.surchargeCentre = num::readSingle(f_.txt22.text());
+        if (oneSided_) p_.surchargeFront = num::readSingle(f_.txt23.text());
         if (symmetric_) p_.surchargeFront = p_.surchargeBack;
     }
 
@@ -131,9 +130,9 @@ private:
         else if (road_)
             dialog = &p_.form<Form26>();
         if (!dialog) return;
-        p_.keyHeight = parsed(dialog->txt1);
-        p_.keyPosition = parsed(dialog->txt2);
-        p_.keyWidth = parsed(dialog->txt3);
+        p_.keyHeight = num::readSingle(dialog->txt1.text());
+        p_.keyPosition = num::readSingle(dialog->txt2.text());
+        p_.keyWidth = num::readSingle(dialog->txt3.text());
     }
 
     void clearLoads() {

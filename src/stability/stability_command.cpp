@@ -19,7 +19,6 @@ constexpr const char* kSurchargeMissing = "上載荷重を入力してくださ�
 constexpr const char* kOverturningMissing = "転倒に対する検討方法を選択してください。";
 constexpr const char* kEffectiveAreaMissing = "底版の有効載荷面積に対する検討方法を選択してください。";
 
-float valueOf(const plat::TextBox& box) { return num::store(num::parse(box.text())); }
 
 // A toe or heel is entered when its text is neither empty nor exactly "0".
 bool entered(const plat::TextBox& box) { return !box.text().empty() && box.text() != "0"; }
@@ -35,16 +34,16 @@ void Form4::refuse(plat::TextBox& box, const char* message) {
 void Form4::cmd3_Click() {
     Program& p = program_;
     try {
-        p.frontWallUpperHeight = valueOf(txt3);
-        p.frontSoilHeight = valueOf(txt4);
-        p.backSoilHeight = valueOf(txt5);
-        p.rearWallUpperHeight = valueOf(txt6);
-        p.toeLength = valueOf(txt12);
-        p.heelLength = valueOf(txt16);
-        p.toeEndThickness = valueOf(txt18);
-        p.heelEndThickness = valueOf(txt19);
-        p.centralFillDepth = valueOf(txt20);
-        p.surchargeBack = valueOf(txt21);
+        p.frontWallUpperHeight = num::readSingle(txt3.text());
+        p.frontSoilHeight = num::readSingle(txt4.text());
+        p.backSoilHeight = num::readSingle(txt5.text());
+        p.rearWallUpperHeight = num::readSingle(txt6.text());
+        p.toeLength = num::readSingle(txt12.text());
+        p.heelLength = num::readSingle(txt16.text());
+        p.toeEndThickness = num::readSingle(txt18.text());
+        p.heelEndThickness = num::readSingle(txt19.text());
+        p.centralFillDepth = num::readSingle(txt20.text());
+        p.surchargeBack = num::readSingle(txt21.text());
     } catch (const num::CalcFault&) {
         reportStabilityFault(p);  // a number too large for the program
         return;

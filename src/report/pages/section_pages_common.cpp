@@ -48,7 +48,7 @@ void copyDesignSpacings(Program& program) {
     Form7& f = program.form<Form7>();
     const std::pair<int, const plat::TextBox*> boxes[] = {{1, &f.txt1}, {2, &f.txt2}, {5, &f.txt5},  {6, &f.txt6},
                                                           {7, &f.txt7}, {8, &f.txt8}, {9, &f.txt9}, {10, &f.txt10}};
-    for (const auto& [loc, box] : boxes) program.designSpacing[loc] = num::store(num::parse(box->text()));
+    for (const auto& [loc, box] : boxes) program.designSpacing[loc] = num::readSingle(box->text());
 }
 
 }  // namespace section_pages
