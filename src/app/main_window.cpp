@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "common/messages.h"
 
 #include "app/about_box.h"
 #include "conditions/conditions_screen.h"
@@ -99,7 +100,7 @@ void MDIForm1::Men_FCls_Click() {
     program_.currentScreen = 0;
     program_.sigmaMax = 0;
     program_.sectionCheckDone = 0;
-    auto answer = program_.msgBox("閉じてもよろしいですか？", kOkCancel + kQuestion + kSecondDefault, "確認");
+    auto answer = program_.msgBox("閉じてもよろしいですか？", kOkCancel + kQuestion + kSecondDefault, kConfirmTitle);
     if (answer == plat::MsgResult::Cancel) return;
     for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form25"}) program_.unload(name);
     program_.deltaComputed.reset();
@@ -108,7 +109,7 @@ void MDIForm1::Men_FCls_Click() {
 }
 
 void MDIForm1::Men_FEnd_Click() {
-    auto answer = program_.msgBox("終了してもよろしいですか？", kYesNo + kSecondDefault, "確認");
+    auto answer = program_.msgBox("終了してもよろしいですか？", kYesNo + kSecondDefault, kConfirmTitle);
     if (answer != plat::MsgResult::No) program_.endProgram();
 }
 

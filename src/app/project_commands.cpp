@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/main_window.h"
+#include "common/messages.h"
 #include "conditions/conditions_screen.h"
 #include "project/project_file.h"
 #include "project/project_open.h"
@@ -13,7 +14,6 @@ constexpr int kOkCancel = 1;
 constexpr int kYesNo = 4;
 constexpr int kCritical = 16;
 constexpr int kSecondDefault = 256;
-constexpr const char* kErrorTitle = "エラーメッセージ";
 
 plat::FileDialogRequest projectDialog(const char* title) {
     return plat::FileDialogRequest{title, "C:\\ミラノス\\", "ミラノス(.ywd)|*.ywd", ""};
@@ -53,7 +53,7 @@ void MDIForm1::FileUpdate() {
         Men_FSav_Click();
         return;
     }
-    auto answer = program_.msgBox("上書き保存してもよろしいですか？", kOkCancel + kSecondDefault, "確認");
+    auto answer = program_.msgBox("上書き保存してもよろしいですか？", kOkCancel + kSecondDefault, kConfirmTitle);
     if (answer == plat::MsgResult::Cancel) return;
     if (!project::write(program_, program_.projectPath))
         program_.msgBox("ファイルを保存できませんでした。", kCritical, kErrorTitle);

@@ -1,6 +1,7 @@
 // "地盤の形状 >": the design conditions are read, checked in screen order, and handed
 // over to the ground-shape step.
 #include "common/numbers.h"
+#include "common/messages.h"
 #include "conditions/calc_fault.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr int kOkOnly = 256;
-constexpr const char* kErrorTitle = "エラーメッセージ";
 // The road standard asks for at least this concrete strength (N/mm2).
 constexpr float kRoadMinimumStrength = 21.0f;
 

@@ -1,4 +1,5 @@
 #include "conditions/conditions_screen.h"
+#include "common/messages.h"
 
 #include <initializer_list>
 
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr int kOkOnly = 256;
-constexpr const char* kErrorTitle = "エラーメッセージ";
 
 constexpr plat::Colour kNavy = 0x000080;
 constexpr plat::Colour kGreen = 0x008000;

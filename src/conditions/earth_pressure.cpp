@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
+#include "common/messages.h"
 #include "conditions/calc_fault.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/seismic_dialog.h"
@@ -76,7 +77,7 @@ void Form3::MESSEIJI() {
     };
     for (const Required& r : required) {
         if (!r.box.text().empty()) continue;
-        program_.msgBox(r.message, kOkOnly, "エラーメッセージ");
+        program_.msgBox(r.message, kOkOnly, kErrorTitle);
         r.box.setFocus();
         r.box.setSelStart(0);
         return;

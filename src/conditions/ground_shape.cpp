@@ -1,4 +1,5 @@
 #include "conditions/ground_shape.h"
+#include "common/messages.h"
 
 #include <cmath>
 #include <string>
@@ -199,7 +200,7 @@ void Form23::cmd2_Click() {
 
 void Form23::cmd1_Click() {
     if (!opt1.value() && !opt2.value()) {
-        program_.msgBox("地盤の形状（1）又は（2）を選択してください。", kOkOnly, "エラーメッセージ");
+        program_.msgBox("地盤の形状（1）又は（2）を選択してください。", kOkOnly, kErrorTitle);
         opt1.setFocus();
         return;
     }

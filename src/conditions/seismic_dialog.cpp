@@ -1,4 +1,5 @@
 #include "conditions/seismic_dialog.h"
+#include "common/messages.h"
 
 #include "common/numbers.h"
 #include "conditions/calc_fault.h"
@@ -7,7 +8,6 @@
 namespace {
 
 constexpr int kOkOnly = 256;
-constexpr const char* kErrorTitle = "エラーメッセージ";
 constexpr plat::Colour kGreen = 0x008000;
 constexpr plat::Colour kRed = 0xFF0000;
 

@@ -1,4 +1,5 @@
 #include "report/page_navigation.h"
+#include "common/messages.h"
 
 #include "common/numbers.h"
 #include "conditions/calc_fault.h"
@@ -10,7 +11,6 @@ namespace report {
 namespace {
 
 constexpr int kOkOnly = 256;
-constexpr const char* kErrorTitle = "エラーメッセージ";
 
 // The section screen only when it exists: the preview never creates it (creating it
 // would make it the current screen).
@@ -63,7 +63,7 @@ void PreviewWindow::Men_Nex_Click() {
             // The section pages need at least the design spacing of the fixed end.
             Form7* form7 = report::sectionScreen(program_);
             if (!form7 || form7->txt2.text().empty()) {
-                program_.msgBox("断面の計算をしてください。", report::kOkOnly, report::kErrorTitle);
+                program_.msgBox("断面の計算をしてください。", report::kOkOnly, kErrorTitle);
                 return;
             }
             form7->hide();

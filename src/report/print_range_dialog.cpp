@@ -1,4 +1,5 @@
 #include "report/print_range_dialog.h"
+#include "common/messages.h"
 
 #include "common/numbers.h"
 #include "report/print_run.h"
@@ -6,7 +7,6 @@
 namespace {
 
 constexpr int kOkOnly = 0;
-constexpr const char* kErrorTitle = "エラーメッセージ";
 
 }  // namespace
 

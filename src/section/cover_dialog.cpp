@@ -1,4 +1,5 @@
 #include "section/cover_dialog.h"
+#include "common/messages.h"
 
 #include <initializer_list>
 #include <string>
@@ -113,7 +114,7 @@ void Form22::cmd1_Click() {
         // The wall and slab rows are always there; the others only while shown.
         const bool present = &r.box == &txt1 || &r.box == &txt3 || r.box.visible();
         if (present && r.box.text().empty()) {
-            program_.msgBox(r.message, kOkOnly, "エラーメッセージ");
+            program_.msgBox(r.message, kOkOnly, kErrorTitle);
             r.box.setFocus();
             r.box.setSelStart(0);
             return;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
+#include "common/messages.h"
 #include "conditions/calc_fault.h"
 #include "section/bar_table.h"
 #include "section/section_screen.h"
@@ -60,7 +61,7 @@ void runFromList(Program& program, void (Form7::*procedure)(), Form7& screen) {
 bool Form7::Tyuui() {
     if (!txt_ka.text().empty()) return true;
     constexpr int kOkSecondDefault = 256;
-    program_.msgBox("主働土圧係数を入力してください。", kOkSecondDefault, "エラーメッセージ");
+    program_.msgBox("主働土圧係数を入力してください。", kOkSecondDefault, kErrorTitle);
     txt_ka.setFocus();
     txt_ka.setSelStart(0);
     return false;

@@ -2,6 +2,7 @@
 // present location is checked as a singly reinforced section one metre wide (σc, σs, τc
 // against their allowables), each value and the judgement written into the row.
 #include "common/numbers.h"
+#include "common/messages.h"
 #include "conditions/calc_fault.h"
 #include "conditions/conditions_screen.h"
 #include "section/bar_table.h"
@@ -10,7 +11,6 @@
 namespace {
 
 constexpr int kOkOnly = 256;
-constexpr const char* kErrorTitle = "エラーメッセージ";
 
 // Modular ratio n of the steel to the concrete.
 constexpr double kModularRatio = 15;

@@ -1,4 +1,5 @@
 #include "stability/check_method_dialogs.h"
+#include "common/messages.h"
 
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
@@ -8,7 +9,6 @@ namespace {
 
 constexpr plat::Colour kHeadingGreen = 0x008000;
 constexpr int kErrorStyle = 256;
-const char* const kErrorTitle = "エラーメッセージ";
 const char* const kGothic = "ＭＳ ゴシック";
 
 void place(plat::Control& c, plat::Frame* frame, int left, int top, int width, int height, int tab = 0) {

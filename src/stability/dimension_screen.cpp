@@ -1,4 +1,5 @@
 #include "stability/dimension_screen.h"
+#include "common/messages.h"
 
 #include <string>
 
@@ -344,7 +345,7 @@ void Form4::opt6_Click() {
 void Form4::cmd1_Click() {
     constexpr int kOkOnly = 256;
     if (program_.sigmaMax == 0) {
-        program_.msgBox("安定性の検討をしてください。", kOkOnly, "エラーメッセージ");
+        program_.msgBox("安定性の検討をしてください。", kOkOnly, kErrorTitle);
         cmd3.setFocus();
         return;
     }

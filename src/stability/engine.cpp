@@ -16,7 +16,6 @@ namespace {
 
 using num::store;
 
-
 double radians(double degrees) { return degrees * num::kPi / 180; }
 
 class StabilityRun {

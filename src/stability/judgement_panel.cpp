@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
+#include "common/messages.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
 #include "section/section_screen.h"
@@ -180,7 +181,7 @@ void Form4::showJudgement() {
 // A key is chosen but its height is missing: ask for it in the key dialog, with the
 // guide values and the ground reaction of this calculation. The panel stays as it is.
 void Form4::keyHeightPath(bool building) {
-    program_.msgBox("突起の計算をしてください。", kOkOnly, "エラーメッセージ");
+    program_.msgBox("突起の計算をしてください。", kOkOnly, kErrorTitle);
     ShearKeyDialog& dialog = building ? static_cast<ShearKeyDialog&>(program_.form<Form19>())
                                       : static_cast<ShearKeyDialog&>(program_.form<Form26>());
     dialog.writeGuides(program_.baseWidth);

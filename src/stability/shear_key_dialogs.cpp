@@ -1,4 +1,5 @@
 #include "stability/shear_key_dialogs.h"
+#include "common/messages.h"
 
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
@@ -11,7 +12,6 @@ namespace {
 constexpr plat::Colour kHeadingGreen = 0x008000;
 constexpr plat::Colour kRed = 0xFF0000;
 constexpr int kErrorStyle = 256;
-const char* const kErrorTitle = "エラーメッセージ";
 const char* const kGothic = "ＭＳ ゴシック";
 
 void labelAt(plat::Label& label, int left, int top, int width, const char* text) {

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "common/numbers.h"
+#include "common/messages.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
 #include "stability/check_method_dialogs.h"
@@ -13,7 +14,6 @@
 namespace {
 
 constexpr int kOkOnly = 256;
-constexpr const char* kErrorTitle = "エラーメッセージ";
 constexpr const char* kDimensionMissing = "寸法を入力してください。";
 constexpr const char* kSurchargeMissing = "上載荷重を入力してください。";
 constexpr const char* kOverturningMissing = "転倒に対する検討方法を選択してください。";

@@ -3,6 +3,7 @@
 // preview and print are off, and the user is told once.
 #pragma once
 #include "common/program.h"
+#include "common/messages.h"
 #include "stability/dimension_screen.h"
 
 inline constexpr const char* kStabilityFaultMessage = "入力された値では安定計算ができません。";
@@ -12,5 +13,5 @@ inline void reportStabilityFault(Program& program) {
     constexpr int kOkCritical = 16;
     program.form<Form4>().Hihyouji_1();
     Form4::Hihyouji_2(program);
-    program.msgBox(kStabilityFaultMessage, kOkCritical, "エラーメッセージ");
+    program.msgBox(kStabilityFaultMessage, kOkCritical, kErrorTitle);
 }
