@@ -2,7 +2,7 @@
 // over to the ground-shape step.
 #include "common/numbers.h"
 #include "common/messages.h"
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"

@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 #include "common/numbers.h"
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"

@@ -3,7 +3,7 @@
 
 #include "common/numbers.h"
 #include "common/messages.h"
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/seismic_dialog.h"
 

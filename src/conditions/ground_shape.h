@@ -2,7 +2,7 @@
 // the wall takes earth pressure from one side or symmetrically from both.
 #pragma once
 #include "common/program.h"
-#include "conditions/fixed_drawing.h"
+#include "common/fixed_drawing.h"
 #include "platform/form.h"
 
 class Form23 : public plat::Form {

@@ -2,7 +2,7 @@
 // from the main window's 参考 menu. Fixed texts only; "閉じる" gives the menus back.
 #pragma once
 #include "common/program.h"
-#include "conditions/fixed_drawing.h"
+#include "common/fixed_drawing.h"
 #include "platform/form.h"
 
 // The tables of the road standard (道路土工－擁壁工指針).

@@ -2,7 +2,7 @@
 #include "common/messages.h"
 
 #include "common/numbers.h"
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
 
 namespace {

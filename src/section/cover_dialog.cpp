@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/numbers.h"
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "section/section_screen.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"

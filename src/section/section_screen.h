@@ -2,7 +2,7 @@
 #pragma once
 #include "common/entry_field.h"
 #include "common/program.h"
-#include "conditions/fixed_drawing.h"
+#include "common/fixed_drawing.h"
 #include "platform/form.h"
 
 class Form7 : public plat::Form {

@@ -5,7 +5,7 @@
 
 #include "common/numbers.h"
 #include "common/messages.h"
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "section/bar_table.h"
 #include "section/section_screen.h"
 

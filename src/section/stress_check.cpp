@@ -3,7 +3,7 @@
 // against their allowables), each value and the judgement written into the row.
 #include "common/numbers.h"
 #include "common/messages.h"
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
 #include "section/bar_table.h"
 #include "section/section_screen.h"

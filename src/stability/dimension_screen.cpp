@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/numbers.h"
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
 #include "conditions/note_window.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/numbers.h"
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "conditions_fixture.h"
 #include "stability/check_method_dialogs.h"
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "conditions_fixture.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "section/cover_dialog.h"
 #include "section/section_screen.h"
 #include "support/scripted_services.h"

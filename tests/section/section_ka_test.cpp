@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "conditions/calc_fault.h"
+#include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"

@@ -1,4 +1,4 @@
-#include "conditions/fixed_drawing.h"
+#include "common/fixed_drawing.h"
 
 #include <algorithm>
 
