@@ -38,4 +38,8 @@ public:
 
     // The current project path (the project-file dialog's file name); empty: none.
     std::string projectPath;
+
+    // Above 0 while a project is being opened: a calculation that cannot go on ends its
+    // statement without a message box (see common/calc_fault.h).
+    int faultMessagesMuted = 0;
 };

@@ -3,15 +3,14 @@
 // preview and print are off, and the user is told once.
 #pragma once
 #include "common/program.h"
-#include "common/messages.h"
+#include "common/calc_fault.h"
 #include "stability/dimension_screen.h"
 
 inline constexpr const char* kStabilityFaultMessage = "入力された値では安定計算ができません。";
 
 // Call after a num::CalcFault has stopped the stability calculation.
 inline void reportStabilityFault(Program& program) {
-    constexpr int kOkCritical = 16;
     program.form<Form4>().Hihyouji_1();
     Form4::Hihyouji_2(program);
-    program.msgBox(kStabilityFaultMessage, kOkCritical, kErrorTitle);
+    showFaultMessage(program, kStabilityFaultMessage);
 }
