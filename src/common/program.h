@@ -42,4 +42,8 @@ public:
     // Above 0 while a project is being opened: a calculation that cannot go on ends its
     // statement without a message box (see common/calc_fault.h).
     int faultMessagesMuted = 0;
+    // True while the lines of a project file are put into the screens: what their handlers
+    // would empty is still to come from the file, and the recalculation after the last
+    // line decides what stands.
+    bool readingProjectLines = false;
 };

@@ -428,6 +428,7 @@ void Form4::cmd1_Click() {
         } catch (const num::CalcFault&) {
             // No coefficient for these inputs: none is offered for the spacings either.
             sections.txt_ka.setText("");
+            sections.dropStaleRows();
             if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
             showCannotCompute(program_);
             return;
@@ -437,6 +438,9 @@ void Form4::cmd1_Click() {
         sections.opt1.setEnabled(false);
         sections.cmd4.setEnabled(false);
     }
+
+    // What was designed on an earlier visit stays only while this wall still gives it.
+    sections.dropStaleRows();
 
     if (sections.txt_ka.text().empty())
         if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
