@@ -40,6 +40,7 @@ void MDIForm1::FileOpen() {
     }
 
     program_.projectPath = *chosen;
+    program_.resetProjectValues();
     project::restore(program_, file.texts, *chosen);
 
     // The check counts as done only where the opened inputs gave every row again.

@@ -36,6 +36,16 @@ public:
     // The number of the first printed page, as the print-range dialog last read it.
     float firstPageNumber = 0;
 
+    // A new, closed or opened project starts from the values of a fresh program: nothing
+    // that an earlier project computed reaches its screens, file or report.
+    void resetProjectValues() {
+        static_cast<DesignValues&>(*this) = DesignValues{};
+        static_cast<StabilityValues&>(*this) = StabilityValues{};
+        static_cast<SectionValues&>(*this) = SectionValues{};
+        static_cast<SlabModelValues&>(*this) = SlabModelValues{};
+        static_cast<ReportValues&>(*this) = ReportValues{};
+    }
+
     // The current project path (the project-file dialog's file name); empty: none.
     std::string projectPath;
 
