@@ -77,9 +77,8 @@ void MDIForm1::Men_F_Click() {
 }
 
 void MDIForm1::FileNew() {
-    program_.sigmaMax = 0;
+    program_.resetProjectValues();
     program_.sectionCheckDone = 0;
-    program_.deltaComputed.reset();
     for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form21"}) program_.unload(name);
     Form3& form3 = program_.form<Form3>();
     form3.cmd4.setEnabled(false);
@@ -103,7 +102,8 @@ void MDIForm1::Men_FCls_Click() {
     auto answer = program_.msgBox("閉じてもよろしいですか？", kOkCancel + kQuestion + kSecondDefault, kConfirmTitle);
     if (answer == plat::MsgResult::Cancel) return;
     for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form25"}) program_.unload(name);
-    program_.deltaComputed.reset();
+    program_.resetProjectValues();
+    program_.sectionCheckDone = 0;
     Form4::Hihyouji_2(program_);
     program_.projectPath.clear();
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/main_window.h"
+#include "section/section_screen.h"
 #include "common/messages.h"
 #include "conditions/conditions_screen.h"
 #include "project/project_file.h"
@@ -39,11 +40,15 @@ void MDIForm1::FileOpen() {
     }
 
     program_.projectPath = *chosen;
+    program_.resetProjectValues();
     project::restore(program_, file.texts, *chosen);
 
-    program_.sectionCheckDone = 1;
+    // The check counts as done only where the opened inputs gave every row again.
+    const bool checked = program_.form<Form7>().everyRowChecked();
+    program_.sectionCheckDone = checked ? 1 : 0;
     for (plat::MenuItem* item : {&Men_FSav, &Men_FOvw, &Men_FImg, &Men_FPrn}) item->setEnabled(true);
-    for (int index : {3, 5, 6}) Toolbar1.button(index).enabled = true;
+    for (int index : {5, 6}) Toolbar1.button(index).enabled = true;
+    Toolbar1.button(3).enabled = checked;
     project::restorePanel(program_);
 }
 

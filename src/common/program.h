@@ -36,10 +36,24 @@ public:
     // The number of the first printed page, as the print-range dialog last read it.
     float firstPageNumber = 0;
 
+    // A new, closed or opened project starts from the values of a fresh program: nothing
+    // that an earlier project computed reaches its screens, file or report.
+    void resetProjectValues() {
+        static_cast<DesignValues&>(*this) = DesignValues{};
+        static_cast<StabilityValues&>(*this) = StabilityValues{};
+        static_cast<SectionValues&>(*this) = SectionValues{};
+        static_cast<SlabModelValues&>(*this) = SlabModelValues{};
+        static_cast<ReportValues&>(*this) = ReportValues{};
+    }
+
     // The current project path (the project-file dialog's file name); empty: none.
     std::string projectPath;
 
     // Above 0 while a project is being opened: a calculation that cannot go on ends its
     // statement without a message box (see common/calc_fault.h).
     int faultMessagesMuted = 0;
+    // True while the lines of a project file are put into the screens: what their handlers
+    // would empty is still to come from the file, and the recalculation after the last
+    // line decides what stands.
+    bool readingProjectLines = false;
 };

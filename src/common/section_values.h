@@ -2,6 +2,7 @@
 // check location r (1, 2, 5 to 10; 3 and 4 never exist), and the values kept beside them.
 #pragma once
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -53,6 +54,18 @@ struct SectionValues {
     float upperSoilRectArea = 0, upperSoilTriArea = 0, upperSoilRectArm = 0, upperSoilTriArm = 0;
     // Fixed-end moments shared by locations 5, 6 and 7, kN·m per metre.
     float fixedEndC1 = 0, fixedEndC21 = 0, fixedEndC22 = 0, fixedEndC2 = 0;
+
+    // A location the wall does not have holds nothing, as in a fresh program.
+    void clearLocation(int loc) {
+        barName[loc].clear();
+        for (PerLocation<float>* field :
+             {&barArea, &barPerimeter, &rebarCover, &effectiveCover, &memberThickness, &effectiveDepth, &leverArm,
+              &designMoment, &designShear, &loadMoment, &reactionMoment, &loadShear, &reactionShear,
+              &requiredSteelArea, &requiredPerimeter, &barsForArea, &barsForBond, &barsPerMetre, &computedSpacing,
+              &designSpacing, &steelRatio, &neutralAxisRatio, &leverArmRatio, &concreteStress, &rebarStress,
+              &shearStress, &sectionPAX, &sectionDeltaPAX, &wallWeightAbove, &wallWeightArm, &backSoilArm})
+            (*field)[loc] = 0;
+    }
 
     // Section earth-pressure coefficient and the surcharge-inertia height of the section design.
     float activeCoefficientSection = 0;

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "common/calc_fault.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
@@ -25,6 +26,18 @@ void step(F&& statement) {
     }
 }
 
+// While the lines are put into the screens, the handlers they start empty nothing.
+class ReadingLines {
+public:
+    explicit ReadingLines(Program& p) : p_(p) { p_.readingProjectLines = true; }
+    ~ReadingLines() { p_.readingProjectLines = false; }
+    ReadingLines(const ReadingLines&) = delete;
+    ReadingLines& operator=(const ReadingLines&) = delete;
+
+private:
+    Program& p_;
+};
+
 // The section results of every location whose member exists.
 void sectionChain(Program& p) {
     step([&] { p.form<Form7>().cmd_r1(); });
@@ -45,11 +58,9 @@ void sectionChain(Program& p) {
     if (p.keyHeight != 0) step([&] { p.form<Form7>().Ouryoku_10(); });
 }
 
-}  // namespace
-
-void restore(Program& p, const std::vector<std::string>& texts, const std::string& path) {
-    for (const char* name : {"Form3", "Form4", "Form7"}) step([&] { p.unload(name); });
-    p.keyHeight = 0;
+// Lines 1 to 216 into the screens, with the first calculations that their order needs.
+void applyLines(Program& p, const std::vector<std::string>& texts) {
+    ReadingLines reading(p);
 
     // Conditions, ground shape, dimensions, key and seismic input; a first, provisional
     // calculation for the section lines that follow.
@@ -65,6 +76,16 @@ void restore(Program& p, const std::vector<std::string>& texts, const std::strin
     step([&] { p.form<Form7>().TEKKIN(); });
     applyRange(p, texts, 161, 216);
     step([&] { p.sectionSurchargeInertiaHeight = num::readSingle(p.form<Form7>().txt_1.text()); });
+}
+
+}  // namespace
+
+void restore(Program& p, const std::vector<std::string>& texts, const std::string& path) {
+    // A statement that fails is skipped without a message.
+    MutedFaultMessages quiet(p);
+    for (const char* name : {"Form3", "Form4", "Form7"}) step([&] { p.unload(name); });
+    p.keyHeight = 0;
+    applyLines(p, texts);
 
     // Everything again from the restored screens. The stability run stays silent here:
     // a fault leaves the panel empty and the open goes on.

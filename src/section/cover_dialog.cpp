@@ -6,6 +6,7 @@
 
 #include "common/numbers.h"
 #include "common/calc_fault.h"
+#include "section/section_refusal.h"
 #include "section/section_screen.h"
 
 namespace {
@@ -123,54 +124,50 @@ void Form22::cmd1_Click() {
 
     // All five are read before any is stored, so that a cover too large to hold
     // leaves every location as it was.
-    float wall, slab, heel, toe, key;
+    struct Member {
+        plat::TextBox& box;
+        std::initializer_list<int> locs;
+        float cover = 0;
+    };
+    Member members[] = {{txt1, {1, 2}}, {txt3, {5, 6, 7}}, {txt4, {8}}, {txt5, {9}}, {txt6, {10}}};
     try {
-        wall = num::readSingle(txt1.text());
-        slab = num::readSingle(txt3.text());
-        heel = num::readSingle(txt4.text());
-        toe = num::readSingle(txt5.text());
-        key = num::readSingle(txt6.text());
+        for (Member& m : members) m.cover = num::readSingle(m.box.text());
     } catch (const num::CalcFault&) {
         showCannotCompute(program_);
         return;
     }
-    PerLocation<float>& cover = program_.rebarCover;
-    cover[1] = wall;
-    cover[2] = wall;
-    cover[5] = slab;
-    cover[6] = slab;
-    cover[7] = slab;
-    cover[8] = heel;
-    cover[9] = toe;
-    cover[10] = key;
 
-    // The spacing calculations take their cover from these captions.
+    // The spacing calculations take their cover from the section screen's captions. A
+    // member whose row is not offered and left empty keeps the cover it had.
     Form7& sections = program_.form<Form7>();
-    sections.lbl_r1.setCaption(coverText(cover[1]));
-    sections.lbl_r2.setCaption(coverText(cover[2]));
-    sections.lbl_r5.setCaption(coverText(cover[5]));
-    sections.lbl_r6.setCaption(coverText(cover[6]));
-    sections.lbl_r7.setCaption(coverText(cover[7]));
-    sections.lbl_r8.setCaption(coverText(cover[8]));
-    sections.lbl_r9.setCaption(coverText(cover[9]));
-    sections.lbl_r10.setCaption(coverText(cover[10]));
+    for (const Member& m : members) {
+        if (!m.box.visible() && m.box.text().empty()) continue;
+        for (int loc : m.locs) {
+            program_.rebarCover[loc] = m.cover;
+            sections.row(loc).cover.setCaption(coverText(m.cover));
+        }
+    }
 
     hide();
+    // The check was made with the covers as they were.
+    program_.sectionCheckDone = 0;
 
     // Without a KA no spacing can be computed: the new covers wait for the next bar choice.
     if (sections.txt_ka.text().empty()) return;
-    try {
-        if (!sections.cbo1.text().empty()) sections.cmd_r1();
-        if (!sections.cbo2.text().empty()) sections.cmd_r2();
-        if (!sections.cbo5.text().empty()) sections.cmd_r5();
-        if (!sections.cbo6.text().empty()) sections.cmd_r6();
-        if (!sections.cbo7.text().empty()) sections.cmd_r7();
-        if (program_.heelLength != 0 && !sections.cbo8.text().empty()) sections.cmd_r8();
-        if (program_.toeLength != 0 && !sections.cbo9.text().empty()) sections.cmd_r9();
-        if (program_.keyHeight != 0 && !sections.cbo10.text().empty()) sections.cmd_r10();
-    } catch (const num::CalcFault&) {
-        showCannotCompute(program_);
+    // Every row with a bar follows its new cover; a row that cannot is emptied, and the
+    // first reason is told once.
+    std::string firstProblem;
+    for (int loc : sections.presentLocations()) {
+        if (sections.row(loc).bars.text().empty()) continue;
+        try {
+            sections.RequiredSpacing(loc);
+        } catch (const num::CalcFault&) {
+            if (firstProblem.empty()) firstProblem = kCannotComputeMessage;
+        } catch (const SectionRefusal& refusal) {
+            if (firstProblem.empty()) firstProblem = refusal.what();
+        }
     }
+    if (!firstProblem.empty()) showFaultMessage(program_, firstProblem.c_str());
 }
 
 void Form22::cmd2_Click() { unload(); }

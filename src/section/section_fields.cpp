@@ -1,6 +1,6 @@
 // The entry fields of the section screen: the design-spacing boxes with their Enter
-// chain over the rows that exist, the surcharge-inertia switch and its height box, and
-// what touching each of them empties.
+// chain over the rows that exist, the surcharge-inertia switch, its height box and the
+// coefficient box, and what touching each of them empties.
 #include "common/entry_field.h"
 #include "section/section_screen.h"
 
@@ -45,21 +45,8 @@ void Form7::bindFields() {
     txt_1.GotFocus = [this] { txt_1.selectAll(); };
 }
 
-void Form7::designBoxTouched(int r) {
-    plat::Label* const results[11][4] = {
-        {},
-        {&lbl1, &lbl2, &lbl3, &lbl4},
-        {&lbl5, &lbl6, &lbl7, &lbl8},
-        {},
-        {},
-        {&lbl17, &lbl18, &lbl19, &lbl20},
-        {&lbl21, &lbl22, &lbl23, &lbl24},
-        {&lbl25, &lbl26, &lbl27, &lbl28},
-        {&lbl29, &lbl30, &lbl31, &lbl32},
-        {&lbl33, &lbl34, &lbl35, &lbl36},
-        {&lbl37, &lbl38, &lbl39, &lbl40},
-    };
-    for (plat::Label* result : results[r]) result->setCaption("");
+void Form7::designBoxTouched(int loc) {
+    for (plat::Label* result : row(loc).results) result->setCaption("");
     program_.sectionCheckDone = 0;
     if (plat::Toolbar* toolbar = program_.mainToolbar()) {
         toolbar->button(3).enabled = false;
@@ -79,15 +66,17 @@ void Form7::chk_1_Click() {
         lbl_2.setEnabled(false);
     }
     // The upright wall's rows were computed with the other setting: choose again.
-    cbo1.setText("");
-    cbo2.setText("");
-    lbl_ra.setCaption("");
-    lbl_rb.setCaption("");
-    txt1.setText("");
-    txt2.setText("");
-    for (plat::Label* result : {&lbl1, &lbl2, &lbl3, &lbl4, &lbl5, &lbl6, &lbl7, &lbl8}) result->setCaption("");
+    forgetRow(1);
+    forgetRow(2);
 }
 
+// The height of the surcharge inertia and the coefficient enter the upright wall's forces.
 void Form7::txt_1_Change() {
-    for (plat::Label* result : {&lbl1, &lbl2, &lbl7, &lbl8, &lbl19, &lbl20}) result->setCaption("");
+    forgetRow(1);
+    forgetRow(2);
+}
+
+void Form7::txt_ka_Change() {
+    forgetRow(1);
+    forgetRow(2);
 }

@@ -1,6 +1,7 @@
 #include "section/section_screen.h"
 
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 
 #include "section/cover_dialog.h"
@@ -66,6 +67,7 @@ Form7::Form7(Program& program) : plat::Form(program, kName, plat::FormKind::MdiC
     drawSketch();
     chk_1.Click = [this] { chk_1_Click(); };
     txt_1.Change = [this] { txt_1_Change(); };
+    txt_ka.Change = [this] { txt_ka_Change(); };
     cmd1.Click = [this] { cmd1_Click(); };
     cmd3.Click = [this] { cmd3_Click(); };
     cmd4.Click = [this] { cmd4_Click(); };
@@ -73,6 +75,25 @@ Form7::Form7(Program& program) : plat::Form(program, kName, plat::FormKind::MdiC
     cmd6.Click = [this] { cmd6_Click(); };
     bindFields();
     bindBarLists();
+}
+
+std::array<Form7::Row, 8> Form7::rows() {
+    return {{
+        {1, Label1, cbo1, lbl_r1, lbl_ra, txt1, {&lbl1, &lbl2, &lbl3, &lbl4}},
+        {2, Label2, cbo2, lbl_r2, lbl_rb, txt2, {&lbl5, &lbl6, &lbl7, &lbl8}},
+        {5, Label5, cbo5, lbl_r5, lbl_re, txt5, {&lbl17, &lbl18, &lbl19, &lbl20}},
+        {6, Label6, cbo6, lbl_r6, lbl_rf, txt6, {&lbl21, &lbl22, &lbl23, &lbl24}},
+        {7, Label7, cbo7, lbl_r7, lbl_rg, txt7, {&lbl25, &lbl26, &lbl27, &lbl28}},
+        {8, Label8, cbo8, lbl_r8, lbl_rh, txt8, {&lbl29, &lbl30, &lbl31, &lbl32}},
+        {9, Label9, cbo9, lbl_r9, lbl_ri, txt9, {&lbl33, &lbl34, &lbl35, &lbl36}},
+        {10, Label10, cbo10, lbl_r10, lbl_rj, txt10, {&lbl37, &lbl38, &lbl39, &lbl40}},
+    }};
+}
+
+Form7::Row Form7::row(int loc) {
+    for (const Row& r : rows())
+        if (r.loc == loc) return r;
+    throw std::out_of_range("no check location " + std::to_string(loc));
 }
 
 void Form7::placeControls() {
@@ -139,41 +160,24 @@ void Form7::placeControls() {
     placeCaption(Label13, xMember, rowTop(7) + 45, kColMember, "突　起", plat::Align::Center);
 
     // The rows, in check-location order.
-    struct RowControls {
-        plat::Label& caption;
-        const char* text;
-        plat::ComboBox& bar;
-        plat::Label& cover;
-        plat::Label& computed;
-        plat::TextBox& design;
-        plat::Label *sigmaC, *sigmaS, *tau, *judge;
-    };
-    const RowControls rows[] = {
-        {Label1, "Ａ 中央部", cbo1, lbl_r1, lbl_ra, txt1, &lbl1, &lbl2, &lbl3, &lbl4},
-        {Label2, "Ｂ 固定部", cbo2, lbl_r2, lbl_rb, txt2, &lbl5, &lbl6, &lbl7, &lbl8},
-        {Label5, "Ｃ 中央部", cbo5, lbl_r5, lbl_re, txt5, &lbl17, &lbl18, &lbl19, &lbl20},
-        {Label6, "Ｄ前固定部", cbo6, lbl_r6, lbl_rf, txt6, &lbl21, &lbl22, &lbl23, &lbl24},
-        {Label7, "Ｅ後固定部", cbo7, lbl_r7, lbl_rg, txt7, &lbl25, &lbl26, &lbl27, &lbl28},
-        {Label8, "Ｆ 固定部", cbo8, lbl_r8, lbl_rh, txt8, &lbl29, &lbl30, &lbl31, &lbl32},
-        {Label9, "Ｇ 固定部", cbo9, lbl_r9, lbl_ri, txt9, &lbl33, &lbl34, &lbl35, &lbl36},
-        {Label10, "Ｈ 固定部", cbo10, lbl_r10, lbl_rj, txt10, &lbl37, &lbl38, &lbl39, &lbl40},
-    };
-    int row = 0;
-    for (const RowControls& r : rows) {
-        placeCaption(r.caption, xRow, rowTop(row) + 45, kColRow, r.text, plat::Align::Center);
-        r.bar.place(xBar + 15, rowTop(row), kColBar - 30, kCellHeight);
-        r.bar.setStyle(plat::ComboBox::Style::Editable);
-        r.bar.setImeMode(plat::ImeMode::Off);
-        cell(r.cover, xCover, row, kColCover);
+    const char* const captions[] = {"Ａ 中央部", "Ｂ 固定部", "Ｃ 中央部", "Ｄ前固定部",
+                                    "Ｅ後固定部", "Ｆ 固定部", "Ｇ 固定部", "Ｈ 固定部"};
+    int line = 0;
+    for (const Row& r : rows()) {
+        placeCaption(r.caption, xRow, rowTop(line) + 45, kColRow, captions[line], plat::Align::Center);
+        r.bars.place(xBar + 15, rowTop(line), kColBar - 30, kCellHeight);
+        // A plain list: the bar shown is always one the calculation knows.
+        r.bars.setStyle(plat::ComboBox::Style::DropDownList);
+        cell(r.cover, xCover, line, kColCover);
         r.cover.setCaption("60");
-        cell(r.computed, xComputed, row, kColSpacing);
-        r.design.place(xDesign + 15, rowTop(row), kColSpacing - 30, kCellHeight);
+        cell(r.computed, xComputed, line, kColSpacing);
+        r.design.place(xDesign + 15, rowTop(line), kColSpacing - 30, kCellHeight);
         r.design.setAlignment(plat::Align::Right);
-        cell(*r.sigmaC, xSigmaC, row, kColStress);
-        cell(*r.sigmaS, xSigmaS, row, kColStress);
-        cell(*r.tau, xTau, row, kColStress);
-        cell(*r.judge, xJudge, row, kColJudge);
-        ++row;
+        cell(*r.results[0], xSigmaC, line, kColStress);
+        cell(*r.results[1], xSigmaS, line, kColStress);
+        cell(*r.results[2], xTau, line, kColStress);
+        cell(*r.results[3], xJudge, line, kColJudge);
+        ++line;
     }
 
     // The four steps.

@@ -1,5 +1,8 @@
 // Form7: the section screen, where each check location gets its bars, spacing and cover.
 #pragma once
+#include <array>
+#include <vector>
+
 #include "common/entry_field.h"
 #include "common/program.h"
 #include "common/fixed_drawing.h"
@@ -152,12 +155,38 @@ public:
     plat::CommandButton cmd1{*this, "cmd1"};
     plat::CommandButton cmd3{*this, "cmd3"};
 
+    // The controls of one check location's row.
+    struct Row {
+        int loc;
+        plat::Label& caption;
+        plat::ComboBox& bars;
+        plat::Label& cover;
+        plat::Label& computed;
+        plat::TextBox& design;
+        std::array<plat::Label*, 4> results;  // σc, σs, τc, judgement
+    };
+    // The rows in check-location order: 1, 2, 5 to 10.
+    std::array<Row, 8> rows();
+    Row row(int loc);
+    // The locations whose member exists: 1, 2, 5 to 7, and 8, 9, 10 with the heel, toe, key.
+    std::vector<int> presentLocations() const;
+
     void Form_Load() override;
     void Form_Activate() override;
     // Clears every section result shown on the screen.
     void Hihyouji_3();
     // Empties the bar lists, spacings and results of every row; KA stays.
     void clearGrid();
+    // The row no longer belongs to the inputs: bar, spacings and results are emptied, and
+    // the section check has to be run again.
+    void forgetRow(int loc);
+    // Nothing in the row: no bar, no spacing, no result.
+    bool rowEmpty(int loc);
+    // Empties every row that the current inputs refuse or that they would compute
+    // differently; rows that still belong to them stay as they are.
+    void dropStaleRows();
+    // Whether the location can be designed for the current stability result at all.
+    bool designable(int loc);
 
     void cmd1_Click();  // stress check
     void cmd3_Click();  // back to the dimensions
@@ -166,6 +195,7 @@ public:
     void cmd6_Click();  // cover dialog
     void chk_1_Click();
     void txt_1_Change();
+    void txt_ka_Change();
 
     // Section earth-pressure coefficient.
     void Doatu();
@@ -203,8 +233,13 @@ public:
     void cbo8_Click();
     void cbo9_Click();
     void cbo10_Click();
-    // The steps every location's procedure shares; designForces writes M and S (step 4).
-    void RequiredSpacing(int loc, const std::function<void()>& designForces);
+    // The steps every location's procedure shares around its own design forces.
+    void RequiredSpacing(int loc);
+    // Its calculation without the screen: the values of the location from the current
+    // inputs, or a SectionRefusal. Shows nothing.
+    void computeRequiredSpacing(int loc);
+    // M and S of the location (and what its report section prints beside them).
+    void designForces(int loc);
     // Stress checks of each location.
     void Ouryoku_1();
     void Ouryoku_2();
@@ -214,6 +249,8 @@ public:
     void Ouryoku_8();
     void Ouryoku_9();
     void Ouryoku_10();
+    // Every row of a member that exists has its bar, spacings and checked stresses.
+    bool everyRowChecked();
     void Er_Syurui();
     void Er_Kankaku1();
     void Er_Kankaku2();

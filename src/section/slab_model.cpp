@@ -1,7 +1,6 @@
 // Form7.TEKKIN: the base-slab load and ground-reaction model that the slab, heel, toe and
 // upright-wall locations are designed with, rebuilt from the current stability result.
 #include <cmath>
-#include <utility>
 
 #include "common/numbers.h"
 #include "conditions/ground_shape.h"
@@ -11,6 +10,9 @@
 namespace {
 
 using num::store;
+
+constexpr unsigned kAllOrdinates =
+    kWroteVP | kWroteV1 | kWroteV2 | kWroteV3 | kWroteV4 | kWroteV5 | kWroteVR;
 
 // The linear ground reaction at distance x from the σmax edge: σmax·(|Xn| − x)/|Xn|.
 float reaction(const Program& p, double x) {
@@ -28,9 +30,11 @@ void trapezoid(Program& p) {
         for (float* v : {&p.reactionVP, &p.reactionV1, &p.reactionV2, &p.reactionV3, &p.reactionV4, &p.reactionV5,
                          &p.reactionVR})
             *v = p.sigmaMax;
+        p.slabModelWritten |= kAllOrdinates;
         return;
     }
     p.neutralAxisXn = store((num::div(B, e * 6) + 1) * (B / 2));
+    p.slabModelWritten |= kWroteXn;
     if (p.eccentricity > 0) {
         p.reactionVP = p.sigmaMax;
         p.reactionV1 = reaction(p, a);
@@ -49,6 +53,7 @@ void trapezoid(Program& p) {
         p.reactionV1 = reaction(p, h + w2 + s + w1);
         p.reactionVP = reaction(p, B);
     }
+    p.slabModelWritten |= kAllOrdinates;
 }
 
 // Partial contact towards the toe: only the points inside the contact get an ordinate;
@@ -59,6 +64,7 @@ void triangle(Program& p) {
     const double a = p.toeLength, w1 = p.frontWallBottomWidth, s = p.innerSpan, w2 = p.rearWallBottomWidth,
                  h = p.heelLength;
     p.neutralAxisXn = store((B / 2 - e) * 3);
+    p.slabModelWritten |= kWroteXn;
     const float Xn = p.neutralAxisXn;
     // Where the contact ends, each bound as a single compared with Xn.
     const float heelRoot = store(B - h);
@@ -76,21 +82,32 @@ void triangle(Program& p) {
         inside = 2;
     if (inside == 0) return;
     p.reactionVP = p.sigmaMax;
-    const std::pair<float*, double> points[] = {{&p.reactionV1, a},
-                                                {&p.reactionV2, a + w1},
-                                                {&p.reactionV3, a + w1 + s / 2},
-                                                {&p.reactionV4, a + w1 + s},
-                                                {&p.reactionV5, a + w1 + s + w2}};
-    for (int k = 0; k < inside; ++k) *points[k].first = reaction(p, points[k].second);
+    p.slabModelWritten |= kWroteVP;
+    struct Point {
+        float* value;
+        double x;
+        unsigned bit;
+    };
+    const Point points[] = {{&p.reactionV1, a, kWroteV1},
+                            {&p.reactionV2, a + w1, kWroteV2},
+                            {&p.reactionV3, a + w1 + s / 2, kWroteV3},
+                            {&p.reactionV4, a + w1 + s, kWroteV4},
+                            {&p.reactionV5, a + w1 + s + w2, kWroteV5}};
+    for (int k = 0; k < inside; ++k) {
+        *points[k].value = reaction(p, points[k].x);
+        p.slabModelWritten |= points[k].bit;
+    }
 }
 
 void slabLoads(Program& p) {
     const double gs = p.soilUnitWeight, gc = p.concreteUnitWeight, t = p.slabThickness;
     p.slabLoadW1 = store(gc * t + gs * p.centralFillDepth + p.surchargeCentre);
+    p.slabModelWritten |= kWroteW1;
     if (p.heelLength != 0) {
         const double soil = p.backSoilAboveSlab, q1 = p.surchargeBack;
         p.slabLoadW2 = store(gs * soil + gc * t + q1);
         p.slabLoadW3 = store(gs * (double(p.heelTaper) + soil) + gc * p.heelEndThickness + q1);
+        p.slabModelWritten |= kWroteW2W3;
     }
     if (p.toeLength == 0) return;
     const double q3 = p.surchargeFront, taper = p.toeTaper, ta = p.toeEndThickness;
@@ -101,15 +118,18 @@ void slabLoads(Program& p) {
         if (dims.opt3.value()) {
             p.slabLoadW4 = store(gs * soil + gc * t + q3);
             p.slabLoadW5 = store(gs * (taper + soil) + gc * ta + q3);
+            p.slabModelWritten |= kWroteW4W5;
         } else if (dims.opt4.value()) {
             // The front soil is left out, its surcharge still acts on the toe.
             p.slabLoadW4 = store(gc * t + q3);
             p.slabLoadW5 = store(gc * ta + q3);
+            p.slabModelWritten |= kWroteW4W5;
         }
     } else if (shape.opt2.value()) {
         const double soil = p.backSoilAboveSlab;
         p.slabLoadW4 = store(gs * soil + gc * t + q3);
         p.slabLoadW5 = store(gs * (taper + soil) + gc * ta + q3);
+        p.slabModelWritten |= kWroteW4W5;
     }
 }
 
@@ -125,6 +145,8 @@ void rearFaceAngle(Program& p) {
 
 void Form7::TEKKIN() {
     Program& p = program_;
+    // Nothing counts as written until this run writes it.
+    p.slabModelWritten = 0;
     const float q = store(std::fabs(num::div(p.eccentricity, p.baseWidth)));
     if (1.0f / 6.0f < q)
         triangle(p);

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "common/numbers.h"
+#include "section/design_forces.h"
+#include "section/section_refusal.h"
 #include "section/section_screen.h"
 
 namespace {
@@ -26,37 +28,75 @@ void cantileverLoad(Program& p, int loc, float root, float end, double l) {
     }
 }
 
-void designForces(Program& p, int loc) {
+void cantileverDesignForces(Program& p, int loc) {
     p.designMoment[loc] = store(1e5 * std::fabs(double(p.loadMoment[loc]) - p.reactionMoment[loc]));
     p.designShear[loc] = store(1e3 * std::fabs(double(p.loadShear[loc]) - p.reactionShear[loc]));
 }
 
+}  // namespace
+
+HeelReaction heelReaction(const Program& p) {
+    if (p.eccentricity == 0 || std::fabs(p.neutralAxisXn) > p.baseWidth) return HeelReaction::WholeBase;
+    return p.eccentricity > 0 ? HeelReaction::FromToe : HeelReaction::FromHeel;
+}
+
+void requireGroundReaction(const Program& p, int loc) {
+    // What each location's reaction is made of; the uniform pressure needs σmax only.
+    unsigned needed = 0;
+    switch (loc) {
+    case 5:
+    case 6:
+    case 7:
+        needed = kWroteW1;
+        if (p.eccentricity != 0) {
+            // Where the contact ends decides the case; without Xn of this run it is unknown.
+            if (!p.slabModelWrote(kWroteXn) || spanReaction(p) == SpanReaction::None)
+                throw SectionRefusal(loc, SectionRefusal::Reason::GroundReaction);
+            needed |= kWroteV2 | kWroteV4;
+        }
+        break;
+    case 8:
+        needed = kWroteW2W3;
+        if (p.eccentricity != 0 && !p.slabModelWrote(kWroteXn))
+            throw SectionRefusal(loc, SectionRefusal::Reason::GroundReaction);
+        switch (heelReaction(p)) {
+        case HeelReaction::WholeBase: needed |= kWroteV5 | kWroteVR; break;
+        case HeelReaction::FromToe: needed |= kWroteV5; break;
+        case HeelReaction::FromHeel: throw SectionRefusal(loc, SectionRefusal::Reason::GroundReaction);
+        }
+        break;
+    case 9: needed = kWroteW4W5 | kWroteV1 | kWroteVP; break;
+    default: return;
+    }
+    if (!p.slabModelWrote(needed)) throw SectionRefusal(loc, SectionRefusal::Reason::GroundReaction);
+}
+
 void heelForces(Program& p) {
+    requireGroundReaction(p, 8);
     const double h = p.heelLength;
     cantileverLoad(p, 8, p.slabLoadW2, p.slabLoadW3, h);
-    const float xn = std::fabs(p.neutralAxisXn);
-    if (p.eccentricity == 0 || xn > p.baseWidth) {
-        // The whole base in contact: the reaction runs from V5 at the root to VR at the end.
+    if (heelReaction(p) == HeelReaction::WholeBase) {
+        // The reaction runs from V5 at the root to VR at the end.
         p.reactionMoment[8] = store(cantileverMoment(p.reactionV5, p.reactionVR, h));
         p.reactionShear[8] = store(cantileverShear(p.reactionV5, p.reactionVR, h));
-    } else if (p.eccentricity > 0) {
-        // Contact from the toe end up to Xn: the part beyond the heel root, if any, is a
-        // triangle from V5 down to zero.
+    } else {
+        // Contact from the toe end up to Xn: the part beyond the heel root is a triangle
+        // from V5 down to zero.
         const double c = std::max(0.0, double(p.neutralAxisXn) - p.toeLength - p.frontWallBottomWidth -
                                            p.innerSpan - p.rearWallBottomWidth);
         p.reactionMoment[8] = store(double(p.reactionV5) * c * c / 6);
         p.reactionShear[8] = store(double(p.reactionV5) * c / 2);
     }
-    // Contact from the heel end over part of the base: the last reaction terms stay.
-    designForces(p, 8);
+    cantileverDesignForces(p, 8);
 }
 
 void toeForces(Program& p) {
+    requireGroundReaction(p, 9);
     const double a = p.toeLength;
     cantileverLoad(p, 9, p.slabLoadW4, p.slabLoadW5, a);
     p.reactionMoment[9] = store(cantileverMoment(p.reactionV1, p.reactionVP, a));
     p.reactionShear[9] = store(cantileverShear(p.reactionV1, p.reactionVP, a));
-    designForces(p, 9);
+    cantileverDesignForces(p, 9);
 }
 
 // The passive pressure acts uniformly over the key height.
@@ -64,18 +104,4 @@ void keyForces(Program& p) {
     const double pressure = p.keyPassivePressure, h0 = p.keyHeight;
     p.designMoment[10] = store(1e5 * pressure * h0 * h0 / 2);
     p.designShear[10] = store(1e3 * pressure * h0);
-}
-
-}  // namespace
-
-void Form7::cmd_r8() {
-    RequiredSpacing(8, [this] { heelForces(program_); });
-}
-
-void Form7::cmd_r9() {
-    RequiredSpacing(9, [this] { toeForces(program_); });
-}
-
-void Form7::cmd_r10() {
-    RequiredSpacing(10, [this] { keyForces(program_); });
 }

@@ -4,20 +4,20 @@
 #include <cmath>
 
 #include "common/numbers.h"
+#include "section/design_forces.h"
 #include "section/section_screen.h"
 
 namespace {
 
 using num::store;
-
-// U: uniform reaction; F: falling from the front wall to the rear wall; R: rising.
-enum class Reaction { Uniform, Falling, Rising, None };
+using Reaction = SpanReaction;
 
 class SlabForces {
 public:
     SlabForces(Program& program, int loc) : p_(program), loc_(loc) {}
 
     void run() {
+        requireGroundReaction(p_, loc_);
         const double w1 = p_.slabLoadW1, s = p_.innerSpan;
         p_.fixedEndC1 = store(w1 * s * s / 12);
         if (loc_ == 5) {
@@ -26,27 +26,15 @@ public:
             p_.loadMoment[loc_] = p_.fixedEndC1;
             p_.loadShear[loc_] = store(w1 * s / 2);
         }
-        const Reaction reaction = reactionCase();
+        const Reaction reaction = spanReaction(p_);
         fixedEndMoments(reaction);
         reactionTerms(reaction);
-        // Without a reaction term the location keeps its last M2 and S2.
         p_.designMoment[loc_] = store(1e5 * std::fabs(double(p_.loadMoment[loc_]) - p_.reactionMoment[loc_]));
         if (loc_ != 5)
             p_.designShear[loc_] = store(1e3 * std::fabs(double(p_.loadShear[loc_]) - p_.reactionShear[loc_]));
     }
 
 private:
-    Reaction reactionCase() const {
-        if (p_.eccentricity == 0) return Reaction::Uniform;
-        // Both single before they are compared; equality counts as reaching the rear wall.
-        const float x4 = store(double(p_.baseWidth) - p_.heelLength - p_.rearWallBottomWidth);
-        const float xn = std::fabs(p_.neutralAxisXn);
-        if (x4 > xn) return Reaction::None;
-        if (p_.reactionV2 > p_.reactionV4) return Reaction::Falling;
-        if (p_.reactionV4 > p_.reactionV2) return Reaction::Rising;
-        return Reaction::None;
-    }
-
     // Fixed-end moments of a trapezoid from `high` down to `low`: at the high end and at the low end.
     double highEnd(double high, double low) const { return low * s2() / 12 + (high - low) * s2() / 20; }
     double lowEnd(double high, double low) const { return low * s2() / 12 + (high - low) * s2() / 30; }
@@ -67,13 +55,12 @@ private:
         case Reaction::Uniform:
             p_.fixedEndC2 = store(double(p_.sigmaMax) * s2() / 12);
             break;
-        case Reaction::None:
+        case Reaction::None:  // refused before it gets here
             break;
         }
     }
 
     void reactionTerms(Reaction reaction) {
-        if (reaction == Reaction::None) return;
         const double v2 = p_.reactionV2, v4 = p_.reactionV4, s = p_.innerSpan, sigma = p_.sigmaMax;
         const double c21 = p_.fixedEndC21, c22 = p_.fixedEndC22, c2 = p_.fixedEndC2;
         const bool falling = reaction == Reaction::Falling;
@@ -102,14 +89,15 @@ private:
 
 }  // namespace
 
-void Form7::cmd_r5() {
-    RequiredSpacing(5, [this] { SlabForces(program_, 5).run(); });
-}
+void slabForces(Program& program, int loc) { SlabForces(program, loc).run(); }
 
-void Form7::cmd_r6() {
-    RequiredSpacing(6, [this] { SlabForces(program_, 6).run(); });
-}
-
-void Form7::cmd_r7() {
-    RequiredSpacing(7, [this] { SlabForces(program_, 7).run(); });
+SpanReaction spanReaction(const Program& p) {
+    if (p.eccentricity == 0) return SpanReaction::Uniform;
+    // Both single before they are compared; equality counts as reaching the rear wall.
+    const float x4 = store(double(p.baseWidth) - p.heelLength - p.rearWallBottomWidth);
+    const float xn = std::fabs(p.neutralAxisXn);
+    if (x4 > xn) return SpanReaction::None;
+    if (p.reactionV2 > p.reactionV4) return SpanReaction::Falling;
+    if (p.reactionV4 > p.reactionV2) return SpanReaction::Rising;
+    return SpanReaction::None;
 }

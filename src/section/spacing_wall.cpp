@@ -6,6 +6,7 @@
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/seismic_dialog.h"
+#include "section/design_forces.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 
@@ -39,13 +40,20 @@ public:
     }
 
 private:
-    // Height of the rear wall above the slab top, and depth of back soil above the section.
-    double hw() const { return double(p_.rearWallUpperHeight) + p_.backSoilAboveSlab; }
-    double depth() const { return loc_ == 1 ? hw() / 2 - p_.rearWallUpperHeight : double(p_.backSoilAboveSlab); }
+    // Height of the rear wall above the slab top, and depth of back soil above the section,
+    // each a single like every named value.
+    float hw() const { return num::store(double(p_.rearWallUpperHeight) + p_.backSoilAboveSlab); }
+    float depth() const { return loc_ == 1 ? num::store(hw() / 2.0 - p_.rearWallUpperHeight) : p_.backSoilAboveSlab; }
 
     void earthPressure() {
         const double ka = p_.activeCoefficientSection, gamma = p_.soilUnitWeight, q = p_.surchargeBack;
         const double h = depth();
+        // A section at or above the soil surface has no soil pressing on it.
+        if (h <= 0) {
+            p_.sectionPAX[loc_] = 0;
+            p_.sectionDeltaPAX[loc_] = 0;
+            return;
+        }
         const double c = std::cos((double(p_.rearFaceTheta) + p_.deltaSection) * num::kPi / 180);
         p_.sectionPAX[loc_] = num::store(0.5 * ka * gamma * h * h * c);
         if (p_.form<Form4>().chk1.value() == 1) {
@@ -127,10 +135,4 @@ private:
 
 }  // namespace
 
-void Form7::cmd_r1() {
-    RequiredSpacing(1, [this] { WallForces(program_, *this, 1).run(); });
-}
-
-void Form7::cmd_r2() {
-    RequiredSpacing(2, [this] { WallForces(program_, *this, 2).run(); });
-}
+void wallForces(Program& program, Form7& screen, int loc) { WallForces(program, screen, loc).run(); }

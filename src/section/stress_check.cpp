@@ -19,14 +19,6 @@ constexpr double kStripWidth = 1000;
 // The shear label of the slab centre, which has no shear check.
 constexpr const char* kNoShear = "――";
 
-// The rows as the entry passes take them.
-struct EntryRow {
-    int r;
-    plat::ComboBox& bar;
-    plat::TextBox& design;
-    plat::Label& computed;
-};
-
 // One location of the stress check: its design box and its four result labels.
 struct StressRow {
     int r;
@@ -107,35 +99,33 @@ void Form7::Er_Kankaku2() {
 
 void Form7::cmd1_Click() {
     Program& p = program_;
-    const EntryRow rows[] = {{1, cbo1, txt1, lbl_ra},  {2, cbo2, txt2, lbl_rb},  {5, cbo5, txt5, lbl_re},
-                             {6, cbo6, txt6, lbl_rf},  {7, cbo7, txt7, lbl_rg},  {8, cbo8, txt8, lbl_rh},
-                             {9, cbo9, txt9, lbl_ri},  {10, cbo10, txt10, lbl_rj}};
+    const std::array<Row, 8> grid = rows();
     try {
-        for (const EntryRow& row : rows) p.designSpacing[row.r] = num::readSingle(row.design.text());
+        for (const Row& row : grid) p.designSpacing[row.loc] = num::readSingle(row.design.text());
     } catch (const num::CalcFault&) {
         showCannotCompute(p);
         return;
     }
 
-    for (const EntryRow& row : rows) {
-        if (row.bar.visible() && row.bar.text().empty()) {
+    for (const Row& row : grid) {
+        if (row.bars.visible() && row.bars.text().empty()) {
             Er_Syurui();
-            row.bar.setFocus();
+            row.bars.setFocus();
             return;
         }
     }
     // A spacing that reads as zero or less cannot be checked: it counts as not entered.
-    for (const EntryRow& row : rows) {
-        if (row.design.visible() && (row.design.text().empty() || !(p.designSpacing[row.r] > 0))) {
+    for (const Row& row : grid) {
+        if (row.design.visible() && (row.design.text().empty() || !(p.designSpacing[row.loc] > 0))) {
             Er_Kankaku1();
             row.design.setFocus();
             row.design.setSelStart(0);
             return;
         }
     }
-    for (const EntryRow& row : rows) {
+    for (const Row& row : grid) {
         if (row.computed.caption().empty()) continue;
-        if (p.computedSpacing[row.r] < p.designSpacing[row.r]) {
+        if (p.computedSpacing[row.loc] < p.designSpacing[row.loc]) {
             Er_Kankaku2();
             row.design.setFocus();
             row.design.setSelStart(0);
@@ -163,6 +153,16 @@ void Form7::cmd1_Click() {
         if (!p.projectPath.empty()) toolbar->button(3).enabled = true;
         toolbar->button(5).enabled = true;
     }
+}
+
+bool Form7::everyRowChecked() {
+    for (int loc : presentLocations()) {
+        Row r = row(loc);
+        if (r.bars.text().empty() || r.computed.caption().empty() || r.design.text().empty()) return false;
+        for (const plat::Label* result : r.results)
+            if (result->caption().empty()) return false;
+    }
+    return true;
 }
 
 void Form7::Ouryoku_1() { checkLocation(program_, {1, txt1, lbl1, lbl2, lbl3, lbl4, true}); }

@@ -385,15 +385,17 @@ void Form4::cmd1_Click() {
         enableHeight(sections.chk_1.value() == 1);
     }
 
-    // Rows of the members that may be absent; their results and member captions stay.
-    auto showRow = [](bool present, std::initializer_list<plat::Control*> row) {
+    // Rows of the members that may be absent; their results and member captions stay. A
+    // member the wall does not have keeps no section values of an earlier one.
+    auto showRow = [this](int loc, bool present, std::initializer_list<plat::Control*> row) {
         for (plat::Control* c : row) c->setVisible(present);
+        if (!present) program_.clearLocation(loc);
     };
-    showRow(program_.toeLength != 0,
+    showRow(9, program_.toeLength != 0,
             {&sections.Label9, &sections.cbo9, &sections.lbl_r9, &sections.txt9, &sections.lbl_ri});
-    showRow(program_.heelLength != 0,
+    showRow(8, program_.heelLength != 0,
             {&sections.Label8, &sections.cbo8, &sections.lbl_r8, &sections.txt8, &sections.lbl_rh});
-    showRow(program_.keyHeight != 0,
+    showRow(10, program_.keyHeight != 0,
             {&sections.Label10, &sections.cbo10, &sections.lbl_r10, &sections.txt10, &sections.lbl_rj});
 
     // The sketch: the front-side earth pressure only for the symmetric shape.
@@ -428,6 +430,7 @@ void Form4::cmd1_Click() {
         } catch (const num::CalcFault&) {
             // No coefficient for these inputs: none is offered for the spacings either.
             sections.txt_ka.setText("");
+            sections.dropStaleRows();
             if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
             showCannotCompute(program_);
             return;
@@ -437,6 +440,9 @@ void Form4::cmd1_Click() {
         sections.opt1.setEnabled(false);
         sections.cmd4.setEnabled(false);
     }
+
+    // What was designed on an earlier visit stays only while this wall still gives it.
+    sections.dropStaleRows();
 
     if (sections.txt_ka.text().empty())
         if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;

@@ -122,7 +122,11 @@ private:
     }
 
     void readKey() {
-        if (!f_.opt6.value()) return;
+        // Without a key this wall has none, whatever an earlier wall had.
+        if (!f_.opt6.value()) {
+            p_.keyHeight = 0;
+            return;
+        }
         ShearKeyDialog* dialog = nullptr;
         if (building_)
             dialog = &p_.form<Form19>();

@@ -13,6 +13,8 @@ void Form4::Hihyouji_3() {
 void Form4::Hihyouji_1() {
     Hihyouji_3();
     program_.sigmaMax = 0;
+    // The section check was made for the stability result that is gone.
+    program_.sectionCheckDone = 0;
 }
 
 void Form4::Hihyouji_2(Program& program) {

@@ -93,8 +93,17 @@ ShearKeyDialog::ShearKeyDialog(Program& program, const char* name)
     keyField(txt1, txt3);
     keyField(txt3, txt2);
     keyField(txt2, cmd1);
-    // A changed key dimension makes the shown stability result stale.
-    for (plat::TextBox* box : {&txt1, &txt2, &txt3}) box->Change = [this] { program_.form<Form4>().Hihyouji_1(); };
+    // A changed key dimension makes the shown stability result and the key's section stale.
+    for (plat::TextBox* box : {&txt1, &txt2, &txt3})
+        box->Change = [this] {
+            program_.form<Form4>().Hihyouji_1();
+            forgetKeySection();
+        };
+}
+
+void ShearKeyDialog::forgetKeySection() {
+    // Only a section screen that exists can show the key's row.
+    if (program_.isLoaded(Form7::kName)) program_.form<Form7>().forgetRow(10);
 }
 
 void ShearKeyDialog::clearKeyResults(bool sectionRow) {
@@ -102,13 +111,7 @@ void ShearKeyDialog::clearKeyResults(bool sectionRow) {
     screen.lbl67.setVisible(false);
     for (plat::Label* l : {&screen.lbl64, &screen.lbl65, &screen.lbl66, &screen.lbl68, &screen.lbl69, &screen.lbl70})
         l->setCaption("");
-    if (!sectionRow) return;
-    // Set directly: the section screen's own handlers must not run here.
-    Form7& section = program_.form<Form7>();
-    section.cbo10.setText("");
-    section.lbl_rj.setCaption("");
-    section.txt10.setText("");
-    for (plat::Label* l : {&section.lbl37, &section.lbl38, &section.lbl39, &section.lbl40}) l->setCaption("");
+    if (sectionRow) forgetKeySection();
 }
 
 void ShearKeyDialog::cmd1_Click() {

@@ -75,6 +75,8 @@ protected:
     virtual plat::Control& focusAfterCalculation() = 0;
     // Clears the sliding lines of the judgement panel and the key row of the section screen.
     void clearKeyResults(bool sectionRow);
+    // The key's row of the section screen no longer belongs to the key.
+    void forgetKeySection();
 
     Program& program_;
     EntryFields fields_;

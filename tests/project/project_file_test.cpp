@@ -192,7 +192,10 @@ TEST_F(ProjectFileTest, TextFormsOfEachKind) {
     Form7& s = prog.form<Form7>();
     s.chk_1.setValue(1);  // its click empties the bar lists of locations 1 and 2
     s.txt_ka.setText("0.3");
+    // Set as the reader sets it: without a wall behind it, nothing it starts may empty it.
+    prog.readingProjectLines = true;
     s.cbo2.setListIndex(3);
+    prog.readingProjectLines = false;
     prog.barArea[1] = 0.7133f;
     prog.barPerimeter[1] = -0.25f;
     prog.rebarCover[1] = 60;

@@ -88,7 +88,8 @@ TEST_F(SectionScreen, StartsInItsDesignState) {
                                             "  D32",   "D32,D35", "  D35",   "D35,D38", "  D38",   "D38,D41", "  D41"};
     for (plat::ComboBox* list : {&s.cbo1, &s.cbo2, &s.cbo5, &s.cbo6, &s.cbo7, &s.cbo8, &s.cbo9, &s.cbo10}) {
         EXPECT_EQ(list->items(), items) << list->name();
-        EXPECT_EQ(list->style(), plat::ComboBox::Style::Editable);
+        // A plain list: no text but its items can stand in it.
+        EXPECT_EQ(list->style(), plat::ComboBox::Style::DropDownList);
         EXPECT_EQ(list->text(), "");
     }
     for (plat::Label* cover : {&s.lbl_r1, &s.lbl_r2, &s.lbl_r5, &s.lbl_r6, &s.lbl_r7, &s.lbl_r8, &s.lbl_r9, &s.lbl_r10})
@@ -189,6 +190,7 @@ TEST_P(SectionSurchargeInertia, FollowsLoadCaseAndMethod) {
     Form7& s = sec();
     s.chk_1.setValue(c.checked);
     s.txt_1.setText("1.5");
+    s.txt_ka.setText("0.33");  // the coefficient the hand-over offers: no change of its own
     s.lbl1.setCaption("0.512");
     handOver();
     EXPECT_EQ(s.chk_1.visible(), c.chkVisible);
@@ -335,18 +337,37 @@ TEST_F(SectionScreen, ComputedKaIsWorkedOutAtEveryHandOver) {
     EXPECT_FALSE(s.opt1.enabled() || s.cmd4.enabled());
     EXPECT_TRUE(toolbar().button(5).enabled);
 
-    // The next visit recomputes it and keeps the rows.
-    s.cbo1.setText("  D16");
-    s.lbl_ra.setCaption("250");
+    // The next visit recomputes it: the same coefficient keeps the rows designed with it,
+    // another one empties the upright wall's rows.
+    prog.soilUnitWeight = 18;
+    prog.concreteUnitWeight = 24;
+    prog.rebarAllow = prog.rebarAllowLong = 180;
+    prog.allowBond = 1.6f;
+    prog.rearWallUpperHeight = 0.5f;
+    prog.backSoilAboveSlab = 2.1f;
+    prog.surchargeBack = 10;
+    s.cbo1.userPick(4);
+    s.cbo6.userPick(4);
     s.txt1.setText("200");
     s.lbl4.setCaption("O.K");
+    const std::string spacing = s.lbl_ra.caption();
+    ASSERT_NE(spacing, "");
+    ASSERT_NE(s.lbl_rf.caption(), "");
+    handOver();
+    EXPECT_EQ(s.txt_ka.text(), "0.333");
+    EXPECT_EQ(s.cbo1.text(), "  D16");
+    EXPECT_EQ(s.lbl_ra.caption(), spacing);
+    EXPECT_EQ(s.txt1.text(), "200");
+    EXPECT_EQ(s.lbl4.caption(), "O.K");
     prog.backfillPhi = 35;
     handOver();
     EXPECT_NE(s.txt_ka.text(), "0.333");
-    EXPECT_EQ(s.cbo1.text(), "  D16");
-    EXPECT_EQ(s.lbl_ra.caption(), "250");
-    EXPECT_EQ(s.txt1.text(), "200");
-    EXPECT_EQ(s.lbl4.caption(), "O.K");
+    EXPECT_EQ(s.cbo1.text(), "");
+    EXPECT_EQ(s.lbl_ra.caption(), "");
+    EXPECT_EQ(s.txt1.text(), "");
+    EXPECT_EQ(s.lbl4.caption(), "");
+    EXPECT_EQ(s.cbo6.text(), "  D16");  // the slab does not use KA
+    EXPECT_NE(s.lbl_rf.caption(), "");
 }
 
 TEST_F(SectionScreen, WithoutAKaModeThePreviewIsOff) {

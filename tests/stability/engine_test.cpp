@@ -304,7 +304,8 @@ TEST_F(EngineTest, ResultantOutsideTheBaseKeepsItsNegativePressure) {
 }
 
 // A run leaves alone what its path does not assign: centroids of absent parts, the key
-// values without a key, the heights outside K2 and D1, the arms of zero loads.
+// values without a key (but its height, which says there is none), the heights outside K2
+// and D1, the arms of zero loads.
 TEST_F(EngineTest, KeepsWhatAnEarlierRunLeftWhereThePathAssignsNothing) {
     const WallCase& c = wall("NoToeNoHeelFrontExcluded");
     enter(c);
@@ -327,7 +328,7 @@ TEST_F(EngineTest, KeepsWhatAnEarlierRunLeftWhereThePathAssignsNothing) {
     for (int part = 1; part <= 8; ++part) EXPECT_EQ(prog.partY[part], kSeed) << part;
     EXPECT_EQ(prog.sumWy, kSeed);
     EXPECT_EQ(prog.subAreaY[1], kSeed);
-    EXPECT_EQ(prog.keyHeight, kSeed);
+    EXPECT_EQ(prog.keyHeight, 0.0f);  // this wall has no key, whatever an earlier one had
     EXPECT_EQ(prog.keyPosition, kSeed);
     EXPECT_EQ(prog.keyWidth, kSeed);
     EXPECT_EQ(prog.keyWedgeLength, kSeed);

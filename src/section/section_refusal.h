@@ -1,0 +1,21 @@
+// A check location that the section design does not compute for the current inputs:
+// its row is emptied and the user is told why.
+#pragma once
+#include <stdexcept>
+
+class SectionRefusal : public std::runtime_error {
+public:
+    enum class Reason {
+        NoStabilityResult,  // the stability check has to be run first
+        GroundReaction,     // the ground reaction the location needs is not known for this wall
+        TooThin,            // no effective depth is left beside the cover and the bar
+    };
+    SectionRefusal(int loc, Reason reason);
+
+    int loc() const { return loc_; }
+    Reason reason() const { return reason_; }
+
+private:
+    int loc_;
+    Reason reason_;
+};

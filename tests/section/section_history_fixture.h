@@ -1,0 +1,248 @@
+// Programs driven through the screens as an engineer drives them: design conditions,
+// ground shape, dimensions, stability check, hand-over and the section check; and a record
+// of what the section screen and the section values hold, to compare two histories.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/main_window.h"
+#include "common/numbers.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
+#include "conditions/seismic_dialog.h"
+#include "section/cover_dialog.h"
+#include "section/section_screen.h"
+#include "stability/check_method_dialogs.h"
+#include "stability/dimension_screen.h"
+#include "stability/shear_key_dialogs.h"
+#include "support/scripted_services.h"
+
+namespace history {
+
+// A wall as the screens take it. The dimension boxes not named keep those of the base
+// wall: base 4.0 m (toe 0.5, front wall 0.45, span 2.0, rear wall 0.45, heel 0.6), back
+// soil 2.5 m, surcharges 10, 5 and 3 kN/m2.
+struct Wall {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> dims;
+    std::string ka = "";        // typed KA on the design conditions; empty: computed
+    bool seismic = false;       // seismic case, building standard, method K2, Kh = 0.2
+    std::string keyHeight = ""; // a shear key of this height, 1.0 m from the toe, 0.4 m wide
+    bool verticalComponent = true;  // the vertical component of the earth pressure counts
+};
+
+inline const std::vector<std::pair<std::string, std::string>>& baseDims() {
+    static const std::vector<std::pair<std::string, std::string>> dims = {
+        {"txt1", "3"},     {"txt2", "U-1"},   {"txt3", "0.5"},  {"txt4", "1.2"},   {"txt5", "2.5"},
+        {"txt6", "0.3"},   {"txt7", "0.3"},   {"txt8", "0.1"},  {"txt9", "0.3"},   {"txt10", "0.1"},
+        {"txt12", "0.5"},  {"txt13", "0.45"}, {"txt14", "2.0"}, {"txt15", "0.45"}, {"txt16", "0.6"},
+        {"txt17", "0.4"},  {"txt18", "0.3"},  {"txt19", "0.3"}, {"txt20", "1.5"},  {"txt21", "10"},
+        {"txt22", "5"},    {"txt23", "3"}};
+    return dims;
+}
+
+// One program with its main window and scripted services.
+class Session {
+public:
+    Session() {
+        prog.registerForms();
+        prog.form<MDIForm1>();
+    }
+
+    Form3& conditions() { return prog.form<Form3>(); }
+    Form4& dims() { return prog.form<Form4>(); }
+    Form7& sec() { return prog.form<Form7>(); }
+    MDIForm1& main() { return prog.form<MDIForm1>(); }
+
+    // File > New, then the wall through the screens up to its stability check.
+    void enter(const Wall& w) {
+        main().FileNew();
+        fillConditions(w);
+        Form3& c = conditions();
+        c.cmd3.press();  // "地盤の形状 >"
+        Form23& shape = prog.form<Form23>();
+        shape.opt1.userClick();
+        shape.cmd1.press();  // "寸法の入力 >"
+        Form4& d = dims();
+        for (const auto& [name, text] : baseDims()) box(name).setText(text);
+        for (const auto& [name, text] : w.dims) box(name).setText(text);
+        (w.verticalComponent ? d.opt1 : d.opt2).userClick();
+        d.Frame2.setVisible(box("txt12").text() != "0");
+        if (d.Frame2.visible()) d.opt3.userClick();
+        if (w.seismic) {
+            prog.form<Form21>().opt1.setValue(true);
+            prog.form<Form21>().opt5.setValue(true);
+        } else {
+            prog.form<Form14>().opt1.setValue(true);
+        }
+        if (!w.keyHeight.empty()) {
+            d.opt6.userClick();
+            Form19& key = prog.form<Form19>();
+            key.txt1.setText(w.keyHeight);
+            key.txt2.setText("1.0");
+            key.txt3.setText("0.4");
+        }
+        stabilityCheck();
+    }
+
+    void stabilityCheck() { dims().cmd3.press(); }
+    void handOver() { dims().cmd1.press(); }
+    void back() { sec().cmd3.press(); }
+
+    // Every row of a member that exists gets a bar where it has none, a design spacing
+    // that the computed spacing allows where it has none; then "応力度計算".
+    void sectionCheck() {
+        Form7& s = sec();
+        for (const Form7::Row& r : s.rows()) {
+            if (!r.bars.visible()) continue;
+            if (r.bars.text().empty()) r.bars.userPick(4);  // "  D16"
+        }
+        for (const Form7::Row& r : s.rows()) {
+            if (!r.design.visible() || !r.design.text().empty() || r.computed.caption().empty()) continue;
+            const double computed = num::parse(r.computed.caption());
+            r.design.setText(num::format(std::min(computed, 250.0), "0"));
+        }
+        s.cmd1.press();
+    }
+
+    // The whole way from File > New to a section check.
+    void design(const Wall& w) {
+        enter(w);
+        handOver();
+        sectionCheck();
+    }
+
+    plat::TextBox& box(const std::string& name) { return static_cast<plat::TextBox&>(*dims().control(name)); }
+
+    ScriptedServices svc;
+    Program prog{svc};
+
+private:
+    void fillConditions(const Wall& w) {
+        Form3& c = conditions();
+        c.opt_T.userClick();
+        c.txt1.setText("東京都");
+        c.txt2.setText("24");
+        c.txt3.setText("200");
+        c.txt4.setText("100");
+        c.txt5.setText("18");
+        c.txt6.setText("24");
+        c.cbo1.setListIndex(2);
+        c.txt8.setText("30");
+        c.txt12.setText("15");
+        c.cbo2.setListIndex(2);
+        c.opt8.userClick();
+        c.txt14.setText("0");
+        c.opt5.userClick();
+        c.txt11.setText("30");
+        c.txt9.setText("0.5");
+        if (w.seismic) {
+            c.cmd2.press();
+            c.txt13.setText("300");
+            svc.modalScripts.push_back([](plat::Form& form) {
+                auto& dialog = static_cast<Form25&>(form);
+                dialog.opt_K2.userClick();
+                dialog.Text1.setText("0.2");
+                dialog.Text2.setText("0");
+                dialog.cmd1.press();
+            });
+            c.cmd4.press();
+        } else {
+            c.cmd1.press();
+        }
+        c.txt10.setText("20");
+        if (w.ka.empty()) {
+            c.cmd6.press();  // KA computed
+        } else {
+            c.cmd5.press();
+            c.txt15.setText(w.ka);
+        }
+    }
+};
+
+// What a history leaves: the section screen as the user sees it, the section values of the
+// locations shown, and the check flag.
+struct Outcome {
+    std::map<std::string, std::string> screen;
+    std::map<std::string, float> values;
+    int flag = 0;
+    bool operator==(const Outcome&) const = default;
+};
+
+inline void PrintTo(const Outcome& o, std::ostream* os) {
+    *os << "flag " << o.flag << "\n";
+    for (const auto& [k, v] : o.screen) *os << "  " << k << " = \"" << v << "\"\n";
+    for (const auto& [k, v] : o.values) *os << "  " << k << " = " << v << "\n";
+}
+
+inline Outcome outcomeOf(Session& run) {
+    Outcome o;
+    Program& p = run.prog;
+    Form7& s = run.sec();
+    for (const plat::Control* c : s.controls()) {
+        if (!c->visible()) continue;
+        std::string text;
+        switch (c->kind()) {
+        case plat::ControlKind::Label: text = static_cast<const plat::Label*>(c)->caption(); break;
+        case plat::ControlKind::TextBox: text = static_cast<const plat::TextBox*>(c)->text(); break;
+        case plat::ControlKind::ComboBox: text = static_cast<const plat::ComboBox*>(c)->text(); break;
+        case plat::ControlKind::CheckBox: text = std::to_string(static_cast<const plat::CheckBox*>(c)->value()); break;
+        default: continue;
+        }
+        o.screen[c->name()] = text;
+    }
+    // The fields each location has: no shear at the slab centre, no slab terms at the key.
+    for (int loc : s.presentLocations()) {
+        auto put = [&](const char* name, const PerLocation<float>& field) {
+            o.values[std::string(name) + "[" + std::to_string(loc) + "]"] = field[loc];
+        };
+        o.screen["barName[" + std::to_string(loc) + "]"] = p.barName[loc];
+        put("barArea", p.barArea);
+        put("barPerimeter", p.barPerimeter);
+        put("rebarCover", p.rebarCover);
+        put("effectiveCover", p.effectiveCover);
+        put("memberThickness", p.memberThickness);
+        put("effectiveDepth", p.effectiveDepth);
+        put("leverArm", p.leverArm);
+        put("designMoment", p.designMoment);
+        put("requiredSteelArea", p.requiredSteelArea);
+        put("barsForArea", p.barsForArea);
+        put("barsPerMetre", p.barsPerMetre);
+        put("computedSpacing", p.computedSpacing);
+        put("designSpacing", p.designSpacing);
+        put("steelRatio", p.steelRatio);
+        put("neutralAxisRatio", p.neutralAxisRatio);
+        put("leverArmRatio", p.leverArmRatio);
+        put("concreteStress", p.concreteStress);
+        put("rebarStress", p.rebarStress);
+        if (loc != 5) {
+            put("designShear", p.designShear);
+            put("requiredPerimeter", p.requiredPerimeter);
+            put("barsForBond", p.barsForBond);
+            put("shearStress", p.shearStress);
+        }
+        if (loc >= 5 && loc <= 9) {
+            put("loadMoment", p.loadMoment);
+            put("reactionMoment", p.reactionMoment);
+        }
+        if (loc >= 6 && loc <= 9) {
+            put("loadShear", p.loadShear);
+            put("reactionShear", p.reactionShear);
+        }
+        if (loc <= 2) {
+            put("sectionPAX", p.sectionPAX);
+            put("sectionDeltaPAX", p.sectionDeltaPAX);
+        }
+    }
+    o.values["activeCoefficientSection"] = p.activeCoefficientSection;
+    o.flag = p.sectionCheckDoneValue();
+    return o;
+}
+
+}  // namespace history

@@ -1,0 +1,240 @@
+// Section results after a history: a second wall after File > New, an edit after a check,
+// a visit to the dimensions and back, a wall whose ground reaction leaves locations without
+// forces. Whatever came before, the section screen, the section values of the rows it shows
+// and the check flag after a re-check are those of a fresh program into which the final
+// inputs were entered directly.
+#include "section/section_history_fixture.h"
+
+#include <functional>
+
+namespace {
+
+using history::Outcome;
+using history::Session;
+using history::Wall;
+
+// Computed KA, trapezoidal contact with its largest pressure at the heel end.
+const Wall kOrdinary{"Ordinary", {}};
+const Wall kWithKey{"WithKey", {}, "", false, "0.3"};
+const Wall kTypedKa{"TypedKa", {}, "0.33"};
+const Wall kSeismic{"Seismic", {}, "", true};
+// KA 3, back surcharge 40, no vertical component: the resultant lies beyond the toe.
+const Wall kOutsideBase{"OutsideBase", {{"txt21", "40"}}, "3", false, "", false};
+// KA 3.3: a triangle whose contact ends between mid-span and the rear wall (Xn = 2.61 m).
+const Wall kContactBetweenWalls{"ContactBetweenWalls", {}, "3.3", false, "", false};
+// KA 2.8: the contact ends under the rear wall (Xn = 3.23 m), short of the heel.
+const Wall kContactShortOfHeel{"ContactShortOfHeel", {}, "2.8", false, "", false};
+
+// Puts the section inputs that one program ended with into another that has just been
+// handed the same wall: surcharge inertia, KA, covers, bars and design spacings, then
+// "応力度計算".
+void enterSectionInputsOf(Session& from, Session& to) {
+    Form7& a = from.sec();
+    Form7& b = to.sec();
+    if (b.chk_1.visible() && b.chk_1.enabled()) b.chk_1.setValue(a.chk_1.value());
+    if (b.txt_1.visible() && b.txt_1.enabled()) b.txt_1.setText(a.txt_1.text());
+    if (b.txt_ka.text() != a.txt_ka.text()) b.txt_ka.setText(a.txt_ka.text());
+    if (from.prog.isLoaded(Form22::kName)) {
+        Form22& covers = from.prog.form<Form22>();
+        const std::string texts[] = {covers.txt1.text(), covers.txt3.text(), covers.txt4.text(),
+                                     covers.txt5.text(), covers.txt6.text()};
+        to.svc.modalScripts.push_back([texts](plat::Form& form) {
+            auto& d = static_cast<Form22&>(form);
+            d.txt1.setText(texts[0]);
+            d.txt3.setText(texts[1]);
+            d.txt4.setText(texts[2]);
+            d.txt5.setText(texts[3]);
+            d.txt6.setText(texts[4]);
+            d.cmd1.press();
+        });
+        b.cmd6.press();
+    }
+    const auto rowsA = a.rows();
+    const auto rowsB = b.rows();
+    for (size_t i = 0; i < rowsA.size(); ++i) {
+        if (!rowsB[i].bars.visible()) continue;
+        if (rowsA[i].bars.listIndex() >= 0) rowsB[i].bars.userPick(rowsA[i].bars.listIndex());
+        rowsB[i].design.setText(rowsA[i].design.text());
+    }
+    b.cmd1.press();
+}
+
+// The values behind what a row shows are the program's answer: those of its spacing while
+// it shows a computed spacing, those of its stresses while it shows a judgement. A row that
+// shows nothing answers nothing.
+Outcome comparable(Session& run) {
+    Outcome o = history::outcomeOf(run);
+    Form7& s = run.sec();
+    static const char* const kStressFields[] = {"steelRatio",     "neutralAxisRatio", "leverArmRatio",
+                                                "concreteStress", "rebarStress",      "shearStress"};
+    for (int loc : s.presentLocations()) {
+        const Form7::Row row = s.row(loc);
+        const std::string suffix = "[" + std::to_string(loc) + "]";
+        if (row.computed.caption().empty()) {
+            std::erase_if(o.values, [&](const auto& kv) { return kv.first.ends_with(suffix); });
+            o.screen.erase("barName" + suffix);
+        } else if (row.results[3]->caption().empty()) {
+            for (const char* field : kStressFields) o.values.erase(field + suffix);
+        }
+    }
+    return o;
+}
+
+struct HistoryCase {
+    const char* name;
+    Wall finalWall;
+    // What happened before, ending with the final inputs entered and a re-check run.
+    std::function<void(Session&)> history;
+};
+
+class SectionHistory : public ::testing::TestWithParam<HistoryCase> {};
+
+TEST_P(SectionHistory, EndsAsAFreshProgramWithTheFinalInputs) {
+    const HistoryCase& c = GetParam();
+    Session lived;
+    c.history(lived);
+    Session fresh;
+    fresh.enter(c.finalWall);
+    fresh.handOver();
+    enterSectionInputsOf(lived, fresh);
+    EXPECT_EQ(comparable(lived), comparable(fresh));
+}
+
+// The same wall once more, then the re-check.
+void again(Session& s, const Wall& w) {
+    s.design(w);
+}
+
+void typeKa(Session& s, const std::string& ka) {
+    Form7& f = s.sec();
+    f.txt_ka.setFocus();
+    f.txt_ka.selectAll();
+    for (char ch : ka) f.txt_ka.keyPress(ch);
+}
+
+// Back to the dimensions, the stability check again, the hand-over and a re-check.
+void revisit(Session& s) {
+    s.back();
+    s.stabilityCheck();
+    s.handOver();
+    s.sectionCheck();
+}
+
+// A new KA on the design conditions, and the way forward again through the screens.
+void newDesignKa(Session& s, const std::string& ka) {
+    Form3& c = s.conditions();
+    c.txt15.setFocus();
+    c.txt15.setText(ka);
+    c.cmd3.press();
+    s.prog.form<Form23>().cmd1.press();
+    s.stabilityCheck();
+    s.handOver();
+    s.sectionCheck();
+}
+
+const HistoryCase kCases[] = {
+    // A second wall after File > New.
+    {"KeyThenNoKey", kOrdinary, [](Session& s) { s.design(kWithKey); again(s, kOrdinary); }},
+    {"OrdinaryThenOutsideBase", kOutsideBase, [](Session& s) { s.design(kOrdinary); again(s, kOutsideBase); }},
+    {"OrdinaryThenContactBetweenWalls", kContactBetweenWalls,
+     [](Session& s) { s.design(kOrdinary); again(s, kContactBetweenWalls); }},
+    {"OrdinaryThenContactShortOfHeel", kContactShortOfHeel,
+     [](Session& s) { s.design(kOrdinary); again(s, kContactShortOfHeel); }},
+    {"StoppedOnTheHeelThenOrdinary", kOrdinary,
+     [](Session& s) { s.design(kContactShortOfHeel); again(s, kOrdinary); }},
+    {"TypedThenComputedKa", kOrdinary, [](Session& s) { s.design(kTypedKa); again(s, kOrdinary); }},
+    // Edits after a check.
+    {"KaTyped", kTypedKa,
+     [](Session& s) {
+         s.design(kTypedKa);
+         typeKa(s, "0.6");
+         s.sectionCheck();
+     }},
+    {"SurchargeInertiaSwitched", kSeismic,
+     [](Session& s) {
+         s.design(kSeismic);
+         s.sec().chk_1.userClick();
+         s.sec().txt_1.setText("1.5");
+         s.sectionCheck();
+     }},
+    {"SurchargeInertiaHeightTyped", kSeismic,
+     [](Session& s) {
+         s.design(kSeismic);
+         s.sec().chk_1.userClick();
+         s.sec().txt_1.setText("1.5");
+         s.sectionCheck();
+         s.sec().txt_1.setText("3");
+         s.sectionCheck();
+     }},
+    {"KeyHeightTyped", Wall{"Key15", {}, "", false, "1.5"},
+     [](Session& s) {
+         s.design(kWithKey);
+         s.back();
+         s.prog.form<Form19>().txt1.setText("1.5");
+         revisit(s);
+     }},
+    {"BarPickedAtTheFixedEnd", kOrdinary,
+     [](Session& s) {
+         s.design(kOrdinary);
+         s.sec().cbo2.userPick(6);  // "  D19"
+         s.sectionCheck();
+     }},
+    {"CoversConfirmed", kOrdinary,
+     [](Session& s) {
+         s.design(kOrdinary);
+         s.svc.modalScripts.push_back([](plat::Form& form) {
+             auto& d = static_cast<Form22&>(form);
+             d.txt1.setText("50");
+             d.txt3.setText("70");
+             d.txt4.setText("70");
+             d.txt5.setText("70");
+             d.cmd1.press();
+         });
+         s.sec().cmd6.press();
+         s.sectionCheck();
+     }},
+    // Leaving the section screen and coming back.
+    {"RevisitedWithComputedKa", kOrdinary, [](Session& s) { s.design(kOrdinary); revisit(s); }},
+    {"RevisitedAfterATypedKa", kTypedKa,
+     [](Session& s) {
+         s.design(kTypedKa);
+         typeKa(s, "0.5");
+         s.sectionCheck();
+         revisit(s);
+     }},
+    // Within one project, a wall whose reaction leaves locations without forces.
+    {"SameProjectContactBetweenWalls", kContactBetweenWalls,
+     [](Session& s) {
+         s.design(Wall{"Typed25", {}, "2.5", false, "", false});
+         s.back();
+         newDesignKa(s, "3.3");
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Histories, SectionHistory, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The histories above are worth comparing only if their final walls really differ in what
+// the section design refuses.
+TEST(SectionHistoryWalls, RefuseWhatTheirGroundReactionLeavesUnknown) {
+    struct {
+        Wall wall;
+        std::vector<int> refused;
+    } const cases[] = {
+        {kOrdinary, {}},
+        {kOutsideBase, {5, 6, 7, 8, 9}},
+        {kContactBetweenWalls, {5, 6, 7, 8}},
+        {kContactShortOfHeel, {8}},
+    };
+    for (const auto& c : cases) {
+        Session s;
+        s.design(c.wall);
+        std::vector<int> empty;
+        for (int loc : s.sec().presentLocations())
+            if (s.sec().rowEmpty(loc)) empty.push_back(loc);
+        EXPECT_EQ(empty, c.refused) << c.wall.name;
+        EXPECT_EQ(s.prog.sectionCheckDoneValue(), c.refused.empty() ? 1 : 0) << c.wall.name;
+    }
+}
+
+}  // namespace
