@@ -1,18 +1,15 @@
 // The whole report of the wall with heel, toe and key (nine pages) printed by the print
 // run into a PDF file through the Qt back end, offscreen.
 #include <QApplication>
-#include <QPageSize>
-#include <QPrinter>
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 
 #include "app/main_window.h"
 #include "platform/qt/fonts.h"
-#include "platform/qt/qt_services.h"
 #include "report/print_range_dialog.h"
 #include "support/fixture_walls.h"
-#include "support/scripted_services.h"
+#include "support/pdf_services.h"
 
 namespace {
 
@@ -25,25 +22,6 @@ void ensureApplication() {
     static QApplication app(argc, argv);
     plat::qt::registerFonts();
 }
-
-class PdfServices : public ScriptedServices {
-public:
-    explicit PdfServices(std::string file) : file_(std::move(file)) {
-        qt_.printerChoice = [this](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            printer.setOutputFileName(QString::fromStdString(file_));
-            return true;
-        };
-    }
-    plat::PrinterPage printerPage() override { return qt_.printerPage(); }
-    plat::PrintStart beginPrint(const std::string& title) override { return qt_.beginPrint(title); }
-    bool endPrint() override { return qt_.endPrint(); }
-
-private:
-    std::string file_;
-    plat::qt::QtServices qt_;
-};
 
 void BM_WholeReportToPdf(benchmark::State& state) {
     ensureApplication();

@@ -1,8 +1,6 @@
 // The whole report of the fixture walls printed by the program's own print run into PDF
 // files through the Qt back end, read back with pdftotext: every page present with its
 // number and its key lines; and a job that cannot start, reported.
-#include <QPageSize>
-#include <QPrinter>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,35 +10,14 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "platform/qt/qt_services.h"
 #include "report/print_range_dialog.h"
 #include "support/fixture_walls.h"
-#include "support/scripted_services.h"
+#include "support/pdf_services.h"
 
 namespace {
 
 using fixture::Wall;
 using Strings = std::vector<std::string>;
-
-// Scripted message boxes and dialogs; printing goes to a PDF file through the Qt back end.
-class PdfServices : public ScriptedServices {
-public:
-    explicit PdfServices(std::string file) : file_(std::move(file)) {
-        qt_.printerChoice = [this](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            printer.setOutputFileName(QString::fromStdString(file_));
-            return true;
-        };
-    }
-    plat::PrinterPage printerPage() override { return qt_.printerPage(); }
-    plat::PrintStart beginPrint(const std::string& title) override { return qt_.beginPrint(title); }
-    bool endPrint() override { return qt_.endPrint(); }
-
-private:
-    std::string file_;
-    plat::qt::QtServices qt_;
-};
 
 std::filesystem::path outputFolder() {
     auto dir = std::filesystem::temp_directory_path() / ("miranosu-pdf-" + std::to_string(::getpid()));

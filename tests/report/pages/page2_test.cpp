@@ -17,6 +17,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/drawing_extent.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -371,17 +372,7 @@ TEST_F(Page2Test, LowWideWallIsDrawnWithinThePrintableWidth) {
     const float s = static_cast<float>(4000.0 / 6488.0);
     EXPECT_FLOAT_EQ(prog.figureScale, s);
     EXPECT_EQ(countLines(X(0.5, s), Y(1.0, s), X(3.4, s), Y(1.0, s)), 1);
-    // The figure: everything above the text block under it (y 6700).
-    double right = 0;
-    for (const DrawOp& op : surface.ops()) {
-        if (op.y1 >= 6700) continue;
-        if (op.kind == DrawOp::Line) right = std::max({right, op.x1, op.x2});
-        if (op.kind == DrawOp::Text) {
-            plat::RecordingSurface measure;
-            measure.setFont(op.fontName, op.fontSize);
-            right = std::max(right, op.x1 + measure.textWidth(op.text));
-        }
-    }
+    const double right = rightmostX(surface, 6700);  // the figure, above the text below it
     EXPECT_LE(right, 11338);
     EXPECT_GT(right, 11338 - 500);  // no smaller than it must be
 }

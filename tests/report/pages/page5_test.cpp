@@ -9,6 +9,7 @@
 #include "project/project_fixture.h"
 #include "report/pages/section_pages_common.h"
 #include "report/report_pages.h"
+#include "support/drawing_extent.h"
 
 namespace {
 
@@ -195,16 +196,7 @@ TEST_F(Page5Test, WideLowWallStaysWithinThePrintableWidth) {
     prog.backSoilAboveSlab = 0.8f;
     writePage();
     EXPECT_FLOAT_EQ(prog.figureScale, static_cast<float>(6000.0 / 6488.0));
-    double right = 0;
-    for (const auto& op : surface.ops()) {
-        if (op.y1 >= 6900) continue;  // the text below the figure
-        if (op.kind == plat::DrawOp::Line) right = std::max({right, op.x1, op.x2});
-        if (op.kind == plat::DrawOp::Text) {
-            plat::RecordingSurface measure;
-            measure.setFont(op.fontName, op.fontSize);
-            right = std::max(right, op.x1 + measure.textWidth(op.text));
-        }
-    }
+    const double right = rightmostX(surface, 6900);  // the figure, above the text below it
     EXPECT_LE(right, 11338);
     EXPECT_GT(right, 11338 - 500);
     // The heel end and the dimension lines beside it at the fitted scale.
