@@ -50,4 +50,6 @@ struct DesignValues {
     // 1 when δ for stability was computed by the program, 0 when typed; unset until
     // the first assignment of a run.
     std::optional<int> deltaComputed;
+
+    bool operator==(const DesignValues&) const = default;
 };

@@ -4,16 +4,17 @@
 #include <optional>
 #include <string>
 
+#include "platform/surface.h"
+
 namespace plat {
 
 class Form;
-class Surface;
 
 // The printer's page: outer size and printable area, in twips.
 struct PrinterPage {
     int width = 11906;  // A4 portrait
     int height = 16838;
-    float scaleWidth = 11338;
+    float scaleWidth = static_cast<float>(kA4PrintableWidth);
     float scaleHeight = 16271;
 };
 
@@ -36,6 +37,11 @@ struct MessageRequest {
     bool operator==(const MessageRequest&) const = default;
 };
 
+struct PrintStart {
+    Surface* surface = nullptr;
+    bool failed = false;  // the dialog was confirmed, but the job could not start
+};
+
 struct FileDialogRequest {
     std::string title;
     std::string initialFolder;
@@ -55,13 +61,15 @@ public:
     virtual bool printerDialog() = 0;
     // The page of the printer that printing would use now.
     virtual PrinterPage printerPage() { return {}; }
-    // Shows the printer dialog and starts a print job on the chosen printer: the surface
-    // prints at the top left of the printable area; newPage() turns the sheet (a page on
-    // which nothing was drawn is not printed), endDoc() sends the job. None when the dialog
-    // was cancelled. The surface stays valid until the next job starts.
-    virtual Surface* beginPrint(const std::string& title) = 0;
-    // Ends the job that beginPrint started; a job without endDoc() is abandoned.
-    virtual void endPrint() = 0;
+    // Shows the printer dialog and starts a print job on the chosen printer or file: the
+    // surface prints at the top left of the printable area; newPage() turns the sheet (a
+    // page on which nothing was drawn is not printed), endDoc() completes the job. No surface
+    // when the dialog was cancelled or the job could not start (failed). The surface stays
+    // valid until the next job starts.
+    virtual PrintStart beginPrint(const std::string& title) = 0;
+    // Ends the job that beginPrint started: a completed job is sent, any other abandoned.
+    // False when the job failed, so that its pages did not reach the printer or the file.
+    virtual bool endPrint() = 0;
     // Blocks until the dialog is hidden or unloaded.
     virtual void runModal(Form& dialog) = 0;
     // Called after the program's state changed outside an event of the back end's own.

@@ -13,6 +13,8 @@ constexpr Colour kBlack = 0x000000;
 constexpr Colour kWhite = 0xFFFFFF;
 // Colour 13 of the classic sixteen-colour palette (light magenta): failed judgements.
 constexpr Colour kColour13 = 0xFF00FF;
+// The printable width of an A4 sheet in portrait, twips: the page width until told otherwise.
+constexpr double kA4PrintableWidth = 11338;
 
 class Surface {
 public:
@@ -36,6 +38,10 @@ public:
     void setDrawStyle(int s) { drawStyle_ = s; }
     int drawWidth() const { return drawWidth_; }
     void setDrawWidth(int w) { drawWidth_ = w; }
+
+    // Width of the printable area, twips: a figure that must stay on the page ends there.
+    double printableWidth() const { return printableWidth_; }
+    void setPrintableWidth(double w) { printableWidth_ = w; }
 
     // Writes text at the current position, then moves to the start of the next line.
     void print(const std::string& text);
@@ -68,6 +74,7 @@ private:
     Colour fore_ = kBlack;
     int drawStyle_ = 0;
     int drawWidth_ = 1;
+    double printableWidth_ = kA4PrintableWidth;
 };
 
 struct DrawOp {

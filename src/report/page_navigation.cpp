@@ -1,8 +1,11 @@
 #include "report/page_navigation.h"
-#include "common/messages.h"
 
-#include "common/numbers.h"
+#include <exception>
+
 #include "common/calc_fault.h"
+#include "common/messages.h"
+#include "common/numbers.h"
+#include "report/current_results.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 
@@ -11,6 +14,7 @@ namespace report {
 namespace {
 
 constexpr int kOkOnly = 256;
+constexpr const char* kPageNotMadeMessage = "このページを作成できませんでした。";
 
 // The section screen only when it exists: the preview never creates it (creating it
 // would make it the current screen).
@@ -30,6 +34,7 @@ void showPage(Program& program, PreviewWindow* current, int page, Entry entry) {
     window.setLeft(0);
     window.show();
     window.canvas().clear();
+    // A page that cannot be finished keeps what was drawn; the preview stays usable.
     try {
         if (auto refresh = refreshFor(page, entry)) runProc(program, *refresh);
         runWriters(program, page);
@@ -37,6 +42,8 @@ void showPage(Program& program, PreviewWindow* current, int page, Entry entry) {
         showCannotCompute(program);
     } catch (const StabilityInputFault&) {
         showCannotCompute(program);
+    } catch (const std::exception&) {
+        showFaultMessage(program, kPageNotMadeMessage);
     }
 }
 
@@ -48,6 +55,7 @@ void openPreview(Program& program) {
         case 3: page = 5; break;
         default: return;  // no input screen yet: nothing to show, the toolbar stays
     }
+    if (!mayMakePages(program, page >= kFirstSectionPage)) return;
     if (plat::Toolbar* toolbar = program.mainToolbar()) toolbar->setVisible(false);
     showPage(program, nullptr, page, Entry::Opened);
 }
@@ -59,16 +67,14 @@ void PreviewWindow::Men_Nex_Click() {
     if (next > report::kPageCount) return;
     switch (page()) {
         case 3: report::hideSectionScreen(program_); break;
-        case 4: {
-            // The section pages need at least the design spacing of the fixed end.
-            Form7* form7 = report::sectionScreen(program_);
-            if (!form7 || form7->txt2.text().empty()) {
-                program_.msgBox("断面の計算をしてください。", report::kOkOnly, kErrorTitle);
+        case 4:
+            // The section pages show only a current section check.
+            if (!report::sectionCurrent(program_)) {
+                program_.msgBox(report::kSectionMissingMessage, report::kOkOnly, kErrorTitle);
                 return;
             }
-            form7->hide();
+            report::hideSectionScreen(program_);
             break;
-        }
         case 7:
             // Page 8 leads on only when a page 9 exists.
             if (!report::page9Exists(report::members(program_))) previewWindow(program_, 8).Men_Nex.setEnabled(false);

@@ -51,6 +51,7 @@ void PreviewWindow::Form_Load() {
     // The writers draw in the printable area's coordinates, stretched over the whole page.
     Picture2.setScaleHeight(printer.scaleHeight);
     Picture2.setScaleWidth(printer.scaleWidth);
+    canvas().setPrintableWidth(printer.scaleWidth);
 
     // A page no larger than the viewport has nothing to scroll.
     VScroll1.setMax(std::max(0, roundHalfEven(static_cast<float>(Picture2.height() - Picture1.height()))));

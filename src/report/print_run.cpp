@@ -2,7 +2,9 @@
 
 #include <exception>
 
+#include "common/calc_fault.h"
 #include "common/numbers.h"
+#include "report/current_results.h"
 #include "report/print_range_dialog.h"
 #include "report/report_pages.h"
 
@@ -11,6 +13,7 @@ namespace report {
 namespace {
 
 constexpr double kPageNumberX = 5500;
+constexpr const char* kNotPrintedMessage = "計算書を印刷できませんでした。";
 constexpr double kPageNumberY = 15600;
 
 class PrintRun {
@@ -74,18 +77,30 @@ private:
 std::string pageNumberText(float number) { return "－ " + num::format(number, "0") + " －"; }
 
 void FilePrint(Program& program) {
+    Form15& range = program.form<Form15>();
+    // A range is printed whole or not at all: its pages are checked before the printer is asked.
+    const bool sectionPages = range.opt3.value() || range.opt4.value() || range.opt5.value();
+    if (!mayMakePages(program, sectionPages)) return;
+
     plat::Services& services = program.services();
-    plat::Surface* printer = services.beginPrint("ミラノス");
-    if (!printer) return;  // cancelled in the printer dialog
-    try {
-        printer->setFontSize(11);
-        printer->setFontName("ＭＳ 明朝");
-        program.outputSurface = printer;
-        PrintRun(program, program.form<Form15>(), *printer).run();
-    } catch (const std::exception&) {
-        // The run stops silently; the job is abandoned below.
+    const plat::PrintStart start = services.beginPrint("ミラノス");
+    if (!start.surface) {
+        if (start.failed) showFaultMessage(program, kNotPrintedMessage);
+        return;  // cancelled in the printer dialog
     }
-    services.endPrint();
+    bool completed = false;
+    try {
+        plat::Surface& printer = *start.surface;
+        printer.setFontSize(11);
+        printer.setFontName("ＭＳ 明朝");
+        program.outputSurface = &printer;
+        PrintRun(program, range, printer).run();
+        completed = true;
+    } catch (const std::exception&) {
+        // The run stops at the fault; the job is abandoned below, never sent in part.
+    }
+    const bool sent = services.endPrint();
+    if (!completed || !sent) showFaultMessage(program, kNotPrintedMessage);
 }
 
 }  // namespace report

@@ -6,7 +6,9 @@
 namespace report {
 
 // The print run started by the print-range dialog's OK (the dialog is hidden by then).
-// Any fault ends it at once and silently; the job is then abandoned.
+// A range whose pages may not be made is refused before the printer dialog. A job that
+// cannot start, a fault in a page and a job that fails end the run with one message; the
+// job is then abandoned whole.
 void FilePrint(Program& program);
 
 // The page number at the foot of a sheet: "－ 12 －".

@@ -21,6 +21,7 @@ protected:
         program.registerForms();
         view.setToolbarSource([this] { return program.mainToolbar(); });
         program.form<MDIForm1>();
+        program.sigmaMax = 100;  // a stability result: the pages may be made
         view.sync();
     }
     QStringList menuTitles() {

@@ -76,9 +76,10 @@ TEST_F(NavigationTest, EveryStepShowsItsNeighbourWithItsRefreshAndWriters) {
     }
 }
 
-TEST_F(NavigationTest, SectionPagesNeedTheFixedEndSpacing) {
+TEST_F(NavigationTest, SectionPagesNeedACurrentSectionCheck) {
+    prog.sectionCheckDone = 0;
+    typeFixedEndSpacing();  // a spacing alone is no check
     PreviewWindow& page4 = walkTo(4);
-    EXPECT_FALSE(prog.isLoaded("Form7")) << "the preview never creates the section screen";
     page4.Men_Nex.userClick();
     ASSERT_EQ(svc.messages.size(), 1u);
     EXPECT_EQ(svc.messages[0].text, "断面の計算をしてください。");
@@ -88,15 +89,17 @@ TEST_F(NavigationTest, SectionPagesNeedTheFixedEndSpacing) {
     EXPECT_EQ(shown(), &page4);
     EXPECT_EQ(prog.outputSurface, &page4.canvas());
     EXPECT_TRUE(log.empty());
-    EXPECT_FALSE(prog.isLoaded("Form7"));
-    EXPECT_EQ(prog.currentScreen, 1);
+    EXPECT_FALSE(prog.isLoaded("Form6")) << "no section page is made";
 
-    // An empty box on a section screen that exists refuses too.
-    prog.form<Form7>();
-    svc.clear();
-    page4.Men_Nex.userClick();
-    EXPECT_EQ(svc.messageTexts(), Strings{"断面の計算をしてください。"});
-    EXPECT_EQ(shown(), &page4);
+    // A current check shows page 5, without creating a section screen that does not exist.
+    page4.Men_Cls.userClick();
+    prog.unload("Form7");
+    prog.sectionCheckDone = 1;
+    walkTo(4).Men_Nex.userClick();
+    EXPECT_TRUE(svc.messages.empty());
+    EXPECT_EQ(shown()->name(), "Form6");
+    EXPECT_EQ(takeLog(), Strings{"Form7.HAIKIN"});
+    EXPECT_FALSE(prog.isLoaded("Form7"));
 }
 
 TEST_F(NavigationTest, StepsToPagesFourAndFiveHideTheSectionScreen) {
@@ -153,10 +156,10 @@ TEST_F(NavigationTest, HeelAndKeyWithoutToe) {
               (Strings{"Form7.HAIKIN_G", "Form7.HAIKIN_H"}));
 }
 
-TEST_F(NavigationTest, PageOneReadsTheScreenAgainOnlyWhenEnteredFromPageTwo) {
+TEST_F(NavigationTest, PageOneReadsTheScreenWhenOpenedAndWhenEnteredFromPageTwo) {
     prog.currentScreen = 1;
     main->FileImage();
-    EXPECT_EQ(takeLog(), Strings{"Form3.Ippan"});
+    EXPECT_EQ(takeLog(), (Strings{"Form3.HENSUU", "Form3.Ippan"}));
     shown()->Men_Nex.userClick();
     shown()->Men_Nex.userClick();
     shown()->Men_Pre.userClick();  // 3 -> 2 without recomputing

@@ -19,9 +19,10 @@ TEST_F(PreviewTest, OpensAtThePageOfTheCurrentScreen) {
         Strings log;
     };
     const Case cases[] = {
-        {1, "Form1", {"Form3.Ippan"}},  // no refresh: page 1 shows the values as they are
-        {2, "Form2", {"Form4.DANMEM_1", "Form4.KEIJYOU", "Form4.JIJYUU"}},
-        {3, "Form6", {"Form4.DANMEM_1", "Form7.HAIKIN"}},
+        // The design conditions are read again first: they must be those of the results.
+        {1, "Form1", {"Form3.HENSUU", "Form3.Ippan"}},
+        {2, "Form2", {"Form3.HENSUU", "Form4.DANMEM_1", "Form4.KEIJYOU", "Form4.JIJYUU"}},
+        {3, "Form6", {"Form3.HENSUU", "Form4.DANMEM_1", "Form7.HAIKIN"}},
     };
     for (const Case& c : cases) {
         prog.currentScreen = c.screen;
@@ -209,10 +210,32 @@ TEST_F(PreviewTest, AFaultWhileDrawingIsReportedAndThePageStays) {
     PreviewWindow* w = shown();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->name(), "Form2");
-    EXPECT_EQ(takeLog(), (Strings{"Form4.DANMEM_1", "Form4.KEIJYOU", "Form4.JIJYUU!"}));
+    EXPECT_EQ(takeLog(), (Strings{"Form3.HENSUU", "Form4.DANMEM_1", "Form4.KEIJYOU", "Form4.JIJYUU!"}));
     EXPECT_EQ(static_cast<plat::RecordingSurface&>(w->canvas()).texts(), Strings{"Form4.KEIJYOU"});
     ASSERT_EQ(svc.messages.size(), 1u);
     EXPECT_EQ(svc.messages[0].text, "入力された値では計算できません。");
+}
+
+TEST_F(PreviewTest, AnyOtherFaultWhileDrawingIsReportedOnceAndThePreviewGoesOn) {
+    report::procedures()[static_cast<int>(report::Proc::Doatu2)].run = [](Program& p) {
+        p.outputSurface->print("half a page");
+        throw std::out_of_range("no such row");
+    };
+    prog.currentScreen = 2;
+    main->FileImage();
+    shown()->Men_Nex.userClick();
+    PreviewWindow* w = shown();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->name(), "Form5");
+    EXPECT_EQ(static_cast<plat::RecordingSurface&>(w->canvas()).texts(), (Strings{"Form4.Doatu", "half a page"}));
+    ASSERT_EQ(svc.messages.size(), 1u);
+    EXPECT_EQ(svc.messages[0].title, "エラーメッセージ");
+    EXPECT_EQ(svc.messages[0].text, "このページを作成できませんでした。");
+    // The preview steps on and closes as ever.
+    w->Men_Nex.userClick();
+    EXPECT_EQ(shown()->name(), "Form18");
+    shown()->Men_Cls.userClick();
+    EXPECT_EQ(loadedWindows(), 0);
 }
 
 }  // namespace
@@ -225,6 +248,7 @@ TEST(PreviewWithRealWritersTest, PageOneDrawsTheDesignConditionsOnItsCanvas) {
     prog.registerForms();
     MDIForm1& main = prog.form<MDIForm1>();
     prog.form<Form3>();
+    prog.sigmaMax = 100;
     prog.currentScreen = 1;
     main.FileImage();
     auto* w = loadedPreviewWindow(prog, 1);

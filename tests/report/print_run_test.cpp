@@ -94,7 +94,9 @@ TEST_F(PrintRunTest, EachRangePrintsItsPagesInOrderWithTheirNumbers) {
         // The stability results are recomputed once, before page 2, and nothing else.
         int refreshes = static_cast<int>(std::count(log.begin(), log.end(), "Form4.DANMEM_1"));
         EXPECT_EQ(refreshes, c.option == 2 || c.option >= 4 ? 1 : 0) << c.option;
-        EXPECT_EQ(std::count(log.begin(), log.end(), "Form3.HENSUU"), 0);
+        // The design conditions are read again once, before anything is printed.
+        EXPECT_EQ(std::count(log.begin(), log.end(), "Form3.HENSUU"), 1);
+        EXPECT_EQ(log.front(), "Form3.HENSUU");
         auto refresh = std::find(log.begin(), log.end(), "Form4.DANMEM_1");
         if (refreshes) {
             EXPECT_EQ(*(refresh + 1), "Form4.KEIJYOU") << "right before page 2";
@@ -190,7 +192,7 @@ TEST_F(PrintRunTest, CancelInThePrinterDialogPrintsNothing) {
     page2->Men_Prn.userClick();
     EXPECT_TRUE(svc.printJobs.empty());
     EXPECT_TRUE(svc.messages.empty());
-    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(log, Strings{"Form3.HENSUU"}) << "no page is made";
     EXPECT_EQ(prog.outputSurface, &page2->canvas());
 }
 
@@ -216,7 +218,7 @@ TEST_F(PrintRunTest, APrintFromThePreviewLeavesItsPageAndTheNextStepDrawsOnItsCa
     EXPECT_EQ(static_cast<plat::RecordingSurface&>(shown()->canvas()).texts(), (Strings{"Form4.Doatu", "Form4.Doatu2"}));
 }
 
-TEST_F(PrintRunTest, AFaultEndsTheRunSilently) {
+TEST_F(PrintRunTest, AFaultAbandonsTheJobWithOneMessage) {
     setMembers(true, true, true);
     failAt(report::Proc::Doatu);
     print(5, "1");
@@ -226,9 +228,31 @@ TEST_F(PrintRunTest, AFaultEndsTheRunSilently) {
     EXPECT_EQ(printed[1].writers, page2);
     for (const auto& op : job().ops()) EXPECT_NE(op.kind, plat::DrawOp::EndDoc);
     EXPECT_EQ(log.back(), "Form4.Doatu!");
-    EXPECT_TRUE(svc.messages.empty());
-    EXPECT_EQ(svc.printJobsEnded, 1) << "the job is released all the same";
+    EXPECT_EQ(svc.printJobsEnded, 1) << "the job is abandoned, never sent in part";
+    ASSERT_EQ(svc.messages.size(), 1u);
+    EXPECT_EQ(svc.messages[0].text, "計算書を印刷できませんでした。");
+    EXPECT_EQ(svc.messages[0].title, "エラーメッセージ");
     EXPECT_FALSE(prog.form<Form15>().visible());
+}
+
+TEST_F(PrintRunTest, AJobThatCannotStartMakesNoPageAndSaysSo) {
+    report::procedures()[static_cast<int>(report::Proc::Ippan)].run = [](Program& p) {
+        p.services().beep();  // as a failed check would
+    };
+    svc.printStartFails = true;
+    print(1);
+    EXPECT_TRUE(svc.printJobs.empty());
+    EXPECT_EQ(svc.messageTexts(), Strings{"計算書を印刷できませんでした。"});
+    EXPECT_EQ(svc.beeps, 0) << "no page was made";
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Form3.Ippan"), 0);
+}
+
+TEST_F(PrintRunTest, AJobThatFailsAtItsEndSaysSo) {
+    svc.printEndFails = true;
+    print(2, "1");
+    ASSERT_EQ(svc.printJobs.size(), 1u);
+    EXPECT_EQ(job().ops().back().kind, plat::DrawOp::EndDoc);
+    EXPECT_EQ(svc.messageTexts(), Strings{"計算書を印刷できませんでした。"});
 }
 
 TEST(PageNumberTextTest, Format) {

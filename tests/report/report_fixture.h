@@ -25,6 +25,9 @@ protected:
     void SetUp() override {
         prog.registerForms();
         main = &prog.form<MDIForm1>();
+        // Current stability and section results: every page may be made.
+        prog.sigmaMax = 100;
+        prog.sectionCheckDone = 1;
         for (int i = 0; i < report::kProcCount; ++i) {
             auto proc = static_cast<report::Proc>(i);
             bool refresh = proc == report::Proc::HENSUU || proc == report::Proc::DANMEM_1;

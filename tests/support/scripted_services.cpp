@@ -37,15 +37,19 @@ bool ScriptedServices::printerDialog() {
     return r;
 }
 
-plat::Surface* ScriptedServices::beginPrint(const std::string& title) {
+plat::PrintStart ScriptedServices::beginPrint(const std::string& title) {
     events.push_back("printer");
-    if (!printerDialog()) return nullptr;
+    if (!printerDialog()) return {};
+    if (printStartFails) return {.failed = true};
     printJobs.push_back(std::make_unique<plat::RecordingSurface>());
     printTitles.push_back(title);
-    return printJobs.back().get();
+    return {.surface = printJobs.back().get()};
 }
 
-void ScriptedServices::endPrint() { ++printJobsEnded; }
+bool ScriptedServices::endPrint() {
+    ++printJobsEnded;
+    return !printEndFails;
+}
 
 void ScriptedServices::runModal(plat::Form& dialog) {
     modals.push_back(dialog.name());

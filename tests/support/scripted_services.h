@@ -20,9 +20,11 @@ public:
     bool printerDialog() override;
     void runModal(plat::Form& dialog) override;
     plat::PrinterPage printerPage() override { return page; }
-    // Asks printerAnswers like the printer dialog; a confirmed job records on a new surface.
-    plat::Surface* beginPrint(const std::string& title) override;
-    void endPrint() override;
+    // Asks printerAnswers like the printer dialog; a confirmed job records on a new surface,
+    // unless printStartFails says that it cannot start.
+    plat::PrintStart beginPrint(const std::string& title) override;
+    // Answers !printEndFails.
+    bool endPrint() override;
 
     // Answers, consumed in order. A message box without a queued answer gets its
     // default button; a modal dialog without a script returns at once.
@@ -36,6 +38,8 @@ public:
     std::vector<std::unique_ptr<plat::RecordingSurface>> printJobs;
     std::vector<std::string> printTitles;
     int printJobsEnded = 0;
+    bool printStartFails = false;
+    bool printEndFails = false;
 
     std::vector<plat::MessageRequest> messages;
     std::vector<plat::FileDialogRequest> fileRequests;

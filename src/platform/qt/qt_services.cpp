@@ -89,19 +89,25 @@ QString startFolder(const std::string& folder) {
 // nothing is drawn (the one after the last page of a run) adds no blank sheet.
 class QtServices::PrintJob : public plat::Surface {
 public:
-    PrintJob(QPrinter& printer, const std::string& title) : printer_(printer) {
-        printer_.setDocName(QString::fromStdString(title));
+    explicit PrintJob(QPrinter& printer) : printer_(printer) {
         active_ = painter_.begin(&printer_);
-        if (active_) inner_ = std::make_unique<QPainterSurface>(painter_);
+        if (!active_) return;
+        inner_ = std::make_unique<QPainterSurface>(painter_);
+        setPrintableWidth(printer_.pageLayout().paintRectPoints().width() * 20);
     }
     ~PrintJob() override { finish(false); }
 
-    // Ends the job: sends it when it was completed, abandons it otherwise.
-    void finish(bool send) {
-        if (!active_) return;
+    // Whether the printer or the file took the job.
+    bool started() const { return active_; }
+    // Ends the job: sends it when it was completed, abandons it otherwise. True when a
+    // completed job was sent without an error of the printer or the file.
+    bool finish(bool send) {
+        if (!active_) return sent_;
         active_ = false;
         if (!send) printer_.abort();
-        painter_.end();
+        bool ended = painter_.end();
+        sent_ = send && ended && printer_.printerState() != QPrinter::Error;
+        return sent_;
     }
 
 protected:
@@ -141,6 +147,7 @@ private:
     QPainter painter_;
     std::unique_ptr<QPainterSurface> inner_;
     bool active_ = false;
+    bool sent_ = false;
     bool drawn_ = false;
     bool pending_ = false;
 };
@@ -218,21 +225,32 @@ plat::PrinterPage QtServices::printerPage() {
     return page;
 }
 
-plat::Surface* QtServices::beginPrint(const std::string& title) {
-    if (view_) view_->sync();
-    QPrintDialog dialog(&printer(), dialogParent());
-    // No selection range, no print-to-file; copies and collation are the driver's.
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    if (dialog.exec() != QDialog::Accepted) return nullptr;
+plat::PrintStart QtServices::beginPrint(const std::string& title) {
+    QPrinter& chosen = printer();
+    chosen.setDocName(QString::fromStdString(title));
+    if (printerChoice) {
+        if (!printerChoice(chosen)) return {};
+    } else {
+        if (view_) view_->sync();
+        // No selection range; copies and collation are the driver's. Printing to a PDF
+        // file stays offered: without an installed printer it is the only way out.
+        QPrintDialog dialog(&chosen, dialogParent());
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        if (dialog.exec() != QDialog::Accepted) return {};
+    }
     job_.reset();
-    job_ = std::make_unique<PrintJob>(printer(), title);
-    return job_.get();
+    job_ = std::make_unique<PrintJob>(chosen);
+    if (!job_->started()) {
+        job_.reset();
+        return {.failed = true};
+    }
+    return {.surface = job_.get()};
 }
 
-void QtServices::endPrint() {
+bool QtServices::endPrint() {
     // The surface stays for the program's output target; only the job is closed.
-    if (job_) job_->finish(false);
+    return job_ && job_->finish(false);
 }
 
 void QtServices::runModal(plat::Form& dialog) {

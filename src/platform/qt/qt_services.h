@@ -2,6 +2,7 @@
 #pragma once
 #include <QMessageBox>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "platform/services.h"
@@ -40,13 +41,16 @@ public:
     std::optional<std::string> saveFileDialog(const plat::FileDialogRequest& request) override;
     bool printerDialog() override;
     plat::PrinterPage printerPage() override;
-    plat::Surface* beginPrint(const std::string& title) override;
-    void endPrint() override;
+    plat::PrintStart beginPrint(const std::string& title) override;
+    bool endPrint() override;
     void runModal(plat::Form& dialog) override;
     void refresh() override;
 
     // The printer chosen in the printer dialog, for the print run.
     QPrinter& printer();
+    // When set, answers the printer dialog of a print job instead of showing it: it may
+    // set up the printer (a PDF file, say) and says whether the job goes on.
+    std::function<bool(QPrinter&)> printerChoice;
 
 private:
     QWidget* dialogParent() const;

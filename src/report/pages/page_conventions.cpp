@@ -36,6 +36,15 @@ double alignedX(double baseX, double rounded, int maxSteps) {
 
 std::string millimetres(double metres) { return num::format(num::finite(1000.0 * metres), fmt::kMillimetres); }
 
+float fittedFigureScale(float scale, double width, const plat::Surface& s) {
+    constexpr double kFigureLeft = 2850;
+    constexpr double kRightOfFarEnd = 2000;
+    const double room = s.printableWidth() - kFigureLeft - kRightOfFarEnd;
+    if (!(room > 0) || !(width > 0)) return scale;
+    const double fitting = 1000.0 * width / room;
+    return fitting > scale ? num::store(fitting) : scale;
+}
+
 std::optional<std::string> CaseTitle(Program& program) {
     Form3& conditions = program.form<Form3>();
     if (conditions.opt3.value()) return "（常時）";

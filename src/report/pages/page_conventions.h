@@ -75,6 +75,12 @@ double alignedX(double baseX, double rounded, int maxSteps = 3);
 // 0 as an empty text.
 std::string millimetres(double metres);
 
+// The scale (m per 1000 twips) of a wall figure that starts at x 2850 and whose dimension
+// figures end up to 2000 twips right of its far end, `width` metres from its start: the
+// given scale while the figure stays within the surface's printable width, else the scale
+// at which it just does.
+float fittedFigureScale(float scale, double width, const plat::Surface& s);
+
 // The load-case suffix of a page title: none when no load case is chosen, or in the
 // seismic case without a design standard (the title line is then left out).
 std::optional<std::string> CaseTitle(Program& program);

@@ -197,9 +197,9 @@ void Form7::HAIKIN_H() {
         // The contact beyond the heel root; none when it ends before the root.
         const float c = std::max(0.0f, num::store(double(p.neutralAxisXn) - p.toeLength - p.frontWallBottomWidth -
                                                   p.innerSpan - p.rearWallBottomWidth));
-        s.print(blanks(17) + "M2=V2･B^2/6=" + v3(p.reactionV5) + "×" + v3(c) + "^2/6=" + v3(p.reactionMoment[loc]) +
+        s.print(blanks(17) + "M2=V5･c^2/6=" + v3(p.reactionV5) + "×" + v3(c) + "^2/6=" + v3(p.reactionMoment[loc]) +
                 "kNm/m");
-        s.print(blanks(17) + "S2=V2･B/2=" + v3(p.reactionV5) + "×" + v3(c) + "/2=" + v3(p.reactionShear[loc]) + "kN/m");
+        s.print(blanks(17) + "S2=V5･c/2=" + v3(p.reactionV5) + "×" + v3(c) + "/2=" + v3(p.reactionShear[loc]) + "kN/m");
     }
     closeSection(p, s, loc);
 }
@@ -229,7 +229,7 @@ void Form7::HAIKIN_J() {
     page::emptyLines(s, opensPage ? 5 : 2);
     s.print(blanks(14) + "８）突起部");
     const std::string pressure = v3(p.keyPassivePressure), h0 = v3(p.keyHeight);
-    s.print(blanks(18) + "P=" + pressure + "KN/m");
+    s.print(blanks(18) + "P=" + pressure + "KN/m2");
     s.print(blanks(18) + "M=P･H0^2/2=(" + pressure + "×" + h0 + "^2/2)×10^5=" + whole(p.designMoment[loc]) + "Ncm/m");
     s.print(blanks(18) + "S=P･H0=(" + pressure + "×" + h0 + ")×10^3=" + whole(p.designShear[loc]) + "N/m");
     s.print("");

@@ -40,7 +40,8 @@ float reactionScale(float sigmaMax) {
 }
 
 void setFigureScales(Program& program) {
-    program.figureScale = baseFigureScale(program.backSoilHeight, program.rearWallUpperHeight);
+    const float scale = baseFigureScale(program.backSoilHeight, program.rearWallUpperHeight);
+    program.figureScale = page::fittedFigureScale(scale, program.baseWidth, *program.outputSurface);
     program.reactionDiagramScale = reactionScale(program.sigmaMax);
 }
 

@@ -18,7 +18,8 @@ std::optional<std::string> chapterTitleLine(Program& program);
 float baseFigureScale(float backSoilHeight, float rearWallUpperHeight);
 // Twips per kN/m2 of the load and reaction ordinates for the largest contact pressure.
 float reactionScale(float sigmaMax);
-// Sets figureScale and reactionDiagramScale for the base figure.
+// Sets figureScale and reactionDiagramScale for the base figure on the output surface; a
+// base too wide for the page at the height's scale is drawn smaller, to fit.
 void setFigureScales(Program& program);
 
 // Page coordinates of the base figure: x from the toe end (x 2850), depth from the top of

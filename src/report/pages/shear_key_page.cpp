@@ -52,7 +52,7 @@ void buildingCheck(Program& p) {
 
     // The normal load outside the wedge.
     const std::string smax = f3(p.sigmaMax), smin = f3(p.sigmaMin), s1 = f3(p.keySigma1), s2 = f3(p.keySigma2);
-    const std::string W1 = "=" + f3(p.keyNormalLoadW1) + "kN/m2";
+    const std::string W1 = "=" + f3(p.keyNormalLoadW1) + "kN/m";
     const bool toeSide = p.eccentricity >= 0;
     if (r < sixth && toeSide) {
         s.print(blanks(17) + "W1={(σmax＋σ1)/2}･L1＋{(σ2＋σmin)/2}･L2");
@@ -129,9 +129,9 @@ void roadCheck(Program& p) {
         s.print(blanks(32) + "＋{(" + f3(p.sigmaMax) + "＋" + s2 + ")/2}×" + f3(X - L1) + "×" + t);
     const std::string Hk = f3(p.keyShearResistanceHk);
     if (cohesion)
-        s.print(blanks(32) + "＋" + nf(p.foundationCohesion, "0.0#") + "×" + f3(L1) + "=" + Hk + "kN/m2");
+        s.print(blanks(32) + "＋" + nf(p.foundationCohesion, "0.0#") + "×" + f3(L1) + "=" + Hk + "kN/m");
     else
-        s.print(blanks(31) + "=" + Hk + "kN/m2");
+        s.print(blanks(31) + "=" + Hk + "kN/m");
     s.print("");
 
     Threshold th{};

@@ -72,7 +72,10 @@ bool frontSoilBelowSlab(const WallFigure& w) { return w.t > w.H4; }
 
 class WallDrawing {
 public:
-    WallDrawing(Program& p, plat::Surface& s) : p_(p), s_(s), w_(p) {}
+    WallDrawing(Program& p, plat::Surface& s) : p_(p), s_(s), w_(p) {
+        // A base too wide for the page at the height's scale is drawn smaller, to fit.
+        w_.s = page::fittedFigureScale(w_.s, w_.B, s_);
+    }
 
     void draw() {
         p_.figureScale = w_.s;

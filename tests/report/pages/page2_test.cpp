@@ -17,6 +17,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/drawing_extent.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -350,12 +351,30 @@ TEST_F(Page2Test, TwoSidedFrontSoilStartsAtTheBackSoilLevel) {
     expectText("2,500", 1400, Y(0.3 + 1.25) - 50, 9);
 }
 
+// A low wall, 1.0 m high, on a base of 2.2 m (span 0.5, heel 0.3), fits the page at the
+// scale of a 1 m wall.
 TEST_F(Page2Test, LowWallKeepsTheScaleOfOneMetre) {
-    enter({{"txt5", "0.8"}, {"txt6", "0.2"}, {"txt3", "0.2"}, {"txt4", "0.8"}, {"txt20", "0.2"}});
+    enter({{"txt5", "0.8"}, {"txt6", "0.2"}, {"txt3", "0.2"}, {"txt4", "0.8"}, {"txt20", "0.2"}, {"txt14", "0.5"},
+           {"txt16", "0.3"}});
     compute();
     draw();
     EXPECT_FLOAT_EQ(prog.figureScale, 0.35f);
-    EXPECT_EQ(countLines(X(0.5, 0.35f), Y(1.0, 0.35f), X(3.4, 0.35f), Y(1.0, 0.35f)), 1);
+    EXPECT_EQ(countLines(X(0.5, 0.35f), Y(1.0, 0.35f), X(1.9, 0.35f), Y(1.0, 0.35f)), 1);
+}
+
+// The same height on the base of 4.0 m would reach x 14 278 at 0.35 m per 1000 twips: it is
+// drawn at the scale that puts its right-hand dimension figures at the printable width,
+// 4.0 m over 11 338 − 2850 − 2000 twips.
+TEST_F(Page2Test, LowWideWallIsDrawnWithinThePrintableWidth) {
+    enter({{"txt5", "0.8"}, {"txt6", "0.2"}, {"txt3", "0.2"}, {"txt4", "0.8"}, {"txt20", "0.2"}});
+    compute();
+    draw();
+    const float s = static_cast<float>(4000.0 / 6488.0);
+    EXPECT_FLOAT_EQ(prog.figureScale, s);
+    EXPECT_EQ(countLines(X(0.5, s), Y(1.0, s), X(3.4, s), Y(1.0, s)), 1);
+    const double right = rightmostX(surface, 6700);  // the figure, above the text below it
+    EXPECT_LE(right, 11338);
+    EXPECT_GT(right, 11338 - 500);  // no smaller than it must be
 }
 
 TEST_F(Page2Test, LargeValuesMoveLeftByTheirDigits) {

@@ -9,6 +9,7 @@
 #include "project/project_fixture.h"
 #include "report/pages/section_pages_common.h"
 #include "report/report_pages.h"
+#include "support/drawing_extent.h"
 
 namespace {
 
@@ -182,6 +183,25 @@ TEST_F(Page5Test, FigureIsPlacedOnTheToeEndAndTheTopOfTheRearWall) {
     EXPECT_EQ(heading->fontSize, 11);
     for (const char* label : {"W1", "W2", "W3", "W4", "W5", "V1", "V2", "V3", "V4", "V5", "VR", "VP"})
         EXPECT_NE(textOp(label), nullptr) << label;
+}
+
+// A wide, low wall: base 6.0 m (span 4.0), 1.5 m high. At 0.45 m per 1000 twips its heel
+// end would lie at x 16 183 and the right-hand dimension lines at 17 533, past the printable
+// width of 11 338; it is drawn at 6.0 m over 11 338 − 2850 − 2000 twips instead.
+TEST_F(Page5Test, WideLowWallStaysWithinThePrintableWidth) {
+    prog.innerSpan = 4.0f;
+    prog.baseWidth = 6.0f;
+    prog.backSoilHeight = 1.2f;
+    prog.rearWallUpperHeight = 0.3f;
+    prog.backSoilAboveSlab = 0.8f;
+    writePage();
+    EXPECT_FLOAT_EQ(prog.figureScale, static_cast<float>(6000.0 / 6488.0));
+    const double right = rightmostX(surface, 6900);  // the figure, above the text below it
+    EXPECT_LE(right, 11338);
+    EXPECT_GT(right, 11338 - 500);
+    // The heel end and the dimension lines beside it at the fitted scale.
+    const double u = 1000 / double(prog.figureScale);
+    EXPECT_TRUE(hasLine(2850 + 6.0 * u + 1350, 1700, 2850 + 6.0 * u + 1350, 1700 + 1.5 * u));
 }
 
 TEST_F(Page5Test, CentredResultDrawsOnlyTheUniformReaction) {

@@ -539,13 +539,13 @@ TEST_F(CantileverSectionTest, HeelReactionLinesByContactLength) {
         {0.0f, 2.0f, {trapezoid1, trapezoid2}},  // zero eccentricity: the whole heel, as the stored forces
         // c = 3.8 − 0.5 − 0.45 − 2.0 − 0.45 = 0.400
         {0.3f, 3.8f,
-         {blanks(17) + "M2=V2･B^2/6=45.000×0.400^2/6=7.800kNm/m", blanks(17) + "S2=V2･B/2=45.000×0.400/2=25.500kN/m"}},
+         {blanks(17) + "M2=V5･c^2/6=45.000×0.400^2/6=7.800kNm/m", blanks(17) + "S2=V5･c/2=45.000×0.400/2=25.500kN/m"}},
         // contact of exactly the base width: c is the heel length
         {0.3f, 4.0f,
-         {blanks(17) + "M2=V2･B^2/6=45.000×0.600^2/6=7.800kNm/m", blanks(17) + "S2=V2･B/2=45.000×0.600/2=25.500kN/m"}},
+         {blanks(17) + "M2=V5･c^2/6=45.000×0.600^2/6=7.800kNm/m", blanks(17) + "S2=V5･c/2=45.000×0.600/2=25.500kN/m"}},
         // contact ending before the heel root: no contact on the heel
         {0.3f, 3.0f,
-         {blanks(17) + "M2=V2･B^2/6=45.000×0.000^2/6=7.800kNm/m", blanks(17) + "S2=V2･B/2=45.000×0.000/2=25.500kN/m"}},
+         {blanks(17) + "M2=V5･c^2/6=45.000×0.000^2/6=7.800kNm/m", blanks(17) + "S2=V5･c/2=45.000×0.000/2=25.500kN/m"}},
         {-0.3f, 3.8f, {}},
     };
     for (const Case& c : cases) {
@@ -609,7 +609,7 @@ TEST_F(CantileverSectionTest, KeyLinesAndLeadingEmptyLinesByHeelAndToe) {
         std::vector<std::string> expected(c.empty, "");
         for (const std::string& line : {
                  blanks(14) + "８）突起部",
-                 blanks(18) + "P=123.457KN/m",
+                 blanks(18) + "P=123.457KN/m2",
                  blanks(18) + "M=P･H0^2/2=(123.457×0.300^2/2)×10^5=555555Ncm/m",
                  blanks(18) + "S=P･H0=(123.457×0.300)×10^3=37037N/m", std::string()})
             expected.push_back(line);

@@ -39,7 +39,7 @@ TEST_F(ShearKeyPageTest, BuildingStandardPrintsTheWedgeMethodAndItsSketch) {
         blanks(18) + "P=σ0･tan^2(45ﾟ＋φB/2)",
         blanks(19) + "=41.760×tan^2{45ﾟ＋(30.00ﾟ/2)}=41.760×3.000=125.279kN/m2",
         blanks(17) + "W1={(σmin＋σ1)/2}･L1＋{(σ2＋σmax)/2}･L2",
-        blanks(19) + "={(33.559＋40.042)/2}×0.980＋{(43.478＋60.010)/2}×2.500=165.438kN/m2",
+        blanks(19) + "={(33.559＋40.042)/2}×0.980＋{(43.478＋60.010)/2}×2.500=165.438kN/m",
         blanks(16) + "滑動安全率 F=(C･B＋W1･μ＋P･H0)/∑H",
         blanks(28) + "=(10.0×4.000＋165.438×0.500＋125.279×0.300)/25.425",
         blanks(28) + "=6.305 > 1.5  ∴ O.K",
@@ -71,7 +71,7 @@ TEST_F(ShearKeyPageTest, RoadStandardPrintsTheShearResistanceAndItsSketch) {
         blanks(16) + "せん断抵抗力 Hk={(q1+q3)/2}･L1･tanφ+{(q2+q3)/2}･L2･tanφB+c･L1",
         blanks(31) + "={(52.045＋46.784)/2}×2.000×0.577",
         blanks(32) + "＋{(41.523＋46.784)/2}×2.000×0.577",
-        blanks(32) + "＋5.0×2.000=118.044kN/m2",
+        blanks(32) + "＋5.0×2.000=118.044kN/m",
         "",
         blanks(18) + "滑動安全率  F=Hk/∑H=118.044/69.497=1.699 > 1.0  ∴ O.K",
         "H0", "Ｂ", "L1", "L2", "ｑ1", "ｑ2", "ｑ3"};
@@ -128,7 +128,7 @@ TEST_F(ShearKeyStoredTest, BuildingTriangleWithDeductionFailsInMagenta) {
     EXPECT_FALSE(hasText(blanks(16) + "σmin=0.000kN/m2"));
     // Front loaded length from B − X = 1.2 to the wedge at 2.0.
     EXPECT_TRUE(hasText(blanks(17) + "W1=(σ1)/2･L1＋{(σ2＋σmax)/2}･L2"));
-    EXPECT_TRUE(hasText(blanks(19) + "=(70.000/2)×0.800＋{(120.000＋170.000)/2}×0.500=100.000kN/m2"));
+    EXPECT_TRUE(hasText(blanks(19) + "=(70.000/2)×0.800＋{(120.000＋170.000)/2}×0.500=100.000kN/m"));
     const std::vector<std::string> block = {
         blanks(16) + "滑動安全率 F=(C･A'＋W1･μ＋P･H0)/∑H",
         blanks(28) + "=(4.0×1.200＋100.000×0.5＋285.000×0.300)/50.000", blanks(28) + "=1.500 < 1.5"};
@@ -161,7 +161,7 @@ TEST_F(ShearKeyStoredTest, RoadHeelSideTriangleShowsTheTermsOfItsResistance) {
     EXPECT_TRUE(hasText(blanks(16) + "せん断抵抗力 Hk={(q2+q3)/2}･L1･tanφ+{(q1+q3)/2}･L2･tanφB+c･L1"));
     EXPECT_TRUE(hasText(blanks(31) + "={(0.000＋120.000)/2}×2.500×0.577"));
     EXPECT_TRUE(hasText(blanks(32) + "＋{(170.000＋120.000)/2}×-0.700×0.577"));
-    EXPECT_TRUE(hasText(blanks(32) + "＋4.0×2.500=33.400kN/m2"));
+    EXPECT_TRUE(hasText(blanks(32) + "＋4.0×2.500=33.400kN/m"));
     const std::string f = blanks(18) + "滑動安全率  F=Hk/∑H=33.400/50.000=0.668 < 1.5";
     EXPECT_EQ(textOp(f).colour, plat::kColour13);
     EXPECT_EQ(svc.beeps, 1);

@@ -1,0 +1,148 @@
+#include "support/fixture_walls.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "app/main_window.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
+#include "conditions/seismic_dialog.h"
+#include "section/section_screen.h"
+#include "stability/check_method_dialogs.h"
+#include "stability/dimension_screen.h"
+#include "stability/shear_key_dialogs.h"
+
+namespace fixture {
+
+namespace {
+
+using Texts = std::vector<std::pair<const char*, const char*>>;
+
+void type(plat::Form& form, const Texts& texts) {
+    for (const auto& [name, text] : texts) static_cast<plat::TextBox*>(form.control(name))->setText(text);
+}
+
+bool road(Wall wall) { return wall == Wall::RoadSeismic; }
+bool seismic(Wall wall) { return wall == Wall::RoadSeismic; }
+
+}  // namespace
+
+std::string name(Wall wall) {
+    switch (wall) {
+        case Wall::HeelToeKey: return "heel, toe and key";
+        case Wall::RoadSeismic: return "road standard, seismic";
+        case Wall::TwoSided: return "two-sided";
+    }
+    return "?";
+}
+
+void enterConditions(Program& p, Wall wall) {
+    p.form<MDIForm1>().FileNew();
+    Form3& c = p.form<Form3>();
+    (road(wall) ? c.opt_D : c.opt_T).userClick();
+    if (seismic(wall)) {
+        c.cmd2.press();
+        // The seismic dialog: method K2, Kho 0.2 in region A, Kv 0.
+        Form25& d = p.form<Form25>();
+        d.opt_K2.userClick();
+        d.Text1.setText("0.2");
+        d.Text2.setText("0");
+        d.opt_A.userClick();
+        d.cmd1.press();
+    }
+    type(c, {{"txt1", "東京都江東区"}, {"txt2", road(wall) ? "24" : "21"}, {"txt3", road(wall) ? "180" : "195"},
+             {"txt4", "200"}, {"txt5", "18"}, {"txt6", "24.5"}, {"txt8", "30"}, {"txt10", "20"}, {"txt12", "15"},
+             {"txt11", "30"}, {"txt9", "0.5"}});
+    if (seismic(wall)) type(c, {{"txt13", "300"}});
+    c.cbo1.setListIndex(2);
+    c.cbo2.setListIndex(2);
+    c.opt8.userClick();
+    c.opt5.userClick();
+    type(c, {{"txt9", "0.5"}});
+    c.cmd6.press();  // KA computed
+    c.cmd3.press();
+    Form23& shape = p.form<Form23>();
+    (wall == Wall::TwoSided ? shape.opt2 : shape.opt1).userClick();
+    shape.cmd1.press();
+}
+
+void enterDimensions(Program& p, Wall wall) {
+    Form4& d = p.form<Form4>();
+    // Base 4.0 m: toe 0.5, walls 0.45 at the slab, span 2.0, heel 0.6; H1 2.5, H2 0.3.
+    Texts texts = {{"txt1", "3"},    {"txt2", "U-1"},   {"txt3", "0.5"},  {"txt4", "1.2"},  {"txt5", "2.5"},
+                   {"txt6", "0.3"},  {"txt7", "0.3"},   {"txt8", "0.1"},  {"txt9", "0.3"},  {"txt10", "0.1"},
+                   {"txt12", "0.5"}, {"txt13", "0.45"}, {"txt14", "2.0"}, {"txt15", "0.45"}, {"txt16", "0.6"},
+                   {"txt17", "0.4"}, {"txt18", "0.3"},  {"txt19", "0.3"}, {"txt20", "1.5"}, {"txt21", "10"},
+                   {"txt22", "5"},   {"txt23", "3"}};
+    if (wall == Wall::TwoSided) {
+        // Symmetric: no toe, no heel (nor their end thicknesses).
+        for (auto& [name, text] : texts) {
+            const std::string box = name;
+            if (box == "txt12" || box == "txt16" || box == "txt18" || box == "txt19") text = "0";
+        }
+    }
+    type(d, texts);
+    d.opt1.userClick();
+    if (d.Frame2.visible()) d.opt3.userClick();
+    if (wall == Wall::HeelToeKey) {
+        d.opt6.userClick();
+        Form19& key = p.form<Form19>();
+        key.txt1.setText("0.3");
+        key.txt2.setText("1.5");
+        key.txt3.setText("0.3");
+        key.hide();
+    } else {
+        d.opt5.userClick();
+    }
+    if (seismic(wall)) {
+        Form21& m = p.form<Form21>();
+        m.opt2.setValue(true);
+        m.opt5.setValue(true);
+        m.opt8.setValue(true);
+        m.hide();
+    } else {
+        Form14& m = p.form<Form14>();
+        m.opt1.setValue(true);
+        m.opt5.setValue(true);
+        m.hide();
+    }
+}
+
+void checkStability(Program& p) { p.form<Form4>().cmd3.press(); }
+
+void openSections(Program& p) {
+    p.form<Form4>().cmd1.press();
+    p.form<Form7>().opt2.userClick();
+}
+
+void chooseBars(Program& p) {
+    Form7& s = p.form<Form7>();
+    const std::pair<int, plat::ComboBox*> lists[] = {{1, &s.cbo1}, {2, &s.cbo2}, {5, &s.cbo5}, {6, &s.cbo6},
+                                                     {7, &s.cbo7}, {8, &s.cbo8}, {9, &s.cbo9}, {10, &s.cbo10}};
+    const std::pair<int, plat::TextBox*> designs[] = {{1, &s.txt1}, {2, &s.txt2}, {5, &s.txt5}, {6, &s.txt6},
+                                                      {7, &s.txt7}, {8, &s.txt8}, {9, &s.txt9}, {10, &s.txt10}};
+    for (const auto& [r, list] : lists)
+        if (list->visible()) list->userPick(5);
+    for (const auto& [r, box] : designs) {
+        if (!box->visible()) continue;
+        // 200 mm, or the next 10 mm below the computed spacing.
+        const double computed = p.computedSpacing[r];
+        const double spacing = std::min(200.0, std::floor(computed / 10) * 10);
+        box->setText(std::to_string(static_cast<int>(spacing)));
+    }
+}
+
+void checkSections(Program& p) { p.form<Form7>().cmd1.press(); }
+
+void enterWall(Program& p, Wall wall) {
+    enterConditions(p, wall);
+    enterDimensions(p, wall);
+    checkStability(p);
+    openSections(p);
+    chooseBars(p);
+    checkSections(p);
+}
+
+}  // namespace fixture

@@ -1,0 +1,37 @@
+// Three walls entered the way an engineer enters them, screen by screen, for the tests
+// and the benchmark that need a whole project: design conditions, ground shape,
+// dimensions, stability check, section screen with a bar and a spacing for every location
+// and the stress check.
+#pragma once
+#include <string>
+
+#include "common/program.h"
+
+namespace fixture {
+
+enum class Wall {
+    HeelToeKey,   // one-sided, building standard, normal case: heel, toe and shear key
+    RoadSeismic,  // one-sided, road standard, seismic case (Mononobe-Okabe free, K2 method)
+    TwoSided,     // two-sided earth pressure, building standard, normal case
+};
+
+// The wall's name, for messages.
+std::string name(Wall wall);
+
+// Design conditions and ground shape, on to the dimension screen (a new project first).
+void enterConditions(Program& p, Wall wall);
+// The dimensions, surcharges and check methods of the wall.
+void enterDimensions(Program& p, Wall wall);
+// "安定性の検討".
+void checkStability(Program& p);
+// "断面計算 >": the section screen with the computed KA.
+void openSections(Program& p);
+// A bar for every location shown, and a design spacing below the computed one.
+void chooseBars(Program& p);
+// "応力度計算".
+void checkSections(Program& p);
+
+// All of the above: a project whose every result is current.
+void enterWall(Program& p, Wall wall);
+
+}  // namespace fixture

@@ -1,0 +1,30 @@
+// Scripted message boxes and dialogs, with printing into a PDF file (A4) through the Qt
+// back end's print job. For the tests and benchmarks that link the Qt back end.
+#pragma once
+#include <QPageSize>
+#include <QPrinter>
+
+#include <string>
+#include <utility>
+
+#include "platform/qt/qt_services.h"
+#include "support/scripted_services.h"
+
+class PdfServices : public ScriptedServices {
+public:
+    explicit PdfServices(std::string file) : file_(std::move(file)) {
+        qt_.printerChoice = [this](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setOutputFileName(QString::fromStdString(file_));
+            return true;
+        };
+    }
+    plat::PrinterPage printerPage() override { return qt_.printerPage(); }
+    plat::PrintStart beginPrint(const std::string& title) override { return qt_.beginPrint(title); }
+    bool endPrint() override { return qt_.endPrint(); }
+
+private:
+    std::string file_;
+    plat::qt::QtServices qt_;
+};
