@@ -84,6 +84,9 @@ void enterDimensions(Program& p, Wall wall) {
         }
     }
     type(d, texts);
+    // Leaving the toe box offers the front-soil choice of a wall with a toe, as on screen.
+    d.txt12.setFocus();
+    d.txt13.setFocus();
     d.opt1.userClick();
     if (d.Frame2.visible()) d.opt3.userClick();
     if (wall == Wall::HeelToeKey) {
