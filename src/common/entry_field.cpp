@@ -30,6 +30,10 @@ void EntryFields::add(plat::TextBox& box, EntryFieldSpec field) {
         enterKey(box, key);
         if (s->onKey) s->onKey(typed);
     };
+    // Emptying a box with the delete key changes what was entered as much as typing does.
+    box.UserEdit = [s] {
+        if (s->onKey) s->onKey(0);
+    };
 }
 
 void EntryFields::link(plat::Control& from, EntryTarget next) { next_[&from] = std::move(next); }

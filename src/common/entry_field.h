@@ -46,6 +46,7 @@ struct EntryFieldSpec {
     // Click: runs after the text is selected.
     std::function<void()> onClick = nullptr;
     // Every key press, after the Enter step; gets the key as it was typed (13 for Enter).
+    // An edit that no key press announced (delete key, cut, paste) counts as one, with 0.
     std::function<void(int key)> onKey = nullptr;
 };
 

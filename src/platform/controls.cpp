@@ -126,7 +126,9 @@ void TextBox::userEdit(const std::string& text, int selStart, int selLength) {
     text_ = t;
     setSelStart(selStart);
     setSelLength(selLength);
-    if (changed) raise(Change);
+    if (!changed) return;
+    raise(Change);
+    raise(UserEdit);
 }
 
 // ---- Label, Option, Check ----

@@ -143,6 +143,9 @@ public:
     void userEdit(const std::string& text, int selStart, int selLength);
 
     std::function<void()> Change;
+    // The user changed the text through the toolkit (delete key, cut, paste, drop), which
+    // announces no key press; runs after Change.
+    std::function<void()> UserEdit;
 
 protected:
     bool focusable() const override { return true; }

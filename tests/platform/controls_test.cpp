@@ -184,6 +184,24 @@ TEST_F(ControlsTest, ToolkitEditPlacesTheCaretBeforeChangeRuns) {
     EXPECT_EQ(f.t1.selLength(), 2);
 }
 
+// The user's edits that no key press announces are told as such, after Change; the
+// program's own writes and typing are not.
+TEST_F(ControlsTest, ToolkitEditIsAUserEdit) {
+    std::vector<std::string> seen;
+    f.t1.Change = [&] { seen.push_back("Change"); };
+    f.t1.UserEdit = [&] { seen.push_back("UserEdit"); };
+    f.t1.setText("12");
+    f.t1.setSelStart(2);
+    f.t1.keyPress('3');
+    EXPECT_EQ(seen, (std::vector<std::string>{"Change", "Change"}));
+    seen.clear();
+    f.t1.userEdit("12", 2, 0);  // the delete key at the end
+    EXPECT_EQ(seen, (std::vector<std::string>{"Change", "UserEdit"}));
+    seen.clear();
+    f.t1.userEdit("12", 0, 2);  // only the selection moved
+    EXPECT_TRUE(seen.empty());
+}
+
 TEST_F(ControlsTest, SingleLineBoxNeverHoldsLineBreaks) {
     f.t1.setText("1\r\n2\n");
     EXPECT_EQ(f.t1.text(), "12");

@@ -74,7 +74,7 @@ protected:
 
 // ---- Design boxes ----
 
-enum class Touch { Click, Digit, Enter, Focus, DoubleClick };
+enum class Touch { Click, Digit, Enter, Focus, DoubleClick, DeleteKey };
 
 struct TouchCase {
     Touch touch;
@@ -94,6 +94,8 @@ TEST_P(SectionDesignBox, EmptiesItsOwnRowOnly) {
             case Touch::Enter: b.setFocus(); b.keyPress(plat::kKeyEnter); break;
             case Touch::Focus: b.setFocus(); break;
             case Touch::DoubleClick: b.setFocus(); b.DblClick(); break;
+            // Tab in (all selected), then the delete key: the toolkit's own edit.
+            case Touch::DeleteKey: b.setFocus(); b.userEdit("", 0, 0); break;
         }
         EXPECT_EQ(emptiedRows(), c.clears ? std::vector<int>{r} : std::vector<int>{}) << "txt" << r;
         EXPECT_EQ(prog.sectionCheckDoneValue(), c.clears ? 0 : 1) << "txt" << r;
@@ -110,7 +112,7 @@ TEST_P(SectionDesignBox, EmptiesItsOwnRowOnly) {
 INSTANTIATE_TEST_SUITE_P(Touches, SectionDesignBox,
                          ::testing::Values(TouchCase{Touch::Click, true}, TouchCase{Touch::Digit, true},
                                            TouchCase{Touch::Enter, true}, TouchCase{Touch::Focus, false},
-                                           TouchCase{Touch::DoubleClick, false}));
+                                           TouchCase{Touch::DoubleClick, false}, TouchCase{Touch::DeleteKey, true}));
 
 TEST_F(SectionFields, SelectionFollowsTheSharedRules) {
     plat::TextBox& b = box(6);

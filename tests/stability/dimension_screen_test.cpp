@@ -15,7 +15,7 @@ using DimensionScreen = DimensionFixture;
 
 // ---- What each action invalidates ----
 
-enum class Action { Click, Key, Enter, Backspace, Focus, DoubleClick };
+enum class Action { Click, Key, Enter, Backspace, Focus, DoubleClick, DeleteKey };
 
 struct InvalidationCase {
     const char* box;
@@ -39,6 +39,8 @@ TEST_P(Invalidation, FollowsClickAndKeyOnly) {
         case Action::Backspace: b.setFocus(); b.keyPress(plat::kKeyBack); break;
         case Action::Focus: b.setFocus(); break;
         case Action::DoubleClick: b.setFocus(); b.DblClick(); break;
+        // Tab in (all selected), then the delete key: an edit of the toolkit's own.
+        case Action::DeleteKey: b.setFocus(); b.userEdit("", 0, 0); break;
     }
     if (c.invalidates) {
         EXPECT_TRUE(stabilityInvalid());
@@ -60,6 +62,8 @@ std::vector<InvalidationCase> invalidationCases() {
     }
     cases.push_back({"txt20", Action::Enter, true});
     cases.push_back({"txt9", Action::Backspace, true});
+    cases.push_back({"txt14", Action::DeleteKey, true});
+    cases.push_back({"txt2", Action::DeleteKey, false});
     cases.push_back({"txt23", Action::Enter, true});
     cases.push_back({"txt5", Action::Focus, false});
     cases.push_back({"txt17", Action::DoubleClick, false});
@@ -74,6 +78,7 @@ const char* actionName(Action a) {
         case Action::Backspace: return "Backspace";
         case Action::Focus: return "Focus";
         case Action::DoubleClick: return "DoubleClick";
+        case Action::DeleteKey: return "DeleteKey";
     }
     return "";
 }
