@@ -132,12 +132,13 @@ void drawBaseFigure(Program& p) {
     const bool trapezoid = e == 0 || stability_pages::oneSixth() >= stability_pages::eccentricityRatio(p);
     const double vp = p.reactionVP, v1 = p.reactionV1, v2 = p.reactionV2, v3 = p.reactionV3, v4 = p.reactionV4,
                  v5 = p.reactionV5, vr = p.reactionVR;
+    // Past the end of a partial contact the model writes no ordinate: nothing is drawn there.
     auto innerOrdinates = [&] {
-        ordinate(xT, v1);
-        ordinate(xF, v2);
-        ordinate(xM, v3);
-        ordinate(xR, v4);
-        ordinate(xH, v5);
+        if (p.slabModelWrote(kWroteV1)) ordinate(xT, v1);
+        if (p.slabModelWrote(kWroteV2)) ordinate(xF, v2);
+        if (p.slabModelWrote(kWroteV3)) ordinate(xM, v3);
+        if (p.slabModelWrote(kWroteV4)) ordinate(xR, v4);
+        if (p.slabModelWrote(kWroteV5)) ordinate(xH, v5);
     };
     if (e != 0 && trapezoid) {
         ordinate(0, vp);

@@ -235,12 +235,17 @@ TEST_F(Page5Test, TriangleTowardsTheToeFallsToZeroAtXnAndHasNoVR) {
     prog.sigmaMax = 150;       // band 100 to 200: 150·10/500 = 3 twips per kN/m2
     prog.reactionVP = 150, prog.reactionV1 = 125, prog.reactionV2 = 102.5f, prog.reactionV3 = 53;
     prog.reactionV4 = 2.5f, prog.reactionV5 = 1, prog.reactionVR = 77;
+    // The contact ends under the rear wall: the model wrote the ordinates up to V4 only,
+    // and V5 and VR are an earlier wall's.
+    prog.slabModelWritten = kWroteXn | kWroteVP | kWroteV1 | kWroteV2 | kWroteV3 | kWroteV4 | kWroteW1 |
+                            kWroteW2W3 | kWroteW4W5;
     writePage();
     EXPECT_FLOAT_EQ(prog.reactionDiagramScale, 3.0f);
     const double u = 1000 / 0.84, yBase = 1700 + 2.8 * u;
     EXPECT_TRUE(hasLine(2850, yBase, 2850, yBase + 450));                  // VP at the toe end
     EXPECT_TRUE(hasLine(2850, yBase + 450, 2850 + 3.0 * u, yBase));        // falls to 0 at Xn
-    EXPECT_TRUE(hasLine(2850 + 3.4 * u, yBase, 2850 + 3.4 * u, yBase + 3)); // V5 as stored
+    EXPECT_TRUE(hasLine(2850 + 2.95 * u, yBase, 2850 + 2.95 * u, yBase + 7.5));  // V4
+    EXPECT_FALSE(hasLine(2850 + 3.4 * u, yBase, 2850 + 3.4 * u, yBase + 3));     // no earlier V5
     EXPECT_FALSE(hasLine(2850 + 4.0 * u, yBase, 2850 + 4.0 * u, yBase + 77 * 3));  // no VR ordinate
     EXPECT_EQ(textOp("VR"), nullptr);
     const plat::DrawOp* v2 = textOp("V2");
