@@ -299,12 +299,13 @@ TEST_F(ProjectCommands, GarbledFileIsRefused) {
 TEST_F(ProjectCommands, LinesThatDoNotConvertAreSkipped) {
     const std::string file = savedProject();
     std::vector<std::string> texts = linesOf(file);
-    texts[81] = "yes";   // Form19.chk1
+    texts[81] = " 2 ";   // Form19.chk1: a number, but no state of a check box
     texts[107] = "1.5";  // Form21.txt1: a text line takes any text
     texts[216] = " 1 ";  // δ computed
     Fresh run;
     run.prog.form<Form19>().chk1.setValue(1);
     open(run.prog, run.svc, craft(texts, "edited.ywd"));
+    EXPECT_TRUE(run.svc.messages.empty());
     EXPECT_EQ(run.prog.form<Form19>().chk1.value(), 1) << "not rebuilt, left as it was";
     EXPECT_EQ(run.prog.form<Form21>().txt1.text(), "1.5");
     EXPECT_EQ(run.prog.surchargeInertiaHeight, 1.5f);
@@ -354,12 +355,13 @@ TEST_F(ProjectCommands, SavingAFreshProgramWritesTheInitialStates) {
     saveAs(prog, svc, file);
     EXPECT_EQ(prog.currentScreen, 0);
     const std::vector<std::string> texts = linesOf(file);
-    ASSERT_EQ(texts.size(), 217u);
+    ASSERT_EQ(texts.size(), 220u);
     EXPECT_EQ(texts[0], "False");
     EXPECT_EQ(texts[2], "");
     EXPECT_EQ(texts[152], "-1 ") << "no bar chosen";
     EXPECT_EQ(texts[160], "60") << "the section screen's initial cover";
     EXPECT_EQ(texts[216], "") << "δ's origin never set";
+    for (int n = 218; n <= 220; ++n) EXPECT_EQ(texts[n - 1], "") << "the road key dialog's boxes";
     EXPECT_EQ(bytesOf(file).size(), project::encode(texts).size());
 }
 
