@@ -27,21 +27,6 @@ protected:
         svc.clear();
         return file;
     }
-    // A second run of the program, the main window only.
-    struct Fresh {
-        ScriptedServices svc;
-        Program prog{svc};
-        Fresh() {
-            prog.registerForms();
-            prog.form<MDIForm1>();
-        }
-    };
-    // A project file of the given texts (UTF-8), written as the program writes it.
-    std::string craft(const std::vector<std::string>& texts, const std::string& name) {
-        const std::string file = path(name);
-        writeBytes(file, project::encode(texts));
-        return file;
-    }
 };
 
 TEST_F(ProjectCommands, SaveAsWritesTheProjectAndTitlesTheScreen) {

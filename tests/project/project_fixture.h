@@ -49,6 +49,22 @@ protected:
     // The file's lines, decoded.
     static std::vector<std::string> linesOf(const std::string& file) { return project::parse(bytesOf(file)).texts; }
 
+    // A second run of the program, the main window only.
+    struct Fresh {
+        ScriptedServices svc;
+        Program prog{svc};
+        Fresh() {
+            prog.registerForms();
+            prog.form<MDIForm1>();
+        }
+    };
+    // A project file of the given texts (UTF-8), written as the program writes it.
+    std::string craft(const std::vector<std::string>& texts, const std::string& name) {
+        const std::string file = path(name);
+        writeBytes(file, project::encode(texts));
+        return file;
+    }
+
     // Save as through the dialog, answering the replacement question if one comes.
     void saveAs(Program& p, ScriptedServices& s, const std::string& file) {
         s.fileAnswers.push_back(file);
