@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -103,19 +104,21 @@ FileBytes readRegularFile(const std::string& path, std::size_t limit) {
     // The name may have been given to something else in between.
     if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return result;
 
+    // One byte past the limit tells a file that grew while it was read; nothing further
+    // is asked for.
     std::string bytes;
     char buffer[65536];
-    while (true) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    while (bytes.size() <= limit) {
+        const std::size_t wanted = std::min(sizeof buffer, limit + 1 - bytes.size());
+        const ssize_t n = ::read(fd.get(), buffer, wanted);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return result;
         if (n == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(n));
-        // A file that grows while it is read is cut off here, not followed.
-        if (bytes.size() > limit) {
-            result.status = ReadStatus::TooLarge;
-            return result;
-        }
+    }
+    if (bytes.size() > limit) {
+        result.status = ReadStatus::TooLarge;
+        return result;
     }
     result.status = ReadStatus::Ok;
     result.bytes = std::move(bytes);

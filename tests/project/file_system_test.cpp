@@ -259,6 +259,18 @@ TEST_F(FileSystem, Table) {
     }
 }
 
+// Never more than the limit is taken: a file of the limit's size is read whole, one
+// byte more is too large.
+TEST_F(FileSystem, ReadingStopsAtTheLimit) {
+    writeBytes(path("ten.ywd"), "0123456789");
+    const project::FileBytes whole = project::readRegularFile(path("ten.ywd"), 10);
+    EXPECT_EQ(whole.status, project::ReadStatus::Ok);
+    EXPECT_EQ(whole.bytes, "0123456789");
+    EXPECT_EQ(project::readRegularFile(path("ten.ywd"), 9).status, project::ReadStatus::TooLarge);
+    EXPECT_EQ(project::readRegularFile(path("none.ywd"), 10).status, project::ReadStatus::Unreadable);
+    EXPECT_EQ(project::readRegularFile("/dev/zero", 10).status, project::ReadStatus::Unreadable);
+}
+
 // A write that stops part-way (the disk full) leaves the good file and no temporary file.
 TEST_F(FileSystem, WriteThatFailsPartWay) {
     const std::string good = bytesOf(project_);
