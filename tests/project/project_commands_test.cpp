@@ -361,6 +361,25 @@ TEST_F(ProjectCommands, SavedSectionCoefficientWinsOverTheProvisionalOne) {
     EXPECT_EQ(run.prog.form<Form7>().txt_ka.text(), "0.321");
 }
 
+// Without the section coefficient no location can be computed again: each asks for it,
+// as the screen does, and shows nothing of what the file says it gave.
+TEST_F(ProjectCommands, SectionResultsWithoutTheCoefficientStayEmpty) {
+    const std::string file = savedProject();
+    std::vector<std::string> texts = linesOf(file);
+    texts[119] = "";  // Form7.txt_ka
+    Fresh run;
+    open(run.prog, run.svc, craft(texts, "no-ka.ywd"));
+    for (const std::string& text : run.svc.messageTexts()) EXPECT_EQ(text, "主働土圧係数を入力してください。");
+    EXPECT_FALSE(run.svc.messages.empty());
+    Form7& s = run.prog.form<Form7>();
+    for (int loc : s.presentLocations()) {
+        Form7::Row r = s.row(loc);
+        EXPECT_EQ(r.computed.caption(), "") << loc;
+        for (const plat::Label* result : r.results) EXPECT_EQ(result->caption(), "") << loc;
+    }
+    EXPECT_EQ(run.prog.sectionCheckDone, 0);
+}
+
 // Location 8 (heel) is recomputed only when the wall has a heel; without one its
 // captions stay as read.
 TEST_F(ProjectCommands, HeelResultsRecomputedOnlyWithAHeel) {
