@@ -15,6 +15,8 @@ namespace {
 
 // More links than this in a row is a loop.
 constexpr int kMaxLinks = 40;
+// The temporary file of a save, beside the file it replaces.
+constexpr const char* kTemporarySuffix = ".~tmp";
 
 // Closes a descriptor when it goes out of scope.
 class Descriptor {
@@ -130,7 +132,7 @@ bool fileExists(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0;
 }
 
-std::string temporaryFileFor(const std::string& path) { return resolveLinks(path).value_or(path) + ".~tmp"; }
+std::string temporaryFileFor(const std::string& path) { return resolveLinks(path).value_or(path) + kTemporarySuffix; }
 
 bool replaceFile(const std::string& path, const std::string& bytes) {
     if (path.empty()) return false;
@@ -147,7 +149,7 @@ bool replaceFile(const std::string& path, const std::string& bytes) {
         if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
     }
 
-    const std::string temp = target + ".~tmp";
+    const std::string temp = target + kTemporarySuffix;
     // Left by a save that was killed; a folder of that name stays and fails the save.
     ::unlink(temp.c_str());
     Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
