@@ -6,6 +6,7 @@
 #include "section/section_screen.h"
 #include "common/messages.h"
 #include "conditions/conditions_screen.h"
+#include "project/file_system.h"
 #include "project/project_file.h"
 #include "project/project_open.h"
 

@@ -1,13 +1,11 @@
 #include "project/project_file.h"
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "common/cp932.h"
 #include "common/numbers.h"
 #include "platform/controls.h"
+#include "project/file_system.h"
 
 namespace project {
 
@@ -86,6 +84,8 @@ std::vector<LineSource> buildTable() {
     numbered("Form7", "lbl", range(17, 40), Kind::Text);
     // How δ of the stability calculation came about.
     add("", "", Kind::Variant);
+    // The road-standard shear key, after the lines of the earlier form.
+    numbered("Form26", "txt", range(1, 3), Kind::Text);
     return t;
 }
 
@@ -153,10 +153,6 @@ std::optional<bool> truth(const std::string& text) {
     return std::nullopt;
 }
 
-std::filesystem::path fsPath(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 }  // namespace
 
 const std::vector<LineSource>& lines() {
@@ -220,14 +216,7 @@ std::string encode(const std::vector<std::string>& texts) {
     return bytes;
 }
 
-bool fileExists(const std::string& path) {
-    if (path.empty()) return false;
-    std::error_code ec;
-    return std::filesystem::exists(fsPath(path), ec);
-}
-
 bool write(Program& program, const std::string& path) {
-    namespace fs = std::filesystem;
     if (path.empty()) return false;
     // Reading a screen that was never opened creates it; that must not move the current screen.
     const int screen = program.currentScreen;
@@ -239,87 +228,49 @@ bool write(Program& program, const std::string& path) {
         return false;
     }
     program.currentScreen = screen;
-
-    const fs::path target = fsPath(path);
-    std::error_code ec;
-    if (fs::exists(target, ec)) {
-        if (fs::is_directory(target, ec)) return false;
-        // A read-only project stays as it is, although the folder would allow replacing it.
-        std::ofstream probe(target, std::ios::binary | std::ios::app);
-        if (!probe) return false;
-    }
-    fs::path temp = target;
-    temp += ".~tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return replaceFile(path, bytes);
 }
 
 ReadResult parse(const std::string& bytes) {
     ReadResult result;
-    if (bytes.find('\0') != std::string::npos) {
-        result.error = ReadError::NotAProject;
-        return result;
-    }
+    result.error = ReadError::NotAProject;
+    if (bytes.find('\0') != std::string::npos) return result;
+    std::vector<std::string> texts;
     size_t start = 0;
     while (start < bytes.size()) {
         size_t end = bytes.find('\n', start);
         std::string line = bytes.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        result.texts.push_back(cp932::decode(line));
+        texts.push_back(cp932::decode(line));
         if (end == std::string::npos) break;
         start = end + 1;
+        // Far too many lines: no need to split the rest.
+        if (static_cast<int>(texts.size()) > kLineCount) return result;
     }
-    if (static_cast<int>(result.texts.size()) != kLineCount) {
-        result.texts.clear();
-        result.error = ReadError::NotAProject;
+    if (texts.size() != static_cast<size_t>(kEarlierLineCount) && texts.size() != static_cast<size_t>(kLineCount))
+        return result;
+    // The program writes options as truth words and check boxes as numbers; a file with
+    // anything else there was not written by it.
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const LineSource& line = lines()[i];
+        if (line.kind == Kind::Option && !truth(texts[i])) return result;
+        if (line.kind == Kind::Check && !wholeNumber(texts[i])) return result;
     }
+    result.texts = std::move(texts);
+    result.error = ReadError::None;
     return result;
 }
 
 ReadResult read(const std::string& path) {
     ReadResult result;
-    if (path.empty()) {
-        result.error = ReadError::Unreadable;
-        return result;
+    FileBytes file = readRegularFile(path, kMaxFileBytes);
+    switch (file.status) {
+        case ReadStatus::Ok: return parse(file.bytes);
+        case ReadStatus::Unreadable: result.error = ReadError::Unreadable; return result;
+        case ReadStatus::TooLarge: result.error = ReadError::NotAProject; return result;
     }
-    std::error_code ec;
-    if (std::filesystem::is_directory(fsPath(path), ec)) {
-        result.error = ReadError::Unreadable;
-        return result;
-    }
-    // A project is a few kilobytes; a file far beyond any project's size is no project
-    // and is not read into memory.
-    const std::uintmax_t size = std::filesystem::file_size(fsPath(path), ec);
-    if (!ec && size > kMaxFileBytes) {
-        result.error = ReadError::NotAProject;
-        return result;
-    }
-    std::ifstream in(fsPath(path), std::ios::binary);
-    if (!in) {
-        result.error = ReadError::Unreadable;
-        return result;
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        result.error = ReadError::Unreadable;
-        return result;
-    }
-    return parse(bytes);
+    result.error = ReadError::Unreadable;
+    return result;
 }
 
 bool apply(Program& program, const LineSource& line, const std::string& text) {
@@ -370,7 +321,7 @@ bool apply(Program& program, const LineSource& line, const std::string& text) {
 }
 
 void applyRange(Program& program, const std::vector<std::string>& texts, int first, int last) {
-    for (int n = first; n <= last; ++n) {
+    for (int n = first; n <= last && n <= static_cast<int>(texts.size()); ++n) {
         try {
             apply(program, lines()[n - 1], texts[n - 1]);
         } catch (const std::exception&) {

@@ -1,6 +1,8 @@
-// The project file: 217 lines, one value a line, the position as the only key. One
+// The project file: 220 lines, one value a line, the position as the only key. One
 // table says where each line comes from and how it is written; the writer and the
-// reader both go through it, so they cannot drift apart.
+// reader both go through it, so they cannot drift apart. Files of the earlier form end
+// after line 217, before the road-standard key dialog's lines; a program that reads
+// only 217 lines still reads the longer files.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -11,7 +13,11 @@
 
 namespace project {
 
-constexpr int kLineCount = 217;
+constexpr int kLineCount = 220;
+// The lines of a file of the earlier form, without the road-standard key dialog.
+constexpr int kEarlierLineCount = 217;
+// How δ of the stability calculation came about; applied after the recalculation.
+constexpr int kDeltaLine = 217;
 
 // How a line's value is written and read back.
 enum class Kind {
@@ -35,7 +41,7 @@ struct LineSource {
     Column column = Column::BarArea;
 };
 
-// The 217 lines in file order; lines()[i].number == i + 1.
+// The 220 lines in file order; lines()[i].number == i + 1.
 const std::vector<LineSource>& lines();
 
 // The check locations in file order.
@@ -44,21 +50,18 @@ inline constexpr int kLocations[8] = {1, 2, 5, 6, 7, 8, 9, 10};
 // The value of one line as the file holds it (UTF-8, without line end). Reading a control
 // of a form that is not loaded creates it in its initial state.
 std::string lineText(Program& program, const LineSource& line);
-// The 217 texts of the project as it stands.
+// The 220 texts of the project as it stands.
 std::vector<std::string> collect(Program& program);
 // The file's bytes: CP932, every line ended by CR LF, no byte-order mark.
 std::string encode(const std::vector<std::string>& texts);
 
-// Something exists under that name (also a file that cannot be read).
-bool fileExists(const std::string& path);
-
-// Writes the project to path. The lines go to a temporary file beside it, which then
-// replaces the target, so a failed write never leaves a half-written project behind.
-// False when the file could not be created or written; the target is then untouched.
+// Writes the project to path (see replaceFile: the file the user chose is replaced
+// whole or not at all). False when the file could not be created or written; the
+// target is then untouched.
 bool write(Program& program, const std::string& path);
 
-// Reads a project file into its 217 texts (UTF-8). Nothing when the file cannot be read
-// or is not a project file (not exactly 217 lines, or binary content).
+// Reads a project file into its texts (UTF-8), 217 or 220 of them. Nothing when the
+// file cannot be read (missing, not a regular file) or is not a project file.
 enum class ReadError { None, Unreadable, NotAProject };
 // Larger files are no project: 217 single-line texts never come near this.
 constexpr std::uintmax_t kMaxFileBytes = 32u * 1024 * 1024;
@@ -67,7 +70,10 @@ struct ReadResult {
     ReadError error = ReadError::None;
 };
 ReadResult read(const std::string& path);
-// Splits a file's bytes into its lines (decoded to UTF-8); CR LF or LF end a line.
+// Splits a file's bytes into its lines (decoded to UTF-8); CR LF or LF end a line. Not a
+// project: a NUL byte, a line count other than 217 or 220, an option line that is
+// neither a truth word nor a number, a check line that is not a number. Values out of
+// range pass; applying them leaves their targets as they were.
 ReadResult parse(const std::string& bytes);
 
 // Applies one line's text to its target as a user's change would (click handlers run
@@ -75,7 +81,7 @@ ReadResult parse(const std::string& bytes);
 // was; false then. A fault of a handler that runs propagates.
 bool apply(Program& program, const LineSource& line, const std::string& text);
 // Applies lines first..last (1-based, inclusive), each on its own: a line that fails is
-// skipped and the next one goes on.
+// skipped and the next one goes on. Lines the texts do not hold are not applied.
 void applyRange(Program& program, const std::vector<std::string>& texts, int first, int last);
 
 // A whole-text number with blanks around it allowed (" .7133 ", "-1 "); nothing for text

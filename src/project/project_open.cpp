@@ -58,13 +58,56 @@ void sectionChain(Program& p) {
     if (p.keyHeight != 0) step([&] { p.form<Form7>().Ouryoku_10(); });
 }
 
-// Lines 1 to 216 into the screens, with the first calculations that their order needs.
+// The judgement panel without a stability result: none of the file's verdicts stays.
+// (lbl67 is the fixed caption above the line without the key.)
+void emptyPanel(Program& p) {
+    step([&] {
+        Form4& d = p.form<Form4>();
+        for (plat::Label* cell : {&d.lbl46, &d.lbl47, &d.lbl48, &d.lbl52, &d.lbl53, &d.lbl54, &d.lbl56, &d.lbl57,
+                                  &d.lbl58, &d.lbl59, &d.lbl60, &d.lbl61, &d.lbl62, &d.lbl64, &d.lbl65, &d.lbl66,
+                                  &d.lbl68, &d.lbl69, &d.lbl70})
+            cell->setCaption("");
+    });
+}
+
+// What the file says the locations to be recomputed gave: a location that cannot be
+// computed again shows nothing rather than the file's numbers.
+void emptySectionResults(Program& p) {
+    step([&] {
+        Form7& s = p.form<Form7>();
+        for (int loc : s.presentLocations()) {
+            Form7::Row r = s.row(loc);
+            r.computed.setCaption("");
+            for (plat::Label* result : r.results) result->setCaption("");
+        }
+    });
+}
+
+// The front-soil choice where the wall has no front soil of its own to choose: the
+// one-sided wall without a toe and the symmetric wall. Applied before the stability
+// calculation, so that the panel shows what the stability check gives for these screens.
+void frontSoilChoice(Program& p) {
+    step([&] {
+        Form4& d = p.form<Form4>();
+        const Form23& shape = p.form<Form23>();
+        const bool withoutToe = shape.opt1.value() && num::readSingle(d.txt12.text()) == 0;
+        if (!withoutToe && !shape.opt2.value()) return;
+        d.Frame2.setVisible(false);
+        d.opt3.setValue(false);
+        d.opt4.setValue(false);
+        if (!withoutToe) p.surchargeBack = num::readSingle(d.txt21.text());
+    });
+}
+
+// Lines 1 to 216 (and the road key's three) into the screens, with the first
+// calculations that their order needs.
 void applyLines(Program& p, const std::vector<std::string>& texts) {
     ReadingLines reading(p);
 
-    // Conditions, ground shape, dimensions, key and seismic input; a first, provisional
+    // Conditions, ground shape, dimensions, keys and seismic input; a first, provisional
     // calculation for the section lines that follow.
     applyRange(p, texts, 1, 90);
+    applyRange(p, texts, kEarlierLineCount + 1, kLineCount);
     step([&] { p.form<Form3>().KEISAN(); });
     step([&] { p.form<Form4>().DANMEM_1(); });
 
@@ -83,22 +126,24 @@ void applyLines(Program& p, const std::vector<std::string>& texts) {
 void restore(Program& p, const std::vector<std::string>& texts, const std::string& path) {
     // A statement that fails is skipped without a message.
     MutedFaultMessages quiet(p);
-    for (const char* name : {"Form3", "Form4", "Form7"}) step([&] { p.unload(name); });
+    // The road-standard key dialog belongs to the project too: a file of the earlier
+    // form, which has no lines for it, leaves it empty.
+    for (const char* name : {"Form3", "Form4", "Form7", "Form26"}) step([&] { p.unload(name); });
     p.keyHeight = 0;
     applyLines(p, texts);
 
-    // Everything again from the restored screens. The stability run stays silent here:
-    // a fault leaves the panel empty and the open goes on.
+    // Everything again from the restored screens. A stability run that cannot go on
+    // leaves the panel empty, and the sections refuse to build on it.
+    frontSoilChoice(p);
     step([&] { p.form<Form25>().Jisin(); });
     step([&] { p.form<Form3>().jDERUTA(); });
     step([&] { p.form<Form3>().KEISAN(); });
     step([&] { p.form<Form3>().jDERUTA(); });
     step([&] { p.form<Form3>().HENSUU(); });
-    step([&] {
-        Form4& dimensions = p.form<Form4>();
-        dimensions.DANMEM_1();
-        dimensions.showJudgement();
-    });
+    bool stabilityComputed = false;
+    step([&] { stabilityComputed = p.form<Form4>().GamenHyouji(); });
+    if (!stabilityComputed) emptyPanel(p);
+    emptySectionResults(p);
     sectionChain(p);
 
     // The design conditions in front, the later screens hidden with their contents.
@@ -134,7 +179,7 @@ void restore(Program& p, const std::vector<std::string>& texts, const std::strin
         }
         if (conditions.opt3.value()) conditions.cmd7.setEnabled(false);
     });
-    applyRange(p, texts, kLineCount, kLineCount);
+    applyRange(p, texts, kDeltaLine, kDeltaLine);
 }
 
 void restorePanel(Program& p) {
@@ -144,21 +189,12 @@ void restorePanel(Program& p) {
         if (oneSided) {
             for (plat::Label* cell : {&d.lbl52, &d.lbl53, &d.lbl54, &d.lbl64, &d.lbl65, &d.lbl66})
                 cell->setVisible(true);
-            if (d.opt6.value())
+            // The line without the key is judged under the building standard only.
+            if (d.opt6.value() && p.form<Form3>().opt_T.value())
                 for (plat::Label* cell : {&d.lbl67, &d.lbl68, &d.lbl69, &d.lbl70}) cell->setVisible(true);
         }
         for (plat::Label* cell : {&d.lbl56, &d.lbl57, &d.lbl58, &d.lbl59, &d.lbl60, &d.lbl61, &d.lbl62})
             cell->setVisible(true);
-    });
-    step([&] {
-        Form4& d = p.form<Form4>();
-        const Form23& shape = p.form<Form23>();
-        const bool withoutToe = shape.opt1.value() && p.toeLength == 0;
-        if (!withoutToe && !shape.opt2.value()) return;
-        d.Frame2.setVisible(false);
-        d.opt3.setValue(false);
-        d.opt4.setValue(false);
-        if (!withoutToe) p.surchargeBack = num::readSingle(d.txt21.text());
     });
 }
 

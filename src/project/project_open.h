@@ -9,12 +9,13 @@
 
 namespace project {
 
-// Rebuilds the screens from the 217 texts, recalculates, shows the design conditions
-// titled with path and reads how δ came about. Every step and every line stands on its
-// own: one that fails is skipped and the next goes on.
+// Rebuilds the screens from the file's texts (217 or 220), recalculates, shows the
+// design conditions titled with path and reads how δ came about. Every step and every
+// line stands on its own: one that fails is skipped and the next goes on, without a
+// fault message. A result that cannot be computed is left empty.
 void restore(Program& program, const std::vector<std::string>& texts, const std::string& path);
 
-// The judgement panel's rows and the front-soil frame for the restored ground shape.
+// The judgement panel's rows for the restored ground shape.
 void restorePanel(Program& program);
 
 }  // namespace project

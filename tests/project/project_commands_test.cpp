@@ -27,21 +27,6 @@ protected:
         svc.clear();
         return file;
     }
-    // A second run of the program, the main window only.
-    struct Fresh {
-        ScriptedServices svc;
-        Program prog{svc};
-        Fresh() {
-            prog.registerForms();
-            prog.form<MDIForm1>();
-        }
-    };
-    // A project file of the given texts (UTF-8), written as the program writes it.
-    std::string craft(const std::vector<std::string>& texts, const std::string& name) {
-        const std::string file = path(name);
-        writeBytes(file, project::encode(texts));
-        return file;
-    }
 };
 
 TEST_F(ProjectCommands, SaveAsWritesTheProjectAndTitlesTheScreen) {
@@ -299,12 +284,13 @@ TEST_F(ProjectCommands, GarbledFileIsRefused) {
 TEST_F(ProjectCommands, LinesThatDoNotConvertAreSkipped) {
     const std::string file = savedProject();
     std::vector<std::string> texts = linesOf(file);
-    texts[81] = "yes";   // Form19.chk1
+    texts[81] = " 2 ";   // Form19.chk1: a number, but no state of a check box
     texts[107] = "1.5";  // Form21.txt1: a text line takes any text
     texts[216] = " 1 ";  // δ computed
     Fresh run;
     run.prog.form<Form19>().chk1.setValue(1);
     open(run.prog, run.svc, craft(texts, "edited.ywd"));
+    EXPECT_TRUE(run.svc.messages.empty());
     EXPECT_EQ(run.prog.form<Form19>().chk1.value(), 1) << "not rebuilt, left as it was";
     EXPECT_EQ(run.prog.form<Form21>().txt1.text(), "1.5");
     EXPECT_EQ(run.prog.surchargeInertiaHeight, 1.5f);
@@ -354,12 +340,13 @@ TEST_F(ProjectCommands, SavingAFreshProgramWritesTheInitialStates) {
     saveAs(prog, svc, file);
     EXPECT_EQ(prog.currentScreen, 0);
     const std::vector<std::string> texts = linesOf(file);
-    ASSERT_EQ(texts.size(), 217u);
+    ASSERT_EQ(texts.size(), 220u);
     EXPECT_EQ(texts[0], "False");
     EXPECT_EQ(texts[2], "");
     EXPECT_EQ(texts[152], "-1 ") << "no bar chosen";
     EXPECT_EQ(texts[160], "60") << "the section screen's initial cover";
     EXPECT_EQ(texts[216], "") << "δ's origin never set";
+    for (int n = 218; n <= 220; ++n) EXPECT_EQ(texts[n - 1], "") << "the road key dialog's boxes";
     EXPECT_EQ(bytesOf(file).size(), project::encode(texts).size());
 }
 
@@ -372,6 +359,25 @@ TEST_F(ProjectCommands, SavedSectionCoefficientWinsOverTheProvisionalOne) {
     Fresh run;
     open(run.prog, run.svc, craft(texts, "ka.ywd"));
     EXPECT_EQ(run.prog.form<Form7>().txt_ka.text(), "0.321");
+}
+
+// Without the section coefficient no location can be computed again: each asks for it,
+// as the screen does, and shows nothing of what the file says it gave.
+TEST_F(ProjectCommands, SectionResultsWithoutTheCoefficientStayEmpty) {
+    const std::string file = savedProject();
+    std::vector<std::string> texts = linesOf(file);
+    texts[119] = "";  // Form7.txt_ka
+    Fresh run;
+    open(run.prog, run.svc, craft(texts, "no-ka.ywd"));
+    for (const std::string& text : run.svc.messageTexts()) EXPECT_EQ(text, "主働土圧係数を入力してください。");
+    EXPECT_FALSE(run.svc.messages.empty());
+    Form7& s = run.prog.form<Form7>();
+    for (int loc : s.presentLocations()) {
+        Form7::Row r = s.row(loc);
+        EXPECT_EQ(r.computed.caption(), "") << loc;
+        for (const plat::Label* result : r.results) EXPECT_EQ(result->caption(), "") << loc;
+    }
+    EXPECT_EQ(run.prog.sectionCheckDone, 0);
 }
 
 // Location 8 (heel) is recomputed only when the wall has a heel; without one its

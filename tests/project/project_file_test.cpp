@@ -76,11 +76,12 @@ const Anchor kAnchors[] = {
     {184, "Form7", "txt10", Kind::Text},      {185, "Form7", "lbl1", Kind::Text},
     {192, "Form7", "lbl8", Kind::Text},       {193, "Form7", "lbl17", Kind::Text},
     {216, "Form7", "lbl40", Kind::Text},      {217, "", "", Kind::Variant},
+    {218, "Form26", "txt1", Kind::Text},      {220, "Form26", "txt3", Kind::Text},
 };
 
 TEST_F(ProjectFileTest, TableHoldsTheLinesInFileOrder) {
     const auto& table = project::lines();
-    ASSERT_EQ(table.size(), 217u);
+    ASSERT_EQ(table.size(), 220u);
     for (size_t i = 0; i < table.size(); ++i) EXPECT_EQ(table[i].number, static_cast<int>(i) + 1);
     for (const Anchor& a : kAnchors) {
         const project::LineSource& l = line(a.number);
@@ -90,7 +91,7 @@ TEST_F(ProjectFileTest, TableHoldsTheLinesInFileOrder) {
     }
 }
 
-// All 217 lines, one "Form.control:kind" a line (O option, T text, C check, S single,
+// All 220 lines, one "Form.control:kind" a line (O option, T text, C check, S single,
 // L list position, V variant), as the file's line order lays them down.
 const char* const kAllLines =
     "Form3.opt_T:O Form3.opt_D:O Form3.txt1:T Form3.txt2:T Form3.txt3:T Form3.txt4:T Form3.txt5:T Form3.txt6:T "
@@ -120,7 +121,7 @@ const char* const kAllLines =
     "Form7.lbl17:T Form7.lbl18:T Form7.lbl19:T Form7.lbl20:T Form7.lbl21:T Form7.lbl22:T Form7.lbl23:T Form7.lbl24:T "
     "Form7.lbl25:T Form7.lbl26:T Form7.lbl27:T Form7.lbl28:T Form7.lbl29:T Form7.lbl30:T Form7.lbl31:T Form7.lbl32:T "
     "Form7.lbl33:T Form7.lbl34:T Form7.lbl35:T Form7.lbl36:T Form7.lbl37:T Form7.lbl38:T Form7.lbl39:T Form7.lbl40:T "
-    "V ";
+    "V Form26.txt1:T Form26.txt2:T Form26.txt3:T ";
 
 TEST_F(ProjectFileTest, EveryLineHasItsSourceAndKind) {
     std::vector<std::string> expected;
@@ -133,7 +134,7 @@ TEST_F(ProjectFileTest, EveryLineHasItsSourceAndKind) {
             word.clear();
         }
     }
-    ASSERT_EQ(expected.size(), 217u);
+    ASSERT_EQ(expected.size(), 220u);
     const auto kindLetter = [](Kind k) {
         switch (k) {
             case Kind::Option: return "O";
@@ -145,7 +146,7 @@ TEST_F(ProjectFileTest, EveryLineHasItsSourceAndKind) {
         }
         return "?";
     };
-    for (int n = 1; n <= 217; ++n) {
+    for (int n = 1; n <= 220; ++n) {
         const project::LineSource& l = line(n);
         const std::string actual =
             l.form.empty() ? std::string(kindLetter(l.kind)) : l.form + "." + l.control + ":" + kindLetter(l.kind);
@@ -250,8 +251,8 @@ TEST_F(ProjectFileTest, BytesAreCodePage932WithCrLfAndNoByteOrderMark) {
             ++lf;
             if (i > 0 && bytes[i - 1] == '\r') ++crlf;
         }
-    EXPECT_EQ(crlf, 217u);
-    EXPECT_EQ(lf, 217u);
+    EXPECT_EQ(crlf, 220u);
+    EXPECT_EQ(lf, 220u);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
 }
 
@@ -330,32 +331,78 @@ std::string linesOfText(int count, const char* end = "\r\n") {
     return s;
 }
 
-TEST(ProjectParse, ExactlyTwoHundredSeventeenLines) {
-    project::ReadResult ok = project::parse(linesOfText(217));
-    ASSERT_EQ(ok.error, project::ReadError::None);
-    EXPECT_EQ(ok.texts.front(), "1");
-    EXPECT_EQ(ok.texts.back(), "217");
-    EXPECT_EQ(project::parse(linesOfText(217, "\n")).error, project::ReadError::None);
-    std::string unterminated = linesOfText(217);
-    unterminated.resize(unterminated.size() - 2);
-    EXPECT_EQ(project::parse(unterminated).error, project::ReadError::None);
+// The texts a fresh program saves: options False, check boxes 0, everything else empty.
+std::vector<std::string> plainTexts(int count) {
+    std::vector<std::string> texts;
+    for (int n = 1; n <= count; ++n) {
+        const Kind kind = project::lines()[n - 1].kind;
+        texts.push_back(kind == Kind::Option ? "False" : kind == Kind::Check ? " 0 " : "");
+    }
+    return texts;
+}
+
+TEST(ProjectParse, TwoHundredSeventeenOrTwoHundredTwentyLines) {
+    for (int count : {217, 220}) {
+        project::ReadResult ok = project::parse(linesOfText(count));
+        ASSERT_EQ(ok.error, project::ReadError::None) << count;
+        EXPECT_EQ(ok.texts.size(), static_cast<size_t>(count));
+        EXPECT_EQ(ok.texts.front(), "1");
+        EXPECT_EQ(ok.texts.back(), std::to_string(count));
+        EXPECT_EQ(project::parse(linesOfText(count, "\n")).error, project::ReadError::None);
+        std::string unterminated = linesOfText(count);
+        unterminated.resize(unterminated.size() - 2);
+        EXPECT_EQ(project::parse(unterminated).error, project::ReadError::None);
+    }
 
     EXPECT_EQ(project::parse("").error, project::ReadError::NotAProject);
-    EXPECT_EQ(project::parse(linesOfText(216)).error, project::ReadError::NotAProject);
-    EXPECT_EQ(project::parse(linesOfText(218)).error, project::ReadError::NotAProject);
+    for (int count : {216, 218, 219, 221, 5000})
+        EXPECT_EQ(project::parse(linesOfText(count)).error, project::ReadError::NotAProject) << count;
     std::string binary = linesOfText(217);
     binary[5] = '\0';
     EXPECT_EQ(project::parse(binary).error, project::ReadError::NotAProject);
 }
 
 TEST(ProjectParse, EmptyLinesCountAndTextsDecode) {
-    std::string bytes = "\x93\x8c\x8b\x9e\x93\x73\r\n\r\n";
-    for (int i = 3; i <= 217; ++i) bytes += "\r\n";
+    std::vector<std::string> texts = plainTexts(217);
+    texts[2] = "\x93\x8c\x8b\x9e\x93\x73";
+    std::string bytes;
+    for (const std::string& t : texts) bytes += t + "\r\n";
     project::ReadResult r = project::parse(bytes);
     ASSERT_EQ(r.error, project::ReadError::None);
-    EXPECT_EQ(r.texts[0], "東京都");
-    EXPECT_EQ(r.texts[1], "");
+    EXPECT_EQ(r.texts[2], "東京都");
+    EXPECT_EQ(r.texts[3], "");
 }
+
+struct LineForm {
+    int line;
+    const char* text;
+    bool project;  // still a project file
+};
+
+class ParseLineForms : public ::testing::TestWithParam<LineForm> {};
+
+// Options must be truth words or numbers and check boxes numbers, as the program writes
+// them; values merely out of range pass, and text lines take anything.
+TEST_P(ParseLineForms, DecideWhetherTheFileIsAProject) {
+    const LineForm& c = GetParam();
+    for (int count : {217, 220}) {
+        std::vector<std::string> texts = plainTexts(count);
+        texts[c.line - 1] = c.text;
+        EXPECT_EQ(project::parse(project::encode(texts)).error,
+                  c.project ? project::ReadError::None : project::ReadError::NotAProject)
+            << "line " << c.line << " \"" << c.text << "\"";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ParseLineForms,
+    ::testing::Values(LineForm{1, "True", true}, LineForm{1, " 1 ", true}, LineForm{1, "-3", true},
+                      LineForm{1, "true", true}, LineForm{1, "", false}, LineForm{1, "yes", false},
+                      LineForm{1, "Tru", false}, LineForm{106, "\xef\xbc\xb4rue", false},
+                      LineForm{119, "False ", true}, LineForm{78, " 1 ", true}, LineForm{78, " 7 ", true},
+                      LineForm{78, "-40000", true}, LineForm{78, "", false}, LineForm{82, "True", false},
+                      LineForm{116, "1x", false}, LineForm{153, "D13", true}, LineForm{121, "x", true},
+                      LineForm{217, "maybe", true}, LineForm{3, "True\tFalse", true}));
 
 // A file far too large for a project is refused without being read into memory.
 TEST(ProjectRead, OversizedFileIsNoProject) {

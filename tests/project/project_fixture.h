@@ -49,6 +49,22 @@ protected:
     // The file's lines, decoded.
     static std::vector<std::string> linesOf(const std::string& file) { return project::parse(bytesOf(file)).texts; }
 
+    // A second run of the program, the main window only.
+    struct Fresh {
+        ScriptedServices svc;
+        Program prog{svc};
+        Fresh() {
+            prog.registerForms();
+            prog.form<MDIForm1>();
+        }
+    };
+    // A project file of the given texts (UTF-8), written as the program writes it.
+    std::string craft(const std::vector<std::string>& texts, const std::string& name) {
+        const std::string file = path(name);
+        writeBytes(file, project::encode(texts));
+        return file;
+    }
+
     // Save as through the dialog, answering the replacement question if one comes.
     void saveAs(Program& p, ScriptedServices& s, const std::string& file) {
         s.fileAnswers.push_back(file);
@@ -59,11 +75,12 @@ protected:
         p.form<MDIForm1>().FileOpen();
     }
 
-    // Every field of the design-conditions screen, building standard, normal case.
-    void fillConditions() {
+    // Every field of the design-conditions screen, normal case; the building standard
+    // unless road.
+    void fillConditions(bool road = false) {
         Form3& c = prog.form<Form3>();
         c.show();
-        c.opt_T.userClick();
+        (road ? c.opt_D : c.opt_T).userClick();
         c.txt1.setText(" 東京都 港区∴O.K ");
         c.txt2.setText("24");
         c.txt3.setText("200");
@@ -110,9 +127,9 @@ protected:
         d.cmd1.press();
         Form7& s = prog.form<Form7>();
         s.opt2.userClick();
-        for (plat::ComboBox* list : {&s.cbo1, &s.cbo2, &s.cbo5, &s.cbo6, &s.cbo7, &s.cbo8, &s.cbo9})
+        for (plat::ComboBox* list : {&s.cbo1, &s.cbo2, &s.cbo5, &s.cbo6, &s.cbo7, &s.cbo8, &s.cbo9, &s.cbo10})
             if (list->visible()) list->userPick(5);
-        for (plat::TextBox* design : {&s.txt1, &s.txt2, &s.txt5, &s.txt6, &s.txt7, &s.txt8, &s.txt9})
+        for (plat::TextBox* design : {&s.txt1, &s.txt2, &s.txt5, &s.txt6, &s.txt7, &s.txt8, &s.txt9, &s.txt10})
             if (design->visible()) design->setText("100");
         s.cmd1.press();
     }
@@ -120,6 +137,36 @@ protected:
     void makeProject() {
         fillConditions();
         fillWall();
+        runChecks();
+    }
+
+    // The wall of makeProject under the road standard, with a shear key entered through
+    // "突起の計算" and the road key dialog.
+    void makeRoadKeyProject() {
+        fillConditions(true);
+        fillWall();
+        Form4& d = prog.form<Form4>();
+        d.opt6.userClick();
+        svc.modalScripts.push_back([](plat::Form& dialog) {
+            auto& key = static_cast<Form26&>(dialog);
+            key.txt1.setText("0.5");
+            key.txt2.setText("1.5");
+            key.txt3.setText("0.4");
+            key.cmd1.press();
+        });
+        d.cmd5.press();
+        runChecks();
+    }
+
+    // The wall of makeProject whose toe is typed away after "計算に含む" was chosen: the
+    // front-soil frame hides, the choice stays.
+    void makeToeRemovedProject() {
+        fillConditions();
+        fillWall();
+        Form4& d = prog.form<Form4>();
+        d.txt12.setFocus();
+        d.txt12.setText("0");
+        d.txt16.setFocus();
         runChecks();
     }
 

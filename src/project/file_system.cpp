@@ -1,0 +1,167 @@
+#include "project/file_system.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace project {
+
+namespace {
+
+// More links than this in a row is a loop.
+constexpr int kMaxLinks = 40;
+// The temporary file of a save, beside the file it replaces.
+constexpr const char* kTemporarySuffix = ".~tmp";
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { close(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // False when closing reports an error (the data may not have been written).
+    bool close() {
+        if (fd_ < 0) return true;
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0;
+    }
+
+private:
+    int fd_;
+};
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// The file that path names once every symbolic link on its last component is
+// followed; it need not exist. Nothing for a loop or an unreadable link.
+std::optional<std::string> resolveLinks(std::string path) {
+    for (int hop = 0; hop <= kMaxLinks; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::vector<char> target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) return std::nullopt;
+        std::string next(target.data(), static_cast<std::size_t>(n));
+        path = next.front() == '/' ? next : folderOf(path) + "/" + next;
+    }
+    return std::nullopt;
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The replaced file's owner, group and permission bits for its successor. Setting the
+// owner needs privileges the process may not have; the group alone may still be
+// allowed; either way the save goes on.
+bool keepAttributes(int fd, const struct stat& old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        // Neither: the new file keeps the process's owner and group.
+    }
+    // After the owner: changing it may clear the set-id bits.
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+// The folder's entry for the renamed file reaches the disk. Some file systems cannot
+// sync a folder; the file is in place by then either way.
+void syncFolder(const std::string& folder) {
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid()) ::fsync(dir.get());
+}
+
+}  // namespace
+
+FileBytes readRegularFile(const std::string& path, std::size_t limit) {
+    FileBytes result;
+    if (path.empty()) return result;
+    struct stat st {};
+    // Looked at before opening: opening a FIFO waits for a writer, a device may act.
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return result;
+    if (static_cast<std::size_t>(st.st_size) > limit) {
+        result.status = ReadStatus::TooLarge;
+        return result;
+    }
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    // The name may have been given to something else in between.
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return result;
+
+    // One byte past the limit tells a file that grew while it was read; nothing further
+    // is asked for.
+    std::string bytes;
+    char buffer[65536];
+    while (bytes.size() <= limit) {
+        const std::size_t wanted = std::min(sizeof buffer, limit + 1 - bytes.size());
+        const ssize_t n = ::read(fd.get(), buffer, wanted);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return result;
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    if (bytes.size() > limit) {
+        result.status = ReadStatus::TooLarge;
+        return result;
+    }
+    result.status = ReadStatus::Ok;
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+bool fileExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0;
+}
+
+std::string temporaryFileFor(const std::string& path) { return resolveLinks(path).value_or(path) + kTemporarySuffix; }
+
+bool replaceFile(const std::string& path, const std::string& bytes) {
+    if (path.empty()) return false;
+    const std::optional<std::string> resolved = resolveLinks(path);
+    if (!resolved) return false;
+    const std::string& target = *resolved;
+
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) return false;
+    if (exists) {
+        if (!S_ISREG(old.st_mode)) return false;
+        // A read-only project stays as it is, although the folder would allow replacing it.
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
+    }
+
+    const std::string temp = target + kTemporarySuffix;
+    // Left by a save that was killed; a folder of that name stays and fails the save.
+    ::unlink(temp.c_str());
+    Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!fd.valid()) return false;
+    const bool written = (!exists || keepAttributes(fd.get(), old)) && writeAll(fd.get(), bytes) &&
+                         ::fsync(fd.get()) == 0;
+    if (!fd.close() || !written || ::rename(temp.c_str(), target.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    syncFolder(folderOf(target));
+    return true;
+}
+
+}  // namespace project
