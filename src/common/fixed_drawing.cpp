@@ -29,16 +29,17 @@ plat::Label& FixedDrawing::text(int left, int top, const std::string& caption, d
 
 plat::Label& FixedDrawing::centred(int left, int top, int width, int height, const std::string& caption,
                                    double size) {
-    const int lineHeight = static_cast<int>(size * 20) + 60;
-    plat::Label& label = text(left, top + (height - lineHeight) / 2, caption, size);
-    label.setLeft(left + 15);
-    label.setWidth(width - 30);
+    // A line of glyphs stands about 1.1 em high; the label itself reaches below it, and its
+    // text starts at its top, so the glyphs are centred by the label's top.
+    const int glyphHeight = static_cast<int>(size * 22);
+    const int inner = width - 30;
+    // A text longer than its box wraps into as many lines as it needs.
+    const int lines = std::max(1, (textWidth(caption, size) + inner - 1) / inner);
+    const int labelTop = top + std::max(15, (height - lines * glyphHeight) / 2);
+    plat::Label& label = text(left + 15, labelTop, caption, size);
+    label.setWidth(inner);
     label.setAlignment(plat::Align::Center);
-    // A text longer than its box wraps inside the whole box.
-    if (textWidth(caption, size) > width - 30) {
-        label.setTop(top + 15);
-        label.setHeight(height - 30);
-    }
+    if (lines > 1) label.setHeight(top + height - labelTop);
     return label;
 }
 

@@ -111,6 +111,13 @@ void roundedDigits(double value, int decimals, std::string& intPart, std::string
     intPart = nz == std::string::npos ? "" : intPart.substr(nz);
 }
 
+// The file's form around a number's digits: its sign or a blank before, a blank after.
+std::string withSign(bool negative, const std::string& digits) {
+    std::string out(1, negative ? '-' : ' ');
+    out.append(digits).append(1, ' ');
+    return out;
+}
+
 }  // namespace
 
 std::string format(double value, std::string_view pattern) {
@@ -176,7 +183,7 @@ std::string singleForm(float value) {
     if (exp10 >= -4 && exp10 < 7) {
         int intDigits = exp10 + 1;
         if (intDigits <= 0) {
-            body = "." + std::string(-intDigits, '0') + mant;
+            body.assign(1, '.').append(-intDigits, '0').append(mant);
         } else if (static_cast<int>(mant.size()) <= intDigits) {
             body = mant + std::string(intDigits - mant.size(), '0');
         } else {
@@ -184,16 +191,28 @@ std::string singleForm(float value) {
         }
     } else {
         body = mant.substr(0, 1);
-        if (mant.size() > 1) body += "." + mant.substr(1);
+        if (mant.size() > 1) body.append(1, '.').append(mant, 1);
         char eb[16];
         std::snprintf(eb, sizeof eb, "E%c%02d", exp10 < 0 ? '-' : '+', exp10 < 0 ? -exp10 : exp10);
         body += eb;
     }
-    return (value < 0 ? "-" : " ") + body + " ";
+    return withSign(value < 0, body);
 }
 
 std::string integerForm(long value) {
-    return (value < 0 ? "-" : " ") + std::to_string(value < 0 ? -value : value) + " ";
+    return withSign(value < 0, std::to_string(value < 0 ? -value : value));
+}
+
+std::string shortForm(float value) {
+    const std::string text = singleForm(value);
+    const size_t first = text.find_first_not_of(' ');
+    const size_t last = text.find_last_not_of(' ');
+    const bool negative = text[first] == '-';
+    const size_t digits = negative ? first + 1 : first;
+    std::string out(negative ? "-" : "");
+    if (text[digits] == '.') out.append(1, '0');
+    out.append(text, digits, last + 1 - digits);
+    return out;
 }
 
 }  // namespace num

@@ -46,5 +46,8 @@ std::string format(double value, std::string_view pattern);
 std::string singleForm(float value);
 // The same form for a whole number (" 3 ", "-1 ").
 std::string integerForm(long value);
+// A number as the screens show it: the digits of singleForm without blanks, with a zero
+// before a leading decimal point ("10", "2.5", "0.25", "-0.5").
+std::string shortForm(float value);
 
 }  // namespace num

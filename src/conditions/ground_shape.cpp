@@ -28,25 +28,33 @@ void arrow(FixedDrawing& d, int x1, int y1, int x2, int y2) {
 void dashed(FixedDrawing& d, int x1, int y1, int x2, int y2) { d.line(x1, y1, x2, y2).setBorderStyle(kDashed); }
 
 // Earth pressure PA at h/3 and the surcharge's ΔPA at h/2 on a virtual back face at x,
-// pointing towards the wall (direction +1 to the right, −1 to the left).
+// pointing towards the wall (direction +1 to the right, −1 to the left): the names at the
+// arrows' tails, the angle δ over each arrow, the heights of action beside the face on the
+// wall's side.
 void pressures(FixedDrawing& d, int face, int top, int bottom, int direction) {
+    constexpr int kLength = 480, kRise = 120, kName = 30, kGlyph = 180;
     const int h = bottom - top;
-    const int start = face - direction * 660;
-    const int labelX = direction > 0 ? start - 120 : start + 30;
-    arrow(d, start, bottom - h / 3 - 120, face, bottom - h / 3);
-    d.text(labelX, bottom - h / 3 - 330, "PA");
-    d.text(face + (direction > 0 ? -330 : 60), bottom - h / 3 - 60, "h/3");
-    d.text(face - direction * 300 - (direction > 0 ? 90 : 0), bottom - h / 3 - 210, "δ");
-    arrow(d, start, top + h / 2 - 120, face, top + h / 2);
-    d.text(labelX - (direction > 0 ? 60 : 0), top + h / 2 - 330, "ΔPA");
-    d.text(face + (direction > 0 ? -330 : 60), top + h / 2 - 60, "h/2");
-    d.text(face - direction * 300 - (direction > 0 ? 90 : 0), top + h / 2 - 210, "δ");
+    const int tail = face - direction * kLength;
+    const int middle = face - direction * kLength / 2;
+    const int heightX = direction > 0 ? face + 60 : face - 60 - FixedDrawing::textWidth("h/2", 9);
+    struct Force {
+        int y;  // where it acts on the face
+        const char* name;
+        const char* height;
+    };
+    for (const Force& f : {Force{top + h / 2, "ΔPA", "h/2"}, Force{bottom - h / 3, "PA", "h/3"}}) {
+        arrow(d, tail, f.y - kRise, face, f.y);
+        const int nameWidth = FixedDrawing::textWidth(f.name, 9);
+        d.text(direction > 0 ? tail - kName - nameWidth : tail + kName, f.y - kRise - 105, f.name);
+        d.text(middle - kGlyph / 2, f.y - kRise / 2 - 255, "δ");
+        d.text(heightX, f.y - 105, f.height);
+    }
 }
 
-// A U-shaped wall in section: two walls 120 thick on a slab (top 3840, underside 3960),
+// A U-shaped wall in section: two walls 120 thick on a slab (top 4080, underside 4200),
 // the wall tops at leftTop and rightTop, the stairs or ramp rising inside to the left.
 void uSection(FixedDrawing& d, int left, int right, int leftTop, int rightTop) {
-    constexpr int kWall = 120, kSlabTop = 3840, kSlabBottom = 3960;
+    constexpr int kWall = 120, kSlabTop = 4080, kSlabBottom = 4200;
     d.line(left, leftTop, left, kSlabBottom);
     d.line(left + kWall, leftTop, left + kWall, kSlabTop);
     d.line(right - kWall, rightTop, right, rightTop);
@@ -54,7 +62,7 @@ void uSection(FixedDrawing& d, int left, int right, int leftTop, int rightTop) {
     d.line(right, rightTop, right, kSlabBottom);
     d.line(left + kWall, kSlabTop, right - kWall, kSlabTop);
     d.line(left, kSlabBottom, right, kSlabBottom);
-    d.line(left + kWall, leftTop + 120, right - kWall, 3360);
+    d.line(left + kWall, leftTop + 120, right - kWall, 3600);
 }
 
 }  // namespace
@@ -106,31 +114,31 @@ void Form23::drawFigures() {
 
     // Plan: the developed land above the front road, a ramp along the road (1) and one
     // cut into the land (2), with the calculation points and the section marks.
-    d.box(6600, 480, 4080, 2460);
-    d.line(6600, 2520, 9240, 2520);
-    d.line(9600, 2520, 10680, 2520);
-    d.text(7200, 2610, "前面道路");
-    d.text(7200, 1200, "造成地");
-    d.text(9960, 1200, "造成地");
-    d.line(6900, 2040, 8760, 2040);
-    d.line(6900, 2400, 8760, 2400);
-    d.line(6900, 2040, 6900, 2400);
-    d.line(9240, 720, 9240, 2520);
-    d.line(9600, 720, 9600, 2520);
-    d.line(9240, 720, 9600, 720);
-    d.text(7020, 2130, "a");
-    d.text(7800, 2130, "c");
-    d.text(8580, 2130, "b");
-    d.text(9360, 840, "d");
-    d.text(9360, 1560, "e");
-    d.text(8220, 1770, "Ａ");
-    d.text(8220, 2250, "Ａ");
-    dashed(d, 8310, 1980, 8310, 2460);
-    d.text(8940, 1110, "Ｂ");
-    d.text(9720, 1110, "Ｂ");
-    dashed(d, 9180, 1200, 9660, 1200);
-    d.text(7020, 1740, "(1)");
-    d.text(9720, 1560, "(2)");
+    d.box(7320, 480, 3360, 2460);
+    d.line(7320, 2520, 9480, 2520);
+    d.line(9840, 2520, 10680, 2520);
+    d.text(7560, 2610, "前面道路");
+    d.text(7800, 1200, "造成地");
+    d.text(10020, 1560, "造成地");
+    d.line(7560, 2040, 9060, 2040);
+    d.line(7560, 2400, 9060, 2400);
+    d.line(7560, 2040, 7560, 2400);
+    d.line(9480, 720, 9480, 2520);
+    d.line(9840, 720, 9840, 2520);
+    d.line(9480, 720, 9840, 720);
+    d.text(7650, 2130, "a");
+    d.text(8220, 2130, "c");
+    d.text(8880, 2130, "b");
+    d.text(9600, 840, "d");
+    d.text(9600, 1560, "e");
+    d.text(8490, 1770, "Ａ");
+    d.text(8490, 2550, "Ａ");
+    dashed(d, 8580, 1980, 8580, 2460);
+    d.text(9180, 1110, "Ｂ");
+    d.text(9960, 1110, "Ｂ");
+    dashed(d, 9420, 1200, 9900, 1200);
+    d.text(7620, 1740, "(1)");
+    d.text(9960, 840, "(2)");
 
     // (1) one-sided: developed land behind the rear wall, a road before the front wall.
     d.text(360, 1620, "(１)片側土圧");
@@ -140,30 +148,30 @@ void Form23::drawFigures() {
     d.line(360, 2400, 1680, 2400);
     uSection(d, 1560, 3000, 2400, 3480);
     d.line(3000, 3600, 3600, 3600);
-    d.text(2160, 2760, "階段");
-    d.text(2160, 3000, "傾斜路");
-    d.text(2040, 3600, "中央土");
-    dashed(d, 1320, 2400, 1320, 3960);
-    d.text(1200, 4080, "仮想背面");
-    d.text(1380, 2940, "h");
-    pressures(d, 1320, 2400, 3960, +1);
+    d.text(2280, 2460, "階段");
+    d.text(2280, 2700, "傾斜路");
+    d.text(2040, 3840, "中央土");
+    dashed(d, 1080, 2400, 1080, 4200);
+    d.text(720, 4320, "仮想背面");
+    d.text(1140, 2580, "h");
+    pressures(d, 1080, 2400, 4200, +1);
 
     // (2) symmetric: developed land on both sides.
     d.text(3840, 1620, "(２)両側対称土圧");
     d.text(5640, 1620, "(Ｂ－Ｂ断面)");
     d.text(3840, 2160, "造成地");
-    d.text(6120, 2160, "造成地");
-    d.line(3840, 2400, 4920, 2400);
-    d.line(5760, 2400, 7080, 2400);
-    uSection(d, 4800, 5880, 2400, 2400);
-    d.text(5100, 2640, "階段");
-    d.text(5040, 3600, "中央土");
-    dashed(d, 4560, 2400, 4560, 3960);
-    dashed(d, 6120, 2400, 6120, 3960);
-    d.text(3960, 4080, "仮想背面");
-    d.text(5880, 4080, "仮想背面");
-    pressures(d, 4560, 2400, 3960, +1);
-    pressures(d, 6120, 2400, 3960, -1);
+    d.text(6600, 2160, "造成地");
+    d.line(3840, 2400, 5040, 2400);
+    d.line(5880, 2400, 7200, 2400);
+    uSection(d, 4920, 6000, 2400, 2400);
+    d.text(5400, 2520, "階段");
+    d.text(5160, 3840, "中央土");
+    dashed(d, 4560, 2400, 4560, 4200);
+    dashed(d, 6360, 2400, 6360, 4200);
+    d.text(4200, 4320, "仮想背面");
+    d.text(6000, 4320, "仮想背面");
+    pressures(d, 4560, 2400, 4200, +1);
+    pressures(d, 6360, 2400, 4200, -1);
 
     // Where each shape is calculated.
     d.text(360, 4920, "(１)");
@@ -247,7 +255,7 @@ void Form23::cmd1_Click() {
                              static_cast<plat::Control*>(&f.Label3), static_cast<plat::Control*>(&f.Label4),
                              static_cast<plat::Control*>(&f.lbl5), static_cast<plat::Control*>(&f.lbl6)})
         c->setVisible(oneSided);
-    lines(150, 152, oneSided);
+    f.showFrontHeights(oneSided);
     for (plat::Label* l : {&f.lbl32, &f.lbl33, &f.lbl34}) l->setVisible(!oneSided);
     for (plat::Label* l : {&f.lbl22, &f.lbl23}) l->setVisible(oneSided);
     f.txt23.setVisible(oneSided);

@@ -71,25 +71,26 @@ void Form25::layout() {
     Label8.setAlignment(plat::Align::Right);
     Text2.place(2340, 780, 735, 300);
 
-    frm1.place(3240, 0, 1995, 1200);
+    // Wide enough for "Cz=0.85" inside its border.
+    frm1.place(3150, 0, 2085, 1200);
     frm1.setVisible(false);
     for (plat::Control* c : std::initializer_list<plat::Control*>{&lbl_Cz, &lbl_A, &opt_A, &lbl_B, &opt_B, &lbl_C, &opt_C})
         c->setContainer(frm1);
     lbl_Cz.place(60, 120, 1875, 255);
     lbl_Cz.setCaption("地域別補正係数 Cz");
-    lbl_A.place(60, 420, 1020, 255);
+    lbl_A.place(30, 420, 990, 255);
     lbl_A.setCaption("地域区分 Ａ");
-    opt_A.place(1080, 405, 915, 255);
+    opt_A.place(1050, 405, 975, 255);
     opt_A.setCaption("Cz=1.0");
-    lbl_B.place(60, 690, 1020, 255);
+    lbl_B.place(30, 690, 990, 255);
     lbl_B.setCaption("Ｂ");
     lbl_B.setAlignment(plat::Align::Right);
-    opt_B.place(1080, 675, 915, 255);
+    opt_B.place(1050, 675, 975, 255);
     opt_B.setCaption("Cz=0.85");
-    lbl_C.place(60, 960, 1020, 255);
+    lbl_C.place(30, 960, 990, 255);
     lbl_C.setCaption("Ｃ");
     lbl_C.setAlignment(plat::Align::Right);
-    opt_C.place(1080, 945, 915, 255);
+    opt_C.place(1050, 945, 975, 255);
     opt_C.setCaption("Cz=0.70");
 
     cmd1.place(1140, 4560, 1455, 405);

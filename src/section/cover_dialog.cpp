@@ -19,14 +19,7 @@ void placeCaption(plat::Label& label, int left, int top, int width, const std::s
 }
 
 // A cover as the section screen shows it: the shortest decimal text ("60", "42.5").
-std::string coverText(float value) {
-    std::string text = num::singleForm(value);
-    while (!text.empty() && text.front() == ' ') text.erase(text.begin());
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    if (text.rfind("-.", 0) == 0) text.insert(1, "0");
-    else if (text.rfind('.', 0) == 0) text.insert(0, "0");
-    return text;
-}
+std::string coverText(float value) { return num::shortForm(value); }
 
 // A member row: caption, box and unit; it is offered only while its member exists.
 void offerRow(plat::Label& name, plat::TextBox& box, plat::Label& unit, bool present) {

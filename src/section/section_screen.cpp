@@ -144,12 +144,17 @@ void Form7::placeControls() {
     placeCaption(Label52, xComputed, kHeaderTop + 420, kColSpacing, "(mm)", plat::Align::Center);
     placeCaption(Label12, xDesign, kHeaderTop + 225, kColSpacing, "設計", plat::Align::Center);
     placeCaption(Label23, xDesign, kHeaderTop + 420, kColSpacing, "(mm)", plat::Align::Center);
-    placeCaption(Label35, xSigmaC, kHeaderTop, kColStress, "圧  縮応力度", plat::Align::Center);
-    placeCaption(Label24, xSigmaC, kHeaderTop + 330, kColStress, "σc(N/mm2)", plat::Align::Center);
-    placeCaption(Label36, xSigmaS, kHeaderTop, kColStress, "引  張応力度", plat::Align::Center);
-    placeCaption(Label25, xSigmaS, kHeaderTop + 330, kColStress, "σs(N/mm2)", plat::Align::Center);
-    placeCaption(Label44, xTau, kHeaderTop, kColStress, "せん断応力度", plat::Align::Center);
-    placeCaption(Label27, xTau, kHeaderTop + 330, kColStress, "τc(N/mm2)", plat::Align::Center);
+    // The stress heads break after three full-width characters ("圧  縮" over "応力度"),
+    // so that the three columns' heads stand alike on two lines above their units.
+    auto stressHead = [](plat::Label& head, plat::Label& unit, int left, const char* text, const char* unitText) {
+        constexpr int kHeadWidth = 600;
+        placeCaption(head, left + (kColStress - kHeadWidth) / 2, kHeaderTop - 15, kHeadWidth, text, plat::Align::Center);
+        head.setHeight(420);
+        placeCaption(unit, left, kHeaderTop + 420, kColStress, unitText, plat::Align::Center);
+    };
+    stressHead(Label35, Label24, xSigmaC, "圧  縮応力度", "σc(N/mm2)");
+    stressHead(Label36, Label25, xSigmaS, "引  張応力度", "σs(N/mm2)");
+    stressHead(Label44, Label27, xTau, "せん断応力度", "τc(N/mm2)");
     placeCaption(Label38, xJudge, kHeaderTop + 210, kColJudge, "判定", plat::Align::Center);
 
     // Member captions beside their rows.
@@ -223,15 +228,15 @@ void Form7::drawSketch() {
     sketch_.line(5400, 4500, 7080, 4500);
 
     // Earth pressure on the back: the surcharge band and the triangle, with arrows.
-    sketch_.line(7860, 4200, 7860, 6300);
-    sketch_.line(7860, 4200, 7980, 4200);
     sketch_.line(7980, 4200, 7980, 6300);
-    sketch_.line(7980, 4200, 8280, 6300);
-    sketch_.line(7860, 6300, 8280, 6300);
+    sketch_.line(7980, 4200, 8100, 4200);
+    sketch_.line(8100, 4200, 8100, 6300);
+    sketch_.line(8100, 4200, 8400, 6300);
+    sketch_.line(7980, 6300, 8400, 6300);
     for (int y : {4800, 5400, 6000}) {
-        sketch_.line(7800, y, 8100, y);
-        sketch_.line(7800, y, 7860, y - 45);
-        sketch_.line(7800, y, 7860, y + 45);
+        sketch_.line(7920, y, 8220, y);
+        sketch_.line(7920, y, 7980, y - 45);
+        sketch_.line(7920, y, 7980, y + 45);
     }
     // The inclination δ of the resultant.
     plat::Line& backDelta = sketch_.line(7740, 5700, 8100, 5580);
@@ -240,29 +245,30 @@ void Form7::drawSketch() {
     // Front ground of the one-sided shape: lower than the back soil.
     Line100.setPoints(4800, 5460, 5160, 5460);
     // The symmetric shape: front ground at the back soil's level and the mirror image of
-    // the back pressure (arrows without heads, so that the set hides as a whole).
+    // the back pressure (arrows without heads, so that the set hides as a whole), far
+    // enough from the toe for the caption "前面土" between them.
     Line101.setPoints(4800, 4200, 5160, 4200);
-    Line102.setPoints(4680, 4200, 4680, 6300);
-    Line103.setPoints(4560, 4200, 4680, 4200);
-    Line104.setPoints(4560, 4200, 4560, 6300);
-    Line105.setPoints(4560, 4200, 4260, 6300);
-    Line106.setPoints(4260, 6300, 4680, 6300);
-    Line107.setPoints(4440, 4800, 4740, 4800);
-    Line108.setPoints(4440, 5400, 4740, 5400);
+    Line102.setPoints(4440, 4200, 4440, 6300);
+    Line103.setPoints(4320, 4200, 4440, 4200);
+    Line104.setPoints(4320, 4200, 4320, 6300);
+    Line105.setPoints(4320, 4200, 4020, 6300);
+    Line106.setPoints(4020, 6300, 4440, 6300);
+    Line107.setPoints(4200, 4800, 4500, 4800);
+    Line108.setPoints(4200, 5400, 4500, 5400);
     Line109.setPoints(4800, 5700, 4440, 5580);
     Line109.setBorderStyle(2);
-    placeCaption(Label100, 4380, 3960, 420, "ΔPA", plat::Align::Center);
-    placeCaption(Label101, 4140, 5100, 300, "PA", plat::Align::Center);
-    placeCaption(Label102, 4170, 5700, 210, "δ", plat::Align::Center);
+    placeCaption(Label100, 4140, 3960, 420, "ΔPA", plat::Align::Center);
+    placeCaption(Label101, 3900, 5100, 300, "PA", plat::Align::Center);
+    placeCaption(Label102, 3870, 5430, 240, "δ", plat::Align::Center);
     for (plat::Label* l : {&Label100, &Label101, &Label102}) l->setForeColor(kRed);
 
-    // Captions of the back-side pressure and the soils.
-    sketch_.text(7860, 3960, "ΔPA").setForeColor(kRed);
-    sketch_.text(8040, 5100, "PA").setForeColor(kRed);
-    sketch_.text(8100, 5640, "δ").setForeColor(kRed);
+    // Captions of the back-side pressure (outside its triangle) and the soils.
+    sketch_.text(7980, 3960, "ΔPA").setForeColor(kRed);
+    sketch_.text(8280, 5100, "PA").setForeColor(kRed);
+    sketch_.text(8310, 5430, "δ").setForeColor(kRed);
     sketch_.text(7380, 4440, "背面土");
     sketch_.text(5940, 4680, "中央土");
-    sketch_.text(4620, 5640, "前面土");
+    sketch_.text(4590, 5820, "前面土");
 
     // Check locations: A at mid-height and B at the foot of both walls, C mid-span,
     // D and E the slab's fixed ends, F the heel's, G the toe's.

@@ -158,9 +158,9 @@ Form21::Form21(Program& program) : plat::Form(program, kName, plat::FormKind::Di
 
     place(Frame1, nullptr, 60, 480, 6075, 2115, 8);
     Frame1.setCaption("転倒に対する検討");
-    place(opt1, &Frame1, 180, 300, 2520, 255, 15);
+    place(opt1, &Frame1, 180, 300, 2880, 255, 15);
     opt1.setCaption("転倒安全率 Ｆ≧1.0 による");
-    place(opt2, &Frame1, 180, 600, 2520, 255, 16);
+    place(opt2, &Frame1, 180, 600, 2880, 255, 16);
     opt2.setCaption("転倒安全率 Ｆ≧1.2 による");
     place(opt3, &Frame1, 180, 900, 2520, 255, 14);
     opt3.setCaption("ｅ≦Ｂ/2 を満足させる");

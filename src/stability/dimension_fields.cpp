@@ -17,17 +17,6 @@ void zeroPartner(const plat::TextBox& left, plat::TextBox& partner) {
     if (noLength(left)) partner.setText("0");
 }
 
-// A number as text the ordinary way: up to seven significant digits, no blanks
-// ("10", "2.5", "0.25").
-std::string plainNumber(float value) {
-    std::string text = num::singleForm(value);
-    while (!text.empty() && text.front() == ' ') text.erase(text.begin());
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    if (text.rfind("-.", 0) == 0) text.insert(1, "0");
-    else if (text.rfind('.', 0) == 0) text.insert(0, "0");
-    return text;
-}
-
 }  // namespace
 
 void Form4::bindFields() {
@@ -114,7 +103,7 @@ void Form4::txt21_LostFocus() {
         return;  // too large for a number of the program; the check command reports it
     }
     program_.surchargeFront = q;
-    lbl33.setCaption(plainNumber(q));
+    lbl33.setCaption(num::shortForm(q));
 }
 
-std::string Form4::numberText(float value) { return plainNumber(value); }
+std::string Form4::numberText(float value) { return num::shortForm(value); }

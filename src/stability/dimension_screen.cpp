@@ -1,7 +1,9 @@
 #include "stability/dimension_screen.h"
 #include "common/messages.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "common/numbers.h"
 #include "common/calc_fault.h"
@@ -23,17 +25,25 @@ constexpr plat::Colour kLightYellow = 0xFFFFC0;
 constexpr int kDashed = 2;
 constexpr int kBoxWidth = 555;
 constexpr int kBoxHeight = 270;
+// The dimension lines under the boxes: each box stands on its line.
+constexpr int kTopWidthLine = 1845;
+constexpr int kBatterLine = 2205;
+constexpr int kWallBottomLine = 5190;
+constexpr int kBottomLine = 5505;
+constexpr int kBaseLine = 6210;
 
 void placeCaption(plat::Label& label, int left, int top, const std::string& text, int width = 0) {
     label.place(left, top, width ? width : 120 * static_cast<int>(text.size() / 2 + 1), 195);
     label.setCaption(text);
 }
 
-// A numeric box with its unit caption to the right.
-void numberBox(plat::TextBox& box, plat::Label& unit, int left, int top, const std::string& unitText = " m") {
+// A numeric box with its unit caption to the right, as wide as the unit needs: a wider one
+// would reach over the next box or line.
+void numberBox(plat::TextBox& box, plat::Label& unit, int left, int top, const std::string& unitText = " m",
+               int unitWidth = 240) {
     box.place(left, top, kBoxWidth, kBoxHeight);
     box.setImeMode(plat::ImeMode::Off);
-    placeCaption(unit, left + kBoxWidth + 15, top + 45, unitText, 480);
+    placeCaption(unit, left + kBoxWidth + 15, top + 45, unitText, unitWidth);
 }
 }  // namespace
 
@@ -47,11 +57,40 @@ Form4::Form4(Program& program) : plat::Form(program, kName, plat::FormKind::MdiC
 }
 
 plat::Line& Form4::addLine(int x1, int y1, int x2, int y2, int style) {
-    auto line = std::make_unique<plat::Line>(*this, "Line" + std::to_string(figure_.size() + 1));
+    auto line = std::make_unique<plat::Line>(*this, "fig_line" + std::to_string(figure_.size() + 1));
     line->setPoints(x1, y1, x2, y2);
     line->setBorderStyle(style);
     figure_.push_back(std::move(line));
     return *figure_.back();
+}
+
+std::vector<plat::Line*> Form4::arrowHeads(bool horizontal, int a, int b, int at) {
+    // Heads point at the ends; a length too short for two heads gets them from outside.
+    constexpr int kLength = 90, kHalfWidth = 30, kShortest = 2 * kLength + 60;
+    const int inward = b - a >= kShortest ? 1 : -1;
+    std::vector<plat::Line*> heads;
+    for (auto [tip, tail] : {std::pair{a, a + inward * kLength}, std::pair{b, b - inward * kLength}})
+        for (int side : {-kHalfWidth, kHalfWidth})
+            heads.push_back(horizontal ? &addLine(tip, at, tail, at + side) : &addLine(at, tip, at + side, tail));
+    return heads;
+}
+
+void Form4::dimension(bool horizontal, int a, int b, int at, int from, int to) {
+    // The line runs under the box that sits on it, and past short lengths to their heads.
+    constexpr int kOverrun = 90;
+    const bool shortLength = b - a < 2 * kOverrun + 60;
+    const int start = std::min(from, shortLength ? a - kOverrun : a);
+    const int end = std::max(to, shortLength ? b + kOverrun : b);
+    if (horizontal)
+        addLine(start, at, end, at);
+    else
+        addLine(at, start, at, end);
+    arrowHeads(horizontal, a, b, at);
+}
+
+void Form4::showFrontHeights(bool shown) {
+    for (plat::Line* l : {&Line150, &Line151, &Line152}) l->setVisible(shown);
+    for (plat::Line* l : frontHeights_) l->setVisible(shown);
 }
 
 void Form4::placeControls() {
@@ -69,27 +108,32 @@ void Form4::placeControls() {
     placeCaption(Label5, 2340, 960, "擁壁の形状は、印刷イメージで確認して下さい。", 4500);
     Label5.setForeColor(kNavy);
 
-    // Heights, with their names above the boxes.
-    placeCaption(Label3, 180, 2790, "H3=");
-    numberBox(txt3, lbl5, 180, 3030);
-    placeCaption(Label4, 180, 4140, "H4=");
-    numberBox(txt4, lbl6, 180, 4380);
-    placeCaption(Label24, 7140, 3300, "H1=");
+    // Heights, with their names above the boxes. The front heights stand a little left of
+    // their place so that the unit clears the dimension line at x 960.
+    placeCaption(Label3, 120, 2790, "H3=", 420);
+    numberBox(txt3, lbl5, 120, 3030);
+    placeCaption(Label4, 120, 4140, "H4=", 420);
+    numberBox(txt4, lbl6, 120, 4380);
+    placeCaption(Label24, 7140, 3300, "H1=", 420);
     numberBox(txt5, Label25, 7140, 3540);
-    placeCaption(Label26, 7140, 2010, "H2=");
+    placeCaption(Label26, 7140, 2010, "H2=", 420);
     numberBox(txt6, Label27, 7140, 2250);
-    numberBox(txt7, Label28, 2520, 1560);
-    numberBox(txt8, Label29, 3360, 1560);
+    // Each length box sits on the dimension line of its own length (drawFigure). The lengths
+    // of the wall tops and the batters are too short to hold a box, so the boxes stand
+    // beside them, the front batter's a row lower; the wall bottom widths take a row of
+    // their own above the toe, span and heel, so that every unit stays clear.
+    numberBox(txt7, Label28, 2280, 1560);
+    numberBox(txt8, Label29, 3480, 1920);
     numberBox(txt10, Label31, 4110, 1560);
-    numberBox(txt9, Label30, 4890, 1560);
+    numberBox(txt9, Label30, 5160, 1560);
     numberBox(txt12, Label32, 2250, 5220);
-    numberBox(txt13, Label33, 2850, 5220);
+    numberBox(txt13, Label33, 2850, 4905);
     numberBox(txt14, Label34, 3750, 5220);
-    numberBox(txt15, Label35, 4710, 5220);
+    numberBox(txt15, Label35, 4710, 4905);
     numberBox(txt16, Label36, 5310, 5220);
     numberBox(txt17, Label37, 3720, 4440);
     numberBox(txt18, Label38, 1020, 4500);
-    numberBox(txt19, Label39, 6300, 4500);
+    numberBox(txt19, Label39, 6240, 4500);
     numberBox(txt20, Label40, 3720, 3600);
     for (plat::Control* c : std::initializer_list<plat::Control*>{(&txt12), &Label32, &txt18, &Label38})
         c->setBackColor(kLightCyan);
@@ -98,17 +142,16 @@ void Form4::placeControls() {
 
     // Surcharges.
     placeCaption(Label41, 5760, 1800, "上載荷重", 960);
-    numberBox(txt21, Label42, 5760, 2040, "kN/m2");
-    Label42.setWidth(600);
+    numberBox(txt21, Label42, 5760, 2040, "kN/m2", 600);
     placeCaption(Label43, 3570, 2490, "上載荷重", 960);
-    numberBox(txt22, Label44, 3570, 2730, "kNm2");
+    numberBox(txt22, Label44, 3570, 2730, "kNm2", 540);
     placeCaption(lbl22, 1590, 3240, "上載荷重", 960);
-    numberBox(txt23, lbl23, 1590, 3480, "kNm2");
+    numberBox(txt23, lbl23, 1590, 3480, "kNm2", 540);
     for (plat::Control* c : std::initializer_list<plat::Control*>{(&lbl22), &txt23, &lbl23}) c->setBackColor(kLightCyan);
     placeCaption(lbl32, 1590, 1920, "上載荷重", 960);
     lbl33.place(1680, 2130, 465, 195);
     lbl33.setAlignment(plat::Align::Center);
-    placeCaption(lbl34, 2160, 2130, "KN/m2", 600);
+    placeCaption(lbl34, 2160, 2130, "KN/m2", 660);
     for (plat::Control* c : std::initializer_list<plat::Control*>{(&lbl32), &lbl33, &lbl34}) c->setVisible(false);
 
     // Captions of the figure.
@@ -143,12 +186,13 @@ void Form4::placeControls() {
         o->setContainer(Frame2);
         o->setBackColor(kLightCyan);
     }
-    Frame3.place(6060, 5340, 1635, 555);
+    // A little right of its place, clear of the heel box's unit.
+    Frame3.place(6120, 5340, 1635, 555);
     Frame3.setCaption("突起");
-    opt5.place(120, 270, 600, 255);
+    opt5.place(120, 270, 660, 255);
     opt5.setCaption("無し");
     opt5.setContainer(Frame3);
-    opt6.place(840, 270, 600, 255);
+    opt6.place(840, 270, 660, 255);
     opt6.setCaption("有り");
     opt6.setContainer(Frame3);
     opt5.setValue(true);
@@ -165,7 +209,7 @@ void Form4::placeControls() {
     cmd3.setCaption("安定性の検討");
     cmd4.place(8580, 5400, 1755, 375);
     cmd4.setCaption("安定性の検討方法");
-    cmd5.place(6060, 5880, 1635, 375);
+    cmd5.place(6120, 5880, 1635, 375);
     cmd5.setCaption("突起の計算");
     cmd5.setVisible(false);
     cmd6.place(360, 6480, 2535, 315);
@@ -245,6 +289,37 @@ void Form4::drawFigure() {
     // Line of action of the resultant.
     addLine(4440, 5040, 5340, 2160).setBorderWidth(5);
 
+    // Dimension lines: every width, height and thickness box sits on the line of its own
+    // length, between extension lines from the figure, with arrow heads at both ends.
+    // The top row: the wall top widths on one line, the front batter a line lower.
+    for (int x : {3000, 3300, 4830, 5100}) addLine(x, 2310, x, kTopWidthLine);
+    for (int x : {3420, 4680}) addLine(x, 4230, x, x == 3420 ? kBatterLine : kTopWidthLine);
+    dimension(true, 3000, 3300, kTopWidthLine, 2280, 3300);  // txt7
+    dimension(true, 3300, 3420, kBatterLine, 3300, 4035);    // txt8
+    dimension(true, 4680, 4830, kTopWidthLine, 4110, 4830);  // txt10
+    dimension(true, 4830, 5100, kTopWidthLine, 4830, 5715);  // txt9
+    // Under the base: the wall bottom widths, then toe, span and heel, then the base B.
+    for (int x : {2220, 5880}) addLine(x, 4890, x, kBaseLine + 30);
+    for (int x : {2820, 3420, 4680, 5280}) addLine(x, 4890, x, kBottomLine + 30);
+    dimension(true, 2820, 3420, kWallBottomLine, 2820, 3420);  // txt13
+    dimension(true, 4680, 5280, kWallBottomLine, 4680, 5280);  // txt15
+    dimension(true, 2220, 2820, kBottomLine, 2220, 2820);      // txt12
+    dimension(true, 3420, 4680, kBottomLine, 3420, 4680);      // txt14
+    dimension(true, 5280, 5880, kBottomLine, 5280, 5880);      // txt16
+    dimension(true, 2220, 5880, kBaseLine, 2220, 5880);        // B
+    // Thicknesses: the central fill over the slab at x 3660, the slab, the toe and heel ends.
+    dimension(false, 3240, 4260, 3660, 3240, 4260);  // txt20
+    dimension(false, 4260, 4860, 3660, 4260, 4860);  // txt17
+    for (int y : {4380, 4860}) addLine(2190, y, 1800, y);
+    dimension(false, 4380, 4860, 1860, 4380, 4860);  // txt18
+    for (int y : {4380, 4860}) addLine(5910, y, 6180, y);
+    dimension(false, 4380, 4860, 6120, 4380, 4860);  // txt19
+    // The back heights H2 over H1 at x 7050, beside their boxes.
+    addLine(5130, 2340, 7110, 2340);
+    addLine(5910, 4860, 7110, 4860);
+    dimension(false, 2340, 2580, 7050, 2340, 2580);  // txt6
+    dimension(false, 2580, 4860, 7050, 2580, 4860);  // txt5
+
     // The front side, one set per ground shape.
     Line120.setPoints(720, 3960, 2850, 3960);
     Line120.setBorderStyle(kDashed);
@@ -261,6 +336,11 @@ void Form4::drawFigure() {
     Line150.setPoints(960, 2340, 960, 4860);
     Line151.setPoints(900, 2340, 1020, 2340);
     Line152.setPoints(900, 3960, 1020, 3960);
+    // H3 from the wall top to the front soil, H4 from there to the underside: their heads
+    // and the extension lines from the wall top and the underside, shown with Line150.
+    frontHeights_ = {&addLine(1020, 2340, 2970, 2340), &addLine(2190, 4860, 900, 4860)};
+    for (auto [a, b] : {std::pair{2340, 3960}, std::pair{3960, 4860}})
+        for (plat::Line* l : arrowHeads(false, a, b, 960)) frontHeights_.push_back(l);
     for (plat::Line* l : {&Line135, &Line136}) l->setVisible(false);
     for (plat::Line* l : symmetric) l->setVisible(false);
 }
@@ -303,8 +383,9 @@ void Form4::printSymmetricNotes() {
     s.setCurrentX(8200);
     s.setCurrentY(1450);
     s.print("対称土圧の為、転倒は生じない。");
+    // Low enough to clear the glyphs of the heading "滑動に対して" above it.
     s.setCurrentX(8200);
-    s.setCurrentY(3250);
+    s.setCurrentY(3330);
     s.print("対称土圧の為、滑動は生じない。");
 }
 

@@ -206,6 +206,8 @@ public:
     void txt18_LostFocus();
     void txt19_LostFocus();
     void txt21_LostFocus();
+    // The dimension of the front heights H3 and H4, drawn in the one-sided shape only.
+    void showFrontHeights(bool shown);
 
     // The stability calculation: reads this screen, the design conditions and the
     // dialogs, and writes every stability value of the program. A num::CalcFault (a
@@ -251,7 +253,14 @@ private:
     // The common lines of the figure: outline, soil surfaces, back and central
     // surcharges, the resultant's line of action, the panel's rules.
     std::vector<std::unique_ptr<plat::Line>> figure_;
+    // The heads and extension lines of the H3/H4 dimension, shown and hidden with Line150.
+    std::vector<plat::Line*> frontHeights_;
     plat::Line& addLine(int x1, int y1, int x2, int y2, int style = 1);
+    // Arrow heads at a and b of a length along x (horizontal) or y, on the line at `at`.
+    std::vector<plat::Line*> arrowHeads(bool horizontal, int a, int b, int at);
+    // A dimension of the length a to b: its line at `at`, drawn from `from` to `to` so that
+    // it also runs under the box that holds the length, and its heads.
+    void dimension(bool horizontal, int a, int b, int at, int from, int to);
     void placeControls();
     void drawFigure();
     void bindHandlers();

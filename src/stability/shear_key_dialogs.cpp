@@ -162,7 +162,8 @@ Form19::Form19(Program& program) : ShearKeyDialog(program, kName) {
     labelAt(Label2, 3420, 2460, 360, "Ｈ0=");
     txt1.place(3780, 2400, 615, 270);
     labelAt(Label9, 4440, 2490, 255, "ｍ");
-    labelAt(Label19, 1290, 2940, 330, "B1=");
+    // Clear of the position tick at x 1560 that its "=" would touch.
+    labelAt(Label19, 1230, 2940, 330, "B1=");
     txt2.place(1620, 2880, 615, 270);
     labelAt(Label10, 2280, 2940, 255, "ｍ");
     labelAt(Label3, 2880, 2940, 300, "Ｄ=");
@@ -175,7 +176,8 @@ Form19::Form19(Program& program) : ShearKeyDialog(program, kName) {
     thick(Line1, 1560, 2160, 1560, 2400);
     thick(Line7, 3600, 2160, 3600, 2400);
     Line18.setPoints(2580, 2700, 2160, 2400);
-    labelAt(Label4, 1020, 2520, 1080, "45 ゜＋φB/2");
+    // Ends short of the leader that points from it to the wedge.
+    labelAt(Label4, 960, 2520, 1080, "45 ゜＋φB/2");
     Line19.setPoints(2550, 2460, 2400, 2580);
     Line20.setPoints(2490, 2520, 2460, 2460);
     Line21.setPoints(2460, 2460, 2100, 2580);
@@ -233,6 +235,10 @@ Form26::Form26(Program& program) : ShearKeyDialog(program, kName) {
     Line19.setPoints(2580, 4140, 2580, 4500);
     labelAt(Label6, 1980, 4260, 255, "L1");
     labelAt(Label7, 3000, 4260, 255, "L2");
+    // The sketch, always drawn before the dialog shows, prints "L1" and "L2" itself a few
+    // pixels from these; two copies would smear into one unreadable mark.
+    Label6.setVisible(false);
+    Label7.setVisible(false);
 }
 
 plat::Control& Form26::focusAfterCalculation() { return program_.form<Form4>().cmd2; }

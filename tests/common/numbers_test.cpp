@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -105,6 +106,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, SingleFormTest,
 TEST(SingleForm, NeverWritesAnythingButANumber) {
     EXPECT_EQ(num::singleForm(std::numeric_limits<float>::infinity()), " 0 ");
     EXPECT_EQ(num::singleForm(std::numeric_limits<float>::quiet_NaN()), " 0 ");
+}
+
+TEST(ShortForm, DropsTheBlanksAndWritesTheLeadingZero) {
+    const std::pair<float, const char*> cases[] = {{10.0f, "10"}, {2.5f, "2.5"},       {0.25f, "0.25"},
+                                                   {-0.5f, "-0.5"}, {0.0f, "0"},        {-1500.25f, "-1500.25"},
+                                                   {1e7f, "1E+07"}, {0.0001f, "0.0001"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(num::shortForm(value), text) << value;
 }
 
 TEST(IntegerForm, HasTheSignPositionAndTrailingBlank) {

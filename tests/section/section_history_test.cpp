@@ -69,7 +69,7 @@ Outcome comparable(Session& run) {
                                                 "concreteStress", "rebarStress",      "shearStress"};
     for (int loc : s.presentLocations()) {
         const Form7::Row row = s.row(loc);
-        const std::string suffix = "[" + std::to_string(loc) + "]";
+        const std::string suffix = std::string("[").append(std::to_string(loc)).append("]");
         if (row.computed.caption().empty()) {
             std::erase_if(o.values, [&](const auto& kv) { return kv.first.ends_with(suffix); });
             o.screen.erase("barName" + suffix);

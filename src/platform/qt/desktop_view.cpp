@@ -304,7 +304,12 @@ void DesktopView::syncWindows() {
             }
             w.placed = true;
         }
-        if (main_->isVisible() != main->visible()) main_->setVisible(main->visible());
+        if (main_->isVisible() != main->visible()) {
+            main_->setVisible(main->visible());
+            // The program starts with the keyboard, also where no window manager hands it
+            // over (a virtual screen).
+            if (main->visible()) main_->activateWindow();
+        }
     } else if (main_->isVisible()) {
         main_->hide();
     }

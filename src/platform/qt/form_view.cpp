@@ -377,6 +377,8 @@ class ToggleWidget : public QtButton, public ControlBinding {
 public:
     ToggleWidget(Model& m, DesktopView& view, QWidget* parent) : QtButton(parent), ControlBinding(m, view) {
         this->setFocusPolicy(Qt::StrongFocus);
+        // Filled with the control's own back colour, not the button face.
+        this->setBackgroundRole(QPalette::Window);
         this->setAutoFillBackground(true);
         QObject::connect(this, &QAbstractButton::clicked, this, [this] {
             if (syncing()) return;
@@ -524,8 +526,7 @@ protected:
             QString t = qs(f->caption());
             QRect tr(6, 0, fm.horizontalAdvance(t) + 4, fm.height());
             p.fillRect(tr, palette().color(QPalette::Window));
-            p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-            p.drawText(tr, Qt::AlignCenter, t);
+            style()->drawItemText(&p, tr, Qt::AlignCenter, palette(), isEnabled(), t, QPalette::WindowText);
         }
     }
 };

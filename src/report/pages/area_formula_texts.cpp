@@ -90,7 +90,7 @@ private:
         } else if (!batter && !taper) {
             oneLine(len(heel) + "×" + len(hb));
         } else if (batter && !taper) {
-            oneLine("(" + len(heel) + "＋" + len(backSurfaceWidth(p_)) + ")×" + len(hb) + "/2");
+            oneLine(std::string("(").append(len(heel)) + "＋" + len(backSurfaceWidth(p_)) + ")×" + len(hb) + "/2");
         } else if (!batter) {
             oneLine(len(heel) + "×(" + len(hb) + "＋" + sum(p_.heelTaper, hb) + ")/2");
         } else {

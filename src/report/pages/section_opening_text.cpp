@@ -165,7 +165,7 @@ void printCoulombFraction(Program& p) {
     const double c1 = cos2(float(phi - th));
     const double s2 = sind(std::fabs(float(phi - be)));
     const double c2 = cos2(th), c3 = cosd(float(de + th)), c4 = cosd(std::fabs(float(th - be)));
-    const std::string ka = "=" + nf(p.activeCoefficientSection, "0.000");
+    const std::string ka = std::string("=").append(nf(p.activeCoefficientSection, "0.000"));
     if (phi >= be) {
         const double s1 = sind(float(phi + de));
         printAt(s, 3500, 12600, f4(c1));
@@ -244,7 +244,7 @@ void printSeismicFraction(Program& p) {
     const double e1 = cos2(float(float(phi - th) - tk));
     const double e3 = cosd(tk), e4 = cosd(float(float(de + th) + tk));
     const double c2 = cos2(th);
-    const std::string ka = "=" + nf(p.activeCoefficientSection, "0.000");
+    const std::string ka = std::string("=").append(nf(p.activeCoefficientSection, "0.000"));
     if (float(be + tk) <= phi) {
         const double e2 = sind(std::fabs(float(float(phi - be) - tk)));
         const double s1 = sind(float(phi + de));

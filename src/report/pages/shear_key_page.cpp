@@ -52,7 +52,7 @@ void buildingCheck(Program& p) {
 
     // The normal load outside the wedge.
     const std::string smax = f3(p.sigmaMax), smin = f3(p.sigmaMin), s1 = f3(p.keySigma1), s2 = f3(p.keySigma2);
-    const std::string W1 = "=" + f3(p.keyNormalLoadW1) + "kN/m";
+    const std::string W1 = std::string("=").append(f3(p.keyNormalLoadW1)).append("kN/m");
     const bool toeSide = p.eccentricity >= 0;
     if (r < sixth && toeSide) {
         s.print(blanks(17) + "W1={(σmax＋σ1)/2}･L1＋{(σ2＋σmin)/2}･L2");
