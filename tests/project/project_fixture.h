@@ -21,6 +21,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/screen_input.h"
 #include "support/scripted_services.h"
 
 class ProjectFixture : public ::testing::Test {
@@ -81,22 +82,7 @@ protected:
         Form3& c = prog.form<Form3>();
         c.show();
         (road ? c.opt_D : c.opt_T).userClick();
-        c.txt1.setText(" 東京都 港区∴O.K ");
-        c.txt2.setText("24");
-        c.txt3.setText("200");
-        c.txt4.setText("100");
-        c.txt5.setText("18");
-        c.txt6.setText("24");
-        c.cbo1.setListIndex(2);
-        c.txt8.setText("30");
-        c.txt10.setText("20");
-        c.txt12.setText("15");
-        c.cbo2.setListIndex(2);
-        c.opt8.userClick();
-        c.txt14.setText("0");
-        c.opt5.userClick();
-        c.txt11.setText("30");
-        c.txt9.setText("0.5");
+        screen_input::typeDesignValues(c, " 東京都 港区∴O.K ");
         c.cmd6.press();  // KA computed
     }
 
@@ -107,13 +93,7 @@ protected:
         shape.opt1.userClick();
         shape.cmd1.press();
         Form4& d = prog.form<Form4>();
-        const std::vector<std::pair<const char*, const char*>> texts = {
-            {"txt1", "3"},    {"txt2", "U-1"},   {"txt3", "0.5"},  {"txt4", "1.2"},  {"txt5", "2.5"},
-            {"txt6", "0.3"},  {"txt7", "0.3"},   {"txt8", "0.1"},  {"txt9", "0.3"},  {"txt10", "0.1"},
-            {"txt12", "0.5"}, {"txt13", "0.45"}, {"txt14", "2.0"}, {"txt15", "0.45"}, {"txt16", "0.6"},
-            {"txt17", "0.4"}, {"txt18", "0.3"},  {"txt19", "0.3"}, {"txt20", "1.5"}, {"txt21", "10"},
-            {"txt22", "5"},   {"txt23", "3"}};
-        for (const auto& [name, text] : texts) static_cast<plat::TextBox*>(d.control(name))->setText(text);
+        screen_input::typeWall(d);
         d.opt1.userClick();
         d.Frame2.setVisible(true);
         d.opt3.userClick();

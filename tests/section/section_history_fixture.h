@@ -21,31 +21,21 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/screen_input.h"
 #include "support/scripted_services.h"
 
 namespace history {
 
-// A wall as the screens take it. The dimension boxes not named keep those of the base
-// wall: base 4.0 m (toe 0.5, front wall 0.45, span 2.0, rear wall 0.45, heel 0.6), back
-// soil 2.5 m, surcharges 10, 5 and 3 kN/m2.
+// A wall as the screens take it: the common wall of the tests with the dimension boxes
+// named here typed over it.
 struct Wall {
     std::string name;
-    std::vector<std::pair<std::string, std::string>> dims;
+    screen_input::Texts dims;
     std::string ka = "";        // typed KA on the design conditions; empty: computed
     bool seismic = false;       // seismic case, building standard, method K2, Kh = 0.2
     std::string keyHeight = ""; // a shear key of this height, 1.0 m from the toe, 0.4 m wide
     bool verticalComponent = true;  // the vertical component of the earth pressure counts
 };
-
-inline const std::vector<std::pair<std::string, std::string>>& baseDims() {
-    static const std::vector<std::pair<std::string, std::string>> dims = {
-        {"txt1", "3"},     {"txt2", "U-1"},   {"txt3", "0.5"},  {"txt4", "1.2"},   {"txt5", "2.5"},
-        {"txt6", "0.3"},   {"txt7", "0.3"},   {"txt8", "0.1"},  {"txt9", "0.3"},   {"txt10", "0.1"},
-        {"txt12", "0.5"},  {"txt13", "0.45"}, {"txt14", "2.0"}, {"txt15", "0.45"}, {"txt16", "0.6"},
-        {"txt17", "0.4"},  {"txt18", "0.3"},  {"txt19", "0.3"}, {"txt20", "1.5"},  {"txt21", "10"},
-        {"txt22", "5"},    {"txt23", "3"}};
-    return dims;
-}
 
 // One program with its main window and scripted services.
 class Session {
@@ -70,8 +60,7 @@ public:
         shape.opt1.userClick();
         shape.cmd1.press();  // "寸法の入力 >"
         Form4& d = dims();
-        for (const auto& [name, text] : baseDims()) box(name).setText(text);
-        for (const auto& [name, text] : w.dims) box(name).setText(text);
+        screen_input::typeWall(d, w.dims);
         (w.verticalComponent ? d.opt1 : d.opt2).userClick();
         d.Frame2.setVisible(box("txt12").text() != "0");
         if (d.Frame2.visible()) d.opt3.userClick();
@@ -127,21 +116,6 @@ private:
     void fillConditions(const Wall& w) {
         Form3& c = conditions();
         c.opt_T.userClick();
-        c.txt1.setText("東京都");
-        c.txt2.setText("24");
-        c.txt3.setText("200");
-        c.txt4.setText("100");
-        c.txt5.setText("18");
-        c.txt6.setText("24");
-        c.cbo1.setListIndex(2);
-        c.txt8.setText("30");
-        c.txt12.setText("15");
-        c.cbo2.setListIndex(2);
-        c.opt8.userClick();
-        c.txt14.setText("0");
-        c.opt5.userClick();
-        c.txt11.setText("30");
-        c.txt9.setText("0.5");
         if (w.seismic) {
             c.cmd2.press();
             c.txt13.setText("300");
@@ -156,7 +130,7 @@ private:
         } else {
             c.cmd1.press();
         }
-        c.txt10.setText("20");
+        screen_input::typeDesignValues(c, "東京都");
         if (w.ka.empty()) {
             c.cmd6.press();  // KA computed
         } else {

@@ -16,6 +16,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/screen_input.h"
 #include "support/scripted_services.h"
 
 class DimensionFixture : public ::testing::Test {
@@ -53,15 +54,7 @@ protected:
     }
 
     // Every box of the screen filled for the wall of this fixture.
-    void fillWall() {
-        const std::vector<std::pair<const char*, const char*>> texts = {
-            {"txt1", "3"},     {"txt2", "U-1"},  {"txt3", "0.5"},   {"txt4", "1.2"},   {"txt5", "2.5"},
-            {"txt6", "0.3"},   {"txt7", "0.3"},  {"txt8", "0.1"},   {"txt9", "0.3"},   {"txt10", "0.1"},
-            {"txt12", "0.5"},  {"txt13", "0.45"}, {"txt14", "2.0"}, {"txt15", "0.45"}, {"txt16", "0.6"},
-            {"txt17", "0.4"},  {"txt18", "0.3"}, {"txt19", "0.3"},  {"txt20", "1.5"},  {"txt21", "10"},
-            {"txt22", "5"},    {"txt23", "3"}};
-        for (const auto& [name, text] : texts) box(name).setText(text);
-    }
+    void fillWall() { screen_input::typeWall(f()); }
 
     // One-sided wall, normal case, every choice made: the check runs through.
     void readyOneSided() {

@@ -13,6 +13,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/screen_input.h"
 
 namespace fixture {
 
@@ -70,20 +71,10 @@ void enterConditions(Program& p, Wall wall) {
 
 void enterDimensions(Program& p, Wall wall) {
     Form4& d = p.form<Form4>();
-    // Base 4.0 m: toe 0.5, walls 0.45 at the slab, span 2.0, heel 0.6; H1 2.5, H2 0.3.
-    Texts texts = {{"txt1", "3"},    {"txt2", "U-1"},   {"txt3", "0.5"},  {"txt4", "1.2"},  {"txt5", "2.5"},
-                   {"txt6", "0.3"},  {"txt7", "0.3"},   {"txt8", "0.1"},  {"txt9", "0.3"},  {"txt10", "0.1"},
-                   {"txt12", "0.5"}, {"txt13", "0.45"}, {"txt14", "2.0"}, {"txt15", "0.45"}, {"txt16", "0.6"},
-                   {"txt17", "0.4"}, {"txt18", "0.3"},  {"txt19", "0.3"}, {"txt20", "1.5"}, {"txt21", "10"},
-                   {"txt22", "5"},   {"txt23", "3"}};
-    if (wall == Wall::TwoSided) {
-        // Symmetric: no toe, no heel (nor their end thicknesses).
-        for (auto& [name, text] : texts) {
-            const std::string box = name;
-            if (box == "txt12" || box == "txt16" || box == "txt18" || box == "txt19") text = "0";
-        }
-    }
-    type(d, texts);
+    // The common wall; the symmetric one has no toe and no heel (nor their end thicknesses).
+    screen_input::Texts changes;
+    if (wall == Wall::TwoSided) changes = {{"txt12", "0"}, {"txt16", "0"}, {"txt18", "0"}, {"txt19", "0"}};
+    screen_input::typeWall(d, changes);
     // Leaving the toe box offers the front-soil choice of a wall with a toe, as on screen.
     d.txt12.setFocus();
     d.txt13.setFocus();
