@@ -47,11 +47,7 @@ void Form7::bindFields() {
 
 void Form7::designBoxTouched(int loc) {
     for (plat::Label* result : row(loc).results) result->setCaption("");
-    program_.sectionCheckDone = 0;
-    if (plat::Toolbar* toolbar = program_.mainToolbar()) {
-        toolbar->button(3).enabled = false;
-        toolbar->button(5).enabled = false;
-    }
+    checkOutdated();
 }
 
 void Form7::chk_1_Click() {

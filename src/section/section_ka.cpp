@@ -41,13 +41,6 @@ double mononobeOkabe(Program& p) {
                         square(1 + root));
 }
 
-// Saving over the project file and the preview wait for a new stress check.
-void disableSaveAndPreview(Program& p) {
-    plat::Toolbar* toolbar = p.mainToolbar();
-    if (!toolbar) return;  // only tests run without the main window
-    for (int index : {3, 5}) toolbar->button(index).enabled = false;
-}
-
 }  // namespace
 
 void Form7::Doatu() {
@@ -81,8 +74,7 @@ void Form7::cmd4_Click() {
     opt1.setValue(true);
     // Every row was worked out with the old coefficient.
     clearGrid();
-    program_.sectionCheckDone = 0;
-    disableSaveAndPreview(program_);
+    checkOutdated();
 }
 
 void Form7::cmd5_Click() {
@@ -95,6 +87,5 @@ void Form7::cmd5_Click() {
     }
     opt2.setValue(true);
     clearGrid();
-    program_.sectionCheckDone = 0;
-    disableSaveAndPreview(program_);
+    checkOutdated();
 }

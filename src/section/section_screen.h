@@ -180,6 +180,8 @@ public:
     // The row no longer belongs to the inputs: bar, spacings and results are emptied, and
     // the section check has to be run again.
     void forgetRow(int loc);
+    // The stress check no longer counts: saving over the file and the preview wait for a new one.
+    void checkOutdated();
     // Nothing in the row: no bar, no spacing, no result.
     bool rowEmpty(int loc);
     // Empties every row that the current inputs refuse or that they would compute

@@ -26,13 +26,6 @@ double thicknessAt(const Program& p, int loc) {
     }
 }
 
-void disableSaveAndPreview(Program& p) {
-    if (plat::Toolbar* toolbar = p.mainToolbar()) {
-        toolbar->button(3).enabled = false;
-        toolbar->button(5).enabled = false;
-    }
-}
-
 // A bar choice runs its location's procedure; what stops it is told once, and the
 // refused row waits at its bar list for another choice.
 void runFromList(Program& program, void (Form7::*procedure)(), Form7& screen, plat::ComboBox& bars) {
@@ -97,8 +90,15 @@ void Form7::forgetRow(int loc) {
     r.computed.setCaption("");
     r.design.setText("");
     for (plat::Label* result : r.results) result->setCaption("");
+    checkOutdated();
+}
+
+void Form7::checkOutdated() {
     program_.sectionCheckDone = 0;
-    disableSaveAndPreview(program_);
+    if (plat::Toolbar* toolbar = program_.mainToolbar()) {
+        toolbar->button(3).enabled = false;
+        toolbar->button(5).enabled = false;
+    }
 }
 
 void Form7::dropStaleRows() {
@@ -162,8 +162,7 @@ void Form7::RequiredSpacing(int loc) {
     // 16 and 17. The row's stresses no longer belong to its bars, and the check is to be
     // run again.
     for (plat::Label* result : r.results) result->setCaption("");
-    program_.sectionCheckDone = 0;
-    disableSaveAndPreview(program_);
+    checkOutdated();
 }
 
 void Form7::computeRequiredSpacing(int loc) {
