@@ -56,6 +56,9 @@ void Form7::Doatu() {
 }
 
 void Form7::clearGrid() {
+    // Refused rows take bars again; the next hand-over judges them anew.
+    for (int loc : {1, 2, 5, 6, 7, 8, 9, 10})
+        if (refusedRow(loc)) admitRow(loc);
     for (plat::ComboBox* list : {&cbo1, &cbo2, &cbo5, &cbo6, &cbo7, &cbo8, &cbo9, &cbo10}) list->setText("");
     for (plat::Label* spacing : {&lbl_ra, &lbl_rb, &lbl_re, &lbl_rf, &lbl_rg, &lbl_rh, &lbl_ri, &lbl_rj})
         spacing->setCaption("");

@@ -189,6 +189,17 @@ public:
     void dropStaleRows();
     // Whether the location can be designed for the current stability result at all.
     bool designable(int loc);
+    // A location whose section forces this ground-reaction distribution does not give is
+    // a result of the check (NG), not an input still missing: its bar list and design box
+    // are emptied and disabled, and its results read "――" and "NG".
+    bool refusedRow(int loc) const { return loc >= 0 && loc < int(refused_.size()) && refused_[loc]; }
+    void refuseRow(int loc);
+    // The row takes bars and a spacing again, with nothing in it.
+    void admitRow(int loc);
+    // Nothing loads the location (M = S = 0): no spacing is required by strength.
+    bool withoutLoad(int loc) const;
+    // The dash of a value that does not exist for a row: no spacing, no stress.
+    static constexpr const char* kNoValue = "――";
 
     void cmd1_Click();  // stress check
     void cmd3_Click();  // back to the dimensions
@@ -256,12 +267,16 @@ public:
     void Er_Syurui();
     void Er_Kankaku1();
     void Er_Kankaku2();
+    // A design spacing that is not a positive number.
+    void Er_Kankaku3();
 
     // The 21 bar arrangements as the lists show them.
     static const char* const kBarItems[21];
 
 private:
     void placeControls();
+    // The current stability result gives no ground reaction for the location's forces.
+    bool reactionRefuses(int loc);
     void drawSketch();
     void bindFields();
     // A design box was touched: its row's results no longer count.
@@ -269,6 +284,8 @@ private:
 
     Program& program_;
     EntryFields fields_;
+    // The refused locations, indexed by check location.
+    std::array<bool, 11> refused_{};
     // The unnamed lines and captions of the fixed sketch.
     FixedDrawing sketch_{*this, "sketch"};
 };

@@ -102,11 +102,32 @@ void Form7::checkOutdated() {
 }
 
 void Form7::dropStaleRows() {
+    // A member the wall no longer has is no refused location either.
+    for (int loc : {8, 9, 10}) {
+        const std::vector<int> present = presentLocations();
+        if (refused_[loc] && std::find(present.begin(), present.end(), loc) == present.end()) admitRow(loc);
+    }
+    // Whether every row still shows what the current inputs give.
+    bool unchanged = true;
     for (int loc : presentLocations()) {
         Row r = row(loc);
+        if (reactionRefuses(loc)) {
+            if (!refused_[loc]) {
+                refuseRow(loc);
+                unchanged = false;
+            }
+            continue;
+        }
+        if (refused_[loc]) {
+            // The new result gives this location its forces: it waits for its bar.
+            admitRow(loc);
+            unchanged = false;
+            continue;
+        }
         if (r.computed.caption().empty()) {
             // Nothing computed yet: a location that the wall refuses loses what was typed.
             if (!rowEmpty(loc) && !designable(loc)) forgetRow(loc);
+            unchanged = false;
             continue;
         }
         const RowValues before = valuesOf(program_, loc);
@@ -118,9 +139,68 @@ void Form7::dropStaleRows() {
             }
         } catch (const std::exception&) {
         }
-        if (!same) forgetRow(loc);
+        if (!same) {
+            forgetRow(loc);
+            unchanged = false;
+        }
+    }
+    // A stability result dropped and made again that changed no row: the check that was
+    // made on these rows counts again. Every result on the screen comes from a check, and
+    // everything on this screen that a check depends on empties the results it touches,
+    // so a grid whose every row shows its judgement is a grid that was checked.
+    if (unchanged && program_.sigmaMax != 0 && !txt_ka.text().empty() && everyRowChecked() &&
+        program_.sectionCheckDoneValue() != 1) {
+        program_.sectionCheckDone = 1;
+        if (plat::Toolbar* toolbar = program_.mainToolbar()) {
+            if (!program_.projectPath.empty()) toolbar->button(3).enabled = true;
+            toolbar->button(5).enabled = true;
+        }
     }
 }
+
+bool Form7::reactionRefuses(int loc) {
+    if (program_.sigmaMax == 0) return false;
+    try {
+        TEKKIN();
+        requireGroundReaction(program_, loc);
+        return false;
+    } catch (const SectionRefusal& refusal) {
+        return refusal.reason() == SectionRefusal::Reason::GroundReaction;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void Form7::refuseRow(int loc) {
+    Row r = row(loc);
+    refused_[loc] = true;
+    r.bars.setText("");
+    r.bars.setEnabled(false);
+    r.computed.setCaption("");
+    r.design.setText("");
+    r.design.setEnabled(false);
+    for (int i = 0; i < 3; ++i) {
+        r.results[i]->setForeColor(plat::kBlack);
+        r.results[i]->setCaption(kNoValue);
+    }
+    r.results[3]->setForeColor(plat::kColour13);
+    r.results[3]->setCaption("NG");
+    // Nothing of an earlier design stays behind the row.
+    program_.clearLocation(loc);
+}
+
+void Form7::admitRow(int loc) {
+    Row r = row(loc);
+    refused_[loc] = false;
+    r.bars.setEnabled(true);
+    r.design.setEnabled(true);
+    for (plat::Label* result : r.results) {
+        result->setForeColor(plat::kBlack);
+        result->setCaption("");
+    }
+}
+
+bool Form7::withoutLoad(int loc) const { return program_.barsPerMetre[loc] == 0; }
 
 bool Form7::designable(int loc) {
     if (program_.sigmaMax == 0) return false;
@@ -152,13 +232,24 @@ void Form7::RequiredSpacing(int loc) {
     }
     try {
         computeRequiredSpacing(loc);
+    } catch (const SectionRefusal& refusal) {
+        // No forces for this ground reaction: the row is judged, not waiting for a bar.
+        if (refusal.reason() == SectionRefusal::Reason::GroundReaction) {
+            refuseRow(loc);
+            checkOutdated();
+            return;
+        }
+        forgetRow(loc);
+        throw;
     } catch (const std::exception&) {
         // Half a calculation belongs to no bar: the row waits for another choice.
         forgetRow(loc);
         throw;
     }
-    // 15. The spacing keeps its fraction; the label shows its whole part.
-    r.computed.setCaption(num::format(std::floor(program_.computedSpacing[loc]), "0"));
+    // 15. The spacing keeps its fraction; the label shows its whole part, or "――" where
+    // nothing asks for one.
+    r.computed.setCaption(withoutLoad(loc) ? kNoValue
+                                           : num::format(std::floor(program_.computedSpacing[loc]), "0"));
     // 16 and 17. The row's stresses no longer belong to its bars, and the check is to be
     // run again.
     for (plat::Label* result : r.results) result->setCaption("");
@@ -210,8 +301,9 @@ void Form7::computeRequiredSpacing(int loc) {
     } else {
         p.barsPerMetre[loc] = p.barsForArea[loc];
     }
-    // 14. The largest spacing that gives them.
-    p.computedSpacing[loc] = store(num::div(1000, p.barsPerMetre[loc]));
+    // 14. The largest spacing that gives them. A location without load needs no bars at
+    // all; I keep 0 for it, which the screen and the report show as "――".
+    p.computedSpacing[loc] = p.barsPerMetre[loc] == 0 ? 0.0f : store(num::div(1000, p.barsPerMetre[loc]));
 }
 
 void Form7::bindBarLists() {

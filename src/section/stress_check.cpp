@@ -93,6 +93,10 @@ void Form7::Er_Syurui() { program_.msgBox("鉄筋の種類を選択してくだ�
 
 void Form7::Er_Kankaku1() { program_.msgBox("設計上の鉄筋の間隔を入力してください。", kOkOnly, kErrorTitle); }
 
+void Form7::Er_Kankaku3() {
+    program_.msgBox("設計上の鉄筋の間隔には正の数値を入力してください。", kOkOnly, kErrorTitle);
+}
+
 void Form7::Er_Kankaku2() {
     program_.msgBox("設計の鉄筋の間隔を計算値よりも小さくしてください。", kOkOnly, kErrorTitle);
 }
@@ -107,24 +111,32 @@ void Form7::cmd1_Click() {
         return;
     }
 
+    // A refused location is already judged: it takes no bar and no spacing.
     for (const Row& row : grid) {
-        if (row.bars.visible() && row.bars.text().empty()) {
+        if (row.bars.visible() && !refusedRow(row.loc) && row.bars.text().empty()) {
             Er_Syurui();
             row.bars.setFocus();
             return;
         }
     }
-    // A spacing that reads as zero or less cannot be checked: it counts as not entered.
+    // An empty box is asked for; a spacing that is no positive number is refused as such.
     for (const Row& row : grid) {
-        if (row.design.visible() && (row.design.text().empty() || !(p.designSpacing[row.loc] > 0))) {
-            Er_Kankaku1();
+        if (!row.design.visible() || refusedRow(row.loc)) continue;
+        const bool empty = row.design.text().empty();
+        if (empty || !(p.designSpacing[row.loc] > 0)) {
+            if (empty) {
+                Er_Kankaku1();
+            } else {
+                Er_Kankaku3();
+            }
             row.design.setFocus();
             row.design.setSelStart(0);
             return;
         }
     }
+    // A location without load requires no spacing: any design spacing is within it.
     for (const Row& row : grid) {
-        if (row.computed.caption().empty()) continue;
+        if (row.computed.caption().empty() || row.computed.caption() == kNoValue || refusedRow(row.loc)) continue;
         if (p.computedSpacing[row.loc] < p.designSpacing[row.loc]) {
             Er_Kankaku2();
             row.design.setFocus();
@@ -157,6 +169,8 @@ void Form7::cmd1_Click() {
 
 bool Form7::everyRowChecked() {
     for (int loc : presentLocations()) {
+        // A refused location is checked by its refusal.
+        if (refusedRow(loc)) continue;
         Row r = row(loc);
         if (r.bars.text().empty() || r.computed.caption().empty() || r.design.text().empty()) return false;
         for (const plat::Label* result : r.results)
@@ -165,11 +179,12 @@ bool Form7::everyRowChecked() {
     return true;
 }
 
-void Form7::Ouryoku_1() { checkLocation(program_, {1, txt1, lbl1, lbl2, lbl3, lbl4, true}); }
-void Form7::Ouryoku_2() { checkLocation(program_, {2, txt2, lbl5, lbl6, lbl7, lbl8, true}); }
-void Form7::Ouryoku_5() { checkLocation(program_, {5, txt5, lbl17, lbl18, lbl19, lbl20, false}); }
-void Form7::Ouryoku_6() { checkLocation(program_, {6, txt6, lbl21, lbl22, lbl23, lbl24, true}); }
-void Form7::Ouryoku_7() { checkLocation(program_, {7, txt7, lbl25, lbl26, lbl27, lbl28, true}); }
-void Form7::Ouryoku_8() { checkLocation(program_, {8, txt8, lbl29, lbl30, lbl31, lbl32, true}); }
-void Form7::Ouryoku_9() { checkLocation(program_, {9, txt9, lbl33, lbl34, lbl35, lbl36, true}); }
-void Form7::Ouryoku_10() { checkLocation(program_, {10, txt10, lbl37, lbl38, lbl39, lbl40, true}); }
+// A refused location keeps its "NG": there is nothing to check it with.
+void Form7::Ouryoku_1() { if (!refusedRow(1)) checkLocation(program_, {1, txt1, lbl1, lbl2, lbl3, lbl4, true}); }
+void Form7::Ouryoku_2() { if (!refusedRow(2)) checkLocation(program_, {2, txt2, lbl5, lbl6, lbl7, lbl8, true}); }
+void Form7::Ouryoku_5() { if (!refusedRow(5)) checkLocation(program_, {5, txt5, lbl17, lbl18, lbl19, lbl20, false}); }
+void Form7::Ouryoku_6() { if (!refusedRow(6)) checkLocation(program_, {6, txt6, lbl21, lbl22, lbl23, lbl24, true}); }
+void Form7::Ouryoku_7() { if (!refusedRow(7)) checkLocation(program_, {7, txt7, lbl25, lbl26, lbl27, lbl28, true}); }
+void Form7::Ouryoku_8() { if (!refusedRow(8)) checkLocation(program_, {8, txt8, lbl29, lbl30, lbl31, lbl32, true}); }
+void Form7::Ouryoku_9() { if (!refusedRow(9)) checkLocation(program_, {9, txt9, lbl33, lbl34, lbl35, lbl36, true}); }
+void Form7::Ouryoku_10() { if (!refusedRow(10)) checkLocation(program_, {10, txt10, lbl37, lbl38, lbl39, lbl40, true}); }

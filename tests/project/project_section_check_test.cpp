@@ -27,8 +27,9 @@ TEST_F(OpenedSectionCheck, AProjectThatGivesEveryRowAgainOpensChecked) {
 }
 
 // The same file with a KA of 3.3: the contact then ends between the walls, and the slab and
-// heel rows cannot be given again. They open empty, silently, and the check is not done.
-TEST_F(OpenedSectionCheck, AProjectWhoseRowsAreRefusedOpensUnchecked) {
+// heel rows cannot be computed. They open judged NG, silently, and the check counts: the
+// other rows are given again from the file's bars and spacings.
+TEST_F(OpenedSectionCheck, AProjectWhoseRowsAreRefusedOpensWithThemJudged) {
     const std::string file = savedProject();
     std::vector<std::string> texts = linesOf(file);
     ASSERT_EQ(texts[15], "2.5");  // line 16: the typed KA
@@ -36,14 +37,18 @@ TEST_F(OpenedSectionCheck, AProjectWhoseRowsAreRefusedOpensUnchecked) {
     writeBytes(file, project::encode(texts));
     open(prog, svc, file);
     EXPECT_TRUE(svc.messages.empty());
-    EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
-    EXPECT_FALSE(prog.mainToolbar()->button(3).enabled);
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
+    EXPECT_TRUE(prog.mainToolbar()->button(3).enabled);
     Form7& f = prog.form<Form7>();
-    for (int loc : {5, 6, 7, 8}) EXPECT_TRUE(f.rowEmpty(loc)) << loc;
+    for (int loc : {5, 6, 7, 8}) {
+        EXPECT_TRUE(f.refusedRow(loc)) << loc;
+        EXPECT_EQ(f.row(loc).results[3]->caption(), "NG") << loc;
+        EXPECT_FALSE(f.row(loc).bars.enabled()) << loc;
+    }
     EXPECT_NE(f.lbl_ri.caption(), "");  // the toe is given again
     EXPECT_NE(f.lbl4.caption(), "");
     main->Men_F_Click();
-    EXPECT_FALSE(main->Men_FSav.enabled());
+    EXPECT_TRUE(main->Men_FSav.enabled());
 }
 
 }  // namespace

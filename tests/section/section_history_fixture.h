@@ -94,7 +94,8 @@ public:
         }
         for (const Form7::Row& r : s.rows()) {
             if (!r.design.visible() || !r.design.text().empty() || r.computed.caption().empty()) continue;
-            const double computed = num::parse(r.computed.caption());
+            // "――": nothing loads the location, and no spacing is required.
+            const double computed = r.computed.caption() == "――" ? 250.0 : num::parse(r.computed.caption());
             r.design.setText(num::format(std::min(computed, 250.0), "0"));
         }
         s.cmd1.press();

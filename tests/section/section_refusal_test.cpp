@@ -7,6 +7,7 @@
 
 #include "common/calc_fault.h"
 #include "conditions/seismic_dialog.h"
+#include "section/section_refusal.h"
 
 namespace {
 
@@ -27,26 +28,34 @@ struct ReactionRefusal {
 
 class GroundReactionRefusal : public ::testing::TestWithParam<ReactionRefusal> {};
 
-// A bar picked at a refused location: one message, the row left empty, the list focused.
-TEST_P(GroundReactionRefusal, APickIsRefusedWithOneMessageAndAnEmptyRow) {
+// From the hand-over on, a refused location is judged: bar list and design box empty and
+// disabled, "――" in its stresses and "NG" in the colour of every NG. Nothing is told.
+TEST_P(GroundReactionRefusal, TheHandOverJudgesTheRowNG) {
     const ReactionRefusal& c = GetParam();
     Session s;
     s.enter(kContactBetweenWalls);
-    s.handOver();
-    Form7::Row row = s.sec().row(c.loc);
-    row.design.setText("150");
     s.svc.clear();
-    row.bars.userPick(4);
-    ASSERT_EQ(s.svc.messages.size(), 1u);
-    EXPECT_EQ(s.svc.messages[0].text, c.message);
-    EXPECT_EQ(s.svc.messages[0].title, "エラーメッセージ");
+    s.handOver();
+    EXPECT_TRUE(s.svc.messages.empty());
+    Form7& f = s.sec();
+    Form7::Row row = f.row(c.loc);
+    EXPECT_TRUE(f.refusedRow(c.loc));
     EXPECT_EQ(row.bars.text(), "");
     EXPECT_EQ(row.bars.listIndex(), -1);
-    EXPECT_EQ(row.computed.caption(), "");
+    EXPECT_FALSE(row.bars.enabled());
     EXPECT_EQ(row.design.text(), "");
-    for (const plat::Label* result : row.results) EXPECT_EQ(result->caption(), "");
-    EXPECT_TRUE(focused(row.bars));
-    EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
+    EXPECT_FALSE(row.design.enabled());
+    EXPECT_EQ(row.computed.caption(), "");
+    EXPECT_EQ(row.results[0]->caption(), "――");
+    EXPECT_EQ(row.results[1]->caption(), "――");
+    EXPECT_EQ(row.results[2]->caption(), "――");
+    EXPECT_EQ(row.results[3]->caption(), "NG");
+    EXPECT_EQ(row.results[3]->foreColor(), plat::kColour13);
+    // The reason stays available for whoever asks.
+    EXPECT_EQ(SectionRefusal(c.loc, SectionRefusal::Reason::GroundReaction).what(), std::string(c.message));
+    // The toe has its reaction (VP and V1 lie inside the contact) and takes its bar.
+    EXPECT_FALSE(f.refusedRow(9));
+    EXPECT_TRUE(f.cbo9.enabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -57,24 +66,52 @@ INSTANTIATE_TEST_SUITE_P(
                       ReactionRefusal{8, "かかと版 Ｆ 固定部の断面力は、この地盤反力の分布では計算できません。"}),
     [](const auto& info) { return "Location" + std::to_string(info.param.loc); });
 
-// The toe has its reaction (VP and V1 lie inside the contact); the check stops at the
-// first refused row.
-TEST(SectionRefusal, TheCheckStopsAtTheFirstRefusedRow) {
+// The check passes over the refused rows in all three of its passes and completes: the
+// rows of the upright wall and the toe are checked, the refused ones keep their NG.
+TEST(SectionRefusal, TheCheckSkipsRefusedRowsAndCompletes) {
     Session s;
     s.enter(kContactBetweenWalls);
     s.handOver();
+    s.svc.clear();
     s.sectionCheck();
     Form7& f = s.sec();
+    EXPECT_TRUE(s.svc.messages.empty());
+    EXPECT_EQ(s.prog.sectionCheckDoneValue(), 1);
+    EXPECT_TRUE(s.prog.mainToolbar()->button(5).enabled);
     EXPECT_NE(f.lbl_ri.caption(), "");  // the toe is designed
-    EXPECT_EQ(s.svc.messages.back().text, kSelectBar);
-    EXPECT_TRUE(focused(f.cbo5));
-    EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
-    EXPECT_EQ(f.lbl4.caption(), "");  // no location was checked
+    EXPECT_NE(f.lbl36.caption(), "");   // and checked
+    EXPECT_NE(f.lbl4.caption(), "");
+    EXPECT_EQ(f.lbl20.caption(), "NG");
+    EXPECT_EQ(f.lbl17.caption(), "――");
 }
 
-// Designed for one stability result, the rows that the next one refuses are emptied at
-// the hand-over; the others stay as they were.
-TEST(SectionRefusal, TheHandOverEmptiesTheRowsANewResultRefuses) {
+// A later stability result that gives the location its forces again: the hand-over
+// opens the row for a bar, with nothing in it.
+TEST(SectionRefusal, ARowNoLongerRefusedTakesABarAgain) {
+    Session s;
+    s.design(kContactBetweenWalls);
+    ASSERT_TRUE(s.sec().refusedRow(5));
+    s.back();
+    Form3& c = s.conditions();
+    c.txt15.setText("2.5");
+    c.cmd3.press();
+    s.prog.form<Form23>().cmd1.press();
+    s.stabilityCheck();
+    s.handOver();
+    Form7& f = s.sec();
+    EXPECT_FALSE(f.refusedRow(5));
+    EXPECT_TRUE(f.cbo5.enabled());
+    EXPECT_TRUE(f.txt5.enabled());
+    EXPECT_TRUE(f.rowEmpty(5));
+    EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
+    s.sectionCheck();
+    EXPECT_EQ(s.prog.sectionCheckDoneValue(), 1);
+    EXPECT_NE(f.lbl20.caption(), "NG");
+}
+
+// Designed for one stability result, the rows that the next one refuses are emptied and
+// judged at the hand-over; the others stay as they were.
+TEST(SectionRefusal, TheHandOverJudgesTheRowsANewResultRefuses) {
     Session s;
     s.design(Wall{"Typed25", {}, "2.5", false, "", false});  // trapezoid: every row designed
     ASSERT_EQ(s.prog.sectionCheckDoneValue(), 1);
@@ -92,6 +129,8 @@ TEST(SectionRefusal, TheHandOverEmptiesTheRowsANewResultRefuses) {
     s.handOver();
     EXPECT_TRUE(s.svc.messages.empty());
     EXPECT_EQ(f.txt5.text(), "");
+    EXPECT_FALSE(f.txt5.enabled());
+    EXPECT_EQ(f.lbl20.caption(), "NG");
     EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
 }
 
@@ -227,18 +266,18 @@ TEST_F(WallAboveTheSoil, TakesOnlyTheInertiaOfTheWall) {
     EXPECT_NEAR(p.designShear[1], 4630.50, 0.01);
 }
 
-// In the normal case nothing loads the section: the spacing cannot be worked out, and
-// the row is left empty.
-TEST_F(WallAboveTheSoil, WithoutInertiaNothingLoadsItAndTheRowStaysEmpty) {
+// In the normal case nothing loads the section: no message, the bar stays, and no
+// spacing is required ("――").
+TEST_F(WallAboveTheSoil, WithoutInertiaNothingLoadsItAndNoSpacingIsRequired) {
     run.conditions().opt3.setValue(true);
     run.sec().cbo1.userPick(4);
     Program& p = run.prog;
     EXPECT_EQ(p.designMoment[1], 0.0f);
     EXPECT_EQ(p.designShear[1], 0.0f);
-    ASSERT_EQ(run.svc.messages.size(), 1u);
-    EXPECT_EQ(run.svc.messages[0].text, kCannotComputeMessage);
-    EXPECT_EQ(run.sec().cbo1.text(), "");
-    EXPECT_EQ(run.sec().lbl_ra.caption(), "");
+    EXPECT_TRUE(run.svc.messages.empty());
+    EXPECT_EQ(run.sec().cbo1.text(), "  D16");
+    EXPECT_EQ(run.sec().lbl_ra.caption(), "――");
+    EXPECT_EQ(p.computedSpacing[1], 0.0f);
 }
 
 // ---- Members the wall no longer has, and no stability result ----

@@ -19,6 +19,7 @@ namespace {
 
 constexpr const char* kSelectBar = "鉄筋の種類を選択してください。";
 constexpr const char* kEnterSpacing = "設計上の鉄筋の間隔を入力してください。";
+constexpr const char* kPositiveSpacing = "設計上の鉄筋の間隔には正の数値を入力してください。";
 constexpr const char* kSpacingTooLarge = "設計の鉄筋の間隔を計算値よりも小さくしてください。";
 constexpr const char* kCannotCompute = "入力された値では計算できません。";
 
@@ -219,9 +220,9 @@ const PassCase kPassCases[] = {
      },
      nullptr, "cmd1"},
     {"EmptySpacing", [](StressCheck&, Form7& f, Program&) { f.txt6.setText(""); }, kEnterSpacing, "txt6"},
-    {"SpacingThatIsNoNumber", [](StressCheck&, Form7& f, Program&) { f.txt2.setText("abc"); }, kEnterSpacing, "txt2"},
-    {"ZeroSpacing", [](StressCheck&, Form7& f, Program&) { f.txt9.setText("0"); }, kEnterSpacing, "txt9"},
-    {"NegativeSpacing", [](StressCheck&, Form7& f, Program&) { f.txt5.setText("-100"); }, kEnterSpacing, "txt5"},
+    {"SpacingThatIsNoNumber", [](StressCheck&, Form7& f, Program&) { f.txt2.setText("abc"); }, kPositiveSpacing, "txt2"},
+    {"ZeroSpacing", [](StressCheck&, Form7& f, Program&) { f.txt9.setText("0"); }, kPositiveSpacing, "txt9"},
+    {"NegativeSpacing", [](StressCheck&, Form7& f, Program&) { f.txt5.setText("-100"); }, kPositiveSpacing, "txt5"},
     {"SpacingAboveComputedByAFraction",
      [](StressCheck& t, Form7&, Program&) { t.ready(7, "216", 215.7f); },
      kSpacingTooLarge, "txt7"},

@@ -89,7 +89,10 @@ void printCheckBlock(Program& p, plat::Surface& s, int loc) {
     s.print("");
 
     const std::string& bar = p.barName[loc];
-    s.print(blanks(17) + "配筋 " + bar + "-" + nf(std::floor(p.computedSpacing[loc]), "0") + "@  -----> ∴ " + bar +
+    // Without load no spacing is required by strength.
+    const bool withoutLoad = p.designMoment[loc] == 0 && (!shear || p.designShear[loc] == 0);
+    const std::string computed = withoutLoad ? "――" : nf(std::floor(p.computedSpacing[loc]), "0");
+    s.print(blanks(17) + "配筋 " + bar + "-" + computed + "@  -----> ∴ " + bar +
             "-" + nf(p.designSpacing[loc], fmt::kDesignValue) + "@  とする");
     s.print(blanks(16) + "───────────────────────");
     if (loc == 9) s.print("");
@@ -115,6 +118,12 @@ void printCheckBlock(Program& p, plat::Surface& s, int loc) {
             shearCheck(p, s, loc, u);
         }
     }
+    if (loc == 8) page::emptyLines(s, 2);
+}
+
+void printRefusedBlock(Program& p, plat::Surface& s, int loc) {
+    page::printCheck(p, s, false, {blanks(18) + "この地盤反力の分布では断面力を計算できない  ∴NG"});
+    if (loc == 9) s.print("");
     if (loc == 8) page::emptyLines(s, 2);
 }
 

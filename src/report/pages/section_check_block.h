@@ -13,5 +13,8 @@ namespace section_pages {
 // Prints the block of check location loc (1, 2, 5 to 10) at the current print position.
 // Re-applies the large-bar allowable to rebarAllow for the location's bar.
 void printCheckBlock(Program& program, plat::Surface& s, int loc);
+// In place of the forces and the block of a location whose section forces the ground
+// reaction does not give: one line, judged NG.
+void printRefusedBlock(Program& program, plat::Surface& s, int loc);
 
 }  // namespace section_pages

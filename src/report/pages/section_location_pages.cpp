@@ -101,6 +101,7 @@ void slabEndReaction(Program& p, plat::Surface& s, int loc) {
 void slabEnd(Program& p, plat::Surface& s, int loc, int emptyLines, const char* heading) {
     page::emptyLines(s, emptyLines);
     s.print(blanks(14) + heading);
+    if (p.form<Form7>().refusedRow(loc)) return section_pages::printRefusedBlock(p, s, loc);
     fixedEndC1Line(p, s);
     s.print(blanks(18) + "M1=C1=" + v3(p.loadMoment[loc]) + "KNm/m");
     s.print(blanks(18) + "S1=(W1･B)/2=(" + v3(p.slabLoadW1) + "×" + v3(p.innerSpan) + ")/2=" + v3(p.loadShear[loc]) +
@@ -146,6 +147,7 @@ void Form7::HAIKIN_E() {
     constexpr int loc = 5;
     page::emptyLines(s, 5);
     s.print(blanks(14) + "３）底版（中央部）");
+    if (refusedRow(loc)) return section_pages::printRefusedBlock(p, s, loc);
     fixedEndC1Line(p, s);
     s.print(blanks(18) + "M1=(W1･B^2)/8－C1=(" + v3(p.slabLoadW1) + "×" + v3(p.innerSpan) + "^2)/8－" + v3(p.fixedEndC1) +
             "=" + v3(p.loadMoment[loc]) + "KNm/m");
@@ -187,6 +189,7 @@ void Form7::HAIKIN_H() {
     constexpr int loc = 8;
     page::emptyLines(s, 2);
     s.print(blanks(14) + "６）かかと版（固定部）");
+    if (refusedRow(loc)) return section_pages::printRefusedBlock(p, s, loc);
     cantileverLoad(p, s, loc, "W2", "W3", p.slabLoadW2, p.slabLoadW3, p.heelLength);
     // The same cases as the stored heel forces: at zero eccentricity every ordinate is
     // σmax and the whole heel carries the reaction.
@@ -213,6 +216,7 @@ void Form7::HAIKIN_I() {
     // Without a heel the toe follows the rear slab end on the same page.
     page::emptyLines(s, p.heelLength != 0 ? 5 : 2);
     s.print(blanks(14) + "７）つま先版（固定部）");
+    if (refusedRow(loc)) return section_pages::printRefusedBlock(p, s, loc);
     cantileverLoad(p, s, loc, "W4", "W5", p.slabLoadW4, p.slabLoadW5, p.toeLength);
     cantileverReaction(p, s, loc, "V1", "VP", p.reactionV1, p.reactionVP, p.toeLength);
     closeSection(p, s, loc);

@@ -41,7 +41,9 @@ private:
         return wall / 2 - p_.rearWallUpperHeight;
     }
 
-    std::string H() const { return nf(h_, fmt::kLength); }
+    // A section at or above the soil surface has no soil on it: H is 0 there, as the
+    // forces take it, not the height of the section above the surface.
+    std::string H() const { return nf(h_ > 0 ? h_ : 0.0f, fmt::kLength); }
     std::string PAX() const { return nf(p_.sectionPAX[loc_], "0.000"); }
     std::string dPAX() const { return nf(p_.sectionDeltaPAX[loc_], "0.000"); }
     std::string W() const { return nf(p_.wallWeightAbove[loc_], "0.000"); }
