@@ -202,6 +202,30 @@ const HistoryCase kCases[] = {
          s.sectionCheck();
          revisit(s);
      }},
+    // A stability result dropped and made again without a change to any row: the check
+    // counts again without a re-check.
+    {"SameSoilTypePickedAgain", kOrdinary,
+     [](Session& s) {
+         s.design(kOrdinary);
+         s.conditions().cbo1.userPick(2);  // the soil type it already had
+         s.stabilityCheck();
+         s.handOver();
+     }},
+    {"SameFoundationSoilPickedAgainWithRefusedRows", kContactBetweenWalls,
+     [](Session& s) {
+         s.design(kContactBetweenWalls);
+         s.conditions().cbo2.userPick(2);
+         s.stabilityCheck();
+         s.handOver();
+     }},
+    {"KeyDialogConfirmedUnchanged", kWithKey,
+     [](Session& s) {
+         s.design(kWithKey);
+         s.back();
+         s.prog.form<Form19>().cmd1.press();
+         s.stabilityCheck();
+         s.handOver();
+     }},
     // Within one project, a wall whose reaction leaves locations without forces.
     {"SameProjectContactBetweenWalls", kContactBetweenWalls,
      [](Session& s) {

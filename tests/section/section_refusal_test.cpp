@@ -165,7 +165,45 @@ TEST(SectionRefusal, AStabilityResultThatMovedEmptiesTheRowsItChanges) {
     s.handOver();
     EXPECT_EQ(f.lbl_re.caption(), "");
     EXPECT_EQ(f.cbo5.text(), "");
+    // A row changed: the earlier check does not count for the new result.
+    EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
+    EXPECT_FALSE(s.prog.mainToolbar()->button(5).enabled);
     EXPECT_NE(f.lbl_rj.caption() + f.lbl_ra.caption(), "");  // the upright wall keeps its row
+}
+
+// The same soil type picked again drops the stability result; made again, it changes no
+// row, and the check counts again with its commands: save, preview, print.
+TEST(SectionRefusal, AnUnchangedRemadeResultLeavesTheCheckCounting) {
+    Session s;
+    s.design(Wall{"Ordinary", {}});
+    ASSERT_EQ(s.prog.sectionCheckDoneValue(), 1);
+    s.conditions().cbo1.userPick(2);
+    EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
+    s.stabilityCheck();
+    s.svc.clear();
+    s.handOver();
+    EXPECT_TRUE(s.svc.messages.empty());
+    EXPECT_EQ(s.prog.sectionCheckDoneValue(), 1);
+    EXPECT_TRUE(s.prog.mainToolbar()->button(5).enabled);
+    s.main().Men_F_Click();
+    EXPECT_TRUE(s.main().Men_FSav.enabled());
+    EXPECT_TRUE(s.main().Men_FImg.enabled());
+    EXPECT_EQ(s.sec().lbl4.caption(), "O.K");
+}
+
+// A design box touched after the check: the remade stability result does not bring the
+// check back, the row has no judgement.
+TEST(SectionRefusal, ATouchedRowKeepsTheCheckUncountedAfterARemadeResult) {
+    Session s;
+    s.design(Wall{"Ordinary", {}});
+    Form7& f = s.sec();
+    f.txt6.setFocus();
+    f.txt6.keyPress('0');
+    EXPECT_EQ(f.lbl24.caption(), "");
+    s.conditions().cbo1.userPick(2);
+    s.stabilityCheck();
+    s.handOver();
+    EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
 }
 
 // ---- No depth left beside cover and bar ----
