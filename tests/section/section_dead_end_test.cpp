@@ -11,6 +11,7 @@
 #include "platform/surface.h"
 #include "project/project_fixture.h"
 #include "report/current_results.h"
+#include "report/print_range_dialog.h"
 #include "report/report_pages.h"
 #include "section/section_history_fixture.h"
 
@@ -172,6 +173,45 @@ void expectReport(Program& p, const DeadEndCase& c, const std::string& where) {
     }
 }
 
+// File > 印刷 of every page: the sheets of the job with the texts drawn on each.
+std::vector<std::vector<std::string>> printAll(Program& p, ScriptedServices& svc) {
+    svc.modalScripts.push_back([](plat::Form& f) {
+        auto& d = static_cast<Form15&>(f);
+        d.opt5.userClick();
+        d.cmd1.press();
+    });
+    const size_t jobs = svc.printJobs.size();
+    p.form<MDIForm1>().Men_FPrn.userClick();
+    std::vector<std::vector<std::string>> sheets;
+    if (svc.printJobs.size() != jobs + 1) return sheets;
+    sheets.emplace_back();
+    for (const plat::DrawOp& op : svc.printJobs.back()->ops()) {
+        if (op.kind == plat::DrawOp::NewPage) sheets.emplace_back();
+        if (op.kind == plat::DrawOp::Text) sheets.back().push_back(op.text);
+    }
+    std::erase_if(sheets, [](const std::vector<std::string>& sheet) { return sheet.empty(); });
+    return sheets;
+}
+
+// Every section heading of the wall's locations is printed, each once.
+void expectPrinted(Program& p, ScriptedServices& svc, const std::string& where) {
+    SCOPED_TRACE(where);
+    const auto sheets = printAll(p, svc);
+    // Pages 1 to 9, the key page left out (these walls have none).
+    EXPECT_EQ(sheets.size(), 9u);
+    std::vector<std::string> headings;
+    for (const auto& sheet : sheets)
+        for (const std::string& t : sheet)
+            for (const char* h : kSectionHeadings)
+                if (t == blanks(14) + h) headings.push_back(h);
+    std::vector<std::string> expected;
+    const std::vector<int> present = p.form<Form7>().presentLocations();
+    for (size_t i = 0; i < std::size(kSectionHeadings); ++i)
+        if (std::find(present.begin(), present.end(), kHeadingLocations[i]) != present.end())
+            expected.push_back(kSectionHeadings[i]);
+    EXPECT_EQ(headings, expected);
+}
+
 class DeadEnds : public ProjectFixture, public ::testing::WithParamInterface<DeadEndCase> {};
 
 TEST_P(DeadEnds, TheCheckCompletesSavesReopensAndPrints) {
@@ -187,6 +227,7 @@ TEST_P(DeadEnds, TheCheckCompletesSavesReopensAndPrints) {
     for (int loc : f.presentLocations()) expectRow(f, loc, kindOf(c, loc), "checked");
     EXPECT_TRUE(saveAsOffered(s.prog));
     expectReport(s.prog, c, "checked");
+    expectPrinted(s.prog, s.svc, "checked");
 
     // Saved and opened in another run of the program: the same screen, the same pages.
     const std::string file = path("wall.ywd");
@@ -198,6 +239,7 @@ TEST_P(DeadEnds, TheCheckCompletesSavesReopensAndPrints) {
     for (int loc : g.presentLocations()) expectRow(g, loc, kindOf(c, loc), "reopened");
     EXPECT_TRUE(saveAsOffered(other.prog));
     expectReport(other.prog, c, "reopened");
+    expectPrinted(other.prog, other.svc, "reopened");
 }
 
 INSTANTIATE_TEST_SUITE_P(Walls, DeadEnds, ::testing::ValuesIn(kCases),
