@@ -3,11 +3,13 @@
 // be written out as PNG files (MIRANOSU_PAGE_PNG_DIR) to be looked at.
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
+#include "platform/qt/desktop_view.h"
 #include "platform/qt/painter_surface.h"
 #include "report/report_pages.h"
 #include "section/section_history_fixture.h"
@@ -73,6 +75,26 @@ TEST(SectionPageImages, RefusedBlocksStandInTheNGColour) {
             keep(img, std::string(c.name) + "-page" + std::to_string(page) + ".png");
             if (page == c.page) EXPECT_EQ(magentaPixels(img) > 0, c.magenta) << c.name << " page " << page;
         }
+    }
+}
+
+// The section screen of a wall with refused rows and an unloaded row, as the desktop
+// shows it: the refused judgements stand in magenta, the disabled lists are empty.
+TEST(SectionScreenImage, RefusedAndUnloadedRowsAsShown) {
+    for (const Wall& wall : {Wall{"ContactBetweenWalls", {}, "3.3", false, "", false},
+                             Wall{"NoLoadAtMidHeight", {{"txt6", "2.5"}}}}) {
+        Session s;
+        plat::qt::DesktopView view(s.prog);
+        s.design(wall);
+        ASSERT_EQ(s.prog.sectionCheckDoneValue(), 1);
+        view.sync();
+        Form7& f = s.sec();
+        QWidget* window = view.windowOf(f);
+        ASSERT_NE(window, nullptr);
+        keep(window->grab().toImage(), "screen-" + wall.name + ".png");
+        const bool refused = f.refusedRow(5);
+        const QImage verdict = view.widgetOf(f.lbl20)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(magentaPixels(verdict) > 0, refused) << wall.name;
     }
 }
 
