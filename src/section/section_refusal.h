@@ -1,5 +1,7 @@
-// A check location that the section design does not compute for the current inputs:
-// its row is emptied and the user is told why.
+// A check location that the section design does not compute for the current inputs.
+// Without a stability result or with a member too thin for its bar, the row is emptied
+// and the user is told why; a location whose ground reaction gives no forces is judged NG
+// on its row instead (the reason's text is what its report block says).
 #pragma once
 #include <stdexcept>
 

@@ -1,6 +1,7 @@
 // The required bar spacing of a check location: the steps every location shares around
-// its own design forces, the KA presence check before them, the bar lists' clicks, and
-// the emptying of rows that no longer belong to the inputs.
+// its own design forces, the KA presence check before them, the bar lists' clicks, the
+// emptying of rows that no longer belong to the inputs, and the rows judged NG because
+// the ground reaction gives them no forces.
 #include <algorithm>
 #include <cmath>
 
@@ -26,8 +27,8 @@ double thicknessAt(const Program& p, int loc) {
     }
 }
 
-// A bar choice runs its location's procedure; what stops it is told once, and the
-// refused row waits at its bar list for another choice.
+// A bar choice runs its location's procedure; what stops it (no stability result, a
+// member too thin) is told once, and the row waits at its bar list for another choice.
 void runFromList(Program& program, void (Form7::*procedure)(), Form7& screen, plat::ComboBox& bars) {
     try {
         (screen.*procedure)();

@@ -1,6 +1,7 @@
-// The stress check of the section screen: "応力度計算" refuses incomplete rows, then every
-// present location is checked as a singly reinforced section one metre wide (σc, σs, τc
-// against their allowables), each value and the judgement written into the row.
+// The stress check of the section screen: "応力度計算" refuses incomplete rows (a row judged
+// NG for its ground reaction is complete as it stands), then every present location is
+// checked as a singly reinforced section one metre wide (σc, σs, τc against their
+// allowables), each value and the judgement written into the row.
 #include "common/numbers.h"
 #include "common/messages.h"
 #include "common/calc_fault.h"
