@@ -85,6 +85,26 @@ TEST(SectionRefusal, TheCheckSkipsRefusedRowsAndCompletes) {
     EXPECT_EQ(f.lbl17.caption(), "――");
 }
 
+// A coefficient typed on the section screen empties the grid; the rows the standing
+// stability result refuses stay judged, and the check completes once the others have
+// their bars again.
+TEST(SectionRefusal, ATypedCoefficientKeepsTheRefusedRowsJudged) {
+    Session s;
+    s.design(kContactBetweenWalls);
+    ASSERT_EQ(s.prog.sectionCheckDoneValue(), 1);
+    Form7& f = s.sec();
+    f.cmd4.press();
+    EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
+    EXPECT_EQ(f.cbo1.text(), "");
+    EXPECT_TRUE(f.refusedRow(5));
+    EXPECT_FALSE(f.cbo5.enabled());
+    EXPECT_EQ(f.lbl20.caption(), "NG");
+    s.svc.clear();
+    s.sectionCheck();
+    EXPECT_TRUE(s.svc.messages.empty());
+    EXPECT_EQ(s.prog.sectionCheckDoneValue(), 1);
+}
+
 // A later stability result that gives the location its forces again: the hand-over
 // opens the row for a bar, with nothing in it.
 TEST(SectionRefusal, ARowNoLongerRefusedTakesABarAgain) {
