@@ -104,13 +104,12 @@ void Form7::checkOutdated() {
 
 void Form7::dropStaleRows() {
     // A member the wall no longer has is no refused location either.
-    for (int loc : {8, 9, 10}) {
-        const std::vector<int> present = presentLocations();
+    const std::vector<int> present = presentLocations();
+    for (int loc : {8, 9, 10})
         if (refused_[loc] && std::find(present.begin(), present.end(), loc) == present.end()) admitRow(loc);
-    }
     // Whether every row still shows what the current inputs give.
     bool unchanged = true;
-    for (int loc : presentLocations()) {
+    for (int loc : present) {
         Row r = row(loc);
         if (reactionRefuses(loc)) {
             if (!refused_[loc]) {

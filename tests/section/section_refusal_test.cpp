@@ -105,6 +105,23 @@ TEST(SectionRefusal, ATypedCoefficientKeepsTheRefusedRowsJudged) {
     EXPECT_EQ(s.prog.sectionCheckDoneValue(), 1);
 }
 
+// A refused heel that the wall no longer has: its result cells, which stay on the screen,
+// no longer say "NG".
+TEST(SectionRefusal, ARefusedMemberTheWallNoLongerHasShowsNoJudgement) {
+    Session s;
+    s.design(Wall{"ContactShortOfHeel", {}, "2.8", false, "", false});
+    ASSERT_TRUE(s.sec().refusedRow(8));
+    s.back();
+    s.box("txt16").setText("0");
+    s.stabilityCheck();
+    s.handOver();
+    Form7& f = s.sec();
+    EXPECT_FALSE(f.cbo8.visible());
+    EXPECT_FALSE(f.refusedRow(8));
+    EXPECT_EQ(f.lbl32.caption(), "");
+    EXPECT_EQ(f.lbl29.caption(), "");
+}
+
 // A later stability result that gives the location its forces again: the hand-over
 // opens the row for a bar, with nothing in it.
 TEST(SectionRefusal, ARowNoLongerRefusedTakesABarAgain) {
