@@ -73,7 +73,9 @@ TEST(SectionPageImages, RefusedBlocksStandInTheNGColour) {
         for (int page = 5; page <= 9; ++page) {
             const QImage img = drawPage(s.prog, page);
             keep(img, std::string(c.name) + "-page" + std::to_string(page) + ".png");
-            if (page == c.page) EXPECT_EQ(magentaPixels(img) > 0, c.magenta) << c.name << " page " << page;
+            if (page == c.page) {
+                EXPECT_EQ(magentaPixels(img) > 0, c.magenta) << c.name << " page " << page;
+            }
         }
     }
 }
