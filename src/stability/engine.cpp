@@ -6,6 +6,7 @@
 
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "stability/check_method_dialogs.h"
@@ -52,19 +53,18 @@ private:
     // method and a run without a ground shape would fall back on an earlier run's
     // moments, so they stop before anything is computed.
     void readChoices() {
-        Form3& conditions = p_.form<Form3>();
-        Form25& seismic = p_.form<Form25>();
-        Form23& shape = p_.form<Form23>();
-        oneSided_ = shape.opt1.value();
-        symmetric_ = shape.opt2.value();
-        building_ = conditions.opt_T.value();
-        road_ = conditions.opt_D.value();
-        normal_ = conditions.opt3.value();
-        seismicK1_ = seismic.opt_K1.value();
-        heights_ = seismic.opt_K2.value() || seismic.opt_D1.value();
-        if (!oneSided_ && !symmetric_) throw StabilityInputFault("no ground shape chosen");
-        if (!normal_ && !conditions.opt4.value()) throw StabilityInputFault("no load case chosen");
-        if (!normal_ && !seismicK1_ && !heights_) throw StabilityInputFault("no seismic method chosen");
+        const DesignChoices choices = designChoices(p_);
+        oneSided_ = choices.oneSided();
+        symmetric_ = choices.symmetric();
+        building_ = choices.building();
+        road_ = choices.road();
+        normal_ = choices.normal();
+        seismicK1_ = choices.seismicMethod == SeismicMethod::K1;
+        heights_ = choices.withHeights();
+        if (choices.groundShape == GroundShape::None) throw StabilityInputFault("no ground shape chosen");
+        if (choices.loadCase == LoadCase::None) throw StabilityInputFault("no load case chosen");
+        if (!normal_ && choices.seismicMethod == SeismicMethod::None)
+            throw StabilityInputFault("no seismic method chosen");
     }
 
     void readTexts() {
