@@ -38,15 +38,7 @@ void Program::registerForms() {
     add<Form19>(*this);
     add<Form26>(*this);
     add<Form27>(*this);
-    add<Form1>(*this);
-    add<Form2>(*this);
-    add<Form5>(*this);
-    add<Form18>(*this);
-    add<Form6>(*this);
-    add<Form8>(*this);
-    add<Form16>(*this);
-    add<Form17>(*this);
-    add<Form20>(*this);
+    registerPreviewWindows(*this);
     add<Form15>(*this);
 }
 

@@ -8,10 +8,6 @@
 #include "stability/dimension_screen.h"
 
 namespace {
-constexpr int kYesNo = 4;
-constexpr int kOkCancel = 1;
-constexpr int kQuestion = 32;
-constexpr int kSecondDefault = 256;
 }  // namespace
 
 MDIForm1::MDIForm1(Program& program) : plat::Form(program, kName, plat::FormKind::MdiFrame), program_(program) {
@@ -99,7 +95,7 @@ void MDIForm1::Men_FCls_Click() {
     program_.currentScreen = 0;
     program_.sigmaMax = 0;
     program_.sectionCheckDone = 0;
-    auto answer = program_.msgBox("閉じてもよろしいですか？", kOkCancel + kQuestion + kSecondDefault, kConfirmTitle);
+    auto answer = program_.msgBox("閉じてもよろしいですか？", plat::msg::kOkCancel | plat::msg::kQuestion | plat::msg::kSecondDefault, kConfirmTitle);
     if (answer == plat::MsgResult::Cancel) return;
     for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form25"}) program_.unload(name);
     program_.resetProjectValues();
@@ -109,12 +105,12 @@ void MDIForm1::Men_FCls_Click() {
 }
 
 void MDIForm1::Men_FEnd_Click() {
-    auto answer = program_.msgBox("終了してもよろしいですか？", kYesNo + kSecondDefault, kConfirmTitle);
+    auto answer = program_.msgBox("終了してもよろしいですか？", plat::msg::kYesNo | plat::msg::kSecondDefault, kConfirmTitle);
     if (answer != plat::MsgResult::No) program_.endProgram();
 }
 
 void MDIForm1::MDIForm_QueryUnload(bool& cancel) {
-    auto answer = program_.msgBox("終了してもよろしいですか?", kYesNo, "");
+    auto answer = program_.msgBox("終了してもよろしいですか?", plat::msg::kYesNo, "");
     if (answer == plat::MsgResult::No) {
         cancel = true;
         return;

@@ -12,11 +12,6 @@
 
 namespace {
 
-constexpr int kOkCancel = 1;
-constexpr int kYesNo = 4;
-constexpr int kCritical = 16;
-constexpr int kSecondDefault = 256;
-
 plat::FileDialogRequest projectDialog(const char* title) {
     return plat::FileDialogRequest{title, "C:\\ミラノス\\", "ミラノス(.ywd)|*.ywd", ""};
 }
@@ -36,7 +31,7 @@ void MDIForm1::FileOpen() {
         program_.projectPath = previous;
         program_.msgBox(file.error == project::ReadError::Unreadable ? "ファイルを開けませんでした。"
                                                                      : "ミラノスのデータファイルではありません。",
-                        kCritical, kErrorTitle);
+                        plat::msg::kCritical, kErrorTitle);
         return;
     }
 
@@ -59,10 +54,10 @@ void MDIForm1::FileUpdate() {
         Men_FSav_Click();
         return;
     }
-    auto answer = program_.msgBox("上書き保存してもよろしいですか？", kOkCancel + kSecondDefault, kConfirmTitle);
+    auto answer = program_.msgBox("上書き保存してもよろしいですか？", plat::msg::kOkCancel | plat::msg::kSecondDefault, kConfirmTitle);
     if (answer == plat::MsgResult::Cancel) return;
     if (!project::write(program_, program_.projectPath))
-        program_.msgBox("ファイルを保存できませんでした。", kCritical, kErrorTitle);
+        program_.msgBox("ファイルを保存できませんでした。", plat::msg::kCritical, kErrorTitle);
 }
 
 void MDIForm1::Men_FSav_Click() {
@@ -74,7 +69,7 @@ void MDIForm1::Men_FSav_Click() {
 
     if (project::fileExists(path)) {
         auto answer = program_.msgBox("同名ファイルがあります。上書き保存しますか？",
-                                      kYesNo + kCritical + kSecondDefault, "上書き保存の確認");
+                                      plat::msg::kYesNo | plat::msg::kCritical | plat::msg::kSecondDefault, "上書き保存の確認");
         if (answer == plat::MsgResult::No) return;
     }
     if (path.empty()) return;
@@ -82,7 +77,7 @@ void MDIForm1::Men_FSav_Click() {
     // A file that could not be written is not the project's file: the old path stays.
     if (!project::write(program_, path)) {
         program_.projectPath = previous;
-        program_.msgBox("ファイルを保存できませんでした。", kCritical, kErrorTitle);
+        program_.msgBox("ファイルを保存できませんでした。", plat::msg::kCritical, kErrorTitle);
         return;
     }
     program_.form<Form3>().setCaption(path);

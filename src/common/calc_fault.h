@@ -9,9 +9,8 @@ inline constexpr const char* kCannotComputeMessage = "入力された値では�
 // Shows a calculation's fault or refusal, unless a project is being opened: opening
 // skips a failing statement without a report.
 inline void showFaultMessage(Program& program, const char* text) {
-    constexpr int kOkCritical = 16;
     if (program.faultMessagesMuted > 0) return;
-    program.msgBox(text, kOkCritical, kErrorTitle);
+    program.msgBox(text, plat::msg::kCritical, kErrorTitle);
 }
 
 // Shown after a num::CalcFault has stopped a calculation; nothing was marked as done.

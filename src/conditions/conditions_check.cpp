@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kOkOnly = 256;
 // The road standard asks for at least this concrete strength (N/mm2).
 constexpr float kRoadMinimumStrength = 21.0f;
 
@@ -38,7 +37,7 @@ void Form3::cmd3_Click() {
         return;
     }
 
-    auto refuse = [this](const char* message) { program_.msgBox(message, kOkOnly, kErrorTitle); };
+    auto refuse = [this](const char* message) { program_.msgBox(message, plat::msg::kOk, kErrorTitle); };
     auto refuseAt = [&](const char* message, plat::TextBox& box) {
         refuse(message);
         box.setFocus();

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kOkOnly = 256;
-
 constexpr plat::Colour kNavy = 0x000080;
 constexpr plat::Colour kGreen = 0x008000;
 constexpr plat::Colour kDarkGreen = 0x004000;
@@ -458,7 +456,7 @@ void Form3::cmd5_Click() {
 
 void Form3::cmd6_Click() {
     auto refuse = [this](const char* message, plat::TextBox& box) {
-        program_.msgBox(message, kOkOnly, kErrorTitle);
+        program_.msgBox(message, plat::msg::kOk, kErrorTitle);
         box.setFocus();
         box.setSelStart(0);
     };
@@ -477,7 +475,7 @@ void Form3::cmd6_Click() {
         // A missing μ was reported by the calculation itself; a seismic case without a
         // method has no formula yet.
         if (!txt9.text().empty() && opt4.value()) {
-            program_.msgBox("地震時水平荷重の計算方法を選択してください。", kOkOnly, kErrorTitle);
+            program_.msgBox("地震時水平荷重の計算方法を選択してください。", plat::msg::kOk, kErrorTitle);
             cmd4.setFocus();
         }
         return;
@@ -504,7 +502,7 @@ void Form3::opt6_Click() {
     if (txt11.text().empty()) {
         // μ was not computed: the option does not claim it was.
         opt6.setValue(false);
-        program_.msgBox("内部摩擦角を入力してください。", kOkOnly, kErrorTitle);
+        program_.msgBox("内部摩擦角を入力してください。", plat::msg::kOk, kErrorTitle);
         txt11.setFocus();
         txt11.setSelStart(0);
         return;

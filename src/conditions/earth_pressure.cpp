@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kOkOnly = 256;
-
 // Angles are converted with π written as 3.14159.
 double rad(double degrees) { return (degrees * num::kPi) / 180; }
 double deg(double radians) { return (radians * 180) / num::kPi; }
@@ -77,7 +75,7 @@ void Form3::MESSEIJI() {
     };
     for (const Required& r : required) {
         if (!r.box.text().empty()) continue;
-        program_.msgBox(r.message, kOkOnly, kErrorTitle);
+        program_.msgBox(r.message, plat::msg::kOk, kErrorTitle);
         r.box.setFocus();
         r.box.setSelStart(0);
         return;

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kOkOnly = 256;
 constexpr plat::Colour kGreen = 0x008000;
 constexpr int kDashed = 2;
 
@@ -208,7 +207,7 @@ void Form23::cmd2_Click() {
 
 void Form23::cmd1_Click() {
     if (!opt1.value() && !opt2.value()) {
-        program_.msgBox("地盤の形状（1）又は（2）を選択してください。", kOkOnly, kErrorTitle);
+        program_.msgBox("地盤の形状（1）又は（2）を選択してください。", plat::msg::kOk, kErrorTitle);
         opt1.setFocus();
         return;
     }

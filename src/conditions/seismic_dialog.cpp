@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int kOkOnly = 256;
 constexpr plat::Colour kGreen = 0x008000;
 constexpr plat::Colour kRed = 0xFF0000;
 
@@ -107,7 +106,7 @@ void Form25::layout() {
 void Form25::cmd1_Click() {
     Form3& conditions = program_.form<Form3>();
     auto refuse = [this](const char* message, plat::Control& focus) {
-        program_.msgBox(message, kOkOnly, kErrorTitle);
+        program_.msgBox(message, plat::msg::kOk, kErrorTitle);
         focus.setFocus();
         if (focus.kind() == plat::ControlKind::TextBox) static_cast<plat::TextBox&>(focus).setSelStart(0);
     };

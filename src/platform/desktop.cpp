@@ -88,7 +88,7 @@ void Desktop::childHidden(Form& f) {
 
 void Desktop::modalClosed(Form& f) { modals_.erase(std::remove(modals_.begin(), modals_.end(), &f), modals_.end()); }
 
-MsgResult Desktop::msgBox(const std::string& text, int style, const std::string& title) {
+MsgResult Desktop::msgBox(const std::string& text, MsgStyle style, const std::string& title) {
     lastMessage_ = MessageRequest::fromStyle(text, style, title);
     return services_->messageBox(lastMessage_);
 }

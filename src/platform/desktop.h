@@ -62,7 +62,7 @@ public:
     void collectGarbage() { graveyard_.clear(); }
 
     MessageRequest lastMessage() const { return lastMessage_; }
-    MsgResult msgBox(const std::string& text, int style, const std::string& title);
+    MsgResult msgBox(const std::string& text, MsgStyle style, const std::string& title);
     void beep() { services_->beep(); }
 
 private:

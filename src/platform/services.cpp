@@ -2,7 +2,8 @@
 
 namespace plat {
 
-MessageRequest MessageRequest::fromStyle(std::string text, int style, std::string title) {
+MessageRequest MessageRequest::fromStyle(std::string text, MsgStyle styleBits, std::string title) {
+    const int style = styleBits.bits;
     MessageRequest r;
     r.text = std::move(text);
     r.title = std::move(title);

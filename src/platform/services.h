@@ -19,6 +19,26 @@ struct PrinterPage {
 };
 
 enum class MsgButtons { OK, OKCancel, YesNo };
+
+// A message box's style: its buttons, icon and default button, combined with |
+// (plat::msg::kYesNo | plat::msg::kCritical | plat::msg::kSecondDefault).
+struct MsgStyle {
+    int bits = 0;
+    friend constexpr MsgStyle operator|(MsgStyle a, MsgStyle b) { return {a.bits | b.bits}; }
+    bool operator==(const MsgStyle&) const = default;
+};
+
+namespace msg {
+inline constexpr MsgStyle kOk{0};
+inline constexpr MsgStyle kOkCancel{1};
+inline constexpr MsgStyle kYesNo{4};
+inline constexpr MsgStyle kCritical{16};
+inline constexpr MsgStyle kQuestion{32};
+inline constexpr MsgStyle kExclamation{48};
+inline constexpr MsgStyle kInformation{64};
+// The second button is the default (an OK-only box has no second button: no effect).
+inline constexpr MsgStyle kSecondDefault{256};
+}  // namespace msg
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 // Values as the program compares them (OK 1, Cancel 2, Yes 6, No 7).
 enum class MsgResult { OK = 1, Cancel = 2, Yes = 6, No = 7 };
@@ -30,10 +50,7 @@ struct MessageRequest {
     MsgIcon icon = MsgIcon::None;
     int defaultButton = 0;  // 0 first, 1 second
 
-    // The program's message styles as one number: buttons + icon + default button
-    // (0 OK, 1 OK/Cancel, 4 Yes/No; 16 critical, 32 question, 48 exclamation,
-    // 64 information; 256 second button is the default).
-    static MessageRequest fromStyle(std::string text, int style, std::string title);
+    static MessageRequest fromStyle(std::string text, MsgStyle style, std::string title);
     bool operator==(const MessageRequest&) const = default;
 };
 

@@ -8,8 +8,6 @@ namespace report {
 
 namespace {
 
-constexpr int kOkOnly = 256;
-
 // Reads the design-conditions screen into the design values again; false when a value
 // that a calculation uses differs from the stored one, which then stays.
 bool designValuesUnchanged(Program& program) {
@@ -42,11 +40,11 @@ bool sectionCurrent(const Program& program) { return program.sectionCheckDoneVal
 
 bool mayMakePages(Program& program, bool sectionPages) {
     if (!stabilityCurrent(program)) {
-        program.msgBox(kStabilityMissingMessage, kOkOnly, kErrorTitle);
+        program.msgBox(kStabilityMissingMessage, plat::msg::kOk, kErrorTitle);
         return false;
     }
     if (sectionPages && !sectionCurrent(program)) {
-        program.msgBox(kSectionMissingMessage, kOkOnly, kErrorTitle);
+        program.msgBox(kSectionMissingMessage, plat::msg::kOk, kErrorTitle);
         return false;
     }
     return true;

@@ -13,7 +13,6 @@ namespace report {
 
 namespace {
 
-constexpr int kOkOnly = 256;
 constexpr const char* kPageNotMadeMessage = "このページを作成できませんでした。";
 
 // The section screen only when it exists: the preview never creates it (creating it
@@ -70,7 +69,7 @@ void PreviewWindow::Men_Nex_Click() {
         case 4:
             // The section pages show only a current section check.
             if (!report::sectionCurrent(program_)) {
-                program_.msgBox(report::kSectionMissingMessage, report::kOkOnly, kErrorTitle);
+                program_.msgBox(report::kSectionMissingMessage, plat::msg::kOk, kErrorTitle);
                 return;
             }
             report::hideSectionScreen(program_);

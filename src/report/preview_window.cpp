@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "report/print_range_dialog.h"
 
@@ -74,6 +75,11 @@ void PreviewWindow::Men_Cls_Click() {
 
 // A preview window never closes alone.
 void PreviewWindow::Form_QueryUnload(bool&) { unloadPreviewWindows(program_); }
+
+void registerPreviewWindows(Program& program) {
+    for (const report::ReportPage& p : report::reportPages())
+        program.registerForm(p.window, [&program, p] { return std::make_unique<PreviewWindow>(program, p.window, p.page); });
+}
 
 void unloadPreviewWindows(Program& program) {
     for (const report::ReportPage& p : report::reportPages()) {

@@ -1,5 +1,6 @@
-// The print preview's windows: one per report page (Form1 shows page 1 ... Form20 page 9),
-// each a page-sized canvas seen through a scrolled viewport, with its own menu bar.
+// The print preview's windows: one per report page, named as the page table says (Form1
+// shows page 1 ... Form20 page 9), each a page-sized canvas seen through a scrolled
+// viewport, with its own menu bar.
 #pragma once
 #include "common/program.h"
 #include "platform/controls.h"
@@ -46,72 +47,11 @@ private:
     int page_;
 };
 
+// Makes the window of every report page known by its name in the page table.
+void registerPreviewWindows(Program& program);
 // Unloads every preview window that is loaded.
 void unloadPreviewWindows(Program& program);
 // The window of a report page; loads it when it is not loaded.
 PreviewWindow& previewWindow(Program& program, int page);
 // The window of a report page when it is loaded; none otherwise.
 PreviewWindow* loadedPreviewWindow(Program& program, int page);
-
-// Report page 1: design conditions.
-class Form1 : public PreviewWindow {
-public:
-    static constexpr const char* kName = "Form1";
-    explicit Form1(Program& program) : PreviewWindow(program, kName, 1) {}
-};
-
-// Report page 2: wall drawing and self weight.
-class Form2 : public PreviewWindow {
-public:
-    static constexpr const char* kName = "Form2";
-    explicit Form2(Program& program) : PreviewWindow(program, kName, 2) {}
-};
-
-// Report page 3: earth pressure and load table.
-class Form5 : public PreviewWindow {
-public:
-    static constexpr const char* kName = "Form5";
-    explicit Form5(Program& program) : PreviewWindow(program, kName, 3) {}
-};
-
-// Report page 4: stability checks.
-class Form18 : public PreviewWindow {
-public:
-    static constexpr const char* kName = "Form18";
-    explicit Form18(Program& program) : PreviewWindow(program, kName, 4) {}
-};
-
-// Report page 5: opening page of the section checks.
-class Form6 : public PreviewWindow {
-public:
-    static constexpr const char* kName = "Form6";
-    explicit Form6(Program& program) : PreviewWindow(program, kName, 5) {}
-};
-
-// Report page 6: upright wall sections.
-class Form8 : public PreviewWindow {
-public:
-    static constexpr const char* kName = "Form8";
-    explicit Form8(Program& program) : PreviewWindow(program, kName, 6) {}
-};
-
-// Report page 7: base slab sections.
-class Form16 : public PreviewWindow {
-public:
-    static constexpr const char* kName = "Form16";
-    explicit Form16(Program& program) : PreviewWindow(program, kName, 7) {}
-};
-
-// Report page 8: rear fixed end and the first of heel, toe, key.
-class Form17 : public PreviewWindow {
-public:
-    static constexpr const char* kName = "Form17";
-    explicit Form17(Program& program) : PreviewWindow(program, kName, 8) {}
-};
-
-// Report page 9: the toe and key sections that page 8 left.
-class Form20 : public PreviewWindow {
-public:
-    static constexpr const char* kName = "Form20";
-    explicit Form20(Program& program) : PreviewWindow(program, kName, 9) {}
-};

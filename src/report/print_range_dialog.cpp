@@ -4,12 +4,6 @@
 #include "common/numbers.h"
 #include "report/print_run.h"
 
-namespace {
-
-constexpr int kOkOnly = 0;
-
-}  // namespace
-
 Form15::Form15(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog), program_(program) {
     layout();
     fields_.add(txt_P, {.next = cmd1});
@@ -86,7 +80,7 @@ void Form15::chk_P_Click() {
 
 void Form15::cmd1_Click() {
     if (!opt1.value() && !opt2.value() && !opt3.value() && !opt4.value() && !opt5.value()) {
-        program_.msgBox("印刷範囲を指定してください。", kOkOnly, kErrorTitle);
+        program_.msgBox("印刷範囲を指定してください。", plat::msg::kOk, kErrorTitle);
         return;
     }
     float first = 0;
@@ -99,7 +93,7 @@ void Form15::cmd1_Click() {
         }
     }
     if (missing) {
-        program_.msgBox("最初のページ番号を入力してください。", kOkOnly, kErrorTitle);
+        program_.msgBox("最初のページ番号を入力してください。", plat::msg::kOk, kErrorTitle);
         txt_P.setFocus();
         return;
     }

@@ -11,7 +11,6 @@
 
 namespace {
 constexpr plat::Colour kGreen = 0x008000;
-constexpr int kOkOnly = 256;
 
 void placeCaption(plat::Label& label, int left, int top, int width, const std::string& text) {
     label.place(left, top, width, 255);
@@ -108,7 +107,7 @@ void Form22::cmd1_Click() {
         // The wall and slab rows are always there; the others only while shown.
         const bool present = &r.box == &txt1 || &r.box == &txt3 || r.box.visible();
         if (present && r.box.text().empty()) {
-            program_.msgBox(r.message, kOkOnly, kErrorTitle);
+            program_.msgBox(r.message, plat::msg::kOk, kErrorTitle);
             r.box.setFocus();
             r.box.setSelStart(0);
             return;

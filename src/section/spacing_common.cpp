@@ -215,8 +215,7 @@ bool Form7::designable(int loc) {
 
 bool Form7::Tyuui() {
     if (!txt_ka.text().empty()) return true;
-    constexpr int kOkSecondDefault = 256;
-    program_.msgBox("主働土圧係数を入力してください。", kOkSecondDefault, kErrorTitle);
+    program_.msgBox("主働土圧係数を入力してください。", plat::msg::kOk, kErrorTitle);
     txt_ka.setFocus();
     txt_ka.setSelStart(0);
     return false;

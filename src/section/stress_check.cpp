@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kOkOnly = 256;
-
 // Modular ratio n of the steel to the concrete.
 constexpr double kModularRatio = 15;
 // Width of the checked strip, mm.
@@ -90,16 +88,16 @@ void checkLocation(Program& p, const StressRow& row) {
 
 }  // namespace
 
-void Form7::Er_Syurui() { program_.msgBox("鉄筋の種類を選択してください。", kOkOnly, kErrorTitle); }
+void Form7::Er_Syurui() { program_.msgBox("鉄筋の種類を選択してください。", plat::msg::kOk, kErrorTitle); }
 
-void Form7::Er_Kankaku1() { program_.msgBox("設計上の鉄筋の間隔を入力してください。", kOkOnly, kErrorTitle); }
+void Form7::Er_Kankaku1() { program_.msgBox("設計上の鉄筋の間隔を入力してください。", plat::msg::kOk, kErrorTitle); }
 
 void Form7::Er_Kankaku3() {
     program_.msgBox("設計上の鉄筋の間隔には正の数値を入力してください。", kOkOnly, kErrorTitle);
 }
 
 void Form7::Er_Kankaku2() {
-    program_.msgBox("設計の鉄筋の間隔を計算値よりも小さくしてください。", kOkOnly, kErrorTitle);
+    program_.msgBox("設計の鉄筋の間隔を計算値よりも小さくしてください。", plat::msg::kOk, kErrorTitle);
 }
 
 void Form7::cmd1_Click() {

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr plat::Colour kHeadingGreen = 0x008000;
-constexpr int kErrorStyle = 256;
 const char* const kGothic = "ＭＳ ゴシック";
 
 void place(plat::Control& c, plat::Frame* frame, int left, int top, int width, int height, int tab = 0) {
@@ -119,11 +118,11 @@ Form14::Form14(Program& program) : plat::Form(program, kName, plat::FormKind::Di
 
 void Form14::cmd1_Click() {
     if (!opt1.value() && !opt2.value() && !opt3.value() && !opt6.value()) {
-        program_.msgBox("転倒に対する検討方法をチェックして下さい。", kErrorStyle, kErrorTitle);
+        program_.msgBox("転倒に対する検討方法をチェックして下さい。", plat::msg::kOk, kErrorTitle);
         return;
     }
     if (program_.foundationCohesion != 0 && !opt4.value() && !opt5.value()) {
-        program_.msgBox("底版の有効載荷面積に対する検討方法をチェックして下さい。", kErrorStyle, kErrorTitle);
+        program_.msgBox("底版の有効載荷面積に対する検討方法をチェックして下さい。", plat::msg::kOk, kErrorTitle);
         return;
     }
     hide();
@@ -233,19 +232,19 @@ Form21::Form21(Program& program) : plat::Form(program, kName, plat::FormKind::Di
 
 void Form21::cmd1_Click() {
     if (!opt1.value() && !opt2.value() && !opt3.value() && !opt4.value() && !opt9.value() && !opt10.value()) {
-        program_.msgBox("転倒に対する検討方法をチェックして下さい。", kErrorStyle, kErrorTitle);
+        program_.msgBox("転倒に対する検討方法をチェックして下さい。", plat::msg::kOk, kErrorTitle);
         return;
     }
     if (!opt5.value() && !opt6.value()) {
-        program_.msgBox("滑動に対する検討方法をチェックして下さい。", kErrorStyle, kErrorTitle);
+        program_.msgBox("滑動に対する検討方法をチェックして下さい。", plat::msg::kOk, kErrorTitle);
         return;
     }
     if (program_.foundationCohesion != 0 && !opt7.value() && !opt8.value()) {
-        program_.msgBox("底版の有効載荷面積に対する検討方法をチェックして下さい。", kErrorStyle, kErrorTitle);
+        program_.msgBox("底版の有効載荷面積に対する検討方法をチェックして下さい。", plat::msg::kOk, kErrorTitle);
         return;
     }
     if (chk1.value() == 1 && txt1.text().empty()) {
-        program_.msgBox("上載荷重の慣性力の作用位置を入力して下さい。", kErrorStyle, kErrorTitle);
+        program_.msgBox("上載荷重の慣性力の作用位置を入力して下さい。", plat::msg::kOk, kErrorTitle);
         txt1.setFocus();
         return;
     }
@@ -254,7 +253,7 @@ void Form21::cmd1_Click() {
         height = num::readSingle(txt1.text());
     } catch (const num::CalcFault&) {
         // A height beyond any number the program holds is a typing slip: ask again.
-        program_.msgBox("上載荷重の慣性力の作用位置を入力して下さい。", kErrorStyle, kErrorTitle);
+        program_.msgBox("上載荷重の慣性力の作用位置を入力して下さい。", plat::msg::kOk, kErrorTitle);
         txt1.setFocus();
         return;
     }

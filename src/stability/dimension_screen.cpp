@@ -424,9 +424,8 @@ void Form4::opt6_Click() {
 }
 
 void Form4::cmd1_Click() {
-    constexpr int kOkOnly = 256;
     if (program_.sigmaMax == 0) {
-        program_.msgBox("安定性の検討をしてください。", kOkOnly, kErrorTitle);
+        program_.msgBox("安定性の検討をしてください。", plat::msg::kOk, kErrorTitle);
         cmd3.setFocus();
         return;
     }

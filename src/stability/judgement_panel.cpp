@@ -19,8 +19,6 @@ bool withinLimit(float value, float limit, Limit kind) {
 
 namespace {
 
-constexpr int kOkOnly = 256;
-
 // The three cells of an overturning or sliding line.
 struct PanelLine {
     plat::Label& name;
@@ -181,7 +179,7 @@ void Form4::showJudgement() {
 // A key is chosen but its height is missing: ask for it in the key dialog, with the
 // guide values and the ground reaction of this calculation. The panel stays as it is.
 void Form4::keyHeightPath(bool building) {
-    program_.msgBox("突起の計算をしてください。", kOkOnly, kErrorTitle);
+    program_.msgBox("突起の計算をしてください。", plat::msg::kOk, kErrorTitle);
     ShearKeyDialog& dialog = building ? static_cast<ShearKeyDialog&>(program_.form<Form19>())
                                       : static_cast<ShearKeyDialog&>(program_.form<Form26>());
     dialog.writeGuides(program_.baseWidth);

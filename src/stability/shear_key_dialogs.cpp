@@ -11,7 +11,6 @@ namespace {
 
 constexpr plat::Colour kHeadingGreen = 0x008000;
 constexpr plat::Colour kRed = 0xFF0000;
-constexpr int kErrorStyle = 256;
 const char* const kGothic = "ＭＳ ゴシック";
 
 void labelAt(plat::Label& label, int left, int top, int width, const char* text) {
@@ -122,7 +121,7 @@ void ShearKeyDialog::cmd1_Click() {
     for (const Check& check : {Check{txt1, "突起の高さを入力してください。"}, Check{txt2, "突起の位置を入力してください。"},
                                Check{txt3, "突起の巾を入力してください。"}}) {
         if (!check.box.text().empty()) continue;
-        program_.msgBox(check.message, kErrorStyle, kErrorTitle);
+        program_.msgBox(check.message, plat::msg::kOk, kErrorTitle);
         check.box.setFocus();
         check.box.setSelStart(0);
         return;

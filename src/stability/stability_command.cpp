@@ -13,12 +13,10 @@
 
 namespace {
 
-constexpr int kOkOnly = 256;
 constexpr const char* kDimensionMissing = "寸法を入力してください。";
 constexpr const char* kSurchargeMissing = "上載荷重を入力してください。";
 constexpr const char* kOverturningMissing = "転倒に対する検討方法を選択してください。";
 constexpr const char* kEffectiveAreaMissing = "底版の有効載荷面積に対する検討方法を選択してください。";
-
 
 // A toe or heel is entered when its text is neither empty nor exactly "0".
 bool entered(const plat::TextBox& box) { return !box.text().empty() && box.text() != "0"; }
@@ -26,7 +24,7 @@ bool entered(const plat::TextBox& box) { return !box.text().empty() && box.text(
 }  // namespace
 
 void Form4::refuse(plat::TextBox& box, const char* message) {
-    program_.msgBox(message, kOkOnly, kErrorTitle);
+    program_.msgBox(message, plat::msg::kOk, kErrorTitle);
     box.setFocus();
     box.setSelStart(0);
 }
@@ -99,7 +97,7 @@ void Form4::cmd3_Click() {
     }
 
     if (Frame2.visible() && !opt3.value() && !opt4.value()) {
-        p.msgBox("前面土荷重の計算の有無を選択してください。", kOkOnly, kErrorTitle);
+        p.msgBox("前面土荷重の計算の有無を選択してください。", plat::msg::kOk, kErrorTitle);
         return;
     }
 
@@ -107,7 +105,7 @@ void Form4::cmd3_Click() {
     if (conditions.opt3.value()) {
         Form14& methods = p.form<Form14>();
         if (!methods.opt1.value() && !methods.opt2.value() && !methods.opt3.value() && !methods.opt6.value()) {
-            p.msgBox(kOverturningMissing, kOkOnly, kErrorTitle);
+            p.msgBox(kOverturningMissing, plat::msg::kOk, kErrorTitle);
             methods.opt1.setValue(false);
             methods.opt2.setValue(false);
             methods.opt3.setValue(false);
@@ -115,7 +113,7 @@ void Form4::cmd3_Click() {
             return;
         }
         if (p.foundationCohesion != 0 && !methods.opt4.value() && !methods.opt5.value()) {
-            p.msgBox(kEffectiveAreaMissing, kOkOnly, kErrorTitle);
+            p.msgBox(kEffectiveAreaMissing, plat::msg::kOk, kErrorTitle);
             methods.lbl1.setEnabled(true);
             methods.opt4.setEnabled(true);
             methods.opt5.setEnabled(true);
@@ -127,7 +125,7 @@ void Form4::cmd3_Click() {
         Form21& methods = p.form<Form21>();
         if (!methods.opt1.value() && !methods.opt2.value() && !methods.opt3.value() && !methods.opt4.value() &&
             !methods.opt9.value() && !methods.opt10.value()) {
-            p.msgBox(kOverturningMissing, kOkOnly, kErrorTitle);
+            p.msgBox(kOverturningMissing, plat::msg::kOk, kErrorTitle);
             for (plat::OptionButton* o :
                  {&methods.opt1, &methods.opt2, &methods.opt3, &methods.opt4, &methods.opt5, &methods.opt6})
                 o->setValue(false);
@@ -135,12 +133,12 @@ void Form4::cmd3_Click() {
             return;
         }
         if (!methods.opt5.value() && !methods.opt6.value()) {
-            p.msgBox("滑動に対する検討方法を選択してください。", kOkOnly, kErrorTitle);
+            p.msgBox("滑動に対する検討方法を選択してください。", plat::msg::kOk, kErrorTitle);
             methods.showModal();
             return;
         }
         if (p.foundationCohesion != 0 && !methods.opt7.value() && !methods.opt8.value()) {
-            p.msgBox(kEffectiveAreaMissing, kOkOnly, kErrorTitle);
+            p.msgBox(kEffectiveAreaMissing, plat::msg::kOk, kErrorTitle);
             methods.lbl1.setEnabled(true);
             methods.opt7.setEnabled(true);
             methods.opt8.setEnabled(true);
@@ -150,7 +148,7 @@ void Form4::cmd3_Click() {
     }
 
     if (Frame1.enabled() && !opt1.value() && !opt2.value()) {
-        p.msgBox("土圧の鉛直成分の参入の有無を選択してください。", kOkOnly, kErrorTitle);
+        p.msgBox("土圧の鉛直成分の参入の有無を選択してください。", plat::msg::kOk, kErrorTitle);
         opt1.setValue(true);  // proposed as the user's choice; the next press runs the check
         return;
     }

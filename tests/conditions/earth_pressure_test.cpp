@@ -119,7 +119,7 @@ TEST_F(EarthPressure, MissingInputIsReportedFirstInScreenOrder) {
         ASSERT_EQ(svc.messages.size(), 1u);
         EXPECT_EQ(svc.messages[0].text, c.message);
         EXPECT_EQ(svc.messages[0].title, "エラーメッセージ");
-        EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(c.message, 256, "エラーメッセージ"));
+        EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(c.message, plat::msg::kOk, "エラーメッセージ"));
         EXPECT_EQ(f->activeControl(), &(f->*c.focus));
         EXPECT_EQ((f->*c.focus).selStart(), 0);
         EXPECT_EQ(prog.activeCoefficient, 0.25f);  // the screen was not even read

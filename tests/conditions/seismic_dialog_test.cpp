@@ -70,7 +70,7 @@ TEST_F(SeismicDialog, OkRefusesMissingInputsAndStaysOpen) {
             ASSERT_EQ(services.messages.size(), 1u) << c.name;
             EXPECT_EQ(services.messages[0].text, c.message) << c.name;
             EXPECT_EQ(services.messages[0].title, "エラーメッセージ") << c.name;
-            EXPECT_EQ(services.messages[0], plat::MessageRequest::fromStyle(c.message, 256, "エラーメッセージ"))
+            EXPECT_EQ(services.messages[0], plat::MessageRequest::fromStyle(c.message, plat::msg::kOk, "エラーメッセージ"))
                 << c.name;
             EXPECT_EQ(d.activeControl(), d.control(c.focus)) << c.name;
             EXPECT_TRUE(d.visible()) << c.name;

@@ -94,18 +94,18 @@ TEST(Desktop, MessageStylesDecode) {
     using plat::MessageRequest;
     using plat::MsgButtons;
     using plat::MsgIcon;
-    auto r = MessageRequest::fromStyle("t", 1 + 32 + 256, "確認");
+    auto r = MessageRequest::fromStyle("t", plat::msg::kOkCancel | plat::msg::kQuestion | plat::msg::kSecondDefault, "確認");
     EXPECT_EQ(r.buttons, MsgButtons::OKCancel);
     EXPECT_EQ(r.icon, MsgIcon::Question);
     EXPECT_EQ(r.defaultButton, 1);
-    r = MessageRequest::fromStyle("t", 256, "エラーメッセージ");
+    r = MessageRequest::fromStyle("t", plat::msg::kOk | plat::msg::kSecondDefault, "エラーメッセージ");
     EXPECT_EQ(r.buttons, MsgButtons::OK);
     EXPECT_EQ(r.defaultButton, 0) << "an OK-only box has one button";
-    r = MessageRequest::fromStyle("t", 4, "");
+    r = MessageRequest::fromStyle("t", plat::msg::kYesNo, "");
     EXPECT_EQ(r.buttons, MsgButtons::YesNo);
     EXPECT_EQ(r.icon, MsgIcon::None);
     EXPECT_EQ(r.defaultButton, 0);
-    r = MessageRequest::fromStyle("t", 48, "");
+    r = MessageRequest::fromStyle("t", plat::msg::kExclamation, "");
     EXPECT_EQ(r.icon, MsgIcon::Exclamation);
 }
 

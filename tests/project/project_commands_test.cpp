@@ -80,7 +80,7 @@ TEST_F(ProjectCommands, ReplacingAnExistingFileIsAskedAndNoKeepsIt) {
     saveAs(prog, svc, other);
 
     ASSERT_EQ(svc.messages.size(), 1u);
-    EXPECT_EQ(svc.messages[0], MessageRequest::fromStyle(kReplaceQuestion, 4 + 16 + 256, "上書き保存の確認"));
+    EXPECT_EQ(svc.messages[0], MessageRequest::fromStyle(kReplaceQuestion, plat::msg::kYesNo | plat::msg::kCritical | plat::msg::kSecondDefault, "上書き保存の確認"));
     EXPECT_EQ(bytesOf(other), "keep me");
     EXPECT_EQ(prog.projectPath, other) << "the declined name stays the current path";
     EXPECT_EQ(prog.form<Form3>().caption(), file);
@@ -104,7 +104,7 @@ TEST_F(ProjectCommands, OverwriteSaveAsksAndCancelWritesNothing) {
     svc.answers.push_back(MsgResult::Cancel);
     main->FileUpdate();
     ASSERT_EQ(svc.messages.size(), 1u);
-    EXPECT_EQ(svc.messages[0], MessageRequest::fromStyle(kOverwriteQuestion, 1 + 256, "確認"));
+    EXPECT_EQ(svc.messages[0], MessageRequest::fromStyle(kOverwriteQuestion, plat::msg::kOkCancel | plat::msg::kSecondDefault, "確認"));
     EXPECT_EQ(bytesOf(file), "untouched");
 
     svc.answers.push_back(MsgResult::OK);
@@ -140,7 +140,7 @@ TEST_F(ProjectCommands, SaveAsIntoAMissingFolderReportsAndKeepsThePreviousPath) 
     saveAs(prog, svc, missing);
 
     ASSERT_EQ(svc.messages.size(), 1u);
-    EXPECT_EQ(svc.messages[0], MessageRequest::fromStyle(kSaveFailed, 16, "エラーメッセージ"));
+    EXPECT_EQ(svc.messages[0], MessageRequest::fromStyle(kSaveFailed, plat::msg::kCritical, "エラーメッセージ"));
     EXPECT_EQ(prog.projectPath, file);
     EXPECT_EQ(prog.form<Form3>().caption(), file);
     EXPECT_FALSE(std::filesystem::exists(missing));
@@ -155,7 +155,7 @@ TEST_F(ProjectCommands, FailedOverwriteKeepsTheGoodFile) {
     svc.answers.push_back(MsgResult::OK);
     main->FileUpdate();
     ASSERT_EQ(svc.messages.size(), 2u);
-    EXPECT_EQ(svc.messages[1], MessageRequest::fromStyle(kSaveFailed, 16, "エラーメッセージ"));
+    EXPECT_EQ(svc.messages[1], MessageRequest::fromStyle(kSaveFailed, plat::msg::kCritical, "エラーメッセージ"));
     EXPECT_EQ(bytesOf(file), good);
     EXPECT_EQ(prog.projectPath, file);
 }
@@ -254,7 +254,7 @@ TEST_P(OpenRefused, BeforeTouchingTheOpenProject) {
     open(prog, svc, bad);
 
     ASSERT_EQ(svc.messages.size(), 1u);
-    EXPECT_EQ(svc.messages[0], MessageRequest::fromStyle(c.message, 16, "エラーメッセージ"));
+    EXPECT_EQ(svc.messages[0], MessageRequest::fromStyle(c.message, plat::msg::kCritical, "エラーメッセージ"));
     EXPECT_EQ(prog.projectPath, file);
     EXPECT_EQ(prog.currentScreen, screen);
     EXPECT_TRUE(prog.form<Form4>().visible());

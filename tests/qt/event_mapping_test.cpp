@@ -289,7 +289,7 @@ TEST(QtLifetime, WindowOfAFormUnloadedInItsOwnHandlerLivesUntilTheEventIsOver) {
 }
 
 struct BoxCase {
-    int style;
+    plat::MsgStyle style;
     std::string title;
     std::vector<std::string> buttons;
     std::string defaultButton;
@@ -300,17 +300,17 @@ struct BoxCase {
 
 TEST(QtMessageBox, ButtonsDefaultsEscapeAndTitle) {
     const BoxCase cases[] = {
-        {0, "", {"OK"}, "OK", "OK", QMessageBox::NoIcon, "ミラノス"},
-        {1 + 32 + 256, "確認", {"OK", "キャンセル"}, "キャンセル", "キャンセル", QMessageBox::Question, "確認"},
-        {4 + 256, "確認", {"はい", "いいえ"}, "いいえ", "いいえ", QMessageBox::NoIcon, "確認"},
-        {4, "", {"はい", "いいえ"}, "はい", "いいえ", QMessageBox::NoIcon, "ミラノス"},
-        {16, "", {"OK"}, "OK", "OK", QMessageBox::Critical, "ミラノス"},
-        {48, "x", {"OK"}, "OK", "OK", QMessageBox::Warning, "x"},
+        {plat::msg::kOk, "", {"OK"}, "OK", "OK", QMessageBox::NoIcon, "ミラノス"},
+        {plat::msg::kOkCancel | plat::msg::kQuestion | plat::msg::kSecondDefault, "確認", {"OK", "キャンセル"}, "キャンセル", "キャンセル", QMessageBox::Question, "確認"},
+        {plat::msg::kYesNo | plat::msg::kSecondDefault, "確認", {"はい", "いいえ"}, "いいえ", "いいえ", QMessageBox::NoIcon, "確認"},
+        {plat::msg::kYesNo, "", {"はい", "いいえ"}, "はい", "いいえ", QMessageBox::NoIcon, "ミラノス"},
+        {plat::msg::kCritical, "", {"OK"}, "OK", "OK", QMessageBox::Critical, "ミラノス"},
+        {plat::msg::kExclamation, "x", {"OK"}, "OK", "OK", QMessageBox::Warning, "x"},
     };
     for (const BoxCase& c : cases) {
         auto request = plat::MessageRequest::fromStyle("text", c.style, c.title);
         auto box = plat::qt::buildMessageBox(request);
-        SCOPED_TRACE(c.style);
+        SCOPED_TRACE(c.style.bits);
         EXPECT_EQ(box->text(), "text");
         EXPECT_EQ(box->windowTitle().toStdString(), c.shownTitle);
         EXPECT_EQ(box->icon(), c.icon);
@@ -328,10 +328,10 @@ TEST(QtMessageBox, ButtonsDefaultsEscapeAndTitle) {
 }
 
 TEST(QtMessageBox, ClickedButtonGivesTheProgramsAnswer) {
-    auto box = plat::qt::buildMessageBox(plat::MessageRequest::fromStyle("q", 4, ""));
+    auto box = plat::qt::buildMessageBox(plat::MessageRequest::fromStyle("q", plat::msg::kYesNo, ""));
     // Nothing clicked (Esc, close box): the escape button's answer.
     EXPECT_EQ(plat::qt::messageResult(*box), plat::MsgResult::No);
-    auto ok = plat::qt::buildMessageBox(plat::MessageRequest::fromStyle("q", 1, ""));
+    auto ok = plat::qt::buildMessageBox(plat::MessageRequest::fromStyle("q", plat::msg::kOkCancel, ""));
     EXPECT_EQ(plat::qt::messageResult(*ok), plat::MsgResult::Cancel);
 }
 

@@ -39,14 +39,14 @@ TEST_F(PreviewView, MenuBarFollowsTheActivePreviewWindow) {
     view.dispatch([this] { program.form<MDIForm1>().FileImage(); });
     EXPECT_EQ(menuTitles(), (QStringList{QString::fromUtf8("次のﾍﾟｰｼﾞ(&N)"), QString::fromUtf8("印刷(&P)"),
                                          QString::fromUtf8("閉じる(&C)")}));
-    view.dispatch([this] { program.form<Form1>().Men_Cls.userClick(); });
+    view.dispatch([this] { previewWindow(program, 1).Men_Cls.userClick(); });
     EXPECT_EQ(menuTitles().first(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
 }
 
 TEST_F(PreviewView, ScrollBarMirrorsTheModelAndMovesTheCanvas) {
     program.currentScreen = 2;
     view.dispatch([this] { program.form<MDIForm1>().FileImage(); });
-    Form2& w = program.form<Form2>();
+    PreviewWindow& w = previewWindow(program, 2);
     auto* bar = qobject_cast<QScrollBar*>(view.widgetOf(w.VScroll1));
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->orientation(), Qt::Vertical);
@@ -67,7 +67,7 @@ TEST_F(PreviewView, CanvasStretchesThePrintableAreaOverThePage) {
     svc.page = {12000, 16000, 6000.0f, 8000.0f};
     program.currentScreen = 2;
     view.dispatch([this] { program.form<MDIForm1>().FileImage(); });
-    Form2& w = program.form<Form2>();
+    PreviewWindow& w = previewWindow(program, 2);
     view.dispatch([&w] {
         w.canvas().clear();
         w.canvas().line(3000, 0, 3000, 8000);  // 6000 twips: pixel column 400

@@ -141,7 +141,7 @@ TEST_P(CoverRefusal, StopsAtTheFirstEmptyBoxOfAPresentMember) {
         d.cmd2.setFocus();
         d.cmd1.press();
         ASSERT_EQ(svc.messages.size(), 1u);
-        EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(c.message, 256, "エラーメッセージ"));
+        EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(c.message, plat::msg::kOk, "エラーメッセージ"));
         plat::TextBox& box = static_cast<plat::TextBox&>(*d.control(c.box));
         EXPECT_EQ(d.activeControl(), &box);
         EXPECT_EQ(box.selStart(), 0);

@@ -143,7 +143,7 @@ TEST_F(SectionScreen, RefusesWithoutAStabilityResult) {
     prog.sigmaMax = 0;
     handOver();
     ASSERT_EQ(svc.messages.size(), 1u);
-    EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle("安定性の検討をしてください。", 256, "エラーメッセージ"));
+    EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle("安定性の検討をしてください。", plat::msg::kOk, "エラーメッセージ"));
     EXPECT_TRUE(focused(dims().cmd3));
     EXPECT_EQ(prog.find("Form7"), nullptr);
     EXPECT_TRUE(toolbar().button(5).enabled);

@@ -166,7 +166,7 @@ TEST_P(EntryPasses, RefuseAtTheFirstFailureAndChangeNothingElse) {
     if (c.message) {
         ASSERT_EQ(svc.messages.size(), 1u);
         EXPECT_EQ(svc.messages[0].text, c.message);
-        EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(c.message, 256, "エラーメッセージ"));
+        EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(c.message, plat::msg::kOk, "エラーメッセージ"));
         EXPECT_EQ(svc.messages[0].buttons, plat::MsgButtons::OK);
         EXPECT_EQ(svc.messages[0].icon, plat::MsgIcon::None);
         EXPECT_EQ(prog.sectionCheckDoneValue(), 0);

@@ -302,7 +302,7 @@ TEST_F(CheckMethodDialogs, HeightTooLargeIsAskedForAgain) {
         d.txt1.setText("1e39");
         d.cmd1.press();
         ASSERT_EQ(svc.messages.size(), 1u);
-        EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(kNoHeight, 256, "エラーメッセージ"));
+        EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(kNoHeight, plat::msg::kOk, "エラーメッセージ"));
         EXPECT_TRUE(d.txt1.hasFocus());
         EXPECT_TRUE(d.visible());
         d.cmd2.press();

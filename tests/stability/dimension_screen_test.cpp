@@ -393,7 +393,7 @@ TEST_F(DimensionScreen, HandOverRefusesWithoutAStabilityResult) {
     box("txt5").setFocus();
     f().cmd1.press();
     ASSERT_EQ(svc.messages.size(), 1u);
-    EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle("安定性の検討をしてください。", 256, "エラーメッセージ"));
+    EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle("安定性の検討をしてください。", plat::msg::kOk, "エラーメッセージ"));
     EXPECT_TRUE(focused(f().cmd3));
     EXPECT_FALSE(prog.form<Form7>().visible());
 }

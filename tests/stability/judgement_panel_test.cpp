@@ -252,7 +252,7 @@ TEST_F(PanelFixture, MissingKeyHeightAsksForItInTheKeyDialog) {
         EXPECT_FALSE(dialog.canvas().ops().empty());  // the ground-reaction sketch
     });
     f().showJudgement();
-    EXPECT_EQ(svc.messages.at(0), plat::MessageRequest::fromStyle("突起の計算をしてください。", 256, "エラーメッセージ"));
+    EXPECT_EQ(svc.messages.at(0), plat::MessageRequest::fromStyle("突起の計算をしてください。", plat::msg::kOk, "エラーメッセージ"));
     EXPECT_TRUE(shown);
     EXPECT_EQ(svc.modals, std::vector<std::string>{"Form19"});
     // The panel keeps its visibility: hidden after the invalidation.

@@ -38,7 +38,7 @@ TEST_P(Refusal, StopsAtTheFirstGapWithItsMessage) {
     f().txt5.setFocus();
     f().cmd3.press();
     ASSERT_EQ(svc.messages.size(), 1u);
-    EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(c.message, 256, "エラーメッセージ"));
+    EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(c.message, plat::msg::kOk, "エラーメッセージ"));
     const std::string focus = c.focus[0] ? c.focus : "txt5";
     EXPECT_EQ(f().activeControl()->name(), focus);
     if (c.focus[0]) {

@@ -1,3 +1,0 @@
-// Section design procedures still to be written; each lives in its own file once done.
-#include "section/section_screen.h"
-
