@@ -93,7 +93,7 @@ void Form7::Er_Syurui() { program_.msgBox("鉄筋の種類を選択してくだ�
 void Form7::Er_Kankaku1() { program_.msgBox("設計上の鉄筋の間隔を入力してください。", plat::msg::kOk, kErrorTitle); }
 
 void Form7::Er_Kankaku3() {
-    program_.msgBox("設計上の鉄筋の間隔には正の数値を入力してください。", kOkOnly, kErrorTitle);
+    program_.msgBox("設計上の鉄筋の間隔には正の数値を入力してください。", plat::msg::kOk, kErrorTitle);
 }
 
 void Form7::Er_Kankaku2() {
