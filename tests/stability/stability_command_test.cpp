@@ -255,6 +255,8 @@ struct UnshownCase {
     bool counts;
 };
 
+void PrintTo(const UnshownCase& c, std::ostream* os) { *os << c.name; }
+
 class UnshownResult : public DimensionFixture, public ::testing::WithParamInterface<UnshownCase> {};
 
 TEST_P(UnshownResult, CountsOnlyWhenShown) {
