@@ -223,7 +223,8 @@ void Form23::cmd1_Click() {
         f.Label19.setEnabled(true);
         f.opt1.setEnabled(true);
         f.opt2.setEnabled(true);
-        if (program_.toeLength == 0) f.Frame2.setVisible(false);
+        // The toe as typed, not the last calculation's: a toe typed since shows the frame.
+        f.frontSoilFrameByToe();
         f.Frame3.setVisible(true);
         if (f.opt5.value()) f.cmd5.setVisible(false);
     } else {

@@ -207,6 +207,10 @@ public:
     void cmd5_Click();  // KA computed
     void cmd6_Click();  // cover dialog
     void chk_1_Click();
+    // "上載荷重の慣性力を算入する" counts only where the seismic method offers it (K2, D1):
+    // a tick that the normal case hides or K1 greys out counts as none, for every result
+    // and report page.
+    bool surchargeInertiaCounts();
     void txt_1_Change();
     void txt_ka_Change();
 

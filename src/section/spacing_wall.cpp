@@ -28,7 +28,7 @@ public:
         } else if (seismic && (method.opt_K2.value() || method.opt_D1.value())) {
             const double kh = p_.seismicKh;
             const double w = p_.wallWeightAbove[loc_], y = p_.wallWeightArm[loc_];
-            if (f_.chk_1.value() == 0) {
+            if (!f_.surchargeInertiaCounts()) {
                 setForces(moment() + kh * w * y, shear() + kh * w);
             } else {
                 const double q = p_.surchargeBack;
@@ -136,3 +136,9 @@ private:
 }  // namespace
 
 void wallForces(Program& program, Form7& screen, int loc) { WallForces(program, screen, loc).run(); }
+
+bool Form7::surchargeInertiaCounts() {
+    const Form25& method = program_.form<Form25>();
+    return chk_1.value() == 1 && program_.form<Form3>().opt4.value() &&
+           (method.opt_K2.value() || method.opt_D1.value());
+}

@@ -51,11 +51,7 @@ void Form4::bindFields() {
     EntryFieldSpec toe = invalidating(txt16);
     toe.onClick = [this] {
         invalidate();
-        // A click into a toe length of none also drops the front-soil choice.
-        if (oneSided() && !frontSoilFrameByText(txt12)) {
-            opt3.setValue(false);
-            opt4.setValue(false);
-        }
+        if (oneSided()) frontSoilFrameByText(txt12);
     };
     fields_.add(txt12, std::move(toe));
     fields_.add(txt16, invalidating(txt17));
@@ -72,13 +68,17 @@ void Form4::bindFields() {
     fields_.add(txt23, invalidating(cmd3));
 }
 
-// Shows the front-soil frame when the box holds a toe length, hides it otherwise;
-// true when shown.
-bool Form4::frontSoilFrameByText(const plat::TextBox& box) {
+// Shows the front-soil frame when the box holds a toe length, hides it otherwise. The
+// choice goes with the frame: I never let a choice that no screen shows load the wall.
+void Form4::frontSoilFrameByText(const plat::TextBox& box) {
     const bool toe = !noLength(box);
     Frame2.setVisible(toe);
-    return toe;
+    if (toe) return;
+    opt3.setValue(false);
+    opt4.setValue(false);
 }
+
+void Form4::frontSoilFrameByToe() { frontSoilFrameByText(txt12); }
 
 void Form4::txt12_LostFocus() {
     if (oneSided()) frontSoilFrameByText(txt12);

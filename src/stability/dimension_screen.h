@@ -206,6 +206,9 @@ public:
     void txt18_LostFocus();
     void txt19_LostFocus();
     void txt21_LostFocus();
+    // The front-soil frame as the toe length box says: shown while it holds a toe,
+    // hidden with both choices cleared while it is empty or "0".
+    void frontSoilFrameByToe();
     // The dimension of the front heights H3 and H4, drawn in the one-sided shape only.
     void showFrontHeights(bool shown);
 
@@ -243,6 +246,9 @@ public:
     static void Hihyouji_2(Program& program);
     // Hides the judgement panel but keeps the stability result.
     void Hihyouji_3();
+    // A calculation that the panel does not show leaves no result: Hihyouji_1 and
+    // Hihyouji_2 while the panel is hidden, nothing while it shows its judgement.
+    void dropUnshownResult();
 
     // Report page 2 on the output surface: heading and scaled wall drawing, then the
     // self-weight table and the surcharge lines.
@@ -272,8 +278,8 @@ private:
     void shearKeyChanged();
     bool oneSided();
     bool symmetric();
-    // Front-soil frame by the toe text: shown for a toe, hidden for none.
-    bool frontSoilFrameByText(const plat::TextBox& box);
+    // Front-soil frame by the toe text: shown for a toe; hidden, its choice cleared, for none.
+    void frontSoilFrameByText(const plat::TextBox& box);
     void printSymmetricNotes();
     // Shows a check's message and puts the caret at the start of the box.
     void refuse(plat::TextBox& box, const char* message);

@@ -188,3 +188,12 @@ void Form4::keyHeightPath(bool building) {
     else Ouryoku_D();
     dialog.showModal();
 }
+
+// I let only a result that the panel shows count for the section design, the report and
+// saving; one made with the panel hidden waits for "安定性の検討".
+void Form4::dropUnshownResult() {
+    // The bearing line belongs to every judgement the panel shows.
+    if (lbl56.visible()) return;
+    Hihyouji_1();
+    Hihyouji_2(program_);
+}

@@ -278,5 +278,8 @@ void calculateShearKey(Program& program) {
         reportStabilityFault(program);
         return;
     }
+    // The run made a result that the panel does not show: it does not count until the
+    // stability check shows it.
+    program.form<Form4>().dropUnshownResult();
     if (dialog) dialog->showModal();
 }

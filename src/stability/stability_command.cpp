@@ -154,5 +154,8 @@ void Form4::cmd3_Click() {
     }
 
     // After a failed calculation the focus stays on this button.
-    if (GamenHyouji()) cmd1.setFocus();
+    if (!GamenHyouji()) return;
+    // A key height asked for leaves the panel hidden: that result waits for the next check.
+    dropUnshownResult();
+    cmd1.setFocus();
 }

@@ -69,7 +69,6 @@ TEST_F(GroundShape, KeyButtonFollowsTheKeyChoiceInTheOneSidedShape) {
 }
 
 TEST_F(GroundShape, OneSidedShowsTheFrontSideOfTheDimensionScreen) {
-    prog.toeLength = 0;
     dims().Frame2.setVisible(true);
     g->opt1.userClick();
     g->cmd1.press();
@@ -91,15 +90,25 @@ TEST_F(GroundShape, OneSidedShowsTheFrontSideOfTheDimensionScreen) {
     EXPECT_FALSE(f.lbl33.visible());
 }
 
-TEST_F(GroundShape, OneSidedWithAToeKeepsTheFrontSoilFrameAsItWas) {
-    prog.toeLength = 0.5f;
-    g->opt1.userClick();
-    dims().Frame2.setVisible(false);
-    g->cmd1.press();
-    EXPECT_FALSE(dims().Frame2.visible());
-    dims().Frame2.setVisible(true);
-    g->cmd1.press();
-    EXPECT_TRUE(dims().Frame2.visible());
+// The frame follows the toe as typed, whatever the last calculation's toe was; without
+// a toe its choice goes too.
+TEST_F(GroundShape, OneSidedShowsTheFrontSoilFrameForTheToeTyped) {
+    struct {
+        const char* toe;
+        float lastToe;
+        bool shown;
+    } const cases[] = {{"0.5", 0.0f, true}, {"1", 0.5f, true}, {"0.0", 0.0f, true},
+                       {"0", 0.5f, false}, {"", 0.5f, false}};
+    for (const auto& c : cases) {
+        g->opt1.userClick();
+        dims().txt12.setText(c.toe);
+        prog.toeLength = c.lastToe;
+        dims().Frame2.setVisible(!c.shown);
+        dims().opt3.setValue(true);
+        g->cmd1.press();
+        EXPECT_EQ(dims().Frame2.visible(), c.shown) << c.toe;
+        EXPECT_EQ(dims().opt3.value(), c.shown) << c.toe;
+    }
 }
 
 TEST_F(GroundShape, SymmetricHidesTheFrontSideAndCopiesTheBackSurcharge) {

@@ -245,9 +245,17 @@ TEST_F(DimensionScreen, ToeLengthShowsAndHidesTheFrontSoilFrame) {
     box("txt12").setFocus();
     box("txt5").setFocus();
     EXPECT_FALSE(f().Frame2.visible());
-    EXPECT_TRUE(f().opt3.value());  // leaving keeps the choice
+    EXPECT_FALSE(f().opt3.value());  // the hidden frame takes its choice with it
+    EXPECT_FALSE(f().opt4.value());
 
+    box("txt12").setText("0.5");
+    box("txt12").setFocus();
+    box("txt5").setFocus();
+    EXPECT_TRUE(f().Frame2.visible());
+    f().opt4.setValue(true);
+    box("txt12").setText("0");
     click(box("txt12"));  // a click while it reads "0" drops the choice
+    EXPECT_FALSE(f().Frame2.visible());
     EXPECT_FALSE(f().opt3.value());
     EXPECT_FALSE(f().opt4.value());
 
@@ -255,10 +263,12 @@ TEST_F(DimensionScreen, ToeLengthShowsAndHidesTheFrontSoilFrame) {
     box("txt5").setFocus();
     EXPECT_TRUE(f().Frame2.visible());
 
+    f().opt3.setValue(true);
     box("txt18").setText("");
     box("txt18").setFocus();
     box("txt5").setFocus();
     EXPECT_FALSE(f().Frame2.visible());
+    EXPECT_FALSE(f().opt3.value());
 }
 
 TEST_F(DimensionScreen, SymmetricShapeLeavesTheFrontSoilFrameAlone) {

@@ -244,3 +244,79 @@ TEST_F(StabilityCommand, NoLoadCaseIsReportedInsteadOfComputed) {
 }
 
 }  // namespace
+
+// A stability result counts for the hand-over only while the panel shows it: "突起の計算"
+// and a key height asked for by the check run the calculation with the panel hidden, and
+// their result waits for the next check.
+struct UnshownCase {
+    const char* name;
+    const char* keyHeight;          // typed before the first check
+    std::function<void(Program&, Form4&)> then;  // after the first check; presses "キャンセル" in any dialog
+    bool counts;
+};
+
+void PrintTo(const UnshownCase& c, std::ostream* os) { *os << c.name; }
+
+class UnshownResult : public DimensionFixture, public ::testing::WithParamInterface<UnshownCase> {};
+
+TEST_P(UnshownResult, CountsOnlyWhenShown) {
+    const UnshownCase& c = GetParam();
+    readyOneSided();
+    f().opt6.userClick();
+    Form19& key = prog.form<Form19>();
+    key.txt1.setText(c.keyHeight);
+    key.txt2.setText("1.5");
+    key.txt3.setText("0.4");
+    auto cancel = [](plat::Form& dialog) { static_cast<Form19&>(dialog).cmd2.press(); };
+    svc.modalScripts.push_back(cancel);
+    f().cmd3.press();
+    svc.modalScripts.push_back(cancel);
+    c.then(prog, f());
+    svc.modalScripts.clear();
+    svc.clear();
+
+    EXPECT_EQ(prog.sigmaMax != 0, c.counts);
+    EXPECT_EQ(f().lbl57.visible(), c.counts);
+    EXPECT_EQ(prog.mainToolbar()->button(5).enabled, c.counts);
+    f().cmd1.press();
+    if (c.counts) {
+        EXPECT_NEAR(prog.sigmaMax, 60.010f, 0.0005f);
+        EXPECT_TRUE(prog.form<Form7>().visible());
+    } else {
+        EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"安定性の検討をしてください。"});
+        EXPECT_FALSE(prog.isLoaded(Form7::kName) && prog.form<Form7>().visible());
+    }
+
+    // The check shows the result again, and then it counts.
+    key.txt1.setText("0.4");
+    svc.clear();
+    f().cmd3.press();
+    EXPECT_TRUE(svc.modals.empty());
+    EXPECT_NEAR(prog.sigmaMax, 60.010f, 0.0005f);
+    EXPECT_EQ(f().lbl57.caption(), "60.010");
+    f().cmd1.press();
+    EXPECT_TRUE(prog.form<Form7>().visible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnshownResult,
+    ::testing::Values(UnshownCase{"KeyCalculatedOverTheShownResult", "0.4", [](Program&, Form4& d) { d.cmd5.press(); }, true},
+                      UnshownCase{"KeyCalculatedAfterAnEdit", "0.4",
+                                  [](Program&, Form4& d) {
+                                      d.txt5.setFocus();
+                                      d.txt5.Click();  // a click into a height
+                                      d.cmd5.press();
+                                  },
+                                  false},
+                      UnshownCase{"KeyHeightAskedForByTheCheck", "", [](Program&, Form4&) {}, false},
+                      UnshownCase{"KeyChosenAgainThenCalculated", "0.4",
+                                  [](Program& p, Form4& d) {
+                                      d.opt5.userClick();
+                                      d.opt6.userClick();
+                                      p.form<Form19>().txt1.setText("0.4");
+                                      p.form<Form19>().txt2.setText("1.5");
+                                      p.form<Form19>().txt3.setText("0.4");
+                                      d.cmd5.press();
+                                  },
+                                  false}),
+    [](const auto& info) { return std::string(info.param.name); });

@@ -201,6 +201,9 @@ void Form4::Doatu() {
             jDERUTA();
         }
         if (on(c.opt1)) {
+            // At the left margin like every line without a position, also after the
+            // derivation, whose last fraction bar leaves the position at its end.
+            s.setCurrentX(0);
             s.setCurrentY(off + 1600);
             printTypedKa(p);
             s.print("");
@@ -237,8 +240,8 @@ void Form4::Doatu() {
         } else if (chk1.value() == 1) {
             s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
             s.print(blanks(15) + "(宅造法施行令の別表第二を用いるので、上載荷重から５kN/m2を差し引いて算定する。)");
-            s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×(" + nf(p.surchargeBack, "0.0#") + "-5.0)×" + H + "=" +
-                    dpa + "kN/m");
+            s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + page::deductedSurcharge(p.surchargeBack, "0.0#") + "×" +
+                    H + "=" + dpa + "kN/m");
         }
         s.print(blanks(16) + "△PAX=△PA･cosδ=△PA･cos" + delta + "ﾟ=" + dpa + "×" + f4(cosDelta) + "=" +
                 f4(p.surchargePressureDeltaPAX) + "kN/m");

@@ -36,6 +36,10 @@ double alignedX(double baseX, double rounded, int maxSteps) {
 
 std::string millimetres(double metres) { return num::format(num::finite(1000.0 * metres), fmt::kMillimetres); }
 
+std::string deductedSurcharge(float q, const char* pattern) {
+    return "(" + num::format(q, pattern) + "-5.0" + (q < 5.0f ? "→0" : "") + ")";
+}
+
 float fittedFigureScale(float scale, double width, const plat::Surface& s) {
     constexpr double kFigureLeft = 2850;
     constexpr double kRightOfFarEnd = 2000;

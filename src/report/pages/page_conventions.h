@@ -74,6 +74,10 @@ double alignedX(double baseX, double rounded, int maxSteps = 3);
 // A length in metres as the drawings write it: whole millimetres, thousands grouped,
 // 0 as an empty text.
 std::string millimetres(double metres);
+// The surcharge term under the 5 kN/m2 deduction, "(q-5.0)". Where the deduction leaves
+// less than nothing the calculation takes 0, and the term says so, "(q-5.0→0)", so that
+// the printed factors multiply out to the printed result.
+std::string deductedSurcharge(float q, const char* pattern);
 
 // The scale (m per 1000 twips) of a wall figure that starts at x 2850 and whose dimension
 // figures end up to 2000 twips right of its far end, `width` metres from its start: the

@@ -132,27 +132,31 @@ void drawBaseFigure(Program& p) {
     const bool trapezoid = e == 0 || stability_pages::oneSixth() >= stability_pages::eccentricityRatio(p);
     const double vp = p.reactionVP, v1 = p.reactionV1, v2 = p.reactionV2, v3 = p.reactionV3, v4 = p.reactionV4,
                  v5 = p.reactionV5, vr = p.reactionVR;
-    // Past the end of a partial contact the model writes no ordinate: nothing is drawn there.
+    // An ordinate that the model did not write for this reaction (past the end of a
+    // partial contact, or none at all) belongs to an earlier run: it is neither drawn nor
+    // labelled, and no pressure line starts from it.
+    auto wrote = [&](unsigned value) { return p.slabModelWrote(value); };
     auto innerOrdinates = [&] {
-        if (p.slabModelWrote(kWroteV1)) ordinate(xT, v1);
-        if (p.slabModelWrote(kWroteV2)) ordinate(xF, v2);
-        if (p.slabModelWrote(kWroteV3)) ordinate(xM, v3);
-        if (p.slabModelWrote(kWroteV4)) ordinate(xR, v4);
-        if (p.slabModelWrote(kWroteV5)) ordinate(xH, v5);
+        if (wrote(kWroteV1)) ordinate(xT, v1);
+        if (wrote(kWroteV2)) ordinate(xF, v2);
+        if (wrote(kWroteV3)) ordinate(xM, v3);
+        if (wrote(kWroteV4)) ordinate(xR, v4);
+        if (wrote(kWroteV5)) ordinate(xH, v5);
+    };
+    auto endOrdinates = [&] {
+        if (wrote(kWroteVP)) ordinate(0, vp);
+        if (wrote(kWroteVR)) ordinate(B, vr);
+        if (wrote(kWroteVP | kWroteVR)) s.line(2850, yBase + vp * k, X(B), yBase + vr * k);
     };
     if (e != 0 && trapezoid) {
-        ordinate(0, vp);
-        ordinate(B, vr);
-        s.line(2850, yBase + vp * k, X(B), yBase + vr * k);
+        endOrdinates();
         innerOrdinates();
     } else if (e > 0) {
-        ordinate(0, vp);
-        s.line(2850, yBase + vp * k, X(p.neutralAxisXn), yBase);
+        if (wrote(kWroteVP)) ordinate(0, vp);
+        if (wrote(kWroteVP | kWroteXn)) s.line(2850, yBase + vp * k, X(p.neutralAxisXn), yBase);
         innerOrdinates();
     } else if (e == 0) {
-        ordinate(0, vp);
-        ordinate(B, vr);
-        s.line(2850, yBase + vp * k, X(B), yBase + vr * k);
+        endOrdinates();
     }
 
     // Vertical dimension lines.
@@ -168,7 +172,7 @@ void drawBaseFigure(Program& p) {
     s.line(xB + 1350, yBase, xB + 100, yBase);
 
     // Horizontal dimension lines below the reaction.
-    const double yb = yBase + (e >= 0 ? v1 : v5) * k;
+    const double yb = yBase + (e >= 0 ? (wrote(kWroteV1) ? v1 : 0) : (wrote(kWroteV5) ? v5 : 0)) * k;
     s.line(2850, yb + 700, xB, yb + 700);
     s.line(2850, yb + 1000, xB, yb + 1000);
     if (toe) {
@@ -206,17 +210,19 @@ void drawBaseFigure(Program& p) {
     }
 
     // Reaction labels, just below the ordinate each names.
-    auto label = [&](const char* text, double x, double v) { page::printAt(s, x, yBase + v * k + 30, text); };
+    auto label = [&](unsigned value, const char* text, double x, double v) {
+        if (wrote(value)) page::printAt(s, x, yBase + v * k + 30, text);
+    };
     if (e == 0) {
-        label("V", X(xM) - 100, v3);
+        label(kWroteV3, "V", X(xM) - 100, v3);
     } else if (trapezoid || e > 0) {
-        label("V1", X(xT) - 200, v1);
-        label("V2", trapezoid ? X(xF) - 200 : X(xF), v2);
-        label("V3", X(xM) - 100, v3);
-        label("V4", X(xR) - 200, v4);
-        label("V5", X(xH), v5);
-        if (trapezoid && heel) label("VR", xB, vr);
-        if (toe) label("VP", 2650, vp);
+        label(kWroteV1, "V1", X(xT) - 200, v1);
+        label(kWroteV2, "V2", trapezoid ? X(xF) - 200 : X(xF), v2);
+        label(kWroteV3, "V3", X(xM) - 100, v3);
+        label(kWroteV4, "V4", X(xR) - 200, v4);
+        label(kWroteV5, "V5", X(xH), v5);
+        if (trapezoid && heel) label(kWroteVR, "VR", xB, vr);
+        if (toe) label(kWroteVP, "VP", 2650, vp);
     }
 
     // Dimensions in millimetres.

@@ -64,7 +64,7 @@ private:
         if (deduction == 0)
             surcharge = "×" + q + "×";
         else if (deduction == 1)
-            surcharge = "×(" + q + "-5.0)×";
+            surcharge = "×" + page::deductedSurcharge(p_.surchargeBack, kSurcharge) + "×";
         else
             return;
         s_.print(blanks(16) + "△PAX=KA･q･H･cos(" + angles + ka + surcharge + H() + "×" + cosine + "=" + dPAX() + "kN/m");
@@ -79,7 +79,7 @@ private:
             s_.print(blanks(18) + "S=PAX＋△PAX=(" + PAX() + "＋" + dPAX() + ")×10^3=" + S());
             s_.print("");
         } else if (seismic && (method.opt_K2.value() || method.opt_D1.value())) {
-            if (p_.form<Form7>().chk_1.value() == 0)
+            if (!p_.form<Form7>().surchargeInertiaCounts())
                 wallInertia();
             else
                 fullInertia();
@@ -129,7 +129,7 @@ void Form7::HAIKIN_A() {
     if (!s) return;
     page::emptyLines(*s, 5);
     s->print(blanks(14) + "１）たて壁（中央部）");
-    if (chk_1.value() == 0) s->print("");
+    if (!surchargeInertiaCounts()) s->print("");
     WallSection(program_, *s, 1).print();
 }
 
@@ -137,8 +137,8 @@ void Form7::HAIKIN_B() {
     plat::Surface* s = program_.outputSurface;
     if (!s) return;
     s->print("");
-    if (chk_1.value() == 0) s->print("");
+    if (!surchargeInertiaCounts()) s->print("");
     s->print(blanks(14) + "２）たて壁（固定部）");
-    if (chk_1.value() == 0) s->print("");
+    if (!surchargeInertiaCounts()) s->print("");
     WallSection(program_, *s, 2).print();
 }

@@ -116,6 +116,46 @@ TEST_F(Page3Test, SeismicCoefficientWithComputedDeltaPrintsTheDerivationAboveThe
     EXPECT_EQ(textOp(blanks(16) + "PA=1/2･KA･γ･H^2=1/2×0.457×0.0×2.500^2=0.0000kN/m").fontSize, 11);
 }
 
+// K2 with δ derived and KA typed: the typed KA line starts at the left margin at
+// y 2600 + 1600, below the derivation, like the lines without a position.
+TEST_F(Page3Test, TypedCoefficientAfterTheDerivationStartsAtTheLeftMargin) {
+    enterWall(true, false, false);
+    conditions().opt1.setValue(true);
+    prog.deltaComputed = 1;
+    prog.seismicKv = 0;
+    prog.seismicTheta = 14.03624f;  // atan 0.25
+    prog.backfillPhi = 30;
+    dims().Doatu();
+    ASSERT_EQ(prog.earthPressurePageOffset, 2600);
+    ASSERT_TRUE(hasText("1－sin30.00ﾟ×cos(14.04ﾟ＋0.00ﾟ－0.00ﾟ)"));  // the derivation ran
+    const plat::DrawOp ka = textOp(blanks(16) + "主働土圧係数 KA=0.333");
+    EXPECT_EQ(ka.x1, 0);
+    EXPECT_EQ(ka.y1, 4200);
+}
+
+// The deduction of 5 kN/m2 from a back surcharge: below 5 the term is taken as 0 and
+// printed so, so that 0.333 × 0 × 2.500 gives the 0.0000 printed.
+TEST_F(Page3Test, DeductedSurchargeShowsTheZeroItIsTaken) {
+    struct {
+        const char* q;
+        const char* line;
+    } const cases[] = {
+        {"4", "△PA=KA･q･H=0.333×(4.0-5.0→0)×2.500=0.0000kN/m"},
+        {"5", "△PA=KA･q･H=0.333×(5.0-5.0)×2.500=0.0000kN/m"},
+        // 0.333 × 2 × 2.5 = 1.665
+        {"7", "△PA=KA･q･H=0.333×(7.0-5.0)×2.500=1.6650kN/m"},
+    };
+    for (const auto& c : cases) {
+        enterWall(false, false, false);
+        dims().chk1.setValue(1);
+        dims().txt21.setText(c.q);
+        dims().DANMEM_1();
+        surface.clear();
+        dims().Doatu();
+        EXPECT_TRUE(hasText(blanks(16) + c.line)) << c.q;
+    }
+}
+
 TEST_F(Page3Test, LimitCaseTakesDeltaEqualToPhi) {
     conditions().opt4.setValue(true);
     prog.form<Form25>().opt_K2.setValue(true);

@@ -248,6 +248,8 @@ TEST_F(Page5Test, TriangleTowardsTheToeFallsToZeroAtXnAndHasNoVR) {
     EXPECT_FALSE(hasLine(2850 + 3.4 * u, yBase, 2850 + 3.4 * u, yBase + 3));     // no earlier V5
     EXPECT_FALSE(hasLine(2850 + 4.0 * u, yBase, 2850 + 4.0 * u, yBase + 77 * 3));  // no VR ordinate
     EXPECT_EQ(textOp("VR"), nullptr);
+    EXPECT_EQ(textOp("V5"), nullptr);  // no label for the earlier V5 either
+    ASSERT_NE(textOp("V4"), nullptr);
     const plat::DrawOp* v2 = textOp("V2");
     ASSERT_NE(v2, nullptr);
     EXPECT_NEAR(v2->x1, 2850 + 0.95 * u, 1e-3);  // no offset in the triangle
@@ -261,6 +263,25 @@ TEST_F(Page5Test, TriangleTowardsTheToeFallsToZeroAtXnAndHasNoVR) {
     EXPECT_NEAR(vp->y1, yBase + 450 + 30, 1e-3);
     // The dimension lines hang from the toe-root ordinate.
     EXPECT_TRUE(hasLine(2850, yBase + 375 + 1000, 2850 + 4.0 * u, yBase + 375 + 1000));
+}
+
+// A contact that ends before the front wall's inner face: the model writes nothing, so
+// no ordinate, pressure line or label of an earlier run is drawn.
+TEST_F(Page5Test, ReactionTheModelDidNotWriteIsNotDrawn) {
+    prog.eccentricity = 1.6f;
+    prog.neutralAxisXn = 0.6f;
+    prog.sigmaMax = 150;
+    prog.reactionVP = 150, prog.reactionV1 = 125, prog.reactionV2 = 102.5f, prog.reactionV3 = 53;
+    prog.reactionV4 = 2.5f, prog.reactionV5 = 1, prog.reactionVR = 77;
+    prog.slabModelWritten = kWroteXn | kWroteW1 | kWroteW2W3 | kWroteW4W5;
+    writePage();
+    const double u = 1000 / 0.84, yBase = 1700 + 2.8 * u;
+    for (const char* label : {"V", "V1", "V2", "V3", "V4", "V5", "VR", "VP"}) EXPECT_EQ(textOp(label), nullptr) << label;
+    for (double at : {0.0, 0.5, 0.95, 1.95, 2.95, 3.4, 4.0})
+        for (const plat::DrawOp& op : surface.ops())
+            EXPECT_FALSE(op.kind == plat::DrawOp::Line && op.x1 == op.x2 && std::fabs(op.x1 - (2850 + at * u)) < 1e-3 && op.y1 == yBase && op.y2 > yBase)
+                << "ordinate at " << at;
+    EXPECT_FALSE(hasLine(2850, yBase + 450, 2850 + 0.6 * u, yBase));
 }
 
 TEST_F(Page5Test, TwoSidedShapeWithoutHeelAndToe) {

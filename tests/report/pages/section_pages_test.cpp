@@ -299,7 +299,7 @@ TEST_F(WallSectionTest, FixedEndSeismicWithSurchargeInertiaPrintsTheFullForm) {
         "",
         blanks(14) + "２）たて壁（固定部）",
         blanks(18) + "PAX=1/2･KA･γ･H^2･cos(15.00ﾟ＋3.50ﾟ)=1/2×0.297×18.0×2.500^2×0.9483=3.050kN/m",
-        blanks(16) + "△PAX=KA･q･H･cos(15.00ﾟ＋3.50ﾟ)=0.297×(3.0-5.0)×2.500×0.9483=3.098kN/m",
+        blanks(16) + "△PAX=KA･q･H･cos(15.00ﾟ＋3.50ﾟ)=0.297×(3.0-5.0→0)×2.500×0.9483=3.098kN/m",
         blanks(17) + "たて壁重量 W1=15.600kN/m　  背面土重量 W2=27.000kN/m",
         blanks(18) + "M=PAX･n＋△PAX･n＋W1･Kh･y1＋W2･Kh･y2＋q･Kh･y3",
         blanks(19) + "={3.050×(2.500/3)＋3.098×(2.500/2)＋15.600×0.25×1.200",
@@ -334,6 +334,41 @@ TEST_F(WallSectionTest, MomentAndShearFormsByLoadCaseAndSeismicMethod) {
     screen().HAIKIN_A();
     lines = sectionLines();
     EXPECT_EQ(lines.back().rfind(blanks(16) + "△PAX=", 0), 0u);
+}
+
+// The inertia tick counts only where the seismic method offers it (K2, D1): one left
+// ticked from an earlier seismic input, hidden in the normal case or greyed under K1,
+// leaves page 6 as an unticked box does, its three empty lines included.
+TEST_F(WallSectionTest, InertiaTickCountsOnlyWhereTheMethodOffersIt) {
+    struct {
+        const char* name;
+        bool seismic;
+        plat::OptionButton Form25::*method;
+        bool counts;
+    } const cases[] = {{"normal", false, nullptr, false},
+                       {"K1", true, &Form25::opt_K1, false},
+                       {"K2", true, &Form25::opt_K2, true},
+                       {"D1", true, &Form25::opt_D1, true}};
+    for (const auto& c : cases) {
+        (c.seismic ? conditions().opt4 : conditions().opt3).setValue(true);
+        if (c.method) (prog.form<Form25>().*c.method).setValue(true);
+        auto page = [&](int tick) {
+            screen().chk_1.setValue(tick);
+            surface.clear();
+            screen().HAIKIN_A();
+            screen().HAIKIN_B();
+            return texts();
+        };
+        const auto unticked = page(0);
+        const auto ticked = page(1);
+        EXPECT_EQ(ticked == unticked, !c.counts) << c.name;
+        EXPECT_EQ(screen().surchargeInertiaCounts(), c.counts) << c.name;
+        if (c.counts) {
+            EXPECT_EQ(std::count(unticked.begin(), unticked.end(), "") - std::count(ticked.begin(), ticked.end(), ""),
+                      3)
+                << c.name;
+        }
+    }
 }
 
 TEST_F(WallSectionTest, MidHeightSurchargeArmUsesTheSoilAboveTheSlab) {
