@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyleOptionFrame>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -441,6 +442,19 @@ public:
 
 // ---- combo ----
 
+// The rows of an opened list: room above and below the text, so that the dotted focus
+// mark around the current row does not cut into its glyphs.
+class ListRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    static constexpr int kPadding = 3;  // pixels above and below the text
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), option.fontMetrics.height() + 2 * kPadding));
+        return size;
+    }
+};
+
 class ComboWidget : public QComboBox, public ControlBinding {
 protected:
     // Scrolling the screen past a list must not choose another item (and so run its
@@ -457,6 +471,7 @@ public:
     ComboWidget(plat::ComboBox& c, DesktopView& view, QWidget* parent) : QComboBox(parent), ControlBinding(c, view) {
         setFocusPolicy(Qt::StrongFocus);
         setInsertPolicy(QComboBox::NoInsert);
+        setItemDelegate(new ListRowDelegate(this));
         connect(this, &QComboBox::activated, this, [this](int index) {
             if (syncing()) return;
             if (auto* c = static_cast<plat::ComboBox*>(control())) dispatch([c, index] { c->userPick(index); });
