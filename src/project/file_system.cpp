@@ -93,16 +93,20 @@ void syncFolder(const std::string& folder) {
     if (dir.valid()) ::fsync(dir.get());
 }
 
-// Random letters for a temporary name. Seeded once per thread from the system's
-// randomness and the thread's identity, so processes and threads draw apart.
+// Random letters for a temporary name. Seeded per thread from the system's randomness
+// and the thread's identity, and again in a forked child, so that processes and threads
+// draw apart.
 std::string randomLetters(std::size_t count) {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    thread_local std::mt19937_64 generator = [] {
+    thread_local std::mt19937_64 generator;
+    thread_local pid_t seededFor = 0;
+    if (seededFor != ::getpid()) {
+        seededFor = ::getpid();
         std::random_device device;
-        std::seed_seq seed{device(), device(), device(), device(), static_cast<unsigned>(::getpid()),
+        std::seed_seq seed{device(), device(), device(), device(), static_cast<unsigned>(seededFor),
                            static_cast<unsigned>(std::hash<std::thread::id>{}(std::this_thread::get_id()))};
-        return std::mt19937_64(seed);
-    }();
+        generator.seed(seed);
+    }
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
     std::string letters;
     for (std::size_t i = 0; i < count; ++i) letters += kLetters[pick(generator)];
