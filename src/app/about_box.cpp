@@ -14,7 +14,9 @@ Form13::Form13(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     lbl2.setFont("ＭＳ ゴシック", 9);
     lbl2.setCaption("Ｕ型擁壁の設計計算");
     cmd1.place(1740, 1560, 1200, 420);
-    cmd1.setFont("ＭＳ Ｐゴシック", 9);
+    // The proportional face draws the full-width "ＯＫ" as narrow as "OK"; the fixed one
+    // shows it as typed.
+    cmd1.setFont("ＭＳ ゴシック", 9);
     cmd1.setCaption("ＯＫ");
     cmd1.Click = [this] { cmd1_Click(); };
 

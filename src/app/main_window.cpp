@@ -72,8 +72,32 @@ void MDIForm1::Men_F_Click() {
     }
 }
 
+std::string MDIForm1::titleFor(const std::string& path) {
+    if (path.empty()) return "ミラノス";
+    const std::size_t slash = path.find_last_of('/');
+    return "ミラノス - " + (slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+void MDIForm1::setProjectPath(const std::string& path) {
+    program_.projectPath = path;
+    setCaption(titleFor(path));
+}
+
+namespace {
+
+// A new or closed project starts from the initial values, but the last sliding factor
+// stays: the File menu keeps the preview and print on after the first stability check
+// of the run, and they then tell that the check is needed.
+void resetKeepingSlidingFactor(Program& program) {
+    const float sliding = program.slidingSafetyFactor;
+    program.resetProjectValues();
+    program.slidingSafetyFactor = sliding;
+}
+
+}  // namespace
+
 void MDIForm1::FileNew() {
-    program_.resetProjectValues();
+    resetKeepingSlidingFactor(program_);
     program_.sectionCheckDone = 0;
     for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form21"}) program_.unload(name);
     Form3& form3 = program_.form<Form3>();
@@ -88,20 +112,22 @@ void MDIForm1::FileNew() {
     form3.lbl47.setVisible(false);
     form3.txt13.setVisible(false);
     Form4::Hihyouji_2(program_);
-    program_.projectPath.clear();
+    setProjectPath("");
 }
 
+// Nothing changes before the user confirmed: a cancelled close leaves the results,
+// the check and the path as they were.
 void MDIForm1::Men_FCls_Click() {
-    program_.currentScreen = 0;
-    program_.sigmaMax = 0;
-    program_.sectionCheckDone = 0;
     auto answer = program_.msgBox("閉じてもよろしいですか？", plat::msg::kOkCancel | plat::msg::kQuestion | plat::msg::kSecondDefault, kConfirmTitle);
     if (answer == plat::MsgResult::Cancel) return;
+    program_.currentScreen = 0;
     for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form25"}) program_.unload(name);
-    program_.resetProjectValues();
+    // A screen uncovered while the others went may have claimed to be current.
+    program_.currentScreen = 0;
+    resetKeepingSlidingFactor(program_);
     program_.sectionCheckDone = 0;
     Form4::Hihyouji_2(program_);
-    program_.projectPath.clear();
+    setProjectPath("");
 }
 
 void MDIForm1::Men_FEnd_Click() {

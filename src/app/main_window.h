@@ -1,5 +1,7 @@
 // MDIForm1: the main window with its menus, toolbar and the project commands.
 #pragma once
+#include <string>
+
 #include "common/program.h"
 #include "platform/form.h"
 #include "platform/menu.h"
@@ -47,6 +49,13 @@ public:
     void Men_FSav_Click();
     void FileImage();
 
+    // The window's title for a project path: the product name, and the file's name once
+    // the project has one.
+    static std::string titleFor(const std::string& path);
+
 private:
+    // The current project path, named in the window's title.
+    void setProjectPath(const std::string& path);
+
     Program& program_;
 };

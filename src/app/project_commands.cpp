@@ -12,8 +12,26 @@
 
 namespace {
 
+constexpr const char* kExtension = ".ywd";
+constexpr const char* kReadOnlyMessage = "読み取り専用のファイルには保存できません。";
+
 plat::FileDialogRequest projectDialog(const char* title) {
     return plat::FileDialogRequest{title, "C:\\ミラノス\\", "ミラノス(.ywd)|*.ywd", ""};
+}
+
+// The name the project is saved under: the chosen one, with ".ywd" added unless it ends
+// so already (in any case), so that the open dialog, which lists *.ywd, shows it again.
+std::string withExtension(const std::string& chosen) {
+    const std::size_t slash = chosen.find_last_of('/');
+    const std::string name = slash == std::string::npos ? chosen : chosen.substr(slash + 1);
+    const std::string ext = kExtension;
+    if (name.size() > ext.size()) {
+        std::string tail = name.substr(name.size() - ext.size());
+        for (char& c : tail)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (tail == ext) return chosen;
+    }
+    return chosen + ext;
 }
 
 }  // namespace
@@ -22,7 +40,10 @@ void MDIForm1::FileOpen() {
     const std::string previous = program_.projectPath;
     program_.projectPath.clear();
     std::optional<std::string> chosen = program_.services().openFileDialog(projectDialog("ミラノスを開く"));
-    if (!chosen || chosen->empty()) return;
+    if (!chosen || chosen->empty()) {
+        setProjectPath("");
+        return;
+    }
 
     // The whole file is read before anything is touched: a file that cannot be read or is
     // no project leaves the open project as it was.
@@ -35,7 +56,7 @@ void MDIForm1::FileOpen() {
         return;
     }
 
-    program_.projectPath = *chosen;
+    setProjectPath(*chosen);
     program_.resetProjectValues();
     project::restore(program_, file.texts, *chosen);
 
@@ -54,32 +75,50 @@ void MDIForm1::FileUpdate() {
         Men_FSav_Click();
         return;
     }
+    // Asking first would promise a save that cannot happen.
+    if (project::isReadOnly(program_.projectPath)) {
+        program_.msgBox(kReadOnlyMessage, plat::msg::kCritical, kErrorTitle);
+        return;
+    }
     auto answer = program_.msgBox("上書き保存してもよろしいですか？", plat::msg::kOkCancel | plat::msg::kSecondDefault, kConfirmTitle);
     if (answer == plat::MsgResult::Cancel) return;
     if (!project::write(program_, program_.projectPath))
         program_.msgBox("ファイルを保存できませんでした。", plat::msg::kCritical, kErrorTitle);
 }
 
+// Whatever ends the command without a file written leaves the project's path as it was
+// before the dialog, so overwrite save never writes to a name the user turned down. A
+// cancelled dialog alone drops the path.
 void MDIForm1::Men_FSav_Click() {
     const std::string previous = program_.projectPath;
     program_.projectPath.clear();
     std::optional<std::string> chosen = program_.services().saveFileDialog(projectDialog("ミラノスの保存"));
-    program_.projectPath = chosen.value_or("");
-    const std::string path = program_.projectPath;
+    if (!chosen || chosen->empty()) {
+        setProjectPath("");
+        return;
+    }
+    const std::string path = withExtension(*chosen);
 
+    if (project::isReadOnly(path)) {
+        setProjectPath(previous);
+        program_.msgBox(kReadOnlyMessage, plat::msg::kCritical, kErrorTitle);
+        return;
+    }
     if (project::fileExists(path)) {
         auto answer = program_.msgBox("同名ファイルがあります。上書き保存しますか？",
                                       plat::msg::kYesNo | plat::msg::kCritical | plat::msg::kSecondDefault, "上書き保存の確認");
-        if (answer == plat::MsgResult::No) return;
+        if (answer == plat::MsgResult::No) {
+            setProjectPath(previous);
+            return;
+        }
     }
-    if (path.empty()) return;
 
     // A file that could not be written is not the project's file: the old path stays.
     if (!project::write(program_, path)) {
-        program_.projectPath = previous;
+        setProjectPath(previous);
         program_.msgBox("ファイルを保存できませんでした。", plat::msg::kCritical, kErrorTitle);
         return;
     }
+    setProjectPath(path);
     program_.form<Form3>().setCaption(path);
 }
-

@@ -41,17 +41,38 @@ bool isLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && 
 
 }  // namespace
 
-std::string encode(std::string_view utf8) {
+namespace {
+
+// The CP932 bytes of utf8; a character CP932 cannot hold becomes "?" and clears exact.
+std::string encodeWith(std::string_view utf8, bool& exact) {
     thread_local Converter conv("CP932", "UTF-8");
     std::string out;
+    exact = true;
     for (char32_t cp : plat::toCodePoints(utf8)) {
         if (cp == '\r' || cp == '\n') continue;
         if (cp < 0x80) {
             out += static_cast<char>(cp);
             continue;
         }
-        if (!conv.convert(plat::fromCodePoint(cp), out)) out += '?';
+        if (!conv.convert(plat::fromCodePoint(cp), out)) {
+            out += '?';
+            exact = false;
+        }
     }
+    return out;
+}
+
+}  // namespace
+
+std::string encode(std::string_view utf8) {
+    bool exact = true;
+    return encodeWith(utf8, exact);
+}
+
+std::optional<std::string> encodeExactly(std::string_view utf8) {
+    bool exact = true;
+    std::string out = encodeWith(utf8, exact);
+    if (!exact) return std::nullopt;
     return out;
 }
 

@@ -1,5 +1,6 @@
 // The project file's code page (Shift_JIS, code page 932).
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,9 @@ namespace cp932 {
 // UTF-8 to CP932. A character that CP932 cannot hold becomes "?"; CR and LF are dropped
 // so that a value never breaks its line.
 std::string encode(std::string_view utf8);
+// UTF-8 to CP932 without loss: nothing when a character cannot be held. CR and LF are
+// dropped as by encode.
+std::optional<std::string> encodeExactly(std::string_view utf8);
 // CP932 to UTF-8. A byte sequence that is not CP932 becomes "?".
 std::string decode(std::string_view bytes);
 

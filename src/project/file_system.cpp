@@ -6,7 +6,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
+#include <random>
+#include <thread>
 #include <vector>
 
 namespace project {
@@ -15,8 +18,8 @@ namespace {
 
 // More links than this in a row is a loop.
 constexpr int kMaxLinks = 40;
-// The temporary file of a save, beside the file it replaces.
-constexpr const char* kTemporarySuffix = ".~tmp";
+// Names tried before a save gives up on finding a free one.
+constexpr int kTemporaryAttempts = 100;
 
 // Closes a descriptor when it goes out of scope.
 class Descriptor {
@@ -90,6 +93,40 @@ void syncFolder(const std::string& folder) {
     if (dir.valid()) ::fsync(dir.get());
 }
 
+// Random letters for a temporary name. Seeded per thread from the system's randomness
+// and the thread's identity, and again in a forked child, so that processes and threads
+// draw apart.
+std::string randomLetters(std::size_t count) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937_64 generator;
+    thread_local pid_t seededFor = 0;
+    if (seededFor != ::getpid()) {
+        seededFor = ::getpid();
+        std::random_device device;
+        std::seed_seq seed{device(), device(), device(), device(), static_cast<unsigned>(seededFor),
+                           static_cast<unsigned>(std::hash<std::thread::id>{}(std::this_thread::get_id()))};
+        generator.seed(seed);
+    }
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string letters;
+    for (std::size_t i = 0; i < count; ++i) letters += kLetters[pick(generator)];
+    return letters;
+}
+
+// Creates a new, empty temporary file in folder, exclusively: a name that exists
+// already, whatever it is, is left alone and another one tried. The permission bits
+// start as the process's mask gives them, as for any new file.
+int createTemporary(const std::string& folder, std::string& name) {
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        name = (folder == "/" ? std::string() : folder) + "/" + kTemporaryPrefix + randomLetters(10);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+bool noWriteBit(const struct stat& st) { return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
+
 }  // namespace
 
 FileBytes readRegularFile(const std::string& path, std::size_t limit) {
@@ -132,7 +169,10 @@ bool fileExists(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0;
 }
 
-std::string temporaryFileFor(const std::string& path) { return resolveLinks(path).value_or(path) + kTemporarySuffix; }
+bool isReadOnly(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && noWriteBit(st);
+}
 
 bool replaceFile(const std::string& path, const std::string& bytes) {
     if (path.empty()) return false;
@@ -145,14 +185,13 @@ bool replaceFile(const std::string& path, const std::string& bytes) {
     if (!exists && errno != ENOENT) return false;
     if (exists) {
         if (!S_ISREG(old.st_mode)) return false;
-        // A read-only project stays as it is, although the folder would allow replacing it.
-        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
+        // A read-only project stays as it is, although the folder would allow replacing
+        // it: by its mode for everyone, by the process's rights for the rest.
+        if (noWriteBit(old) || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
     }
 
-    const std::string temp = target + kTemporarySuffix;
-    // Left by a save that was killed; a folder of that name stays and fails the save.
-    ::unlink(temp.c_str());
-    Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    std::string temp;
+    Descriptor fd(createTemporary(folderOf(target), temp));
     if (!fd.valid()) return false;
     const bool written = (!exists || keepAttributes(fd.get(), old)) && writeAll(fd.get(), bytes) &&
                          ::fsync(fd.get()) == 0;

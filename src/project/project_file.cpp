@@ -1,6 +1,8 @@
 #include "project/project_file.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "common/cp932.h"
 #include "common/numbers.h"
@@ -10,6 +12,41 @@
 namespace project {
 
 namespace {
+
+// The bytes are well-formed UTF-8: no stray or missing continuation byte, no overlong
+// form, no surrogate, nothing above U+10FFFF.
+bool validUtf8(std::string_view s) {
+    for (size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        size_t len;
+        char32_t min;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            len = 2;
+            min = 0x80;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            len = 3;
+            min = 0x800;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            len = 4;
+            min = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + len > s.size()) return false;
+        char32_t cp = c & (0x7F >> len);
+        for (size_t k = 1; k < len; ++k) {
+            const unsigned char next = static_cast<unsigned char>(s[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += len;
+    }
+    return true;
+}
 
 std::vector<LineSource> buildTable() {
     std::vector<LineSource> t;
@@ -207,10 +244,30 @@ std::vector<std::string> collect(Program& program) {
     return texts;
 }
 
+static std::string encodeLine(const std::string& text) {
+    if (std::optional<std::string> exact = cp932::encodeExactly(text)) return *exact;
+    // A character the code page cannot hold (a name pasted from elsewhere) would become
+    // "?" for good. I keep such a line in UTF-8 instead, which the reader recognises, so
+    // the project keeps what was typed.
+    std::string bytes;
+    for (char c : text)
+        if (c != '\r' && c != '\n') bytes += c;
+    return bytes;
+}
+
+static std::string decodeLine(std::string_view bytes) {
+    // A line in UTF-8 (written by another program, or kept so by the writer above) reads
+    // as such; the project's own lines are CP932, which as good as never is UTF-8 too.
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii && validUtf8(bytes)) return std::string(bytes);
+    return cp932::decode(bytes);
+}
+
 std::string encode(const std::vector<std::string>& texts) {
     std::string bytes;
     for (const std::string& text : texts) {
-        bytes += cp932::encode(text);
+        bytes += encodeLine(text);
         bytes += "\r\n";
     }
     return bytes;
@@ -239,14 +296,24 @@ ReadResult parse(const std::string& bytes) {
     size_t start = 0;
     while (start < bytes.size()) {
         size_t end = bytes.find('\n', start);
-        std::string line = bytes.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        texts.push_back(cp932::decode(line));
+        std::string_view line =
+            std::string_view(bytes).substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // Past the last line only empty lines may follow (an editor's extra line end);
+        // anything else is no project, and the rest need not be split.
+        if (texts.size() >= static_cast<size_t>(kLineCount)) {
+            if (!line.empty()) return result;
+        } else {
+            texts.push_back(decodeLine(line));
+        }
         if (end == std::string::npos) break;
         start = end + 1;
-        // Far too many lines: no need to split the rest.
-        if (static_cast<int>(texts.size()) > kLineCount) return result;
     }
+    // A file of the earlier form with an empty line or two more: those are no lines of
+    // the road-standard key dialog.
+    if (texts.size() > static_cast<size_t>(kEarlierLineCount) && texts.size() < static_cast<size_t>(kLineCount) &&
+        std::all_of(texts.begin() + kEarlierLineCount, texts.end(), [](const std::string& t) { return t.empty(); }))
+        texts.resize(kEarlierLineCount);
     if (texts.size() != static_cast<size_t>(kEarlierLineCount) && texts.size() != static_cast<size_t>(kLineCount))
         return result;
     // The program writes options as truth words and check boxes as numbers; a file with

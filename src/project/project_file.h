@@ -52,7 +52,8 @@ inline constexpr int kLocations[8] = {1, 2, 5, 6, 7, 8, 9, 10};
 std::string lineText(Program& program, const LineSource& line);
 // The 220 texts of the project as it stands.
 std::vector<std::string> collect(Program& program);
-// The file's bytes: CP932, every line ended by CR LF, no byte-order mark.
+// The file's bytes: CP932, every line ended by CR LF, no byte-order mark. A line holding
+// a character that CP932 cannot hold is written in UTF-8 instead, never with a "?".
 std::string encode(const std::vector<std::string>& texts);
 
 // Writes the project to path (see replaceFile: the file the user chose is replaced
@@ -70,7 +71,9 @@ struct ReadResult {
     ReadError error = ReadError::None;
 };
 ReadResult read(const std::string& path);
-// Splits a file's bytes into its lines (decoded to UTF-8); CR LF or LF end a line. Not a
+// Splits a file's bytes into its lines (decoded to UTF-8); CR LF or LF end a line. A
+// line is CP932, or UTF-8 where its bytes are well-formed UTF-8 beyond ASCII. Empty
+// lines after the last line read are no part of the project. Not a
 // project: a NUL byte, a line count other than 217 or 220, an option line that is
 // neither a truth word nor a number, a check line that is not a number. Values out of
 // range pass; applying them leaves their targets as they were.

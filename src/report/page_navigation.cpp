@@ -52,7 +52,11 @@ void openPreview(Program& program) {
         case 1: page = 1; break;
         case 2: page = 2; break;
         case 3: page = 5; break;
-        default: return;  // no input screen yet: nothing to show, the toolbar stays
+        default:
+            // No input screen: nothing to show, the toolbar stays. Without a result the
+            // user hears why, as from any screen.
+            if (program.sigmaMax == 0) program.msgBox(kStabilityMissingMessage, plat::msg::kOk, kErrorTitle);
+            return;
     }
     if (!mayMakePages(program, page >= kFirstSectionPage)) return;
     if (plat::Toolbar* toolbar = program.mainToolbar()) toolbar->setVisible(false);

@@ -210,6 +210,8 @@ Form21::Form21(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     txt1.setEnabled(false);
     place(lbl3, nullptr, 3180, 6450, 255, 255);
     lbl3.setCaption("m");
+    // A lone small letter at 9 pt, greyed and engraved, is a blob; one size up it reads.
+    lbl3.setFont(kGothic, 11);
     lbl3.setEnabled(false);
 
     place(cmd1, nullptr, 3600, 6240, 1215, 375, 0);

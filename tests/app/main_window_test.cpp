@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, NewUnloadsTheInputScreens) {
     EXPECT_EQ(prog.form<Form7>().txt1.text(), "");
 }
 
-TEST_F(MainWindowTest, CloseCancelKeepsScreensButZeroesTheResult) {
+TEST_F(MainWindowTest, CloseCancelChangesNothing) {
     main->FileNew();
     prog.form<Form3>().txt1.setText("site");
     prog.sigmaMax = 50;
@@ -167,9 +167,9 @@ TEST_F(MainWindowTest, CloseCancelKeepsScreensButZeroesTheResult) {
     EXPECT_EQ(m.buttons, MsgButtons::OKCancel);
     EXPECT_EQ(m.icon, MsgIcon::Question);
     EXPECT_EQ(m.defaultButton, 1);
-    EXPECT_EQ(prog.currentScreen, 0);
-    EXPECT_EQ(prog.sigmaMax, 0);
-    EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
+    EXPECT_EQ(prog.currentScreen, 1);
+    EXPECT_EQ(prog.sigmaMax, 50);
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
     EXPECT_EQ(prog.form<Form3>().txt1.text(), "site");
     EXPECT_EQ(prog.projectPath, "a.ywd");
     EXPECT_TRUE(button(3));
@@ -189,6 +189,12 @@ TEST_F(MainWindowTest, CloseOkUnloadsAndSwitchesTheToolbarOff) {
     EXPECT_FALSE(button(5));
     EXPECT_FALSE(button(6));
     EXPECT_FALSE(prog.ended());
+}
+
+TEST_F(MainWindowTest, TitleNamesTheFileOnly) {
+    EXPECT_EQ(MDIForm1::titleFor(""), "ミラノス");
+    EXPECT_EQ(MDIForm1::titleFor("/home/a/U型擁壁1.ywd"), "ミラノス - U型擁壁1.ywd");
+    EXPECT_EQ(MDIForm1::titleFor("wall.ywd"), "ミラノス - wall.ywd");
 }
 
 TEST_F(MainWindowTest, ExitFromTheMenuAsksWithFullWidthMarkAndNoAsDefault) {

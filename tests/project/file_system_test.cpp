@@ -58,6 +58,12 @@ protected:
         EXPECT_EQ(prog.currentScreen, 3);
     }
 
+    // No temporary file of a save is left in the folder.
+    void expectNoTemporaryFile() {
+        for (const auto& entry : std::filesystem::directory_iterator(dir))
+            EXPECT_NE(entry.path().filename().string().rfind(project::kTemporaryPrefix, 0), 0u) << entry.path();
+    }
+
     void makeSocket(const std::string& file) {
         int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         ASSERT_GE(fd, 0);
@@ -112,7 +118,7 @@ TEST_F(FileSystem, Table) {
          [&](const std::string& chosen) {
              stillA(S_IFIFO)(chosen);
              EXPECT_EQ(prog.projectPath, project_) << "the file not written is not the project's";
-             EXPECT_FALSE(std::filesystem::exists(chosen + ".~tmp"));
+             expectNoTemporaryFile();
          }},
         {"character device opened", Command::Open, [] { return std::string("/dev/zero"); }, {kCannotOpen}, untouched},
         {"socket opened", Command::Open,
@@ -123,8 +129,8 @@ TEST_F(FileSystem, Table) {
          {kCannotOpen}, untouched},
         {"socket saved over", Command::SaveAs,
          [&] {
-             makeSocket(path("s2"));
-             return path("s2");
+             makeSocket(path("s2.ywd"));
+             return path("s2.ywd");
          },
          {kReplace, kCannotSave}, stillA(S_IFSOCK)},
         {"folder opened", Command::Open,
@@ -144,7 +150,7 @@ TEST_F(FileSystem, Table) {
              EXPECT_TRUE(std::filesystem::is_symlink(chosen));
              EXPECT_EQ(bytesOf(path("real.ywd")), current());
              EXPECT_EQ(prog.projectPath, chosen);
-             EXPECT_FALSE(std::filesystem::exists(path("real.ywd.~tmp")));
+             expectNoTemporaryFile();
          }},
         {"symbolic link to a file not yet there", Command::SaveAs,
          [&] {
@@ -185,16 +191,20 @@ TEST_F(FileSystem, Table) {
              }
              EXPECT_EQ(linesOf(chosen)[2], "changed");
          }},
-        {"temporary file of a killed save", Command::OverwriteSave,
+        {"files named like temporary ones are someone else's and stay", Command::OverwriteSave,
          [&] {
-             writeBytes(project::temporaryFileFor(project_), "half a proj");
-             prog.form<Form3>().txt1.setText("after the crash");
+             writeBytes(project_ + ".~tmp", "not mine");
+             writeBytes(path(std::string(project::kTemporaryPrefix) + "abc"), "nor this");
+             prog.form<Form3>().txt1.setText("saved beside them");
              return project_;
          },
          {kOverwrite},
          [&](const std::string& chosen) {
-             EXPECT_FALSE(std::filesystem::exists(project::temporaryFileFor(chosen)));
-             EXPECT_EQ(linesOf(chosen)[2], "after the crash");
+             EXPECT_EQ(bytesOf(chosen + ".~tmp"), "not mine");
+             EXPECT_EQ(bytesOf(path(std::string(project::kTemporaryPrefix) + "abc")), "nor this");
+             EXPECT_EQ(linesOf(chosen)[2], "saved beside them");
+             std::filesystem::remove(chosen + ".~tmp");
+             std::filesystem::remove(path(std::string(project::kTemporaryPrefix) + "abc"));
          }},
         {"option line of garbage", Command::Open,
          [&] {
@@ -286,7 +296,7 @@ TEST_F(FileSystem, WriteThatFailsPartWay) {
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(written);
     EXPECT_EQ(bytesOf(project_), good);
-    EXPECT_FALSE(std::filesystem::exists(project::temporaryFileFor(project_)));
+    expectNoTemporaryFile();
 }
 
 // Dimensions no wall can have: every calculation of the open stops, silently, and what

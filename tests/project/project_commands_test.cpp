@@ -2,7 +2,10 @@
 // round trip of a complete project, failures to write and files that are no project.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <iterator>
+#include <sys/resource.h>
 #include <string>
 #include <vector>
 
@@ -51,14 +54,6 @@ TEST_F(ProjectCommands, SaveAsWritesTheProjectAndTitlesTheScreen) {
     EXPECT_TRUE(main->Men_FOvw.enabled());
 }
 
-TEST_F(ProjectCommands, NameWithoutExtensionIsKept) {
-    makeProject();
-    const std::string file = path("wall");
-    saveAs(prog, svc, file);
-    EXPECT_TRUE(std::filesystem::exists(file));
-    EXPECT_FALSE(std::filesystem::exists(file + ".ywd"));
-}
-
 TEST_F(ProjectCommands, SaveAsCancelledWritesNothingAndDropsThePath) {
     const std::string file = savedProject();
     const std::string before = bytesOf(file);
@@ -67,6 +62,7 @@ TEST_F(ProjectCommands, SaveAsCancelledWritesNothingAndDropsThePath) {
     EXPECT_TRUE(svc.messages.empty());
     EXPECT_EQ(prog.projectPath, "");
     EXPECT_EQ(prog.form<Form3>().caption(), file);
+    EXPECT_EQ(main->caption(), "ミラノス") << "no current file to name";
     EXPECT_EQ(bytesOf(file), before);
     main->Men_F_Click();
     EXPECT_FALSE(main->Men_FOvw.enabled());
@@ -82,7 +78,7 @@ TEST_F(ProjectCommands, ReplacingAnExistingFileIsAskedAndNoKeepsIt) {
     ASSERT_EQ(svc.messages.size(), 1u);
     EXPECT_EQ(svc.messages[0], MessageRequest::fromStyle(kReplaceQuestion, plat::msg::kYesNo | plat::msg::kCritical | plat::msg::kSecondDefault, "上書き保存の確認"));
     EXPECT_EQ(bytesOf(other), "keep me");
-    EXPECT_EQ(prog.projectPath, other) << "the declined name stays the current path";
+    EXPECT_EQ(prog.projectPath, file) << "the declined name is not the project's";
     EXPECT_EQ(prog.form<Form3>().caption(), file);
 }
 
@@ -95,7 +91,8 @@ TEST_F(ProjectCommands, ReplacingAnExistingFileWithYes) {
     EXPECT_EQ(svc.messages.size(), 1u);
     EXPECT_EQ(linesOf(other), project::collect(prog));
     EXPECT_EQ(prog.form<Form3>().caption(), other);
-    EXPECT_FALSE(std::filesystem::exists(other + ".~tmp"));
+    // Nothing but the two projects is left in the folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 2);
 }
 
 TEST_F(ProjectCommands, OverwriteSaveAsksAndCancelWritesNothing) {
@@ -150,10 +147,20 @@ TEST_F(ProjectCommands, SaveAsIntoAMissingFolderReportsAndKeepsThePreviousPath) 
 TEST_F(ProjectCommands, FailedOverwriteKeepsTheGoodFile) {
     const std::string file = savedProject();
     const std::string good = bytesOf(file);
-    std::filesystem::create_directory(file + ".~tmp");  // the temporary file cannot be made
     prog.form<Form3>().txt1.setText("changed");
     svc.answers.push_back(MsgResult::OK);
-    main->FileUpdate();
+    {
+        // The disk fills part-way through the write.
+        rlimit saved{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit small = saved;
+        small.rlim_cur = 100;
+        auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        main->FileUpdate();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+    }
     ASSERT_EQ(svc.messages.size(), 2u);
     EXPECT_EQ(svc.messages[1], MessageRequest::fromStyle(kSaveFailed, plat::msg::kCritical, "エラーメッセージ"));
     EXPECT_EQ(bytesOf(file), good);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "common/cp932.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
@@ -360,6 +361,68 @@ TEST(ProjectParse, TwoHundredSeventeenOrTwoHundredTwentyLines) {
     std::string binary = linesOfText(217);
     binary[5] = '\0';
     EXPECT_EQ(project::parse(binary).error, project::ReadError::NotAProject);
+}
+
+// Empty lines after the last line the program reads are no part of the project; a line
+// with text there is.
+TEST(ProjectParse, EmptyLinesAfterTheLastLineAreIgnored) {
+    struct Case {
+        int count;
+        const char* tail;
+        size_t read;  // 0: no project
+    };
+    const Case cases[] = {
+        {220, "\r\n", 220}, {220, "\r\n\r\n\r\n\r\n\r\n", 220}, {220, "\n\n", 220}, {220, "\r\n ", 0},
+        {220, "\r\n\r\nx", 0}, {217, "\r\n", 217},    {217, "\r\n\r\n", 217}, {217, "\r\n\r\n\r\n", 220},
+        {217, "\r\nx\r\n", 0}, {216, "\r\n", 217},
+    };
+    for (const Case& c : cases) {
+        const project::ReadResult r = project::parse(linesOfText(c.count) + c.tail);
+        SCOPED_TRACE(std::to_string(c.count) + " + " + ::testing::PrintToString(c.tail));
+        EXPECT_EQ(r.error, c.read ? project::ReadError::None : project::ReadError::NotAProject);
+        EXPECT_EQ(r.texts.size(), c.read);
+        if (c.read) {
+            EXPECT_EQ(r.texts[static_cast<size_t>(c.count) - 1], std::to_string(c.count));
+        }
+    }
+}
+
+// A line that is well-formed UTF-8 beyond ASCII reads as UTF-8; anything else as CP932.
+TEST(ProjectParse, LinesInUtf8ReadAsUtf8) {
+    struct Case {
+        std::string bytes;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"東京都 港区", "東京都 港区"},
+        {"𠮷野家 한국", "𠮷野家 한국"},
+        {"\x93\x8c\x8b\x9e\x93\x73", "東京都"},
+        {"\x83\x7e\x83\x89\x83\x6d\x83\x58", "ミラノス"},
+        {"ascii only", "ascii only"},
+        {"\xB1\xB2", "ｱｲ"},  // half-width katakana: stray continuation bytes in UTF-8
+        {"\x93\x8c\xE6", cp932::decode("\x93\x8c\xE6")},  // broken UTF-8: CP932, its stray byte "?"
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines = plainTexts(217);
+        std::string bytes;
+        for (size_t i = 0; i < lines.size(); ++i) bytes += (i == 2 ? c.bytes : lines[i]) + "\r\n";
+        const project::ReadResult r = project::parse(bytes);
+        ASSERT_EQ(r.error, project::ReadError::None);
+        EXPECT_EQ(r.texts[2], c.text) << c.text;
+    }
+}
+
+// Written, a text the code page holds is CP932; one it cannot hold is kept in UTF-8
+// whole, never with "?", and reads back the same.
+TEST(ProjectEncode, TextsBeyondTheCodePageStayWhole) {
+    std::vector<std::string> texts = plainTexts(220);
+    texts[2] = "𠮷野家 港区";
+    texts[15] = "砂質土";
+    const std::string bytes = project::encode(texts);
+    EXPECT_NE(bytes.find("\r\n𠮷野家 港区\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n" + cp932::encode("砂質土") + "\r\n"), std::string::npos);
+    EXPECT_EQ(bytes.find('?'), std::string::npos);
+    EXPECT_EQ(project::parse(bytes).texts, texts);
 }
 
 TEST(ProjectParse, EmptyLinesCountAndTextsDecode) {

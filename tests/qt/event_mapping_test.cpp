@@ -4,7 +4,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QAbstractItemView>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,7 +19,9 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
+#include "app/main_window.h"
 #include "common/program.h"
+#include "conditions/conditions_screen.h"
 #include "platform/qt/desktop_view.h"
 #include "platform/qt/qt_services.h"
 #include "support/scripted_services.h"
@@ -341,6 +348,41 @@ TEST(QtFileDialogs, FilterAndStartFolder) {
     EXPECT_EQ(plat::qt::startFolder("C:\\ミラノス\\"), QDir::homePath());
     EXPECT_EQ(plat::qt::startFolder("/nonexistent/folder"), QDir::homePath());
     EXPECT_EQ(plat::qt::startFolder("/tmp"), QString("/tmp"));
+}
+
+// The dialog names types in Japanese and gives every column but the name what it needs,
+// so that neither "Folder" nor a cut date shows.
+TEST(QtFileDialogs, JapaneseTypesAndWholeColumns) {
+    EXPECT_EQ(plat::qt::fileTypeName(QFileInfo(QDir::tempPath())), QString::fromUtf8("フォルダー"));
+    EXPECT_EQ(plat::qt::fileTypeName(QFileInfo("/x/U型擁壁1.YWD")), QString::fromUtf8("ミラノス データ"));
+    EXPECT_EQ(plat::qt::fileTypeName(QFileInfo("/x/a.txt")), QString::fromUtf8("TXT ファイル"));
+    QFileDialog dialog(nullptr, "t", QDir::tempPath(), plat::qt::toQtFilter("ミラノス(.ywd)|*.ywd"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    plat::qt::prepareFileDialog(dialog);
+    ASSERT_NE(dialog.iconProvider(), nullptr);
+    EXPECT_EQ(dialog.iconProvider()->type(QFileInfo(QDir::tempPath())), QString::fromUtf8("フォルダー"));
+    auto* tree = dialog.findChild<QTreeView*>("treeView");
+    ASSERT_NE(tree, nullptr);
+    for (int column = 1; column < tree->header()->count(); ++column)
+        EXPECT_EQ(tree->header()->sectionResizeMode(column), QHeaderView::ResizeToContents) << column;
+    EXPECT_GE(dialog.width(), 800);
+}
+
+// The rows of an opened list leave room around the text for the focus mark.
+TEST(QtCombo, OpenedListRowsAreTallerThanTheirText) {
+    ScriptedServices svc;
+    Program program(svc);
+    plat::qt::DesktopView view(program);
+    program.registerForms();
+    program.form<MDIForm1>();
+    Form3& f = program.form<Form3>();
+    f.show();
+    f.opt_T.userClick();
+    view.sync();
+    auto* combo = qobject_cast<QComboBox*>(view.widgetOf(f.cbo1));
+    ASSERT_NE(combo, nullptr);
+    ASSERT_GT(combo->count(), 0);
+    EXPECT_GE(combo->view()->sizeHintForRow(0), QFontMetrics(combo->font()).height() + 6);
 }
 
 }  // namespace

@@ -1,11 +1,17 @@
 // A preview window on the offscreen platform: its menu bar replaces the main one, and its
 // scroll bars move the page canvas.
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 #include <QImage>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "app/main_window.h"
 #include "common/program.h"
@@ -59,6 +65,60 @@ TEST_F(PreviewView, ScrollBarMirrorsTheModelAndMovesTheCanvas) {
     QWidget* canvas = view.widgetOf(w.Picture2);
     ASSERT_NE(canvas, nullptr);
     EXPECT_EQ(canvas->parentWidget(), view.widgetOf(w.Picture1));
+}
+
+// The wheel over the page and the paging keys scroll it, as in any page viewer.
+TEST_F(PreviewView, WheelAndPagingKeysScrollThePage) {
+    program.currentScreen = 2;
+    view.dispatch([this] { program.form<MDIForm1>().FileImage(); });
+    PreviewWindow& w = previewWindow(program, 2);
+    const int small = w.VScroll1.smallChange();
+    const int large = w.VScroll1.largeChange();
+    ASSERT_GT(w.VScroll1.max(), large) << "an A4 page is taller than the window";
+    QWidget* canvas = view.widgetOf(w.Picture2);
+    ASSERT_NE(canvas, nullptr);
+    QWidget* page = view.widgetOf(w.Picture1)->parentWidget();
+    EXPECT_EQ(page->focusPolicy(), Qt::StrongFocus) << "the preview takes the keys";
+
+    auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const QPointF at(100, 100);
+        QWheelEvent e(at, canvas->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&e);  // as from the mouse
+        QApplication::sendEvent(canvas, &e);
+    };
+    auto key = [&](int k) {
+        QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &e);
+    };
+
+    wheel(-120);  // one notch towards the user: further down the page
+    EXPECT_EQ(w.VScroll1.value(), small);
+    EXPECT_EQ(w.Picture2.top(), -small);
+    wheel(-60);
+    EXPECT_EQ(w.VScroll1.value(), small) << "half a notch waits for the other half";
+    wheel(-60);
+    EXPECT_EQ(w.VScroll1.value(), 2 * small);
+    wheel(240);
+    EXPECT_EQ(w.VScroll1.value(), 0);
+    wheel(120);
+    EXPECT_EQ(w.VScroll1.value(), 0) << "not past the top";
+    wheel(-120, Qt::ShiftModifier);
+    EXPECT_EQ(w.VScroll1.value(), 0);
+    EXPECT_EQ(w.HScroll1.value(), std::min(w.HScroll1.max(), w.HScroll1.smallChange())) << "Shift: sideways";
+
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(w.VScroll1.value(), large);
+    EXPECT_EQ(w.Picture2.top(), -large);
+    for (int i = 0; i < 10; ++i) key(Qt::Key_PageDown);
+    EXPECT_EQ(w.VScroll1.value(), w.VScroll1.max());
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(w.VScroll1.value(), w.VScroll1.max() - large);
+    key(Qt::Key_Up);
+    EXPECT_EQ(w.VScroll1.value(), w.VScroll1.max() - large - small);
+    auto* bar = qobject_cast<QScrollBar*>(view.widgetOf(w.VScroll1));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->value(), w.VScroll1.value()) << "the bar follows";
 }
 
 TEST_F(PreviewView, CanvasStretchesThePrintableAreaOverThePage) {

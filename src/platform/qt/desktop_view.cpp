@@ -488,7 +488,15 @@ void DesktopView::syncFocus() {
         focusForm = desktop_.modalStack().back();
     else if (plat::Form* child = desktop_.activeChild(); child && child->visible())
         focusForm = child;
-    if (!focusForm || !focusForm->activeControl()) return;
+    if (!focusForm) return;
+    if (!focusForm->activeControl()) {
+        // A page viewer without a control in focus takes the keys itself.
+        for (auto& [form, win] : windows_)
+            if (form == focusForm && win.view && win.view->isPageViewer() && win.view->isVisible() &&
+                !win.view->isAncestorOf(QApplication::focusWidget()) && QApplication::focusWidget() != win.view)
+                win.view->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     QWidget* w = widgetOf(*focusForm->activeControl());
     if (!w || !w->isVisible() || !w->isEnabled()) return;
     if (QApplication::focusWidget() != w && !(w->focusProxy() && QApplication::focusWidget() == w->focusProxy()))

@@ -1,5 +1,8 @@
 #include "platform/qt/form_view.h"
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -13,6 +16,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyleOptionFrame>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -114,6 +118,20 @@ protected:
             }
             case QEvent::MouseButtonDblClick:
                 if (passive(*c)) binding_.dispatch([c] { if (c->DblClick) c->DblClick(); });
+                return false;
+            case QEvent::Wheel:
+                // The wheel over a drawing, a label or a frame belongs to the form: a page
+                // viewer scrolls. Handed over here, not left to Qt's propagation, which
+                // some events never get.
+                if (passive(*c)) {
+                    for (QWidget* w = binding_.widget()->parentWidget(); w; w = w->parentWidget()) {
+                        if (auto* form = dynamic_cast<FormView*>(w)) {
+                            if (!form->isPageViewer()) break;
+                            QApplication::sendEvent(form, event);
+                            return true;
+                        }
+                    }
+                }
                 return false;
             default: return QObject::eventFilter(watched, event);
         }
@@ -424,6 +442,19 @@ public:
 
 // ---- combo ----
 
+// The rows of an opened list: room above and below the text, so that the dotted focus
+// mark around the current row does not cut into its glyphs.
+class ListRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    static constexpr int kPadding = 3;  // pixels above and below the text
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), option.fontMetrics.height() + 2 * kPadding));
+        return size;
+    }
+};
+
 class ComboWidget : public QComboBox, public ControlBinding {
 protected:
     // Scrolling the screen past a list must not choose another item (and so run its
@@ -440,6 +471,7 @@ public:
     ComboWidget(plat::ComboBox& c, DesktopView& view, QWidget* parent) : QComboBox(parent), ControlBinding(c, view) {
         setFocusPolicy(Qt::StrongFocus);
         setInsertPolicy(QComboBox::NoInsert);
+        setItemDelegate(new ListRowDelegate(this));
         connect(this, &QComboBox::activated, this, [this](int index) {
             if (syncing()) return;
             if (auto* c = static_cast<plat::ComboBox*>(control())) dispatch([c, index] { c->userPick(index); });
@@ -732,6 +764,7 @@ FormView::FormView(plat::Form& form, DesktopView& view, QWidget* parent) : QWidg
     pal.setColor(QPalette::Button, toQColor(kFormBackColor));
     setPalette(pal);
     for (plat::Control* c : form.controls()) bindings_.push_back(buildControl(*c, view, this));
+    if (isPageViewer()) setFocusPolicy(Qt::StrongFocus);
     update();
 }
 
@@ -779,9 +812,63 @@ bool FormView::focusNextPrevChild(bool next) {
     return true;
 }
 
+plat::ScrollBar* FormView::pageBar(bool vertical) const {
+    if (!form_) return nullptr;
+    const auto wanted = vertical ? plat::ScrollBar::Orientation::Vertical : plat::ScrollBar::Orientation::Horizontal;
+    for (plat::Control* c : form_->controls()) {
+        if (c->kind() != ControlKind::ScrollBar) continue;
+        auto* bar = static_cast<plat::ScrollBar*>(c);
+        if (bar->orientation() == wanted && bar->visible() && bar->enabled()) return bar;
+    }
+    return nullptr;
+}
+
+void FormView::scrollBy(plat::ScrollBar& bar, int amount) {
+    const int target = std::clamp(bar.value() + amount, bar.min(), bar.max());
+    if (target == bar.value()) return;
+    plat::ScrollBar* b = &bar;
+    view_.dispatch([b, target] { b->userScroll(target); });
+}
+
 void FormView::keyPressEvent(QKeyEvent* event) {
     // Keys that no control took stop here: a dialog has no default or cancel button.
     event->accept();
+    plat::ScrollBar* bar = pageBar(true);
+    if (!bar) return;
+    switch (event->key()) {
+        case Qt::Key_PageDown: scrollBy(*bar, bar->largeChange()); break;
+        case Qt::Key_PageUp: scrollBy(*bar, -bar->largeChange()); break;
+        case Qt::Key_Down: scrollBy(*bar, bar->smallChange()); break;
+        case Qt::Key_Up: scrollBy(*bar, -bar->smallChange()); break;
+        case Qt::Key_Home:
+            if (event->modifiers() & Qt::ControlModifier) scrollBy(*bar, bar->min() - bar->value());
+            break;
+        case Qt::Key_End:
+            if (event->modifiers() & Qt::ControlModifier) scrollBy(*bar, bar->max() - bar->value());
+            break;
+        default: break;
+    }
+}
+
+void FormView::wheelEvent(QWheelEvent* event) {
+    // One notch (120 eighths of a degree) moves the bar by its small change; Shift or a
+    // sideways wheel moves the horizontal bar.
+    QPoint delta = event->angleDelta();
+    if (event->modifiers() & Qt::ShiftModifier) delta = QPoint(delta.y(), delta.x());
+    plat::ScrollBar* vertical = pageBar(true);
+    plat::ScrollBar* horizontal = pageBar(false);
+    if (!vertical && !horizontal) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    wheelRest_ += delta;
+    const int notchesY = wheelRest_.y() / 120;
+    const int notchesX = wheelRest_.x() / 120;
+    wheelRest_ -= QPoint(notchesX * 120, notchesY * 120);
+    // Turning the wheel away from the user shows what lies further down the page.
+    if (vertical && notchesY) scrollBy(*vertical, -notchesY * vertical->smallChange());
+    if (horizontal && notchesX) scrollBy(*horizontal, -notchesX * horizontal->smallChange());
 }
 
 }  // namespace plat::qt

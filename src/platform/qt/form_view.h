@@ -47,6 +47,9 @@ private:
 };
 
 // The client area of a form: its background, what was drawn on it, and its controls.
+// A form with scroll bars is a page viewer: the wheel anywhere over it and the paging
+// keys move its bars, as in any page viewer, and it takes the keyboard focus itself
+// when no control of it has one.
 class FormView : public QWidget {
 public:
     FormView(plat::Form& form, DesktopView& view, QWidget* parent = nullptr);
@@ -57,13 +60,24 @@ public:
     void update();
     QWidget* widgetOf(const plat::Control& control) const;
     const std::vector<ControlBinding*>& bindings() const { return bindings_; }
+    // Whether the form is a page viewer, taking the focus where no control has it.
+    bool isPageViewer() const { return pageBar(true) || pageBar(false); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // The form's scroll bar of that orientation that the user may move now; none for
+    // forms without one (only a page viewer has them).
+    plat::ScrollBar* pageBar(bool vertical) const;
+    // Moves a page bar by the given amount, as the user's scroll.
+    void scrollBy(plat::ScrollBar& bar, int amount);
+    // Wheel turns below one notch (fine-grained wheels, touch pads), kept until they add up.
+    QPoint wheelRest_;
+
     plat::Form* form_;
     DesktopView& view_;
     std::vector<ControlBinding*> bindings_;  // the widgets themselves, owned by Qt

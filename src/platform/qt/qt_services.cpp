@@ -4,7 +4,11 @@
 #include <cmath>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTreeView>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -83,6 +87,40 @@ QString startFolder(const std::string& folder) {
     bool windowsPath = f.contains(QLatin1Char('\\')) || (f.size() >= 2 && f[1] == QLatin1Char(':'));
     if (!f.isEmpty() && !windowsPath && QFileInfo(f).isDir()) return f;
     return QDir::homePath();
+}
+
+namespace {
+
+// Type names in the program's language; the toolkit's own translation leaves "Folder".
+class JapaneseTypes : public QFileIconProvider {
+public:
+    QString type(const QFileInfo& info) const override { return fileTypeName(info); }
+};
+
+}  // namespace
+
+QString fileTypeName(const QFileInfo& info) {
+    if (info.isDir()) return QString::fromUtf8("フォルダー");
+    if (info.suffix().compare(QStringLiteral("ywd"), Qt::CaseInsensitive) == 0)
+        return QString::fromUtf8("ミラノス データ");
+    if (info.suffix().isEmpty()) return QString::fromUtf8("ファイル");
+    return info.suffix().toUpper() + QString::fromUtf8(" ファイル");
+}
+
+void prepareFileDialog(QFileDialog& dialog) {
+    static JapaneseTypes types;
+    dialog.setIconProvider(&types);
+    // Wide enough for name, size, type and a whole date; the columns other than the
+    // name take what their contents need.
+    dialog.resize(820, 460);
+    if (auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = tree->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter"))) splitter->setSizes({170, 650});
 }
 
 // A print job on the chosen printer. Sheets turn lazily, so that a new page on which
@@ -183,6 +221,7 @@ std::optional<std::string> QtServices::openFileDialog(const plat::FileDialogRequ
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    prepareFileDialog(dialog);
     if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
@@ -197,6 +236,7 @@ std::optional<std::string> QtServices::saveFileDialog(const plat::FileDialogRequ
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString());
+    prepareFileDialog(dialog);
     if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();

@@ -1,5 +1,7 @@
 // The services that need a person, answered with real Qt dialogs.
 #pragma once
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QString>
 #include <functional>
@@ -26,6 +28,11 @@ plat::MsgResult messageResult(const QMessageBox& box);
 QString toQtFilter(const std::string& filter);
 // The folder a file dialog starts in: the given one when it exists here, the home folder otherwise.
 QString startFolder(const std::string& folder);
+// Readies a project-file dialog: Japanese type names (the toolkit's own say "Folder") and
+// a size at which every column shows whole.
+void prepareFileDialog(QFileDialog& dialog);
+// The type the file dialog shows for an entry.
+QString fileTypeName(const QFileInfo& info);
 
 class QtServices : public plat::Services {
 public:
