@@ -96,10 +96,10 @@ TEST_F(ConditionsCheck, MissingKaSelectsTypedInput) {
     EXPECT_TRUE(focused(f().txt15));
 }
 
-TEST_F(ConditionsCheck, ChecksOnlyPresenceOfText) {
+TEST_F(ConditionsCheck, ABlankOrAWordIsTextThatReadsAsZero) {
     fillAll();
-    f().txt5.setText(" ");  // a blank is text
-    f().txt6.setText("abc");
+    f().txt14.setText(" ");  // a blank is text: no cohesion
+    f().txt9.setText("abc");
     f().cmd3.press();
     EXPECT_TRUE(svc.messages.empty());
     EXPECT_TRUE(prog.form<Form23>().visible());

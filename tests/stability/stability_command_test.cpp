@@ -42,12 +42,18 @@ TEST_P(Refusal, StopsAtTheFirstGapWithItsMessage) {
     const std::string focus = c.focus[0] ? c.focus : "txt5";
     EXPECT_EQ(f().activeControl()->name(), focus);
     if (c.focus[0]) {
+        // The whole text selected, so that the correction replaces it.
         EXPECT_EQ(box(focus).selStart(), 0);
-        EXPECT_EQ(box(focus).selLength(), 0);
+        EXPECT_EQ(box(focus).selText(), box(focus).text());
     }
     EXPECT_EQ(prog.sigmaMax, 120);  // nothing computed, the old result untouched
     EXPECT_TRUE(svc.modals.empty());
 }
+
+constexpr const char* kHeelHalfGone =
+    "かかと版を設けない場合は長さと先端の厚さを共に0に、設ける場合は共に0より大きくしてください。";
+constexpr const char* kToeHalfGone =
+    "つま先版を設けない場合は長さと先端の厚さを共に0に、設ける場合は共に0より大きくしてください。";
 
 void empty(Form4& f, const char* name) { static_cast<plat::TextBox*>(f.control(name))->setText(""); }
 
@@ -72,10 +78,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "txt22"},
         RefusalCase{"HeelWithoutEndThickness", [](Program&, Form4& f) { f.txt16.setText("2"); empty(f, "txt19"); },
                     "寸法を入力してください。", "txt19"},
-        RefusalCase{"HeelThicknessWithoutLength", [](Program&, Form4& f) { f.txt16.setText("0"); },
-                    "寸法を入力してください。", "txt16"},
+        RefusalCase{"HeelThicknessWithoutLength", [](Program&, Form4& f) { f.txt16.setText("0"); }, kHeelHalfGone,
+                    "txt16"},
+        RefusalCase{"HeelLengthZeroPointZero", [](Program&, Form4& f) { f.txt16.setText("0.0"); }, kHeelHalfGone,
+                    "txt16"},
+        RefusalCase{"HeelLengthWithoutThickness", [](Program&, Form4& f) { f.txt19.setText("０"); },
+                    kHeelHalfGone, "txt19"},
         RefusalCase{"ToeOfZeroWithThickness", [](Program&, Form4& f) { f.txt12.setText("0"); f.txt18.setText("0.5"); },
-                    "寸法を入力してください。", "txt12"},
+                    kToeHalfGone, "txt12"},
+        RefusalCase{"ToeThicknessThatIsNoNumber", [](Program&, Form4& f) { f.txt18.setText("abc"); },
+                    kToeHalfGone, "txt18"},
         RefusalCase{"ToeEmptyIsARequiredText", [](Program&, Form4& f) { empty(f, "txt12"); empty(f, "txt18"); },
                     "寸法を入力してください。", "txt12"},
         RefusalCase{"FrontSoilChoice", [](Program&, Form4& f) { f.opt3.setValue(false); },
@@ -103,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, Accepted,
     ::testing::Values(AcceptCase{"AsEntered", [](Form4&) {}},
                       AcceptCase{"NoHeel", [](Form4& f) { f.txt16.setText(""); f.txt19.setText(""); }},
-                      AcceptCase{"HeelLengthZeroPointZero", [](Form4& f) { f.txt16.setText("0.0"); }},
+                      AcceptCase{"NoHeelWrittenAsZeros", [](Form4& f) { f.txt16.setText("0.0"); f.txt19.setText("00"); }},
                       AcceptCase{"NoToe", [](Form4& f) { f.txt12.setText("0"); f.txt18.setText("0"); }},
                       AcceptCase{"FrontSurchargeNotTested", [](Form4& f) { f.txt23.setText(""); }}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -205,11 +217,12 @@ TEST_F(StabilityCommand, MissingVerticalComponentIsProposedAndTheCheckWaits) {
     EXPECT_NE(prog.sigmaMax, 0);
 }
 
-TEST_F(StabilityCommand, ZeroWidthWallIsReportedOnceAndLeavesNoResult) {
+TEST_F(StabilityCommand, WallThatCannotBeComputedIsReportedOnceAndLeavesNoResult) {
     readyOneSided();
-    for (const char* name : {"txt7", "txt8", "txt9", "txt10", "txt12", "txt13", "txt14", "txt15", "txt16", "txt18",
-                             "txt19"})
-        box(name).setText("0");
+    // Every value within its bounds, but a front wall without height above the slab: the
+    // fill's widening over its batter divides by that height.
+    for (const char* name : {"txt12", "txt16", "txt18", "txt19", "txt3"}) box(name).setText("0");
+    box("txt4").setText("0.4");
     f().Frame2.setVisible(false);
     makeResultsValid();
     f().txt5.setFocus();
