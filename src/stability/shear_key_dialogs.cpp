@@ -1,6 +1,7 @@
 #include "stability/shear_key_dialogs.h"
 #include "common/messages.h"
 
+#include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "section/section_screen.h"
@@ -123,8 +124,18 @@ void ShearKeyDialog::cmd1_Click() {
                                Check{txt3, "突起の巾を入力してください。"}}) {
         if (!check.box.text().empty()) continue;
         program_.msgBox(check.message, kErrorStyle, kErrorTitle);
-        check.box.setFocus();
-        check.box.setSelStart(0);
+        moveTo(check.box);
+        return;
+    }
+    // A key below the slab is measured in metres like the wall; none is negative.
+    const std::vector<BoundedBox> bounded = {
+        {&txt1, "突起の高さ", bounds::kLengthOrNone},
+        {&txt2, "突起の位置", bounds::kLengthOrNone},
+        {&txt3, "突起の巾", bounds::kLengthOrNone},
+    };
+    if (const BoundedBox* wrong = firstOutOfBounds(bounded)) {
+        program_.msgBox(boundsMessage(wrong->name, wrong->bounds), kErrorStyle, kErrorTitle);
+        moveTo(*wrong->box);
         return;
     }
     clearKeyResults(false);

@@ -186,6 +186,7 @@ TEST_F(SeismicDialog, ValueTooLargeIsRefusedAndNothingIsStored) {
         dialog.cmd1.press();
         EXPECT_EQ(lastError(), "鉛直震度は-1以上1以下で入力してください。");
         EXPECT_TRUE(dialog.Text2.hasFocus());
+        EXPECT_EQ(dialog.Text2.selText(), "1e39");
         EXPECT_TRUE(dialog.visible());
     });
     f().cmd4.press();

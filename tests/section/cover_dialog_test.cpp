@@ -201,6 +201,8 @@ TEST_F(CoverDialog, ACoverTooLargeToHoldIsRefusedAndNothingIsStored) {
         fill(d, "50", "1e40", "60", "60", "60");
         d.cmd1.press();
         EXPECT_TRUE(d.visible());
+        EXPECT_EQ(d.activeControl(), &d.txt3);
+        EXPECT_EQ(d.txt3.selText(), "1e40");
     });
     ASSERT_EQ(svc.messages.size(), 1u);
     EXPECT_EQ(svc.messages[0].text, "底版のかぶり厚さは0より大きく1000mm以下で入力してください。");

@@ -306,6 +306,7 @@ TEST_F(CheckMethodDialogs, HeightTooLargeIsAskedForAgain) {
                   plat::MessageRequest::fromStyle("上載荷重の慣性力の作用位置は0以上1000m以下で入力してください。", 256,
                                                   "エラーメッセージ"));
         EXPECT_TRUE(d.txt1.hasFocus());
+        EXPECT_EQ(d.txt1.selText(), "1e39");
         EXPECT_TRUE(d.visible());
         d.cmd2.press();
     });
