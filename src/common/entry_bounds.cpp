@@ -1,5 +1,7 @@
 #include "common/entry_bounds.h"
 
+#include "common/entry_field.h"
+#include "common/messages.h"
 #include "common/numbers.h"
 
 bool withinBounds(const std::string& text, const Bounds& b) {
@@ -19,4 +21,12 @@ const BoundedBox* firstOutOfBounds(const std::vector<BoundedBox>& table) {
     for (const BoundedBox& entry : table)
         if (entry.applies && !withinBounds(entry.box->text(), entry.bounds)) return &entry;
     return nullptr;
+}
+
+bool refuseOutOfBounds(plat::Desktop& desktop, const std::vector<BoundedBox>& table, int style) {
+    const BoundedBox* wrong = firstOutOfBounds(table);
+    if (!wrong) return false;
+    desktop.msgBox(boundsMessage(wrong->name, wrong->bounds), style, kErrorTitle);
+    moveTo(*wrong->box);
+    return true;
 }

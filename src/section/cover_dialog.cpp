@@ -123,11 +123,7 @@ void Form22::cmd1_Click() {
         {&txt5, "つま先版のかぶり厚さ", bounds::kCover, txt5.visible()},
         {&txt6, "突起のかぶり厚さ", bounds::kCover, txt6.visible()},
     };
-    if (const BoundedBox* wrong = firstOutOfBounds(bounded)) {
-        program_.msgBox(boundsMessage(wrong->name, wrong->bounds), kOkOnly, kErrorTitle);
-        moveTo(*wrong->box);
-        return;
-    }
+    if (refuseOutOfBounds(program_, bounded)) return;
 
     // All five are read before any is stored, so that a cover too large to hold
     // leaves every location as it was.

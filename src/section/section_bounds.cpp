@@ -3,8 +3,6 @@
 #include <vector>
 
 #include "common/entry_bounds.h"
-#include "common/entry_field.h"
-#include "common/messages.h"
 #include "section/section_screen.h"
 
 bool sectionBoxesDescribeAWall(Program& program, Form7& screen) {
@@ -15,10 +13,5 @@ bool sectionBoxesDescribeAWall(Program& program, Form7& screen) {
         {&screen.txt_1, "上載荷重の慣性力の作用位置", bounds::kLengthOrNone,
          screen.txt_1.visible() && screen.txt_1.enabled()},
     };
-    const BoundedBox* wrong = firstOutOfBounds(bounded);
-    if (!wrong) return true;
-    constexpr int kOkOnly = 256;
-    program.msgBox(boundsMessage(wrong->name, wrong->bounds), kOkOnly, kErrorTitle);
-    moveTo(*wrong->box);
-    return false;
+    return !refuseOutOfBounds(program, bounded);
 }

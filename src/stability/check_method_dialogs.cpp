@@ -250,11 +250,9 @@ void Form21::cmd1_Click() {
         moveTo(txt1);
         return;
     }
-    if (chk1.value() == 1 && !withinBounds(txt1.text(), bounds::kLengthOrNone)) {
-        program_.msgBox(boundsMessage("上載荷重の慣性力の作用位置", bounds::kLengthOrNone), kErrorStyle, kErrorTitle);
-        moveTo(txt1);
+    if (refuseOutOfBounds(program_, {{&txt1, "上載荷重の慣性力の作用位置", bounds::kLengthOrNone, chk1.value() == 1}},
+                          kErrorStyle))
         return;
-    }
     float height;
     try {
         height = num::readSingle(txt1.text());

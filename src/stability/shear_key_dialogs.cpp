@@ -133,11 +133,7 @@ void ShearKeyDialog::cmd1_Click() {
         {&txt2, "突起の位置", bounds::kLengthOrNone},
         {&txt3, "突起の巾", bounds::kLengthOrNone},
     };
-    if (const BoundedBox* wrong = firstOutOfBounds(bounded)) {
-        program_.msgBox(boundsMessage(wrong->name, wrong->bounds), kErrorStyle, kErrorTitle);
-        moveTo(*wrong->box);
-        return;
-    }
+    if (refuseOutOfBounds(program_, bounded, kErrorStyle)) return;
     clearKeyResults(false);
     // The key is judged by the next stability check; until then no result counts.
     program_.form<Form4>().Hihyouji_1();
