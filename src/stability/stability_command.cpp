@@ -25,7 +25,6 @@ constexpr const char* kSurchargeMissing = "上載荷重を入力してくださ�
 constexpr const char* kOverturningMissing = "転倒に対する検討方法を選択してください。";
 constexpr const char* kEffectiveAreaMissing = "底版の有効載荷面積に対する検討方法を選択してください。";
 
-
 }  // namespace
 
 void Form4::refuse(plat::TextBox& box, const std::string& message) {

@@ -256,6 +256,16 @@ TEST_F(MainWindowView, AFullWidthNumberPastedIntoABoxReadsAsItsHalfWidthNumber) 
     view.sync();
     EXPECT_EQ(conditions.txt2.text(), "２．５");
     EXPECT_EQ(num::parse(conditions.txt2.text()), 2.5);
+    // A keyboard that sends the full-width characters themselves.
+    edit->selectAll();
+    for (QChar c : QString::fromUtf8("－１０")) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &key);
+    }
+    view.sync();
+    EXPECT_EQ(conditions.txt2.text(), "－１０");
+    EXPECT_EQ(edit->text(), QString::fromUtf8("－１０"));
+    EXPECT_EQ(num::parse(conditions.txt2.text()), -10.0);
 }
 
 }  // namespace
