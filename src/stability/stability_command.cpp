@@ -87,21 +87,22 @@ void Form4::cmd3_Click() {
     }
 
     // Every box is there; now each must hold a value that describes a wall. Zero means
-    // something in most boxes (no toe, no heel, a vertical face, no surcharge), not in the
-    // widths of the walls at the slab nor in the slab itself.
+    // something in many boxes (no toe, no heel, a vertical face, a wall top level with the
+    // soil, no fill, no surcharge), but not in the back soil's height, the widths of the
+    // walls, the span between them nor the slab.
     const bool front = oneSided();
     const std::vector<BoundedBox> bounded = {
         {&txt3, "寸法H3", bounds::kLengthOrNone, front},
         {&txt4, "寸法H4", bounds::kLengthOrNone, front},
-        {&txt5, "寸法H1", bounds::kLengthOrNone},
+        {&txt5, "寸法H1", bounds::kLength},
         {&txt6, "寸法H2", bounds::kLengthOrNone},
-        {&txt7, "前壁の天端幅", bounds::kLengthOrNone},
+        {&txt7, "前壁の天端幅", bounds::kLength},
         {&txt8, "前壁の内側のこう配幅", bounds::kLengthOrNone},
         {&txt10, "後壁の内側のこう配幅", bounds::kLengthOrNone},
-        {&txt9, "後壁の天端幅", bounds::kLengthOrNone},
+        {&txt9, "後壁の天端幅", bounds::kLength},
         {&txt12, "つま先版の長さ", bounds::kLengthOrNone},
         {&txt13, "前壁の下端幅", bounds::kLength},
-        {&txt14, "壁の内法幅", bounds::kLengthOrNone},
+        {&txt14, "壁の内法幅", bounds::kLength},
         {&txt15, "後壁の下端幅", bounds::kLength},
         {&txt16, "かかと版の長さ", bounds::kLengthOrNone},
         {&txt17, "底版の厚さ", bounds::kLength},

@@ -106,8 +106,10 @@ INSTANTIATE_TEST_SUITE_P(
     Bounds, Refusal,
     ::testing::Values(
         bound("NegativeH3", "txt3", "-0.5", "寸法H3は0以上1000m以下で入力してください。"),
-        bound("NegativeH1", "txt5", "-2.5", "寸法H1は0以上1000m以下で入力してください。"),
-        bound("HugeTopWidth", "txt7", "1001", "前壁の天端幅は0以上1000m以下で入力してください。"),
+        bound("NegativeH1", "txt5", "-2.5", "寸法H1は0より大きく1000m以下で入力してください。"),
+        bound("HugeTopWidth", "txt7", "1001", "前壁の天端幅は0より大きく1000m以下で入力してください。"),
+        bound("NoBackSoil", "txt5", "0", "寸法H1は0より大きく1000m以下で入力してください。"),
+        bound("WallsTouching", "txt14", "abc", "壁の内法幅は0より大きく1000m以下で入力してください。"),
         bound("NegativeBatter", "txt10", "-0.1", "後壁の内側のこう配幅は0以上1000m以下で入力してください。"),
         bound("WallWithoutWidthAtTheSlab", "txt13", "0", "前壁の下端幅は0より大きく1000m以下で入力してください。"),
         bound("NegativeRearWidth", "txt15", "-0.45", "後壁の下端幅は0より大きく1000m以下で入力してください。"),
