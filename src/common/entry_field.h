@@ -50,7 +50,9 @@ struct EntryFieldSpec {
     std::function<void(int key)> onKey = nullptr;
 };
 
-// Gives the control the focus; an entry field then gets its whole text selected.
+// Gives the control the focus; an entry field then gets its whole text selected. A refusal
+// sends the focus back to the box this way too, so that the correction replaces the text
+// instead of being typed in front of it.
 void moveTo(plat::Control& target);
 // Selection from a character position to the end (just the caret at the end when the
 // text is no longer than the position).

@@ -9,9 +9,48 @@
 
 namespace num {
 
+namespace {
+
+// The full-width forms that an input method or a pasted text brings into a numeric box,
+// with the half-width character each stands for (U+3000, the full-width blank, is a blank).
+struct WideForm {
+    std::string_view wide;
+    char narrow;
+};
+constexpr WideForm kWideForms[] = {
+    {"\uFF10", '0'}, {"\uFF11", '1'}, {"\uFF12", '2'}, {"\uFF13", '3'}, {"\uFF14", '4'},
+    {"\uFF15", '5'}, {"\uFF16", '6'}, {"\uFF17", '7'}, {"\uFF18", '8'}, {"\uFF19", '9'},
+    {"\uFF0E", '.'}, {"\uFF0D", '-'}, {"\u2212", '-'}, {"\uFF0B", '+'}, {"\uFF25", 'E'},
+    {"\uFF45", 'e'}, {"\uFF0C", ','}, {"\u3000", ' '},
+};
+
+// The text with every full-width digit, decimal point, sign and exponent letter made
+// half-width, so that "２．５" reads as 2.5 wherever a typed number is read.
+std::string narrowed(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        bool replaced = false;
+        if (static_cast<unsigned char>(text[i]) >= 0xE0) {
+            for (const WideForm& f : kWideForms) {
+                if (text.substr(i, f.wide.size()) == f.wide) {
+                    out += f.narrow;
+                    i += f.wide.size();
+                    replaced = true;
+                    break;
+                }
+            }
+        }
+        if (!replaced) out += text[i++];
+    }
+    return out;
+}
+
+}  // namespace
+
 double parse(std::string_view text) {
     std::string s;
-    for (char c : text)
+    for (char c : narrowed(text))
         if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s += c;
     size_t i = 0;
     std::string accepted;

@@ -10,7 +10,8 @@ namespace num {
 // Reads the number at the start of a typed text. Blanks, tabs and line feeds anywhere
 // are ignored; then an optional sign, digits with at most one decimal point and an
 // optional exponent; reading stops at the first character that cannot continue the
-// number. No number at the start reads 0. A comma ends the number.
+// number. No number at the start reads 0. A comma ends the number. Full-width digits,
+// decimal point, signs and blank read as their half-width counterparts.
 double parse(std::string_view text);
 
 // π as the program writes it.

@@ -1,5 +1,6 @@
 // "地盤の形状 >": the design conditions are read, checked in screen order, and handed
 // over to the ground-shape step.
+#include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "common/messages.h"
 #include "common/calc_fault.h"
@@ -40,8 +41,7 @@ void Form3::cmd3_Click() {
     auto refuse = [this](const char* message) { program_.msgBox(message, plat::msg::kOk, kErrorTitle); };
     auto refuseAt = [&](const char* message, plat::TextBox& box) {
         refuse(message);
-        box.setFocus();
-        box.setSelStart(0);
+        moveTo(box);
     };
     const bool road = opt_D.value();
 
@@ -80,8 +80,7 @@ void Form3::cmd3_Click() {
             opt5.setFocus();
             return;
         }
-        txt9.setFocus();
-        txt9.setSelStart(0);
+        moveTo(txt9);
         return;
     }
     if (txt15.text().empty()) {
@@ -106,6 +105,26 @@ void Form3::cmd3_Click() {
             return;
         }
     }
+
+    // Every box is there; now each must hold a value that describes a wall.
+    const char* phi = road ? "せん断抵抗角" : "内部摩擦角";
+    const std::vector<BoundedBox> bounded = {
+        {&txt2, "コンクリートの設計基準強度", bounds::kStress},
+        {&txt3, "鉄筋の許容引張応力度", bounds::kStress},
+        {&txt4, "許容地耐力度", bounds::kPressure},
+        {&txt5, "土の単位体積重量", bounds::kUnitWeight},
+        {&txt6, "鉄筋コンクリートの単位体積重量", bounds::kUnitWeight},
+        {&txt8, std::string("裏込め土の") + phi, bounds::kAngle},
+        {&txt10, "安定計算時の壁面摩擦角", bounds::kAngle},
+        {&txt12, "断面計算時の壁面摩擦角", bounds::kAngle},
+        {&txt14, "土の粘着力", bounds::kPressureOrNone},
+        {&txt11, std::string("基礎地盤の") + phi, bounds::kAngle},
+        {&txt9, "底盤の摩擦係数", bounds::kCoefficient},
+        {&txt15, "主働土圧係数", bounds::kCoefficientPositive},
+        {&txt13, "短期の鉄筋の許容引張応力度", bounds::kStress, opt4.value()},
+    };
+    if (const BoundedBox* wrong = firstOutOfBounds(bounded))
+        return refuseAt(boundsMessage(wrong->name, wrong->bounds).c_str(), *wrong->box);
 
     Form23& groundShape = program_.form<Form23>();
     groundShape.setTop(0);

@@ -457,8 +457,7 @@ void Form3::cmd5_Click() {
 void Form3::cmd6_Click() {
     auto refuse = [this](const char* message, plat::TextBox& box) {
         program_.msgBox(message, plat::msg::kOk, kErrorTitle);
-        box.setFocus();
-        box.setSelStart(0);
+        moveTo(box);
     };
     if (txt8.text().empty())
         return refuse(opt_D.value() ? "せん断抵抗角を入力してください。" : "内部摩擦角を入力してください。", txt8);
@@ -503,8 +502,7 @@ void Form3::opt6_Click() {
         // μ was not computed: the option does not claim it was.
         opt6.setValue(false);
         program_.msgBox("内部摩擦角を入力してください。", plat::msg::kOk, kErrorTitle);
-        txt11.setFocus();
-        txt11.setSelStart(0);
+        moveTo(txt11);
         return;
     }
     try {
@@ -513,8 +511,7 @@ void Form3::opt6_Click() {
         // μ was not computed: the option does not claim it was.
         opt6.setValue(false);
         showCannotCompute(program_);
-        txt11.setFocus();
-        txt11.setSelStart(0);
+        moveTo(txt11);
         return;
     }
     txt9.setBorderStyle(0);

@@ -76,8 +76,7 @@ void Form3::MESSEIJI() {
     for (const Required& r : required) {
         if (!r.box.text().empty()) continue;
         program_.msgBox(r.message, plat::msg::kOk, kErrorTitle);
-        r.box.setFocus();
-        r.box.setSelStart(0);
+        moveTo(r.box);
         return;
     }
 }

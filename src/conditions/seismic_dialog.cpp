@@ -1,6 +1,7 @@
 #include "conditions/seismic_dialog.h"
 #include "common/messages.h"
 
+#include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
@@ -107,13 +108,19 @@ void Form25::cmd1_Click() {
     Form3& conditions = program_.form<Form3>();
     auto refuse = [this](const char* message, plat::Control& focus) {
         program_.msgBox(message, plat::msg::kOk, kErrorTitle);
-        focus.setFocus();
-        if (focus.kind() == plat::ControlKind::TextBox) static_cast<plat::TextBox&>(focus).setSelStart(0);
+        moveTo(focus);
     };
     if (!methodChosen()) return refuse("地震時水平荷重の計算方法を選択してください。", opt_K1);
     if (Text1.text().empty()) return refuse("水平震度を入力して下さい。", Text1);
     if (Text2.text().empty()) return refuse("鉛直震度を入力して下さい。", Text2);
     if (conditions.opt_D.value() && !regionChosen()) return refuse("地域別補正係数を選択して下さい。", opt_A);
+    // A seismic coefficient is a fraction of gravity; a whole g or more is a typing slip.
+    const std::vector<BoundedBox> bounded = {
+        {&Text1, "水平震度", Bounds{0, false, 1, false, ""}},
+        {&Text2, "鉛直震度", Bounds{-1, false, 1, false, ""}},
+    };
+    if (const BoundedBox* wrong = firstOutOfBounds(bounded))
+        return refuse(boundsMessage(wrong->name, wrong->bounds).c_str(), *wrong->box);
 
     try {
         Jisin();

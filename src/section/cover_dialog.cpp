@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "common/calc_fault.h"
 #include "section/section_refusal.h"
@@ -108,11 +109,20 @@ void Form22::cmd1_Click() {
         const bool present = &r.box == &txt1 || &r.box == &txt3 || r.box.visible();
         if (present && r.box.text().empty()) {
             program_.msgBox(r.message, plat::msg::kOk, kErrorTitle);
-            r.box.setFocus();
-            r.box.setSelStart(0);
+            moveTo(r.box);
             return;
         }
     }
+
+    // A cover is a real thickness of concrete: none, or one beyond any member, is a slip.
+    const std::vector<BoundedBox> bounded = {
+        {&txt1, "たて壁のかぶり厚さ", bounds::kCover},
+        {&txt3, "底版のかぶり厚さ", bounds::kCover},
+        {&txt4, "かかと版のかぶり厚さ", bounds::kCover, txt4.visible()},
+        {&txt5, "つま先版のかぶり厚さ", bounds::kCover, txt5.visible()},
+        {&txt6, "突起のかぶり厚さ", bounds::kCover, txt6.visible()},
+    };
+    if (refuseOutOfBounds(program_, bounded)) return;
 
     // All five are read before any is stored, so that a cover too large to hold
     // leaves every location as it was.

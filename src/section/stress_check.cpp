@@ -7,6 +7,7 @@
 #include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
 #include "section/bar_table.h"
+#include "section/section_bounds.h"
 #include "section/section_screen.h"
 
 namespace {
@@ -102,6 +103,7 @@ void Form7::Er_Kankaku2() {
 
 void Form7::cmd1_Click() {
     Program& p = program_;
+    if (!sectionBoxesDescribeAWall(p, *this)) return;
     const std::array<Row, 8> grid = rows();
     try {
         for (const Row& row : grid) p.designSpacing[row.loc] = num::readSingle(row.design.text());

@@ -1,6 +1,7 @@
 #include "stability/check_method_dialogs.h"
 #include "common/messages.h"
 
+#include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "stability/dimension_screen.h"
@@ -247,16 +248,19 @@ void Form21::cmd1_Click() {
     }
     if (chk1.value() == 1 && txt1.text().empty()) {
         program_.msgBox("上載荷重の慣性力の作用位置を入力して下さい。", plat::msg::kOk, kErrorTitle);
-        txt1.setFocus();
+        moveTo(txt1);
         return;
     }
+    if (refuseOutOfBounds(program_, {{&txt1, "上載荷重の慣性力の作用位置", bounds::kLengthOrNone, chk1.value() == 1}},
+                          plat::msg::kOk))
+        return;
     float height;
     try {
         height = num::readSingle(txt1.text());
     } catch (const num::CalcFault&) {
         // A height beyond any number the program holds is a typing slip: ask again.
         program_.msgBox("上載荷重の慣性力の作用位置を入力して下さい。", plat::msg::kOk, kErrorTitle);
-        txt1.setFocus();
+        moveTo(txt1);
         return;
     }
     program_.surchargeInertiaHeight = height;

@@ -281,8 +281,8 @@ private:
     // Front-soil frame by the toe text: shown for a toe; hidden, its choice cleared, for none.
     void frontSoilFrameByText(const plat::TextBox& box);
     void printSymmetricNotes();
-    // Shows a check's message and puts the caret at the start of the box.
-    void refuse(plat::TextBox& box, const char* message);
+    // Shows a check's message and gives the box the focus with its whole text selected.
+    void refuse(plat::TextBox& box, const std::string& message);
     void keyHeightPath(bool building);
     // A number as the screen shows it: up to seven significant digits, no blanks.
     static std::string numberText(float value);

@@ -1,6 +1,7 @@
 #include "stability/shear_key_dialogs.h"
 #include "common/messages.h"
 
+#include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "section/section_screen.h"
@@ -122,10 +123,16 @@ void ShearKeyDialog::cmd1_Click() {
                                Check{txt3, "突起の巾を入力してください。"}}) {
         if (!check.box.text().empty()) continue;
         program_.msgBox(check.message, plat::msg::kOk, kErrorTitle);
-        check.box.setFocus();
-        check.box.setSelStart(0);
+        moveTo(check.box);
         return;
     }
+    // A key below the slab is measured in metres like the wall; none is negative.
+    const std::vector<BoundedBox> bounded = {
+        {&txt1, "突起の高さ", bounds::kLengthOrNone},
+        {&txt2, "突起の位置", bounds::kLengthOrNone},
+        {&txt3, "突起の巾", bounds::kLengthOrNone},
+    };
+    if (refuseOutOfBounds(program_, bounded, plat::msg::kOk)) return;
     clearKeyResults(false);
     // The key is judged by the next stability check; until then no result counts.
     program_.form<Form4>().Hihyouji_1();

@@ -1,8 +1,10 @@
 // Form4.cmd3_Click, "安定性の検討": takes the screen's values, checks that every input
 // and method the calculation needs is there, stopping at the first gap with a message,
 // then shows the judgement.
-#include <tuple>
+#include <string>
+#include <vector>
 
+#include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "common/messages.h"
 #include "conditions/conditions_screen.h"
@@ -14,19 +16,19 @@
 namespace {
 
 constexpr const char* kDimensionMissing = "寸法を入力してください。";
+constexpr const char* kHeelHalfGone =
+    "かかと版を設けない場合は長さと先端の厚さを共に0に、設ける場合は共に0より大きくしてください。";
+constexpr const char* kToeHalfGone =
+    "つま先版を設けない場合は長さと先端の厚さを共に0に、設ける場合は共に0より大きくしてください。";
 constexpr const char* kSurchargeMissing = "上載荷重を入力してください。";
 constexpr const char* kOverturningMissing = "転倒に対する検討方法を選択してください。";
 constexpr const char* kEffectiveAreaMissing = "底版の有効載荷面積に対する検討方法を選択してください。";
 
-// A toe or heel is entered when its text is neither empty nor exactly "0".
-bool entered(const plat::TextBox& box) { return !box.text().empty() && box.text() != "0"; }
-
 }  // namespace
 
-void Form4::refuse(plat::TextBox& box, const char* message) {
+void Form4::refuse(plat::TextBox& box, const std::string& message) {
     program_.msgBox(message, plat::msg::kOk, kErrorTitle);
-    box.setFocus();
-    box.setSelStart(0);
+    moveTo(box);
 }
 
 void Form4::cmd3_Click() {
@@ -83,16 +85,51 @@ void Form4::cmd3_Click() {
         }
     }
 
-    // Heel and toe: both absent (0), or both entered.
-    for (auto [length, thickness, lengthBox, thicknessBox] :
-         {std::tuple{p.heelLength, p.heelEndThickness, &txt16, &txt19},
-          std::tuple{p.toeLength, p.toeEndThickness, &txt12, &txt18}}) {
-        if (length == 0 && thickness == 0) continue;
-        for (plat::TextBox* box : {lengthBox, thicknessBox}) {
-            if (!entered(*box)) {
-                refuse(*box, kDimensionMissing);
-                return;
-            }
+    // Every box is there; now each must hold a value that describes a wall. Zero means
+    // something in many boxes (no toe, no heel, a vertical face, a wall top level with the
+    // soil, no fill, no surcharge), but not in the back soil's height, the widths of the
+    // walls, the span between them nor the slab.
+    const bool front = oneSided();
+    const std::vector<BoundedBox> bounded = {
+        {&txt3, "寸法H3", bounds::kLengthOrNone, front},
+        {&txt4, "寸法H4", bounds::kLengthOrNone, front},
+        {&txt5, "寸法H1", bounds::kLength},
+        {&txt6, "寸法H2", bounds::kLengthOrNone},
+        {&txt7, "前壁の天端幅", bounds::kLength},
+        {&txt8, "前壁の内側のこう配幅", bounds::kLengthOrNone},
+        {&txt10, "後壁の内側のこう配幅", bounds::kLengthOrNone},
+        {&txt9, "後壁の天端幅", bounds::kLength},
+        {&txt12, "つま先版の長さ", bounds::kLengthOrNone},
+        {&txt13, "前壁の下端幅", bounds::kLength},
+        {&txt14, "壁の内法幅", bounds::kLength},
+        {&txt15, "後壁の下端幅", bounds::kLength},
+        {&txt16, "かかと版の長さ", bounds::kLengthOrNone},
+        {&txt17, "底版の厚さ", bounds::kLength},
+        {&txt18, "つま先版の先端の厚さ", bounds::kLengthOrNone},
+        {&txt19, "かかと版の先端の厚さ", bounds::kLengthOrNone},
+        {&txt20, "中詰め土の深さ", bounds::kLengthOrNone},
+        {&txt21, "背面の上載荷重", bounds::kPressureOrNone},
+        {&txt22, "中央の上載荷重", bounds::kPressureOrNone},
+        {&txt23, "前面の上載荷重", bounds::kPressureOrNone, front},
+    };
+    if (const BoundedBox* wrong = firstOutOfBounds(bounded)) {
+        refuse(*wrong->box, boundsMessage(wrong->name, wrong->bounds));
+        return;
+    }
+
+    // Heel and toe: both absent (0), or both there. An empty box is a forgotten one; a 0
+    // beside a length or thickness is a heel or toe only half taken away.
+    struct Pair {
+        float length, thickness;
+        plat::TextBox *lengthBox, *thicknessBox;
+        const char* zeroMessage;
+    };
+    for (const Pair& pair : {Pair{p.heelLength, p.heelEndThickness, &txt16, &txt19, kHeelHalfGone},
+                             Pair{p.toeLength, p.toeEndThickness, &txt12, &txt18, kToeHalfGone}}) {
+        if (pair.length == 0 && pair.thickness == 0) continue;
+        for (plat::TextBox* box : {pair.lengthBox, pair.thicknessBox}) {
+            if (box->text().empty()) return refuse(*box, kDimensionMissing);
+            if (num::parse(box->text()) == 0) return refuse(*box, pair.zeroMessage);
         }
     }
 

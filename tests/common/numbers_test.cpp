@@ -26,8 +26,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParseTest,
                                            ParseCase{"", 0.0}, ParseCase{"0.2.5", 0.2}, ParseCase{"+7", 7.0},
                                            ParseCase{"\t4\n5", 45.0}, ParseCase{"2e-1x", 0.2}, ParseCase{"5E", 5.0},
                                            ParseCase{"5E+", 5.0}, ParseCase{"-", 0.0}, ParseCase{"-.", 0.0},
-                                           ParseCase{"３", 0.0}, ParseCase{"12ｍ", 12.0}, ParseCase{"1.5e1", 15.0},
+                                           ParseCase{"３", 3.0}, ParseCase{"12ｍ", 12.0}, ParseCase{"1.5e1", 15.0},
                                            ParseCase{"- 2", -2.0}, ParseCase{"30゜", 30.0}));
+
+// What a Japanese input method in full-width mode types, or a pasted text carries: each
+// full-width digit, point, sign and blank reads as its half-width counterpart, the rest
+// of the reading rule unchanged.
+INSTANTIATE_TEST_SUITE_P(
+    FullWidth, ParseTest,
+    ::testing::Values(ParseCase{"２．５", 2.5}, ParseCase{"－１０", -10.0}, ParseCase{"−０．２５", -0.25},
+                      ParseCase{"＋７", 7.0}, ParseCase{"１　０", 10.0}, ParseCase{"２．５ｍ", 2.5},
+                      ParseCase{"1２.５0", 12.5}, ParseCase{"３Ｅ２", 300.0}, ParseCase{"１，０００", 1.0},
+                      ParseCase{"０．２．５", 0.2}, ParseCase{"ａｂｃ", 0.0}, ParseCase{"－", 0.0},
+                      ParseCase{"２４N/mm2", 24.0}, ParseCase{"擁壁１", 0.0}));
 
 TEST(Parse, AHugeNumberFaultsWhenStored) {
     double v = num::parse("1E400");

@@ -77,14 +77,109 @@ TEST_F(ConditionsCheck, RefusesTheFirstMissingInputInScreenOrder) {
         EXPECT_EQ(services.messages[0].buttons, plat::MsgButtons::OK) << c.name;
         plat::Control* focus = s.control(c.focus);
         EXPECT_EQ(s.activeControl(), focus) << c.name;
-        if (focus->kind() == plat::ControlKind::TextBox && std::string(c.focus) != "txt15") {
-            EXPECT_EQ(static_cast<plat::TextBox*>(focus)->selStart(), 0) << c.name;
+        if (focus->kind() == plat::ControlKind::TextBox) {
+            EXPECT_TRUE(allSelected(*static_cast<plat::TextBox*>(focus))) << c.name;
         }
         EXPECT_FALSE(program.isLoaded("Form23") && program.form<Form23>().visible()) << c.name;
         // The values are read before the checks run.
         EXPECT_EQ(program.siteName, s.txt1.text()) << c.name;
     }
     DesignConditionsTest::screen = &prog.form<Form3>();
+}
+
+struct BoundsCase {
+    const char* box;
+    const char* text;
+    const char* message;  // empty: the value passes
+    bool road = false;
+};
+
+// Every box filled; one holds a value that describes no wall. The check names the
+// quantity and its range, gives the box the focus with its text selected and goes no
+// further; the values at the edge of each range pass.
+TEST_F(ConditionsCheck, RefusesAValueNoWallHasAndNamesItsRange) {
+    const BoundsCase cases[] = {
+        {"txt2", "0", "コンクリートの設計基準強度は0より大きく1000N/mm2以下で入力してください。"},
+        {"txt2", "1e30", "コンクリートの設計基準強度は0より大きく1000N/mm2以下で入力してください。"},
+        {"txt2", "1000", ""},
+        {"txt2", "1001", "コンクリートの設計基準強度は0より大きく1000N/mm2以下で入力してください。", true},
+        {"txt3", "-195", "鉄筋の許容引張応力度は0より大きく1000N/mm2以下で入力してください。"},
+        {"txt4", "-100", "許容地耐力度は0より大きく10000kN/m2以下で入力してください。"},
+        {"txt4", "10001", "許容地耐力度は0より大きく10000kN/m2以下で入力してください。"},
+        {"txt4", "10000", ""},
+        {"txt5", "-10", "土の単位体積重量は0より大きく1000kN/m3以下で入力してください。"},
+        {"txt5", "abc", "土の単位体積重量は0より大きく1000kN/m3以下で入力してください。"},
+        {"txt6", "2400", "鉄筋コンクリートの単位体積重量は0より大きく1000kN/m3以下で入力してください。"},
+        {"txt8", "95", "裏込め土の内部摩擦角は0以上90゜未満で入力してください。"},
+        {"txt8", "90", "裏込め土の内部摩擦角は0以上90゜未満で入力してください。"},
+        {"txt8", "-30", "裏込め土のせん断抵抗角は0以上90゜未満で入力してください。", true},
+        {"txt8", "89.9", ""},
+        {"txt10", "-20", "安定計算時の壁面摩擦角は0以上90゜未満で入力してください。"},
+        {"txt10", "0", ""},
+        {"txt12", "120", "断面計算時の壁面摩擦角は0以上90゜未満で入力してください。"},
+        {"txt14", "-5", "土の粘着力は0以上10000kN/m2以下で入力してください。"},
+        {"txt14", "0", ""},
+        {"txt11", "90", "基礎地盤の内部摩擦角は0以上90゜未満で入力してください。"},
+        {"txt9", "-0.5", "底盤の摩擦係数は0以上10以下で入力してください。"},
+        {"txt9", "0", ""},
+        {"txt15", "-0.3", "主働土圧係数は0より大きく10以下で入力してください。"},
+        {"txt15", "0", "主働土圧係数は0より大きく10以下で入力してください。"},
+        {"txt15", "11", "主働土圧係数は0より大きく10以下で入力してください。"},
+    };
+    for (const BoundsCase& c : cases) {
+        const std::string name = std::string(c.box) + " \"" + c.text + "\"";
+        fillAll(c.road);
+        auto& box = *static_cast<plat::TextBox*>(f().control(c.box));
+        box.setText(c.text);
+        f().cmd1.setFocus();
+        if (prog.isLoaded("Form23")) prog.form<Form23>().hide();
+        svc.clear();
+        f().cmd3.press();
+        if (!*c.message) {
+            EXPECT_TRUE(svc.messages.empty()) << name << ": " << lastError();
+            EXPECT_TRUE(prog.form<Form23>().visible()) << name;
+            continue;
+        }
+        ASSERT_EQ(svc.messages.size(), 1u) << name;
+        EXPECT_EQ(lastError(), c.message) << name;
+        EXPECT_EQ(svc.messages[0].buttons, plat::MsgButtons::OK) << name;
+        EXPECT_TRUE(focused(box)) << name;
+        EXPECT_TRUE(allSelected(box)) << name;
+        EXPECT_FALSE(prog.isLoaded("Form23") && prog.form<Form23>().visible()) << name;
+    }
+}
+
+TEST_F(ConditionsCheck, ShortTermRebarIsBoundedInTheSeismicCaseOnly) {
+    fillAll();
+    f().txt13.setText("-300");
+    f().cmd3.press();
+    EXPECT_TRUE(svc.messages.empty()) << lastError();  // not read in the normal case
+    f().opt4.userClick();
+    seismic(&Form25::opt_K1, "0.2", "0");
+    fillAll();
+    f().txt13.setText("-300");
+    svc.clear();
+    f().cmd3.press();
+    EXPECT_EQ(lastError(), "短期の鉄筋の許容引張応力度は0より大きく1000N/mm2以下で入力してください。");
+    EXPECT_TRUE(focused(f().txt13));
+    EXPECT_TRUE(allSelected(f().txt13));
+}
+
+// Typing right after a refusal replaces the refused text: the road standard's 20 becomes
+// 24, not "2420".
+TEST_F(ConditionsCheck, TheCorrectionTypedAfterARefusalReplacesTheText) {
+    fillAll(true);
+    f().txt2.setText("20");
+    f().cmd3.press();
+    ASSERT_EQ(lastError(), "コンクリートの設計基準強度を21N/mm2以上にしてください。");
+    ASSERT_TRUE(focused(f().txt2));
+    f().txt2.keyPress('2');
+    f().txt2.keyPress('4');
+    EXPECT_EQ(f().txt2.text(), "24");
+    svc.clear();
+    f().cmd3.press();
+    EXPECT_TRUE(svc.messages.empty()) << lastError();
+    EXPECT_EQ(prog.concreteStrength, 24.0f);
 }
 
 TEST_F(ConditionsCheck, MissingKaSelectsTypedInput) {
@@ -96,10 +191,10 @@ TEST_F(ConditionsCheck, MissingKaSelectsTypedInput) {
     EXPECT_TRUE(focused(f().txt15));
 }
 
-TEST_F(ConditionsCheck, ChecksOnlyPresenceOfText) {
+TEST_F(ConditionsCheck, ABlankOrAWordIsTextThatReadsAsZero) {
     fillAll();
-    f().txt5.setText(" ");  // a blank is text
-    f().txt6.setText("abc");
+    f().txt14.setText(" ");  // a blank is text: no cohesion
+    f().txt9.setText("abc");
     f().cmd3.press();
     EXPECT_TRUE(svc.messages.empty());
     EXPECT_TRUE(prog.form<Form23>().visible());

@@ -2,6 +2,9 @@
 // the About box and the two ways to end the program.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QMainWindow>
@@ -15,8 +18,11 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "common/numbers.h"
 #include "common/program.h"
 #include "conditions/conditions_screen.h"
+#include "section/section_screen.h"
+#include "stability/dimension_screen.h"
 #include "platform/qt/desktop_view.h"
 #include "support/scripted_services.h"
 
@@ -195,6 +201,71 @@ TEST_F(MainWindowView, ExitFromTheMenuAsksOnlyItsOwnQuestion) {
     QCloseEvent again;
     QApplication::sendEvent(view.mainWindow(), &again);
     EXPECT_EQ(svc.messages.size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+bool inputMethodOn(plat::qt::DesktopView& view, plat::Control& box) {
+    QWidget* w = view.widgetOf(box);
+    EXPECT_NE(w, nullptr) << box.name();
+    return w && w->testAttribute(Qt::WA_InputMethodEnabled);
+}
+
+// Numbers arrive as half-width digits: every numeric box of the screens has the input
+// method off; the site name, the section number and the wall mark keep theirs.
+TEST_F(MainWindowView, NumericBoxesOfTheScreensTakeNoInputMethodText) {
+    program.form<MDIForm1>().FileNew();
+    Form3& conditions = program.form<Form3>();
+    view.sync();
+    EXPECT_TRUE(inputMethodOn(view, conditions.txt1));
+    for (plat::TextBox* box : {&conditions.txt2, &conditions.txt5, &conditions.txt8, &conditions.txt9,
+                               &conditions.txt14, &conditions.txt15}) {
+        EXPECT_FALSE(inputMethodOn(view, *box)) << box->name();
+        EXPECT_TRUE(view.widgetOf(*box)->inputMethodHints() & Qt::ImhPreferLatin) << box->name();
+    }
+    Form4& dimensions = program.form<Form4>();
+    dimensions.show();
+    view.sync();
+    EXPECT_TRUE(inputMethodOn(view, dimensions.txt1));
+    EXPECT_TRUE(inputMethodOn(view, dimensions.txt2));
+    for (plat::Control* c : dimensions.controls()) {
+        if (c->kind() != plat::ControlKind::TextBox || c == &dimensions.txt1 || c == &dimensions.txt2) continue;
+        EXPECT_FALSE(inputMethodOn(view, *c)) << c->name();
+    }
+    Form7& sections = program.form<Form7>();
+    sections.show();
+    view.sync();
+    for (plat::TextBox* box : {&sections.txt1, &sections.txt5, &sections.txt_ka})
+        EXPECT_FALSE(inputMethodOn(view, *box)) << box->name();
+}
+
+// A full-width number pasted into a box stays as pasted on screen and is read as its
+// half-width number.
+TEST_F(MainWindowView, AFullWidthNumberPastedIntoABoxReadsAsItsHalfWidthNumber) {
+    program.form<MDIForm1>().FileNew();
+    Form3& conditions = program.form<Form3>();
+    view.sync();
+    auto* edit = qobject_cast<QLineEdit*>(view.widgetOf(conditions.txt2));
+    ASSERT_NE(edit, nullptr);
+    QApplication::clipboard()->setText(QString::fromUtf8("２．５"));
+    edit->setFocus();
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString(QChar(22)));
+    QApplication::sendEvent(edit, &paste);
+    view.sync();
+    EXPECT_EQ(conditions.txt2.text(), "２．５");
+    EXPECT_EQ(num::parse(conditions.txt2.text()), 2.5);
+    // A keyboard that sends the full-width characters themselves.
+    edit->selectAll();
+    for (QChar c : QString::fromUtf8("－１０")) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &key);
+    }
+    view.sync();
+    EXPECT_EQ(conditions.txt2.text(), "－１０");
+    EXPECT_EQ(edit->text(), QString::fromUtf8("－１０"));
+    EXPECT_EQ(num::parse(conditions.txt2.text()), -10.0);
 }
 
 }  // namespace

@@ -187,12 +187,12 @@ TEST_F(CoverDialog, SpreadsTheCoversOverTheLocations) {
 
 TEST_F(CoverDialog, ReadsEachBoxByItsLeadingNumber) {
     open([](Form22& d) {
-        fill(d, "45mm", "42.5", " ", "abc", "-5");
+        fill(d, "45mm", "42.5", " 3 0", "４０", "5e1");
         d.cmd1.press();
     });
-    EXPECT_TRUE(svc.messages.empty());  // a blank is a text
-    EXPECT_EQ(covers(), (std::vector<float>{45, 45, 42.5f, 42.5f, 42.5f, 0, 0, -5}));
-    EXPECT_EQ(coverCaptions(), (std::vector<std::string>{"45", "45", "42.5", "42.5", "42.5", "0", "0", "-5"}));
+    EXPECT_TRUE(svc.messages.empty());
+    EXPECT_EQ(covers(), (std::vector<float>{45, 45, 42.5f, 42.5f, 42.5f, 30, 40, 50}));
+    EXPECT_EQ(coverCaptions(), (std::vector<std::string>{"45", "45", "42.5", "42.5", "42.5", "30", "40", "50"}));
 }
 
 TEST_F(CoverDialog, ACoverTooLargeToHoldIsRefusedAndNothingIsStored) {
@@ -201,9 +201,11 @@ TEST_F(CoverDialog, ACoverTooLargeToHoldIsRefusedAndNothingIsStored) {
         fill(d, "50", "1e40", "60", "60", "60");
         d.cmd1.press();
         EXPECT_TRUE(d.visible());
+        EXPECT_EQ(d.activeControl(), &d.txt3);
+        EXPECT_EQ(d.txt3.selText(), "1e40");
     });
     ASSERT_EQ(svc.messages.size(), 1u);
-    EXPECT_EQ(svc.messages[0].text, kCannotComputeMessage);
+    EXPECT_EQ(svc.messages[0].text, "底版のかぶり厚さは0より大きく1000mm以下で入力してください。");
     EXPECT_EQ(prog.rebarCover[1], 60);
     EXPECT_EQ(coverCaptions(), std::vector<std::string>(8, "60"));
 }

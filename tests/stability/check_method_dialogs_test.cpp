@@ -302,8 +302,11 @@ TEST_F(CheckMethodDialogs, HeightTooLargeIsAskedForAgain) {
         d.txt1.setText("1e39");
         d.cmd1.press();
         ASSERT_EQ(svc.messages.size(), 1u);
-        EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle(kNoHeight, plat::msg::kOk, "エラーメッセージ"));
+        EXPECT_EQ(svc.messages[0],
+                  plat::MessageRequest::fromStyle("上載荷重の慣性力の作用位置は0以上1000m以下で入力してください。", plat::msg::kOk,
+                                                  "エラーメッセージ"));
         EXPECT_TRUE(d.txt1.hasFocus());
+        EXPECT_EQ(d.txt1.selText(), "1e39");
         EXPECT_TRUE(d.visible());
         d.cmd2.press();
     });

@@ -42,12 +42,18 @@ TEST_P(Refusal, StopsAtTheFirstGapWithItsMessage) {
     const std::string focus = c.focus[0] ? c.focus : "txt5";
     EXPECT_EQ(f().activeControl()->name(), focus);
     if (c.focus[0]) {
+        // The whole text selected, so that the correction replaces it.
         EXPECT_EQ(box(focus).selStart(), 0);
-        EXPECT_EQ(box(focus).selLength(), 0);
+        EXPECT_EQ(box(focus).selText(), box(focus).text());
     }
     EXPECT_EQ(prog.sigmaMax, 120);  // nothing computed, the old result untouched
     EXPECT_TRUE(svc.modals.empty());
 }
+
+constexpr const char* kHeelHalfGone =
+    "かかと版を設けない場合は長さと先端の厚さを共に0に、設ける場合は共に0より大きくしてください。";
+constexpr const char* kToeHalfGone =
+    "つま先版を設けない場合は長さと先端の厚さを共に0に、設ける場合は共に0より大きくしてください。";
 
 void empty(Form4& f, const char* name) { static_cast<plat::TextBox*>(f.control(name))->setText(""); }
 
@@ -72,14 +78,55 @@ INSTANTIATE_TEST_SUITE_P(
                     "txt22"},
         RefusalCase{"HeelWithoutEndThickness", [](Program&, Form4& f) { f.txt16.setText("2"); empty(f, "txt19"); },
                     "寸法を入力してください。", "txt19"},
-        RefusalCase{"HeelThicknessWithoutLength", [](Program&, Form4& f) { f.txt16.setText("0"); },
-                    "寸法を入力してください。", "txt16"},
+        RefusalCase{"HeelThicknessWithoutLength", [](Program&, Form4& f) { f.txt16.setText("0"); }, kHeelHalfGone,
+                    "txt16"},
+        RefusalCase{"HeelLengthZeroPointZero", [](Program&, Form4& f) { f.txt16.setText("0.0"); }, kHeelHalfGone,
+                    "txt16"},
+        RefusalCase{"HeelLengthWithoutThickness", [](Program&, Form4& f) { f.txt19.setText("０"); },
+                    kHeelHalfGone, "txt19"},
         RefusalCase{"ToeOfZeroWithThickness", [](Program&, Form4& f) { f.txt12.setText("0"); f.txt18.setText("0.5"); },
-                    "寸法を入力してください。", "txt12"},
+                    kToeHalfGone, "txt12"},
+        RefusalCase{"ToeThicknessThatIsNoNumber", [](Program&, Form4& f) { f.txt18.setText("abc"); },
+                    kToeHalfGone, "txt18"},
         RefusalCase{"ToeEmptyIsARequiredText", [](Program&, Form4& f) { empty(f, "txt12"); empty(f, "txt18"); },
                     "寸法を入力してください。", "txt12"},
         RefusalCase{"FrontSoilChoice", [](Program&, Form4& f) { f.opt3.setValue(false); },
                     "前面土荷重の計算の有無を選択してください。", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+void put(Form4& f, const char* name, const char* text) { static_cast<plat::TextBox*>(f.control(name))->setText(text); }
+
+RefusalCase bound(const char* name, const char* box, const char* text, const char* message) {
+    return {name, [box, text](Program&, Form4& f) { put(f, box, text); }, message, box};
+}
+
+// A value no wall has, one per kind of box: the first such box in screen order is named
+// with its range; nothing is computed.
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, Refusal,
+    ::testing::Values(
+        bound("NegativeH3", "txt3", "-0.5", "寸法H3は0以上1000m以下で入力してください。"),
+        bound("NegativeH1", "txt5", "-2.5", "寸法H1は0より大きく1000m以下で入力してください。"),
+        bound("HugeTopWidth", "txt7", "1001", "前壁の天端幅は0より大きく1000m以下で入力してください。"),
+        bound("NoBackSoil", "txt5", "0", "寸法H1は0より大きく1000m以下で入力してください。"),
+        bound("WallsTouching", "txt14", "abc", "壁の内法幅は0より大きく1000m以下で入力してください。"),
+        bound("NegativeBatter", "txt10", "-0.1", "後壁の内側のこう配幅は0以上1000m以下で入力してください。"),
+        bound("WallWithoutWidthAtTheSlab", "txt13", "0", "前壁の下端幅は0より大きく1000m以下で入力してください。"),
+        bound("NegativeRearWidth", "txt15", "-0.45", "後壁の下端幅は0より大きく1000m以下で入力してください。"),
+        bound("NegativeToe", "txt12", "-0.5", "つま先版の長さは0以上1000m以下で入力してください。"),
+        bound("NegativeSlab", "txt17", "-0.4", "底版の厚さは0より大きく1000m以下で入力してください。"),
+        bound("NegativeHeelEnd", "txt19", "-0.3", "かかと版の先端の厚さは0以上1000m以下で入力してください。"),
+        bound("HugeFill", "txt20", "1e30", "中詰め土の深さは0以上1000m以下で入力してください。"),
+        bound("NegativeBackSurcharge", "txt21", "-10", "背面の上載荷重は0以上10000kN/m2以下で入力してください。"),
+        bound("HugeCentreSurcharge", "txt22", "1e30", "中央の上載荷重は0以上10000kN/m2以下で入力してください。"),
+        bound("NegativeFrontSurcharge", "txt23", "-3", "前面の上載荷重は0以上10000kN/m2以下で入力してください。"),
+        bound("FullWidthMinus", "txt21", "－１０", "背面の上載荷重は0以上10000kN/m2以下で入力してください。"),
+        RefusalCase{"FirstInScreenOrder",
+                    [](Program&, Form4& f) {
+                        put(f, "txt21", "-10");
+                        put(f, "txt6", "-0.3");
+                    },
+                    "寸法H2は0以上1000m以下で入力してください。", "txt6"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct AcceptCase {
@@ -103,9 +150,21 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, Accepted,
     ::testing::Values(AcceptCase{"AsEntered", [](Form4&) {}},
                       AcceptCase{"NoHeel", [](Form4& f) { f.txt16.setText(""); f.txt19.setText(""); }},
-                      AcceptCase{"HeelLengthZeroPointZero", [](Form4& f) { f.txt16.setText("0.0"); }},
+                      AcceptCase{"NoHeelWrittenAsZeros", [](Form4& f) { f.txt16.setText("0.0"); f.txt19.setText("00"); }},
                       AcceptCase{"NoToe", [](Form4& f) { f.txt12.setText("0"); f.txt18.setText("0"); }},
-                      AcceptCase{"FrontSurchargeNotTested", [](Form4& f) { f.txt23.setText(""); }}),
+                      AcceptCase{"FrontSurchargeNotTested", [](Form4& f) { f.txt23.setText(""); }},
+                      AcceptCase{"NoSurcharges",
+                                 [](Form4& f) {
+                                     f.txt21.setText("0");
+                                     f.txt22.setText("0");
+                                     f.txt23.setText("0");
+                                 }},
+                      AcceptCase{"VerticalInnerFacesAndLargestValues",
+                                 [](Form4& f) {
+                                     f.txt8.setText("0");
+                                     f.txt10.setText("0");
+                                     f.txt21.setText("10000");
+                                 }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StabilityCommand, CopiesTheValuesBeforeAnyCheck) {
@@ -121,6 +180,46 @@ TEST_F(StabilityCommand, CopiesTheValuesBeforeAnyCheck) {
     EXPECT_EQ(prog.centralFillDepth, 1.25f);
     EXPECT_EQ(prog.toeLength, 0.7f);
     EXPECT_EQ(prog.frontWallUpperHeight, 0.5f);
+}
+
+// A toe box holding 0 beside a toe thickness: its own message, the 0 selected, nothing
+// computed; the length typed over it is taken and the check runs.
+TEST_F(StabilityCommand, ZeroToeBesideAThicknessIsToldThenCorrected) {
+    readyOneSided();
+    makeResultsValid();
+    f().txt12.setText("0");
+    f().txt18.setText("0.3");
+    f().cmd3.press();
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{kToeHalfGone});
+    EXPECT_TRUE(focused(f().txt12));
+    EXPECT_EQ(f().txt12.selText(), "0");
+    EXPECT_EQ(prog.sigmaMax, 120);  // the old result stands, nothing was computed
+    EXPECT_EQ(f().lbl57.caption(), "");
+    f().txt12.keyPress('0');
+    f().txt12.keyPress('.');
+    f().txt12.keyPress('5');
+    EXPECT_EQ(f().txt12.text(), "0.5");
+    svc.clear();
+    f().cmd3.press();
+    EXPECT_TRUE(svc.messages.empty());
+    EXPECT_EQ(prog.toeLength, 0.5f);
+    // The fixture's wall: σmax = 60.010 kN/m2, worked out by hand.
+    EXPECT_EQ(f().lbl57.caption(), "60.010");
+    EXPECT_TRUE(focused(f().cmd1));
+}
+
+TEST_F(StabilityCommand, BoundsOfTheOtherShapesBoxesAreNotAsked) {
+    conditions();
+    layOut(false);
+    fillWall();
+    f().txt3.setText("-1");
+    f().txt4.setText("-1");
+    f().txt23.setText("-3");
+    prog.form<Form14>().opt1.setValue(true);
+    svc.clear();
+    f().cmd3.press();
+    EXPECT_TRUE(svc.messages.empty()) << svc.messages.front().text;
+    EXPECT_NE(prog.sigmaMax, 0);
 }
 
 TEST_F(StabilityCommand, SymmetricShapeNeedsNoFrontHeightsNorVerticalComponent) {
@@ -205,11 +304,12 @@ TEST_F(StabilityCommand, MissingVerticalComponentIsProposedAndTheCheckWaits) {
     EXPECT_NE(prog.sigmaMax, 0);
 }
 
-TEST_F(StabilityCommand, ZeroWidthWallIsReportedOnceAndLeavesNoResult) {
+TEST_F(StabilityCommand, WallThatCannotBeComputedIsReportedOnceAndLeavesNoResult) {
     readyOneSided();
-    for (const char* name : {"txt7", "txt8", "txt9", "txt10", "txt12", "txt13", "txt14", "txt15", "txt16", "txt18",
-                             "txt19"})
-        box(name).setText("0");
+    // Every value within its bounds, but a front wall without height above the slab: the
+    // fill's widening over its batter divides by that height.
+    for (const char* name : {"txt12", "txt16", "txt18", "txt19", "txt3"}) box(name).setText("0");
+    box("txt4").setText("0.4");
     f().Frame2.setVisible(false);
     makeResultsValid();
     f().txt5.setFocus();

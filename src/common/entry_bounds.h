@@ -1,0 +1,63 @@
+// The values a numeric box may hold for it to describe a real wall. A screen lists its
+// boxes with their bounds in one table beside its required-box table; its forward command
+// refuses the first box, in screen order, whose number lies outside them, naming the
+// quantity and the range in the message.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/desktop.h"
+
+struct Bounds {
+    double low = 0;
+    // The low end itself refused: the value must be more than `low` (a thickness, a strength).
+    bool lowOpen = false;
+    double high = 0;
+    // The high end itself refused: the value must be less than `high` (an angle below 90°).
+    bool highOpen = false;
+    const char* unit = "";
+};
+
+// Generous bounds no real retaining wall reaches, shared by the screens.
+namespace bounds {
+// A dimension that may be 0 (no toe, no heel, a vertical face, no fill), in m.
+inline constexpr Bounds kLengthOrNone{0, false, 1000, false, "m"};
+// A dimension that a wall cannot do without (a width at the slab, the slab), in m.
+inline constexpr Bounds kLength{0, true, 1000, false, "m"};
+// A surcharge or a cohesion, 0 meaning none, in kN/m2.
+inline constexpr Bounds kPressureOrNone{0, false, 10000, false, "kN/m2"};
+// A bearing capacity, in kN/m2.
+inline constexpr Bounds kPressure{0, true, 10000, false, "kN/m2"};
+// A unit weight, in kN/m3.
+inline constexpr Bounds kUnitWeight{0, true, 1000, false, "kN/m3"};
+// A strength or an allowable stress, in N/mm2.
+inline constexpr Bounds kStress{0, true, 1000, false, "N/mm2"};
+// A friction angle, in degrees: 0 up to, not including, a right angle.
+inline constexpr Bounds kAngle{0, false, 90, true, "゜"};
+// A friction coefficient or an earth-pressure coefficient.
+inline constexpr Bounds kCoefficient{0, false, 10, false, ""};
+// An active earth-pressure coefficient: without one there is no earth pressure at all.
+inline constexpr Bounds kCoefficientPositive{0, true, 10, false, ""};
+// A cover, in mm.
+inline constexpr Bounds kCover{0, true, 1000, false, "mm"};
+}  // namespace bounds
+
+struct BoundedBox {
+    plat::TextBox* box;
+    // The quantity as the message names it ("土の単位体積重量").
+    std::string name;
+    Bounds bounds;
+    // Whether the box counts now (a box of the other ground shape or load case does not).
+    bool applies = true;
+};
+
+// Whether the number the text reads as lies within the bounds.
+bool withinBounds(const std::string& text, const Bounds& b);
+// "土の単位体積重量は0より大きく1000kN/m3以下で入力してください。"
+std::string boundsMessage(const std::string& name, const Bounds& b);
+// The first box of the table that applies and holds a number outside its bounds.
+const BoundedBox* firstOutOfBounds(const std::vector<BoundedBox>& table);
+// Refuses the first such box: its message in an error box of the given style, then the
+// focus in the box with its whole text selected. False when every box is within bounds.
+bool refuseOutOfBounds(plat::Desktop& desktop, const std::vector<BoundedBox>& table, plat::MsgStyle style = plat::msg::kOk);
