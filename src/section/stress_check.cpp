@@ -8,6 +8,7 @@
 #include "conditions/conditions_screen.h"
 #include "section/bar_table.h"
 #include "section/section_bounds.h"
+#include "common/entry_field.h"
 #include "section/section_screen.h"
 
 namespace {
@@ -130,8 +131,7 @@ void Form7::cmd1_Click() {
             } else {
                 Er_Kankaku3();
             }
-            row.design.setFocus();
-            row.design.setSelStart(0);
+            moveTo(row.design);
             return;
         }
     }
@@ -140,8 +140,7 @@ void Form7::cmd1_Click() {
         if (row.computed.caption().empty() || row.computed.caption() == kNoValue || refusedRow(row.loc)) continue;
         if (p.computedSpacing[row.loc] < p.designSpacing[row.loc]) {
             Er_Kankaku2();
-            row.design.setFocus();
-            row.design.setSelStart(0);
+            moveTo(row.design);
             return;
         }
     }
