@@ -112,6 +112,9 @@ void Form7::placeControls() {
     txt_1.place(5130, 405, 675, kCellHeight);
     txt_1.setImeMode(plat::ImeMode::Off);
     placeCaption(lbl_2, 5850, 450, 240, "m");
+    // A lone small letter at 9 pt, greyed and engraved, is a blob; one size up it reads.
+    lbl_2.setFont(kScreenFont, 11);
+    lbl_2.place(5850, 405, 240, 255);
     placeCaption(Label18, 120, 540, 2640, "たて壁は、背面土の土圧で計算");
     Label18.setForeColor(kNavy);
 

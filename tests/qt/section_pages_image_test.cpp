@@ -80,11 +80,13 @@ TEST(SectionPageImages, RefusedBlocksStandInTheNGColour) {
     }
 }
 
-// The section screen of a wall with refused rows and an unloaded row, as the desktop
-// shows it: the refused judgements stand in magenta, the disabled lists are empty.
+// The section screen of a wall with refused rows and an unloaded row, and of a seismic
+// wall with its surcharge-inertia line, as the desktop shows it: the refused judgements
+// stand in magenta, the disabled lists are empty.
 TEST(SectionScreenImage, RefusedAndUnloadedRowsAsShown) {
     for (const Wall& wall : {Wall{"ContactBetweenWalls", {}, "3.3", false, "", false},
-                             Wall{"NoLoadAtMidHeight", {{"txt6", "2.5"}}}}) {
+                             Wall{"NoLoadAtMidHeight", {{"txt6", "2.5"}}},
+                             Wall{"SeismicK2", {}, "", true}}) {
         Session s;
         plat::qt::DesktopView view(s.prog);
         s.design(wall);
