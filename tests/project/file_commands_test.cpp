@@ -18,16 +18,16 @@
 
 #include "common/cp932.h"
 #include "project/file_system.h"
+#include "project/file_test_support.h"
 #include "project/project_fixture.h"
 #include "report/print_range_dialog.h"
 
 namespace {
 
+using namespace file_test;
+
 using plat::MsgResult;
 
-const char* const kReplaceQuestion = "同名ファイルがあります。上書き保存しますか？";
-const char* const kOverwriteQuestion = "上書き保存してもよろしいですか？";
-const char* const kReadOnly = "読み取り専用のファイルには保存できません。";
 const char* const kStabilityMissing = "安定性の検討をしてください。";
 
 class FileCommands : public ProjectFixture {

@@ -15,17 +15,15 @@
 #include <vector>
 
 #include "project/file_system.h"
+#include "project/file_test_support.h"
 #include "project/project_fixture.h"
 
 namespace {
 
+using namespace file_test;
+
 using plat::MsgResult;
 
-const char* const kCannotOpen = "ファイルを開けませんでした。";
-const char* const kNotAProject = "ミラノスのデータファイルではありません。";
-const char* const kCannotSave = "ファイルを保存できませんでした。";
-const char* const kReplace = "同名ファイルがあります。上書き保存しますか？";
-const char* const kOverwrite = "上書き保存してもよろしいですか？";
 
 enum class Command { Open, SaveAs, OverwriteSave };
 
@@ -114,7 +112,7 @@ TEST_F(FileSystem, Table) {
              untouched(chosen);
              stillA(S_IFIFO)(chosen);
          }},
-        {"FIFO saved over", Command::SaveAs, [&] { return fifo("pipe2.ywd"); }, {kReplace, kCannotSave},
+        {"FIFO saved over", Command::SaveAs, [&] { return fifo("pipe2.ywd"); }, {kReplaceQuestion, kCannotSave},
          [&](const std::string& chosen) {
              stillA(S_IFIFO)(chosen);
              EXPECT_EQ(prog.projectPath, project_) << "the file not written is not the project's";
@@ -132,7 +130,7 @@ TEST_F(FileSystem, Table) {
              makeSocket(path("s2.ywd"));
              return path("s2.ywd");
          },
-         {kReplace, kCannotSave}, stillA(S_IFSOCK)},
+         {kReplaceQuestion, kCannotSave}, stillA(S_IFSOCK)},
         {"folder opened", Command::Open,
          [&] {
              std::filesystem::create_directory(path("folder.ywd"));
@@ -145,7 +143,7 @@ TEST_F(FileSystem, Table) {
              std::filesystem::create_symlink("real.ywd", path("link.ywd"));
              return path("link.ywd");
          },
-         {kReplace},
+         {kReplaceQuestion},
          [&](const std::string& chosen) {
              EXPECT_TRUE(std::filesystem::is_symlink(chosen));
              EXPECT_EQ(bytesOf(path("real.ywd")), current());
@@ -181,7 +179,7 @@ TEST_F(FileSystem, Table) {
              prog.form<Form3>().txt1.setText("changed");
              return project_;
          },
-         {kOverwrite},
+         {kOverwriteQuestion},
          [&](const std::string& chosen) {
              StatOf s(chosen);
              EXPECT_EQ(s.st.st_mode & 07777, 0600u);
@@ -198,7 +196,7 @@ TEST_F(FileSystem, Table) {
              prog.form<Form3>().txt1.setText("saved beside them");
              return project_;
          },
-         {kOverwrite},
+         {kOverwriteQuestion},
          [&](const std::string& chosen) {
              EXPECT_EQ(bytesOf(chosen + ".~tmp"), "not mine");
              EXPECT_EQ(bytesOf(path(std::string(project::kTemporaryPrefix) + "abc")), "nor this");
@@ -285,15 +283,11 @@ TEST_F(FileSystem, ReadingStopsAtTheLimit) {
 TEST_F(FileSystem, WriteThatFailsPartWay) {
     const std::string good = bytesOf(project_);
     prog.form<Form3>().txt1.setText("changed");
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 100;
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = project::replaceFile(project_, current());
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    bool written = true;
+    {
+        DiskFillsAt full(100);
+        written = project::replaceFile(project_, current());
+    }
     EXPECT_FALSE(written);
     EXPECT_EQ(bytesOf(project_), good);
     expectNoTemporaryFile();

@@ -9,16 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "project/file_test_support.h"
 #include "project/project_fixture.h"
 
 namespace {
 
+using namespace file_test;
+
 using plat::MessageRequest;
 using plat::MsgResult;
 
-const char* const kReplaceQuestion = "同名ファイルがあります。上書き保存しますか？";
-const char* const kOverwriteQuestion = "上書き保存してもよろしいですか？";
-const char* const kSaveFailed = "ファイルを保存できませんでした。";
 
 class ProjectCommands : public ProjectFixture {
 protected:
@@ -137,7 +137,7 @@ TEST_F(ProjectCommands, SaveAsIntoAMissingFolderReportsAndKeepsThePreviousPath) 
     saveAs(prog, svc, missing);
 
     ASSERT_EQ(svc.messages.size(), 1u);
-    EXPECT_EQ(svc.messages[0], MessageRequest::fromStyle(kSaveFailed, plat::msg::kCritical, "エラーメッセージ"));
+    EXPECT_EQ(svc.messages[0], MessageRequest::fromStyle(kCannotSave, plat::msg::kCritical, "エラーメッセージ"));
     EXPECT_EQ(prog.projectPath, file);
     EXPECT_EQ(prog.form<Form3>().caption(), file);
     EXPECT_FALSE(std::filesystem::exists(missing));
@@ -151,18 +151,11 @@ TEST_F(ProjectCommands, FailedOverwriteKeepsTheGoodFile) {
     svc.answers.push_back(MsgResult::OK);
     {
         // The disk fills part-way through the write.
-        rlimit saved{};
-        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit small = saved;
-        small.rlim_cur = 100;
-        auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        DiskFillsAt full(100);
         main->FileUpdate();
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previous);
     }
     ASSERT_EQ(svc.messages.size(), 2u);
-    EXPECT_EQ(svc.messages[1], MessageRequest::fromStyle(kSaveFailed, plat::msg::kCritical, "エラーメッセージ"));
+    EXPECT_EQ(svc.messages[1], MessageRequest::fromStyle(kCannotSave, plat::msg::kCritical, "エラーメッセージ"));
     EXPECT_EQ(bytesOf(file), good);
     EXPECT_EQ(prog.projectPath, file);
 }
@@ -174,7 +167,7 @@ TEST_F(ProjectCommands, SavingOverAFolderFails) {
     svc.answers.push_back(MsgResult::Yes);
     saveAs(prog, svc, folder);
     ASSERT_EQ(svc.messages.size(), 2u);
-    EXPECT_EQ(svc.messages[1].text, kSaveFailed);
+    EXPECT_EQ(svc.messages[1].text, kCannotSave);
     EXPECT_TRUE(std::filesystem::is_directory(folder));
 }
 
