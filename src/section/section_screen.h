@@ -173,6 +173,12 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
+    // Registers how the results of this screen are dropped and how it takes over a
+    // stability result, for the screens below it.
+    static void registerDrops(Program& program);
+    // "断面計算 >" on the dimension screen: builds the slab model from the stability result
+    // and sets the screen up for this wall; shown even where the coefficient fails.
+    void takeOverFromDimensions();
     // Clears every section result shown on the screen.
     void Hihyouji_3();
     // Empties the bar lists, spacings and results of every row; KA stays.
