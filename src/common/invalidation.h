@@ -25,6 +25,8 @@ enum class Stale {
     ShearKeyChoice,    // the shear key itself: back to none
     DimensionScreen,   // the dimension screen is put away
     SectionScreen,     // the section screen is put away
+    UprightWallRows,   // the section rows of the upright wall (locations 1 and 2)
+    SectionRows,       // every section row and the check; the coefficient stays
 };
 
 using InvalidationSet = std::span<const Stale>;
@@ -57,6 +59,10 @@ inline constexpr std::array kShearKey{Stale::StabilityPanel, Stale::ReportComman
 inline constexpr std::array kKeyValues{Stale::StabilityResult, Stale::KeyRow};
 // The shear key's section row alone.
 inline constexpr std::array kKeyRow{Stale::KeyRow};
+// What the upright wall's forces are worked out with: its rows are chosen again.
+inline constexpr std::array kUprightWall{Stale::UprightWallRows};
+// A new way of giving the section KA: every row was worked out with the old one.
+inline constexpr std::array kSectionRows{Stale::SectionRows};
 // A new ground shape: no shear key, and everything after the design conditions.
 inline constexpr std::array kGroundShape{Stale::ShearKeyChoice, Stale::StabilityResult, Stale::ReportCommands,
                                          Stale::SectionResult,  Stale::DimensionScreen, Stale::SectionScreen};

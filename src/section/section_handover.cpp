@@ -25,6 +25,16 @@ void Form7::registerDrops(Program& program) {
         if (program.isLoaded(Form7::kName)) program.form<Form7>().forgetRow(10);
     });
     registry.registerDrop(Stale::SectionScreen, [&program] { program.form<Form7>().hide(); });
+    registry.registerDrop(Stale::UprightWallRows, [&program] {
+        Form7& sections = program.form<Form7>();
+        sections.forgetRow(1);
+        sections.forgetRow(2);
+    });
+    registry.registerDrop(Stale::SectionRows, [&program] {
+        Form7& sections = program.form<Form7>();
+        sections.clearGrid();
+        sections.checkOutdated();
+    });
     registry.registerQuery(Query::SectionResultShown,
                            [&program] { return !program.form<Form7>().lbl6.caption().empty(); });
     registry.registerHandOver(HandOver::OpenSections, [&program] { program.form<Form7>().takeOverFromDimensions(); });

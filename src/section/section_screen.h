@@ -289,10 +289,14 @@ private:
     bool reactionRefuses(int loc);
     void drawSketch();
     void bindFields();
+    // The table of what each input makes stale, beside the entry fields.
+    void bindInvalidation();
     // A design box was touched: its row's results no longer count.
     void designBoxTouched(int r);
 
     Program& program_;
+    // What each input of this screen makes stale.
+    InvalidationTable stale_{program_.invalidation};
     EntryFields fields_;
     // The refused locations, indexed by check location.
     std::array<bool, 11> refused_{};
