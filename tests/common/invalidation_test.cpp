@@ -55,13 +55,17 @@ TEST(Invalidation, HandOversAndQueriesReachTheirOwners) {
     EXPECT_TRUE(registry.ask(Query::SectionResultShown));
 }
 
-// Two inputs of one screen that drop different sets: each drops its own.
-TEST(InvalidationTable, EachInputDropsItsOwnSet) {
+// A screen with its table over a recording registry.
+struct InvalidationTableTest : ::testing::Test {
     ScriptedServices svc;
     plat::Desktop desktop{svc};
     TestForm form{desktop};
     Recorder r;
     InvalidationTable table{r.registry};
+};
+
+// Two inputs of one screen that drop different sets: each drops its own.
+TEST_F(InvalidationTableTest, EachInputDropsItsOwnSet) {
     table.add(form.t1, invalidates::kStability);
     table.add(form.cb, invalidates::kShearKey);
     table.add("fault", invalidates::kStabilityAndCommands);
@@ -77,12 +81,7 @@ TEST(InvalidationTable, EachInputDropsItsOwnSet) {
     EXPECT_EQ(r.log, (std::vector<int>{n(Stale::StabilityResult), n(Stale::ReportCommands)}));
 }
 
-TEST(InvalidationTable, AnInputWithoutAnEntryIsRefused) {
-    ScriptedServices svc;
-    plat::Desktop desktop{svc};
-    TestForm form{desktop};
-    Recorder r;
-    InvalidationTable table{r.registry};
+TEST_F(InvalidationTableTest, AnInputWithoutAnEntryIsRefused) {
     table.add(form.t1, invalidates::kStability);
     EXPECT_THROW(table.changed(form.t2), std::logic_error);
     EXPECT_THROW(table.changed("activate"), std::logic_error);
