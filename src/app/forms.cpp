@@ -40,6 +40,9 @@ void Program::registerForms() {
     add<Form27>(*this);
     registerPreviewWindows(*this);
     add<Form15>(*this);
+    // The owners of the results that an input can make stale say how to drop them.
+    Form4::registerDrops(*this);
+    Form7::registerDrops(*this);
 }
 
 plat::Toolbar* Program::mainToolbar() {

@@ -11,6 +11,9 @@ namespace {
 }  // namespace
 
 MDIForm1::MDIForm1(Program& program) : plat::Form(program, kName, plat::FormKind::MdiFrame), program_(program) {
+    // A new or closed project has nothing to save over, preview or print.
+    stale_.add("new project", invalidates::kReportCommands);
+    stale_.add("close project", invalidates::kReportCommands);
     setCaption("ミラノス");
     setSize(12000, 9000);
 
@@ -52,7 +55,7 @@ void MDIForm1::MDIForm_Load() {
 // The File menu computes its items each time it opens; a later rule overrides an earlier one.
 void MDIForm1::Men_F_Click() {
     bool hasPath = !program_.projectPath.empty();
-    if (program_.sigmaMax == 0) {
+    if (!program_.hasResult()) {
         Men_FSav.setEnabled(false);
         Men_FOvw.setEnabled(false);
         Men_FImg.setEnabled(false);
@@ -63,7 +66,7 @@ void MDIForm1::Men_F_Click() {
         Men_FPrn.setEnabled(true);
         Men_FOvw.setEnabled(hasPath);
     }
-    if (program_.sectionCheckDoneValue() == 0) {
+    if (!program_.checkCurrent()) {
         Men_FSav.setEnabled(false);
         Men_FOvw.setEnabled(false);
     } else {
@@ -98,7 +101,7 @@ void resetKeepingSlidingFactor(Program& program) {
 
 void MDIForm1::FileNew() {
     resetKeepingSlidingFactor(program_);
-    program_.sectionCheckDone = 0;
+    program_.dropCheck();
     for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form21"}) program_.unload(name);
     Form3& form3 = program_.form<Form3>();
     form3.cmd4.setEnabled(false);
@@ -111,7 +114,7 @@ void MDIForm1::FileNew() {
     form3.lbl46.setVisible(false);
     form3.lbl47.setVisible(false);
     form3.txt13.setVisible(false);
-    Form4::Hihyouji_2(program_);
+    stale_.changed("new project");
     setProjectPath("");
 }
 
@@ -125,8 +128,8 @@ void MDIForm1::Men_FCls_Click() {
     // A screen uncovered while the others went may have claimed to be current.
     program_.currentScreen = 0;
     resetKeepingSlidingFactor(program_);
-    program_.sectionCheckDone = 0;
-    Form4::Hihyouji_2(program_);
+    program_.dropCheck();
+    stale_.changed("close project");
     setProjectPath("");
 }
 

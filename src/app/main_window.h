@@ -58,4 +58,6 @@ private:
     void setProjectPath(const std::string& path);
 
     Program& program_;
+    // What each input of this screen makes stale.
+    InvalidationTable stale_{program_.invalidation};
 };

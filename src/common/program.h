@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/design_values.h"
+#include "common/invalidation.h"
 #include "common/report_values.h"
 #include "common/section_values.h"
 #include "common/slab_model_values.h"
@@ -27,6 +28,22 @@ public:
     plat::MenuItem* mainMenu(const std::string& name);
     // Makes every form known by name ("Form3"), for tables that address controls by name.
     void registerForms();
+
+    // How each result that an input can make stale is dropped, as the screens that own
+    // them registered it (registerForms).
+    Invalidation invalidation;
+
+    // The stability result stands (σmax of 0 means none).
+    bool hasResult() const { return sigmaMax != 0; }
+    // The stability result is gone, and the section check that was made for it.
+    void dropResult() {
+        sigmaMax = 0;
+        sectionCheckDone = 0;
+    }
+    // The section stress check was made on the rows as they stand.
+    bool checkCurrent() const { return sectionCheckDoneValue() == 1; }
+    // The section check no longer counts.
+    void dropCheck() { sectionCheckDone = 0; }
 
     // The input screen that is current: 0 none, 1 design conditions, 2 dimensions, 3 sections.
     int currentScreen = 0;

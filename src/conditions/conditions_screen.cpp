@@ -6,8 +6,6 @@
 #include "common/numbers.h"
 #include "common/calc_fault.h"
 #include "conditions/seismic_dialog.h"
-#include "section/section_screen.h"
-#include "stability/dimension_screen.h"
 
 namespace {
 
@@ -41,17 +39,6 @@ void row(plat::Label& label, const char* caption, int labelLeft, int labelWidth,
 }
 
 }  // namespace
-
-void invalidateResults(Program& program) {
-    program.form<Form4>().Hihyouji_1();
-    Form4::Hihyouji_2(program);
-    program.form<Form7>().Hihyouji_3();
-}
-
-void hideLaterScreens(Program& program) {
-    program.form<Form4>().hide();
-    program.form<Form7>().hide();
-}
 
 Form3::Form3(Program& program) : plat::Form(program, kName, plat::FormKind::MdiChild), program_(program) {
     layout();
@@ -261,52 +248,78 @@ void Form3::bindHandlers() {
     cmd3.Click = [this] { cmd3_Click(); };
 }
 
+// What each input makes stale. A condition of the wall or its soil feeds everything after
+// this screen, and those screens go out of sight. The section δ feeds the section design
+// alone. Choosing how KA, μ or the cohesion is given, and a soil chosen with Enter, leave
+// the toolbar as it is; a soil chosen with the mouse leaves the sections too. A computed
+// μ or KA drops everything but keeps the later screens where they are.
+void Form3::bindInvalidation() {
+    for (const plat::Control* input : std::initializer_list<const plat::Control*>{
+             &txt2, &txt3, &txt13, &txt4, &txt5, &txt6, &txt8, &txt10, &txt14, &txt11, &txt9, &txt15, &opt_T, &opt_D,
+             &cmd1, &cmd2, &cmd7})
+        stale_.add(*input, invalidates::kStabilityOnwardAndScreens);
+    stale_.add(txt12, invalidates::kSectionInputs);
+    // A new load case: the section KA is given again too.
+    stale_.add("load case KA", invalidates::kSectionKa);
+    stale_.add(cmd5, invalidates::kStabilityAndSections);
+    stale_.add(cmd6, invalidates::kStabilityOnward);
+    stale_.add(opt5, invalidates::kStabilityAndSections);
+    stale_.add(opt6, invalidates::kStabilityOnward);
+    stale_.add(opt7, invalidates::kStabilityAndSections);
+    stale_.add(opt8, invalidates::kStabilityAndSections);
+    stale_.add(cbo1, invalidates::kStability);
+    stale_.add(cbo2, invalidates::kStability);
+    stale_.add("cbo1 Enter", invalidates::kStabilityAndSections);
+    stale_.add("cbo2 Enter", invalidates::kStabilityAndSections);
+    // Coming back here puts the later screens away; what they hold stays.
+    stale_.add("activate", invalidates::kLaterScreens);
+}
+
 // The entry fields: their Enter chain and what each does besides the shared behaviour.
 void Form3::bindFields() {
-    auto invalidate = [this] { invalidateAndHide(); };
-    auto invalidateOnKey = [this](int) { invalidateAndHide(); };
-    auto dropAndInvalidate = [this] {
-        dropKa();
-        invalidateAndHide();
+    bindInvalidation();
+    // A click or key in the box drops what the table says for it.
+    auto invalidate = [this](plat::TextBox& box) { return [this, &box] { stale_.changed(box); }; };
+    auto invalidateOnKey = [this](plat::TextBox& box) { return [this, &box](int) { stale_.changed(box); }; };
+    auto dropAndInvalidate = [this](plat::TextBox& box) {
+        return [this, &box] {
+            dropKa();
+            stale_.changed(box);
+        };
     };
     // The stability δ: a computed KA goes with it, and a typed δ is no computed one.
     auto deltaEdited = [this] {
         dropKa();
-        invalidateAndHide();
+        stale_.changed(txt10);
         program_.deltaComputed = 0;
-    };
-    // The section δ feeds only the section design.
-    auto sectionOnly = [this] {
-        program_.form<Form7>().Hihyouji_3();
-        program_.form<Form7>().hide();
     };
 
     fields_.add(txt1, {.next = txt2, .dblClickFrom = 30, .ime = plat::ImeMode::Hiragana});
-    fields_.add(txt2, {.next = txt3, .onClick = invalidate, .onKey = invalidateOnKey});
+    fields_.add(txt2, {.next = txt3, .onClick = invalidate(txt2), .onKey = invalidateOnKey(txt2)});
     fields_.add(txt3, {.next = [this]() -> plat::Control* { return txt13.visible() ? &txt13 : &txt4; },
-                       .onClick = invalidate,
-                       .onKey = invalidateOnKey});
-    fields_.add(txt13, {.next = txt4, .onClick = invalidate, .onKey = invalidateOnKey});
-    fields_.add(txt4, {.next = txt5, .onClick = invalidate, .onKey = invalidateOnKey});
-    fields_.add(txt5, {.next = txt6, .onClick = invalidate, .onKey = invalidateOnKey});
-    fields_.add(txt6, {.next = cbo1, .onClick = invalidate, .onKey = invalidateOnKey});
+                       .onClick = invalidate(txt3),
+                       .onKey = invalidateOnKey(txt3)});
+    fields_.add(txt13, {.next = txt4, .onClick = invalidate(txt13), .onKey = invalidateOnKey(txt13)});
+    fields_.add(txt4, {.next = txt5, .onClick = invalidate(txt4), .onKey = invalidateOnKey(txt4)});
+    fields_.add(txt5, {.next = txt6, .onClick = invalidate(txt5), .onKey = invalidateOnKey(txt5)});
+    fields_.add(txt6, {.next = cbo1, .onClick = invalidate(txt6), .onKey = invalidateOnKey(txt6)});
     fields_.link(cbo1, txt8);
-    fields_.add(txt8, {.next = txt10, .onClick = dropAndInvalidate, .onKey = [=](int) { dropAndInvalidate(); }});
+    fields_.add(txt8, {.next = txt10, .onClick = dropAndInvalidate(txt8), .onKey = [=, this](int) { dropAndInvalidate(txt8)(); }});
     fields_.add(txt10, {.next = txt12, .onClick = deltaEdited, .onKey = [=](int) { deltaEdited(); }});
-    fields_.add(txt12, {.next = cbo2, .onClick = sectionOnly, .onKey = [=](int) { sectionOnly(); }});
+    fields_.add(txt12, {.next = cbo2, .onClick = invalidate(txt12), .onKey = invalidateOnKey(txt12)});
     fields_.link(cbo2, txt14);
     fields_.add(txt14, {.next = txt11,
                         .beforeSelect = [this] { txt14.setBorderStyle(1); },
-                        .onClick = invalidate,
-                        .onKey = invalidateOnKey});
+                        .onClick = invalidate(txt14),
+                        .onKey = invalidateOnKey(txt14)});
     // μ and KA: the box when its typed mode is set, else the control that chooses the mode.
     fields_.add(txt11, {.next = [this]() -> plat::Control* {
                             if (!opt1.value()) return &opt5;
                             txt9.setBorderStyle(1);
                             return &txt9;
                         },
-                        .onClick = invalidate,
-                        .onKey = invalidateOnKey});
+                        .onClick = invalidate(txt11),
+                        .onKey = invalidateOnKey(txt11)});
     fields_.add(txt9, {.next = [this]() -> plat::Control* {
                            if (!opt1.value()) return &cmd5;
                            txt15.setBorderStyle(1);
@@ -317,16 +330,16 @@ void Form3::bindFields() {
                                txt9.setBorderStyle(1);
                                opt5.setValue(true);
                            },
-                       .onClick = dropAndInvalidate,
-                       .onKey = invalidateOnKey});
+                       .onClick = dropAndInvalidate(txt9),
+                       .onKey = invalidateOnKey(txt9)});
     fields_.add(txt15, {.next = cmd3,
                         .beforeSelect =
                             [this] {
                                 txt15.setBorderStyle(1);
                                 opt1.setValue(true);
                             },
-                        .onClick = invalidate,
-                        .onKey = invalidateOnKey});
+                        .onClick = invalidate(txt15),
+                        .onKey = invalidateOnKey(txt15)});
     // Where "直接入力" of KA is disabled (a seismic method that needs the computed KA),
     // Enter goes on to "計算する".
     fields_.link(cmd5, cmd6);
@@ -340,7 +353,7 @@ void Form3::Form_Load() {
 
 void Form3::Form_Activate() {
     program_.currentScreen = 1;
-    hideLaterScreens(program_);
+    stale_.changed("activate");
     program_.currentScreen = 1;
 }
 
@@ -359,26 +372,21 @@ void Form3::dropKa() {
     opt2.setValue(false);
 }
 
-void Form3::invalidateAndHide() {
-    invalidateResults(program_);
-    hideLaterScreens(program_);
-}
-
 // ---- design standard ----
 
-void Form3::opt_T_Click() { standardChosen(false); }
+void Form3::opt_T_Click() { standardChosen(opt_T, false); }
 
-void Form3::opt_D_Click() { standardChosen(true); }
+void Form3::opt_D_Click() { standardChosen(opt_D, true); }
 
 // The soil lists and the labels follow the standard; a soil type chosen before is gone.
-void Form3::standardChosen(bool road) {
+void Form3::standardChosen(const plat::OptionButton& option, bool road) {
     const StandardTexts& texts = road ? kRoadTexts : kBuildingTexts;
     fillSoilLists(road);
     lbl56.setCaption(texts.concrete);
     lbl54.setCaption(texts.bearing);
     lbl10.setCaption(texts.phi);
     lbl14.setCaption(texts.phi);
-    invalidateAndHide();
+    stale_.changed(option);
     moveTo(txt2);
 }
 
@@ -389,9 +397,7 @@ void Form3::withdrawKa() {
     txt15.setText("");
     opt1.setValue(false);
     opt2.setValue(false);
-    Form7& sections = program_.form<Form7>();
-    sections.opt1.setValue(false);
-    sections.opt2.setValue(false);
+    stale_.changed("load case KA");
 }
 
 void Form3::showShortTermRow(bool shown) {
@@ -410,7 +416,7 @@ void Form3::cmd1_Click() {
     program_.rebarAllowShort = 0;
     cmd7.setEnabled(false);
     txt10.setText("");
-    invalidateAndHide();
+    stale_.changed(cmd1);
     program_.seismicKh = 0;
     program_.seismicKv = 0;
     cmd4.setEnabled(false);
@@ -425,7 +431,7 @@ void Form3::cmd2_Click() {
     showShortTermRow(true);
     cmd7.setEnabled(true);
     txt10.setText("");
-    invalidateAndHide();
+    stale_.changed(cmd2);
     cmd4.setEnabled(true);
     program_.deltaComputed = 0;
     program_.unload("Form14");
@@ -450,8 +456,7 @@ void Form3::cmd5_Click() {
     moveTo(txt15);
     txt15.setBorderStyle(1);
     opt1.setValue(true);
-    program_.form<Form4>().Hihyouji_1();
-    program_.form<Form7>().Hihyouji_3();
+    stale_.changed(cmd5);
 }
 
 void Form3::cmd6_Click() {
@@ -480,11 +485,9 @@ void Form3::cmd6_Click() {
         return;
     }
     opt2.setValue(true);
-    Form4::Hihyouji_2(program_);
     txt15.setBorderStyle(0);
     txt15.setText(num::format(program_.activeCoefficient, "0.00#"));
-    program_.form<Form4>().Hihyouji_1();
-    program_.form<Form7>().Hihyouji_3();
+    stale_.changed(cmd6);
     cmd3.setFocus();
 }
 
@@ -493,8 +496,7 @@ void Form3::cmd6_Click() {
 void Form3::opt5_Click() {
     moveTo(txt9);
     txt9.setBorderStyle(1);
-    program_.form<Form4>().Hihyouji_1();
-    program_.form<Form7>().Hihyouji_3();
+    stale_.changed(opt5);
 }
 
 void Form3::opt6_Click() {
@@ -517,7 +519,7 @@ void Form3::opt6_Click() {
     txt9.setBorderStyle(0);
     txt9.setText(num::format(program_.baseFriction, "0.00#"));
     moveTo(txt9);
-    invalidateResults(program_);
+    stale_.changed(opt6);
 }
 
 // ---- cohesion ----
@@ -525,31 +527,27 @@ void Form3::opt6_Click() {
 void Form3::opt7_Click() {
     txt14.setBorderStyle(1);
     moveTo(txt14);
-    program_.form<Form4>().Hihyouji_1();
-    program_.form<Form7>().Hihyouji_3();
+    stale_.changed(opt7);
 }
 
 void Form3::opt8_Click() {
     txt14.setBorderStyle(0);
     txt14.setText("0");
-    program_.form<Form4>().Hihyouji_1();
-    program_.form<Form7>().Hihyouji_3();
+    stale_.changed(opt8);
 }
 
 // ---- soil lists ----
 
-void Form3::cbo1_Click() { program_.form<Form4>().Hihyouji_1(); }
+void Form3::cbo1_Click() { stale_.changed(cbo1); }
 
-void Form3::cbo2_Click() { program_.form<Form4>().Hihyouji_1(); }
+void Form3::cbo2_Click() { stale_.changed(cbo2); }
 
 void Form3::cbo1_KeyPress(int& keyAscii) {
     if (!fields_.enterKey(cbo1, keyAscii)) return;
-    program_.form<Form4>().Hihyouji_1();
-    program_.form<Form7>().Hihyouji_3();
+    stale_.changed("cbo1 Enter");
 }
 
 void Form3::cbo2_KeyPress(int& keyAscii) {
     if (!fields_.enterKey(cbo2, keyAscii)) return;
-    program_.form<Form4>().Hihyouji_1();
-    program_.form<Form7>().Hihyouji_3();
+    stale_.changed("cbo2 Enter");
 }

@@ -4,12 +4,6 @@
 #include "common/program.h"
 #include "platform/form.h"
 
-// Every result built on the design conditions is stale: the stability panel and result,
-// saving, preview and printing on the toolbar, and every section result.
-void invalidateResults(Program& program);
-// Hides the dimension screen and then the section screen; their data stays.
-void hideLaterScreens(Program& program);
-
 class Form3 : public plat::Form {
 public:
     static constexpr const char* kName = "Form3";
@@ -167,15 +161,17 @@ private:
     void bindFields();
     // A computed KA goes with its mode; a typed one stays.
     void dropKa();
-    // Invalidation and hiding, as every edit of a design condition does.
-    void invalidateAndHide();
+    // The table of what each input makes stale, beside the entry fields.
+    void bindInvalidation();
     // Kh and Kv again from the seismic dialog under the standard chosen now.
     void refreshSeismicInput();
     void fillSoilLists(bool road);
-    void standardChosen(bool road);
+    void standardChosen(const plat::OptionButton& option, bool road);
     void withdrawKa();
     void showShortTermRow(bool shown);
 
     Program& program_;
+    // What each input of this screen makes stale.
+    InvalidationTable stale_{program_.invalidation};
     EntryFields fields_;
 };

@@ -118,7 +118,7 @@ void Form3::cmd7_Click() {
     // δ of the stability calculation changed: a computed KA and every result built on
     // it are stale, as after an edit of the δ box.
     dropKa();
-    invalidateAndHide();
+    stale_.changed(cmd7);
 }
 
 void Form3::jDERUTA() {

@@ -5,8 +5,6 @@
 #include <string>
 
 #include "conditions/conditions_screen.h"
-#include "section/section_screen.h"
-#include "stability/dimension_screen.h"
 
 namespace {
 
@@ -67,6 +65,9 @@ void uSection(FixedDrawing& d, int left, int right, int leftTop, int rightTop) {
 }  // namespace
 
 Form23::Form23(Program& program) : plat::Form(program, kName, plat::FormKind::MdiChild), program_(program) {
+    // A new shape: no shear key, and every result built on the old shape is stale.
+    stale_.add(opt1, invalidates::kGroundShape);
+    stale_.add(opt2, invalidates::kGroundShape);
     setSize(10920, 6945);
 
     lbl28[0].place(360, 120, 3000, 300);
@@ -182,20 +183,8 @@ void Form23::drawFigures() {
     d.text(360, 6120, "中央土の土圧は、土圧の巾が狭い為、考慮していません。").setForeColor(0x0000FF);
 }
 
-void Form23::opt1_Click() { shapeChosen(); }
-void Form23::opt2_Click() { shapeChosen(); }
-
-// A new shape: no shear key, and every result built on the old shape is stale.
-void Form23::shapeChosen() {
-    Form4& dimensions = program_.form<Form4>();
-    dimensions.opt5.setValue(true);
-    dimensions.Hihyouji_1();
-    Form4::Hihyouji_2(program_);
-    Form7& sections = program_.form<Form7>();
-    sections.Hihyouji_3();
-    dimensions.hide();
-    sections.hide();
-}
+void Form23::opt1_Click() { stale_.changed(opt1); }
+void Form23::opt2_Click() { stale_.changed(opt2); }
 
 void Form23::cmd2_Click() {
     hide();
@@ -211,63 +200,6 @@ void Form23::cmd1_Click() {
         opt1.setFocus();
         return;
     }
-    Form4& f = program_.form<Form4>();
-    f.setTop(0);
-    f.setLeft(0);
-    f.show();
-    f.canvas().clear();
-
-    // The choices of the vertical component, the front soil and the shear key.
-    if (opt1.value()) {
-        f.Frame1.setEnabled(true);
-        f.Label19.setEnabled(true);
-        f.opt1.setEnabled(true);
-        f.opt2.setEnabled(true);
-        // The toe as typed, not the last calculation's: a toe typed since shows the frame.
-        f.frontSoilFrameByToe();
-        f.Frame3.setVisible(true);
-        if (f.opt5.value()) f.cmd5.setVisible(false);
-    } else {
-        f.Frame1.setEnabled(false);
-        f.Label19.setEnabled(false);
-        f.opt1.setValue(false);
-        f.opt1.setEnabled(false);
-        f.opt2.setValue(false);
-        f.opt2.setEnabled(false);
-        f.Frame2.setVisible(false);
-        f.Frame3.setVisible(false);
-        f.cmd5.setVisible(false);
-    }
-
-    // The figure and the inputs of the front side.
-    auto lines = [&](int from, int to, bool visible) {
-        for (int n = from; n <= to; ++n) program_.controlByName(Form4::kName, "Line" + std::to_string(n)).setVisible(visible);
-    };
-    const bool oneSided = opt1.value();
-    if (oneSided) {
-        lines(135, 149, false);
-        lines(120, 134, true);
-    } else {
-        lines(120, 134, false);
-        lines(135, 149, true);
-    }
-    for (plat::Control* c : {static_cast<plat::Control*>(&f.txt3), static_cast<plat::Control*>(&f.txt4),
-                             static_cast<plat::Control*>(&f.Label3), static_cast<plat::Control*>(&f.Label4),
-                             static_cast<plat::Control*>(&f.lbl5), static_cast<plat::Control*>(&f.lbl6)})
-        c->setVisible(oneSided);
-    f.showFrontHeights(oneSided);
-    for (plat::Label* l : {&f.lbl32, &f.lbl33, &f.lbl34}) l->setVisible(!oneSided);
-    for (plat::Label* l : {&f.lbl22, &f.lbl23}) l->setVisible(oneSided);
-    f.txt23.setVisible(oneSided);
-    for (plat::Label* l : {&f.lbl10, &f.lbl45}) l->setVisible(oneSided);
-    if (!oneSided) program_.surchargeFront = program_.surchargeBack;
-
-    // The surcharge deduction belongs to a typed KA only.
-    Form3& conditions = program_.form<Form3>();
-    if (conditions.opt1.value()) {
-        f.chk1.setEnabled(true);
-    } else if (conditions.opt2.value()) {
-        f.chk1.setValue(0);
-        f.chk1.setEnabled(false);
-    }
+    // The dimension screen takes the shape over and sets itself up for it.
+    program_.invalidation.run(HandOver::OpenDimensions);
 }

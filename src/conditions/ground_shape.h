@@ -30,8 +30,9 @@ public:
     void cmd1_Click();
 
 private:
-    void shapeChosen();
     void drawFigures();
 
     Program& program_;
+    // What each input of this screen makes stale.
+    InvalidationTable stale_{program_.invalidation};
 };

@@ -17,6 +17,9 @@ Form25::Form25(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     layout();
     fields_.add(Text1, {.next = Text2});
     fields_.add(Text2, {.next = cmd1});
+    // Kh and Kv, from "OK" or dropped by "キャンセル": every result built on them is stale.
+    stale_.add(cmd1, invalidates::kStabilityOnward);
+    stale_.add(cmd2, invalidates::kStabilityOnward);
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };
 }
@@ -141,7 +144,7 @@ void Form25::cmd1_Click() {
         conditions.cmd5.setEnabled(true);
         conditions.opt1.setEnabled(true);
     }
-    invalidateResults(program_);
+    stale_.changed(cmd1);
 }
 
 void Form25::cmd2_Click() {
@@ -156,7 +159,7 @@ void Form25::cmd2_Click() {
     unload();
     conditions.txt15.setText("");
     // Kh and Kv changed: every result built on them is stale.
-    invalidateResults(program_);
+    stale_.changed(cmd2);
 }
 
 void Form25::Jisin() {

@@ -57,5 +57,7 @@ private:
     void layout();
 
     Program& program_;
+    // What each input of this screen makes stale.
+    InvalidationTable stale_{program_.invalidation};
     EntryFields fields_;
 };

@@ -34,9 +34,9 @@ bool designValuesUnchanged(Program& program) {
 
 }  // namespace
 
-bool stabilityCurrent(Program& program) { return program.sigmaMax != 0 && designValuesUnchanged(program); }
+bool stabilityCurrent(Program& program) { return program.hasResult() && designValuesUnchanged(program); }
 
-bool sectionCurrent(const Program& program) { return program.sectionCheckDoneValue() == 1; }
+bool sectionCurrent(const Program& program) { return program.checkCurrent(); }
 
 bool mayMakePages(Program& program, bool sectionPages) {
     if (!stabilityCurrent(program)) {

@@ -55,7 +55,7 @@ void openPreview(Program& program) {
         default:
             // No input screen: nothing to show, the toolbar stays. Without a result the
             // user hears why, as from any screen.
-            if (program.sigmaMax == 0) program.msgBox(kStabilityMissingMessage, plat::msg::kOk, kErrorTitle);
+            if (!program.hasResult()) program.msgBox(kStabilityMissingMessage, plat::msg::kOk, kErrorTitle);
             return;
     }
     if (!mayMakePages(program, page >= kFirstSectionPage)) return;

@@ -152,7 +152,7 @@ void Form22::cmd1_Click() {
 
     hide();
     // The check was made with the covers as they were.
-    program_.sectionCheckDone = 0;
+    program_.dropCheck();
 
     // Without a KA no spacing can be computed: the new covers wait for the next bar choice.
     if (sections.txt_ka.text().empty()) return;

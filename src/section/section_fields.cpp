@@ -4,7 +4,19 @@
 #include "common/entry_field.h"
 #include "section/section_screen.h"
 
+// What each input empties: the height and switch of the surcharge inertia and the
+// coefficient enter the upright wall's forces; choosing how KA is given empties every row.
+// A design box empties its own row's results (designBoxTouched).
+void Form7::bindInvalidation() {
+    stale_.add(chk_1, invalidates::kUprightWall);
+    stale_.add(txt_1, invalidates::kUprightWall);
+    stale_.add(txt_ka, invalidates::kUprightWall);
+    stale_.add(cmd4, invalidates::kSectionRows);
+    stale_.add(cmd5, invalidates::kSectionRows);
+}
+
 void Form7::bindFields() {
+    bindInvalidation();
     auto designBox = [this](int r, EntryTarget next) {
         EntryFieldSpec spec;
         spec.next = std::move(next);
@@ -62,17 +74,10 @@ void Form7::chk_1_Click() {
         lbl_2.setEnabled(false);
     }
     // The upright wall's rows were computed with the other setting: choose again.
-    forgetRow(1);
-    forgetRow(2);
+    stale_.changed(chk_1);
 }
 
 // The height of the surcharge inertia and the coefficient enter the upright wall's forces.
-void Form7::txt_1_Change() {
-    forgetRow(1);
-    forgetRow(2);
-}
+void Form7::txt_1_Change() { stale_.changed(txt_1); }
 
-void Form7::txt_ka_Change() {
-    forgetRow(1);
-    forgetRow(2);
-}
+void Form7::txt_ka_Change() { stale_.changed(txt_ka); }

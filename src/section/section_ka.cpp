@@ -84,8 +84,7 @@ void Form7::cmd4_Click() {
     txt_ka.setBorderStyle(1);
     opt1.setValue(true);
     // Every row was worked out with the old coefficient.
-    clearGrid();
-    checkOutdated();
+    stale_.changed(cmd4);
 }
 
 void Form7::cmd5_Click() {
@@ -97,6 +96,5 @@ void Form7::cmd5_Click() {
         return;
     }
     opt2.setValue(true);
-    clearGrid();
-    checkOutdated();
+    stale_.changed(cmd5);
 }

@@ -314,5 +314,5 @@ void Form7::Hihyouji_3() {
     // The bar lists, spacings and results of every row, then the coefficient itself.
     clearGrid();
     txt_ka.setText("");
-    program_.sectionCheckDone = 0;
+    program_.dropCheck();
 }

@@ -173,6 +173,12 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
+    // Registers how the results of this screen are dropped and how it takes over a
+    // stability result, for the screens below it.
+    static void registerDrops(Program& program);
+    // "断面計算 >" on the dimension screen: builds the slab model from the stability result
+    // and sets the screen up for this wall; shown even where the coefficient fails.
+    void takeOverFromDimensions();
     // Clears every section result shown on the screen.
     void Hihyouji_3();
     // Empties the bar lists, spacings and results of every row; KA stays.
@@ -283,10 +289,14 @@ private:
     bool reactionRefuses(int loc);
     void drawSketch();
     void bindFields();
+    // The table of what each input makes stale, beside the entry fields.
+    void bindInvalidation();
     // A design box was touched: its row's results no longer count.
     void designBoxTouched(int r);
 
     Program& program_;
+    // What each input of this screen makes stale.
+    InvalidationTable stale_{program_.invalidation};
     EntryFields fields_;
     // The refused locations, indexed by check location.
     std::array<bool, 11> refused_{};

@@ -95,7 +95,7 @@ void Form7::forgetRow(int loc) {
 }
 
 void Form7::checkOutdated() {
-    program_.sectionCheckDone = 0;
+    program_.dropCheck();
     if (plat::Toolbar* toolbar = program_.mainToolbar()) {
         toolbar->button(3).enabled = false;
         toolbar->button(5).enabled = false;
@@ -148,8 +148,8 @@ void Form7::dropStaleRows() {
     // made on these rows counts again. Every result on the screen comes from a check, and
     // everything on this screen that a check depends on empties the results it touches,
     // so a grid whose every row shows its judgement is a grid that was checked.
-    if (unchanged && program_.sigmaMax != 0 && !txt_ka.text().empty() && everyRowChecked() &&
-        program_.sectionCheckDoneValue() != 1) {
+    if (unchanged && program_.hasResult() && !txt_ka.text().empty() && everyRowChecked() &&
+        !program_.checkCurrent()) {
         program_.sectionCheckDone = 1;
         if (plat::Toolbar* toolbar = program_.mainToolbar()) {
             if (!program_.projectPath.empty()) toolbar->button(3).enabled = true;
@@ -159,7 +159,7 @@ void Form7::dropStaleRows() {
 }
 
 bool Form7::reactionRefuses(int loc) {
-    if (program_.sigmaMax == 0) return false;
+    if (!program_.hasResult()) return false;
     try {
         TEKKIN();
         requireGroundReaction(program_, loc);
@@ -203,7 +203,7 @@ void Form7::admitRow(int loc) {
 bool Form7::withoutLoad(int loc) const { return program_.barsPerMetre[loc] == 0; }
 
 bool Form7::designable(int loc) {
-    if (program_.sigmaMax == 0) return false;
+    if (!program_.hasResult()) return false;
     try {
         TEKKIN();
         requireGroundReaction(program_, loc);
@@ -265,7 +265,7 @@ void Form7::computeRequiredSpacing(int loc) {
     }
     // 3. Slab model from the current stability result; without one there is nothing to
     // design for.
-    if (p.sigmaMax == 0) throw SectionRefusal(loc, SectionRefusal::Reason::NoStabilityResult);
+    if (!p.hasResult()) throw SectionRefusal(loc, SectionRefusal::Reason::NoStabilityResult);
     TEKKIN();
     // 4. M and S of the location.
     designForces(loc);

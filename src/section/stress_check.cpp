@@ -156,7 +156,7 @@ void Form7::cmd1_Click() {
         if (p.toeLength != 0) Ouryoku_9();
         if (p.keyHeight != 0) Ouryoku_10();
     } catch (const num::CalcFault&) {
-        p.sectionCheckDone = 0;
+        p.dropCheck();
         showCannotCompute(p);
         return;
     }

@@ -1,6 +1,8 @@
 #include "stability/check_method_dialogs.h"
 #include "common/messages.h"
 
+#include <initializer_list>
+
 #include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
@@ -115,6 +117,10 @@ Form14::Form14(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     opt4.Click = [this] { opt4_Click(); };
     opt5.Click = [this] { opt5_Click(); };
     opt6.Click = [this] { opt6_Click(); };
+
+    // Every choice changes what the next check judges; cancel drops them all.
+    for (const plat::Control* input : std::initializer_list<const plat::Control*>{&opt1, &opt2, &opt3, &opt4, &opt5, &opt6, &cmd2})
+        stale_.add(*input, invalidates::kStability);
 }
 
 void Form14::cmd1_Click() {
@@ -134,15 +140,15 @@ void Form14::cmd1_Click() {
 void Form14::cmd2_Click() {
     bool hadChoice = opt1.value() || opt2.value() || opt3.value() || opt4.value() || opt5.value() || opt6.value();
     unload();
-    if (hadChoice) program_.form<Form4>().Hihyouji_1();
+    if (hadChoice) stale_.changed(cmd2);
 }
 
-void Form14::opt1_Click() { program_.form<Form4>().Hihyouji_1(); }
-void Form14::opt2_Click() { program_.form<Form4>().Hihyouji_1(); }
-void Form14::opt3_Click() { program_.form<Form4>().Hihyouji_1(); }
-void Form14::opt4_Click() { program_.form<Form4>().Hihyouji_1(); }
-void Form14::opt5_Click() { program_.form<Form4>().Hihyouji_1(); }
-void Form14::opt6_Click() { program_.form<Form4>().Hihyouji_1(); }
+void Form14::opt1_Click() { stale_.changed(opt1); }
+void Form14::opt2_Click() { stale_.changed(opt2); }
+void Form14::opt3_Click() { stale_.changed(opt3); }
+void Form14::opt4_Click() { stale_.changed(opt4); }
+void Form14::opt5_Click() { stale_.changed(opt5); }
+void Form14::opt6_Click() { stale_.changed(opt6); }
 
 // ---- Form21 ----
 
@@ -225,11 +231,15 @@ Form21::Form21(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     chk1.Click = [this] { chk1_Click(); };
     for (plat::OptionButton* o : {&opt1, &opt2, &opt3, &opt4, &opt5, &opt6, &opt7, &opt8, &opt9, &opt10})
         o->Click = [this] { opt_Click(); };
+    // Every choice, the height and cancel change what the next check judges.
+    for (const plat::Control* input : std::initializer_list<const plat::Control*>{
+             &opt1, &opt2, &opt3, &opt4, &opt5, &opt6, &opt7, &opt8, &opt9, &opt10, &chk1, &txt1, &cmd2})
+        stale_.add(*input, invalidates::kStability);
     // The height field: every click and key, Enter included, clears the stability result.
     EntryFieldSpec height;
     height.next = cmd1;
-    height.onClick = [this] { program_.form<Form4>().Hihyouji_1(); };
-    height.onKey = [this](int) { program_.form<Form4>().Hihyouji_1(); };
+    height.onClick = [this] { stale_.changed(txt1); };
+    height.onKey = [this](int) { stale_.changed(txt1); };
     fields_.add(txt1, std::move(height));
 }
 
@@ -274,7 +284,7 @@ void Form21::cmd2_Click() {
     for (plat::OptionButton* o : {&opt1, &opt2, &opt3, &opt4, &opt5, &opt6, &opt7, &opt8, &opt9, &opt10})
         hadChoice = hadChoice || o->value();
     unload();
-    if (hadChoice) program_.form<Form4>().Hihyouji_1();
+    if (hadChoice) stale_.changed(cmd2);
 }
 
 void Form21::chk1_Click() {
@@ -288,10 +298,10 @@ void Form21::chk1_Click() {
         lbl2.setEnabled(false);
         lbl3.setEnabled(false);
     }
-    program_.form<Form4>().Hihyouji_1();
+    stale_.changed(chk1);
 }
 
-void Form21::opt_Click() { program_.form<Form4>().Hihyouji_1(); }
+void Form21::opt_Click() { stale_.changed(opt1); }
 
 // ---- Opening and reading ----
 

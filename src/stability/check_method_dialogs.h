@@ -53,6 +53,8 @@ public:
 
 private:
     Program& program_;
+    // What each input of this screen makes stale.
+    InvalidationTable stale_{program_.invalidation};
 };
 
 // Form21: check methods of the seismic load case.
@@ -103,6 +105,8 @@ public:
 
 private:
     Program& program_;
+    // What each input of this screen makes stale.
+    InvalidationTable stale_{program_.invalidation};
     EntryFields fields_;
 };
 

@@ -1,6 +1,7 @@
 // The entry boxes of the dimension screen: the shared field behaviour, the Enter chain
 // with its ground-shape branches, what a click or key invalidates, and the couplings
 // between boxes when the focus leaves them.
+#include <initializer_list>
 #include <string>
 
 #include "common/numbers.h"
@@ -19,12 +20,30 @@ void zeroPartner(const plat::TextBox& left, plat::TextBox& partner) {
 
 }  // namespace
 
+// What each input of the screen makes stale. The wall's dimensions, the ground's options and
+// the slab check feed the stability calculation and everything after it; the shear-key
+// choice is judged by the result on the panel, which stays.
+void Form4::bindInvalidation() {
+    for (const plat::Control* input :
+         std::initializer_list<const plat::Control*>{&txt3,  &txt4,  &txt5,  &txt6,  &txt7,  &txt8,  &txt9,  &txt10,
+                                                     &txt13, &txt15, &txt14, &txt12, &txt16, &txt17, &txt18, &txt19,
+                                                     &txt20, &txt21, &txt22, &txt23, &chk1,  &opt1,  &opt2,  &opt3,
+                                                     &opt4})
+        stale_.add(*input, invalidates::kStabilityOnward);
+    stale_.add(opt5, invalidates::kShearKey);
+    stale_.add(opt6, invalidates::kShearKey);
+    // A calculation that could not go on, or one the panel does not show.
+    stale_.add("calculation fault", invalidates::kStabilityAndCommands);
+    stale_.add("unshown result", invalidates::kStabilityAndCommands);
+}
+
 void Form4::bindFields() {
-    auto invalidating = [this](EntryTarget next) {
+    bindInvalidation();
+    auto invalidating = [this](plat::TextBox& box, EntryTarget next) {
         EntryFieldSpec spec;
         spec.next = std::move(next);
-        spec.onClick = [this] { invalidate(); };
-        spec.onKey = [this](int) { invalidate(); };
+        spec.onClick = [this, &box] { stale_.changed(box); };
+        spec.onKey = [this, &box](int) { stale_.changed(box); };
         return spec;
     };
 
@@ -37,35 +56,35 @@ void Form4::bindFields() {
                        },
                        .ime = plat::ImeMode::FullWidthAlpha});
 
-    fields_.add(txt3, invalidating(txt4));
-    fields_.add(txt4, invalidating(txt5));
-    fields_.add(txt5, invalidating(txt6));
-    fields_.add(txt6, invalidating(txt7));
-    fields_.add(txt7, invalidating(txt8));
-    fields_.add(txt8, invalidating(txt9));
-    fields_.add(txt9, invalidating(txt10));
-    fields_.add(txt10, invalidating(txt13));
-    fields_.add(txt13, invalidating(txt15));
-    fields_.add(txt15, invalidating(txt14));
-    fields_.add(txt14, invalidating(txt12));
-    EntryFieldSpec toe = invalidating(txt16);
+    fields_.add(txt3, invalidating(txt3, txt4));
+    fields_.add(txt4, invalidating(txt4, txt5));
+    fields_.add(txt5, invalidating(txt5, txt6));
+    fields_.add(txt6, invalidating(txt6, txt7));
+    fields_.add(txt7, invalidating(txt7, txt8));
+    fields_.add(txt8, invalidating(txt8, txt9));
+    fields_.add(txt9, invalidating(txt9, txt10));
+    fields_.add(txt10, invalidating(txt10, txt13));
+    fields_.add(txt13, invalidating(txt13, txt15));
+    fields_.add(txt15, invalidating(txt15, txt14));
+    fields_.add(txt14, invalidating(txt14, txt12));
+    EntryFieldSpec toe = invalidating(txt12, txt16);
     toe.onClick = [this] {
-        invalidate();
+        stale_.changed(txt12);
         if (oneSided()) frontSoilFrameByText(txt12);
     };
     fields_.add(txt12, std::move(toe));
-    fields_.add(txt16, invalidating(txt17));
-    fields_.add(txt17, invalidating(txt18));
-    fields_.add(txt18, invalidating(txt19));
-    fields_.add(txt19, invalidating(txt20));
-    fields_.add(txt20, invalidating(txt21));
-    fields_.add(txt21, invalidating(txt22));
-    fields_.add(txt22, invalidating([this]() -> plat::Control* {
+    fields_.add(txt16, invalidating(txt16, txt17));
+    fields_.add(txt17, invalidating(txt17, txt18));
+    fields_.add(txt18, invalidating(txt18, txt19));
+    fields_.add(txt19, invalidating(txt19, txt20));
+    fields_.add(txt20, invalidating(txt20, txt21));
+    fields_.add(txt21, invalidating(txt21, txt22));
+    fields_.add(txt22, invalidating(txt22, [this]() -> plat::Control* {
                     if (oneSided()) return &txt23;
                     if (symmetric()) return &cmd3;
                     return nullptr;
                 }));
-    fields_.add(txt23, invalidating(cmd3));
+    fields_.add(txt23, invalidating(txt23, cmd3));
 }
 
 // Shows the front-soil frame when the box holds a toe length, hides it otherwise. The

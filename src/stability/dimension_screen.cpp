@@ -11,7 +11,6 @@
 #include "conditions/ground_shape.h"
 #include "conditions/note_window.h"
 #include "conditions/seismic_dialog.h"
-#include "section/section_screen.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/shear_key_dialogs.h"
 
@@ -370,7 +369,7 @@ void Form4::Form_Load() { program_.currentScreen = 2; }
 
 void Form4::Form_Activate() {
     program_.currentScreen = 2;
-    if (program_.sigmaMax != 0 && symmetric()) printSymmetricNotes();
+    if (program_.hasResult() && symmetric()) printSymmetricNotes();
     program_.form<Form23>().hide();
 }
 
@@ -392,140 +391,33 @@ void Form4::printSymmetricNotes() {
 bool Form4::oneSided() { return program_.form<Form23>().opt1.value(); }
 bool Form4::symmetric() { return program_.form<Form23>().opt2.value(); }
 
-void Form4::invalidate() {
-    Hihyouji_1();
-    Hihyouji_2(program_);
-    program_.form<Form7>().Hihyouji_3();
-}
-
-void Form4::shearKeyChanged() {
-    Hihyouji_3();
-    Hihyouji_2(program_);
-    program_.form<Form7>().Hihyouji_3();
-}
-
-void Form4::chk1_Click() { invalidate(); }
-void Form4::opt1_Click() { invalidate(); }
-void Form4::opt2_Click() { invalidate(); }
-void Form4::opt3_Click() { invalidate(); }
-void Form4::opt4_Click() { invalidate(); }
+void Form4::chk1_Click() { stale_.changed(chk1); }
+void Form4::opt1_Click() { stale_.changed(opt1); }
+void Form4::opt2_Click() { stale_.changed(opt2); }
+void Form4::opt3_Click() { stale_.changed(opt3); }
+void Form4::opt4_Click() { stale_.changed(opt4); }
 
 void Form4::opt5_Click() {
     // The building-standard key starts afresh; the road-standard dialog keeps its entries.
     program_.unload(Form19::kName);
     program_.keyHeight = 0;
     cmd5.setVisible(false);
-    shearKeyChanged();
+    stale_.changed(opt5);
 }
 
 void Form4::opt6_Click() {
     cmd5.setVisible(true);
-    shearKeyChanged();
+    stale_.changed(opt6);
 }
 
 void Form4::cmd1_Click() {
-    if (program_.sigmaMax == 0) {
+    if (!program_.hasResult()) {
         program_.msgBox("安定性の検討をしてください。", plat::msg::kOk, kErrorTitle);
         cmd3.setFocus();
         return;
     }
-    Form7& sections = program_.form<Form7>();
-    try {
-        sections.TEKKIN();
-    } catch (const num::CalcFault&) {
-        showCannotCompute(program_);
-        return;
-    }
-    sections.setTop(0);
-    sections.setLeft(0);
-    sections.show();
-    sections.canvas().clear();
-
-    // The surcharge inertia of the upright wall is offered only where the method adds
-    // the wall's own inertia (K2, D1).
-    Form3& conditions = program_.form<Form3>();
-    Form25& seismic = program_.form<Form25>();
-    plat::Control* const heightField[] = {&sections.lbl_1, &sections.txt_1, &sections.lbl_2};
-    auto enableHeight = [&](bool on) {
-        if (!on) sections.txt_1.setText("");
-        for (plat::Control* c : heightField) c->setEnabled(on);
-    };
-    if (conditions.opt3.value()) {
-        sections.chk_1.setVisible(false);
-        sections.txt_1.setText("");
-        for (plat::Control* c : heightField) c->setVisible(false);
-    } else if (conditions.opt4.value() && seismic.opt_K1.value()) {
-        sections.chk_1.setEnabled(false);
-        enableHeight(false);
-    } else if (conditions.opt4.value() && (seismic.opt_K2.value() || seismic.opt_D1.value())) {
-        // An earlier visit in another case may have hidden or greyed the group.
-        sections.chk_1.setVisible(true);
-        sections.chk_1.setEnabled(true);
-        for (plat::Control* c : heightField) c->setVisible(true);
-        enableHeight(sections.chk_1.value() == 1);
-    }
-
-    // Rows of the members that may be absent; their results and member captions stay. A
-    // member the wall does not have keeps no section values of an earlier one.
-    auto showRow = [this](int loc, bool present, std::initializer_list<plat::Control*> row) {
-        for (plat::Control* c : row) c->setVisible(present);
-        if (!present) program_.clearLocation(loc);
-    };
-    showRow(9, program_.toeLength != 0,
-            {&sections.Label9, &sections.cbo9, &sections.lbl_r9, &sections.txt9, &sections.lbl_ri});
-    showRow(8, program_.heelLength != 0,
-            {&sections.Label8, &sections.cbo8, &sections.lbl_r8, &sections.txt8, &sections.lbl_rh});
-    showRow(10, program_.keyHeight != 0,
-            {&sections.Label10, &sections.cbo10, &sections.lbl_r10, &sections.txt10, &sections.lbl_rj});
-
-    // The sketch: the front-side earth pressure only for the symmetric shape.
-    Form23& shape = program_.form<Form23>();
-    if (shape.opt1.value() || shape.opt2.value()) {
-        const bool symmetric = shape.opt2.value();
-        sections.Line100.setVisible(!symmetric);
-        for (plat::Control* c : std::initializer_list<plat::Control*>{
-                 &sections.Line101, &sections.Line102, &sections.Line103, &sections.Line104, &sections.Line105,
-                 &sections.Line106, &sections.Line107, &sections.Line108, &sections.Line109, &sections.Label100,
-                 &sections.Label101, &sections.Label102})
-            c->setVisible(symmetric);
-    }
-
-    // The section KA follows the way KA was given on the design conditions.
-    if (conditions.opt1.value()) {
-        sections.opt1.setEnabled(true);
-        sections.cmd4.setEnabled(true);
-        sections.opt1.setValue(true);
-        sections.txt_ka.setText(num::format(program_.activeCoefficient, "0.0#"));
-        sections.txt_ka.setBorderStyle(1);
-        sections.txt_ka.setFocus();
-        sections.opt2.setValue(false);
-        sections.opt2.setEnabled(false);
-        sections.cmd5.setEnabled(false);
-    } else if (conditions.opt2.value()) {
-        sections.opt2.setEnabled(true);
-        sections.cmd5.setEnabled(true);
-        sections.opt2.setValue(true);
-        try {
-            sections.Doatu();
-        } catch (const num::CalcFault&) {
-            // No coefficient for these inputs: none is offered for the spacings either.
-            sections.txt_ka.setText("");
-            sections.dropStaleRows();
-            if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
-            showCannotCompute(program_);
-            return;
-        }
-        sections.txt_ka.setFocus();
-        sections.opt1.setValue(false);
-        sections.opt1.setEnabled(false);
-        sections.cmd4.setEnabled(false);
-    }
-
-    // What was designed on an earlier visit stays only while this wall still gives it.
-    sections.dropStaleRows();
-
-    if (sections.txt_ka.text().empty())
-        if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
+    // The section screen takes the result over and sets itself up for this wall.
+    program_.invalidation.run(HandOver::OpenSections);
 }
 
 void Form4::cmd2_Click() {

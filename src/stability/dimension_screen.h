@@ -246,6 +246,12 @@ public:
     static void Hihyouji_2(Program& program);
     // Hides the judgement panel but keeps the stability result.
     void Hihyouji_3();
+    // "寸法の入力 >" on the ground-shape screen: shows this screen set up for the shape.
+    void takeOverFromGroundShape();
+    // A calculation that could not go on leaves no result, and the toolbar waits for one.
+    void dropFailedResult();
+    // Registers how the results of this screen are dropped, for the screens around it.
+    static void registerDrops(Program& program);
     // A calculation that the panel does not show leaves no result: Hihyouji_1 and
     // Hihyouji_2 while the panel is hidden, nothing while it shows its judgement.
     void dropUnshownResult();
@@ -272,10 +278,8 @@ private:
     void bindHandlers();
     void bindFields();
 
-    // Every input that changes the calculation: panel, toolbar and section results.
-    void invalidate();
-    // The shear-key choice changed: as invalidate(), but the stability result stays.
-    void shearKeyChanged();
+    // The table of what each input makes stale, beside the entry fields.
+    void bindInvalidation();
     bool oneSided();
     bool symmetric();
     // Front-soil frame by the toe text: shown for a toe; hidden, its choice cleared, for none.
@@ -288,6 +292,8 @@ private:
     static std::string numberText(float value);
 
     Program& program_;
+    // What each input of this screen makes stale.
+    InvalidationTable stale_{program_.invalidation};
     EntryFields fields_;
 };
 

@@ -1,6 +1,17 @@
-// The invalidation operations of the dimension screen: every input that can change the
-// stability calculation calls them, downstream only.
+// The invalidation operations of the dimension screen, and their registration: every
+// input that can change the stability calculation drops them, downstream only.
 #include "stability/dimension_screen.h"
+
+void Form4::registerDrops(Program& program) {
+    Invalidation& registry = program.invalidation;
+    registry.registerDrop(Stale::StabilityPanel, [&program] { program.form<Form4>().Hihyouji_3(); });
+    registry.registerDrop(Stale::StabilityResult, [&program] { program.form<Form4>().Hihyouji_1(); });
+    // The toolbar alone: never creates this screen.
+    registry.registerDrop(Stale::ReportCommands, [&program] { Hihyouji_2(program); });
+    registry.registerDrop(Stale::ShearKeyChoice, [&program] { program.form<Form4>().opt5.setValue(true); });
+    registry.registerDrop(Stale::DimensionScreen, [&program] { program.form<Form4>().hide(); });
+    registry.registerHandOver(HandOver::OpenDimensions, [&program] { program.form<Form4>().takeOverFromGroundShape(); });
+}
 
 void Form4::Hihyouji_3() {
     lbl46.setCaption("");
@@ -12,9 +23,8 @@ void Form4::Hihyouji_3() {
 
 void Form4::Hihyouji_1() {
     Hihyouji_3();
-    program_.sigmaMax = 0;
     // The section check was made for the stability result that is gone.
-    program_.sectionCheckDone = 0;
+    program_.dropResult();
 }
 
 void Form4::Hihyouji_2(Program& program) {

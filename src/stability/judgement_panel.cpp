@@ -7,7 +7,6 @@
 #include "common/messages.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
-#include "section/section_screen.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
@@ -82,7 +81,7 @@ bool Form4::GamenHyouji() {
         toolbar->button(6).enabled = true;
         if (!program_.projectPath.empty()) toolbar->button(3).enabled = true;
         // Overwrite save also needs a section result.
-        if (program_.form<Form7>().lbl6.caption().empty()) toolbar->button(3).enabled = false;
+        if (!program_.invalidation.ask(Query::SectionResultShown)) toolbar->button(3).enabled = false;
     }
     try {
         DANMEM_1();
@@ -194,6 +193,7 @@ void Form4::keyHeightPath(bool building) {
 void Form4::dropUnshownResult() {
     // The bearing line belongs to every judgement the panel shows.
     if (lbl56.visible()) return;
-    Hihyouji_1();
-    Hihyouji_2(program_);
+    stale_.changed("unshown result");
 }
+
+void Form4::dropFailedResult() { stale_.changed("calculation fault"); }

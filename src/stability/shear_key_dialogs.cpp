@@ -4,7 +4,6 @@
 #include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
-#include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 #include "stability/stability_fault.h"
 
@@ -93,18 +92,17 @@ ShearKeyDialog::ShearKeyDialog(Program& program, const char* name)
     keyField(txt1, txt3);
     keyField(txt3, txt2);
     keyField(txt2, cmd1);
-    // A changed key dimension makes the shown stability result and the key's section stale.
-    for (plat::TextBox* box : {&txt1, &txt2, &txt3})
-        box->Change = [this] {
-            program_.form<Form4>().Hihyouji_1();
-            forgetKeySection();
-        };
+    // A changed key dimension makes the shown stability result and the key's section stale;
+    // "計算" leaves the key to the next stability check, so no result counts until then.
+    for (plat::TextBox* box : {&txt1, &txt2, &txt3}) {
+        stale_.add(*box, invalidates::kKeyValues);
+        box->Change = [this, box] { stale_.changed(*box); };
+    }
+    stale_.add(cmd1, invalidates::kStability);
+    stale_.add("key results", invalidates::kKeyRow);
 }
 
-void ShearKeyDialog::forgetKeySection() {
-    // Only a section screen that exists can show the key's row.
-    if (program_.isLoaded(Form7::kName)) program_.form<Form7>().forgetRow(10);
-}
+void ShearKeyDialog::forgetKeySection() { stale_.changed("key results"); }
 
 void ShearKeyDialog::clearKeyResults(bool sectionRow) {
     Form4& screen = program_.form<Form4>();
@@ -135,7 +133,7 @@ void ShearKeyDialog::cmd1_Click() {
     if (refuseOutOfBounds(program_, bounded, plat::msg::kOk)) return;
     clearKeyResults(false);
     // The key is judged by the next stability check; until then no result counts.
-    program_.form<Form4>().Hihyouji_1();
+    stale_.changed(cmd1);
     hide();
     focusAfterCalculation().setFocus();
 }

@@ -79,6 +79,8 @@ protected:
     void forgetKeySection();
 
     Program& program_;
+    // What each input of this screen makes stale.
+    InvalidationTable stale_{program_.invalidation};
     EntryFields fields_;
 };
 

@@ -10,7 +10,6 @@ inline constexpr const char* kStabilityFaultMessage = "入力された値では�
 
 // Call after a num::CalcFault has stopped the stability calculation.
 inline void reportStabilityFault(Program& program) {
-    program.form<Form4>().Hihyouji_1();
-    Form4::Hihyouji_2(program);
+    program.form<Form4>().dropFailedResult();
     showFaultMessage(program, kStabilityFaultMessage);
 }

@@ -1,0 +1,120 @@
+// What an input makes stale, written once. A result that an input can outdate has a name
+// (Stale); a set of them is written once under a name (invalidates::kStabilityOnward); the
+// screen that owns a result registers how to drop it, so a screen on a lower floor drops a
+// result above it without knowing the screen that shows it. Each screen keeps one table,
+// beside its entry fields, of which set each of its inputs drops.
+#pragma once
+#include <array>
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
+
+namespace plat {
+class Control;
+}
+
+// The things an input can make stale, each dropped by the screen that owns it.
+enum class Stale {
+    StabilityPanel,    // the dimension screen's judgement panel (the result stays)
+    StabilityResult,   // the stability result, its panel and the section check built on it
+    ReportCommands,    // overwrite save, preview and print on the toolbar
+    SectionResult,     // the section screen's rows, coefficient and check
+    SectionKaChoice,   // how the section KA was given (typed or computed)
+    KeyRow,            // the shear key's section row, where the section screen is loaded
+    ShearKeyChoice,    // the shear key itself: back to none
+    DimensionScreen,   // the dimension screen is put away
+    SectionScreen,     // the section screen is put away
+    UprightWallRows,   // the section rows of the upright wall (locations 1 and 2)
+    SectionRows,       // every section row and the check; the coefficient stays
+};
+
+using InvalidationSet = std::span<const Stale>;
+
+// The named sets. Where two inputs drop different things, they name different sets here.
+namespace invalidates {
+// Everything that the stability calculation feeds: its result, the toolbar, the sections.
+inline constexpr std::array kStabilityOnward{Stale::StabilityResult, Stale::ReportCommands, Stale::SectionResult};
+// As kStabilityOnward, and the later screens go out of sight (the design conditions).
+inline constexpr std::array kStabilityOnwardAndScreens{Stale::StabilityResult, Stale::ReportCommands,
+                                                       Stale::SectionResult, Stale::DimensionScreen,
+                                                       Stale::SectionScreen};
+// The stability and section results; the toolbar is left as it is.
+inline constexpr std::array kStabilityAndSections{Stale::StabilityResult, Stale::SectionResult};
+// The later screens go out of sight; their results stay.
+inline constexpr std::array kLaterScreens{Stale::DimensionScreen, Stale::SectionScreen};
+// The toolbar's report commands alone (a new or closed project).
+inline constexpr std::array kReportCommands{Stale::ReportCommands};
+// The stability result alone.
+inline constexpr std::array kStability{Stale::StabilityResult};
+// A calculation that left no result: the stability result and the toolbar.
+inline constexpr std::array kStabilityAndCommands{Stale::StabilityResult, Stale::ReportCommands};
+// The section design's own inputs on the design conditions.
+inline constexpr std::array kSectionInputs{Stale::SectionResult, Stale::SectionScreen};
+// A new load case: the section KA is to be given again.
+inline constexpr std::array kSectionKa{Stale::SectionKaChoice};
+// The shear-key choice: the panel, toolbar and sections, but the stability result stays.
+inline constexpr std::array kShearKey{Stale::StabilityPanel, Stale::ReportCommands, Stale::SectionResult};
+// The shear key's own values: the stability result and the key's section row.
+inline constexpr std::array kKeyValues{Stale::StabilityResult, Stale::KeyRow};
+// The shear key's section row alone.
+inline constexpr std::array kKeyRow{Stale::KeyRow};
+// What the upright wall's forces are worked out with: its rows are chosen again.
+inline constexpr std::array kUprightWall{Stale::UprightWallRows};
+// A new way of giving the section KA: every row was worked out with the old one.
+inline constexpr std::array kSectionRows{Stale::SectionRows};
+// A new ground shape: no shear key, and everything after the design conditions.
+inline constexpr std::array kGroundShape{Stale::ShearKeyChoice, Stale::StabilityResult, Stale::ReportCommands,
+                                         Stale::SectionResult,  Stale::DimensionScreen, Stale::SectionScreen};
+}  // namespace invalidates
+
+// Commands of a higher floor that a lower one starts.
+enum class HandOver {
+    OpenDimensions,  // the ground-shape screen's "寸法の入力 >": the dimension screen takes the shape
+    OpenSections,    // the dimension screen's "断面計算 >": the section screen takes the result
+};
+
+// Questions about a higher floor that a lower one asks.
+enum class Query {
+    SectionResultShown,  // the section screen shows a checked row (overwrite save needs one)
+};
+
+// How to drop each result, run each hand-over and answer each query, as their owners
+// registered them.
+class Invalidation {
+public:
+    void registerDrop(Stale what, std::function<void()> drop) { drops_[what] = std::move(drop); }
+    void registerHandOver(HandOver what, std::function<void()> run) { handOvers_[what] = std::move(run); }
+    void registerQuery(Query what, std::function<bool()> answer) { queries_[what] = std::move(answer); }
+
+    // Drops each result of the set in its order; a result nobody registered has nothing to drop.
+    void drop(InvalidationSet set) const;
+    void run(HandOver what) const;
+    // A query nobody registered is answered no.
+    bool ask(Query what) const;
+
+private:
+    std::map<Query, std::function<bool()>> queries_;
+    std::map<Stale, std::function<void()>> drops_;
+    std::map<HandOver, std::function<void()>> handOvers_;
+};
+
+// One screen's table of what each of its inputs makes stale.
+class InvalidationTable {
+public:
+    explicit InvalidationTable(const Invalidation& registry) : registry_(registry) {}
+    InvalidationTable(const InvalidationTable&) = delete;
+    InvalidationTable& operator=(const InvalidationTable&) = delete;
+
+    // The input (a control, or a named step such as "fault") drops the set.
+    void add(const plat::Control& input, InvalidationSet set);
+    void add(const std::string& input, InvalidationSet set) { sets_[input] = set; }
+
+    // The input changed: drops its set.
+    void changed(const plat::Control& input) const;
+    void changed(const std::string& input) const;
+
+private:
+    const Invalidation& registry_;
+    std::map<std::string, InvalidationSet> sets_;
+};

@@ -1,0 +1,140 @@
+// The hand-over from the dimension screen's "断面計算 >": the slab model is built from the
+// stability result, and the screen sets itself up for this wall and its design conditions.
+// The owner's drops are registered here too, so that the screens below reach this one
+// only through the program's invalidation registry.
+#include <initializer_list>
+
+#include "common/calc_fault.h"
+#include "common/messages.h"
+#include "common/numbers.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
+#include "conditions/seismic_dialog.h"
+#include "section/section_screen.h"
+
+void Form7::registerDrops(Program& program) {
+    Invalidation& registry = program.invalidation;
+    registry.registerDrop(Stale::SectionResult, [&program] { program.form<Form7>().Hihyouji_3(); });
+    registry.registerDrop(Stale::SectionKaChoice, [&program] {
+        Form7& sections = program.form<Form7>();
+        sections.opt1.setValue(false);
+        sections.opt2.setValue(false);
+    });
+    // Only a section screen that exists can show the key's row.
+    registry.registerDrop(Stale::KeyRow, [&program] {
+        if (program.isLoaded(Form7::kName)) program.form<Form7>().forgetRow(10);
+    });
+    registry.registerDrop(Stale::SectionScreen, [&program] { program.form<Form7>().hide(); });
+    registry.registerDrop(Stale::UprightWallRows, [&program] {
+        Form7& sections = program.form<Form7>();
+        sections.forgetRow(1);
+        sections.forgetRow(2);
+    });
+    registry.registerDrop(Stale::SectionRows, [&program] {
+        Form7& sections = program.form<Form7>();
+        sections.clearGrid();
+        sections.checkOutdated();
+    });
+    registry.registerQuery(Query::SectionResultShown,
+                           [&program] { return !program.form<Form7>().lbl6.caption().empty(); });
+    registry.registerHandOver(HandOver::OpenSections, [&program] { program.form<Form7>().takeOverFromDimensions(); });
+}
+
+void Form7::takeOverFromDimensions() {
+    try {
+        TEKKIN();
+    } catch (const num::CalcFault&) {
+        showCannotCompute(program_);
+        return;
+    }
+    setTop(0);
+    setLeft(0);
+    show();
+    canvas().clear();
+
+    // The surcharge inertia of the upright wall is offered only where the method adds
+    // the wall's own inertia (K2, D1).
+    Form3& conditions = program_.form<Form3>();
+    Form25& seismic = program_.form<Form25>();
+    plat::Control* const heightField[] = {&lbl_1, &txt_1, &lbl_2};
+    auto enableHeight = [&](bool on) {
+        if (!on) txt_1.setText("");
+        for (plat::Control* c : heightField) c->setEnabled(on);
+    };
+    if (conditions.opt3.value()) {
+        chk_1.setVisible(false);
+        txt_1.setText("");
+        for (plat::Control* c : heightField) c->setVisible(false);
+    } else if (conditions.opt4.value() && seismic.opt_K1.value()) {
+        chk_1.setEnabled(false);
+        enableHeight(false);
+    } else if (conditions.opt4.value() && (seismic.opt_K2.value() || seismic.opt_D1.value())) {
+        // An earlier visit in another case may have hidden or greyed the group.
+        chk_1.setVisible(true);
+        chk_1.setEnabled(true);
+        for (plat::Control* c : heightField) c->setVisible(true);
+        enableHeight(chk_1.value() == 1);
+    }
+
+    // Rows of the members that may be absent; their results and member captions stay. A
+    // member the wall does not have keeps no section values of an earlier one.
+    auto showRow = [this](int loc, bool present, std::initializer_list<plat::Control*> row) {
+        for (plat::Control* c : row) c->setVisible(present);
+        if (!present) program_.clearLocation(loc);
+    };
+    showRow(9, program_.toeLength != 0,
+            {&Label9, &cbo9, &lbl_r9, &txt9, &lbl_ri});
+    showRow(8, program_.heelLength != 0,
+            {&Label8, &cbo8, &lbl_r8, &txt8, &lbl_rh});
+    showRow(10, program_.keyHeight != 0,
+            {&Label10, &cbo10, &lbl_r10, &txt10, &lbl_rj});
+
+    // The sketch: the front-side earth pressure only for the symmetric shape.
+    Form23& shape = program_.form<Form23>();
+    if (shape.opt1.value() || shape.opt2.value()) {
+        const bool symmetric = shape.opt2.value();
+        Line100.setVisible(!symmetric);
+        for (plat::Control* c : std::initializer_list<plat::Control*>{
+                 &Line101, &Line102, &Line103, &Line104, &Line105,
+                 &Line106, &Line107, &Line108, &Line109, &Label100,
+                 &Label101, &Label102})
+            c->setVisible(symmetric);
+    }
+
+    // The section KA follows the way KA was given on the design conditions.
+    if (conditions.opt1.value()) {
+        opt1.setEnabled(true);
+        cmd4.setEnabled(true);
+        opt1.setValue(true);
+        txt_ka.setText(num::format(program_.activeCoefficient, "0.0#"));
+        txt_ka.setBorderStyle(1);
+        txt_ka.setFocus();
+        opt2.setValue(false);
+        opt2.setEnabled(false);
+        cmd5.setEnabled(false);
+    } else if (conditions.opt2.value()) {
+        opt2.setEnabled(true);
+        cmd5.setEnabled(true);
+        opt2.setValue(true);
+        try {
+            Doatu();
+        } catch (const num::CalcFault&) {
+            // No coefficient for these inputs: none is offered for the spacings either.
+            txt_ka.setText("");
+            dropStaleRows();
+            if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
+            showCannotCompute(program_);
+            return;
+        }
+        txt_ka.setFocus();
+        opt1.setValue(false);
+        opt1.setEnabled(false);
+        cmd4.setEnabled(false);
+    }
+
+    // What was designed on an earlier visit stays only while this wall still gives it.
+    dropStaleRows();
+
+    if (txt_ka.text().empty())
+        if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
+}

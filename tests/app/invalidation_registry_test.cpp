@@ -1,0 +1,109 @@
+// The owners of the results register how each is dropped: a drop through the program's
+// registry reaches the screen that shows the result, whichever floor asked for it.
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "common/program.h"
+#include "section/section_screen.h"
+#include "stability/dimension_screen.h"
+#include "support/scripted_services.h"
+
+namespace {
+
+class InvalidationRegistryTest : public ::testing::Test {
+protected:
+    ScriptedServices svc;
+    Program prog{svc};
+    MDIForm1* main = nullptr;
+    void SetUp() override {
+        prog.registerForms();
+        main = &prog.form<MDIForm1>();
+    }
+    void drop(Stale what) {
+        const Stale set[] = {what};
+        prog.invalidation.drop(set);
+    }
+};
+
+TEST_F(InvalidationRegistryTest, TheStabilityResultGoesWithItsPanelAndTheSectionCheck) {
+    prog.sigmaMax = 12.5f;
+    prog.sectionCheckDone = 1;
+    prog.form<Form4>().lbl57.setVisible(true);
+    drop(Stale::StabilityResult);
+    EXPECT_FALSE(prog.hasResult());
+    EXPECT_FALSE(prog.checkCurrent());
+    EXPECT_FALSE(prog.form<Form4>().lbl57.visible());
+}
+
+TEST_F(InvalidationRegistryTest, ThePanelAloneKeepsTheResult) {
+    prog.sigmaMax = 12.5f;
+    prog.sectionCheckDone = 1;
+    prog.form<Form4>().lbl57.setVisible(true);
+    drop(Stale::StabilityPanel);
+    EXPECT_TRUE(prog.hasResult());
+    EXPECT_TRUE(prog.checkCurrent());
+    EXPECT_FALSE(prog.form<Form4>().lbl57.visible());
+}
+
+TEST_F(InvalidationRegistryTest, TheReportCommandsAreTheToolbarsAndCreateNoScreen) {
+    for (int i : {3, 5, 6}) main->Toolbar1.button(i).enabled = true;
+    drop(Stale::ReportCommands);
+    for (int i : {3, 5, 6}) EXPECT_FALSE(main->Toolbar1.button(i).enabled) << i;
+    EXPECT_TRUE(main->Toolbar1.button(1).enabled);
+    EXPECT_FALSE(prog.isLoaded(Form4::kName));
+}
+
+TEST_F(InvalidationRegistryTest, TheSectionResultEmptiesTheCoefficientAndTheCheck) {
+    Form7& sections = prog.form<Form7>();
+    sections.txt_ka.setText("0.30");
+    prog.sectionCheckDone = 1;
+    drop(Stale::SectionResult);
+    EXPECT_EQ(sections.txt_ka.text(), "");
+    EXPECT_FALSE(prog.checkCurrent());
+}
+
+TEST_F(InvalidationRegistryTest, TheSectionKaChoiceIsWithdrawn) {
+    Form7& sections = prog.form<Form7>();
+    sections.opt1.setValue(true);
+    drop(Stale::SectionKaChoice);
+    EXPECT_FALSE(sections.opt1.value());
+    EXPECT_FALSE(sections.opt2.value());
+}
+
+TEST_F(InvalidationRegistryTest, TheKeyRowIsForgottenOnlyOnASectionScreenThatExists) {
+    drop(Stale::KeyRow);
+    EXPECT_FALSE(prog.isLoaded(Form7::kName));
+
+    Form7& sections = prog.form<Form7>();
+    sections.txt10.setText("200");
+    prog.sectionCheckDone = 1;
+    drop(Stale::KeyRow);
+    EXPECT_EQ(sections.txt10.text(), "");
+    EXPECT_FALSE(prog.checkCurrent());
+}
+
+TEST_F(InvalidationRegistryTest, TheShearKeyGoesBackToNone) {
+    Form4& dimensions = prog.form<Form4>();
+    dimensions.opt6.setValue(true);
+    drop(Stale::ShearKeyChoice);
+    EXPECT_TRUE(dimensions.opt5.value());
+    EXPECT_FALSE(dimensions.opt6.value());
+}
+
+TEST_F(InvalidationRegistryTest, TheLaterScreensArePutAway) {
+    Form4& dimensions = prog.form<Form4>();
+    Form7& sections = prog.form<Form7>();
+    dimensions.show();
+    sections.show();
+    prog.invalidation.drop(invalidates::kLaterScreens);
+    EXPECT_FALSE(dimensions.visible());
+    EXPECT_FALSE(sections.visible());
+}
+
+TEST_F(InvalidationRegistryTest, TheSectionScreenAnswersWhetherItShowsAResult) {
+    EXPECT_FALSE(prog.invalidation.ask(Query::SectionResultShown));
+    prog.form<Form7>().lbl6.setCaption("OK");
+    EXPECT_TRUE(prog.invalidation.ask(Query::SectionResultShown));
+}
+
+}  // namespace
