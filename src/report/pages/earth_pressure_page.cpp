@@ -1,9 +1,11 @@
 // Report page 3, first section: the earth pressure on the wall and the derivation of its
 // coefficient (Form4.Doatu), with the seismic wall-friction angle (Form4.jDERUTA).
 #include <cmath>
+#include <utility>
 
 #include "conditions/conditions_screen.h"
-#include "conditions/seismic_dialog.h"
+#include "conditions/design_choices.h"
+#include "report/pages/page_writers.h"
 #include "report/pages/stability_pages_common.h"
 #include "stability/dimension_screen.h"
 
@@ -11,17 +13,13 @@ using namespace stability_pages;
 
 namespace {
 
-std::string deg(double v) { return nf(v, "0.00"); }
-std::string f4(double v) { return nf(v, "0.0000"); }
-
 // The design seismic coefficients and the composite angle θk, at fixed places.
-void printSeismicLines(Program& p) {
-    plat::Surface& s = *p.outputSurface;
-    Form3& c = p.form<Form3>();
-    if (on(c.opt_T)) {
+void printSeismicLines(plat::Surface& s, const Program& p) {
+    const DesignChoices c = designChoices(p);
+    if (c.building()) {
         printAt(s, 1925, 1400,
                 "設計水平震度Kh=" + nf(p.seismicKh, "0.00") + blanks(4) + "設計鉛直震度Kv=" + nf(p.seismicKv, "0.00"));
-    } else if (on(c.opt_D)) {
+    } else if (c.road()) {
         printAt(s, 1925, 1400,
                 "設計水平震度Kh=CZ･Kho=" + nf(p.regionCz, "0.00") + "×" + nf(p.seismicKho, "0.00") + "=" +
                     nf(p.seismicKh, "0.00##") + blanks(4) + "設計鉛直震度Kv=" + nf(p.seismicKv, "0.00"));
@@ -31,13 +29,12 @@ void printSeismicLines(Program& p) {
                 nf(p.seismicKv, "0.00") + ")}=" + deg(p.seismicTheta) + "ﾟ");
 }
 
-void printTypedKa(Program& p) {
-    p.outputSurface->print(blanks(16) + "主働土圧係数 KA=" + nf(p.activeCoefficient, "0.00#"));
+void printTypedKa(plat::Surface& s, const Program& p) {
+    s.print(blanks(16) + "主働土圧係数 KA=" + nf(p.activeCoefficient, "0.00#"));
 }
 
 // The Coulomb coefficient written out as a fraction in three stages.
-void printCoulomb(Program& p, double off) {
-    plat::Surface& s = *p.outputSurface;
+void printCoulomb(plat::Surface& s, const Program& p, double off) {
     const double phi = p.backfillPhi, th = p.wallBackAngle, be = p.groundSlope, de = p.deltaStability;
     if (p.groundSlope == 0 && p.deltaStability == 0) {
         s.print("");
@@ -102,8 +99,7 @@ void printCoulomb(Program& p, double off) {
 }
 
 // The Mononobe-Okabe coefficient KAE, at FontSize 9 after its label.
-void printMononobeOkabe(Program& p, double off) {
-    plat::Surface& s = *p.outputSurface;
+void printMononobeOkabe(plat::Surface& s, const Program& p, double off) {
     const double phi = p.backfillPhi, th = p.wallBackAngle, be = p.groundSlope, de = p.deltaStability;
     const double tk = p.seismicTheta, kv = p.seismicKv;
     printAt(s, 1300, off + 2100, "地震時主働土圧係数");
@@ -170,50 +166,59 @@ void printMononobeOkabe(Program& p, double off) {
 
 }  // namespace
 
-void Form4::Doatu() {
-    Program& p = program_;
-    plat::Surface& s = *p.outputSurface;
-    Form3& c = p.form<Form3>();
-    Form25& z = p.form<Form25>();
+void report::prepareEarthPressurePage(Program& p) {
+    p.pageLoopCounter = page::kLoopCounterAfterTop;
+    // The derivation of δ pushes the coefficient's formulas and the load table down.
+    if (!p.deltaComputed || *p.deltaComputed == 0) {
+        p.earthPressurePageOffset = 0;
+    } else if (*p.deltaComputed == 1) {
+        const Form3& c = page::screen<Form3>(p);
+        const bool k2 = designChoices(std::as_const(p)).seismicMethod == SeismicMethod::K2;
+        p.earthPressurePageOffset = k2 && (on(c.opt1) || on(c.opt2)) ? 2600 : 2000;
+    }
+}
 
-    page::topOfPageCounted(p, s);
+void report::Doatu(plat::Surface& s, const Program& p) {
+    const Form3& c = page::screen<Form3>(p);
+    const Form4& d = page::screen<Form4>(p);
+    const DesignChoices choices = designChoices(p);
+    const SeismicMethod method = choices.seismicMethod;
+
+    page::topOfPage(s);
     s.print("　          ３）擁壁に及ぼす土圧");
     s.setDrawStyle(0);
 
     const bool deltaDerived = p.deltaComputed == 1;
-    if (!p.deltaComputed || *p.deltaComputed == 0)
-        p.earthPressurePageOffset = 0;
-    else if (deltaDerived)
-        p.earthPressurePageOffset = on(z.opt_K2) && (on(c.opt1) || on(c.opt2)) ? 2600 : 2000;
     const double off = p.earthPressurePageOffsetValue();
 
     // A seismic method left selected from an earlier seismic input has no say in the
     // normal case.
-    const bool seismic = !on(c.opt3);
-    if (on(c.opt3) && on(c.opt1)) {
+    const bool normal = choices.normal();
+    const bool seismic = !normal;
+    if (normal && on(c.opt1)) {
         s.print("");
-        printTypedKa(p);
+        printTypedKa(s, p);
         s.print("");
     }
-    if (seismic && on(z.opt_K2)) {
+    if (seismic && method == SeismicMethod::K2) {
         if (deltaDerived) {
-            printSeismicLines(p);
-            jDERUTA();
+            printSeismicLines(s, p);
+            jDERUTA(s, p);
         }
         if (on(c.opt1)) {
             // At the left margin like every line without a position, also after the
             // derivation, whose last fraction bar leaves the position at its end.
             s.setCurrentX(0);
             s.setCurrentY(off + 1600);
-            printTypedKa(p);
+            printTypedKa(s, p);
             s.print("");
         }
     }
-    if (on(c.opt2) && ((seismic && on(z.opt_K2)) || on(c.opt3))) printCoulomb(p, off);
-    if (seismic && on(c.opt2) && (on(z.opt_K1) || on(z.opt_D1))) {
-        printSeismicLines(p);
-        if (deltaDerived) jDERUTA();
-        printMononobeOkabe(p, off);
+    if (on(c.opt2) && ((seismic && method == SeismicMethod::K2) || normal)) printCoulomb(s, p, off);
+    if (seismic && on(c.opt2) && (method == SeismicMethod::K1 || method == SeismicMethod::D1)) {
+        printSeismicLines(s, p);
+        if (deltaDerived) jDERUTA(s, p);
+        printMononobeOkabe(s, p, off);
     }
 
     // Earth pressure of the soil.
@@ -233,11 +238,11 @@ void Form4::Doatu() {
     if (p.surchargeBack != 0) {
         s.print("");
         const std::string dpa = f4(p.surchargePressureDeltaPA);
-        if (chk1.value() == 0) {
+        if (d.chk1.value() == 0) {
             s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
             s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + nf(p.surchargeBack, "0.0#") + "×" + H + "=" + dpa +
                     "kN/m");
-        } else if (chk1.value() == 1) {
+        } else if (d.chk1.value() == 1) {
             s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
             s.print(blanks(15) + "(宅造法施行令の別表第二を用いるので、上載荷重から５kN/m2を差し引いて算定する。)");
             s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + page::deductedSurcharge(p.surchargeBack, "0.0#") + "×" +
@@ -265,9 +270,7 @@ void Form4::Doatu() {
     }
 }
 
-void Form4::jDERUTA() {
-    Program& p = program_;
-    plat::Surface& s = *p.outputSurface;
+void report::jDERUTA(plat::Surface& s, const Program& p) {
     const double phi = p.backfillPhi, be = p.groundSlope, tk = p.seismicTheta, aux = p.deltaAux;
     printAt(s, 1925, 2100, "土(仮想背面)と土との摩擦角");
     if (float(p.seismicTheta + p.groundSlope) >= p.backfillPhi) {

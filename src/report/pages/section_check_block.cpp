@@ -5,19 +5,18 @@
 
 #include "common/numbers.h"
 #include "common/program.h"
-#include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "platform/surface.h"
 #include "report/pages/page_conventions.h"
-#include "section/bar_table.h"
+#include "report/pages/page_text.h"
 
 namespace section_pages {
 
 namespace {
 
 namespace fmt = page::fmt;
-
-std::string blanks(int n) { return std::string(n, ' '); }
-std::string nf(double v, const char* pattern) { return num::format(v, pattern); }
+using page::blanks;
+using page::nf;
 
 // Display units of a location: d in mm and M in N·mm per metre, as singles.
 struct Display {
@@ -25,7 +24,7 @@ struct Display {
     float mNmm;
 };
 
-void concreteCheck(Program& p, plat::Surface& s, int loc, const Display& u) {
+void concreteCheck(const Program& p, plat::Surface& s, int loc, const Display& u) {
     const bool passed = page::passesAtMost(p.concreteStress[loc], p.allowConcrete);
     const std::string allow = nf(p.allowConcrete, fmt::kSectionConcreteAllow) + "N/mm2";
     page::printCheck(p, s, passed,
@@ -37,7 +36,7 @@ void concreteCheck(Program& p, plat::Surface& s, int loc, const Display& u) {
                       passed ? blanks(37) + "<σca=" + allow + "  " + page::kPassed : blanks(37) + ">σca=" + allow});
 }
 
-void steelCheck(Program& p, plat::Surface& s, int loc, const Display& u, double as) {
+void steelCheck(const Program& p, plat::Surface& s, int loc, const Display& u, double as) {
     const bool passed = page::passesAtMost(p.rebarStress[loc], p.rebarAllow);
     const std::string allow = nf(p.rebarAllow, fmt::kSectionRebarAllow) + "N/mm2";
     page::printCheck(p, s, passed,
@@ -49,14 +48,14 @@ void steelCheck(Program& p, plat::Surface& s, int loc, const Display& u, double 
 }
 
 // The shear check in the form of the design standard; nothing without a standard.
-void shearCheck(Program& p, plat::Surface& s, int loc, const Display& u) {
-    Form3& conditions = p.form<Form3>();
+void shearCheck(const Program& p, plat::Surface& s, int loc, const Display& u) {
+    const DesignChoices choices = designChoices(p);
     std::string formula;
-    if (conditions.opt_T.value()) {
+    if (choices.building()) {
         formula = blanks(19) + "τc=S/(b･j･d)=" + nf(p.designShear[loc], fmt::kDesignValue) + "/(1000×" +
                   nf(p.leverArmRatio[loc], fmt::kSectionProperty) + "×" + nf(u.dMm, "0.00") + ")=" +
                   nf(p.shearStress[loc], fmt::kSectionProperty) + "N/mm2";
-    } else if (conditions.opt_D.value()) {
+    } else if (choices.road()) {
         formula = blanks(19) + "τc=S/(b･d)=" + nf(p.designShear[loc], fmt::kDesignValue) + "/(1000×" +
                   nf(u.dMm, "0.00") + ")=" + nf(p.shearStress[loc], fmt::kSectionProperty) + "N/mm2";
     } else {
@@ -71,14 +70,13 @@ void shearCheck(Program& p, plat::Surface& s, int loc, const Display& u) {
 
 }  // namespace
 
-void printCheckBlock(Program& p, plat::Surface& s, int loc) {
+void printCheckBlock(const Program& p, plat::Surface& s, int loc) {
     // The slab centre carries no shear: no bond line and no shear check there.
     const bool shear = loc != 5;
     s.print(blanks(18) + "D=" + nf(p.memberThickness[loc], fmt::kEffectiveDepth) + "cm    d=" +
             nf(p.effectiveDepth[loc], fmt::kEffectiveDepth) + "cm    j=" + nf(p.leverArm[loc], fmt::kSectionProperty) +
             "cm");
 
-    LargeBarRebarAllow(p, p.barArea[loc]);
     s.print(blanks(17) + "at=M/(ft･j)=" + nf(p.designMoment[loc], fmt::kDesignValue) + "/(" +
             nf(100.0 * p.rebarAllow, "0") + "×" + nf(p.leverArm[loc], fmt::kSectionProperty) + ")=" +
             nf(p.requiredSteelArea[loc], "0.000") + "cm2/m");
@@ -121,7 +119,7 @@ void printCheckBlock(Program& p, plat::Surface& s, int loc) {
     if (loc == 8) page::emptyLines(s, 2);
 }
 
-void printRefusedBlock(Program& p, plat::Surface& s, int loc) {
+void printRefusedBlock(const Program& p, plat::Surface& s, int loc) {
     page::printCheck(p, s, false, {blanks(18) + "この地盤反力の分布では断面力を計算できない  ∴NG"});
     if (loc == 9) s.print("");
     if (loc == 8) page::emptyLines(s, 2);

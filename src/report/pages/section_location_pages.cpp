@@ -8,15 +8,20 @@
 
 #include "common/numbers.h"
 #include "report/pages/page_conventions.h"
+#include "report/pages/page_text.h"
+#include "report/pages/page_writers.h"
 #include "report/pages/section_check_block.h"
+#include "section/bar_table.h"
 #include "section/section_screen.h"
 
 namespace {
 
-std::string blanks(int n) { return std::string(n, ' '); }
+using page::blanks;
+using page::whole;
 // Every value of these sections' own lines prints with three decimals.
-std::string v3(double v) { return num::format(v, "0.000"); }
-std::string whole(double v) { return num::format(v, page::fmt::kDesignValue); }
+std::string v3(double v) { return page::f3(v); }
+
+bool refused(const Program& p, int loc) { return page::screen<Form7>(p).refusedRow(loc); }
 
 // The reaction under the span, by the same tests as the stored slab forces.
 enum class SpanReaction { FrontHigher, RearHigher, Uniform, None };
@@ -32,24 +37,24 @@ SpanReaction spanReaction(const Program& p) {
 }
 
 // The design moment and shear lines of the slab sections: M=|M1-M2| and S=|S1-S2|.
-void designMomentLine(Program& p, plat::Surface& s, int loc, int indent) {
+void designMomentLine(const Program& p, plat::Surface& s, int loc, int indent) {
     s.print(blanks(indent) + "M=|M1-M2|=|" + v3(p.loadMoment[loc]) + "-" + v3(p.reactionMoment[loc]) + "|×10^5=" +
             whole(p.designMoment[loc]) + "Ncm/m");
 }
-void designShearLine(Program& p, plat::Surface& s, int loc) {
+void designShearLine(const Program& p, plat::Surface& s, int loc) {
     s.print(blanks(18) + "S=|S1-S2|=|" + v3(p.loadShear[loc]) + "-" + v3(p.reactionShear[loc]) + "|×10^3=" +
             whole(p.designShear[loc]) + "N/m");
 }
 
 // The design moment and shear, an empty line and the check block.
-void closeSection(Program& p, plat::Surface& s, int loc) {
+void closeSection(const Program& p, plat::Surface& s, int loc) {
     designMomentLine(p, s, loc, 18);
     designShearLine(p, s, loc);
     s.print("");
     section_pages::printCheckBlock(p, s, loc);
 }
 
-void fixedEndC1Line(Program& p, plat::Surface& s) {
+void fixedEndC1Line(const Program& p, plat::Surface& s) {
     s.print(blanks(18) + "C1=(W1･B^2)/12=(" + v3(p.slabLoadW1) + "×" + v3(p.innerSpan) + "^2)/12=" + v3(p.fixedEndC1) +
             "KNm/m");
 }
@@ -63,7 +68,7 @@ struct Ordinates {
     float vLow;
 };
 
-void trapezoidFixedEnd(Program& p, plat::Surface& s, const Ordinates& o, bool highEnd) {
+void trapezoidFixedEnd(const Program& p, plat::Surface& s, const Ordinates& o, bool highEnd) {
     const char* name = highEnd ? "C21" : "C22";
     const char* divisor = highEnd ? "20" : "30";
     s.print(blanks(17) + name + "=(" + o.low + "･B^2/12)＋{(" + o.high + "-" + o.low + ")･B^2/" + divisor + "}");
@@ -77,7 +82,7 @@ Ordinates ordinates(const Program& p, SpanReaction r) {
 }
 
 // Reaction lines of a slab end: loc 6 at the front wall, 7 at the rear wall.
-void slabEndReaction(Program& p, plat::Surface& s, int loc) {
+void slabEndReaction(const Program& p, plat::Surface& s, int loc) {
     const SpanReaction r = spanReaction(p);
     if (r == SpanReaction::None) return;
     const std::string span = v3(p.innerSpan);
@@ -98,10 +103,10 @@ void slabEndReaction(Program& p, plat::Surface& s, int loc) {
             v3(p.reactionShear[loc]) + "KN/m");
 }
 
-void slabEnd(Program& p, plat::Surface& s, int loc, int emptyLines, const char* heading) {
+void slabEnd(const Program& p, plat::Surface& s, int loc, int emptyLines, const char* heading) {
     page::emptyLines(s, emptyLines);
     s.print(blanks(14) + heading);
-    if (p.form<Form7>().refusedRow(loc)) return section_pages::printRefusedBlock(p, s, loc);
+    if (refused(p, loc)) return section_pages::printRefusedBlock(p, s, loc);
     fixedEndC1Line(p, s);
     s.print(blanks(18) + "M1=C1=" + v3(p.loadMoment[loc]) + "KNm/m");
     s.print(blanks(18) + "S1=(W1･B)/2=(" + v3(p.slabLoadW1) + "×" + v3(p.innerSpan) + ")/2=" + v3(p.loadShear[loc]) +
@@ -111,7 +116,7 @@ void slabEnd(Program& p, plat::Surface& s, int loc, int emptyLines, const char* 
 }
 
 // Load lines of a cantilever: uniform when root and tip loads are equal, else linear.
-void cantileverLoad(Program& p, plat::Surface& s, int loc, const char* root, const char* tip, float wRoot, float wTip,
+void cantileverLoad(const Program& p, plat::Surface& s, int loc, const char* root, const char* tip, float wRoot, float wTip,
                     float length) {
     const std::string l = v3(length);
     const std::string r = root, t = tip;
@@ -127,7 +132,7 @@ void cantileverLoad(Program& p, plat::Surface& s, int loc, const char* root, con
 }
 
 // Reaction lines of a cantilever under a reaction from vRoot to vTip over its length.
-void cantileverReaction(Program& p, plat::Surface& s, int loc, const char* root, const char* tip, float vRoot,
+void cantileverReaction(const Program& p, plat::Surface& s, int loc, const char* root, const char* tip, float vRoot,
                         float vTip, float length) {
     const std::string l = v3(length);
     const std::string r = root, t = tip;
@@ -139,15 +144,11 @@ void cantileverReaction(Program& p, plat::Surface& s, int loc, const char* root,
 
 }  // namespace
 
-void Form7::HAIKIN_E() {
-    plat::Surface* out = program_.outputSurface;
-    if (!out) return;
-    Program& p = program_;
-    plat::Surface& s = *out;
+void report::HAIKIN_E(plat::Surface& s, const Program& p) {
     constexpr int loc = 5;
     page::emptyLines(s, 5);
     s.print(blanks(14) + "３）底版（中央部）");
-    if (refusedRow(loc)) return section_pages::printRefusedBlock(p, s, loc);
+    if (refused(p, loc)) return section_pages::printRefusedBlock(p, s, loc);
     fixedEndC1Line(p, s);
     s.print(blanks(18) + "M1=(W1･B^2)/8－C1=(" + v3(p.slabLoadW1) + "×" + v3(p.innerSpan) + "^2)/8－" + v3(p.fixedEndC1) +
             "=" + v3(p.loadMoment[loc]) + "KNm/m");
@@ -173,23 +174,21 @@ void Form7::HAIKIN_E() {
     section_pages::printCheckBlock(p, s, loc);
 }
 
-void Form7::HAIKIN_F() {
-    if (program_.outputSurface) slabEnd(program_, *program_.outputSurface, 6, 2, "４）底版（前面固定部）");
+void report::HAIKIN_F(plat::Surface& s, const Program& p) { slabEnd(p, s, 6, 2, "４）底版（前面固定部）"); }
+
+void report::HAIKIN_G(plat::Surface& s, const Program& p) { slabEnd(p, s, 7, 5, "５）底版（後面固定部）"); }
+
+void report::prepareSectionCheck(Program& p, int loc) {
+    // A refused slab location (5 to 9) prints no check block, so its bar sets nothing.
+    const bool mayBeRefused = loc >= 5 && loc <= 9;
+    if (!(mayBeRefused && p.form<Form7>().refusedRow(loc))) LargeBarRebarAllow(p, p.barArea[loc]);
 }
 
-void Form7::HAIKIN_G() {
-    if (program_.outputSurface) slabEnd(program_, *program_.outputSurface, 7, 5, "５）底版（後面固定部）");
-}
-
-void Form7::HAIKIN_H() {
-    plat::Surface* out = program_.outputSurface;
-    if (!out) return;
-    Program& p = program_;
-    plat::Surface& s = *out;
+void report::HAIKIN_H(plat::Surface& s, const Program& p) {
     constexpr int loc = 8;
     page::emptyLines(s, 2);
     s.print(blanks(14) + "６）かかと版（固定部）");
-    if (refusedRow(loc)) return section_pages::printRefusedBlock(p, s, loc);
+    if (refused(p, loc)) return section_pages::printRefusedBlock(p, s, loc);
     cantileverLoad(p, s, loc, "W2", "W3", p.slabLoadW2, p.slabLoadW3, p.heelLength);
     // The same cases as the stored heel forces: at zero eccentricity every ordinate is
     // σmax and the whole heel carries the reaction.
@@ -207,26 +206,18 @@ void Form7::HAIKIN_H() {
     closeSection(p, s, loc);
 }
 
-void Form7::HAIKIN_I() {
-    plat::Surface* out = program_.outputSurface;
-    if (!out) return;
-    Program& p = program_;
-    plat::Surface& s = *out;
+void report::HAIKIN_I(plat::Surface& s, const Program& p) {
     constexpr int loc = 9;
     // Without a heel the toe follows the rear slab end on the same page.
     page::emptyLines(s, p.heelLength != 0 ? 5 : 2);
     s.print(blanks(14) + "７）つま先版（固定部）");
-    if (refusedRow(loc)) return section_pages::printRefusedBlock(p, s, loc);
+    if (refused(p, loc)) return section_pages::printRefusedBlock(p, s, loc);
     cantileverLoad(p, s, loc, "W4", "W5", p.slabLoadW4, p.slabLoadW5, p.toeLength);
     cantileverReaction(p, s, loc, "V1", "VP", p.reactionV1, p.reactionVP, p.toeLength);
     closeSection(p, s, loc);
 }
 
-void Form7::HAIKIN_J() {
-    plat::Surface* out = program_.outputSurface;
-    if (!out) return;
-    Program& p = program_;
-    plat::Surface& s = *out;
+void report::HAIKIN_J(plat::Surface& s, const Program& p) {
     constexpr int loc = 10;
     // The key opens page 9 when exactly one of heel and toe exists, else it follows a section.
     const bool opensPage = (p.heelLength != 0) != (p.toeLength != 0);

@@ -5,9 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "conditions/conditions_screen.h"
-#include "conditions/ground_shape.h"
-#include "conditions/seismic_dialog.h"
+#include "conditions/design_choices.h"
 #include "report/pages/section_opening_page.h"
 #include "report/pages/section_pages_common.h"
 #include "report/pages/stability_pages_common.h"
@@ -22,7 +20,7 @@ namespace {
 
 const std::string kIndent12 = blanks(12);
 
-std::string len(double v) { return nf(v, "0.000"); }
+std::string len(double v) { return f3(v); }
 std::string unitWeight(double v) { return nf(v, "0.0#"); }
 std::string surcharge(double v) { return nf(v, "0.00"); }
 std::string kn(double v) { return nf(v, "0.000") + "KN/m2"; }
@@ -36,8 +34,7 @@ void printOrdinates(plat::Surface& s, const std::vector<std::pair<const char*, f
     s.print(text);
 }
 
-void printOrdinateLines(Program& p, bool trapezoid) {
-    plat::Surface& s = *p.outputSurface;
+void printOrdinateLines(plat::Surface& s, const Program& p, bool trapezoid) {
     const std::pair<const char*, float> VP{"VP", p.reactionVP}, V1{"V1", p.reactionV1}, V2{"V2", p.reactionV2},
         V3{"V3", p.reactionV3}, V4{"V4", p.reactionV4}, V5{"V5", p.reactionV5}, VR{"VR", p.reactionVR};
     const float e = p.eccentricity;
@@ -87,8 +84,7 @@ std::string loadLine(const char* name, const double* soilHeight, double gammaSoi
     return text + len(thickness) + "×" + unitWeight(gammaConcrete) + ")＋" + surcharge(q) + "=" + kn(w);
 }
 
-void printLoadLines(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void printLoadLines(plat::Surface& s, const Program& p) {
     const double gs = p.soilUnitWeight, gc = p.concreteUnitWeight;
     const double fill = p.centralFillDepth, back = p.backSoilAboveSlab, front = p.frontSoilAboveSlab;
     s.print(loadLine("W1", &fill, gs, p.slabThickness, gc, p.surchargeCentre, p.slabLoadW1));
@@ -100,20 +96,20 @@ void printLoadLines(Program& p) {
         }
     }
     if (p.toeLength != 0) {
-        const Form23& shape = p.form<Form23>();
-        const Form4& dims = p.form<Form4>();
+        const DesignChoices shape = designChoices(p);
+        const Form4& dims = page::screen<Form4>(p);
         const bool differ = p.slabLoadW4 != p.slabLoadW5;
         const double* rootSoil = nullptr;
         double tipSoil = 0;
         bool print = true;
-        if (shape.opt1.value()) {
+        if (shape.oneSided()) {
             if (dims.opt3.value()) {
                 rootSoil = &front;
                 tipSoil = float(p.toeTaper + p.frontSoilAboveSlab);
             } else if (!dims.opt4.value()) {
                 print = false;
             }
-        } else if (shape.opt2.value()) {
+        } else if (shape.symmetric()) {
             rootSoil = &back;
             tipSoil = float(p.backSoilAboveSlab + p.toeTaper);
         } else {
@@ -131,13 +127,10 @@ void printLoadLines(Program& p) {
 
 // ---- Earth-pressure coefficient ----
 
-std::string deg(double v) { return nf(v, "0.00"); }
-std::string f4(double v) { return nf(v, "0.0000"); }
 double cos2(double deg) { return std::pow(cosd(deg), 2); }
 
 // The Coulomb coefficient: symbols, angles, numbers.
-void printCoulombFraction(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void printCoulombFraction(plat::Surface& s, const Program& p) {
     const float phi = p.backfillPhi, th = p.rearFaceTheta, be = p.groundSlope, de = p.deltaSection;
     printAt(s, 1200, 10100, "主働土圧係数");
     printAt(s, 3800, 10300, "cos^2(φ－θ）");
@@ -187,8 +180,7 @@ void printCoulombFraction(Program& p) {
     }
 }
 
-void printCoulombFamily(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void printCoulombFamily(plat::Surface& s, const Program& p) {
     if (p.groundSlope == 0 && p.rearFaceTheta == 0 && p.deltaSection == 0) {
         const float h = 45 - p.backfillPhi / 2;
         s.print(blanks(14) + "主働土圧係数");
@@ -198,12 +190,11 @@ void printCoulombFamily(Program& p) {
         s.print(blanks(17) + "=" + nf(p.activeCoefficientSection, "0.000"));
         return;
     }
-    printCoulombFraction(p);
+    printCoulombFraction(s, p);
 }
 
 // The seismic coefficient KAE with the composite angle θk.
-void printSeismicFraction(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void printSeismicFraction(plat::Surface& s, const Program& p) {
     const float phi = p.backfillPhi, th = p.rearFaceTheta, be = p.groundSlope, de = p.deltaSection;
     const float tk = p.seismicTheta, kh = p.seismicKh, kv = p.seismicKv;
     printAt(s, 1400, 10100, "水平震度Kh=" + nf(kh, "0.00") + "    鉛直震度Kv=" + nf(kv, "0.00"));
@@ -275,8 +266,7 @@ void printSeismicFraction(Program& p) {
 
 }  // namespace
 
-void printContactAndLoads(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void printContactAndLoads(plat::Surface& s, const Program& p) {
     const float e = p.eccentricity;
     bool trapezoid = true;
     if (e != 0) {
@@ -291,22 +281,20 @@ void printContactAndLoads(Program& p) {
         }
         s.print("");
     }
-    printOrdinateLines(p, trapezoid);
-    printLoadLines(p);
+    printOrdinateLines(s, p, trapezoid);
+    printLoadLines(s, p);
 }
 
-void printSectionKa(Program& p) {
-    plat::Surface& s = *p.outputSurface;
-    Form7& f7 = p.form<Form7>();
+void printSectionKa(plat::Surface& s, const Program& p) {
+    const Form7& f7 = page::screen<Form7>(p);
     s.print(kIndent12 + "地表面と水平面とのなす角度    ：β=" + nf(p.groundSlope, "0.00#") + "ﾟ");
     s.print(kIndent12 + "後壁背面と鉛直面とのなす角度  ：θ=" + nf(p.rearFaceTheta, "0.00") + "ﾟ");
     s.setDrawStyle(0);
     if (f7.opt1.value()) s.print(kIndent12 + "主働土圧係数 KA=" + nf(p.activeCoefficientSection, "0.00#"));
     if (!f7.opt2.value()) return;
-    const Form3& c = p.form<Form3>();
-    const Form25& seismic = p.form<Form25>();
-    if (c.opt3.value() || seismic.opt_K2.value()) printCoulombFamily(p);
-    if (seismic.opt_K1.value() || seismic.opt_D1.value()) printSeismicFraction(p);
+    const DesignChoices c = designChoices(p);
+    if (c.normal() || c.seismicMethod == SeismicMethod::K2) printCoulombFamily(s, p);
+    if (c.seismicMethod == SeismicMethod::K1 || c.seismicMethod == SeismicMethod::D1) printSeismicFraction(s, p);
 }
 
 }  // namespace section_opening

@@ -5,25 +5,26 @@
 #include <string>
 
 #include "common/numbers.h"
-#include "conditions/conditions_screen.h"
-#include "conditions/seismic_dialog.h"
+#include "conditions/design_choices.h"
 #include "report/pages/page_conventions.h"
+#include "report/pages/page_text.h"
+#include "report/pages/page_writers.h"
 #include "report/pages/section_check_block.h"
-#include "section/section_screen.h"
+#include "report/pages/section_pages_common.h"
 #include "stability/dimension_screen.h"
 
 namespace {
 
 namespace fmt = page::fmt;
-
-std::string blanks(int n) { return std::string(n, ' '); }
-std::string nf(double v, const char* pattern) { return num::format(v, pattern); }
+using page::blanks;
+using page::nf;
+using section_pages::surchargeInertiaCounts;
 
 constexpr const char* kSurcharge = "0.0";  // q in the surcharge pressure line
 
 class WallSection {
 public:
-    WallSection(Program& program, plat::Surface& s, int loc)
+    WallSection(const Program& program, plat::Surface& s, int loc)
         : p_(program), s_(s), loc_(loc), h_(height()), cos_(std::cos(double(p_.rearFaceTheta + p_.deltaSection) * num::kPi / 180)) {}
 
     void print() {
@@ -58,7 +59,7 @@ private:
         const std::string cosine = nf(cos_, "0.0000");
         s_.print(blanks(18) + "PAX=1/2･KA･γ･H^2･cos(" + angles + "1/2×" + ka + "×" + nf(p_.soilUnitWeight, fmt::kUnitWeight) +
                  "×" + H() + "^2×" + cosine + "=" + PAX() + "kN/m");
-        const int deduction = p_.form<Form4>().chk1.value();
+        const int deduction = page::screen<Form4>(p_).chk1.value();
         const std::string q = nf(p_.surchargeBack, kSurcharge);
         std::string surcharge;
         if (deduction == 0)
@@ -71,15 +72,14 @@ private:
     }
 
     void forces() {
-        Form3& conditions = p_.form<Form3>();
-        Form25& method = p_.form<Form25>();
-        const bool seismic = conditions.opt4.value();
-        if (conditions.opt3.value() || (seismic && method.opt_K1.value())) {
+        const DesignChoices choices = designChoices(p_);
+        const bool seismic = choices.seismic();
+        if (choices.normal() || (seismic && choices.seismicMethod == SeismicMethod::K1)) {
             s_.print(blanks(18) + "M=PAX･n＋△PAX･n={" + earthMoment() + "}×10^5=" + M());
             s_.print(blanks(18) + "S=PAX＋△PAX=(" + PAX() + "＋" + dPAX() + ")×10^3=" + S());
             s_.print("");
-        } else if (seismic && (method.opt_K2.value() || method.opt_D1.value())) {
-            if (!p_.form<Form7>().surchargeInertiaCounts())
+        } else if (seismic && choices.withHeights()) {
+            if (!surchargeInertiaCounts(p_))
                 wallInertia();
             else
                 fullInertia();
@@ -115,7 +115,7 @@ private:
         s_.print(blanks(19) + "=" + S());
     }
 
-    Program& p_;
+    const Program& p_;
     plat::Surface& s_;
     int loc_;
     float h_;
@@ -124,21 +124,17 @@ private:
 
 }  // namespace
 
-void Form7::HAIKIN_A() {
-    plat::Surface* s = program_.outputSurface;
-    if (!s) return;
-    page::emptyLines(*s, 5);
-    s->print(blanks(14) + "１）たて壁（中央部）");
-    if (!surchargeInertiaCounts()) s->print("");
-    WallSection(program_, *s, 1).print();
+void report::HAIKIN_A(plat::Surface& s, const Program& p) {
+    page::emptyLines(s, 5);
+    s.print(blanks(14) + "１）たて壁（中央部）");
+    if (!surchargeInertiaCounts(p)) s.print("");
+    WallSection(p, s, 1).print();
 }
 
-void Form7::HAIKIN_B() {
-    plat::Surface* s = program_.outputSurface;
-    if (!s) return;
-    s->print("");
-    if (!surchargeInertiaCounts()) s->print("");
-    s->print(blanks(14) + "２）たて壁（固定部）");
-    if (!surchargeInertiaCounts()) s->print("");
-    WallSection(program_, *s, 2).print();
+void report::HAIKIN_B(plat::Surface& s, const Program& p) {
+    s.print("");
+    if (!surchargeInertiaCounts(p)) s.print("");
+    s.print(blanks(14) + "２）たて壁（固定部）");
+    if (!surchargeInertiaCounts(p)) s.print("");
+    WallSection(p, s, 2).print();
 }
