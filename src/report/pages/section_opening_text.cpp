@@ -20,10 +20,9 @@ namespace {
 
 const std::string kIndent12 = blanks(12);
 
-std::string len(double v) { return f3(v); }
-std::string unitWeight(double v) { return nf(v, "0.0#"); }
-std::string surcharge(double v) { return nf(v, "0.00"); }
-std::string kn(double v) { return nf(v, "0.000") + "KN/m2"; }
+std::string unitWeight(double v) { return nf(v, page::fmt::kUnitWeight); }
+std::string surcharge(double v) { return nf(v, page::fmt::kSurchargePage5); }
+std::string kn(double v) { return f3(v) + "KN/m2"; }
 
 // One line of reaction ordinates: the first label carries the indent, the others two blanks.
 void printOrdinates(plat::Surface& s, const std::vector<std::pair<const char*, float>>& items) {
@@ -80,8 +79,8 @@ void printOrdinateLines(plat::Surface& s, const Program& p, bool trapezoid) {
 std::string loadLine(const char* name, const double* soilHeight, double gammaSoil, double thickness, double gammaConcrete,
                      double q, double w) {
     std::string text = kIndent12 + name + "=(";
-    if (soilHeight) text += len(*soilHeight) + "×" + unitWeight(gammaSoil) + ")＋(";
-    return text + len(thickness) + "×" + unitWeight(gammaConcrete) + ")＋" + surcharge(q) + "=" + kn(w);
+    if (soilHeight) text += f3(*soilHeight) + "×" + unitWeight(gammaSoil) + ")＋(";
+    return text + f3(thickness) + "×" + unitWeight(gammaConcrete) + ")＋" + surcharge(q) + "=" + kn(w);
 }
 
 void printLoadLines(plat::Surface& s, const Program& p) {
@@ -271,13 +270,13 @@ void printContactAndLoads(plat::Surface& s, const Program& p) {
     bool trapezoid = true;
     if (e != 0) {
         trapezoid = eccentricityRatio(p) <= oneSixth();
-        const std::string b = len(p.baseWidth), ae = len(std::fabs(e));
+        const std::string b = f3(p.baseWidth), ae = f3(std::fabs(e));
         s.print(kIndent12 + "中立軸までの距離");
         if (trapezoid) {
             s.print(kIndent12 + "Xn=(B/2)･[1＋{B/(6e)}]=(" + b + "/2)×[1＋{" + b + "/(6×" + ae + ")}]=" +
-                    len(p.neutralAxisXn) + "m");
+                    f3(p.neutralAxisXn) + "m");
         } else {
-            s.print(kIndent12 + "Xn=3･{(B/2)-e}=3×{(" + b + "/2)-" + ae + "}=" + len(p.neutralAxisXn) + "m");
+            s.print(kIndent12 + "Xn=3･{(B/2)-e}=3×{(" + b + "/2)-" + ae + "}=" + f3(p.neutralAxisXn) + "m");
         }
         s.print("");
     }
