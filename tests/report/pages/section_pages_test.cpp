@@ -111,6 +111,27 @@ TEST_F(SectionPagesTest, CheckBlockPrintsEveryLineWithTheValuesSubstituted) {
     EXPECT_EQ(prog.rebarAllow, 180.0f);
 }
 
+// Through the page table each location prints with the allowable of its own bar: a
+// large bar (5.745 cm2 and more) takes 195 N/mm2 under the building standard in the
+// normal case, a smaller one the long-term allowable; the program keeps the last one.
+TEST_F(SectionPagesTest, EachLocationPrintsWithTheAllowableOfItsOwnBar) {
+    prog.barName[5] = "D32";
+    prog.barArea[5] = 7.942f;
+    const struct {
+        report::Proc proc;
+        const char* allow;
+        float kept;
+    } cases[] = {{report::Proc::HAIKIN_E, "<σsa=195N/mm2  ∴ O.K", 195.0f},
+                 {report::Proc::HAIKIN_F, "<σsa=180N/mm2  ∴ O.K", 180.0f}};
+    for (const auto& c : cases) {
+        surface.clear();
+        report::runProc(prog, c.proc);
+        const std::vector<std::string> t = texts();
+        EXPECT_NE(std::find(t.begin(), t.end(), blanks(33) + c.allow), t.end()) << c.allow;
+        EXPECT_EQ(prog.rebarAllow, c.kept);
+    }
+}
+
 TEST_F(SectionPagesTest, FailedChecksPrintInMagentaAndBeepEachWhileTheEmptyLinesStayBlack) {
     prog.concreteStress[7] = 8.001f;
     prog.rebarStress[7] = 180.001f;
