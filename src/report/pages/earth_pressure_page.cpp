@@ -42,7 +42,7 @@ void printCoulomb(plat::Surface& s, const Program& p, double off) {
         s.print(blanks(16) + "KA=tan^2(45ﾟ-φ/2)");
         s.print(blanks(18) + "=tan^2(45ﾟ-" + deg(phi) + "ﾟ/2)");
         s.print(blanks(18) + "=tan^2(" + deg(float(45 - p.backfillPhi / 2)) + "ﾟ)");
-        s.print(blanks(18) + "=" + nf(p.activeCoefficient, "0.000"));
+        s.print(blanks(18) + "=" + f3(p.activeCoefficient));
         s.print("");
         return;
     }
@@ -84,7 +84,7 @@ void printCoulomb(plat::Surface& s, const Program& p, double off) {
         printAt(s, 3675, off + 4650, "1＋");
         printAt(s, 4250, off + 4650, "────────");
         printAt(s, 4350, off + 4850, f4(cosd(th + de)) + "×" + f4(cosd(std::fabs(th - be))));
-        printAt(s, 1500, off + 5050, "=" + nf(p.activeCoefficient, "0.000"));
+        printAt(s, 1500, off + 5050, "=" + f3(p.activeCoefficient));
         chain(s, {{3975, 4925}, {4000, 4850}, {4050, 5050}, {4200, 4400}, {6000, 4400}}, off);
         chain(s, {{3675, 4400}, {3575, 4500}, {3575, 5000}, {3675, 5100}}, off);
         chain(s, {{6050, 4400}, {6150, 4500}, {6150, 5000}, {6050, 5100}}, off);
@@ -92,7 +92,7 @@ void printCoulomb(plat::Surface& s, const Program& p, double off) {
         printAt(s, 2150, off + 4000, f4(num2));
         printAt(s, 1500, off + 4200, "=────────");
         printAt(s, 1700, off + 4400, f4(std::pow(cosd(th), 2)) + "×" + f4(cosd(th + de)));
-        printAt(s, 1500, off + 4700, "=" + nf(p.activeCoefficient, "0.000"));
+        printAt(s, 1500, off + 4700, "=" + f3(p.activeCoefficient));
     }
     s.print("");
     s.print("");
@@ -146,7 +146,7 @@ void printMononobeOkabe(plat::Surface& s, const Program& p, double off) {
         printAt(s, 1430, off + 5250, denominator + "×");
         printAt(s, 3755, off + 5250, "1＋");
         printAt(s, 4430, off + 5450, f4(cosd(th + de + tk)) + "×" + f4(cosd(std::fabs(th - be))));
-        printAt(s, 1230, off + 5750, "=" + nf(p.activeCoefficient, "0.000"));
+        printAt(s, 1230, off + 5750, "=" + f3(p.activeCoefficient));
         chain(s, {{1380, 4900}, {6230, 4900}}, off);
         chain(s, {{4330, 5330}, {5730, 5330}}, off);
         chain(s, {{4055, 5525}, {4080, 5450}, {4130, 5650}, {4280, 5000}, {5730, 5000}}, off);
@@ -156,7 +156,7 @@ void printMononobeOkabe(plat::Surface& s, const Program& p, double off) {
         printAt(s, 1880, off + 4650, numerator);
         printAt(s, 1230, off + 4820, "=");
         printAt(s, 1430, off + 5000, denominator);
-        printAt(s, 1230, off + 5300, "=" + nf(p.activeCoefficient, "0.000"));
+        printAt(s, 1230, off + 5300, "=" + f3(p.activeCoefficient));
         chain(s, {{1380, 4900}, {3380, 4900}}, off);
     }
     s.print("");
@@ -223,7 +223,7 @@ void report::Doatu(plat::Surface& s, const Program& p) {
 
     // Earth pressure of the soil.
     const std::string ka = nf(p.activeCoefficient, "0.00#");
-    const std::string H = nf(p.earthPressureHeight, "0.000");
+    const std::string H = f3(p.earthPressureHeight);
     const std::string delta = deg(p.deltaStability);
     const double cosDelta = cosd(p.deltaStability), sinDelta = sind(p.deltaStability);
     s.print(blanks(1) + "　　　　　　　 前面及び背面土による土圧");
@@ -257,9 +257,9 @@ void report::Doatu(plat::Surface& s, const Program& p) {
     // Points of application.
     s.print("");
     s.print(blanks(15) + "作用点の位置");
-    const std::string third = H + "/3=" + nf(p.earthPressureHeight / 3.0, "0.000") + "m";
-    const std::string half = H + "/2=" + nf(p.earthPressureHeight / 2.0, "0.000") + "m";
-    const std::string B = nf(p.baseWidth, "0.000");
+    const std::string third = H + "/3=" + f3(p.earthPressureHeight / 3.0) + "m";
+    const std::string half = H + "/2=" + f3(p.earthPressureHeight / 2.0) + "m";
+    const std::string B = f3(p.baseWidth);
     if (p.earthPressurePAY != 0) {
         if (p.earthPressurePAX != 0) s.print(blanks(18) + "PAX：y=H/3=" + third + "      PAY：x=" + B + "m");
         if (p.surchargePressureDeltaPAX != 0)

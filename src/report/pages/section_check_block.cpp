@@ -16,6 +16,7 @@ namespace {
 
 namespace fmt = page::fmt;
 using page::blanks;
+using page::f3;
 using page::nf;
 
 // Display units of a location: d in mm and M in N·mm per metre, as singles.
@@ -41,7 +42,7 @@ void steelCheck(const Program& p, plat::Surface& s, int loc, const Display& u, d
     const std::string allow = nf(p.rebarAllow, fmt::kSectionRebarAllow) + "N/mm2";
     page::printCheck(p, s, passed,
                      {blanks(17) + "・鉄筋の引張応力度",
-                      blanks(19) + "σs=M/(As･j･d)=" + nf(u.mNmm, fmt::kDesignValue) + "/(" + nf(as, "0.000") + "×" +
+                      blanks(19) + "σs=M/(As･j･d)=" + nf(u.mNmm, fmt::kDesignValue) + "/(" + f3(as) + "×" +
                           nf(p.leverArmRatio[loc], fmt::kSectionProperty) + "×" + nf(u.dMm, "0.00") + ")=" +
                           nf(p.rebarStress[loc], fmt::kSectionProperty) + "N/mm2",
                       passed ? blanks(33) + "<σsa=" + allow + "  " + page::kPassed : blanks(33) + ">σsa=" + allow});
@@ -79,11 +80,11 @@ void printCheckBlock(const Program& p, plat::Surface& s, int loc) {
 
     s.print(blanks(17) + "at=M/(ft･j)=" + nf(p.designMoment[loc], fmt::kDesignValue) + "/(" +
             nf(100.0 * p.rebarAllow, "0") + "×" + nf(p.leverArm[loc], fmt::kSectionProperty) + ")=" +
-            nf(p.requiredSteelArea[loc], "0.000") + "cm2/m");
+            f3(p.requiredSteelArea[loc]) + "cm2/m");
     if (shear)
         s.print(blanks(17) + "φ=S/(fa･j)=" + nf(p.designShear[loc], fmt::kDesignValue) + "/(" +
                 nf(100.0 * p.allowBond, "0.00") + "×" + nf(p.leverArm[loc], fmt::kSectionProperty) + ")=" +
-                nf(p.requiredPerimeter[loc], "0.000") + "cm/m");
+                f3(p.requiredPerimeter[loc]) + "cm/m");
     s.print("");
 
     const std::string& bar = p.barName[loc];
@@ -102,7 +103,7 @@ void printCheckBlock(const Program& p, plat::Surface& s, int loc) {
         const double as = 100.0 * num::div(1000.0, p.designSpacing[loc]) * p.barArea[loc];
         const std::string ratio = nf(p.steelRatio[loc], fmt::kSteelRatio);
         s.print(blanks(17) + "n=15    b=100cm");
-        s.print(blanks(17) + "p=As/(b･d)=" + nf(as, "0.000") + "/(1000×" + nf(u.dMm, "0.00") + ")=" + ratio);
+        s.print(blanks(17) + "p=As/(b･d)=" + f3(as) + "/(1000×" + nf(u.dMm, "0.00") + ")=" + ratio);
         s.print(blanks(17) + "k=sqr{2n･p＋(n･p)^2}－n･p=sqr{2×15×" + ratio + "＋(15×" + ratio + ")^2}－15×" + ratio +
                 "=" + nf(p.neutralAxisRatio[loc], fmt::kSectionProperty));
         s.print(blanks(17) + "j=1－(K/3)=1－(" + nf(p.neutralAxisRatio[loc], fmt::kSectionProperty) + "/3)=" +

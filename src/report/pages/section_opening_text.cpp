@@ -157,7 +157,7 @@ void printCoulombFraction(plat::Surface& s, const Program& p) {
     const double c1 = cos2(float(phi - th));
     const double s2 = sind(std::fabs(float(phi - be)));
     const double c2 = cos2(th), c3 = cosd(float(de + th)), c4 = cosd(std::fabs(float(th - be)));
-    const std::string ka = std::string("=").append(nf(p.activeCoefficientSection, "0.000"));
+    const std::string ka = std::string("=").append(f3(p.activeCoefficientSection));
     if (phi >= be) {
         const double s1 = sind(float(phi + de));
         printAt(s, 3500, 12600, f4(c1));
@@ -186,7 +186,7 @@ void printCoulombFamily(plat::Surface& s, const Program& p) {
         s.print(blanks(15) + "KA=tan^2(45ﾟ-φ/2)");
         s.print(blanks(17) + "=tan^2(45ﾟ-" + deg(p.backfillPhi) + "ﾟ/2)");
         s.print(blanks(17) + "=tan^2(" + deg(h) + "ﾟ)");
-        s.print(blanks(17) + "=" + nf(p.activeCoefficientSection, "0.000"));
+        s.print(blanks(17) + "=" + f3(p.activeCoefficientSection));
         return;
     }
     printCoulombFraction(s, p);
@@ -234,7 +234,7 @@ void printSeismicFraction(plat::Surface& s, const Program& p) {
     const double e1 = cos2(float(float(phi - th) - tk));
     const double e3 = cosd(tk), e4 = cosd(float(float(de + th) + tk));
     const double c2 = cos2(th);
-    const std::string ka = std::string("=").append(nf(p.activeCoefficientSection, "0.000"));
+    const std::string ka = std::string("=").append(f3(p.activeCoefficientSection));
     if (float(be + tk) <= phi) {
         const double e2 = sind(std::fabs(float(float(phi - be) - tk)));
         const double s1 = sind(float(phi + de));

@@ -17,6 +17,8 @@ namespace {
 
 namespace fmt = page::fmt;
 using page::blanks;
+using page::f3;
+using page::f4;
 using page::nf;
 using section_pages::surchargeInertiaCounts;
 
@@ -45,9 +47,9 @@ private:
     // A section at or above the soil surface has no soil on it: H is 0 there, as the
     // forces take it, not the height of the section above the surface.
     std::string H() const { return nf(h_ > 0 ? h_ : 0.0f, fmt::kLength); }
-    std::string PAX() const { return nf(p_.sectionPAX[loc_], "0.000"); }
-    std::string dPAX() const { return nf(p_.sectionDeltaPAX[loc_], "0.000"); }
-    std::string W() const { return nf(p_.wallWeightAbove[loc_], "0.000"); }
+    std::string PAX() const { return f3(p_.sectionPAX[loc_]); }
+    std::string dPAX() const { return f3(p_.sectionDeltaPAX[loc_]); }
+    std::string W() const { return f3(p_.wallWeightAbove[loc_]); }
     std::string M() const { return nf(p_.designMoment[loc_], fmt::kDesignValue) + "Ncm/m"; }
     std::string S() const { return nf(p_.designShear[loc_], fmt::kDesignValue) + "N/m"; }
     // The earth-pressure part of M inside its braces.
@@ -56,7 +58,7 @@ private:
     void earthPressure() {
         const std::string angles = nf(p_.deltaSection, fmt::kAngle) + "ﾟ＋" + nf(p_.rearFaceTheta, fmt::kWallBackAngle) + "ﾟ)=";
         const std::string ka = nf(p_.activeCoefficientSection, fmt::kKaStated);
-        const std::string cosine = nf(cos_, "0.0000");
+        const std::string cosine = f4(cos_);
         s_.print(blanks(18) + "PAX=1/2･KA･γ･H^2･cos(" + angles + "1/2×" + ka + "×" + nf(p_.soilUnitWeight, fmt::kUnitWeight) +
                  "×" + H() + "^2×" + cosine + "=" + PAX() + "kN/m");
         const int deduction = page::screen<Form4>(p_).chk1.value();
@@ -91,7 +93,7 @@ private:
         const std::string kh = nf(p_.seismicKh, fmt::kKhShort);
         s_.print(blanks(17) + "たて壁重量 W=" + W() + "kN/m");
         s_.print(blanks(18) + "M=PAX･n＋△PAX･n＋W･Kh･y");
-        s_.print(blanks(19) + "={" + earthMoment() + "＋" + W() + "×" + kh + "×" + nf(p_.wallWeightArm[loc_], "0.000") +
+        s_.print(blanks(19) + "={" + earthMoment() + "＋" + W() + "×" + kh + "×" + f3(p_.wallWeightArm[loc_]) +
                  "}×10^5=" + M());
         s_.print(blanks(18) + "S=PAX＋△PAX＋W･Kh=(" + PAX() + "＋" + dPAX() + "＋" + W() + "×" + kh + ")×10^3=" + S());
     }
@@ -103,12 +105,12 @@ private:
         const double hq = p_.sectionSurchargeInertiaHeight;
         const double y3 = loc_ == 1 ? num::div(hq, double(p_.slabThickness) + p_.backSoilAboveSlab) * h_
                                     : hq - p_.slabThickness;
-        const std::string W2 = nf(w2, "0.000"), q = nf(p_.surchargeBack, "0.000");
+        const std::string W2 = f3(w2), q = f3(p_.surchargeBack);
         s_.print(blanks(17) + "たて壁重量 W1=" + W() + "kN/m　  背面土重量 W2=" + W2 + "kN/m");
         s_.print(blanks(18) + "M=PAX･n＋△PAX･n＋W1･Kh･y1＋W2･Kh･y2＋q･Kh･y3");
-        s_.print(blanks(19) + "={" + earthMoment() + "＋" + W() + "×" + kh + "×" + nf(p_.wallWeightArm[loc_], "0.000"));
-        s_.print(blanks(20) + "＋" + W2 + "×" + kh + "×" + nf(p_.backSoilArm[loc_], "0.000") + "＋" + q + "×" + kh + "×" +
-                 nf(y3, "0.000") + "}×10^5=" + M());
+        s_.print(blanks(19) + "={" + earthMoment() + "＋" + W() + "×" + kh + "×" + f3(p_.wallWeightArm[loc_]));
+        s_.print(blanks(20) + "＋" + W2 + "×" + kh + "×" + f3(p_.backSoilArm[loc_]) + "＋" + q + "×" + kh + "×" +
+                 f3(y3) + "}×10^5=" + M());
         s_.print(blanks(18) + "S=PAX＋△PAX＋W1･Kh＋W2･Kh＋q･Kh");
         s_.print(blanks(19) + "=(" + PAX() + "＋" + dPAX() + "＋" + W() + "×" + kh + "＋" + W2 + "×" + kh + "＋" + q + "×" +
                  kh + ")×10^3");
