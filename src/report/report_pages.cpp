@@ -17,10 +17,11 @@ namespace {
 using Writer = void (*)(plat::Surface&, const Program&);
 using Step = std::function<void(Program&, const plat::Surface&)>;
 
-// The screens a writer reads, loaded before it runs: the screen whose name the procedure
-// carries (and whose load step runs as it always did when the procedure ran), the other
-// screens in the order the page first reads them, then the design conditions. The
-// dialogs have no load step, so loading them changes nothing that anyone reads.
+// The screens a writer reads, loaded before it runs, since a writer only reads: the
+// screen whose name the procedure carries (its load step runs as it always did when the
+// procedure ran), any other screen whose controls the page reads, the dialogs, and the
+// design conditions last, as the page titles always loaded them. The dialogs have no
+// load step and read as nothing chosen when fresh, so loading them changes nothing.
 template <class... Screens>
 void loadScreens(Program& p) {
     (p.form<Screens>(), ...);
@@ -44,6 +45,7 @@ ProcEntry page(const char* name, Writer writer, Step step = nullptr) {
             }};
 }
 
+// A step that does not need the surface.
 Step only(void (*step)(Program&)) {
     return [step](Program& p, const plat::Surface&) { step(p); };
 }
