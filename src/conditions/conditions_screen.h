@@ -152,8 +152,6 @@ public:
     void jDERUTA();
     // Base friction μ = tan φB.
     void Masatu();
-    // Report page 1, the design conditions, on the output surface.
-    void Ippan();
 
 private:
     void layout();

@@ -3,32 +3,76 @@
 #include <stdexcept>
 
 #include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
+#include "conditions/seismic_dialog.h"
+#include "report/pages/page_writers.h"
 #include "section/section_screen.h"
+#include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 
 namespace report {
 
 namespace {
 
+using Writer = void (*)(plat::Surface&, const Program&);
+using Step = std::function<void(Program&, const plat::Surface&)>;
+
+// The screens a writer reads, loaded before it runs, since a writer only reads: the
+// screen whose name the procedure carries (its load step runs as it always did when the
+// procedure ran), any other screen whose controls the page reads, the dialogs, and the
+// design conditions last, as the page titles always loaded them. The dialogs have no
+// load step and read as nothing chosen when fresh, so loading them changes nothing.
+template <class... Screens>
+void loadScreens(Program& p) {
+    (p.form<Screens>(), ...);
+    p.form<Form14>();
+    p.form<Form21>();
+    p.form<Form23>();
+    p.form<Form25>();
+    p.form<Form3>();
+}
+
+// A page writer as the table runs it: its screens loaded, its step, then the writer on
+// the output surface. Without a surface nothing is drawn and nothing is changed.
+template <class... Screens>
+ProcEntry page(const char* name, Writer writer, Step step = nullptr) {
+    return {name, [writer, step](Program& p) {
+                loadScreens<Screens...>(p);
+                if (!p.outputSurface) return;  // nowhere to draw
+                plat::Surface& s = *p.outputSurface;
+                if (step) step(p, s);
+                writer(s, p);
+            }};
+}
+
+// A step that does not need the surface.
+Step only(void (*step)(Program&)) {
+    return [step](Program& p, const plat::Surface&) { step(p); };
+}
+
+Step sectionCheck(int loc) {
+    return [loc](Program& p, const plat::Surface&) { prepareSectionCheck(p, loc); };
+}
+
 std::array<ProcEntry, kProcCount> makeProcedures() {
     return {{
         {"Form3.HENSUU", [](Program& p) { p.form<Form3>().HENSUU(); }},
         {"Form4.DANMEM_1", [](Program& p) { p.form<Form4>().DANMEM_1(); }},
-        {"Form3.Ippan", [](Program& p) { p.form<Form3>().Ippan(); }},
-        {"Form4.KEIJYOU", [](Program& p) { p.form<Form4>().KEIJYOU(); }},
-        {"Form4.JIJYUU", [](Program& p) { p.form<Form4>().JIJYUU(); }},
-        {"Form4.Doatu", [](Program& p) { p.form<Form4>().Doatu(); }},
-        {"Form4.Doatu2", [](Program& p) { p.form<Form4>().Doatu2(); }},
-        {"Form4.KENTOU", [](Program& p) { p.form<Form4>().KENTOU(); }},
-        {"Form7.HAIKIN", [](Program& p) { p.form<Form7>().HAIKIN(); }},
-        {"Form7.HAIKIN_A", [](Program& p) { p.form<Form7>().HAIKIN_A(); }},
-        {"Form7.HAIKIN_B", [](Program& p) { p.form<Form7>().HAIKIN_B(); }},
-        {"Form7.HAIKIN_E", [](Program& p) { p.form<Form7>().HAIKIN_E(); }},
-        {"Form7.HAIKIN_F", [](Program& p) { p.form<Form7>().HAIKIN_F(); }},
-        {"Form7.HAIKIN_G", [](Program& p) { p.form<Form7>().HAIKIN_G(); }},
-        {"Form7.HAIKIN_H", [](Program& p) { p.form<Form7>().HAIKIN_H(); }},
-        {"Form7.HAIKIN_I", [](Program& p) { p.form<Form7>().HAIKIN_I(); }},
-        {"Form7.HAIKIN_J", [](Program& p) { p.form<Form7>().HAIKIN_J(); }},
+        page<Form3>("Form3.Ippan", Ippan),
+        page<Form4>("Form4.KEIJYOU", KEIJYOU, prepareWallDrawing),
+        page<Form4>("Form4.JIJYUU", JIJYUU, only(prepareSelfWeightPage)),
+        page<Form4>("Form4.Doatu", Doatu, only(prepareEarthPressurePage)),
+        page<Form4>("Form4.Doatu2", Doatu2, only(prepareLoadTable)),
+        page<Form4>("Form4.KENTOU", KENTOU, only(prepareStabilityPage)),
+        page<Form7, Form4>("Form7.HAIKIN", HAIKIN, prepareSectionOpeningPage),
+        page<Form7, Form4>("Form7.HAIKIN_A", HAIKIN_A, sectionCheck(1)),
+        page<Form7, Form4>("Form7.HAIKIN_B", HAIKIN_B, sectionCheck(2)),
+        page<Form7>("Form7.HAIKIN_E", HAIKIN_E, sectionCheck(5)),
+        page<Form7>("Form7.HAIKIN_F", HAIKIN_F, sectionCheck(6)),
+        page<Form7>("Form7.HAIKIN_G", HAIKIN_G, sectionCheck(7)),
+        page<Form7>("Form7.HAIKIN_H", HAIKIN_H, sectionCheck(8)),
+        page<Form7>("Form7.HAIKIN_I", HAIKIN_I, sectionCheck(9)),
+        page<Form7>("Form7.HAIKIN_J", HAIKIN_J, sectionCheck(10)),
     }};
 }
 

@@ -224,17 +224,6 @@ public:
     void Doatu();
     // Slab reaction and load model from the stability result.
     void TEKKIN();
-    // Report page 5, the opening page of the section checks.
-    void HAIKIN();
-    // Report pages 6 to 9: one section per check location (1, 2, 5 to 10).
-    void HAIKIN_A();
-    void HAIKIN_B();
-    void HAIKIN_E();
-    void HAIKIN_F();
-    void HAIKIN_G();
-    void HAIKIN_H();
-    void HAIKIN_I();
-    void HAIKIN_J();
     // Asks for KA before a spacing can be computed; false when it is missing.
     bool Tyuui();
     // Required spacing of each location.

@@ -231,14 +231,6 @@ public:
     void Ouryoku_T();
     void Ouryoku_D();
 
-    // Report page 3: the earth pressure on the wall (with the seismic δ derivation,
-    // jDERUTA), then the load table below it.
-    void Doatu();
-    void jDERUTA();
-    void Doatu2();
-    // Report page 4: overturning, bearing, sliding, the shear key and the sketch.
-    void KENTOU();
-
     // Hides the judgement panel and marks the stability result invalid.
     void Hihyouji_1();
     // Disables overwrite save, preview and print on the toolbar. Touches the toolbar
@@ -255,11 +247,6 @@ public:
     // A calculation that the panel does not show leaves no result: Hihyouji_1 and
     // Hihyouji_2 while the panel is hidden, nothing while it shows its judgement.
     void dropUnshownResult();
-
-    // Report page 2 on the output surface: heading and scaled wall drawing, then the
-    // self-weight table and the surcharge lines.
-    void KEIJYOU();
-    void JIJYUU();
 
 private:
     // The common lines of the figure: outline, soil surfaces, back and central

@@ -4,6 +4,7 @@
 
 #include "common/numbers.h"
 #include "report/pages/page_conventions.h"
+#include "report/pages/page_text.h"
 #include "report/pages/self_weight.h"
 
 namespace page {
@@ -13,9 +14,8 @@ namespace {
 double rearHeight(const Program& p) { return double(p.backSoilAboveSlab) + p.rearWallUpperHeight; }
 double frontHeight(const Program& p) { return double(p.frontSoilAboveSlab) + p.frontWallUpperHeight; }
 
-// A length as the formulas print it, and a sum printed as one number.
-std::string len(float v) { return num::format(v, fmt::kLength); }
-std::string sum(float a, float b) { return len(num::store(double(a) + b)); }
+// A sum of two lengths printed as one number.
+std::string sum(float a, float b) { return f3(num::store(double(a) + b)); }
 
 bool rearOuterBatter(const Program& p) {
     return num::store(double(p.rearWallInnerBatter) + p.rearWallTopWidth) != p.rearWallBottomWidth;
@@ -32,7 +32,7 @@ public:
         switch (part) {
             case 1: frontWall(); break;
             case 2: rearWall(); break;
-            case 3: oneLine(len(p_.innerSpan) + "×" + len(p_.slabThickness)); break;
+            case 3: oneLine(f3(p_.innerSpan) + "×" + f3(p_.slabThickness)); break;
             case 4: slabEnd(p_.heelLength, p_.heelEndThickness); break;
             case 5: slabEnd(p_.toeLength, p_.toeEndThickness); break;
             case 6: centralFill(); break;
@@ -53,10 +53,10 @@ private:
     // trapezoid above the slab plus the strip under the wall. Both may apply.
     void wall(float top, float bottom, float inner, float outer, float fullLow, float fullHigh, float aboveSlab,
               float upper) {
-        if (top == bottom) oneLine(len(top) + "×" + sum(fullLow, fullHigh));
+        if (top == bottom) oneLine(f3(top) + "×" + sum(fullLow, fullHigh));
         if (inner != 0 || outer != 0)
-            twoLines(sum(aboveSlab, upper) + "×(" + len(top) + "＋" + len(bottom) + ")/2", 3200,
-                     "＋" + len(bottom) + "×" + len(p_.slabThickness));
+            twoLines(sum(aboveSlab, upper) + "×(" + f3(top) + "＋" + f3(bottom) + ")/2", 3200,
+                     "＋" + f3(bottom) + "×" + f3(p_.slabThickness));
     }
     void frontWall() {
         wall(p_.frontWallTopWidth, p_.frontWallBottomWidth, p_.frontWallInnerBatter, p_.frontWallOuterBatter,
@@ -69,16 +69,16 @@ private:
 
     void slabEnd(float length, float endThickness) {
         if (p_.slabThickness == endThickness)
-            oneLine(len(length) + "×" + len(p_.slabThickness));
+            oneLine(f3(length) + "×" + f3(p_.slabThickness));
         else
-            oneLine(len(length) + "×(" + len(p_.slabThickness) + "＋" + len(endThickness) + ")/2");
+            oneLine(f3(length) + "×(" + f3(p_.slabThickness) + "＋" + f3(endThickness) + ")/2");
     }
 
     void centralFill() {
         if (p_.frontWallInnerBatter == 0 && p_.rearWallInnerBatter == 0)
-            oneLine(len(p_.innerSpan) + "×" + len(p_.centralFillDepth));
+            oneLine(f3(p_.innerSpan) + "×" + f3(p_.centralFillDepth));
         else
-            oneLine(len(p_.centralFillDepth) + "×(" + len(p_.innerSpan) + "＋" + len(fillTopWidth(p_)) + ")/2");
+            oneLine(f3(p_.centralFillDepth) + "×(" + f3(p_.innerSpan) + "＋" + f3(fillTopWidth(p_)) + ")/2");
     }
 
     void backSoil() {
@@ -86,16 +86,16 @@ private:
         const bool batter = rearOuterBatter(p_), taper = p_.slabThickness != p_.heelEndThickness;
         if (heel == 0) {
             // Reached only with a rear outer batter: the soil over it is a triangle.
-            oneLine(len(backSurfaceWidth(p_)) + "×" + len(hb) + "/2");
+            oneLine(f3(backSurfaceWidth(p_)) + "×" + f3(hb) + "/2");
         } else if (!batter && !taper) {
-            oneLine(len(heel) + "×" + len(hb));
+            oneLine(f3(heel) + "×" + f3(hb));
         } else if (batter && !taper) {
-            oneLine(std::string("(").append(len(heel)) + "＋" + len(backSurfaceWidth(p_)) + ")×" + len(hb) + "/2");
+            oneLine(std::string("(").append(f3(heel)) + "＋" + f3(backSurfaceWidth(p_)) + ")×" + f3(hb) + "/2");
         } else if (!batter) {
-            oneLine(len(heel) + "×(" + len(hb) + "＋" + sum(p_.heelTaper, hb) + ")/2");
+            oneLine(f3(heel) + "×(" + f3(hb) + "＋" + sum(p_.heelTaper, hb) + ")/2");
         } else {
-            twoLines(len(hb) + "×(" + len(heel) + "＋" + len(backSurfaceWidth(p_)) + ")/2", 2900,
-                     "＋" + len(heel) + "×" + len(p_.heelTaper) + "/2");
+            twoLines(f3(hb) + "×(" + f3(heel) + "＋" + f3(backSurfaceWidth(p_)) + ")/2", 2900,
+                     "＋" + f3(heel) + "×" + f3(p_.heelTaper) + "/2");
         }
     }
 
@@ -103,14 +103,14 @@ private:
         const float toe = p_.toeLength, hf = p_.frontSoilAboveSlab;
         const bool batter = frontOuterBatter(p_), taper = p_.slabThickness != p_.toeEndThickness;
         if (!batter && !taper) {
-            oneLine(len(toe) + "×" + len(hf));
+            oneLine(f3(toe) + "×" + f3(hf));
         } else if (batter && !taper) {
-            oneLine(len(hf) + "×(" + len(toe) + "＋" + len(frontSurfaceWidth(p_)) + ")/2");
+            oneLine(f3(hf) + "×(" + f3(toe) + "＋" + f3(frontSurfaceWidth(p_)) + ")/2");
         } else if (!batter) {
-            oneLine(len(toe) + "×(" + len(hf) + "＋" + sum(hf, p_.toeTaper) + ")/2");
+            oneLine(f3(toe) + "×(" + f3(hf) + "＋" + sum(hf, p_.toeTaper) + ")/2");
         } else {
-            twoLines(len(hf) + "×(" + len(toe) + "＋" + len(frontSurfaceWidth(p_)) + ")/2", 2900,
-                     "＋" + len(toe) + "×" + len(p_.toeTaper) + "/2");
+            twoLines(f3(hf) + "×(" + f3(toe) + "＋" + f3(frontSurfaceWidth(p_)) + ")/2", 2900,
+                     "＋" + f3(toe) + "×" + f3(p_.toeTaper) + "/2");
         }
     }
 

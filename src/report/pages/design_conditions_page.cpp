@@ -1,8 +1,9 @@
 // Form3.Ippan: report page 1, the design conditions, as a list of text lines.
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
-#include "conditions/seismic_dialog.h"
+#include "conditions/design_choices.h"
 #include "report/pages/page_conventions.h"
+#include "report/pages/page_writers.h"
 
 namespace {
 
@@ -11,7 +12,8 @@ namespace fmt = page::fmt;
 
 class DesignConditionsPage {
 public:
-    DesignConditionsPage(Program& p, Form3& f, plat::Surface& s) : p_(p), f_(f), s_(s) {}
+    DesignConditionsPage(const Program& p, plat::Surface& s)
+        : p_(p), f_(page::screen<Form3>(p)), s_(s), choices_(designChoices(p)) {}
 
     void draw() {
         page::topOfPage(s_);
@@ -35,8 +37,8 @@ public:
     }
 
 private:
-    bool building() const { return f_.opt_T.value(); }
-    bool road() const { return f_.opt_D.value(); }
+    bool building() const { return choices_.building(); }
+    bool road() const { return choices_.road(); }
 
     void title() {
         const std::optional<std::string> suffix = page::CaseTitle(p_);
@@ -73,8 +75,8 @@ private:
     // The long-term allowable in the normal case, the short-term one in the seismic case.
     void rebar() {
         std::optional<float> allow;
-        if (f_.opt3.value()) allow = p_.rebarAllowLong;
-        else if (f_.opt4.value()) allow = p_.rebarAllowShort;
+        if (choices_.normal()) allow = p_.rebarAllowLong;
+        else if (choices_.seismic()) allow = p_.rebarAllowShort;
         if (!allow) return;
         const std::string value = format(*allow, fmt::kAllowablePage1);
         if (building())
@@ -115,7 +117,7 @@ private:
         const char* heading = "              ○土圧";
         const std::string kh = format(p_.seismicKh, fmt::kKhPage1);
         const std::string ka = format(p_.activeCoefficient, fmt::kKaPage1);
-        if (f_.opt3.value()) {
+        if (choices_.normal()) {
             s_.print(heading);
             if (f_.opt2.value())
                 s_.print("             　   クーロンの土圧式による。");
@@ -123,12 +125,12 @@ private:
                 s_.print("             　   直接入力 KA=" + ka);
             return;
         }
-        if (!f_.opt4.value()) return;
-        Form25& seismic = p_.form<Form25>();
-        if (seismic.opt_K1.value() || seismic.opt_D1.value()) {
+        if (!choices_.seismic()) return;
+        const SeismicMethod method = choices_.seismicMethod;
+        if (method == SeismicMethod::K1 || method == SeismicMethod::D1) {
             s_.print(heading);
             s_.print("             　   岡部･物部式による。(水平震度 Kh＝" + kh + ")");
-        } else if (seismic.opt_K2.value()) {
+        } else if (method == SeismicMethod::K2) {
             s_.print(heading);
             if (f_.opt2.value())
                 s_.print("             　   クーロンの土圧式による。(水平震度 Kh＝" + format(p_.seismicKh, fmt::kKhShort) +
@@ -175,14 +177,12 @@ private:
         }
     }
 
-    Program& p_;
-    Form3& f_;
+    const Program& p_;
+    const Form3& f_;
     plat::Surface& s_;
+    const DesignChoices choices_;
 };
 
 }  // namespace
 
-void Form3::Ippan() {
-    if (!program_.outputSurface) return;  // nowhere to draw
-    DesignConditionsPage(program_, *this, *program_.outputSurface).draw();
-}
+void report::Ippan(plat::Surface& s, const Program& p) { DesignConditionsPage(p, s).draw(); }

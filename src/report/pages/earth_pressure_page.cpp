@@ -1,9 +1,11 @@
 // Report page 3, first section: the earth pressure on the wall and the derivation of its
 // coefficient (Form4.Doatu), with the seismic wall-friction angle (Form4.jDERUTA).
 #include <cmath>
+#include <utility>
 
 #include "conditions/conditions_screen.h"
-#include "conditions/seismic_dialog.h"
+#include "conditions/design_choices.h"
+#include "report/pages/page_writers.h"
 #include "report/pages/stability_pages_common.h"
 #include "stability/dimension_screen.h"
 
@@ -11,17 +13,13 @@ using namespace stability_pages;
 
 namespace {
 
-std::string deg(double v) { return nf(v, "0.00"); }
-std::string f4(double v) { return nf(v, "0.0000"); }
-
 // The design seismic coefficients and the composite angle θk, at fixed places.
-void printSeismicLines(Program& p) {
-    plat::Surface& s = *p.outputSurface;
-    Form3& c = p.form<Form3>();
-    if (on(c.opt_T)) {
+void printSeismicLines(plat::Surface& s, const Program& p) {
+    const DesignChoices c = designChoices(p);
+    if (c.building()) {
         printAt(s, 1925, 1400,
                 "設計水平震度Kh=" + nf(p.seismicKh, "0.00") + blanks(4) + "設計鉛直震度Kv=" + nf(p.seismicKv, "0.00"));
-    } else if (on(c.opt_D)) {
+    } else if (c.road()) {
         printAt(s, 1925, 1400,
                 "設計水平震度Kh=CZ･Kho=" + nf(p.regionCz, "0.00") + "×" + nf(p.seismicKho, "0.00") + "=" +
                     nf(p.seismicKh, "0.00##") + blanks(4) + "設計鉛直震度Kv=" + nf(p.seismicKv, "0.00"));
@@ -31,13 +29,12 @@ void printSeismicLines(Program& p) {
                 nf(p.seismicKv, "0.00") + ")}=" + deg(p.seismicTheta) + "ﾟ");
 }
 
-void printTypedKa(Program& p) {
-    p.outputSurface->print(blanks(16) + "主働土圧係数 KA=" + nf(p.activeCoefficient, "0.00#"));
+void printTypedKa(plat::Surface& s, const Program& p) {
+    s.print(blanks(16) + "主働土圧係数 KA=" + nf(p.activeCoefficient, "0.00#"));
 }
 
 // The Coulomb coefficient written out as a fraction in three stages.
-void printCoulomb(Program& p, double off) {
-    plat::Surface& s = *p.outputSurface;
+void printCoulomb(plat::Surface& s, const Program& p, double off) {
     const double phi = p.backfillPhi, th = p.wallBackAngle, be = p.groundSlope, de = p.deltaStability;
     if (p.groundSlope == 0 && p.deltaStability == 0) {
         s.print("");
@@ -45,7 +42,7 @@ void printCoulomb(Program& p, double off) {
         s.print(blanks(16) + "KA=tan^2(45ﾟ-φ/2)");
         s.print(blanks(18) + "=tan^2(45ﾟ-" + deg(phi) + "ﾟ/2)");
         s.print(blanks(18) + "=tan^2(" + deg(float(45 - p.backfillPhi / 2)) + "ﾟ)");
-        s.print(blanks(18) + "=" + nf(p.activeCoefficient, "0.000"));
+        s.print(blanks(18) + "=" + f3(p.activeCoefficient));
         s.print("");
         return;
     }
@@ -87,7 +84,7 @@ void printCoulomb(Program& p, double off) {
         printAt(s, 3675, off + 4650, "1＋");
         printAt(s, 4250, off + 4650, "────────");
         printAt(s, 4350, off + 4850, f4(cosd(th + de)) + "×" + f4(cosd(std::fabs(th - be))));
-        printAt(s, 1500, off + 5050, "=" + nf(p.activeCoefficient, "0.000"));
+        printAt(s, 1500, off + 5050, "=" + f3(p.activeCoefficient));
         chain(s, {{3975, 4925}, {4000, 4850}, {4050, 5050}, {4200, 4400}, {6000, 4400}}, off);
         chain(s, {{3675, 4400}, {3575, 4500}, {3575, 5000}, {3675, 5100}}, off);
         chain(s, {{6050, 4400}, {6150, 4500}, {6150, 5000}, {6050, 5100}}, off);
@@ -95,15 +92,14 @@ void printCoulomb(Program& p, double off) {
         printAt(s, 2150, off + 4000, f4(num2));
         printAt(s, 1500, off + 4200, "=────────");
         printAt(s, 1700, off + 4400, f4(std::pow(cosd(th), 2)) + "×" + f4(cosd(th + de)));
-        printAt(s, 1500, off + 4700, "=" + nf(p.activeCoefficient, "0.000"));
+        printAt(s, 1500, off + 4700, "=" + f3(p.activeCoefficient));
     }
     s.print("");
     s.print("");
 }
 
 // The Mononobe-Okabe coefficient KAE, at FontSize 9 after its label.
-void printMononobeOkabe(Program& p, double off) {
-    plat::Surface& s = *p.outputSurface;
+void printMononobeOkabe(plat::Surface& s, const Program& p, double off) {
     const double phi = p.backfillPhi, th = p.wallBackAngle, be = p.groundSlope, de = p.deltaStability;
     const double tk = p.seismicTheta, kv = p.seismicKv;
     printAt(s, 1300, off + 2100, "地震時主働土圧係数");
@@ -150,7 +146,7 @@ void printMononobeOkabe(Program& p, double off) {
         printAt(s, 1430, off + 5250, denominator + "×");
         printAt(s, 3755, off + 5250, "1＋");
         printAt(s, 4430, off + 5450, f4(cosd(th + de + tk)) + "×" + f4(cosd(std::fabs(th - be))));
-        printAt(s, 1230, off + 5750, "=" + nf(p.activeCoefficient, "0.000"));
+        printAt(s, 1230, off + 5750, "=" + f3(p.activeCoefficient));
         chain(s, {{1380, 4900}, {6230, 4900}}, off);
         chain(s, {{4330, 5330}, {5730, 5330}}, off);
         chain(s, {{4055, 5525}, {4080, 5450}, {4130, 5650}, {4280, 5000}, {5730, 5000}}, off);
@@ -160,7 +156,7 @@ void printMononobeOkabe(Program& p, double off) {
         printAt(s, 1880, off + 4650, numerator);
         printAt(s, 1230, off + 4820, "=");
         printAt(s, 1430, off + 5000, denominator);
-        printAt(s, 1230, off + 5300, "=" + nf(p.activeCoefficient, "0.000"));
+        printAt(s, 1230, off + 5300, "=" + f3(p.activeCoefficient));
         chain(s, {{1380, 4900}, {3380, 4900}}, off);
     }
     s.print("");
@@ -170,55 +166,64 @@ void printMononobeOkabe(Program& p, double off) {
 
 }  // namespace
 
-void Form4::Doatu() {
-    Program& p = program_;
-    plat::Surface& s = *p.outputSurface;
-    Form3& c = p.form<Form3>();
-    Form25& z = p.form<Form25>();
+void report::prepareEarthPressurePage(Program& p) {
+    p.pageLoopCounter = page::kLoopCounterAfterTop;
+    // The derivation of δ pushes the coefficient's formulas and the load table down.
+    if (!p.deltaComputed || *p.deltaComputed == 0) {
+        p.earthPressurePageOffset = 0;
+    } else if (*p.deltaComputed == 1) {
+        const Form3& c = page::screen<Form3>(p);
+        const bool k2 = designChoices(std::as_const(p)).seismicMethod == SeismicMethod::K2;
+        p.earthPressurePageOffset = k2 && (on(c.opt1) || on(c.opt2)) ? 2600 : 2000;
+    }
+}
 
-    page::topOfPageCounted(p, s);
+void report::Doatu(plat::Surface& s, const Program& p) {
+    const Form3& c = page::screen<Form3>(p);
+    const Form4& d = page::screen<Form4>(p);
+    const DesignChoices choices = designChoices(p);
+    const SeismicMethod method = choices.seismicMethod;
+
+    page::topOfPage(s);
     s.print("　          ３）擁壁に及ぼす土圧");
     s.setDrawStyle(0);
 
     const bool deltaDerived = p.deltaComputed == 1;
-    if (!p.deltaComputed || *p.deltaComputed == 0)
-        p.earthPressurePageOffset = 0;
-    else if (deltaDerived)
-        p.earthPressurePageOffset = on(z.opt_K2) && (on(c.opt1) || on(c.opt2)) ? 2600 : 2000;
     const double off = p.earthPressurePageOffsetValue();
 
     // A seismic method left selected from an earlier seismic input has no say in the
     // normal case.
-    const bool seismic = !on(c.opt3);
-    if (on(c.opt3) && on(c.opt1)) {
+    const bool normal = choices.normal();
+    const bool seismic = !normal;
+    if (normal && on(c.opt1)) {
         s.print("");
-        printTypedKa(p);
+        printTypedKa(s, p);
         s.print("");
     }
-    if (seismic && on(z.opt_K2)) {
+    if (seismic && method == SeismicMethod::K2) {
         if (deltaDerived) {
-            printSeismicLines(p);
-            jDERUTA();
+            printSeismicLines(s, p);
+            jDERUTA(s, p);
         }
         if (on(c.opt1)) {
             // At the left margin like every line without a position, also after the
             // derivation, whose last fraction bar leaves the position at its end.
             s.setCurrentX(0);
             s.setCurrentY(off + 1600);
-            printTypedKa(p);
+            printTypedKa(s, p);
             s.print("");
         }
     }
-    if (on(c.opt2) && ((seismic && on(z.opt_K2)) || on(c.opt3))) printCoulomb(p, off);
-    if (seismic && on(c.opt2) && (on(z.opt_K1) || on(z.opt_D1))) {
-        printSeismicLines(p);
-        if (deltaDerived) jDERUTA();
-        printMononobeOkabe(p, off);
+    if (on(c.opt2) && ((seismic && method == SeismicMethod::K2) || normal)) printCoulomb(s, p, off);
+    if (seismic && on(c.opt2) && (method == SeismicMethod::K1 || method == SeismicMethod::D1)) {
+        printSeismicLines(s, p);
+        if (deltaDerived) jDERUTA(s, p);
+        printMononobeOkabe(s, p, off);
     }
 
     // Earth pressure of the soil.
     const std::string ka = nf(p.activeCoefficient, "0.00#");
-    const std::string H = nf(p.earthPressureHeight, "0.000");
+    const std::string H = f3(p.earthPressureHeight);
     const std::string delta = deg(p.deltaStability);
     const double cosDelta = cosd(p.deltaStability), sinDelta = sind(p.deltaStability);
     s.print(blanks(1) + "　　　　　　　 前面及び背面土による土圧");
@@ -233,11 +238,11 @@ void Form4::Doatu() {
     if (p.surchargeBack != 0) {
         s.print("");
         const std::string dpa = f4(p.surchargePressureDeltaPA);
-        if (chk1.value() == 0) {
+        if (d.chk1.value() == 0) {
             s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
             s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + nf(p.surchargeBack, "0.0#") + "×" + H + "=" + dpa +
                     "kN/m");
-        } else if (chk1.value() == 1) {
+        } else if (d.chk1.value() == 1) {
             s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
             s.print(blanks(15) + "(宅造法施行令の別表第二を用いるので、上載荷重から５kN/m2を差し引いて算定する。)");
             s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + page::deductedSurcharge(p.surchargeBack, "0.0#") + "×" +
@@ -252,9 +257,9 @@ void Form4::Doatu() {
     // Points of application.
     s.print("");
     s.print(blanks(15) + "作用点の位置");
-    const std::string third = H + "/3=" + nf(p.earthPressureHeight / 3.0, "0.000") + "m";
-    const std::string half = H + "/2=" + nf(p.earthPressureHeight / 2.0, "0.000") + "m";
-    const std::string B = nf(p.baseWidth, "0.000");
+    const std::string third = H + "/3=" + f3(p.earthPressureHeight / 3.0) + "m";
+    const std::string half = H + "/2=" + f3(p.earthPressureHeight / 2.0) + "m";
+    const std::string B = f3(p.baseWidth);
     if (p.earthPressurePAY != 0) {
         if (p.earthPressurePAX != 0) s.print(blanks(18) + "PAX：y=H/3=" + third + "      PAY：x=" + B + "m");
         if (p.surchargePressureDeltaPAX != 0)
@@ -265,9 +270,7 @@ void Form4::Doatu() {
     }
 }
 
-void Form4::jDERUTA() {
-    Program& p = program_;
-    plat::Surface& s = *p.outputSurface;
+void report::jDERUTA(plat::Surface& s, const Program& p) {
     const double phi = p.backfillPhi, be = p.groundSlope, tk = p.seismicTheta, aux = p.deltaAux;
     printAt(s, 1925, 2100, "土(仮想背面)と土との摩擦角");
     if (float(p.seismicTheta + p.groundSlope) >= p.backfillPhi) {

@@ -1,7 +1,7 @@
 // Report page 3, second section: the ruled table of every load on the wall (Form4.Doatu2).
 #include "conditions/conditions_screen.h"
-#include "conditions/ground_shape.h"
-#include "conditions/seismic_dialog.h"
+#include "conditions/design_choices.h"
+#include "report/pages/page_writers.h"
 #include "report/pages/stability_pages_common.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
@@ -52,30 +52,38 @@ private:
     double y_;
 };
 
+
+// The surcharge-inertia tick of the check-method dialog: 0 when the dialog is not loaded,
+// as a dialog loaded afresh has it.
+int surchargeInertiaTick(const Program& p) {
+    const auto* dialog = static_cast<const Form21*>(p.find(Form21::kName));
+    return dialog ? dialog->chk1.value() : 0;
+}
+
 }  // namespace
 
-void Form4::Doatu2() {
-    Program& p = program_;
-    plat::Surface& s = *p.outputSurface;
-    Form3& c = p.form<Form3>();
-    Form25& z = p.form<Form25>();
-    Form23& g = p.form<Form23>();
-    Form21& sm = p.form<Form21>();
+void report::prepareLoadTable(Program& p) { p.pageLoopCounter = 8; }  // where the frame's rules end
+
+void report::Doatu2(plat::Surface& s, const Program& p) {
+    const Form3& c = page::screen<Form3>(p);
+    const Form4& d = page::screen<Form4>(p);
+    const DesignChoices choices = designChoices(p);
+    const bool k2 = choices.seismicMethod == SeismicMethod::K2;
 
     // The table moves up by as much as the coefficient's derivation above is shorter.
     int loadTableOffset = 0;
     if (on(c.opt1)) {
-        loadTableOffset = on(z.opt_K2) ? -3100 : -3500;
+        loadTableOffset = k2 ? -3100 : -3500;
     } else if (on(c.opt2)) {
         if (p.groundSlope == 0 && p.wallBackAngle == 0 && p.deltaStability == 0) loadTableOffset = -2900;
-        if (on(c.opt4)) loadTableOffset = on(z.opt_K2) ? -600 : 0;
+        if (choices.seismic()) loadTableOffset = k2 ? -600 : 0;
     }
     Table t(s, p.earthPressurePageOffsetValue() + loadTableOffset);
 
-    const bool oneSided = on(g.opt1), symmetric = on(g.opt2);
-    const bool normal = on(c.opt3), seismic = on(c.opt4);
-    const bool k1 = on(z.opt_K1), inertiaMethod = on(z.opt_K2) || on(z.opt_D1);
-    const int surchargeInertia = sm.chk1.value();
+    const bool oneSided = choices.oneSided(), symmetric = choices.symmetric();
+    const bool normal = choices.normal(), seismic = choices.seismic();
+    const bool k1 = choices.seismicMethod == SeismicMethod::K1, inertiaMethod = choices.withHeights();
+    const int surchargeInertia = surchargeInertiaTick(p);
 
     // Title.
     auto title = [&](double y, const std::string& text) {
@@ -87,9 +95,9 @@ void Form4::Doatu2() {
             title(9000, "４）荷重の集計");
         else if (k1)
             title(9200, "４）荷重の集計（水平力＝地震時土圧）");
-        else if (on(z.opt_K2))
+        else if (k2)
             title(9200, "４）荷重の集計（水平力＝慣性力＋常時土圧）");
-        else if (on(z.opt_D1))
+        else if (choices.seismicMethod == SeismicMethod::D1)
             title(9200, "４）荷重の集計（水平力＝慣性力＋地震時土圧）");
     } else if (symmetric) {
         title(9000, "４）荷重の集計");
@@ -98,8 +106,7 @@ void Form4::Doatu2() {
     // Frame.
     t.rule(1600, 9500, 10900, 9500);
     t.rule(5700, 9900, 10900, 9900);
-    for (p.pageLoopCounter = 0; p.pageLoopCounter <= 7; p.pageLoopCounter += 1)
-        t.rule(1600, 10300 + 400 * p.pageLoopCounter, 10900, 10300 + 400 * p.pageLoopCounter);
+    for (float j = 0; j <= 7; j += 1) t.rule(1600, 10300 + 400 * j, 10900, 10300 + 400 * j);
     for (double x : {1600, 3100, 4400, 5700, 7000, 8300, 9600, 10900})
         t.rule(x, x == 7000 || x == 9600 ? 9900 : 9500, x, 13100);
 
@@ -144,7 +151,7 @@ void Form4::Doatu2() {
     t.cell(weightInertia, kHy, 10400, [&] { t.aligned(kHy, 10400, num::div(p.sumWy, sumW) * Kh * sumW); });
 
     // Earth pressure of the soil and of the back surcharge.
-    const Cell vertical = on(opt1) ? Cell::Value : on(opt2) ? Cell::Dash : Cell::Empty;
+    const Cell vertical = on(d.opt1) ? Cell::Value : on(d.opt2) ? Cell::Dash : Cell::Empty;
     if (oneSided) {
         const double PAX = p.earthPressurePAX, PAY = p.earthPressurePAY;
         const double dPAX = p.surchargePressureDeltaPAX, dPAY = p.surchargePressureDeltaPAY;
@@ -218,7 +225,7 @@ void Form4::Doatu2() {
     const double surchargeMoments = double(p.sumWx) + xq1 * WQ1 + xq2 * WQ2 + xq3 * WQ3;
     if (oneSided) {
         double vx = surchargeMoments;
-        if (on(opt1)) vx += B * p.earthPressurePAY + B * p.surchargePressureDeltaPAY;
+        if (on(d.opt1)) vx += B * p.earthPressurePAY + B * p.surchargePressureDeltaPAY;
         t.aligned(kVx, 12800, vx);
     } else if (symmetric) {
         t.aligned(kVx, 12800, surchargeMoments);

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
-#include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 
 namespace page {
 
@@ -15,10 +15,6 @@ void printAt(plat::Surface& s, double x, double y, const std::string& text) {
 
 void emptyLines(plat::Surface& s, int count) {
     for (int i = 0; i < count; ++i) s.print("");
-}
-
-void topOfPageCounted(Program& program, plat::Surface& s) {
-    for (program.pageLoopCounter = 1; program.pageLoopCounter <= 5; program.pageLoopCounter += 1) s.print("");
 }
 
 void topOfPage(plat::Surface& s) { emptyLines(s, 5); }
@@ -49,20 +45,20 @@ float fittedFigureScale(float scale, double width, const plat::Surface& s) {
     return fitting > scale ? num::store(fitting) : scale;
 }
 
-std::optional<std::string> CaseTitle(Program& program) {
-    Form3& conditions = program.form<Form3>();
-    if (conditions.opt3.value()) return "（常時）";
-    if (!conditions.opt4.value()) return std::nullopt;
-    if (conditions.opt_T.value()) return program.seismicKh < 0.25f ? "（中地震時）" : "（大地震時）";
-    if (conditions.opt_D.value()) return "（地震時）";
+std::optional<std::string> CaseTitle(const Program& program) {
+    const DesignChoices choices = designChoices(program);
+    if (choices.normal()) return "（常時）";
+    if (!choices.seismic()) return std::nullopt;
+    if (choices.building()) return program.seismicKh < 0.25f ? "（中地震時）" : "（大地震時）";
+    if (choices.road()) return "（地震時）";
     return std::nullopt;
 }
 
-void printCheck(Program& program, plat::Surface& s, bool passed, const std::vector<std::string>& lines) {
+void printCheck(const Program& program, plat::Surface& s, bool passed, const std::vector<std::string>& lines) {
     if (!passed) s.setForeColor(plat::kColour13);
     for (const std::string& text : lines) s.print(text);
     if (!passed) {
-        program.beep();
+        program.services().beep();
         s.setForeColor(plat::kBlack);
     }
 }

@@ -3,6 +3,7 @@
 // the load-case suffix of the titles and the way a judged check is shown.
 #pragma once
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -59,8 +60,9 @@ inline constexpr const char* kPassed = "∴ O.K";
 void printAt(plat::Surface& s, double x, double y, const std::string& text);
 // count empty lines.
 void emptyLines(plat::Surface& s, int count);
-// The five empty lines at the top of a page: pages 2 to 4 count them in pageLoopCounter.
-void topOfPageCounted(Program& program, plat::Surface& s);
+// The five empty lines at the top of a page. Pages 2 to 4 once counted them in
+// pageLoopCounter, which the page table's steps still leave where that count ended.
+inline constexpr float kLoopCounterAfterTop = 6;
 void topOfPage(plat::Surface& s);
 
 // Half-up rounding to k decimals: Int(v·10^k + 0.5) / 10^k, Int rounding down.
@@ -87,13 +89,21 @@ float fittedFigureScale(float scale, double width, const plat::Surface& s);
 
 // The load-case suffix of a page title: none when no load case is chosen, or in the
 // seismic case without a design standard (the title line is then left out).
-std::optional<std::string> CaseTitle(Program& program);
+std::optional<std::string> CaseTitle(const Program& program);
 
 // Judgement: a check passes at equality.
 inline bool passesAtMost(double value, double limit) { return value <= limit; }
 inline bool passesAtLeast(double value, double limit) { return value >= limit; }
 // Prints the lines of a judged check. A failed check is drawn in colour 13, then the
 // beep sounds once and the colour goes back to black.
-void printCheck(Program& program, plat::Surface& s, bool passed, const std::vector<std::string>& lines);
+void printCheck(const Program& program, plat::Surface& s, bool passed, const std::vector<std::string>& lines);
+
+// A screen that the page table loaded before the writer, to read its controls.
+template <class F>
+const F& screen(const Program& program) {
+    const plat::Form* f = program.find(F::kName);
+    if (!f) throw std::logic_error(std::string(F::kName) + " is not loaded for the report");
+    return static_cast<const F&>(*f);
+}
 
 }  // namespace page

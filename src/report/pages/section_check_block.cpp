@@ -5,19 +5,19 @@
 
 #include "common/numbers.h"
 #include "common/program.h"
-#include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "platform/surface.h"
 #include "report/pages/page_conventions.h"
-#include "section/bar_table.h"
+#include "report/pages/page_text.h"
 
 namespace section_pages {
 
 namespace {
 
 namespace fmt = page::fmt;
-
-std::string blanks(int n) { return std::string(n, ' '); }
-std::string nf(double v, const char* pattern) { return num::format(v, pattern); }
+using page::blanks;
+using page::f3;
+using page::nf;
 
 // Display units of a location: d in mm and M in N·mm per metre, as singles.
 struct Display {
@@ -25,7 +25,7 @@ struct Display {
     float mNmm;
 };
 
-void concreteCheck(Program& p, plat::Surface& s, int loc, const Display& u) {
+void concreteCheck(const Program& p, plat::Surface& s, int loc, const Display& u) {
     const bool passed = page::passesAtMost(p.concreteStress[loc], p.allowConcrete);
     const std::string allow = nf(p.allowConcrete, fmt::kSectionConcreteAllow) + "N/mm2";
     page::printCheck(p, s, passed,
@@ -37,26 +37,26 @@ void concreteCheck(Program& p, plat::Surface& s, int loc, const Display& u) {
                       passed ? blanks(37) + "<σca=" + allow + "  " + page::kPassed : blanks(37) + ">σca=" + allow});
 }
 
-void steelCheck(Program& p, plat::Surface& s, int loc, const Display& u, double as) {
+void steelCheck(const Program& p, plat::Surface& s, int loc, const Display& u, double as) {
     const bool passed = page::passesAtMost(p.rebarStress[loc], p.rebarAllow);
     const std::string allow = nf(p.rebarAllow, fmt::kSectionRebarAllow) + "N/mm2";
     page::printCheck(p, s, passed,
                      {blanks(17) + "・鉄筋の引張応力度",
-                      blanks(19) + "σs=M/(As･j･d)=" + nf(u.mNmm, fmt::kDesignValue) + "/(" + nf(as, "0.000") + "×" +
+                      blanks(19) + "σs=M/(As･j･d)=" + nf(u.mNmm, fmt::kDesignValue) + "/(" + f3(as) + "×" +
                           nf(p.leverArmRatio[loc], fmt::kSectionProperty) + "×" + nf(u.dMm, "0.00") + ")=" +
                           nf(p.rebarStress[loc], fmt::kSectionProperty) + "N/mm2",
                       passed ? blanks(33) + "<σsa=" + allow + "  " + page::kPassed : blanks(33) + ">σsa=" + allow});
 }
 
 // The shear check in the form of the design standard; nothing without a standard.
-void shearCheck(Program& p, plat::Surface& s, int loc, const Display& u) {
-    Form3& conditions = p.form<Form3>();
+void shearCheck(const Program& p, plat::Surface& s, int loc, const Display& u) {
+    const DesignChoices choices = designChoices(p);
     std::string formula;
-    if (conditions.opt_T.value()) {
+    if (choices.building()) {
         formula = blanks(19) + "τc=S/(b･j･d)=" + nf(p.designShear[loc], fmt::kDesignValue) + "/(1000×" +
                   nf(p.leverArmRatio[loc], fmt::kSectionProperty) + "×" + nf(u.dMm, "0.00") + ")=" +
                   nf(p.shearStress[loc], fmt::kSectionProperty) + "N/mm2";
-    } else if (conditions.opt_D.value()) {
+    } else if (choices.road()) {
         formula = blanks(19) + "τc=S/(b･d)=" + nf(p.designShear[loc], fmt::kDesignValue) + "/(1000×" +
                   nf(u.dMm, "0.00") + ")=" + nf(p.shearStress[loc], fmt::kSectionProperty) + "N/mm2";
     } else {
@@ -71,21 +71,20 @@ void shearCheck(Program& p, plat::Surface& s, int loc, const Display& u) {
 
 }  // namespace
 
-void printCheckBlock(Program& p, plat::Surface& s, int loc) {
+void printCheckBlock(const Program& p, plat::Surface& s, int loc) {
     // The slab centre carries no shear: no bond line and no shear check there.
     const bool shear = loc != 5;
     s.print(blanks(18) + "D=" + nf(p.memberThickness[loc], fmt::kEffectiveDepth) + "cm    d=" +
             nf(p.effectiveDepth[loc], fmt::kEffectiveDepth) + "cm    j=" + nf(p.leverArm[loc], fmt::kSectionProperty) +
             "cm");
 
-    LargeBarRebarAllow(p, p.barArea[loc]);
     s.print(blanks(17) + "at=M/(ft･j)=" + nf(p.designMoment[loc], fmt::kDesignValue) + "/(" +
             nf(100.0 * p.rebarAllow, "0") + "×" + nf(p.leverArm[loc], fmt::kSectionProperty) + ")=" +
-            nf(p.requiredSteelArea[loc], "0.000") + "cm2/m");
+            f3(p.requiredSteelArea[loc]) + "cm2/m");
     if (shear)
         s.print(blanks(17) + "φ=S/(fa･j)=" + nf(p.designShear[loc], fmt::kDesignValue) + "/(" +
                 nf(100.0 * p.allowBond, "0.00") + "×" + nf(p.leverArm[loc], fmt::kSectionProperty) + ")=" +
-                nf(p.requiredPerimeter[loc], "0.000") + "cm/m");
+                f3(p.requiredPerimeter[loc]) + "cm/m");
     s.print("");
 
     const std::string& bar = p.barName[loc];
@@ -104,7 +103,7 @@ void printCheckBlock(Program& p, plat::Surface& s, int loc) {
         const double as = 100.0 * num::div(1000.0, p.designSpacing[loc]) * p.barArea[loc];
         const std::string ratio = nf(p.steelRatio[loc], fmt::kSteelRatio);
         s.print(blanks(17) + "n=15    b=100cm");
-        s.print(blanks(17) + "p=As/(b･d)=" + nf(as, "0.000") + "/(1000×" + nf(u.dMm, "0.00") + ")=" + ratio);
+        s.print(blanks(17) + "p=As/(b･d)=" + f3(as) + "/(1000×" + nf(u.dMm, "0.00") + ")=" + ratio);
         s.print(blanks(17) + "k=sqr{2n･p＋(n･p)^2}－n･p=sqr{2×15×" + ratio + "＋(15×" + ratio + ")^2}－15×" + ratio +
                 "=" + nf(p.neutralAxisRatio[loc], fmt::kSectionProperty));
         s.print(blanks(17) + "j=1－(K/3)=1－(" + nf(p.neutralAxisRatio[loc], fmt::kSectionProperty) + "/3)=" +
@@ -121,7 +120,7 @@ void printCheckBlock(Program& p, plat::Surface& s, int loc) {
     if (loc == 8) page::emptyLines(s, 2);
 }
 
-void printRefusedBlock(Program& p, plat::Surface& s, int loc) {
+void printRefusedBlock(const Program& p, plat::Surface& s, int loc) {
     page::printCheck(p, s, false, {blanks(18) + "この地盤反力の分布では断面力を計算できない  ∴NG"});
     if (loc == 9) s.print("");
     if (loc == 8) page::emptyLines(s, 2);

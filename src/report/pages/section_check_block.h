@@ -10,11 +10,11 @@ class Surface;
 
 namespace section_pages {
 
-// Prints the block of check location loc (1, 2, 5 to 10) at the current print position.
-// Re-applies the large-bar allowable to rebarAllow for the location's bar.
-void printCheckBlock(Program& program, plat::Surface& s, int loc);
+// Prints the block of check location loc (1, 2, 5 to 10) at the current print position,
+// with rebarAllow as the page table's step set it for the location's bar.
+void printCheckBlock(const Program& program, plat::Surface& s, int loc);
 // In place of the forces and the block of a location whose section forces the ground
 // reaction does not give: one line, judged NG.
-void printRefusedBlock(Program& program, plat::Surface& s, int loc);
+void printRefusedBlock(const Program& program, plat::Surface& s, int loc);
 
 }  // namespace section_pages

@@ -8,15 +8,20 @@
 
 #include "common/numbers.h"
 #include "report/pages/page_conventions.h"
+#include "report/pages/page_text.h"
+#include "report/pages/page_writers.h"
 #include "report/pages/section_check_block.h"
+#include "section/bar_table.h"
 #include "section/section_screen.h"
 
 namespace {
 
-std::string blanks(int n) { return std::string(n, ' '); }
+using page::blanks;
+using page::whole;
 // Every value of these sections' own lines prints with three decimals.
-std::string v3(double v) { return num::format(v, "0.000"); }
-std::string whole(double v) { return num::format(v, page::fmt::kDesignValue); }
+using page::f3;
+
+bool refused(const Program& p, int loc) { return page::screen<Form7>(p).refusedRow(loc); }
 
 // The reaction under the span, by the same tests as the stored slab forces.
 enum class SpanReaction { FrontHigher, RearHigher, Uniform, None };
@@ -32,25 +37,25 @@ SpanReaction spanReaction(const Program& p) {
 }
 
 // The design moment and shear lines of the slab sections: M=|M1-M2| and S=|S1-S2|.
-void designMomentLine(Program& p, plat::Surface& s, int loc, int indent) {
-    s.print(blanks(indent) + "M=|M1-M2|=|" + v3(p.loadMoment[loc]) + "-" + v3(p.reactionMoment[loc]) + "|×10^5=" +
+void designMomentLine(const Program& p, plat::Surface& s, int loc, int indent) {
+    s.print(blanks(indent) + "M=|M1-M2|=|" + f3(p.loadMoment[loc]) + "-" + f3(p.reactionMoment[loc]) + "|×10^5=" +
             whole(p.designMoment[loc]) + "Ncm/m");
 }
-void designShearLine(Program& p, plat::Surface& s, int loc) {
-    s.print(blanks(18) + "S=|S1-S2|=|" + v3(p.loadShear[loc]) + "-" + v3(p.reactionShear[loc]) + "|×10^3=" +
+void designShearLine(const Program& p, plat::Surface& s, int loc) {
+    s.print(blanks(18) + "S=|S1-S2|=|" + f3(p.loadShear[loc]) + "-" + f3(p.reactionShear[loc]) + "|×10^3=" +
             whole(p.designShear[loc]) + "N/m");
 }
 
 // The design moment and shear, an empty line and the check block.
-void closeSection(Program& p, plat::Surface& s, int loc) {
+void closeSection(const Program& p, plat::Surface& s, int loc) {
     designMomentLine(p, s, loc, 18);
     designShearLine(p, s, loc);
     s.print("");
     section_pages::printCheckBlock(p, s, loc);
 }
 
-void fixedEndC1Line(Program& p, plat::Surface& s) {
-    s.print(blanks(18) + "C1=(W1･B^2)/12=(" + v3(p.slabLoadW1) + "×" + v3(p.innerSpan) + "^2)/12=" + v3(p.fixedEndC1) +
+void fixedEndC1Line(const Program& p, plat::Surface& s) {
+    s.print(blanks(18) + "C1=(W1･B^2)/12=(" + f3(p.slabLoadW1) + "×" + f3(p.innerSpan) + "^2)/12=" + f3(p.fixedEndC1) +
             "KNm/m");
 }
 
@@ -63,12 +68,12 @@ struct Ordinates {
     float vLow;
 };
 
-void trapezoidFixedEnd(Program& p, plat::Surface& s, const Ordinates& o, bool highEnd) {
+void trapezoidFixedEnd(const Program& p, plat::Surface& s, const Ordinates& o, bool highEnd) {
     const char* name = highEnd ? "C21" : "C22";
     const char* divisor = highEnd ? "20" : "30";
     s.print(blanks(17) + name + "=(" + o.low + "･B^2/12)＋{(" + o.high + "-" + o.low + ")･B^2/" + divisor + "}");
-    s.print(blanks(20) + "=(" + v3(o.vLow) + "×" + v3(p.innerSpan) + "^2)/12＋{(" + v3(o.vHigh) + "－" + v3(o.vLow) +
-            ")×" + v3(p.innerSpan) + "^2)/" + divisor + "}=" + v3(highEnd ? p.fixedEndC21 : p.fixedEndC22) + "KNm/m");
+    s.print(blanks(20) + "=(" + f3(o.vLow) + "×" + f3(p.innerSpan) + "^2)/12＋{(" + f3(o.vHigh) + "－" + f3(o.vLow) +
+            ")×" + f3(p.innerSpan) + "^2)/" + divisor + "}=" + f3(highEnd ? p.fixedEndC21 : p.fixedEndC22) + "KNm/m");
 }
 
 Ordinates ordinates(const Program& p, SpanReaction r) {
@@ -77,95 +82,91 @@ Ordinates ordinates(const Program& p, SpanReaction r) {
 }
 
 // Reaction lines of a slab end: loc 6 at the front wall, 7 at the rear wall.
-void slabEndReaction(Program& p, plat::Surface& s, int loc) {
+void slabEndReaction(const Program& p, plat::Surface& s, int loc) {
     const SpanReaction r = spanReaction(p);
     if (r == SpanReaction::None) return;
-    const std::string span = v3(p.innerSpan);
+    const std::string span = f3(p.innerSpan);
     if (r == SpanReaction::Uniform) {
-        s.print(blanks(18) + "C2=(V･B^2)/12=(" + v3(p.sigmaMax) + "×" + span + "^2)/12=" + v3(p.fixedEndC2) + "KNm/m");
-        s.print(blanks(18) + "M2=C2=" + v3(p.reactionMoment[loc]) + "KNm/m");
-        s.print(blanks(18) + "S2=(V･B)/2=(" + v3(p.sigmaMax) + "×" + span + ")/2=" + v3(p.reactionShear[loc]) + "KN/m");
+        s.print(blanks(18) + "C2=(V･B^2)/12=(" + f3(p.sigmaMax) + "×" + span + "^2)/12=" + f3(p.fixedEndC2) + "KNm/m");
+        s.print(blanks(18) + "M2=C2=" + f3(p.reactionMoment[loc]) + "KNm/m");
+        s.print(blanks(18) + "S2=(V･B)/2=(" + f3(p.sigmaMax) + "×" + span + ")/2=" + f3(p.reactionShear[loc]) + "KN/m");
         return;
     }
     // The end under the larger ordinate takes C21 and a third of the triangle.
     const bool highEnd = (loc == 6) == (r == SpanReaction::FrontHigher);
     const Ordinates o = ordinates(p, r);
     trapezoidFixedEnd(p, s, o, highEnd);
-    s.print(blanks(18) + "M2=" + (highEnd ? "C21" : "C22") + "=" + v3(p.reactionMoment[loc]) + "KNm/m");
+    s.print(blanks(18) + "M2=" + (highEnd ? "C21" : "C22") + "=" + f3(p.reactionMoment[loc]) + "KNm/m");
     const char* third = highEnd ? "3" : "6";
-    s.print(blanks(18) + "S2=(" + o.low + "･B)/2＋(" + o.high + "－" + o.low + ")･B/" + third + "=(" + v3(o.vLow) + "×" +
-            span + ")/2＋(" + v3(o.vHigh) + "－" + v3(o.vLow) + ")×" + span + "/" + third + "=" +
-            v3(p.reactionShear[loc]) + "KN/m");
+    s.print(blanks(18) + "S2=(" + o.low + "･B)/2＋(" + o.high + "－" + o.low + ")･B/" + third + "=(" + f3(o.vLow) + "×" +
+            span + ")/2＋(" + f3(o.vHigh) + "－" + f3(o.vLow) + ")×" + span + "/" + third + "=" +
+            f3(p.reactionShear[loc]) + "KN/m");
 }
 
-void slabEnd(Program& p, plat::Surface& s, int loc, int emptyLines, const char* heading) {
+void slabEnd(const Program& p, plat::Surface& s, int loc, int emptyLines, const char* heading) {
     page::emptyLines(s, emptyLines);
     s.print(blanks(14) + heading);
-    if (p.form<Form7>().refusedRow(loc)) return section_pages::printRefusedBlock(p, s, loc);
+    if (refused(p, loc)) return section_pages::printRefusedBlock(p, s, loc);
     fixedEndC1Line(p, s);
-    s.print(blanks(18) + "M1=C1=" + v3(p.loadMoment[loc]) + "KNm/m");
-    s.print(blanks(18) + "S1=(W1･B)/2=(" + v3(p.slabLoadW1) + "×" + v3(p.innerSpan) + ")/2=" + v3(p.loadShear[loc]) +
+    s.print(blanks(18) + "M1=C1=" + f3(p.loadMoment[loc]) + "KNm/m");
+    s.print(blanks(18) + "S1=(W1･B)/2=(" + f3(p.slabLoadW1) + "×" + f3(p.innerSpan) + ")/2=" + f3(p.loadShear[loc]) +
             "KN/m");
     slabEndReaction(p, s, loc);
     closeSection(p, s, loc);
 }
 
 // Load lines of a cantilever: uniform when root and tip loads are equal, else linear.
-void cantileverLoad(Program& p, plat::Surface& s, int loc, const char* root, const char* tip, float wRoot, float wTip,
+void cantileverLoad(const Program& p, plat::Surface& s, int loc, const char* root, const char* tip, float wRoot, float wTip,
                     float length) {
-    const std::string l = v3(length);
+    const std::string l = f3(length);
     const std::string r = root, t = tip;
     if (wRoot == wTip) {
-        s.print(blanks(17) + "M1=(" + r + "･B^2)/2=(" + v3(wRoot) + "×" + l + "^2)/2=" + v3(p.loadMoment[loc]) + "KNm/m");
-        s.print(blanks(17) + "S1=" + r + "･B=" + v3(wRoot) + "×" + l + "=" + v3(p.loadShear[loc]) + "KN/m");
+        s.print(blanks(17) + "M1=(" + r + "･B^2)/2=(" + f3(wRoot) + "×" + l + "^2)/2=" + f3(p.loadMoment[loc]) + "KNm/m");
+        s.print(blanks(17) + "S1=" + r + "･B=" + f3(wRoot) + "×" + l + "=" + f3(p.loadShear[loc]) + "KN/m");
     } else {
-        s.print(blanks(17) + "M1=(" + r + "＋2･" + t + ")･B^2/6=(" + v3(wRoot) + "＋2×" + v3(wTip) + ")×" + l +
-                "^2/6=" + v3(p.loadMoment[loc]) + "KNm/m");
-        s.print(blanks(17) + "S1=(" + r + "＋" + t + ")･B/2=(" + v3(wRoot) + "＋" + v3(wTip) + ")×" + l + "/2=" +
-                v3(p.loadShear[loc]) + "KN/m");
+        s.print(blanks(17) + "M1=(" + r + "＋2･" + t + ")･B^2/6=(" + f3(wRoot) + "＋2×" + f3(wTip) + ")×" + l +
+                "^2/6=" + f3(p.loadMoment[loc]) + "KNm/m");
+        s.print(blanks(17) + "S1=(" + r + "＋" + t + ")･B/2=(" + f3(wRoot) + "＋" + f3(wTip) + ")×" + l + "/2=" +
+                f3(p.loadShear[loc]) + "KN/m");
     }
 }
 
 // Reaction lines of a cantilever under a reaction from vRoot to vTip over its length.
-void cantileverReaction(Program& p, plat::Surface& s, int loc, const char* root, const char* tip, float vRoot,
+void cantileverReaction(const Program& p, plat::Surface& s, int loc, const char* root, const char* tip, float vRoot,
                         float vTip, float length) {
-    const std::string l = v3(length);
+    const std::string l = f3(length);
     const std::string r = root, t = tip;
-    s.print(blanks(17) + "M2=(" + r + "＋2･" + t + ")･B^2/6=(" + v3(vRoot) + "＋2×" + v3(vTip) + ")×" + l + "^2/6=" +
-            v3(p.reactionMoment[loc]) + "KNm/m");
-    s.print(blanks(17) + "S2=(" + r + "＋" + t + ")･B/2=(" + v3(vRoot) + "＋" + v3(vTip) + ")×" + l + "/2=" +
-            v3(p.reactionShear[loc]) + "KN/m");
+    s.print(blanks(17) + "M2=(" + r + "＋2･" + t + ")･B^2/6=(" + f3(vRoot) + "＋2×" + f3(vTip) + ")×" + l + "^2/6=" +
+            f3(p.reactionMoment[loc]) + "KNm/m");
+    s.print(blanks(17) + "S2=(" + r + "＋" + t + ")･B/2=(" + f3(vRoot) + "＋" + f3(vTip) + ")×" + l + "/2=" +
+            f3(p.reactionShear[loc]) + "KN/m");
 }
 
 }  // namespace
 
-void Form7::HAIKIN_E() {
-    plat::Surface* out = program_.outputSurface;
-    if (!out) return;
-    Program& p = program_;
-    plat::Surface& s = *out;
+void report::HAIKIN_E(plat::Surface& s, const Program& p) {
     constexpr int loc = 5;
     page::emptyLines(s, 5);
     s.print(blanks(14) + "３）底版（中央部）");
-    if (refusedRow(loc)) return section_pages::printRefusedBlock(p, s, loc);
+    if (refused(p, loc)) return section_pages::printRefusedBlock(p, s, loc);
     fixedEndC1Line(p, s);
-    s.print(blanks(18) + "M1=(W1･B^2)/8－C1=(" + v3(p.slabLoadW1) + "×" + v3(p.innerSpan) + "^2)/8－" + v3(p.fixedEndC1) +
-            "=" + v3(p.loadMoment[loc]) + "KNm/m");
+    s.print(blanks(18) + "M1=(W1･B^2)/8－C1=(" + f3(p.slabLoadW1) + "×" + f3(p.innerSpan) + "^2)/8－" + f3(p.fixedEndC1) +
+            "=" + f3(p.loadMoment[loc]) + "KNm/m");
     const SpanReaction r = spanReaction(p);
-    const std::string span = v3(p.innerSpan);
+    const std::string span = f3(p.innerSpan);
     if (r == SpanReaction::Uniform) {
-        s.print(blanks(17) + "C2=(V･B^2)/12=(" + v3(p.sigmaMax) + "×" + span + "^2)/12=" + v3(p.fixedEndC2) + "KNm/m");
-        s.print(blanks(17) + "M2=(V･B^2)/8－C2=(" + v3(p.sigmaMax) + "×" + span + "^2)/8－" + v3(p.fixedEndC2) + "=" +
-                v3(p.reactionMoment[loc]) + "KNm/m");
+        s.print(blanks(17) + "C2=(V･B^2)/12=(" + f3(p.sigmaMax) + "×" + span + "^2)/12=" + f3(p.fixedEndC2) + "KNm/m");
+        s.print(blanks(17) + "M2=(V･B^2)/8－C2=(" + f3(p.sigmaMax) + "×" + span + "^2)/8－" + f3(p.fixedEndC2) + "=" +
+                f3(p.reactionMoment[loc]) + "KNm/m");
     } else if (r != SpanReaction::None) {
         const Ordinates o = ordinates(p, r);
         const std::string high = o.high, low = o.low;
         trapezoidFixedEnd(p, s, o, true);
         trapezoidFixedEnd(p, s, o, false);
         s.print(blanks(18) + "M2=(" + low + "･B^2/8)＋(" + high + "-" + low + ")･B^2/(9･Sqr(3))－(C21＋C22)/2");
-        s.print(blanks(20) + "=(" + v3(o.vLow) + "×" + span + "^2)/8＋(" + v3(o.vHigh) + "－" + v3(o.vLow) + ")×" + span +
+        s.print(blanks(20) + "=(" + f3(o.vLow) + "×" + span + "^2)/8＋(" + f3(o.vHigh) + "－" + f3(o.vLow) + ")×" + span +
                 "^2/(9×Sqr(3))");
-        s.print(blanks(20) + "－(" + v3(p.fixedEndC21) + "＋" + v3(p.fixedEndC22) + ")/2=" + v3(p.reactionMoment[loc]) +
+        s.print(blanks(20) + "－(" + f3(p.fixedEndC21) + "＋" + f3(p.fixedEndC22) + ")/2=" + f3(p.reactionMoment[loc]) +
                 "KNm/m");
     }
     designMomentLine(p, s, loc, 19);
@@ -173,23 +174,21 @@ void Form7::HAIKIN_E() {
     section_pages::printCheckBlock(p, s, loc);
 }
 
-void Form7::HAIKIN_F() {
-    if (program_.outputSurface) slabEnd(program_, *program_.outputSurface, 6, 2, "４）底版（前面固定部）");
+void report::HAIKIN_F(plat::Surface& s, const Program& p) { slabEnd(p, s, 6, 2, "４）底版（前面固定部）"); }
+
+void report::HAIKIN_G(plat::Surface& s, const Program& p) { slabEnd(p, s, 7, 5, "５）底版（後面固定部）"); }
+
+void report::prepareSectionCheck(Program& p, int loc) {
+    // A refused slab location (5 to 9) prints no check block, so its bar sets nothing.
+    const bool mayBeRefused = loc >= 5 && loc <= 9;
+    if (!(mayBeRefused && p.form<Form7>().refusedRow(loc))) LargeBarRebarAllow(p, p.barArea[loc]);
 }
 
-void Form7::HAIKIN_G() {
-    if (program_.outputSurface) slabEnd(program_, *program_.outputSurface, 7, 5, "５）底版（後面固定部）");
-}
-
-void Form7::HAIKIN_H() {
-    plat::Surface* out = program_.outputSurface;
-    if (!out) return;
-    Program& p = program_;
-    plat::Surface& s = *out;
+void report::HAIKIN_H(plat::Surface& s, const Program& p) {
     constexpr int loc = 8;
     page::emptyLines(s, 2);
     s.print(blanks(14) + "６）かかと版（固定部）");
-    if (refusedRow(loc)) return section_pages::printRefusedBlock(p, s, loc);
+    if (refused(p, loc)) return section_pages::printRefusedBlock(p, s, loc);
     cantileverLoad(p, s, loc, "W2", "W3", p.slabLoadW2, p.slabLoadW3, p.heelLength);
     // The same cases as the stored heel forces: at zero eccentricity every ordinate is
     // σmax and the whole heel carries the reaction.
@@ -200,39 +199,31 @@ void Form7::HAIKIN_H() {
         // The contact beyond the heel root; none when it ends before the root.
         const float c = std::max(0.0f, num::store(double(p.neutralAxisXn) - p.toeLength - p.frontWallBottomWidth -
                                                   p.innerSpan - p.rearWallBottomWidth));
-        s.print(blanks(17) + "M2=V5･c^2/6=" + v3(p.reactionV5) + "×" + v3(c) + "^2/6=" + v3(p.reactionMoment[loc]) +
+        s.print(blanks(17) + "M2=V5･c^2/6=" + f3(p.reactionV5) + "×" + f3(c) + "^2/6=" + f3(p.reactionMoment[loc]) +
                 "kNm/m");
-        s.print(blanks(17) + "S2=V5･c/2=" + v3(p.reactionV5) + "×" + v3(c) + "/2=" + v3(p.reactionShear[loc]) + "kN/m");
+        s.print(blanks(17) + "S2=V5･c/2=" + f3(p.reactionV5) + "×" + f3(c) + "/2=" + f3(p.reactionShear[loc]) + "kN/m");
     }
     closeSection(p, s, loc);
 }
 
-void Form7::HAIKIN_I() {
-    plat::Surface* out = program_.outputSurface;
-    if (!out) return;
-    Program& p = program_;
-    plat::Surface& s = *out;
+void report::HAIKIN_I(plat::Surface& s, const Program& p) {
     constexpr int loc = 9;
     // Without a heel the toe follows the rear slab end on the same page.
     page::emptyLines(s, p.heelLength != 0 ? 5 : 2);
     s.print(blanks(14) + "７）つま先版（固定部）");
-    if (refusedRow(loc)) return section_pages::printRefusedBlock(p, s, loc);
+    if (refused(p, loc)) return section_pages::printRefusedBlock(p, s, loc);
     cantileverLoad(p, s, loc, "W4", "W5", p.slabLoadW4, p.slabLoadW5, p.toeLength);
     cantileverReaction(p, s, loc, "V1", "VP", p.reactionV1, p.reactionVP, p.toeLength);
     closeSection(p, s, loc);
 }
 
-void Form7::HAIKIN_J() {
-    plat::Surface* out = program_.outputSurface;
-    if (!out) return;
-    Program& p = program_;
-    plat::Surface& s = *out;
+void report::HAIKIN_J(plat::Surface& s, const Program& p) {
     constexpr int loc = 10;
     // The key opens page 9 when exactly one of heel and toe exists, else it follows a section.
     const bool opensPage = (p.heelLength != 0) != (p.toeLength != 0);
     page::emptyLines(s, opensPage ? 5 : 2);
     s.print(blanks(14) + "８）突起部");
-    const std::string pressure = v3(p.keyPassivePressure), h0 = v3(p.keyHeight);
+    const std::string pressure = f3(p.keyPassivePressure), h0 = f3(p.keyHeight);
     s.print(blanks(18) + "P=" + pressure + "KN/m2");
     s.print(blanks(18) + "M=P･H0^2/2=(" + pressure + "×" + h0 + "^2/2)×10^5=" + whole(p.designMoment[loc]) + "Ncm/m");
     s.print(blanks(18) + "S=P･H0=(" + pressure + "×" + h0 + ")×10^3=" + whole(p.designShear[loc]) + "N/m");

@@ -4,24 +4,24 @@
 
 #include <cmath>
 
-#include "conditions/ground_shape.h"
+#include "conditions/design_choices.h"
 #include "report/pages/page_conventions.h"
+#include "report/pages/page_writers.h"
 #include "report/pages/section_pages_common.h"
 #include "report/pages/stability_pages_common.h"
-#include "section/section_screen.h"
 
-void Form7::HAIKIN() {
-    Program& p = program_;
-    if (!p.outputSurface) return;
-    plat::Surface& s = *p.outputSurface;
+void report::prepareSectionOpeningPage(Program& p, const plat::Surface& s) {
     section_pages::copyDesignSpacings(p);
+    section_pages::setFigureScales(p, s);
+}
+
+void report::HAIKIN(plat::Surface& s, const Program& p) {
     page::topOfPage(s);
     if (const auto title = section_pages::chapterTitleLine(p)) s.print(*title);
     s.print("");
-    section_pages::setFigureScales(p);
-    section_opening::drawBaseFigure(p);
-    section_opening::printContactAndLoads(p);
-    section_opening::printSectionKa(p);
+    section_opening::drawBaseFigure(s, p);
+    section_opening::printContactAndLoads(s, p);
+    section_opening::printSectionKa(s, p);
 }
 
 namespace section_opening {
@@ -39,8 +39,7 @@ double batterShareAboveSoil(const Program& p, double batter) {
 
 }  // namespace
 
-void drawBaseFigure(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void drawBaseFigure(plat::Surface& s, const Program& p) {
     const section_pages::BaseFigure f = section_pages::baseFigure(p);
     const double k = f.k;
 
@@ -67,7 +66,7 @@ void drawBaseFigure(Program& p) {
 
     const bool heel = p.heelLength != 0;
     const bool toe = p.toeLength != 0;
-    const bool symmetric = p.form<Form23>().opt2.value();
+    const bool symmetric = designChoices(p).symmetric();
     auto X = [&](double m) { return f.X(m); };
     auto Y = [&](double d) { return f.Y(d); };
     const double yBase = Y(Ht);

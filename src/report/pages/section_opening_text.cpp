@@ -5,9 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "conditions/conditions_screen.h"
-#include "conditions/ground_shape.h"
-#include "conditions/seismic_dialog.h"
+#include "conditions/design_choices.h"
 #include "report/pages/section_opening_page.h"
 #include "report/pages/section_pages_common.h"
 #include "report/pages/stability_pages_common.h"
@@ -22,10 +20,9 @@ namespace {
 
 const std::string kIndent12 = blanks(12);
 
-std::string len(double v) { return nf(v, "0.000"); }
-std::string unitWeight(double v) { return nf(v, "0.0#"); }
-std::string surcharge(double v) { return nf(v, "0.00"); }
-std::string kn(double v) { return nf(v, "0.000") + "KN/m2"; }
+std::string unitWeight(double v) { return nf(v, page::fmt::kUnitWeight); }
+std::string surcharge(double v) { return nf(v, page::fmt::kSurchargePage5); }
+std::string kn(double v) { return f3(v) + "KN/m2"; }
 
 // One line of reaction ordinates: the first label carries the indent, the others two blanks.
 void printOrdinates(plat::Surface& s, const std::vector<std::pair<const char*, float>>& items) {
@@ -36,8 +33,7 @@ void printOrdinates(plat::Surface& s, const std::vector<std::pair<const char*, f
     s.print(text);
 }
 
-void printOrdinateLines(Program& p, bool trapezoid) {
-    plat::Surface& s = *p.outputSurface;
+void printOrdinateLines(plat::Surface& s, const Program& p, bool trapezoid) {
     const std::pair<const char*, float> VP{"VP", p.reactionVP}, V1{"V1", p.reactionV1}, V2{"V2", p.reactionV2},
         V3{"V3", p.reactionV3}, V4{"V4", p.reactionV4}, V5{"V5", p.reactionV5}, VR{"VR", p.reactionVR};
     const float e = p.eccentricity;
@@ -83,12 +79,11 @@ void printOrdinateLines(Program& p, bool trapezoid) {
 std::string loadLine(const char* name, const double* soilHeight, double gammaSoil, double thickness, double gammaConcrete,
                      double q, double w) {
     std::string text = kIndent12 + name + "=(";
-    if (soilHeight) text += len(*soilHeight) + "×" + unitWeight(gammaSoil) + ")＋(";
-    return text + len(thickness) + "×" + unitWeight(gammaConcrete) + ")＋" + surcharge(q) + "=" + kn(w);
+    if (soilHeight) text += f3(*soilHeight) + "×" + unitWeight(gammaSoil) + ")＋(";
+    return text + f3(thickness) + "×" + unitWeight(gammaConcrete) + ")＋" + surcharge(q) + "=" + kn(w);
 }
 
-void printLoadLines(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void printLoadLines(plat::Surface& s, const Program& p) {
     const double gs = p.soilUnitWeight, gc = p.concreteUnitWeight;
     const double fill = p.centralFillDepth, back = p.backSoilAboveSlab, front = p.frontSoilAboveSlab;
     s.print(loadLine("W1", &fill, gs, p.slabThickness, gc, p.surchargeCentre, p.slabLoadW1));
@@ -100,20 +95,20 @@ void printLoadLines(Program& p) {
         }
     }
     if (p.toeLength != 0) {
-        const Form23& shape = p.form<Form23>();
-        const Form4& dims = p.form<Form4>();
+        const DesignChoices shape = designChoices(p);
+        const Form4& dims = page::screen<Form4>(p);
         const bool differ = p.slabLoadW4 != p.slabLoadW5;
         const double* rootSoil = nullptr;
         double tipSoil = 0;
         bool print = true;
-        if (shape.opt1.value()) {
+        if (shape.oneSided()) {
             if (dims.opt3.value()) {
                 rootSoil = &front;
                 tipSoil = float(p.toeTaper + p.frontSoilAboveSlab);
             } else if (!dims.opt4.value()) {
                 print = false;
             }
-        } else if (shape.opt2.value()) {
+        } else if (shape.symmetric()) {
             rootSoil = &back;
             tipSoil = float(p.backSoilAboveSlab + p.toeTaper);
         } else {
@@ -131,13 +126,10 @@ void printLoadLines(Program& p) {
 
 // ---- Earth-pressure coefficient ----
 
-std::string deg(double v) { return nf(v, "0.00"); }
-std::string f4(double v) { return nf(v, "0.0000"); }
 double cos2(double deg) { return std::pow(cosd(deg), 2); }
 
 // The Coulomb coefficient: symbols, angles, numbers.
-void printCoulombFraction(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void printCoulombFraction(plat::Surface& s, const Program& p) {
     const float phi = p.backfillPhi, th = p.rearFaceTheta, be = p.groundSlope, de = p.deltaSection;
     printAt(s, 1200, 10100, "主働土圧係数");
     printAt(s, 3800, 10300, "cos^2(φ－θ）");
@@ -165,7 +157,7 @@ void printCoulombFraction(Program& p) {
     const double c1 = cos2(float(phi - th));
     const double s2 = sind(std::fabs(float(phi - be)));
     const double c2 = cos2(th), c3 = cosd(float(de + th)), c4 = cosd(std::fabs(float(th - be)));
-    const std::string ka = std::string("=").append(nf(p.activeCoefficientSection, "0.000"));
+    const std::string ka = std::string("=").append(f3(p.activeCoefficientSection));
     if (phi >= be) {
         const double s1 = sind(float(phi + de));
         printAt(s, 3500, 12600, f4(c1));
@@ -187,23 +179,21 @@ void printCoulombFraction(Program& p) {
     }
 }
 
-void printCoulombFamily(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void printCoulombFamily(plat::Surface& s, const Program& p) {
     if (p.groundSlope == 0 && p.rearFaceTheta == 0 && p.deltaSection == 0) {
         const float h = 45 - p.backfillPhi / 2;
         s.print(blanks(14) + "主働土圧係数");
         s.print(blanks(15) + "KA=tan^2(45ﾟ-φ/2)");
         s.print(blanks(17) + "=tan^2(45ﾟ-" + deg(p.backfillPhi) + "ﾟ/2)");
         s.print(blanks(17) + "=tan^2(" + deg(h) + "ﾟ)");
-        s.print(blanks(17) + "=" + nf(p.activeCoefficientSection, "0.000"));
+        s.print(blanks(17) + "=" + f3(p.activeCoefficientSection));
         return;
     }
-    printCoulombFraction(p);
+    printCoulombFraction(s, p);
 }
 
 // The seismic coefficient KAE with the composite angle θk.
-void printSeismicFraction(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void printSeismicFraction(plat::Surface& s, const Program& p) {
     const float phi = p.backfillPhi, th = p.rearFaceTheta, be = p.groundSlope, de = p.deltaSection;
     const float tk = p.seismicTheta, kh = p.seismicKh, kv = p.seismicKv;
     printAt(s, 1400, 10100, "水平震度Kh=" + nf(kh, "0.00") + "    鉛直震度Kv=" + nf(kv, "0.00"));
@@ -244,7 +234,7 @@ void printSeismicFraction(Program& p) {
     const double e1 = cos2(float(float(phi - th) - tk));
     const double e3 = cosd(tk), e4 = cosd(float(float(de + th) + tk));
     const double c2 = cos2(th);
-    const std::string ka = std::string("=").append(nf(p.activeCoefficientSection, "0.000"));
+    const std::string ka = std::string("=").append(f3(p.activeCoefficientSection));
     if (float(be + tk) <= phi) {
         const double e2 = sind(std::fabs(float(float(phi - be) - tk)));
         const double s1 = sind(float(phi + de));
@@ -275,38 +265,35 @@ void printSeismicFraction(Program& p) {
 
 }  // namespace
 
-void printContactAndLoads(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void printContactAndLoads(plat::Surface& s, const Program& p) {
     const float e = p.eccentricity;
     bool trapezoid = true;
     if (e != 0) {
         trapezoid = eccentricityRatio(p) <= oneSixth();
-        const std::string b = len(p.baseWidth), ae = len(std::fabs(e));
+        const std::string b = f3(p.baseWidth), ae = f3(std::fabs(e));
         s.print(kIndent12 + "中立軸までの距離");
         if (trapezoid) {
             s.print(kIndent12 + "Xn=(B/2)･[1＋{B/(6e)}]=(" + b + "/2)×[1＋{" + b + "/(6×" + ae + ")}]=" +
-                    len(p.neutralAxisXn) + "m");
+                    f3(p.neutralAxisXn) + "m");
         } else {
-            s.print(kIndent12 + "Xn=3･{(B/2)-e}=3×{(" + b + "/2)-" + ae + "}=" + len(p.neutralAxisXn) + "m");
+            s.print(kIndent12 + "Xn=3･{(B/2)-e}=3×{(" + b + "/2)-" + ae + "}=" + f3(p.neutralAxisXn) + "m");
         }
         s.print("");
     }
-    printOrdinateLines(p, trapezoid);
-    printLoadLines(p);
+    printOrdinateLines(s, p, trapezoid);
+    printLoadLines(s, p);
 }
 
-void printSectionKa(Program& p) {
-    plat::Surface& s = *p.outputSurface;
-    Form7& f7 = p.form<Form7>();
+void printSectionKa(plat::Surface& s, const Program& p) {
+    const Form7& f7 = page::screen<Form7>(p);
     s.print(kIndent12 + "地表面と水平面とのなす角度    ：β=" + nf(p.groundSlope, "0.00#") + "ﾟ");
     s.print(kIndent12 + "後壁背面と鉛直面とのなす角度  ：θ=" + nf(p.rearFaceTheta, "0.00") + "ﾟ");
     s.setDrawStyle(0);
     if (f7.opt1.value()) s.print(kIndent12 + "主働土圧係数 KA=" + nf(p.activeCoefficientSection, "0.00#"));
     if (!f7.opt2.value()) return;
-    const Form3& c = p.form<Form3>();
-    const Form25& seismic = p.form<Form25>();
-    if (c.opt3.value() || seismic.opt_K2.value()) printCoulombFamily(p);
-    if (seismic.opt_K1.value() || seismic.opt_D1.value()) printSeismicFraction(p);
+    const DesignChoices c = designChoices(p);
+    if (c.normal() || c.seismicMethod == SeismicMethod::K2) printCoulombFamily(s, p);
+    if (c.seismicMethod == SeismicMethod::K1 || c.seismicMethod == SeismicMethod::D1) printSeismicFraction(s, p);
 }
 
 }  // namespace section_opening

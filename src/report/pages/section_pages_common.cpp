@@ -1,12 +1,13 @@
 #include "report/pages/section_pages_common.h"
 
 #include "common/numbers.h"
+#include "conditions/design_choices.h"
 #include "report/pages/page_conventions.h"
 #include "section/section_screen.h"
 
 namespace section_pages {
 
-std::optional<std::string> chapterTitleLine(Program& program) {
+std::optional<std::string> chapterTitleLine(const Program& program) {
     const std::optional<std::string> suffix = page::CaseTitle(program);
     if (!suffix) return std::nullopt;
     return std::string(12, ' ') + program.chapterNumber + "－３ 断面の検討" + *suffix;
@@ -39,9 +40,9 @@ float reactionScale(float sigmaMax) {
     return num::store(s * 10 / d);
 }
 
-void setFigureScales(Program& program) {
+void setFigureScales(Program& program, const plat::Surface& s) {
     const float scale = baseFigureScale(program.backSoilHeight, program.rearWallUpperHeight);
-    program.figureScale = page::fittedFigureScale(scale, program.baseWidth, *program.outputSurface);
+    program.figureScale = page::fittedFigureScale(scale, program.baseWidth, s);
     program.reactionDiagramScale = reactionScale(program.sigmaMax);
 }
 
@@ -50,6 +51,11 @@ void copyDesignSpacings(Program& program) {
     const std::pair<int, const plat::TextBox*> boxes[] = {{1, &f.txt1}, {2, &f.txt2}, {5, &f.txt5},  {6, &f.txt6},
                                                           {7, &f.txt7}, {8, &f.txt8}, {9, &f.txt9}, {10, &f.txt10}};
     for (const auto& [loc, box] : boxes) program.designSpacing[loc] = num::readSingle(box->text());
+}
+
+bool surchargeInertiaCounts(const Program& program) {
+    const DesignChoices choices = designChoices(program);
+    return page::screen<Form7>(program).chk_1.value() == 1 && choices.seismic() && choices.withHeights();
 }
 
 }  // namespace section_pages

@@ -11,16 +11,16 @@ namespace section_pages {
 
 // The chapter title line ("－３ 断面の検討" with the load-case suffix), indent 12 and the
 // chapter number in front; none when the load case (or, seismic, the standard) is not chosen.
-std::optional<std::string> chapterTitleLine(Program& program);
+std::optional<std::string> chapterTitleLine(const Program& program);
 
 // Metres of structure per 1000 twips of the base figure for a wall of total height
 // backSoilHeight + rearWallUpperHeight.
 float baseFigureScale(float backSoilHeight, float rearWallUpperHeight);
 // Twips per kN/m2 of the load and reaction ordinates for the largest contact pressure.
 float reactionScale(float sigmaMax);
-// Sets figureScale and reactionDiagramScale for the base figure on the output surface; a
-// base too wide for the page at the height's scale is drawn smaller, to fit.
-void setFigureScales(Program& program);
+// Sets figureScale and reactionDiagramScale for the base figure on the surface; a base
+// too wide for the page at the height's scale is drawn smaller, to fit.
+void setFigureScales(Program& program, const plat::Surface& s);
 
 // Page coordinates of the base figure: x from the toe end (x 2850), depth from the top of
 // the rear wall (y 1700), both in metres; ordinates in kN/m2.
@@ -35,6 +35,11 @@ inline BaseFigure baseFigure(const Program& p) { return BaseFigure{p.figureScale
 
 // Copies the design spacings typed on the section-design screen into designSpacing.
 void copyDesignSpacings(Program& program);
+
+// "上載荷重の慣性力を算入する" counts for the wall sections: ticked on the section screen,
+// in the seismic case under a method with the heights of the parts (K2, D1), the same
+// rule as the section screen's own.
+bool surchargeInertiaCounts(const Program& program);
 
 }  // namespace section_pages
 

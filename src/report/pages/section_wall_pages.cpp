@@ -5,25 +5,28 @@
 #include <string>
 
 #include "common/numbers.h"
-#include "conditions/conditions_screen.h"
-#include "conditions/seismic_dialog.h"
+#include "conditions/design_choices.h"
 #include "report/pages/page_conventions.h"
+#include "report/pages/page_text.h"
+#include "report/pages/page_writers.h"
 #include "report/pages/section_check_block.h"
-#include "section/section_screen.h"
+#include "report/pages/section_pages_common.h"
 #include "stability/dimension_screen.h"
 
 namespace {
 
 namespace fmt = page::fmt;
-
-std::string blanks(int n) { return std::string(n, ' '); }
-std::string nf(double v, const char* pattern) { return num::format(v, pattern); }
+using page::blanks;
+using page::f3;
+using page::f4;
+using page::nf;
+using section_pages::surchargeInertiaCounts;
 
 constexpr const char* kSurcharge = "0.0";  // q in the surcharge pressure line
 
 class WallSection {
 public:
-    WallSection(Program& program, plat::Surface& s, int loc)
+    WallSection(const Program& program, plat::Surface& s, int loc)
         : p_(program), s_(s), loc_(loc), h_(height()), cos_(std::cos(double(p_.rearFaceTheta + p_.deltaSection) * num::kPi / 180)) {}
 
     void print() {
@@ -44,9 +47,9 @@ private:
     // A section at or above the soil surface has no soil on it: H is 0 there, as the
     // forces take it, not the height of the section above the surface.
     std::string H() const { return nf(h_ > 0 ? h_ : 0.0f, fmt::kLength); }
-    std::string PAX() const { return nf(p_.sectionPAX[loc_], "0.000"); }
-    std::string dPAX() const { return nf(p_.sectionDeltaPAX[loc_], "0.000"); }
-    std::string W() const { return nf(p_.wallWeightAbove[loc_], "0.000"); }
+    std::string PAX() const { return f3(p_.sectionPAX[loc_]); }
+    std::string dPAX() const { return f3(p_.sectionDeltaPAX[loc_]); }
+    std::string W() const { return f3(p_.wallWeightAbove[loc_]); }
     std::string M() const { return nf(p_.designMoment[loc_], fmt::kDesignValue) + "Ncm/m"; }
     std::string S() const { return nf(p_.designShear[loc_], fmt::kDesignValue) + "N/m"; }
     // The earth-pressure part of M inside its braces.
@@ -55,10 +58,10 @@ private:
     void earthPressure() {
         const std::string angles = nf(p_.deltaSection, fmt::kAngle) + "ﾟ＋" + nf(p_.rearFaceTheta, fmt::kWallBackAngle) + "ﾟ)=";
         const std::string ka = nf(p_.activeCoefficientSection, fmt::kKaStated);
-        const std::string cosine = nf(cos_, "0.0000");
+        const std::string cosine = f4(cos_);
         s_.print(blanks(18) + "PAX=1/2･KA･γ･H^2･cos(" + angles + "1/2×" + ka + "×" + nf(p_.soilUnitWeight, fmt::kUnitWeight) +
                  "×" + H() + "^2×" + cosine + "=" + PAX() + "kN/m");
-        const int deduction = p_.form<Form4>().chk1.value();
+        const int deduction = page::screen<Form4>(p_).chk1.value();
         const std::string q = nf(p_.surchargeBack, kSurcharge);
         std::string surcharge;
         if (deduction == 0)
@@ -71,15 +74,14 @@ private:
     }
 
     void forces() {
-        Form3& conditions = p_.form<Form3>();
-        Form25& method = p_.form<Form25>();
-        const bool seismic = conditions.opt4.value();
-        if (conditions.opt3.value() || (seismic && method.opt_K1.value())) {
+        const DesignChoices choices = designChoices(p_);
+        const bool seismic = choices.seismic();
+        if (choices.normal() || (seismic && choices.seismicMethod == SeismicMethod::K1)) {
             s_.print(blanks(18) + "M=PAX･n＋△PAX･n={" + earthMoment() + "}×10^5=" + M());
             s_.print(blanks(18) + "S=PAX＋△PAX=(" + PAX() + "＋" + dPAX() + ")×10^3=" + S());
             s_.print("");
-        } else if (seismic && (method.opt_K2.value() || method.opt_D1.value())) {
-            if (!p_.form<Form7>().surchargeInertiaCounts())
+        } else if (seismic && choices.withHeights()) {
+            if (!surchargeInertiaCounts(p_))
                 wallInertia();
             else
                 fullInertia();
@@ -91,7 +93,7 @@ private:
         const std::string kh = nf(p_.seismicKh, fmt::kKhShort);
         s_.print(blanks(17) + "たて壁重量 W=" + W() + "kN/m");
         s_.print(blanks(18) + "M=PAX･n＋△PAX･n＋W･Kh･y");
-        s_.print(blanks(19) + "={" + earthMoment() + "＋" + W() + "×" + kh + "×" + nf(p_.wallWeightArm[loc_], "0.000") +
+        s_.print(blanks(19) + "={" + earthMoment() + "＋" + W() + "×" + kh + "×" + f3(p_.wallWeightArm[loc_]) +
                  "}×10^5=" + M());
         s_.print(blanks(18) + "S=PAX＋△PAX＋W･Kh=(" + PAX() + "＋" + dPAX() + "＋" + W() + "×" + kh + ")×10^3=" + S());
     }
@@ -103,19 +105,19 @@ private:
         const double hq = p_.sectionSurchargeInertiaHeight;
         const double y3 = loc_ == 1 ? num::div(hq, double(p_.slabThickness) + p_.backSoilAboveSlab) * h_
                                     : hq - p_.slabThickness;
-        const std::string W2 = nf(w2, "0.000"), q = nf(p_.surchargeBack, "0.000");
+        const std::string W2 = f3(w2), q = f3(p_.surchargeBack);
         s_.print(blanks(17) + "たて壁重量 W1=" + W() + "kN/m　  背面土重量 W2=" + W2 + "kN/m");
         s_.print(blanks(18) + "M=PAX･n＋△PAX･n＋W1･Kh･y1＋W2･Kh･y2＋q･Kh･y3");
-        s_.print(blanks(19) + "={" + earthMoment() + "＋" + W() + "×" + kh + "×" + nf(p_.wallWeightArm[loc_], "0.000"));
-        s_.print(blanks(20) + "＋" + W2 + "×" + kh + "×" + nf(p_.backSoilArm[loc_], "0.000") + "＋" + q + "×" + kh + "×" +
-                 nf(y3, "0.000") + "}×10^5=" + M());
+        s_.print(blanks(19) + "={" + earthMoment() + "＋" + W() + "×" + kh + "×" + f3(p_.wallWeightArm[loc_]));
+        s_.print(blanks(20) + "＋" + W2 + "×" + kh + "×" + f3(p_.backSoilArm[loc_]) + "＋" + q + "×" + kh + "×" +
+                 f3(y3) + "}×10^5=" + M());
         s_.print(blanks(18) + "S=PAX＋△PAX＋W1･Kh＋W2･Kh＋q･Kh");
         s_.print(blanks(19) + "=(" + PAX() + "＋" + dPAX() + "＋" + W() + "×" + kh + "＋" + W2 + "×" + kh + "＋" + q + "×" +
                  kh + ")×10^3");
         s_.print(blanks(19) + "=" + S());
     }
 
-    Program& p_;
+    const Program& p_;
     plat::Surface& s_;
     int loc_;
     float h_;
@@ -124,21 +126,17 @@ private:
 
 }  // namespace
 
-void Form7::HAIKIN_A() {
-    plat::Surface* s = program_.outputSurface;
-    if (!s) return;
-    page::emptyLines(*s, 5);
-    s->print(blanks(14) + "１）たて壁（中央部）");
-    if (!surchargeInertiaCounts()) s->print("");
-    WallSection(program_, *s, 1).print();
+void report::HAIKIN_A(plat::Surface& s, const Program& p) {
+    page::emptyLines(s, 5);
+    s.print(blanks(14) + "１）たて壁（中央部）");
+    if (!surchargeInertiaCounts(p)) s.print("");
+    WallSection(p, s, 1).print();
 }
 
-void Form7::HAIKIN_B() {
-    plat::Surface* s = program_.outputSurface;
-    if (!s) return;
-    s->print("");
-    if (!surchargeInertiaCounts()) s->print("");
-    s->print(blanks(14) + "２）たて壁（固定部）");
-    if (!surchargeInertiaCounts()) s->print("");
-    WallSection(program_, *s, 2).print();
+void report::HAIKIN_B(plat::Surface& s, const Program& p) {
+    s.print("");
+    if (!surchargeInertiaCounts(p)) s.print("");
+    s.print(blanks(14) + "２）たて壁（固定部）");
+    if (!surchargeInertiaCounts(p)) s.print("");
+    WallSection(p, s, 2).print();
 }

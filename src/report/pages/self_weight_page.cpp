@@ -1,12 +1,10 @@
 // Form4.JIJYUU: the lower half of report page 2, the self-weight table of the eight
 // wall parts with totals and centroid, then the surcharge loads.
 #include "common/numbers.h"
-#include "conditions/conditions_screen.h"
-#include "conditions/ground_shape.h"
-#include "conditions/seismic_dialog.h"
+#include "conditions/design_choices.h"
 #include "report/pages/page_conventions.h"
+#include "report/pages/page_writers.h"
 #include "report/pages/self_weight.h"
-#include "stability/dimension_screen.h"
 
 namespace {
 
@@ -32,7 +30,7 @@ double momentYX(double v) { return alignedX(10500, v, 3); }
 
 class SelfWeightTable {
 public:
-    SelfWeightTable(Program& p, plat::Surface& s) : p_(p), s_(s) {}
+    SelfWeightTable(const Program& p, plat::Surface& s) : p_(p), s_(s), choices_(designChoices(p)) {}
 
     void draw() {
         s_.setCurrentY(7600);
@@ -44,28 +42,22 @@ public:
         for (int i = 1; i <= 8; ++i) row(i);
         totals();
         centroid();
-        p_.earthPressurePageOffset = 0;
         surcharges();
     }
 
 private:
     void line(double x1, double y1, double x2, double y2) { s_.line(x1, y1, x2, y2); }
 
-    InertiaColumnMode mode() {
-        Form25& seismic = p_.form<Form25>();
-        if (p_.form<Form3>().opt3.value() || seismic.opt_K1.value()) return InertiaColumnMode::Dashed;
-        if (seismic.opt_K2.value() || seismic.opt_D1.value()) return InertiaColumnMode::Shown;
+    InertiaColumnMode mode() const {
+        if (choices_.normal() || choices_.seismicMethod == SeismicMethod::K1) return InertiaColumnMode::Dashed;
+        if (choices_.withHeights()) return InertiaColumnMode::Shown;
         return InertiaColumnMode::Blank;
     }
-    bool heightsComputed() {
-        Form25& seismic = p_.form<Form25>();
-        return seismic.opt_K2.value() || seismic.opt_D1.value();
-    }
+    bool heightsComputed() const { return choices_.withHeights(); }
 
     void frame() {
         line(1000, 7900, 11200, 7900);
-        float& j = p_.pageLoopCounter;
-        for (j = 0; j <= 9; j += 1) line(1000, 8500 + 500 * j, 11200, 8500 + 500 * j);
+        for (float j = 0; j <= 9; j += 1) line(1000, 8500 + 500 * j, 11200, 8500 + 500 * j);
         line(7600, 8200, 11200, 8200);
         line(1000, 7900, 1000, 13000);
         line(2000, 7900, 2000, 12500);
@@ -96,11 +88,6 @@ private:
     void cell(double x, double y, double value, const char* pattern) { printAt(s_, x, y, format(value, pattern)); }
 
     void row(int i) {
-        // Parts that the drawing of this page does not show either.
-        if (i == 7 && p_.heelLength == 0 &&
-            num::store(double(p_.rearWallInnerBatter) + p_.rearWallTopWidth) == p_.rearWallBottomWidth)
-            p_.partArea[7] = 0;
-        if (i == 8 && p_.form<Form23>().opt1.value() && p_.toeLength == 0) p_.partArea[8] = 0;
         const double area = p_.partArea[i];
         if (area == 0) return;
 
@@ -184,13 +171,26 @@ private:
                           p_.surchargeLoadFront);
     }
 
-    Program& p_;
+    const Program& p_;
     plat::Surface& s_;
+    const DesignChoices choices_;
 };
 
 }  // namespace
 
-void Form4::JIJYUU() {
-    if (!program_.outputSurface) return;  // nowhere to draw
-    SelfWeightTable(program_, *program_.outputSurface).draw();
+bool page::backSoilLeftOut(const Program& p) {
+    return p.heelLength == 0 &&
+           num::store(double(p.rearWallInnerBatter) + p.rearWallTopWidth) == p.rearWallBottomWidth;
 }
+
+bool page::frontSoilLeftOut(const Program& p) { return designChoices(p).oneSided() && p.toeLength == 0; }
+
+void report::prepareSelfWeightPage(Program& p) {
+    // Parts that the drawing of this page does not show either.
+    if (page::backSoilLeftOut(p)) p.partArea[7] = 0;
+    if (page::frontSoilLeftOut(p)) p.partArea[8] = 0;
+    p.earthPressurePageOffset = 0;
+    p.pageLoopCounter = 10;  // where the table frame's rules end
+}
+
+void report::JIJYUU(plat::Surface& s, const Program& p) { SelfWeightTable(p, s).draw(); }

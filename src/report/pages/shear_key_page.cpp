@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "report/pages/stability_pages_common.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
@@ -14,26 +14,23 @@ namespace stability_pages {
 
 namespace {
 
-std::string f3(double v) { return nf(v, "0.000"); }
-
 // The sliding threshold of the load case: 1.5, or the seismic method's 1.0 or 1.2;
 // none when no load case or no seismic method is chosen.
 struct Threshold {
     float value;
     const char* text;
 };
-bool slidingThreshold(Program& p, Threshold& t) {
-    Form3& c = p.form<Form3>();
-    Form21& q = p.form<Form21>();
-    if (on(c.opt3)) t = {1.5f, "1.5"};
-    else if (on(c.opt4) && on(q.opt5)) t = {1.0f, "1.0"};
-    else if (on(c.opt4) && on(q.opt6)) t = {1.2f, "1.2"};
+bool slidingThreshold(const Program& p, Threshold& t) {
+    const DesignChoices c = designChoices(p);
+    const Form21& q = page::screen<Form21>(p);
+    if (c.normal()) t = {1.5f, "1.5"};
+    else if (c.seismic() && on(q.opt5)) t = {1.0f, "1.0"};
+    else if (c.seismic() && on(q.opt6)) t = {1.2f, "1.2"};
     else return false;
     return true;
 }
 
-void buildingCheck(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void buildingCheck(plat::Surface& s, const Program& p) {
     const double t1 = std::tan((p.foundationPhi / 2.0 + 45) * num::kPi / 180), t2 = std::pow(t1, 2);
     const std::string H0 = f3(p.keyHeight), phiB = nf(p.foundationPhi, "0.00");
     const float r = eccentricityRatio(p), sixth = oneSixth();
@@ -73,8 +70,8 @@ void buildingCheck(Program& p) {
 
     // The safety factor with the key, shown in the form its value was computed with:
     // cohesion over the base (or none), or over the effective area.
-    Form14& n = p.form<Form14>();
-    Form21& q = p.form<Form21>();
+    const Form14& n = page::screen<Form14>(p);
+    const Form21& q = page::screen<Form21>(p);
     const bool noDeduct = on(n.opt5) || on(q.opt8), deduct = on(n.opt4) || on(q.opt7);
     Threshold t{};
     if (!slidingThreshold(p, t)) return;
@@ -101,8 +98,7 @@ void buildingCheck(Program& p) {
     }
 }
 
-void roadCheck(Program& p) {
-    plat::Surface& s = *p.outputSurface;
+void roadCheck(plat::Surface& s, const Program& p) {
     const double t3 = std::tan(p.foundationPhi * num::kPi / 180);
     const float r = eccentricityRatio(p), sixth = oneSixth();
     const float B = p.baseWidth, L1 = p.keyPosition, X = std::fabs(p.neutralAxisXn);
@@ -145,19 +141,18 @@ void roadCheck(Program& p) {
 
 }  // namespace
 
-void writeShearKeyCheck(Program& p) {
-    p.outputSurface->print(blanks(14) + "・突起の計算");
-    Form3& c = p.form<Form3>();
-    if (on(c.opt_T))
-        buildingCheck(p);
-    else if (on(c.opt_D))
-        roadCheck(p);
+void writeShearKeyCheck(plat::Surface& s, const Program& p) {
+    s.print(blanks(14) + "・突起の計算");
+    const DesignChoices c = designChoices(p);
+    if (c.building())
+        buildingCheck(s, p);
+    else if (c.road())
+        roadCheck(s, p);
 }
 
-void drawShearKeySketch(Program& p) {
-    plat::Surface& s = *p.outputSurface;
-    Form3& c = p.form<Form3>();
-    const bool building = on(c.opt_T), road = !building && on(c.opt_D);
+void drawShearKeySketch(plat::Surface& s, const Program& p) {
+    const DesignChoices c = designChoices(p);
+    const bool building = c.building(), road = c.road();
     s.setFontSize(9);
     s.line(9500, 3800, 10250, 3800);
     s.line(10450, 3800, 11000, 3800);

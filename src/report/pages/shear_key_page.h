@@ -2,12 +2,15 @@
 #pragma once
 
 class Program;
+namespace plat {
+class Surface;
+}
 
 namespace stability_pages {
 
 // "・突起の計算" and the check of the chosen design standard.
-void writeShearKeyCheck(Program& p);
+void writeShearKeyCheck(plat::Surface& s, const Program& p);
 // The key, the passive wedge and the contact pressure as a fixed sketch.
-void drawShearKeySketch(Program& p);
+void drawShearKeySketch(plat::Surface& s, const Program& p);
 
 }  // namespace stability_pages

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "conditions/conditions_screen.h"
-#include "conditions/ground_shape.h"
+#include "conditions/design_choices.h"
+#include "report/pages/page_writers.h"
 #include "report/pages/shear_key_page.h"
 #include "report/pages/stability_pages_common.h"
 #include "stability/check_method_dialogs.h"
@@ -15,16 +15,14 @@ using namespace stability_pages;
 
 namespace {
 
-std::string f3(double v) { return nf(v, "0.000"); }
-
 class StabilityPage {
 public:
-    explicit StabilityPage(Program& p)
-        : p_(p), s_(*p.outputSurface), c_(p.form<Form3>()), g_(p.form<Form23>()), d_(p.form<Form4>()),
-          n_(p.form<Form14>()), q_(p.form<Form21>()) {}
+    StabilityPage(const Program& p, plat::Surface& s)
+        : p_(p), s_(s), ch_(designChoices(p)), d_(page::screen<Form4>(p)), n_(page::screen<Form14>(p)),
+          q_(page::screen<Form21>(p)) {}
 
     void write() {
-        page::topOfPageCounted(p_, s_);
+        page::topOfPage(s_);
         s_.setFontSize(11);
         if (auto suffix = page::CaseTitle(p_)) s_.print(blanks(12) + p_.chapterNumber + "－２ 安定性の検討" + *suffix);
         overturning();
@@ -78,14 +76,14 @@ private:
         line("");
         line(blanks(12) + "１）転倒に対する検討");
         line("");
-        if (on(g_.opt2)) {
+        if (ch_.symmetric()) {
             line(blanks(16) + "対称土圧の為、転倒は生じない。");
             return;
         }
-        if (!on(g_.opt1)) return;
+        if (!ch_.oneSided()) return;
         mrLine();
         line(blanks(16) + "転倒モーメント Mo=ΣH･y=" + mo() + "kNm/m");
-        if (on(c_.opt3)) {
+        if (ch_.normal()) {
             if (on(n_.opt6) || on(n_.opt3)) {
                 dLine(kD1);
                 eCheck(kE1, 6);
@@ -105,7 +103,7 @@ private:
                 }
             }
         }
-        if (on(c_.opt4)) {
+        if (ch_.seismic()) {
             if (on(q_.opt9) || on(q_.opt3)) {
                 dLine(kD1);
                 eCheck(kE1, 2);
@@ -124,18 +122,18 @@ private:
         line("");
         line(blanks(12) + "２）地盤支持力(接地圧)に対する検討");
         line("");
-        if (on(g_.opt2)) {
+        if (ch_.symmetric()) {
             mrLine();
             line(blanks(16) + "転倒モーメント Mo=ΣH･y=0kNm/m");
         }
-        if (on(c_.opt3)) {
+        if (ch_.normal()) {
             if (on(n_.opt1)) {
                 dLine(kD2);
                 line(eLead(kE2) + "m");
             } else if (on(n_.opt2)) {
                 line(eLead(kE2) + "m");
             }
-        } else if (on(c_.opt4) && (on(q_.opt1) || on(q_.opt2))) {
+        } else if (ch_.seismic() && (on(q_.opt1) || on(q_.opt2))) {
             dLine(kD2);
             line(eLead(kE3) + "m");
         }
@@ -180,14 +178,14 @@ private:
         line("");
         line(blanks(12) + "３）滑り出しに対する検討");
         line("");
-        if (on(g_.opt2)) {
+        if (ch_.symmetric()) {
             line(blanks(16) + "対称土圧の為､滑動は生じない｡");
             return true;
         }
-        if (!on(g_.opt1)) return true;
+        if (!ch_.oneSided()) return true;
 
         const bool noKey = on(d_.opt5), key = on(d_.opt6);
-        const bool building = on(c_.opt_T);
+        const bool building = ch_.building();
         const bool deduct = on(n_.opt4) || on(q_.opt7), noDeduct = on(n_.opt5) || on(q_.opt8);
         const std::string C = nf(p_.foundationCohesion, "0.0#"), sv = f3(p_.sumV);
         const std::string mu = nf(p_.baseFriction, "0.0##"), RH = f3(p_.slidingResistance);
@@ -209,7 +207,7 @@ private:
                 line(blanks(16) + "滑動に対する抵抗力 RH=C･A'＋ΣV･μ=" + C + "×" + f3(p_.effectiveArea) + "＋" + sv +
                      "×" + mu + "=" + RH + "kN/m");
             }
-        } else if (key && on(c_.opt_D)) {
+        } else if (key && ch_.road()) {
             line(blanks(16) + "水平力の総和 ΣH=" + f3(p_.sumH) + "kN/m");
         }
 
@@ -222,7 +220,7 @@ private:
             else
                 failed({F + " < 1.0"});
         };
-        if (on(c_.opt3)) {
+        if (ch_.normal()) {
             if (noKey) {
                 if (sf >= 1.5f) {
                     line(F + " > 1.5  ∴ O.K");
@@ -233,7 +231,7 @@ private:
             } else if (key && building) {
                 keyLess();
             }
-        } else if (on(c_.opt4)) {
+        } else if (ch_.seismic()) {
             if (noKey) {
                 if (on(q_.opt5)) judged(sf >= 1.0f, F + (sf >= 1.0f ? " > 1.0  ∴ O.K" : " < 1.0"));
                 if (on(q_.opt6)) judged(sf >= 1.2f, F + (sf >= 1.2f ? " > 1.2  ∴ O.K" : " < 1.2"));
@@ -243,7 +241,7 @@ private:
         }
         if (key) {
             line("");
-            writeShearKeyCheck(p_);
+            writeShearKeyCheck(s_, p_);
         }
         return true;
     }
@@ -294,20 +292,21 @@ private:
                 printAt(s_, 10650, 4650, "σmax");
             }
         } else if (on(d_.opt6)) {
-            drawShearKeySketch(p_);
+            drawShearKeySketch(s_, p_);
         }
         s_.setFontSize(11);
     }
 
-    Program& p_;
+    const Program& p_;
     plat::Surface& s_;
-    Form3& c_;
-    Form23& g_;
-    Form4& d_;
-    Form14& n_;
-    Form21& q_;
+    const DesignChoices ch_;
+    const Form4& d_;
+    const Form14& n_;
+    const Form21& q_;
 };
 
 }  // namespace
 
-void Form4::KENTOU() { StabilityPage(program_).write(); }
+void report::prepareStabilityPage(Program& p) { p.pageLoopCounter = page::kLoopCounterAfterTop; }
+
+void report::KENTOU(plat::Surface& s, const Program& p) { StabilityPage(p, s).write(); }

@@ -10,11 +10,15 @@
 #include "platform/controls.h"
 #include "platform/surface.h"
 #include "report/pages/page_conventions.h"
+#include "report/pages/page_text.h"
 
 namespace stability_pages {
 
-inline std::string blanks(int n) { return std::string(n, ' '); }
-inline std::string nf(double v, const char* pattern) { return num::format(v, pattern); }
+using page::blanks;
+using page::deg;
+using page::f3;
+using page::f4;
+using page::nf;
 using page::printAt;
 
 // A chain of connected straight lines; every y is moved down by offset.

@@ -1,17 +1,18 @@
 // Form4.KEIJYOU: the head of report page 2, the chapter heading and the scaled drawing
 // of the wall section with its soils, surcharges, dimensions and part numbers.
 #include "common/numbers.h"
-#include "conditions/ground_shape.h"
+#include "conditions/design_choices.h"
 #include "report/pages/page_conventions.h"
+#include "report/pages/page_writers.h"
+#include "report/pages/self_weight.h"
 #include "report/pages/wall_figure.h"
-#include "stability/dimension_screen.h"
 
 namespace page {
 
-WallFigure::WallFigure(Program& program) : p(program) {
-    Form23& shape = p.form<Form23>();
-    oneSided = shape.opt1.value();
-    twoSided = shape.opt2.value();
+WallFigure::WallFigure(const Program& program) : p(program) {
+    const DesignChoices choices = designChoices(p);
+    oneSided = choices.oneSided();
+    twoSided = choices.symmetric();
     H1 = p.backSoilHeight;
     H2 = p.rearWallUpperHeight;
     H3 = p.frontWallUpperHeight;
@@ -70,15 +71,29 @@ using page::WallFigure;
 // The front soil lies below the slab top (one-sided shape only).
 bool frontSoilBelowSlab(const WallFigure& w) { return w.t > w.H4; }
 
+// The figure at the scale it is drawn on this surface: a base too wide for the page at
+// the height's scale is drawn smaller, to fit.
+WallFigure fittedFigure(const Program& p, const plat::Surface& s) {
+    WallFigure w(p);
+    w.s = page::fittedFigureScale(w.s, w.B, s);
+    return w;
+}
+
+// Where the last hatching loop of the surcharge blocks leaves its counter: after the
+// back surcharge (1 to 12), the central one (0 to 7), then the front one (0 to 12, or
+// 0 to 7 over a front soil below the slab).
+float hatchingCounterEnd(const WallFigure& w) {
+    float end = 13;
+    if (w.q2 != 0) end = 8;
+    if (w.q3 != 0 && (w.oneSided || w.twoSided)) end = w.oneSided && frontSoilBelowSlab(w) ? 8 : 13;
+    return end;
+}
+
 class WallDrawing {
 public:
-    WallDrawing(Program& p, plat::Surface& s) : p_(p), s_(s), w_(p) {
-        // A base too wide for the page at the height's scale is drawn smaller, to fit.
-        w_.s = page::fittedFigureScale(w_.s, w_.B, s_);
-    }
+    WallDrawing(const Program& p, plat::Surface& s) : p_(p), s_(s), w_(fittedFigure(p, s)) {}
 
     void draw() {
-        p_.figureScale = w_.s;
         heading();
         outline();
         soilSurfaces();
@@ -96,7 +111,7 @@ private:
     void line(double x1, double y1, double x2, double y2) { s_.line(x1, y1, x2, y2); }
 
     void heading() {
-        page::topOfPageCounted(p_, s_);
+        page::topOfPage(s_);
         s_.print("          § " + p_.chapterNumber + "．ＲＣ擁壁（" + p_.wallMark + "）の設計");
         s_.print("");
         if (auto suffix = page::CaseTitle(p_)) s_.print("            " + p_.chapterNumber + "－１ 荷重の計算" + *suffix);
@@ -146,7 +161,7 @@ private:
     // A surcharge q stands on its surface as a block 10·q twips high, hatched every 100 twips.
     void surchargeBlocks() {
         const WallFigure& w = w_;
-        float& i = p_.pageLoopCounter;
+        float i = 0;
         const double xs = w.backSoilFaceX(), yb = Y(w.H2), topB = yb - 10.0 * w.q1;
         line(xs, topB, xs + 1200, topB);
         line(xs, yb, xs, topB);
@@ -217,8 +232,6 @@ private:
         if (A[4] != 0) page::printAt(s_, X(B - Lh / 2) - 100, Y(Ht - w.th / 2.0) - 50, "④");
         if (A[5] != 0) page::printAt(s_, X(Lt / 2) - 100, Y(Ht - w.tt / 2.0) - 50, "⑤");
         if (A[6] != 0) page::printAt(s_, X(Lt + w.b1b + w.L0 / 2.0) + 100, Y(Ht - w.t - w.hc / 2.0) - 50, "⑥");
-        // No heel and no outer batter on the rear wall: the back soil has no part here.
-        if (w.Lh == 0 && num::store(double(w.i2) + w.b2t) == w.b2b) p_.partArea[7] = 0;
         if (A[7] != 0) page::printAt(s_, X(B - Lh / 2) - 100, Y(w.H2 + w.hb / 2.0) - 50, "⑦");
         if (A[8] > 0) {
             if (w.oneSided) page::printAt(s_, X(Lt / 2) - 100, Y(Ht - w.t - w.hf / 2.0) - 25, "⑧");
@@ -252,14 +265,19 @@ private:
         s_.print("");
     }
 
-    Program& p_;
+    const Program& p_;
     plat::Surface& s_;
     WallFigure w_;
 };
 
 }  // namespace
 
-void Form4::KEIJYOU() {
-    if (!program_.outputSurface) return;  // nowhere to draw
-    WallDrawing(program_, *program_.outputSurface).draw();
+void report::prepareWallDrawing(Program& p, const plat::Surface& s) {
+    const WallFigure w = fittedFigure(p, s);
+    p.figureScale = w.s;
+    p.pageLoopCounter = hatchingCounterEnd(w);
+    // No heel and no outer batter on the rear wall: the back soil has no part here.
+    if (page::backSoilLeftOut(p)) p.partArea[7] = 0;
 }
+
+void report::KEIJYOU(plat::Surface& s, const Program& p) { WallDrawing(p, s).draw(); }

@@ -8,7 +8,7 @@
 namespace page {
 
 struct WallFigure {
-    explicit WallFigure(Program& program);
+    explicit WallFigure(const Program& program);
 
     // Page x of a point x m from the toe end, page y of a point d m below the rear wall's top.
     double X(double x) const;
@@ -22,7 +22,7 @@ struct WallFigure {
     double fillFrontX() const;      // Xc1, Xc2: the inner faces at the central fill level
     double fillRearX() const;
 
-    Program& p;
+    const Program& p;
     bool oneSided, twoSided;
     float H1, H2, H3, H4, Ht, B, Lt, Lh;
     float b1t, b1b, i1, o1, b2t, b2b, i2, o2, L0, Lc;

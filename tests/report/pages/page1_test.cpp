@@ -8,6 +8,7 @@
 #include "conditions/conditions_screen.h"
 #include "conditions/seismic_dialog.h"
 #include "platform/surface.h"
+#include "report/report_pages.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -73,7 +74,7 @@ protected:
     std::vector<std::string> draw() {
         svc.clear();
         surface.clear();
-        f().Ippan();
+        report::runProc(prog, report::Proc::Ippan);
         return surface.texts();
     }
 
@@ -325,7 +326,7 @@ TEST_F(Page1Test, NoStandardLeavesOutTheStandardsLines) {
 TEST_F(Page1Test, DrawsNothingWithoutAnOutputSurface) {
     choose(Std::Building, Case::Normal, Ka::Computed);
     prog.outputSurface = nullptr;
-    f().Ippan();
+    report::runProc(prog, report::Proc::Ippan);
     EXPECT_TRUE(surface.ops().empty());
 }
 

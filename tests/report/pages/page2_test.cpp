@@ -14,6 +14,7 @@
 #include "conditions/seismic_dialog.h"
 #include "platform/surface.h"
 #include "report/pages/self_weight.h"
+#include "report/report_pages.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
@@ -100,8 +101,8 @@ protected:
     void draw() {
         svc.clear();
         surface.clear();
-        f().KEIJYOU();
-        f().JIJYUU();
+        report::runProc(prog, report::Proc::KEIJYOU);
+        report::runProc(prog, report::Proc::JIJYUU);
     }
 
     std::vector<const DrawOp*> textsNamed(const std::string& text) const {
@@ -426,8 +427,8 @@ TEST_F(Page2Test, ZeroTotalWeightStopsBeforeTheCentroid) {
     prog.sumW = 0;
     svc.clear();
     surface.clear();
-    f().KEIJYOU();
-    EXPECT_THROW(f().JIJYUU(), num::CalcFault);
+    report::runProc(prog, report::Proc::KEIJYOU);
+    EXPECT_THROW(report::runProc(prog, report::Proc::JIJYUU), num::CalcFault);
     EXPECT_FALSE(anyTextContaining("重心 ｘ"));
     EXPECT_EQ(surface.texts().back(), "351.1239");
 }

@@ -15,7 +15,7 @@ class Page3Test : public StabilityPagesFixture {};
 TEST_F(Page3Test, NormalCaseWithTypedCoefficientAndItsLoadTable) {
     enterWall(false, false, false);
     conditions().opt1.setValue(true);
-    dims().Doatu();
+    report::runProc(prog, report::Proc::Doatu);
     const std::vector<std::string> expected = {
         "", "", "", "", "",
         "　          ３）擁壁に及ぼす土圧",
@@ -39,7 +39,7 @@ TEST_F(Page3Test, NormalCaseWithTypedCoefficientAndItsLoadTable) {
     EXPECT_EQ(prog.earthPressurePageOffset, 0);
 
     // The typed coefficient lifts the table by 3500 twips.
-    dims().Doatu2();
+    report::runProc(prog, report::Proc::Doatu2);
     EXPECT_EQ(textOp(blanks(12) + "４）荷重の集計").y1, 9000 - 3500);
     struct Cell {
         std::string text;
@@ -95,7 +95,7 @@ TEST_F(Page3Test, SeismicCoefficientWithComputedDeltaPrintsTheDerivationAboveThe
     prog.deltaStability = 21.8f;
     prog.activeCoefficient = 0.4567f;
     prog.earthPressureHeight = 2.5f;
-    dims().Doatu();
+    report::runProc(prog, report::Proc::Doatu);
     EXPECT_EQ(prog.earthPressurePageOffset, 2000);
     EXPECT_EQ(textOp("設計水平震度Kh=0.20" + blanks(4) + "設計鉛直震度Kv=0.00").y1, 1400);
     EXPECT_EQ(textOp("地震合成角θk=Atn{Kh/(1－Kv)}=Atn{0.20/(1－0.00)}=11.31ﾟ").y1, 1700);
@@ -125,7 +125,7 @@ TEST_F(Page3Test, TypedCoefficientAfterTheDerivationStartsAtTheLeftMargin) {
     prog.seismicKv = 0;
     prog.seismicTheta = 14.03624f;  // atan 0.25
     prog.backfillPhi = 30;
-    dims().Doatu();
+    report::runProc(prog, report::Proc::Doatu);
     ASSERT_EQ(prog.earthPressurePageOffset, 2600);
     ASSERT_TRUE(hasText("1－sin30.00ﾟ×cos(14.04ﾟ＋0.00ﾟ－0.00ﾟ)"));  // the derivation ran
     const plat::DrawOp ka = textOp(blanks(16) + "主働土圧係数 KA=0.333");
@@ -151,7 +151,7 @@ TEST_F(Page3Test, DeductedSurchargeShowsTheZeroItIsTaken) {
         dims().txt21.setText(c.q);
         dims().DANMEM_1();
         surface.clear();
-        dims().Doatu();
+        report::runProc(prog, report::Proc::Doatu);
         EXPECT_TRUE(hasText(blanks(16) + c.line)) << c.q;
     }
 }
@@ -162,7 +162,7 @@ TEST_F(Page3Test, LimitCaseTakesDeltaEqualToPhi) {
     prog.deltaComputed = 1;
     prog.seismicTheta = 30;
     prog.backfillPhi = 30;
-    dims().Doatu();
+    report::runProc(prog, report::Proc::Doatu);
     EXPECT_EQ(prog.earthPressurePageOffset, 2000);  // no coefficient mode chosen
     EXPECT_EQ(textOp("β＋θk=0.00ﾟ＋30.00=30.00ﾟ ≧ φ=30.00ﾟ").y1, 2400);
     EXPECT_EQ(textOp("∴δ=30.00ﾟ").x1, 2125);
@@ -189,7 +189,7 @@ TEST_F(Page3Test, LoadTableOffsetByCoefficientMode) {
         prog.deltaStability = c.delta;
         prog.sumW = 1;
         prog.earthPressurePageOffset = 0;
-        dims().Doatu2();
+        report::runProc(prog, report::Proc::Doatu2);
         EXPECT_EQ(textOp(surface.texts().front()).y1, c.titleY) << surface.texts().front();
     }
 }
@@ -201,7 +201,7 @@ TEST_F(Page3Test, SymmetricTableDashesTheHorizontalForcesAndAddsTheNote) {
     prog.sumWx = 200;
     prog.sumV = 100;
     prog.earthPressurePageOffset = 0;
-    dims().Doatu2();
+    report::runProc(prog, report::Proc::Doatu2);
     EXPECT_FALSE(hasText("土圧(PA)"));
     EXPECT_TRUE(hasLine(10000, 12900, 10500, 12900));  // H·y total
     EXPECT_TRUE(hasLine(4800, 12900, 5300, 12900));    // H total
@@ -235,7 +235,7 @@ TEST_F(Page3Test, CoulombNumbersKeepTheRootUpToPhiEqualToBeta) {
         prog.groundSlope = c.beta;
         prog.activeCoefficient = 0.75f;
         prog.deltaComputed.reset();
-        dims().Doatu();
+        report::runProc(prog, report::Proc::Doatu);
         const plat::DrawOp op = textOp(c.text);
         EXPECT_EQ(op.x1, c.x) << c.text;
         EXPECT_EQ(op.y1, c.y) << c.text;
@@ -249,7 +249,7 @@ TEST_F(Page3Test, ZeroWeightEndsTheTableAfterTheWeightCell) {
     conditions().opt3.setValue(true);
     prog.sumW = 0;
     prog.earthPressurePageOffset = 0;
-    EXPECT_THROW(dims().Doatu2(), num::CalcFault);
+    EXPECT_THROW(report::runProc(prog, report::Proc::Doatu2), num::CalcFault);
     EXPECT_EQ(textOp("0.0000").x1, 3500);
     EXPECT_EQ(textOp("0.0000").y1, 10400);
     EXPECT_EQ(texts().back(), "0.0000");

@@ -13,7 +13,7 @@ class Page4Test : public StabilityPagesFixture {};
 // σmin 33.5587, ΣH 25.4246, RH 93.5686, F 3.6802 (worked out by hand for this wall).
 TEST_F(Page4Test, NormalCaseWithoutKeyPrintsEveryCheckAndTheHeelSideTrapezoid) {
     enterWall(false, false, false);
-    dims().KENTOU();
+    report::runProc(prog, report::Proc::KENTOU);
     const std::vector<std::string> expected = {
         "", "", "", "", "",
         blanks(12) + "3－２ 安定性の検討（常時）",
@@ -90,7 +90,7 @@ protected:
 
 TEST_F(Page4StoredTest, EccentricityOfExactlyASixthPassesAndPrintsTheTrapezoidButSketchesTheTriangle) {
     prog.form<Form14>().opt3.setValue(true);
-    dims().KENTOU();
+    report::runProc(prog, report::Proc::KENTOU);
     EXPECT_TRUE(hasText(blanks(16) + "偏　心　距　離  e=(B/2)－d=(3.000/2)－1.000=0.500m < B/6=3.000/6=0.500m ∴ O.K"));
     EXPECT_TRUE(hasText(blanks(16) + "最 小 接 地 圧 σmin=(ΣV/B)･{1－(6e/B)}"));
     EXPECT_TRUE(hasText(blanks(16) + "滑 動 安 全 率      F=RH/ΣH=60.000/40.000=1.500 > 1.5  ∴ O.K"));
@@ -106,7 +106,7 @@ TEST_F(Page4StoredTest, FailedSlidingWithoutKeyEndsThePageInMagenta) {
     prog.slidingSafetyFactor = 1.4999f;
     prog.form<Form14>().opt2.setValue(true);
     prog.resultantPosition = 0.9f;  // below B/3 = 1.0
-    dims().KENTOU();
+    report::runProc(prog, report::Proc::KENTOU);
     const std::string f = blanks(16) + "滑 動 安 全 率      F=RH/ΣH=60.000/40.000=1.500 < 1.5";
     EXPECT_EQ(texts().back(), f);
     EXPECT_EQ(textOp(f).colour, plat::kColour13);
@@ -140,7 +140,7 @@ TEST_F(Page4StoredTest, BearingJudgementByPressures) {
         prog.sigmaMax = c.sigmaMax;
         prog.sigmaMin = c.sigmaMin;
         prog.bearingOutsideBase = c.outside;
-        dims().KENTOU();
+        report::runProc(prog, report::Proc::KENTOU);
         EXPECT_EQ(textOp(c.line).colour, c.passed ? plat::kBlack : plat::kColour13) << c.line;
         EXPECT_EQ(svc.beeps, c.passed ? 0 : 1) << c.line;
     }
@@ -163,7 +163,7 @@ TEST_F(Page4StoredTest, TitleFollowsLoadCaseStandardAndSeismicCoefficient) {
         (c.road ? conditions().opt_D : conditions().opt_T).setValue(true);
         (c.seismic ? conditions().opt4 : conditions().opt3).setValue(true);
         prog.seismicKh = c.kh;
-        dims().KENTOU();
+        report::runProc(prog, report::Proc::KENTOU);
         EXPECT_EQ(texts().at(5), blanks(12) + "5－２ 安定性の検討" + c.title);
     }
 }
@@ -172,7 +172,7 @@ TEST_F(Page4StoredTest, SymmetricShapeHasNoOverturningOrSliding) {
     prog.form<Form23>().opt2.setValue(true);
     prog.eccentricity = 0;
     prog.sigmaMax = 50;
-    dims().KENTOU();
+    report::runProc(prog, report::Proc::KENTOU);
     EXPECT_TRUE(hasText(blanks(16) + "対称土圧の為、転倒は生じない。"));
     EXPECT_TRUE(hasText(blanks(16) + "転倒モーメント Mo=ΣH･y=0kNm/m"));
     EXPECT_TRUE(hasText(blanks(16) + "対称土圧の為､滑動は生じない｡"));
@@ -189,7 +189,7 @@ TEST_F(Page4StoredTest, SymmetricShapeWithKeySketchesTheKeyWithoutItsCheck) {
     dims().opt6.setValue(true);
     prog.eccentricity = 0;
     prog.sigmaMax = 50;
-    dims().KENTOU();
+    report::runProc(prog, report::Proc::KENTOU);
     EXPECT_TRUE(hasText(blanks(16) + "対称土圧の為､滑動は生じない｡"));
     EXPECT_FALSE(hasText(blanks(14) + "・突起の計算"));
     EXPECT_FALSE(hasText(blanks(17) + "H0=0.000m"));

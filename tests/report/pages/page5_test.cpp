@@ -30,7 +30,7 @@ protected:
         surface.clear();
         surface.setFont("ＭＳ 明朝", 11);
         prog.outputSurface = &surface;
-        prog.form<Form7>().HAIKIN();
+        report::runProc(prog, report::Proc::HAIKIN);
     }
 
     std::vector<plat::DrawOp> ops(plat::DrawOp::Kind kind) const {
@@ -470,7 +470,7 @@ TEST_F(Page5Test, ZeroBaseWidthWithEccentricityIsACalculationFault) {
     prog.eccentricity = 0.1f;
     surface.setFont("ＭＳ 明朝", 11);
     prog.outputSurface = &surface;
-    EXPECT_THROW(prog.form<Form7>().HAIKIN(), num::CalcFault);
+    EXPECT_THROW(report::runProc(prog, report::Proc::HAIKIN), num::CalcFault);
 }
 
 // ---- Earth-pressure coefficient ----
@@ -645,7 +645,7 @@ TEST_F(Page5Test, ReportFrameRunsThePageAndANullSurfaceDrawsNothing) {
 
     prog.outputSurface = nullptr;
     prog.form<Form7>().txt1.setText("175");
-    EXPECT_NO_THROW(prog.form<Form7>().HAIKIN());
+    EXPECT_NO_THROW(report::runProc(prog, report::Proc::HAIKIN));
     EXPECT_EQ(prog.designSpacing[1], 100.0f);
 }
 

@@ -11,6 +11,7 @@
 #include "conditions/seismic_dialog.h"
 #include "platform/surface.h"
 #include "project/project_fixture.h"
+#include "report/pages/page_writers.h"
 #include "report/pages/section_check_block.h"
 #include "report/report_pages.h"
 #include "section/section_screen.h"
@@ -72,7 +73,10 @@ protected:
         }
         return out;
     }
-    void block(int loc) { section_pages::printCheckBlock(prog, surface, loc); }
+    void block(int loc) {
+        report::prepareSectionCheck(prog, loc);
+        section_pages::printCheckBlock(prog, surface, loc);
+    }
 };
 
 // 10·d = 335 mm, 10·M = 12345670 N·mm, As = 100·(1000/200)·1.986 = 993.000 mm2;
@@ -105,6 +109,27 @@ TEST_F(SectionPagesTest, CheckBlockPrintsEveryLineWithTheValuesSubstituted) {
     EXPECT_EQ(texts(), expected);
     EXPECT_EQ(svc.beeps, 0);
     EXPECT_EQ(prog.rebarAllow, 180.0f);
+}
+
+// Through the page table each location prints with the allowable of its own bar: a
+// large bar (5.745 cm2 and more) takes 195 N/mm2 under the building standard in the
+// normal case, a smaller one the long-term allowable; the program keeps the last one.
+TEST_F(SectionPagesTest, EachLocationPrintsWithTheAllowableOfItsOwnBar) {
+    prog.barName[5] = "D32";
+    prog.barArea[5] = 7.942f;
+    const struct {
+        report::Proc proc;
+        const char* allow;
+        float kept;
+    } cases[] = {{report::Proc::HAIKIN_E, "<σsa=195N/mm2  ∴ O.K", 195.0f},
+                 {report::Proc::HAIKIN_F, "<σsa=180N/mm2  ∴ O.K", 180.0f}};
+    for (const auto& c : cases) {
+        surface.clear();
+        report::runProc(prog, c.proc);
+        const std::vector<std::string> t = texts();
+        EXPECT_NE(std::find(t.begin(), t.end(), blanks(33) + c.allow), t.end()) << c.allow;
+        EXPECT_EQ(prog.rebarAllow, c.kept);
+    }
 }
 
 TEST_F(SectionPagesTest, FailedChecksPrintInMagentaAndBeepEachWhileTheEmptyLinesStayBlack) {
@@ -217,10 +242,12 @@ TEST_F(SectionPagesTest, ZeroDesignSpacingEndsTheBlockAfterTheArrangement) {
 
 TEST_F(SectionPagesTest, WritersDrawNothingWithoutASurface) {
     prog.outputSurface = nullptr;
-    Form7& f = screen();
+    screen();
     EXPECT_NO_THROW({
-        f.HAIKIN_A(); f.HAIKIN_B(); f.HAIKIN_E(); f.HAIKIN_F();
-        f.HAIKIN_G(); f.HAIKIN_H(); f.HAIKIN_I(); f.HAIKIN_J();
+        for (report::Proc proc : {report::Proc::HAIKIN_A, report::Proc::HAIKIN_B, report::Proc::HAIKIN_E,
+                                  report::Proc::HAIKIN_F, report::Proc::HAIKIN_G, report::Proc::HAIKIN_H,
+                                  report::Proc::HAIKIN_I, report::Proc::HAIKIN_J})
+            report::runProc(prog, proc);
     });
     EXPECT_TRUE(surface.ops().empty());
 }
@@ -257,7 +284,7 @@ protected:
 };
 
 TEST_F(WallSectionTest, MidHeightNormalCase) {
-    screen().HAIKIN_A();
+    report::runProc(prog, report::Proc::HAIKIN_A);
     std::vector<std::string> expected(5, "");
     for (const std::string& line : {
              blanks(14) + "１）たて壁（中央部）", std::string(),
@@ -273,7 +300,7 @@ TEST_F(WallSectionTest, MidHeightNormalCase) {
 // Fixed end, normal case, inertia box clear: an empty line before and after the heading
 // and H is the whole back soil height, 2.500, also as the arm n.
 TEST_F(WallSectionTest, FixedEndNormalCaseLeadingLinesAndHeight) {
-    screen().HAIKIN_B();
+    report::runProc(prog, report::Proc::HAIKIN_B);
     const std::vector<std::string> expected = {
         "", "",
         blanks(14) + "２）たて壁（固定部）",
@@ -293,7 +320,7 @@ TEST_F(WallSectionTest, FixedEndSeismicWithSurchargeInertiaPrintsTheFullForm) {
     prog.form<Form4>().chk1.setValue(1);
     prog.surchargeBack = 3;
     svc.clear();
-    screen().HAIKIN_B();
+    report::runProc(prog, report::Proc::HAIKIN_B);
     // W2 = 18 × 1.5 = 27.000, y3 = 2.8 − 0.4 = 2.400, Kh 0.25 with "0.0###".
     const std::vector<std::string> expected = {
         "",
@@ -316,12 +343,12 @@ TEST_F(WallSectionTest, MomentAndShearFormsByLoadCaseAndSeismicMethod) {
     conditions().opt4.setValue(true);
     prog.seismicKh = 0.2f;
     prog.form<Form25>().opt_K1.setValue(true);
-    screen().HAIKIN_A();
+    report::runProc(prog, report::Proc::HAIKIN_A);
     EXPECT_TRUE(hasTextStarting(blanks(18) + "M=PAX･n＋△PAX･n={3.050×(1.100/3)"));
 
     prog.form<Form25>().opt_D1.setValue(true);
     surface.clear();
-    screen().HAIKIN_A();
+    report::runProc(prog, report::Proc::HAIKIN_A);
     EXPECT_TRUE(hasText(blanks(17) + "たて壁重量 W=15.600kN/m"));
     EXPECT_TRUE(hasText(blanks(19) + "={3.050×(1.100/3)＋3.098×(1.100/2)＋15.600×0.2×1.200}×10^5=289590Ncm/m"));
     EXPECT_TRUE(hasText(blanks(18) + "S=PAX＋△PAX＋W･Kh=(3.050＋3.098＋15.600×0.2)×10^3=6148N/m"));
@@ -331,7 +358,7 @@ TEST_F(WallSectionTest, MomentAndShearFormsByLoadCaseAndSeismicMethod) {
 
     prog.form<Form25>().opt_D1.setValue(false);
     surface.clear();
-    screen().HAIKIN_A();
+    report::runProc(prog, report::Proc::HAIKIN_A);
     lines = sectionLines();
     EXPECT_EQ(lines.back().rfind(blanks(16) + "△PAX=", 0), 0u);
 }
@@ -355,8 +382,8 @@ TEST_F(WallSectionTest, InertiaTickCountsOnlyWhereTheMethodOffersIt) {
         auto page = [&](int tick) {
             screen().chk_1.setValue(tick);
             surface.clear();
-            screen().HAIKIN_A();
-            screen().HAIKIN_B();
+            report::runProc(prog, report::Proc::HAIKIN_A);
+            report::runProc(prog, report::Proc::HAIKIN_B);
             return texts();
         };
         const auto unticked = page(0);
@@ -375,7 +402,7 @@ TEST_F(WallSectionTest, MidHeightSurchargeArmUsesTheSoilAboveTheSlab) {
     conditions().opt4.setValue(true);
     prog.form<Form25>().opt_K2.setValue(true);
     screen().chk_1.setValue(1);
-    screen().HAIKIN_A();
+    report::runProc(prog, report::Proc::HAIKIN_A);
     // y3 = 2.8 / (0.4 + 2.5) × 1.1 = 1.062; W2 = 18 × 0.5 = 9.000.
     EXPECT_TRUE(hasText(blanks(20) + "＋9.000×0.25×1.250＋10.000×0.25×1.062}×10^5=289590Ncm/m"));
     // With the inertia box ticked no empty line follows the heading.
@@ -414,7 +441,7 @@ protected:
 
 TEST_F(SlabSectionTest, CentreWithZeroEccentricityPrintsTheUniformReaction) {
     prog.eccentricity = 0;
-    screen().HAIKIN_E();
+    report::runProc(prog, report::Proc::HAIKIN_E);
     std::vector<std::string> expected(5, "");
     for (const std::string& line : {
              blanks(14) + "３）底版（中央部）",
@@ -433,7 +460,7 @@ TEST_F(SlabSectionTest, CentreWithTheLargerOrdinateAtTheRearWallAndContactJustRe
     prog.reactionV2 = 40;
     prog.reactionV4 = 60;
     prog.neutralAxisXn = -2.95f;  // equal to the distance to the rear face: it reaches
-    screen().HAIKIN_E();
+    report::runProc(prog, report::Proc::HAIKIN_E);
     const auto lines = sectionLines();
     const std::vector<std::string> reaction(lines.begin() + 8, lines.end() - 2);
     const std::vector<std::string> expected = {
@@ -450,7 +477,7 @@ TEST_F(SlabSectionTest, CentreWithTheLargerOrdinateAtTheRearWallAndContactJustRe
 TEST_F(SlabSectionTest, CentreWithTheLargerOrdinateAtTheFrontWall) {
     prog.eccentricity = 0.2f;
     prog.neutralAxisXn = 3.5f;
-    screen().HAIKIN_E();
+    report::runProc(prog, report::Proc::HAIKIN_E);
     const auto lines = sectionLines();
     const std::vector<std::string> reaction(lines.begin() + 8, lines.end() - 2);
     const std::vector<std::string> expected = {
@@ -475,10 +502,10 @@ TEST_F(SlabSectionTest, NoReactionLinesWithoutAnApplicableCase) {
         prog.reactionV2 = c.v2;
         prog.reactionV4 = c.v4;
         surface.clear();
-        screen().HAIKIN_E();
+        report::runProc(prog, report::Proc::HAIKIN_E);
         EXPECT_EQ(sectionLines()[8], blanks(19) + "M=|M1-M2|=|5.000-8.333|×10^5=333300Ncm/m");
         surface.clear();
-        screen().HAIKIN_F();
+        report::runProc(prog, report::Proc::HAIKIN_F);
         const auto lines = sectionLines();
         ASSERT_EQ(lines.size(), 9u);
         EXPECT_EQ(lines[0], "");
@@ -491,7 +518,7 @@ TEST_F(SlabSectionTest, NoReactionLinesWithoutAnApplicableCase) {
 TEST_F(SlabSectionTest, EachEndTakesItsOwnShareOfTheTrapezoid) {
     prog.eccentricity = 0.2f;
     prog.neutralAxisXn = 3.5f;
-    screen().HAIKIN_F();
+    report::runProc(prog, report::Proc::HAIKIN_F);
     std::vector<std::string> expected = {
         "", "",
         blanks(14) + "４）底版（前面固定部）",
@@ -508,7 +535,7 @@ TEST_F(SlabSectionTest, EachEndTakesItsOwnShareOfTheTrapezoid) {
     EXPECT_EQ(sectionLines(), expected);
 
     surface.clear();
-    screen().HAIKIN_G();
+    report::runProc(prog, report::Proc::HAIKIN_G);
     auto lines = sectionLines();
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 6),
               (std::vector<std::string>{"", "", "", "", "", blanks(14) + "５）底版（後面固定部）"}));
@@ -523,17 +550,17 @@ TEST_F(SlabSectionTest, EachEndTakesItsOwnShareOfTheTrapezoid) {
     prog.reactionV2 = 40;
     prog.reactionV4 = 60;
     surface.clear();
-    screen().HAIKIN_G();
+    report::runProc(prog, report::Proc::HAIKIN_G);
     EXPECT_TRUE(hasText(blanks(17) + "C21=(V2･B^2/12)＋{(V4-V2)･B^2/20}"));
     EXPECT_TRUE(hasText(blanks(18) + "S2=(V2･B)/2＋(V4－V2)･B/3=(40.000×2.000)/2＋(60.000－40.000)×2.000/3=33.333KN/m"));
     surface.clear();
-    screen().HAIKIN_F();
+    report::runProc(prog, report::Proc::HAIKIN_F);
     EXPECT_TRUE(hasText(blanks(18) + "M2=C22=8.333KNm/m"));
 
     // Zero eccentricity: σmax as V in C2 and S2.
     prog.eccentricity = 0;
     surface.clear();
-    screen().HAIKIN_F();
+    report::runProc(prog, report::Proc::HAIKIN_F);
     EXPECT_TRUE(hasText(blanks(18) + "C2=(V･B^2)/12=(50.000×2.000^2)/12=16.667KNm/m"));
     EXPECT_TRUE(hasText(blanks(18) + "M2=C2=8.333KNm/m"));
     EXPECT_TRUE(hasText(blanks(18) + "S2=(V･B)/2=(50.000×2.000)/2=33.333KN/m"));
@@ -587,7 +614,7 @@ TEST_F(CantileverSectionTest, HeelReactionLinesByContactLength) {
         prog.eccentricity = c.e;
         prog.neutralAxisXn = c.xn;
         surface.clear();
-        screen().HAIKIN_H();
+        report::runProc(prog, report::Proc::HAIKIN_H);
         std::vector<std::string> expected = {
             "", "", blanks(14) + "６）かかと版（固定部）",
             blanks(17) + "M1=(W2＋2･W3)･B^2/6=(55.000＋2×50.000)×0.600^2/6=9.600KNm/m",
@@ -605,7 +632,7 @@ TEST_F(CantileverSectionTest, HeelReactionLinesByContactLength) {
 
 TEST_F(CantileverSectionTest, ToeUniformLoadAndLeadingLinesByHeel) {
     prog.eccentricity = -0.3f;
-    screen().HAIKIN_I();
+    report::runProc(prog, report::Proc::HAIKIN_I);
     std::vector<std::string> expected(5, "");
     for (const std::string& line : {
              blanks(14) + "７）つま先版（固定部）",
@@ -621,7 +648,7 @@ TEST_F(CantileverSectionTest, ToeUniformLoadAndLeadingLinesByHeel) {
     prog.heelLength = 0;
     prog.slabLoadW5 = 20.001f;
     surface.clear();
-    screen().HAIKIN_I();
+    report::runProc(prog, report::Proc::HAIKIN_I);
     const auto lines = sectionLines();
     EXPECT_EQ(lines[2], blanks(14) + "７）つま先版（固定部）");
     EXPECT_EQ(lines[3], blanks(17) + "M1=(W4＋2･W5)･B^2/6=(20.000＋2×20.001)×0.500^2/6=9.600KNm/m");
@@ -640,7 +667,7 @@ TEST_F(CantileverSectionTest, KeyLinesAndLeadingEmptyLinesByHeelAndToe) {
         prog.heelLength = c.heel;
         prog.toeLength = c.toe;
         surface.clear();
-        screen().HAIKIN_J();
+        report::runProc(prog, report::Proc::HAIKIN_J);
         std::vector<std::string> expected(c.empty, "");
         for (const std::string& line : {
                  blanks(14) + "８）突起部",

@@ -22,7 +22,7 @@ protected:
 // F with key 6.3050, F without 5.2535 (worked out by hand for this wall, C = 10).
 TEST_F(ShearKeyPageTest, BuildingStandardPrintsTheWedgeMethodAndItsSketch) {
     enterWall(false, false, true, 10);
-    dims().KENTOU();
+    report::runProc(prog, report::Proc::KENTOU);
     const std::vector<std::string> expected = {
         blanks(12) + "３）滑り出しに対する検討",
         "",
@@ -61,7 +61,7 @@ TEST_F(ShearKeyPageTest, BuildingStandardPrintsTheWedgeMethodAndItsSketch) {
 // ΣH 69.4974, F 1.6985 (worked out by hand).
 TEST_F(ShearKeyPageTest, RoadStandardPrintsTheShearResistanceAndItsSketch) {
     enterWall(true, true, true, 5);
-    dims().KENTOU();
+    report::runProc(prog, report::Proc::KENTOU);
     const std::vector<std::string> expected = {
         blanks(12) + "３）滑り出しに対する検討",
         "",
@@ -122,7 +122,7 @@ TEST_F(ShearKeyStoredTest, BuildingTriangleWithDeductionFailsInMagenta) {
     prog.form<Form14>().opt4.setValue(true);
     store(true, false);
     prog.slidingSafetyFactorWithKey = 1.4999f;
-    dims().KENTOU();
+    report::runProc(prog, report::Proc::KENTOU);
     // The key-less check fails, the key check follows all the same.
     EXPECT_EQ(textOp(blanks(16) + "滑 動 安 全 率      F=RH/ΣH=0.000/50.000=0.900 < 1.0").colour, plat::kColour13);
     EXPECT_FALSE(hasText(blanks(16) + "σmin=0.000kN/m2"));
@@ -147,7 +147,7 @@ TEST_F(ShearKeyStoredTest, BuildingNoDeductionOnTheTriangleShowsTheContactWidth)
     prog.form<Form14>().opt5.setValue(true);
     store(true, false);
     prog.slidingSafetyFactorWithKey = 1.5f;
-    dims().KENTOU();
+    report::runProc(prog, report::Proc::KENTOU);
     EXPECT_TRUE(hasText(blanks(28) + "=(4.0×3.000×0.600＋100.000×0.500＋285.000×0.300)/50.000"));
     EXPECT_EQ(textOp(blanks(28) + "=1.500 > 1.5  ∴ O.K").colour, plat::kBlack);
 }
@@ -156,7 +156,7 @@ TEST_F(ShearKeyStoredTest, RoadHeelSideTriangleShowsTheTermsOfItsResistance) {
     store(false, true);
     prog.keyShearResistanceHk = 33.4;
     prog.slidingSafetyFactorWithKey = 0.668f;
-    dims().KENTOU();
+    report::runProc(prog, report::Proc::KENTOU);
     // tan 30ﾟ = 0.577; X − L1 = 1.8 − 2.5.
     EXPECT_TRUE(hasText(blanks(16) + "せん断抵抗力 Hk={(q2+q3)/2}･L1･tanφ+{(q1+q3)/2}･L2･tanφB+c･L1"));
     EXPECT_TRUE(hasText(blanks(31) + "={(0.000＋120.000)/2}×2.500×0.577"));
@@ -171,7 +171,7 @@ TEST_F(ShearKeyStoredTest, RoadHeelSideTriangleShowsTheTermsOfItsResistance) {
 
 TEST_F(ShearKeyStoredTest, NoStandardLeavesTheHeadingAlone) {
     store(false, false);
-    dims().KENTOU();
+    report::runProc(prog, report::Proc::KENTOU);
     const std::vector<std::string> all = texts();
     auto it = std::find(all.begin(), all.end(), blanks(14) + "・突起の計算");
     ASSERT_NE(it, all.end());

@@ -11,6 +11,7 @@
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "platform/surface.h"
+#include "report/report_pages.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
