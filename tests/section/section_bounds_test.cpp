@@ -56,10 +56,9 @@ TEST_F(SectionBounds, AKaNoWallHasIsNamedWithItsRange) {
 
 TEST_F(SectionBounds, TheInertiaHeightCountsWhileItCanBeTyped) {
     // The seismic wall shows the height box.
-    ScriptedServices seismicSvc;
-    Program seismic{seismicSvc};
-    seismic.registerForms();
-    seismic.form<MDIForm1>();
+    ProgramWithMainWindow run;
+    ScriptedServices& seismicSvc = run.svc;
+    Program& seismic = run.prog;
     fixture::enterWall(seismic, fixture::Wall::RoadSeismic);
     Form7& s = seismic.form<Form7>();
     ASSERT_TRUE(s.txt_1.visible());
