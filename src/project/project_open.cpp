@@ -10,6 +10,7 @@
 #include "project/project_file.h"
 #include "section/section_screen.h"
 #include "stability/check_method_dialogs.h"
+#include "stability/dimension_boxes.h"
 #include "stability/dimension_screen.h"
 
 namespace project {
@@ -95,7 +96,7 @@ void frontSoilChoice(Program& p) {
         d.Frame2.setVisible(false);
         d.opt3.setValue(false);
         d.opt4.setValue(false);
-        if (!withoutToe) p.surchargeBack = num::readSingle(d.txt21.text());
+        if (!withoutToe) readBox(dimensionBox(&StabilityValues::surchargeBack), d, p);
     });
 }
 

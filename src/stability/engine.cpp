@@ -10,6 +10,7 @@
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "stability/check_method_dialogs.h"
+#include "stability/dimension_boxes.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
 
@@ -25,7 +26,6 @@ public:
 
     void run() {
         readChoices();
-        readTexts();
         readDimensions();
         deriveGeometry();
         readKey();
@@ -67,32 +67,13 @@ private:
             throw StabilityInputFault("no seismic method chosen");
     }
 
-    void readTexts() {
-        p_.chapterNumber = f_.txt1.text();
-        p_.wallMark = f_.txt2.text();
-    }
-
+    // The texts and dimensions as typed, box by box. The front surcharge is typed in the
+    // one-sided shape only; the symmetric wall carries the back one on its front side.
     void readDimensions() {
-        p_.frontWallUpperHeight = num::readSingle(f_.txt3.text());
-        p_.frontSoilHeight = num::readSingle(f_.txt4.text());
-        p_.backSoilHeight = num::readSingle(f_.txt5.text());
-        p_.rearWallUpperHeight = num::readSingle(f_.txt6.text());
-        p_.frontWallTopWidth = num::readSingle(f_.txt7.text());
-        p_.frontWallInnerBatter = num::readSingle(f_.txt8.text());
-        p_.rearWallTopWidth = num::readSingle(f_.txt9.text());
-        p_.rearWallInnerBatter = num::readSingle(f_.txt10.text());
-        p_.toeLength = num::readSingle(f_.txt12.text());
-        p_.frontWallBottomWidth = num::readSingle(f_.txt13.text());
-        p_.innerSpan = num::readSingle(f_.txt14.text());
-        p_.rearWallBottomWidth = num::readSingle(f_.txt15.text());
-        p_.heelLength = num::readSingle(f_.txt16.text());
-        p_.slabThickness = num::readSingle(f_.txt17.text());
-        p_.toeEndThickness = num::readSingle(f_.txt18.text());
-        p_.heelEndThickness = num::readSingle(f_.txt19.text());
-        p_.centralFillDepth = num::readSingle(f_.txt20.text());
-        p_.surchargeBack = num::readSingle(f_.txt21.text());
-        p_.surchargeCentre = num::readSingle(f_.txt22.text());
-        if (oneSided_) p_.surchargeFront = num::readSingle(f_.txt23.text());
+        for (const DimensionBox& row : dimensionBoxes()) {
+            if (row.number == &StabilityValues::surchargeFront && !oneSided_) continue;
+            readBox(row, f_, p_);
+        }
         if (symmetric_) p_.surchargeFront = p_.surchargeBack;
     }
 
@@ -133,9 +114,7 @@ private:
         else if (road_)
             dialog = &p_.form<Form26>();
         if (!dialog) return;
-        p_.keyHeight = num::readSingle(dialog->txt1.text());
-        p_.keyPosition = num::readSingle(dialog->txt2.text());
-        p_.keyWidth = num::readSingle(dialog->txt3.text());
+        for (const KeyBox& key : keyBoxes()) p_.*key.number = num::readSingle((dialog->*key.box).text());
     }
 
     void clearLoads() {

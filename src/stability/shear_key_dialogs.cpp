@@ -4,6 +4,7 @@
 #include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
+#include "stability/dimension_boxes.h"
 #include "stability/dimension_screen.h"
 #include "stability/stability_fault.h"
 
@@ -113,23 +114,14 @@ void ShearKeyDialog::clearKeyResults(bool sectionRow) {
 }
 
 void ShearKeyDialog::cmd1_Click() {
-    struct Check {
-        plat::TextBox& box;
-        const char* message;
-    };
-    for (const Check& check : {Check{txt1, "突起の高さを入力してください。"}, Check{txt2, "突起の位置を入力してください。"},
-                               Check{txt3, "突起の巾を入力してください。"}}) {
-        if (!check.box.text().empty()) continue;
-        program_.msgBox(check.message, plat::msg::kOk, kErrorTitle);
-        moveTo(check.box);
+    for (const KeyBox& key : keyBoxes()) {
+        if (!(this->*key.box).text().empty()) continue;
+        program_.msgBox(key.missing, plat::msg::kOk, kErrorTitle);
+        moveTo(this->*key.box);
         return;
     }
-    // A key below the slab is measured in metres like the wall; none is negative.
-    const std::vector<BoundedBox> bounded = {
-        {&txt1, "突起の高さ", bounds::kLengthOrNone},
-        {&txt2, "突起の位置", bounds::kLengthOrNone},
-        {&txt3, "突起の巾", bounds::kLengthOrNone},
-    };
+    std::vector<BoundedBox> bounded;
+    for (const KeyBox& key : keyBoxes()) bounded.push_back({&(this->*key.box), key.name, key.bounds});
     if (refuseOutOfBounds(program_, bounded, plat::msg::kOk)) return;
     clearKeyResults(false);
     // The key is judged by the next stability check; until then no result counts.

@@ -10,17 +10,16 @@
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
 #include "stability/check_method_dialogs.h"
+#include "stability/dimension_boxes.h"
 #include "stability/dimension_screen.h"
 #include "stability/stability_fault.h"
 
 namespace {
 
-constexpr const char* kDimensionMissing = "寸法を入力してください。";
 constexpr const char* kHeelHalfGone =
     "かかと版を設けない場合は長さと先端の厚さを共に0に、設ける場合は共に0より大きくしてください。";
 constexpr const char* kToeHalfGone =
     "つま先版を設けない場合は長さと先端の厚さを共に0に、設ける場合は共に0より大きくしてください。";
-constexpr const char* kSurchargeMissing = "上載荷重を入力してください。";
 constexpr const char* kOverturningMissing = "転倒に対する検討方法を選択してください。";
 constexpr const char* kEffectiveAreaMissing = "底版の有効載荷面積に対する検討方法を選択してください。";
 
@@ -34,84 +33,26 @@ void Form4::refuse(plat::TextBox& box, const std::string& message) {
 void Form4::cmd3_Click() {
     Program& p = program_;
     try {
-        p.frontWallUpperHeight = num::readSingle(txt3.text());
-        p.frontSoilHeight = num::readSingle(txt4.text());
-        p.backSoilHeight = num::readSingle(txt5.text());
-        p.rearWallUpperHeight = num::readSingle(txt6.text());
-        p.toeLength = num::readSingle(txt12.text());
-        p.heelLength = num::readSingle(txt16.text());
-        p.toeEndThickness = num::readSingle(txt18.text());
-        p.heelEndThickness = num::readSingle(txt19.text());
-        p.centralFillDepth = num::readSingle(txt20.text());
-        p.surchargeBack = num::readSingle(txt21.text());
+        for (const DimensionBox& row : dimensionBoxes())
+            if (row.readByCheck) readBox(row, *this, p);
     } catch (const num::CalcFault&) {
         reportStabilityFault(p);  // a number too large for the program
         return;
     }
     lbl33.setCaption(numberText(p.surchargeBack));
 
-    // Required texts, in the order of the screen. The central fill depth is asked for
-    // like every other dimension: an empty box is more likely forgotten than meant as 0.
-    struct Required {
-        plat::TextBox* box;
-        const char* message;
-        bool oneSidedOnly;
-    };
-    const Required required[] = {
-        {&txt1, "§番号を入力してください。", false},
-        {&txt2, "擁壁の記号を入力してください。", false},
-        {&txt3, kDimensionMissing, true},
-        {&txt4, kDimensionMissing, true},
-        {&txt5, kDimensionMissing, false},
-        {&txt6, kDimensionMissing, false},
-        {&txt7, kDimensionMissing, false},
-        {&txt8, kDimensionMissing, false},
-        {&txt9, kDimensionMissing, false},
-        {&txt10, kDimensionMissing, false},
-        {&txt12, kDimensionMissing, false},
-        {&txt13, kDimensionMissing, false},
-        {&txt14, kDimensionMissing, false},
-        {&txt15, kDimensionMissing, false},
-        {&txt17, kDimensionMissing, false},
-        {&txt20, kDimensionMissing, false},
-        {&txt21, kSurchargeMissing, false},
-        {&txt22, kSurchargeMissing, false},
-    };
-    for (const Required& r : required) {
-        if (r.oneSidedOnly && !oneSided()) continue;
-        if (r.box->text().empty()) {
-            refuse(*r.box, r.message);
+    // Required texts, in the order of the screen.
+    for (const DimensionBox& row : dimensionBoxes()) {
+        if (!row.missing || (row.frontOnly && !oneSided())) continue;
+        plat::TextBox& box = this->*row.box;
+        if (box.text().empty()) {
+            refuse(box, row.missing);
             return;
         }
     }
 
-    // Every box is there; now each must hold a value that describes a wall. Zero means
-    // something in many boxes (no toe, no heel, a vertical face, a wall top level with the
-    // soil, no fill, no surcharge), but not in the back soil's height, the widths of the
-    // walls, the span between them nor the slab.
-    const bool front = oneSided();
-    const std::vector<BoundedBox> bounded = {
-        {&txt3, "寸法H3", bounds::kLengthOrNone, front},
-        {&txt4, "寸法H4", bounds::kLengthOrNone, front},
-        {&txt5, "寸法H1", bounds::kLength},
-        {&txt6, "寸法H2", bounds::kLengthOrNone},
-        {&txt7, "前壁の天端幅", bounds::kLength},
-        {&txt8, "前壁の内側のこう配幅", bounds::kLengthOrNone},
-        {&txt10, "後壁の内側のこう配幅", bounds::kLengthOrNone},
-        {&txt9, "後壁の天端幅", bounds::kLength},
-        {&txt12, "つま先版の長さ", bounds::kLengthOrNone},
-        {&txt13, "前壁の下端幅", bounds::kLength},
-        {&txt14, "壁の内法幅", bounds::kLength},
-        {&txt15, "後壁の下端幅", bounds::kLength},
-        {&txt16, "かかと版の長さ", bounds::kLengthOrNone},
-        {&txt17, "底版の厚さ", bounds::kLength},
-        {&txt18, "つま先版の先端の厚さ", bounds::kLengthOrNone},
-        {&txt19, "かかと版の先端の厚さ", bounds::kLengthOrNone},
-        {&txt20, "中詰め土の深さ", bounds::kLengthOrNone},
-        {&txt21, "背面の上載荷重", bounds::kPressureOrNone},
-        {&txt22, "中央の上載荷重", bounds::kPressureOrNone},
-        {&txt23, "前面の上載荷重", bounds::kPressureOrNone, front},
-    };
+    // Every box is there; now each must hold a value that describes a wall.
+    const std::vector<BoundedBox> bounded = boundedDimensionBoxes(*this, oneSided());
     if (const BoundedBox* wrong = firstOutOfBounds(bounded)) {
         refuse(*wrong->box, boundsMessage(wrong->name, wrong->bounds));
         return;

@@ -9,6 +9,7 @@
 #include "conditions/reference_windows.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -17,15 +18,8 @@ using plat::MsgButtons;
 using plat::MsgIcon;
 using plat::MsgResult;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ProgramTest {
 protected:
-    ScriptedServices svc;
-    Program prog{svc};
-    MDIForm1* main = nullptr;
-    void SetUp() override {
-        prog.registerForms();
-        main = &prog.form<MDIForm1>();
-    }
     bool button(int i) { return main->Toolbar1.button(i).enabled; }
     void enableToolbar() {
         for (int i : {3, 5, 6}) main->Toolbar1.button(i).enabled = true;

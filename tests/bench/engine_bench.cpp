@@ -6,6 +6,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/screen_input.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -18,11 +19,7 @@ void BM_StabilityRun(benchmark::State& state) {
     prog.form<Form3>().opt3.setValue(true);
     prog.form<Form23>().opt1.setValue(true);
     Form4& f = prog.form<Form4>();
-    const char* texts[][2] = {{"txt3", "0.5"},  {"txt4", "1.2"},  {"txt5", "2.5"},  {"txt6", "0.3"},  {"txt7", "0.3"},
-                              {"txt8", "0.1"},  {"txt9", "0.3"},  {"txt10", "0.1"}, {"txt12", "0.5"}, {"txt13", "0.45"},
-                              {"txt14", "2.0"}, {"txt15", "0.45"}, {"txt16", "0.6"}, {"txt17", "0.4"}, {"txt18", "0.3"},
-                              {"txt19", "0.3"}, {"txt20", "1.5"}, {"txt21", "10"},  {"txt22", "5"},   {"txt23", "3"}};
-    for (const auto& [box, text] : texts) static_cast<plat::TextBox*>(f.control(box))->setText(text);
+    screen_input::typeWall(f);
     f.opt1.setValue(true);
     f.opt3.setValue(true);
     f.opt6.setValue(true);

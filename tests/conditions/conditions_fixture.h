@@ -9,13 +9,12 @@
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
-class DesignConditionsTest : public ::testing::Test {
+class DesignConditionsTest : public ProgramTest {
 protected:
     void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
         screen = &prog.form<Form3>();
         screen->show();
     }
@@ -89,7 +88,5 @@ protected:
         f().cmd4.press();
     }
 
-    ScriptedServices svc;
-    Program prog{svc};
     Form3* screen = nullptr;
 };

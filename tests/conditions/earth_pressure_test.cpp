@@ -10,18 +10,15 @@
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
 
-struct EarthPressure : ::testing::Test {
-    ScriptedServices svc;
-    Program prog{svc};
+struct EarthPressure : ProgramTest {
     Form3* f = nullptr;
 
     void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
         f = &prog.form<Form3>();
         f->setTop(0);
         f->setLeft(0);

@@ -7,18 +7,15 @@
 #include "conditions/ground_shape.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
 
-struct GroundShape : ::testing::Test {
-    ScriptedServices svc;
-    Program prog{svc};
+struct GroundShape : ProgramTest {
     Form23* g = nullptr;
 
     void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
         g = &prog.form<Form23>();
         g->setTop(0);
         g->setLeft(0);

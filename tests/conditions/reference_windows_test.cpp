@@ -5,20 +5,12 @@
 #include "conditions/conditions_screen.h"
 #include "conditions/note_window.h"
 #include "conditions/reference_windows.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
 
-struct ReferenceWindows : ::testing::Test {
-    ScriptedServices svc;
-    Program prog{svc};
-    MDIForm1* main = nullptr;
-
-    void SetUp() override {
-        prog.registerForms();
-        main = &prog.form<MDIForm1>();
-    }
-};
+struct ReferenceWindows : ProgramTest {};
 
 const plat::Label* labelWith(const FixedDrawing& d, const std::string& caption) {
     for (const auto& l : d.labels())

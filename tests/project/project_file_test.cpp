@@ -15,6 +15,7 @@
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -22,17 +23,10 @@ namespace {
 using project::Column;
 using project::Kind;
 
-class ProjectFileTest : public ::testing::Test {
+class ProjectFileTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
-    }
     const project::LineSource& line(int n) { return project::lines().at(n - 1); }
     std::string text(int n) { return project::lineText(prog, line(n)); }
-
-    ScriptedServices svc;
-    Program prog{svc};
 };
 
 struct Anchor {

@@ -21,14 +21,13 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/program_fixture.h"
 #include "support/screen_input.h"
 #include "support/scripted_services.h"
 
-class ProjectFixture : public ::testing::Test {
+class ProjectFixture : public ProgramTest {
 protected:
     void SetUp() override {
-        prog.registerForms();
-        main = &prog.form<MDIForm1>();
         dir = std::filesystem::temp_directory_path() /
               ("miranosu-project-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -51,14 +50,7 @@ protected:
     static std::vector<std::string> linesOf(const std::string& file) { return project::parse(bytesOf(file)).texts; }
 
     // A second run of the program, the main window only.
-    struct Fresh {
-        ScriptedServices svc;
-        Program prog{svc};
-        Fresh() {
-            prog.registerForms();
-            prog.form<MDIForm1>();
-        }
-    };
+    using Fresh = ProgramWithMainWindow;
     // A project file of the given texts (UTF-8), written as the program writes it.
     std::string craft(const std::vector<std::string>& texts, const std::string& name) {
         const std::string file = path(name);
@@ -150,8 +142,5 @@ protected:
         runChecks();
     }
 
-    ScriptedServices svc;
-    Program prog{svc};
-    MDIForm1* main = nullptr;
     std::filesystem::path dir;
 };

@@ -1,18 +1,16 @@
 // The fixture walls come out of the screens with every result current.
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
 #include "support/fixture_walls.h"
-#include "support/scripted_services.h"
+#include "support/program_fixture.h"
 
 namespace {
 
 TEST(FixtureWallsTest, EachWallEndsWithCurrentResults) {
     for (fixture::Wall wall : {fixture::Wall::HeelToeKey, fixture::Wall::RoadSeismic, fixture::Wall::TwoSided}) {
-        ScriptedServices svc;
-        Program prog(svc);
-        prog.registerForms();
-        prog.form<MDIForm1>();
+        ProgramWithMainWindow run;
+        ScriptedServices& svc = run.svc;
+        Program& prog = run.prog;
         fixture::enterWall(prog, wall);
         EXPECT_TRUE(svc.messages.empty()) << fixture::name(wall) << ": " << ::testing::PrintToString(svc.messageTexts());
         EXPECT_NE(prog.sigmaMax, 0) << fixture::name(wall);

@@ -12,19 +12,15 @@
 #include "common/numbers.h"
 #include "report/preview_window.h"
 #include "report/report_pages.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
-class ReportTest : public ::testing::Test {
+class ReportTest : public ProgramTest {
 protected:
-    ScriptedServices svc;
-    Program prog{svc};
-    MDIForm1* main = nullptr;
     std::vector<std::string> log;
     std::array<report::ProcEntry, report::kProcCount> saved = report::procedures();
 
     void SetUp() override {
-        prog.registerForms();
-        main = &prog.form<MDIForm1>();
         // Current stability and section results: every page may be made.
         prog.sigmaMax = 100;
         prog.sectionCheckDone = 1;

@@ -16,6 +16,7 @@
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 #include "support/fixture_walls.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -53,16 +54,8 @@ void type(plat::TextBox& box, const std::string& text) {
 }
 
 // A program with its main window, and the requests for pages made as a user makes them.
-class Session {
+class Session : public ProgramWithMainWindow {
 public:
-    ScriptedServices svc;
-    Program prog{svc};
-
-    Session() {
-        prog.registerForms();
-        prog.form<MDIForm1>();
-    }
-
     // The preview from the current screen: the page it shows.
     Outcome preview() {
         svc.clear();
@@ -184,16 +177,12 @@ TEST(ReportStateTable, PagesFollowTheCurrentResults) {
          S, S, S, S, S, S},
         {"stability checked, section screen never opened",
          [](Program& p) {
-             fixture::enterConditions(p, Wall::HeelToeKey);
-             fixture::enterDimensions(p, Wall::HeelToeKey);
-             fixture::checkStability(p);
+             fixture::placeStability(p, Wall::HeelToeKey);
          },
          pages({2}), D, D, D, D, stability},
         {"section screen opened, not checked",
          [](Program& p) {
-             fixture::enterConditions(p, Wall::HeelToeKey);
-             fixture::enterDimensions(p, Wall::HeelToeKey);
-             fixture::checkStability(p);
+             fixture::placeStability(p, Wall::HeelToeKey);
              fixture::openSections(p);
              fixture::chooseBars(p);
          },
@@ -221,9 +210,7 @@ TEST(ReportStateTable, SectionEditsAfterACheckRefuseTheSectionPages) {
          D, D, D, D, D, stability},
         {"checked with a typed KA, then the KA typed anew",
          [](Program& p) {
-             fixture::enterConditions(p, Wall::HeelToeKey);
-             fixture::enterDimensions(p, Wall::HeelToeKey);
-             fixture::checkStability(p);
+             fixture::placeStability(p, Wall::HeelToeKey);
              fixture::openSections(p);
              Form7& s = p.form<Form7>();
              s.cmd4.press();

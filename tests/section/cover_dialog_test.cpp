@@ -9,15 +9,14 @@
 #include "common/calc_fault.h"
 #include "section/cover_dialog.h"
 #include "section/section_screen.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
 
-class CoverDialog : public ::testing::Test {
+class CoverDialog : public ProgramTest {
 protected:
     void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
         prog.heelLength = 0.4f;
         prog.toeLength = 0.5f;
         prog.keyHeight = 0.3f;
@@ -49,9 +48,6 @@ protected:
         const auto& c = prog.rebarCover;
         return {c[1], c[2], c[5], c[6], c[7], c[8], c[9], c[10]};
     }
-
-    ScriptedServices svc;
-    Program prog{svc};
 };
 
 TEST_F(CoverDialog, LaysOutItsTextsAndTabOrder) {

@@ -7,24 +7,20 @@
 #include "app/main_window.h"
 #include "section/section_screen.h"
 #include "support/fixture_walls.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
 
-class SectionBounds : public ::testing::Test {
+class SectionBounds : public ProgramTest {
 protected:
     void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
         fixture::enterWall(prog, fixture::Wall::HeelToeKey);
         ASSERT_EQ(prog.sectionCheckDone, 1);
         svc.clear();
     }
     Form7& s() { return prog.form<Form7>(); }
     bool focused(const plat::Control& c) { return s().activeControl() == &c; }
-
-    ScriptedServices svc;
-    Program prog{svc};
 };
 
 TEST_F(SectionBounds, AKaNoWallHasIsNamedWithItsRange) {
@@ -60,10 +56,9 @@ TEST_F(SectionBounds, AKaNoWallHasIsNamedWithItsRange) {
 
 TEST_F(SectionBounds, TheInertiaHeightCountsWhileItCanBeTyped) {
     // The seismic wall shows the height box.
-    ScriptedServices seismicSvc;
-    Program seismic{seismicSvc};
-    seismic.registerForms();
-    seismic.form<MDIForm1>();
+    ProgramWithMainWindow run;
+    ScriptedServices& seismicSvc = run.svc;
+    Program& seismic = run.prog;
     fixture::enterWall(seismic, fixture::Wall::RoadSeismic);
     Form7& s = seismic.form<Form7>();
     ASSERT_TRUE(s.txt_1.visible());

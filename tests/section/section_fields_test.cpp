@@ -9,17 +9,16 @@
 
 #include "app/main_window.h"
 #include "section/section_screen.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
 
 const std::vector<int> kLocations = {1, 2, 5, 6, 7, 8, 9, 10};
 
-class SectionFields : public ::testing::Test {
+class SectionFields : public ProgramTest {
 protected:
     void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
         prog.heelLength = 0.4f;
         prog.toeLength = 0.5f;
         prog.keyHeight = 0.3f;
@@ -67,9 +66,6 @@ protected:
         b.setFocus();
         if (b.Click) b.Click();
     }
-
-    ScriptedServices svc;
-    Program prog{svc};
 };
 
 // ---- Design boxes ----

@@ -10,6 +10,7 @@
 #include "conditions/conditions_screen.h"
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -18,13 +19,8 @@ enum class Load { None, Normal, SeismicK1, SeismicK2, SeismicD1, SeismicNoMethod
 
 constexpr float kUnset = -99;
 
-class SectionKaTest : public ::testing::Test {
+class SectionKaTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
-    }
-
     Form7& f() { return prog.form<Form7>(); }
 
     void choose(Load load) {
@@ -92,9 +88,6 @@ protected:
         EXPECT_FALSE(prog.mainToolbar()->button(5).enabled);
         EXPECT_TRUE(prog.mainToolbar()->button(6).enabled);
     }
-
-    ScriptedServices svc;
-    Program prog{svc};
 };
 
 struct KaCase {

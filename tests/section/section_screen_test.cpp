@@ -12,19 +12,15 @@
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
 
 enum class Case { Normal, K1, K2, D1 };
 
-class SectionScreen : public ::testing::Test {
+class SectionScreen : public ProgramTest {
 protected:
-    void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
-    }
-
     Form4& dims() { return prog.form<Form4>(); }
     Form7& sec() { return prog.form<Form7>(); }
 
@@ -65,9 +61,6 @@ protected:
     void handOver() { dims().cmd1.press(); }
     bool focused(const plat::Control& c) { return c.form().activeControl() == &c && c.form().visible(); }
     plat::Toolbar& toolbar() { return *prog.mainToolbar(); }
-
-    ScriptedServices svc;
-    Program prog{svc};
 };
 
 // ---- The screen as it is created ----

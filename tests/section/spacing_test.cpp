@@ -11,6 +11,7 @@
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -18,11 +19,9 @@ namespace {
 // A one-sided wall with heel, toe and key: base 3.95 m (toe 0.5, front wall 0.4, span 2.0,
 // rear wall 0.45, heel 0.6), slab 0.4 m with 0.3 m ends, rear wall 0.3 m at the top with
 // 0.1 m inner batter, back soil 3.0 m above the base, wall 0.2 m above the soil.
-class SpacingTest : public ::testing::Test {
+class SpacingTest : public ProgramTest {
 protected:
     void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
         Form3& c = prog.form<Form3>();
         c.opt_T.setValue(true);
         c.opt3.setValue(true);
@@ -118,9 +117,6 @@ protected:
         default: return f().lbl_rj;
         }
     }
-
-    ScriptedServices svc;
-    Program prog{svc};
 };
 
 // ---- KA check ----

@@ -13,6 +13,7 @@
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "section/section_screen.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -50,11 +51,9 @@ struct Row {
     void (Form7::*check)();
 };
 
-class StressCheck : public ::testing::Test {
+class StressCheck : public ProgramTest {
 public:
     void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
         standard(/*road=*/false, /*seismic=*/false);
         prog.allowConcrete = 8;
         prog.allowShear = 0.73f;
@@ -134,9 +133,6 @@ public:
         EXPECT_EQ(w.cells[2]->caption(), t) << "row " << r;
         EXPECT_EQ(w.cells[3]->caption(), verdict) << "row " << r;
     }
-
-    ScriptedServices svc;
-    Program prog{svc};
 };
 
 // ---- The entry passes ----

@@ -8,6 +8,7 @@
 #include "conditions/conditions_screen.h"
 #include "conditions/seismic_dialog.h"
 #include "stability/dimension_screen.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -17,13 +18,8 @@ const char* const kNoSliding = "滑動に対する検討方法をチェックし
 const char* const kNoEffectiveArea = "底版の有効載荷面積に対する検討方法をチェックして下さい。";
 const char* const kNoHeight = "上載荷重の慣性力の作用位置を入力して下さい。";
 
-struct CheckMethodDialogs : ::testing::Test {
-    ScriptedServices svc;
-    Program prog{svc};
-
+struct CheckMethodDialogs : ProgramTest {
     void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
         prog.form<Form4>().show();
     }
 

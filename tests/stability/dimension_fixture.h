@@ -16,16 +16,12 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/program_fixture.h"
 #include "support/screen_input.h"
 #include "support/scripted_services.h"
 
-class DimensionFixture : public ::testing::Test {
+class DimensionFixture : public ProgramTest {
 protected:
-    void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
-    }
-
     Form4& f() { return prog.form<Form4>(); }
     plat::TextBox& box(const std::string& name) { return static_cast<plat::TextBox&>(*f().control(name)); }
 
@@ -92,7 +88,4 @@ protected:
         if (b.Click) b.Click();
     }
     bool focused(const plat::Control& c) { return f().activeControl() == &c; }
-
-    ScriptedServices svc;
-    Program prog{svc};
 };

@@ -10,17 +10,13 @@
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 #include "stability/stability_fault.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
 
-struct ShearKeyDialogs : ::testing::Test {
-    ScriptedServices svc;
-    Program prog{svc};
-
+struct ShearKeyDialogs : ProgramTest {
     void SetUp() override {
-        prog.registerForms();
-        prog.form<MDIForm1>();
         prog.form<Form4>().show();
     }
 

@@ -126,7 +126,14 @@ INSTANTIATE_TEST_SUITE_P(
                         put(f, "txt21", "-10");
                         put(f, "txt6", "-0.3");
                     },
-                    "寸法H2は0以上1000m以下で入力してください。", "txt6"}),
+                    "寸法H2は0以上1000m以下で入力してください。", "txt6"},
+        // On the figure's top row the rear wall's inner batter stands left of its top width.
+        RefusalCase{"TopRowLeftToRightOnTheFigure",
+                    [](Program&, Form4& f) {
+                        put(f, "txt9", "0");
+                        put(f, "txt10", "-0.1");
+                    },
+                    "後壁の内側のこう配幅は0以上1000m以下で入力してください。", "txt10"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct AcceptCase {

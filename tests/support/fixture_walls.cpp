@@ -106,6 +106,12 @@ void enterDimensions(Program& p, Wall wall) {
 
 void checkStability(Program& p) { p.form<Form4>().cmd3.press(); }
 
+void placeStability(Program& p, Wall wall) {
+    enterConditions(p, wall);
+    enterDimensions(p, wall);
+    checkStability(p);
+}
+
 void openSections(Program& p) {
     p.form<Form4>().cmd1.press();
     p.form<Form7>().opt2.userClick();
@@ -131,9 +137,7 @@ void chooseBars(Program& p) {
 void checkSections(Program& p) { p.form<Form7>().cmd1.press(); }
 
 void enterWall(Program& p, Wall wall) {
-    enterConditions(p, wall);
-    enterDimensions(p, wall);
-    checkStability(p);
+    placeStability(p, wall);
     openSections(p);
     chooseBars(p);
     checkSections(p);

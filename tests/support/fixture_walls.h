@@ -24,6 +24,8 @@ void enterConditions(Program& p, Wall wall);
 void enterDimensions(Program& p, Wall wall);
 // "安定性の検討".
 void checkStability(Program& p);
+// A placed stability result: the conditions and dimensions of the wall, then the check.
+void placeStability(Program& p, Wall wall);
 // "断面計算 >": the section screen with the computed KA.
 void openSections(Program& p);
 // A bar for every location shown, and a design spacing below the computed one.

@@ -1,6 +1,7 @@
 #include "support/screen_input.h"
 
 #include "conditions/conditions_screen.h"
+#include "stability/dimension_boxes.h"
 #include "stability/dimension_screen.h"
 
 namespace screen_input {
@@ -24,19 +25,41 @@ void typeDesignValues(Form3& c, const std::string& site, bool cohesion) {
     c.txt9.setText("0.5");
 }
 
-const Texts& commonWall() {
-    static const Texts texts = {
-        {"txt1", "3"},     {"txt2", "U-1"},   {"txt3", "0.5"},  {"txt4", "1.2"},   {"txt5", "2.5"},
-        {"txt6", "0.3"},   {"txt7", "0.3"},   {"txt8", "0.1"},  {"txt9", "0.3"},   {"txt10", "0.1"},
-        {"txt12", "0.5"},  {"txt13", "0.45"}, {"txt14", "2.0"}, {"txt15", "0.45"}, {"txt16", "0.6"},
-        {"txt17", "0.4"},  {"txt18", "0.3"},  {"txt19", "0.3"}, {"txt20", "1.5"},  {"txt21", "10"},
-        {"txt22", "5"},    {"txt23", "3"}};
-    return texts;
+const std::vector<WallText>& commonWall() {
+    using SV = StabilityValues;
+    static const std::vector<WallText> wall = {
+        {.text = &SV::chapterNumber, .typed = "3"},
+        {.text = &SV::wallMark, .typed = "U-1"},
+        {.number = &SV::frontWallUpperHeight, .typed = "0.5"},
+        {.number = &SV::frontSoilHeight, .typed = "1.2"},
+        {.number = &SV::backSoilHeight, .typed = "2.5"},
+        {.number = &SV::rearWallUpperHeight, .typed = "0.3"},
+        {.number = &SV::frontWallTopWidth, .typed = "0.3"},
+        {.number = &SV::frontWallInnerBatter, .typed = "0.1"},
+        {.number = &SV::rearWallTopWidth, .typed = "0.3"},
+        {.number = &SV::rearWallInnerBatter, .typed = "0.1"},
+        {.number = &SV::toeLength, .typed = "0.5"},
+        {.number = &SV::frontWallBottomWidth, .typed = "0.45"},
+        {.number = &SV::innerSpan, .typed = "2.0"},
+        {.number = &SV::rearWallBottomWidth, .typed = "0.45"},
+        {.number = &SV::heelLength, .typed = "0.6"},
+        {.number = &SV::slabThickness, .typed = "0.4"},
+        {.number = &SV::toeEndThickness, .typed = "0.3"},
+        {.number = &SV::heelEndThickness, .typed = "0.3"},
+        {.number = &SV::centralFillDepth, .typed = "1.5"},
+        {.number = &SV::surchargeBack, .typed = "10"},
+        {.number = &SV::surchargeCentre, .typed = "5"},
+        {.number = &SV::surchargeFront, .typed = "3"},
+    };
+    return wall;
 }
 
 void typeWall(Form4& d, const Texts& changes) {
-    for (const Texts* texts : {&commonWall(), &changes})
-        for (const auto& [name, text] : *texts) static_cast<plat::TextBox*>(d.control(name))->setText(text);
+    for (const WallText& value : commonWall()) {
+        const DimensionBox& row = value.text ? dimensionBox(value.text) : dimensionBox(value.number);
+        (d.*row.box).setText(value.typed);
+    }
+    for (const auto& [name, text] : changes) static_cast<plat::TextBox*>(d.control(name))->setText(text);
 }
 
 }  // namespace screen_input

@@ -19,6 +19,7 @@
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
 #include "support/drawing_extent.h"
+#include "support/screen_input.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -28,15 +29,6 @@ using plat::DrawOp;
 // Page position of a point of the section at the drawing's scale (single precision, as stored).
 double X(double x, float s = 0.98f) { return 2850 + 1000 * x / double(s); }
 double Y(double d, float s = 0.98f) { return 2600 + 1000 * d / double(s); }
-
-// The one-sided wall of the stability tests: base 4.0 m, H1 2.5, H2 0.3, H3 0.5, H4 1.2,
-// walls 0.3 at the top and 0.45 at the slab with 0.1 inner batters, toe 0.5, heel 0.6,
-// slab 0.4 tapering to 0.3 at both ends, central fill 1.5, q1 10, q2 5, q3 3.
-const std::map<std::string, std::string> kWall = {
-    {"txt1", "3"},     {"txt2", "U-1"},   {"txt3", "0.5"},  {"txt4", "1.2"},  {"txt5", "2.5"},   {"txt6", "0.3"},
-    {"txt7", "0.3"},   {"txt8", "0.1"},   {"txt9", "0.3"},  {"txt10", "0.1"}, {"txt12", "0.5"},  {"txt13", "0.45"},
-    {"txt14", "2.0"},  {"txt15", "0.45"}, {"txt16", "0.6"}, {"txt17", "0.4"}, {"txt18", "0.3"},  {"txt19", "0.3"},
-    {"txt20", "1.5"},  {"txt21", "10"},   {"txt22", "5"},   {"txt23", "3"}};
 
 class Page2Test : public ::testing::Test {
 protected:
@@ -48,15 +40,16 @@ protected:
 
     Form4& f() { return prog.form<Form4>(); }
 
-    // Normal case, building standard, the wall above with some boxes changed.
+    // Normal case, building standard, the common wall of the stability tests with some
+    // boxes changed: base 4.0 m, H1 2.5, H2 0.3, H3 0.5, H4 1.2, walls 0.3 at the top and
+    // 0.45 at the slab with 0.1 inner batters, toe 0.5, heel 0.6, slab 0.4 tapering to 0.3
+    // at both ends, central fill 1.5, q1 10, q2 5, q3 3.
     void enter(const std::map<std::string, std::string>& changes = {}, bool oneSided = true) {
         Form3& c = prog.form<Form3>();
         c.opt_T.setValue(true);
         c.opt3.setValue(true);
         (oneSided ? prog.form<Form23>().opt1 : prog.form<Form23>().opt2).setValue(true);
-        std::map<std::string, std::string> texts = kWall;
-        for (const auto& [box, text] : changes) texts[box] = text;
-        for (const auto& [box, text] : texts) static_cast<plat::TextBox*>(f().control(box))->setText(text);
+        screen_input::typeWall(f(), {changes.begin(), changes.end()});
         f().opt1.setValue(true);
         f().opt3.setValue(true);
         f().opt5.setValue(true);
@@ -70,7 +63,7 @@ protected:
         c.opt4.setValue(true);
         prog.form<Form25>().opt_K2.setValue(true);
         prog.form<Form23>().opt1.setValue(true);
-        for (const auto& [box, text] : kWall) static_cast<plat::TextBox*>(f().control(box))->setText(text);
+        screen_input::typeWall(f());
         f().opt1.setValue(true);
         f().opt3.setValue(true);
         f().opt6.setValue(true);
