@@ -8,9 +8,9 @@
 #include "common/numbers.h"
 #include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/note_window.h"
-#include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/shear_key_dialogs.h"
@@ -389,8 +389,8 @@ void Form4::printSymmetricNotes() {
     s.print("対称土圧の為、滑動は生じない。");
 }
 
-bool Form4::oneSided() { return program_.form<Form23>().opt1.value(); }
-bool Form4::symmetric() { return program_.form<Form23>().opt2.value(); }
+bool Form4::oneSided() { return groundShape(program_) == GroundShape::OneSided; }
+bool Form4::symmetric() { return groundShape(program_) == GroundShape::Symmetric; }
 
 void Form4::invalidate() {
     Hihyouji_1();
@@ -443,21 +443,20 @@ void Form4::cmd1_Click() {
 
     // The surcharge inertia of the upright wall is offered only where the method adds
     // the wall's own inertia (K2, D1).
-    Form3& conditions = program_.form<Form3>();
-    Form25& seismic = program_.form<Form25>();
+    const DesignChoices choices = designChoices(program_);
     plat::Control* const heightField[] = {&sections.lbl_1, &sections.txt_1, &sections.lbl_2};
     auto enableHeight = [&](bool on) {
         if (!on) sections.txt_1.setText("");
         for (plat::Control* c : heightField) c->setEnabled(on);
     };
-    if (conditions.opt3.value()) {
+    if (choices.normal()) {
         sections.chk_1.setVisible(false);
         sections.txt_1.setText("");
         for (plat::Control* c : heightField) c->setVisible(false);
-    } else if (conditions.opt4.value() && seismic.opt_K1.value()) {
+    } else if (choices.seismic() && choices.seismicMethod == SeismicMethod::K1) {
         sections.chk_1.setEnabled(false);
         enableHeight(false);
-    } else if (conditions.opt4.value() && (seismic.opt_K2.value() || seismic.opt_D1.value())) {
+    } else if (choices.seismic() && choices.withHeights()) {
         // An earlier visit in another case may have hidden or greyed the group.
         sections.chk_1.setVisible(true);
         sections.chk_1.setEnabled(true);
@@ -479,9 +478,9 @@ void Form4::cmd1_Click() {
             {&sections.Label10, &sections.cbo10, &sections.lbl_r10, &sections.txt10, &sections.lbl_rj});
 
     // The sketch: the front-side earth pressure only for the symmetric shape.
-    Form23& shape = program_.form<Form23>();
-    if (shape.opt1.value() || shape.opt2.value()) {
-        const bool symmetric = shape.opt2.value();
+    const GroundShape shape = groundShape(program_);
+    if (shape != GroundShape::None) {
+        const bool symmetric = shape == GroundShape::Symmetric;
         sections.Line100.setVisible(!symmetric);
         for (plat::Control* c : std::initializer_list<plat::Control*>{
                  &sections.Line101, &sections.Line102, &sections.Line103, &sections.Line104, &sections.Line105,
@@ -491,6 +490,7 @@ void Form4::cmd1_Click() {
     }
 
     // The section KA follows the way KA was given on the design conditions.
+    Form3& conditions = program_.form<Form3>();
     if (conditions.opt1.value()) {
         sections.opt1.setEnabled(true);
         sections.cmd4.setEnabled(true);
