@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
@@ -29,12 +30,12 @@ protected:
     Form4& f() { return prog.form<Form4>(); }
     plat::TextBox& box(const std::string& name) { return static_cast<plat::TextBox&>(*f().control(name)); }
 
-    // Design conditions as the calculation reads them; building standard unless road.
-    void conditions(bool seismic = false, bool road = false) {
+    // Design conditions as the calculation reads them; the seismic case with method K1.
+    void conditions(LoadCase load = LoadCase::Normal, Standard standard = Standard::Building) {
         Form3& c = prog.form<Form3>();
-        (road ? c.opt_D : c.opt_T).setValue(true);
-        (seismic ? c.opt4 : c.opt3).setValue(true);
-        if (seismic) prog.form<Form25>().opt_K1.setValue(true);
+        (standard == Standard::Road ? c.opt_D : c.opt_T).setValue(true);
+        (load == LoadCase::Seismic ? c.opt4 : c.opt3).setValue(true);
+        if (load == LoadCase::Seismic) prog.form<Form25>().opt_K1.setValue(true);
         prog.soilUnitWeight = 18;
         prog.concreteUnitWeight = 24;
         prog.activeCoefficient = 0.333f;

@@ -13,7 +13,7 @@ class StabilityCommand : public DimensionFixture {
 protected:
     // One-sided wall in the seismic case, every choice of the screen made.
     void readySeismic() {
-        conditions(true);
+        conditions(LoadCase::Seismic);
         layOut(true);
         fillWall();
         f().opt1.setValue(true);
