@@ -11,6 +11,7 @@
 #include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/note_window.h"
+#include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/shear_key_dialogs.h"

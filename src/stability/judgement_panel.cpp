@@ -5,7 +5,9 @@
 
 #include "common/numbers.h"
 #include "common/messages.h"
+#include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
+#include "conditions/ground_shape.h"
 #include "section/section_screen.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"

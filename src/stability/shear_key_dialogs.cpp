@@ -4,6 +4,7 @@
 #include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "conditions/design_choices.h"
+#include "conditions/conditions_screen.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 #include "stability/stability_fault.h"

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr float kUnset = -99;
-
 // Clicks the load case and the seismic method on their screens; the design conditions
 // start in the normal case.
 void clickLoad(Program& p, LoadCase load, SeismicMethod method) {
@@ -28,6 +26,8 @@ void clickLoad(Program& p, LoadCase load, SeismicMethod method) {
     if (method == SeismicMethod::K2) s.opt_K2.setValue(true);
     if (method == SeismicMethod::D1) s.opt_D1.setValue(true);
 }
+
+constexpr float kUnset = -99;
 
 class SectionKaTest : public ::testing::Test {
 protected:

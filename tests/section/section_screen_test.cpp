@@ -17,6 +17,8 @@
 
 namespace {
 
+// The section screen over a stability result, in the normal case or a seismic method.
+
 class SectionScreen : public ::testing::Test {
 protected:
     void SetUp() override {
