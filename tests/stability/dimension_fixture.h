@@ -48,10 +48,10 @@ protected:
     }
 
     // Chooses the shape and lets the ground-shape step show and lay out the screen.
-    void layOut(bool oneSided) {
-        Form23& shape = prog.form<Form23>();
-        (oneSided ? shape.opt1 : shape.opt2).setValue(true);
-        shape.cmd1.press();
+    void layOut(GroundShape shape) {
+        Form23& step = prog.form<Form23>();
+        (shape == GroundShape::OneSided ? step.opt1 : step.opt2).setValue(true);
+        step.cmd1.press();
     }
 
     // Every box of the screen filled for the wall of this fixture.
@@ -60,7 +60,7 @@ protected:
     // One-sided wall, normal case, every choice made: the check runs through.
     void readyOneSided() {
         conditions();
-        layOut(true);
+        layOut(GroundShape::OneSided);
         fillWall();
         f().opt1.setValue(true);
         f().Frame2.setVisible(true);

@@ -14,7 +14,7 @@ protected:
     // One-sided wall in the seismic case, every choice of the screen made.
     void readySeismic() {
         conditions(LoadCase::Seismic);
-        layOut(true);
+        layOut(GroundShape::OneSided);
         fillWall();
         f().opt1.setValue(true);
         f().opt3.setValue(true);
@@ -210,7 +210,7 @@ TEST_F(StabilityCommand, ZeroToeBesideAThicknessIsToldThenCorrected) {
 
 TEST_F(StabilityCommand, BoundsOfTheOtherShapesBoxesAreNotAsked) {
     conditions();
-    layOut(false);
+    layOut(GroundShape::Symmetric);
     fillWall();
     f().txt3.setText("-1");
     f().txt4.setText("-1");
@@ -224,7 +224,7 @@ TEST_F(StabilityCommand, BoundsOfTheOtherShapesBoxesAreNotAsked) {
 
 TEST_F(StabilityCommand, SymmetricShapeNeedsNoFrontHeightsNorVerticalComponent) {
     conditions();
-    layOut(false);
+    layOut(GroundShape::Symmetric);
     fillWall();
     f().txt3.setText("");
     f().txt4.setText("");
