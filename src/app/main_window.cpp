@@ -1,14 +1,14 @@
 #include "app/main_window.h"
 #include "common/messages.h"
 
+#include <utility>
+
 #include "app/about_box.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
 #include "conditions/reference_windows.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
-
-#include <utility>
 
 namespace {
 }  // namespace
