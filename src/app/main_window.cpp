@@ -1,8 +1,11 @@
 #include "app/main_window.h"
 #include "common/messages.h"
 
+#include <utility>
+
 #include "app/about_box.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/reference_windows.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
@@ -152,9 +155,8 @@ void MDIForm1::Men_S_Click() {
     Men_S.setEnabled(false);
     Toolbar1.setVisible(false);
     // Asks the design-conditions screen only when it exists: no project, no screen.
-    auto* form3 = static_cast<Form3*>(program_.find(Form3::kName));
     plat::Form* table;
-    if (form3 && form3->opt_D.value())
+    if (designChoices(std::as_const(program_)).road())
         table = &program_.form<Form9>();
     else
         table = &program_.form<Form10>();

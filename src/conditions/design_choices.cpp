@@ -50,3 +50,5 @@ DesignChoices designChoices(Program& program) {
 DesignChoices designChoices(const Program& program) {
     return read(loaded<Form3>(program), loaded<Form23>(program), loaded<Form25>(program));
 }
+
+GroundShape groundShape(Program& program) { return read(nullptr, &program.form<Form23>(), nullptr).groundShape; }

@@ -32,3 +32,6 @@ struct DesignChoices {
 DesignChoices designChoices(Program& program);
 // The same without loading anything: a screen that is not loaded has no choice made.
 DesignChoices designChoices(const Program& program);
+// The ground shape alone; loads the ground-shape step only, since loading the design
+// conditions moves the current screen.
+GroundShape groundShape(Program& program);

@@ -5,6 +5,7 @@
 #include "common/calc_fault.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "project/project_file.h"
@@ -90,9 +91,9 @@ void emptySectionResults(Program& p) {
 void frontSoilChoice(Program& p) {
     step([&] {
         Form4& d = p.form<Form4>();
-        const Form23& shape = p.form<Form23>();
-        const bool withoutToe = shape.opt1.value() && num::readSingle(d.txt12.text()) == 0;
-        if (!withoutToe && !shape.opt2.value()) return;
+        const GroundShape shape = groundShape(p);
+        const bool withoutToe = shape == GroundShape::OneSided && num::readSingle(d.txt12.text()) == 0;
+        if (!withoutToe && shape != GroundShape::Symmetric) return;
         d.Frame2.setVisible(false);
         d.opt3.setValue(false);
         d.opt4.setValue(false);
@@ -167,18 +168,19 @@ void restore(Program& p, const std::vector<std::string>& texts, const std::strin
         conditions.txt13.setVisible(false);
     });
     step([&] {
-        Form25& seismic = p.form<Form25>();
-        if (!seismic.opt_K1.value() && !seismic.opt_D1.value()) return;
+        const SeismicMethod method = designChoices(p).seismicMethod;
+        if (method != SeismicMethod::K1 && method != SeismicMethod::D1) return;
         p.form<Form3>().cmd5.setEnabled(false);
         p.form<Form3>().opt1.setEnabled(false);
     });
     step([&] {
         Form3& conditions = p.form<Form3>();
-        if (conditions.opt4.value()) {
+        const DesignChoices choices = designChoices(p);
+        if (choices.seismic()) {
             conditions.cmd4.setEnabled(true);
             conditions.cmd7.setEnabled(true);
         }
-        if (conditions.opt3.value()) conditions.cmd7.setEnabled(false);
+        if (choices.normal()) conditions.cmd7.setEnabled(false);
     });
     applyRange(p, texts, kDeltaLine, kDeltaLine);
 }
@@ -186,12 +188,12 @@ void restore(Program& p, const std::vector<std::string>& texts, const std::strin
 void restorePanel(Program& p) {
     step([&] {
         Form4& d = p.form<Form4>();
-        const bool oneSided = p.form<Form23>().opt1.value();
+        const bool oneSided = groundShape(p) == GroundShape::OneSided;
         if (oneSided) {
             for (plat::Label* cell : {&d.lbl52, &d.lbl53, &d.lbl54, &d.lbl64, &d.lbl65, &d.lbl66})
                 cell->setVisible(true);
             // The line without the key is judged under the building standard only.
-            if (d.opt6.value() && p.form<Form3>().opt_T.value())
+            if (d.opt6.value() && designChoices(p).building())
                 for (plat::Label* cell : {&d.lbl67, &d.lbl68, &d.lbl69, &d.lbl70}) cell->setVisible(true);
         }
         for (plat::Label* cell : {&d.lbl56, &d.lbl57, &d.lbl58, &d.lbl59, &d.lbl60, &d.lbl61, &d.lbl62})

@@ -1,6 +1,6 @@
 #include "section/bar_table.h"
 
-#include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 
 // "D25,D29" keeps 5.745, not the exact mean 5.7455, so that it sits on the large-bar threshold.
 const std::array<BarSize, 21> kBarSizes = {{
@@ -30,7 +30,7 @@ const std::array<BarSize, 21> kBarSizes = {{
 void LargeBarRebarAllow(Program& program, float barArea) {
     constexpr float kLargeBarArea = 5.745f;  // cm2
     constexpr float kLargeBarAllow = 195;    // N/mm2
-    Form3& conditions = program.form<Form3>();
-    if (!conditions.opt_T.value() || !conditions.opt3.value()) return;
+    const DesignChoices choices = designChoices(program);
+    if (!choices.building() || !choices.normal()) return;
     program.rebarAllow = barArea >= kLargeBarArea ? kLargeBarAllow : program.rebarAllowLong;
 }

@@ -8,8 +8,7 @@
 #include "common/messages.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
-#include "conditions/ground_shape.h"
-#include "conditions/seismic_dialog.h"
+#include "conditions/design_choices.h"
 #include "section/section_screen.h"
 
 void Form7::registerDrops(Program& program) {
@@ -54,21 +53,20 @@ void Form7::takeOverFromDimensions() {
 
     // The surcharge inertia of the upright wall is offered only where the method adds
     // the wall's own inertia (K2, D1).
-    Form3& conditions = program_.form<Form3>();
-    Form25& seismic = program_.form<Form25>();
+    const DesignChoices choices = designChoices(program_);
     plat::Control* const heightField[] = {&lbl_1, &txt_1, &lbl_2};
     auto enableHeight = [&](bool on) {
         if (!on) txt_1.setText("");
         for (plat::Control* c : heightField) c->setEnabled(on);
     };
-    if (conditions.opt3.value()) {
+    if (choices.normal()) {
         chk_1.setVisible(false);
         txt_1.setText("");
         for (plat::Control* c : heightField) c->setVisible(false);
-    } else if (conditions.opt4.value() && seismic.opt_K1.value()) {
+    } else if (choices.seismic() && choices.seismicMethod == SeismicMethod::K1) {
         chk_1.setEnabled(false);
         enableHeight(false);
-    } else if (conditions.opt4.value() && (seismic.opt_K2.value() || seismic.opt_D1.value())) {
+    } else if (choices.seismic() && choices.withHeights()) {
         // An earlier visit in another case may have hidden or greyed the group.
         chk_1.setVisible(true);
         chk_1.setEnabled(true);
@@ -90,9 +88,9 @@ void Form7::takeOverFromDimensions() {
             {&Label10, &cbo10, &lbl_r10, &txt10, &lbl_rj});
 
     // The sketch: the front-side earth pressure only for the symmetric shape.
-    Form23& shape = program_.form<Form23>();
-    if (shape.opt1.value() || shape.opt2.value()) {
-        const bool symmetric = shape.opt2.value();
+    const GroundShape shape = groundShape(program_);
+    if (shape != GroundShape::None) {
+        const bool symmetric = shape == GroundShape::Symmetric;
         Line100.setVisible(!symmetric);
         for (plat::Control* c : std::initializer_list<plat::Control*>{
                  &Line101, &Line102, &Line103, &Line104, &Line105,
@@ -102,6 +100,7 @@ void Form7::takeOverFromDimensions() {
     }
 
     // The section KA follows the way KA was given on the design conditions.
+    Form3& conditions = program_.form<Form3>();
     if (conditions.opt1.value()) {
         opt1.setEnabled(true);
         cmd4.setEnabled(true);

@@ -5,8 +5,7 @@
 
 #include "common/numbers.h"
 #include "common/calc_fault.h"
-#include "conditions/conditions_screen.h"
-#include "conditions/seismic_dialog.h"
+#include "conditions/design_choices.h"
 #include "section/section_screen.h"
 
 namespace {
@@ -45,11 +44,11 @@ double mononobeOkabe(Program& p) {
 
 void Form7::Doatu() {
     Program& p = program_;
-    const bool normal = p.form<Form3>().opt3.value();
-    Form25& seismic = p.form<Form25>();
-    if (normal || seismic.opt_K2.value())
+    const DesignChoices choices = designChoices(p);
+    const SeismicMethod method = choices.seismicMethod;
+    if (choices.normal() || method == SeismicMethod::K2)
         p.activeCoefficientSection = num::store(coulomb(p));
-    else if (seismic.opt_K1.value() || seismic.opt_D1.value())
+    else if (method == SeismicMethod::K1 || method == SeismicMethod::D1)
         p.activeCoefficientSection = num::store(mononobeOkabe(p));
     txt_ka.setBorderStyle(0);
     txt_ka.setText(num::format(p.activeCoefficientSection, "0.000"));

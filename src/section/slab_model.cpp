@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
-#include "conditions/ground_shape.h"
+#include "conditions/design_choices.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 
@@ -111,8 +111,8 @@ void slabLoads(Program& p) {
     }
     if (p.toeLength == 0) return;
     const double q3 = p.surchargeFront, taper = p.toeTaper, ta = p.toeEndThickness;
-    Form23& shape = p.form<Form23>();
-    if (shape.opt1.value()) {
+    const GroundShape shape = groundShape(p);
+    if (shape == GroundShape::OneSided) {
         Form4& dims = p.form<Form4>();
         const double soil = p.frontSoilAboveSlab;
         if (dims.opt3.value()) {
@@ -125,7 +125,7 @@ void slabLoads(Program& p) {
             p.slabLoadW5 = store(gc * ta + q3);
             p.slabModelWritten |= kWroteW4W5;
         }
-    } else if (shape.opt2.value()) {
+    } else if (shape == GroundShape::Symmetric) {
         const double soil = p.backSoilAboveSlab;
         p.slabLoadW4 = store(gs * soil + gc * t + q3);
         p.slabLoadW5 = store(gs * (taper + soil) + gc * ta + q3);

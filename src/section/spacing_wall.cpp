@@ -4,8 +4,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
-#include "conditions/conditions_screen.h"
-#include "conditions/seismic_dialog.h"
+#include "conditions/design_choices.h"
 #include "section/design_forces.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
@@ -18,14 +17,13 @@ public:
 
     void run() {
         earthPressure();
-        Form3& conditions = p_.form<Form3>();
-        const bool normal = conditions.opt3.value();
-        const bool seismic = conditions.opt4.value();
+        const DesignChoices choices = designChoices(p_);
+        const bool normal = choices.normal();
+        const bool seismic = choices.seismic();
         if (seismic) seismicQuantities();
-        Form25& method = p_.form<Form25>();
-        if (normal || (seismic && method.opt_K1.value())) {
+        if (normal || (seismic && choices.seismicMethod == SeismicMethod::K1)) {
             setForces(moment(), shear());
-        } else if (seismic && (method.opt_K2.value() || method.opt_D1.value())) {
+        } else if (seismic && choices.withHeights()) {
             const double kh = p_.seismicKh;
             const double w = p_.wallWeightAbove[loc_], y = p_.wallWeightArm[loc_];
             if (!f_.surchargeInertiaCounts()) {
@@ -138,7 +136,7 @@ private:
 void wallForces(Program& program, Form7& screen, int loc) { WallForces(program, screen, loc).run(); }
 
 bool Form7::surchargeInertiaCounts() {
-    const Form25& method = program_.form<Form25>();
-    return chk_1.value() == 1 && program_.form<Form3>().opt4.value() &&
-           (method.opt_K2.value() || method.opt_D1.value());
+    if (chk_1.value() != 1) return false;
+    const DesignChoices choices = designChoices(program_);
+    return choices.seismic() && choices.withHeights();
 }

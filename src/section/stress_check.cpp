@@ -5,7 +5,7 @@
 #include "common/numbers.h"
 #include "common/messages.h"
 #include "common/calc_fault.h"
-#include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "section/bar_table.h"
 #include "section/section_bounds.h"
 #include "common/entry_field.h"
@@ -62,10 +62,10 @@ void checkLocation(Program& p, const StressRow& row) {
     p.concreteStress[r] = num::store(num::div(2.0 * M, k * j * kStripWidth * d * d));
     p.rebarStress[r] = num::store(num::div(M, As * j * d));
     if (row.shear) {
-        Form3& conditions = p.form<Form3>();
-        if (conditions.opt_T.value()) {
+        const DesignChoices choices = designChoices(p);
+        if (choices.building()) {
             p.shearStress[r] = num::store(num::div(S, kStripWidth * j * d));
-        } else if (conditions.opt_D.value()) {
+        } else if (choices.road()) {
             p.shearStress[r] = num::store(num::div(S, kStripWidth * d));
         }
     }

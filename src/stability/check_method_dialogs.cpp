@@ -5,7 +5,7 @@
 
 #include "common/entry_bounds.h"
 #include "common/numbers.h"
-#include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "stability/dimension_screen.h"
 
 namespace {
@@ -306,18 +306,19 @@ void Form21::opt_Click() { stale_.changed(opt1); }
 // ---- Opening and reading ----
 
 void openCheckMethodDialog(Program& program) {
-    Form3& conditions = program.form<Form3>();
     float cohesion = program.foundationCohesion;
-    if (conditions.opt3.value()) {
+    if (designChoices(program).normal()) {
         Form14& dialog = program.form<Form14>();
         prepareEffectiveArea(cohesion, dialog.lbl1, dialog.opt4, dialog.opt5);
         dialog.showModal();
     }
-    if (conditions.opt4.value()) {
+    // Asked again: the first dialog was modal.
+    const DesignChoices choices = designChoices(program);
+    if (choices.seismic()) {
         Form21& dialog = program.form<Form21>();
         prepareEffectiveArea(cohesion, dialog.lbl1, dialog.opt7, dialog.opt8);
         // The surcharges' inertia enters only the K2 and D1 methods.
-        if (isSet(program, "Form25", "opt_D1") || isSet(program, "Form25", "opt_K2")) {
+        if (choices.withHeights()) {
             dialog.chk1.setEnabled(true);
         } else {
             dialog.chk1.setValue(0);
@@ -330,13 +331,13 @@ void openCheckMethodDialog(Program& program) {
 OverturningCriterion overturningCriterion(Program& program) {
     OverturningCriterion c;
     auto set = [&](const char* form, const char* option) { return isSet(program, form, option); };
-    Form3& conditions = program.form<Form3>();
-    if (conditions.opt3.value()) {
+    const DesignChoices choices = designChoices(program);
+    if (choices.normal()) {
         if (set("Form14", "opt1")) c = {true, 1.5f, false, 0};
         else if (set("Form14", "opt2")) c = {true, 0, true, 0};
         else if (set("Form14", "opt3")) c = {true, 0, false, 6};
         else if (set("Form14", "opt6")) c = {true, 1.5f, false, 6};
-    } else if (conditions.opt4.value()) {
+    } else if (choices.seismic()) {
         if (set("Form21", "opt1")) c = {true, 1.0f, false, 0};
         else if (set("Form21", "opt2")) c = {true, 1.2f, false, 0};
         else if (set("Form21", "opt3")) c = {true, 0, false, 2};
@@ -348,9 +349,9 @@ OverturningCriterion overturningCriterion(Program& program) {
 }
 
 float slidingCriterion(Program& program) {
-    Form3& conditions = program.form<Form3>();
-    if (conditions.opt3.value()) return 1.5f;
-    if (!conditions.opt4.value()) return 0;
+    const DesignChoices choices = designChoices(program);
+    if (choices.normal()) return 1.5f;
+    if (!choices.seismic()) return 0;
     if (isSet(program, "Form21", "opt5")) return 1.0f;
     if (isSet(program, "Form21", "opt6")) return 1.2f;
     return 0;

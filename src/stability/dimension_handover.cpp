@@ -4,18 +4,18 @@
 #include <string>
 
 #include "conditions/conditions_screen.h"
-#include "conditions/ground_shape.h"
+#include "conditions/design_choices.h"
 #include "stability/dimension_screen.h"
 
 void Form4::takeOverFromGroundShape() {
-    Form23& shape = program_.form<Form23>();
+    const GroundShape shape = groundShape(program_);
     setTop(0);
     setLeft(0);
     show();
     canvas().clear();
 
     // The choices of the vertical component, the front soil and the shear key.
-    if (shape.opt1.value()) {
+    if (shape == GroundShape::OneSided) {
         Frame1.setEnabled(true);
         Label19.setEnabled(true);
         opt1.setEnabled(true);
@@ -40,7 +40,7 @@ void Form4::takeOverFromGroundShape() {
     auto lines = [&](int from, int to, bool visible) {
         for (int n = from; n <= to; ++n) program_.controlByName(kName, "Line" + std::to_string(n)).setVisible(visible);
     };
-    const bool oneSided = shape.opt1.value();
+    const bool oneSided = shape == GroundShape::OneSided;
     if (oneSided) {
         lines(135, 149, false);
         lines(120, 134, true);

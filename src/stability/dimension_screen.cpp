@@ -8,6 +8,7 @@
 #include "common/numbers.h"
 #include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/note_window.h"
 #include "conditions/seismic_dialog.h"
@@ -388,8 +389,8 @@ void Form4::printSymmetricNotes() {
     s.print("対称土圧の為、滑動は生じない。");
 }
 
-bool Form4::oneSided() { return program_.form<Form23>().opt1.value(); }
-bool Form4::symmetric() { return program_.form<Form23>().opt2.value(); }
+bool Form4::oneSided() { return groundShape(program_) == GroundShape::OneSided; }
+bool Form4::symmetric() { return groundShape(program_) == GroundShape::Symmetric; }
 
 void Form4::chk1_Click() { stale_.changed(chk1); }
 void Form4::opt1_Click() { stale_.changed(opt1); }

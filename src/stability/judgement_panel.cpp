@@ -6,6 +6,7 @@
 #include "common/numbers.h"
 #include "common/messages.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
@@ -98,11 +99,11 @@ bool Form4::GamenHyouji() {
 
 void Form4::showJudgement() {
     Program& p = program_;
-    Form3& conditions = p.form<Form3>();
-    const bool normal = conditions.opt3.value();
-    const bool seismic = conditions.opt4.value();
-    const bool building = conditions.opt_T.value();
-    const bool road = conditions.opt_D.value();
+    const DesignChoices choices = designChoices(p);
+    const bool normal = choices.normal();
+    const bool seismic = choices.seismic();
+    const bool building = choices.building();
+    const bool road = choices.road();
     const float B = p.baseWidth;
     const float B2 = num::store(B / 2.0), B3 = num::store(B / 3.0), B6 = num::store(B / 6.0);
     const PanelLine line1{lbl52, lbl53, lbl54};

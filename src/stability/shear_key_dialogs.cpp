@@ -3,6 +3,7 @@
 
 #include "common/entry_bounds.h"
 #include "common/numbers.h"
+#include "conditions/design_choices.h"
 #include "conditions/conditions_screen.h"
 #include "stability/dimension_boxes.h"
 #include "stability/dimension_screen.h"
@@ -245,10 +246,10 @@ namespace {
 
 // Guide values and sketch of the standard's dialog; none without a design standard.
 ShearKeyDialog* prepareShearKeyDialog(Program& program) {
-    Form3& conditions = program.form<Form3>();
+    const DesignChoices choices = designChoices(program);
     ShearKeyDialog* dialog = nullptr;
-    if (conditions.opt_T.value()) dialog = &program.form<Form19>();
-    else if (conditions.opt_D.value()) dialog = &program.form<Form26>();
+    if (choices.building()) dialog = &program.form<Form19>();
+    else if (choices.road()) dialog = &program.form<Form26>();
     if (!dialog) return nullptr;
     dialog->writeGuides(program.baseWidth);
     dialog->canvas().clear();

@@ -7,8 +7,7 @@
 #include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "common/messages.h"
-#include "conditions/conditions_screen.h"
-#include "conditions/ground_shape.h"
+#include "conditions/design_choices.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_boxes.h"
 #include "stability/dimension_screen.h"
@@ -79,8 +78,8 @@ void Form4::cmd3_Click() {
         return;
     }
 
-    Form3& conditions = p.form<Form3>();
-    if (conditions.opt3.value()) {
+    const DesignChoices choices = designChoices(p);
+    if (choices.normal()) {
         Form14& methods = p.form<Form14>();
         if (!methods.opt1.value() && !methods.opt2.value() && !methods.opt3.value() && !methods.opt6.value()) {
             p.msgBox(kOverturningMissing, plat::msg::kOk, kErrorTitle);
@@ -99,7 +98,7 @@ void Form4::cmd3_Click() {
             return;
         }
     }
-    if (conditions.opt4.value()) {
+    if (choices.seismic()) {
         Form21& methods = p.form<Form21>();
         if (!methods.opt1.value() && !methods.opt2.value() && !methods.opt3.value() && !methods.opt4.value() &&
             !methods.opt9.value() && !methods.opt10.value()) {

@@ -15,8 +15,8 @@ using history::Wall;
 // The common wall: toe 0.5 m, its front soil "計算に含む".
 const Wall kWithToe{"WithToe", {}};
 const Wall kWithoutToe{"WithoutToe", {{"txt12", "0"}, {"txt18", "0"}}};
-const Wall kWithKey{"WithKey", {}, "", false, "0.3"};
-const Wall kWithKeyMoreSurcharge{"WithKeyMoreSurcharge", {{"txt21", "12"}}, "", false, "0.3"};
+const Wall kWithKey{"WithKey", {}, "", LoadCase::Normal, "0.3"};
+const Wall kWithKeyMoreSurcharge{"WithKeyMoreSurcharge", {{"txt21", "12"}}, "", LoadCase::Normal, "0.3"};
 
 // A user's edit of a dimension box: a click into it, the text typed over the selection,
 // then the focus leaves for the back soil height.

@@ -12,7 +12,7 @@ using ConditionsCheck = DesignConditionsTest;
 
 struct CheckCase {
     const char* name;
-    bool road;
+    Standard standard;
     std::function<void(Form3&)> change;
     const char* message;
     const char* focus;
@@ -24,34 +24,35 @@ TEST_F(ConditionsCheck, RefusesTheFirstMissingInputInScreenOrder) {
     auto empty = [](const char* name) {
         return [name](Form3& s) { static_cast<plat::TextBox*>(s.control(name))->setText(""); };
     };
+    constexpr Standard B = Standard::Building, R = Standard::Road;
     const CheckCase cases[] = {
-        {"1 site", false, empty("txt1"), "築造地を入力してください。", "txt1"},
-        {"2 standard", false, [](Form3& s) { s.opt_T.setValue(false); }, "材料の許容応力度の計算方法を選択してください。",
+        {"1 site", B, empty("txt1"), "築造地を入力してください。", "txt1"},
+        {"2 standard", B, [](Form3& s) { s.opt_T.setValue(false); }, "材料の許容応力度の計算方法を選択してください。",
          "opt_T"},
-        {"3 strength", false, empty("txt2"), "コンクリートの設計基準強度を入力してください。", "txt2"},
-        {"4 road strength", true, [](Form3& s) { s.txt2.setText("20.9"); },
+        {"3 strength", B, empty("txt2"), "コンクリートの設計基準強度を入力してください。", "txt2"},
+        {"4 road strength", R, [](Form3& s) { s.txt2.setText("20.9"); },
          "コンクリートの設計基準強度を21N/mm2以上にしてください。", "txt2"},
-        {"5 rebar", false, empty("txt3"), "鉄筋の許容引張応力度を入力してください。", "txt3"},
-        {"6 bearing", false, empty("txt4"), "許容地耐力度を入力してください。", "txt4"},
-        {"7 soil weight", false, empty("txt5"), "土の単位体積重量を入力してください。", "txt5"},
-        {"8 concrete weight", false, empty("txt6"), "鉄筋コンクリートの単位体積重量を入力してください。", "txt6"},
-        {"9 backfill soil", false, [](Form3& s) { s.cbo1.setText(""); }, "土質を入力してください。", "cbo1"},
-        {"10 phi building", false, empty("txt8"), "内部摩擦角を入力してください。", "txt8"},
-        {"10 phi road", true, empty("txt8"), "せん断抵抗角を入力してください。", "txt8"},
-        {"11 delta", false, empty("txt10"), "壁背面と土との間の壁面摩擦角を入力してください。", "txt10"},
-        {"12 section delta", false, empty("txt12"), "壁背面と土との間の壁面摩擦角を入力してください。", "txt12"},
-        {"13 foundation soil", false, [](Form3& s) { s.cbo2.setText(""); }, "土質を入力してください。", "cbo2"},
-        {"14 cohesion", false, empty("txt14"), "土の粘着力を入力してください。", "txt14"},
-        {"15 phiB", false, empty("txt11"), "内部摩擦角度を入力してください。", "txt11"},
-        {"16 mu, no mode", false, empty("txt9"), "底盤の摩擦係数を入力又は計算してください。", "opt5"},
-        {"16 mu, typed mode", false,
+        {"5 rebar", B, empty("txt3"), "鉄筋の許容引張応力度を入力してください。", "txt3"},
+        {"6 bearing", B, empty("txt4"), "許容地耐力度を入力してください。", "txt4"},
+        {"7 soil weight", B, empty("txt5"), "土の単位体積重量を入力してください。", "txt5"},
+        {"8 concrete weight", B, empty("txt6"), "鉄筋コンクリートの単位体積重量を入力してください。", "txt6"},
+        {"9 backfill soil", B, [](Form3& s) { s.cbo1.setText(""); }, "土質を入力してください。", "cbo1"},
+        {"10 phi building", B, empty("txt8"), "内部摩擦角を入力してください。", "txt8"},
+        {"10 phi road", R, empty("txt8"), "せん断抵抗角を入力してください。", "txt8"},
+        {"11 delta", B, empty("txt10"), "壁背面と土との間の壁面摩擦角を入力してください。", "txt10"},
+        {"12 section delta", B, empty("txt12"), "壁背面と土との間の壁面摩擦角を入力してください。", "txt12"},
+        {"13 foundation soil", B, [](Form3& s) { s.cbo2.setText(""); }, "土質を入力してください。", "cbo2"},
+        {"14 cohesion", B, empty("txt14"), "土の粘着力を入力してください。", "txt14"},
+        {"15 phiB", B, empty("txt11"), "内部摩擦角度を入力してください。", "txt11"},
+        {"16 mu, no mode", B, empty("txt9"), "底盤の摩擦係数を入力又は計算してください。", "opt5"},
+        {"16 mu, typed mode", B,
          [](Form3& s) {
              s.opt5.setValue(true);
              s.txt9.setText("");
          },
          "底盤の摩擦係数を入力又は計算してください。", "txt9"},
-        {"17 KA", false, empty("txt15"), "主働土圧係数を入力又は計算してください。", "txt15"},
-        {"first failure wins", false,
+        {"17 KA", B, empty("txt15"), "主働土圧係数を入力又は計算してください。", "txt15"},
+        {"first failure wins", B,
          [](Form3& s) {
              s.txt3.setText("");
              s.txt8.setText("");
@@ -66,7 +67,7 @@ TEST_F(ConditionsCheck, RefusesTheFirstMissingInputInScreenOrder) {
         Form3& s = program.form<Form3>();
         s.show();
         DesignConditionsTest::screen = &s;
-        fillAll(c.road);
+        fillAll(c.standard);
         c.change(s);
         s.cmd1.setFocus();
         services.clear();
@@ -91,7 +92,7 @@ struct BoundsCase {
     const char* box;
     const char* text;
     const char* message;  // empty: the value passes
-    bool road = false;
+    Standard standard = Standard::Building;
 };
 
 // Every box filled; one holds a value that describes no wall. The check names the
@@ -102,7 +103,7 @@ TEST_F(ConditionsCheck, RefusesAValueNoWallHasAndNamesItsRange) {
         {"txt2", "0", "コンクリートの設計基準強度は0より大きく1000N/mm2以下で入力してください。"},
         {"txt2", "1e30", "コンクリートの設計基準強度は0より大きく1000N/mm2以下で入力してください。"},
         {"txt2", "1000", ""},
-        {"txt2", "1001", "コンクリートの設計基準強度は0より大きく1000N/mm2以下で入力してください。", true},
+        {"txt2", "1001", "コンクリートの設計基準強度は0より大きく1000N/mm2以下で入力してください。", Standard::Road},
         {"txt3", "-195", "鉄筋の許容引張応力度は0より大きく1000N/mm2以下で入力してください。"},
         {"txt4", "-100", "許容地耐力度は0より大きく10000kN/m2以下で入力してください。"},
         {"txt4", "10001", "許容地耐力度は0より大きく10000kN/m2以下で入力してください。"},
@@ -112,7 +113,7 @@ TEST_F(ConditionsCheck, RefusesAValueNoWallHasAndNamesItsRange) {
         {"txt6", "2400", "鉄筋コンクリートの単位体積重量は0より大きく1000kN/m3以下で入力してください。"},
         {"txt8", "95", "裏込め土の内部摩擦角は0以上90゜未満で入力してください。"},
         {"txt8", "90", "裏込め土の内部摩擦角は0以上90゜未満で入力してください。"},
-        {"txt8", "-30", "裏込め土のせん断抵抗角は0以上90゜未満で入力してください。", true},
+        {"txt8", "-30", "裏込め土のせん断抵抗角は0以上90゜未満で入力してください。", Standard::Road},
         {"txt8", "89.9", ""},
         {"txt10", "-20", "安定計算時の壁面摩擦角は0以上90゜未満で入力してください。"},
         {"txt10", "0", ""},
@@ -128,7 +129,7 @@ TEST_F(ConditionsCheck, RefusesAValueNoWallHasAndNamesItsRange) {
     };
     for (const BoundsCase& c : cases) {
         const std::string name = std::string(c.box) + " \"" + c.text + "\"";
-        fillAll(c.road);
+        fillAll(c.standard);
         auto& box = *static_cast<plat::TextBox*>(f().control(c.box));
         box.setText(c.text);
         f().cmd1.setFocus();
@@ -168,7 +169,7 @@ TEST_F(ConditionsCheck, ShortTermRebarIsBoundedInTheSeismicCaseOnly) {
 // Typing right after a refusal replaces the refused text: the road standard's 20 becomes
 // 24, not "2420".
 TEST_F(ConditionsCheck, TheCorrectionTypedAfterARefusalReplacesTheText) {
-    fillAll(true);
+    fillAll(Standard::Road);
     f().txt2.setText("20");
     f().cmd3.press();
     ASSERT_EQ(lastError(), "コンクリートの設計基準強度を21N/mm2以上にしてください。");
@@ -201,7 +202,7 @@ TEST_F(ConditionsCheck, ABlankOrAWordIsTextThatReadsAsZero) {
 }
 
 TEST_F(ConditionsCheck, RoadStrengthOf21Passes) {
-    fillAll(true);
+    fillAll(Standard::Road);
     f().txt2.setText("21");
     f().cmd3.press();
     EXPECT_TRUE(svc.messages.empty());
@@ -230,7 +231,7 @@ TEST_F(ConditionsCheck, SeismicCaseNeedsShortTermRebar) {
 }
 
 TEST_F(ConditionsCheck, SeismicCaseWithoutMethodOpensTheDialogAndStops) {
-    fillAll(true);
+    fillAll(Standard::Road);
     f().cmd2.press();
     f().txt10.setText("20");
     f().txt13.setText("300");
@@ -245,7 +246,7 @@ TEST_F(ConditionsCheck, SeismicCaseWithoutMethodOpensTheDialogAndStops) {
 }
 
 TEST_F(ConditionsCheck, KhFollowsTheStandardChosenNow) {
-    fillAll(true);
+    fillAll(Standard::Road);
     seismic(&Form25::opt_K2, "0.2", "0", &Form25::opt_B);
     ASSERT_EQ(prog.seismicKh, 0.17f);
     f().txt13.setText("300");
@@ -262,7 +263,7 @@ TEST_F(ConditionsCheck, KhOfTheRoadStandardNeedsARegion) {
     fillAll();
     seismic(&Form25::opt_K2, "0.2", "0");
     ASSERT_EQ(prog.seismicKh, 0.2f);
-    fillAll(true);
+    fillAll(Standard::Road);
     f().txt13.setText("300");
     f().txt15.setText("0.3");
     svc.clear();
@@ -272,7 +273,7 @@ TEST_F(ConditionsCheck, KhOfTheRoadStandardNeedsARegion) {
 }
 
 TEST_F(ConditionsCheck, ComputedKaIsDroppedWhenKhChangesWithTheStandard) {
-    fillAll(true);
+    fillAll(Standard::Road);
     seismic(&Form25::opt_K1, "0.2", "0", &Form25::opt_B);
     f().txt10.setText("20");
     f().txt13.setText("300");

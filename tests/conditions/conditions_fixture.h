@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "common/program.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
@@ -50,9 +51,9 @@ protected:
         return svc.messages.back().text;
     }
 
-    // Every input of the screen filled, building standard, normal load case.
-    void fillAll(bool road = false) {
-        if (road)
+    // Every input of the screen filled under the standard, normal load case.
+    void fillAll(Standard standard = Standard::Building) {
+        if (standard == Standard::Road)
             f().opt_D.userClick();
         else
             f().opt_T.userClick();

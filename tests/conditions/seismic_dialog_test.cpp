@@ -33,7 +33,7 @@ TEST_F(SeismicDialog, OpeningPreparesTheDialogForTheStandard) {
 
 struct OkRefusal {
     const char* name;
-    bool road;
+    Standard standard;
     std::function<void(Form25&)> fill;
     const char* message;
     const char* focus;
@@ -47,11 +47,11 @@ TEST_F(SeismicDialog, OkRefusesMissingInputsAndStaysOpen) {
         d.opt_A.userClick();
     };
     const OkRefusal cases[] = {
-        {"method", false, [&](Form25& d) { all(d), d.opt_K1.setValue(false); }, "地震時水平荷重の計算方法を選択してください。",
+        {"method", Standard::Building, [&](Form25& d) { all(d), d.opt_K1.setValue(false); }, "地震時水平荷重の計算方法を選択してください。",
          "opt_K1"},
-        {"Kh", false, [&](Form25& d) { all(d), d.Text1.setText(""); }, "水平震度を入力して下さい。", "Text1"},
-        {"Kv", false, [&](Form25& d) { all(d), d.Text2.setText(""); }, "鉛直震度を入力して下さい。", "Text2"},
-        {"region", true, [&](Form25& d) { all(d), d.opt_A.setValue(false); }, "地域別補正係数を選択して下さい。", "opt_A"},
+        {"Kh", Standard::Building, [&](Form25& d) { all(d), d.Text1.setText(""); }, "水平震度を入力して下さい。", "Text1"},
+        {"Kv", Standard::Building, [&](Form25& d) { all(d), d.Text2.setText(""); }, "鉛直震度を入力して下さい。", "Text2"},
+        {"region", Standard::Road, [&](Form25& d) { all(d), d.opt_A.setValue(false); }, "地域別補正係数を選択して下さい。", "opt_A"},
     };
     for (const OkRefusal& c : cases) {
         ScriptedServices services;
@@ -60,7 +60,7 @@ TEST_F(SeismicDialog, OkRefusesMissingInputsAndStaysOpen) {
         program.form<MDIForm1>();
         Form3& s = program.form<Form3>();
         s.show();
-        if (c.road) s.opt_D.userClick();
+        if (c.standard == Standard::Road) s.opt_D.userClick();
         s.cmd2.press();
         program.seismicKh = 0.3f;
         services.modalScripts.push_back([&](plat::Form& form) {

@@ -13,6 +13,7 @@
 
 #include "app/main_window.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "project/project_file.h"
@@ -68,12 +69,11 @@ protected:
         p.form<MDIForm1>().FileOpen();
     }
 
-    // Every field of the design-conditions screen, normal case; the building standard
-    // unless road.
-    void fillConditions(bool road = false) {
+    // Every field of the design-conditions screen under the standard, normal case.
+    void fillConditions(Standard standard = Standard::Building) {
         Form3& c = prog.form<Form3>();
         c.show();
-        (road ? c.opt_D : c.opt_T).userClick();
+        (standard == Standard::Road ? c.opt_D : c.opt_T).userClick();
         screen_input::typeDesignValues(c, " 東京都 港区∴O.K ");
         c.cmd6.press();  // KA computed
     }
@@ -115,7 +115,7 @@ protected:
     // The wall of makeProject under the road standard, with a shear key entered through
     // "突起の計算" and the road key dialog.
     void makeRoadKeyProject() {
-        fillConditions(true);
+        fillConditions(Standard::Road);
         fillWall();
         Form4& d = prog.form<Form4>();
         d.opt6.userClick();

@@ -10,7 +10,7 @@ protected:
     // A wall with a typed KA of 2.5 (no vertical earth-pressure component), designed and saved.
     std::string savedProject() {
         history::Session s;
-        s.design(history::Wall{"Typed25", {}, "2.5", false, "", false});
+        s.design(history::Wall{"Typed25", {}, "2.5", LoadCase::Normal, "", false});
         EXPECT_EQ(s.prog.sectionCheckDoneValue(), 1);
         const std::string file = path("typed.ywd");
         saveAs(s.prog, s.svc, file);

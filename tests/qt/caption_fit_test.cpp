@@ -23,6 +23,7 @@
 #include "app/main_window.h"
 #include "common/program.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "platform/qt/desktop_view.h"
@@ -220,9 +221,7 @@ TEST(CaptionFit, EveryFormAsBuilt) {
 
 // A whole design entered through the screens, with every dialog opened on the way.
 struct Design {
-    bool road;
-    bool seismic;
-    bool oneSided;
+    DesignChoices choices;
     const char* name;
 };
 
@@ -231,22 +230,18 @@ protected:
     WholeDesign() : program(svc), view(program) { program.registerForms(); }
 
     void conditions() {
-        const Design& d = GetParam();
+        const DesignChoices& d = GetParam().choices;
         program.form<MDIForm1>().FileNew();
         Form3& c = program.form<Form3>();
-        (d.road ? c.opt_D : c.opt_T).userClick();
-        (d.seismic ? c.cmd2 : c.cmd1).press();
+        (d.road() ? c.opt_D : c.opt_T).userClick();
+        (d.seismic() ? c.cmd2 : c.cmd1).press();
         screen_input::typeDesignValues(c, "東京都 港区", /*cohesion=*/true);
-        if (d.seismic) {
+        if (d.seismic()) {
             c.txt13.setText("300");
             c.cmd4.press();
             Form25& s = program.form<Form25>();
-            if (d.road) {
-                s.opt_D1.userClick();
-                s.opt_B.userClick();
-            } else {
-                s.opt_K2.userClick();
-            }
+            (d.seismicMethod == SeismicMethod::D1 ? s.opt_D1 : s.opt_K2).userClick();
+            if (d.road()) s.opt_B.userClick();
             s.Text1.setText("0.2");
             s.Text2.setText("0");
             s.cmd1.press();
@@ -256,20 +251,20 @@ protected:
     }
 
     void wall() {
-        const Design& d = GetParam();
+        const DesignChoices& d = GetParam().choices;
         program.form<Form3>().cmd3.press();
         Form23& shape = program.form<Form23>();
-        (d.oneSided ? shape.opt1 : shape.opt2).userClick();
+        (d.oneSided() ? shape.opt1 : shape.opt2).userClick();
         shape.cmd1.press();
         Form4& f = program.form<Form4>();
         screen_input::typeWall(f);
-        if (d.oneSided) {
+        if (d.oneSided()) {
             f.opt1.userClick();
             f.Frame2.setVisible(true);
             f.opt3.userClick();
         }
         f.cmd4.press();
-        if (d.seismic) {
+        if (d.seismic()) {
             Form21& m = program.form<Form21>();
             m.opt1.userClick();
             m.opt5.userClick();
@@ -289,7 +284,7 @@ protected:
         if (!f.Frame3.visible()) return;
         f.opt6.userClick();
         f.cmd5.press();
-        ShearKeyDialog& dialog = GetParam().road ? static_cast<ShearKeyDialog&>(program.form<Form26>())
+        ShearKeyDialog& dialog = GetParam().choices.road() ? static_cast<ShearKeyDialog&>(program.form<Form26>())
                                                  : static_cast<ShearKeyDialog&>(program.form<Form19>());
         dialog.txt1.setText("0.5");
         dialog.txt2.setText("1.6");
@@ -336,11 +331,16 @@ TEST_P(WholeDesign, EveryCaptionFitsAndNothingCollides) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, WholeDesign,
-                         ::testing::Values(Design{false, false, true, "BuildingNormalOneSided"},
-                                           Design{false, true, true, "BuildingSeismicOneSided"},
-                                           Design{true, false, false, "RoadNormalSymmetric"},
-                                           Design{true, true, true, "RoadSeismicOneSided"},
-                                           Design{false, false, false, "BuildingNormalSymmetric"}),
+                         ::testing::Values(
+                             Design{{Standard::Building, LoadCase::Normal, GroundShape::OneSided},
+                                    "BuildingNormalOneSided"},
+                             Design{{Standard::Building, LoadCase::Seismic, GroundShape::OneSided, SeismicMethod::K2},
+                                    "BuildingSeismicOneSided"},
+                             Design{{Standard::Road, LoadCase::Normal, GroundShape::Symmetric}, "RoadNormalSymmetric"},
+                             Design{{Standard::Road, LoadCase::Seismic, GroundShape::OneSided, SeismicMethod::D1},
+                                    "RoadSeismicOneSided"},
+                             Design{{Standard::Building, LoadCase::Normal, GroundShape::Symmetric},
+                                    "BuildingNormalSymmetric"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST(ReportPageImages, DeductedSurchargeBelowFive) {
 // stands at the left margin below the derivation.
 TEST(ReportPageImages, TypedKaAfterTheDeltaDerivation) {
     Session s;
-    s.enter(Wall{"SeismicTyped", {}, "0.45", true});
+    s.enter(Wall{"SeismicTyped", {}, "0.45", LoadCase::Seismic});
     Form3& c = s.conditions();
     c.cmd7.press();  // "計算する": δ derived for the seismic case
     ASSERT_EQ(s.prog.deltaComputed, 1);
@@ -118,7 +118,7 @@ TEST(ReportPageImages, TypedKaAfterTheDeltaDerivation) {
 TEST(ReportPageImages, ContactEndingShortOfTheHeel) {
     Session s;
     s.design(Wall{"Ordinary", {}});
-    s.design(Wall{"ContactShortOfHeel", {}, "2.8", false, "", false});
+    s.design(Wall{"ContactShortOfHeel", {}, "2.8", LoadCase::Normal, "", false});
     ASSERT_FALSE(s.prog.slabModelWrote(kWroteV5));
     const auto page5 = writePage(s.prog, 5, "short-contact");
     for (const char* label : {"VP", "V1", "V2", "V3", "V4"}) EXPECT_NE(textOp(page5, label), nullptr) << label;
@@ -132,7 +132,7 @@ TEST(ReportPageImages, ContactEndingShortOfTheHeel) {
 // of a fresh normal wall, its three empty lines included.
 TEST(ReportPageImages, HiddenInertiaTickAfterTheSeismicCase) {
     Session lived;
-    lived.design(Wall{"Seismic", {}, "", true});
+    lived.design(Wall{"Seismic", {}, "", LoadCase::Seismic});
     lived.sec().chk_1.userClick();
     lived.sec().txt_1.setText("1.5");
     lived.sectionCheck();

@@ -62,9 +62,9 @@ struct PageCase {
 TEST(SectionPageImages, RefusedBlocksStandInTheNGColour) {
     const PageCase cases[] = {
         {"no-load", Wall{"NoLoadAtMidHeight", {{"txt6", "2.5"}}}, 6, false},
-        {"contact-between-walls", Wall{"ContactBetweenWalls", {}, "3.3", false, "", false}, 7, true},
-        {"contact-between-walls", Wall{"ContactBetweenWalls", {}, "3.3", false, "", false}, 8, true},
-        {"outside-base", Wall{"OutsideBase", {{"txt21", "40"}}, "3", false, "", false}, 9, true},
+        {"contact-between-walls", Wall{"ContactBetweenWalls", {}, "3.3", LoadCase::Normal, "", false}, 7, true},
+        {"contact-between-walls", Wall{"ContactBetweenWalls", {}, "3.3", LoadCase::Normal, "", false}, 8, true},
+        {"outside-base", Wall{"OutsideBase", {{"txt21", "40"}}, "3", LoadCase::Normal, "", false}, 9, true},
     };
     for (const PageCase& c : cases) {
         Session s;
@@ -84,9 +84,9 @@ TEST(SectionPageImages, RefusedBlocksStandInTheNGColour) {
 // wall with its surcharge-inertia line, as the desktop shows it: the refused judgements
 // stand in magenta, the disabled lists are empty.
 TEST(SectionScreenImage, RefusedAndUnloadedRowsAsShown) {
-    for (const Wall& wall : {Wall{"ContactBetweenWalls", {}, "3.3", false, "", false},
+    for (const Wall& wall : {Wall{"ContactBetweenWalls", {}, "3.3", LoadCase::Normal, "", false},
                              Wall{"NoLoadAtMidHeight", {{"txt6", "2.5"}}},
-                             Wall{"SeismicK2", {}, "", true}}) {
+                             Wall{"SeismicK2", {}, "", LoadCase::Seismic}}) {
         Session s;
         plat::qt::DesktopView view(s.prog);
         s.design(wall);

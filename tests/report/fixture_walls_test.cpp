@@ -18,4 +18,21 @@ TEST(FixtureWallsTest, EachWallEndsWithCurrentResults) {
     }
 }
 
+// The screens hold the choices each wall is said to be entered with.
+TEST(FixtureWallsTest, EachWallIsEnteredWithItsDesignChoices) {
+    for (fixture::Wall wall : {fixture::Wall::HeelToeKey, fixture::Wall::RoadSeismic, fixture::Wall::TwoSided}) {
+        ScriptedServices svc;
+        Program prog(svc);
+        prog.registerForms();
+        prog.form<MDIForm1>();
+        fixture::enterConditions(prog, wall);
+        const DesignChoices expected = fixture::choices(wall);
+        const DesignChoices shown = designChoices(prog);
+        EXPECT_EQ(shown.standard, expected.standard) << fixture::name(wall);
+        EXPECT_EQ(shown.loadCase, expected.loadCase) << fixture::name(wall);
+        EXPECT_EQ(shown.groundShape, expected.groundShape) << fixture::name(wall);
+        EXPECT_EQ(shown.seismicMethod, expected.seismicMethod) << fixture::name(wall);
+    }
+}
+
 }  // namespace

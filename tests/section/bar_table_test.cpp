@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "section/bar_table.h"
 #include "section/section_screen.h"
 #include "support/scripted_services.h"
@@ -67,10 +68,10 @@ protected:
         prog.registerForms();
         prog.rebarAllowLong = 215;
     }
-    void choose(bool building, bool normal) {
+    void choose(Standard standard, LoadCase load) {
         Form3& c = prog.form<Form3>();
-        (building ? c.opt_T : c.opt_D).setValue(true);
-        (normal ? c.opt3 : c.opt4).setValue(true);
+        (standard == Standard::Building ? c.opt_T : c.opt_D).setValue(true);
+        (load == LoadCase::Normal ? c.opt3 : c.opt4).setValue(true);
     }
     float after(float area) {
         prog.rebarAllow = 300;
@@ -82,16 +83,16 @@ protected:
 };
 
 TEST_F(SpacingLargeBarTest, BuildingNormalSplitsTheRowsAtD25D29) {
-    choose(true, true);
+    choose(Standard::Building, LoadCase::Normal);
     for (int i = 0; i < 21; ++i) EXPECT_EQ(after(kBarSizes[i].area), i >= 11 ? 195.0f : 215.0f) << i;
     EXPECT_EQ(after(5.745f), 195.0f);
     EXPECT_EQ(after(std::nextafter(5.745f, 0.0f)), 215.0f);
 }
 
 TEST_F(SpacingLargeBarTest, OtherStandardsAndTheSeismicCaseKeepTheAllowableAsSet) {
-    choose(false, true);
+    choose(Standard::Road, LoadCase::Normal);
     EXPECT_EQ(after(13.4f), 300.0f);
-    choose(true, false);
+    choose(Standard::Building, LoadCase::Seismic);
     EXPECT_EQ(after(13.4f), 300.0f);
     EXPECT_EQ(after(0.7133f), 300.0f);
 }

@@ -38,14 +38,15 @@ const DeadEndCase kCases[] = {
     {"WithoutLoadAtMidHeight", kNoLoadAtMidHeight, {{1, Kind::WithoutLoad}}},
     // KA 3, back surcharge 40, no vertical component: the resultant lies beyond the toe.
     {"ResultantOutsideTheBase",
-     Wall{"OutsideBase", {{"txt21", "40"}}, "3", false, "", false},
+     Wall{"OutsideBase", {{"txt21", "40"}}, "3", LoadCase::Normal, "", false},
      {{5, Kind::Refused}, {6, Kind::Refused}, {7, Kind::Refused}, {8, Kind::Refused}, {9, Kind::Refused}}},
     // KA 3.3: the contact ends between mid-span and the rear wall.
     {"ContactEndsBetweenTheWalls",
-     Wall{"ContactBetweenWalls", {}, "3.3", false, "", false},
+     Wall{"ContactBetweenWalls", {}, "3.3", LoadCase::Normal, "", false},
      {{5, Kind::Refused}, {6, Kind::Refused}, {7, Kind::Refused}, {8, Kind::Refused}}},
     // KA 2.8: the contact ends under the rear wall, short of the heel.
-    {"ContactEndsShortOfTheHeel", Wall{"ContactShortOfHeel", {}, "2.8", false, "", false}, {{8, Kind::Refused}}},
+    {"ContactEndsShortOfTheHeel", Wall{"ContactShortOfHeel", {}, "2.8", LoadCase::Normal, "", false},
+     {{8, Kind::Refused}}},
 };
 
 const char* const kSectionHeadings[] = {"１）たて壁（中央部）",     "２）たて壁（固定部）",     "３）底版（中央部）",

@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "section/cover_dialog.h"
@@ -32,7 +33,7 @@ struct Wall {
     std::string name;
     screen_input::Texts dims;
     std::string ka = "";        // typed KA on the design conditions; empty: computed
-    bool seismic = false;       // seismic case, building standard, method K2, Kh = 0.2
+    LoadCase load = LoadCase::Normal;  // seismic: building standard, method K2, Kh = 0.2
     std::string keyHeight = ""; // a shear key of this height, 1.0 m from the toe, 0.4 m wide
     bool verticalComponent = true;  // the vertical component of the earth pressure counts
 };
@@ -64,7 +65,7 @@ public:
         (w.verticalComponent ? d.opt1 : d.opt2).userClick();
         d.Frame2.setVisible(box("txt12").text() != "0");
         if (d.Frame2.visible()) d.opt3.userClick();
-        if (w.seismic) {
+        if (w.load == LoadCase::Seismic) {
             prog.form<Form21>().opt1.setValue(true);
             prog.form<Form21>().opt5.setValue(true);
         } else {
@@ -117,7 +118,7 @@ private:
     void fillConditions(const Wall& w) {
         Form3& c = conditions();
         c.opt_T.userClick();
-        if (w.seismic) {
+        if (w.load == LoadCase::Seismic) {
             c.cmd2.press();
             c.txt13.setText("300");
             svc.modalScripts.push_back([](plat::Form& form) {

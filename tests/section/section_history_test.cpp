@@ -15,15 +15,15 @@ using history::Wall;
 
 // Computed KA, trapezoidal contact with its largest pressure at the heel end.
 const Wall kOrdinary{"Ordinary", {}};
-const Wall kWithKey{"WithKey", {}, "", false, "0.3"};
+const Wall kWithKey{"WithKey", {}, "", LoadCase::Normal, "0.3"};
 const Wall kTypedKa{"TypedKa", {}, "0.33"};
-const Wall kSeismic{"Seismic", {}, "", true};
+const Wall kSeismic{"Seismic", {}, "", LoadCase::Seismic};
 // KA 3, back surcharge 40, no vertical component: the resultant lies beyond the toe.
-const Wall kOutsideBase{"OutsideBase", {{"txt21", "40"}}, "3", false, "", false};
+const Wall kOutsideBase{"OutsideBase", {{"txt21", "40"}}, "3", LoadCase::Normal, "", false};
 // KA 3.3: a triangle whose contact ends between mid-span and the rear wall (Xn = 2.61 m).
-const Wall kContactBetweenWalls{"ContactBetweenWalls", {}, "3.3", false, "", false};
+const Wall kContactBetweenWalls{"ContactBetweenWalls", {}, "3.3", LoadCase::Normal, "", false};
 // KA 2.8: the contact ends under the rear wall (Xn = 3.23 m), short of the heel.
-const Wall kContactShortOfHeel{"ContactShortOfHeel", {}, "2.8", false, "", false};
+const Wall kContactShortOfHeel{"ContactShortOfHeel", {}, "2.8", LoadCase::Normal, "", false};
 
 // Puts the section inputs that one program ended with into another that has just been
 // handed the same wall: surcharge inertia, KA, covers, bars and design spacings, then
@@ -166,7 +166,7 @@ const HistoryCase kCases[] = {
          s.sec().txt_1.setText("3");
          s.sectionCheck();
      }},
-    {"KeyHeightTyped", Wall{"Key15", {}, "", false, "1.5"},
+    {"KeyHeightTyped", Wall{"Key15", {}, "", LoadCase::Normal, "1.5"},
      [](Session& s) {
          s.design(kWithKey);
          s.back();
@@ -229,7 +229,7 @@ const HistoryCase kCases[] = {
     // Within one project, a wall whose reaction leaves locations without forces.
     {"SameProjectContactBetweenWalls", kContactBetweenWalls,
      [](Session& s) {
-         s.design(Wall{"Typed25", {}, "2.5", false, "", false});
+         s.design(Wall{"Typed25", {}, "2.5", LoadCase::Normal, "", false});
          s.back();
          newDesignKa(s, "3.3");
      }},

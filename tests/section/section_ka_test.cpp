@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "support/program_fixture.h"
@@ -15,7 +16,17 @@
 
 namespace {
 
-enum class Load { None, Normal, SeismicK1, SeismicK2, SeismicD1, SeismicNoMethod };
+// Clicks the load case and the seismic method on their screens; the design conditions
+// start in the normal case.
+void clickLoad(Program& p, LoadCase load, SeismicMethod method) {
+    Form3& c = p.form<Form3>();
+    Form25& s = p.form<Form25>();
+    c.opt3.setValue(load == LoadCase::Normal);
+    c.opt4.setValue(load == LoadCase::Seismic);
+    if (method == SeismicMethod::K1) s.opt_K1.setValue(true);
+    if (method == SeismicMethod::K2) s.opt_K2.setValue(true);
+    if (method == SeismicMethod::D1) s.opt_D1.setValue(true);
+}
 
 constexpr float kUnset = -99;
 
@@ -23,17 +34,7 @@ class SectionKaTest : public ProgramTest {
 protected:
     Form7& f() { return prog.form<Form7>(); }
 
-    void choose(Load load) {
-        Form3& c = prog.form<Form3>();
-        Form25& s = prog.form<Form25>();
-        // The design conditions start in the normal case.
-        c.opt3.setValue(load == Load::Normal);
-        c.opt4.setValue(false);
-        if (load != Load::None && load != Load::Normal) c.opt4.setValue(true);
-        if (load == Load::SeismicK1) s.opt_K1.setValue(true);
-        if (load == Load::SeismicK2) s.opt_K2.setValue(true);
-        if (load == Load::SeismicD1) s.opt_D1.setValue(true);
-    }
+    void choose(LoadCase load, SeismicMethod method = SeismicMethod::None) { clickLoad(prog, load, method); }
 
     void soil(float phi, float theta, float delta, float Kh = 0, float Kv = 0) {
         prog.backfillPhi = phi;
@@ -92,7 +93,8 @@ protected:
 
 struct KaCase {
     const char* name;
-    Load load;
+    LoadCase load;
+    SeismicMethod method;
     float phi, theta, delta, Kh, Kv;
     float ka;
     const char* text;
@@ -101,15 +103,15 @@ struct KaCase {
 
 TEST_F(SectionKaTest, CoefficientByLoadCaseAndMethod) {
     const std::vector<KaCase> cases = {
-        {"normal", Load::Normal, 30, 0, 20, 0, 0, 0.297314137f, "0.297", kUnset},
-        {"normal, no wall friction", Load::Normal, 30, 0, 0, 0, 0, 0.333333671f, "0.333", kUnset},
-        {"normal, battered rear face", Load::Normal, 35, 3.27049065f, 17.5f, 0, 0, 0.269163877f, "0.269", kUnset},
-        {"seismic K2 takes the normal earth pressure", Load::SeismicK2, 30, 5, 15, 0.2f, 0, 0.337886244f, "0.338",
+        {"normal", LoadCase::Normal, SeismicMethod::None, 30, 0, 20, 0, 0, 0.297314137f, "0.297", kUnset},
+        {"normal, no wall friction", LoadCase::Normal, SeismicMethod::None, 30, 0, 0, 0, 0, 0.333333671f, "0.333", kUnset},
+        {"normal, battered rear face", LoadCase::Normal, SeismicMethod::None, 35, 3.27049065f, 17.5f, 0, 0, 0.269163877f, "0.269", kUnset},
+        {"seismic K2 takes the normal earth pressure", LoadCase::Seismic, SeismicMethod::K2, 30, 5, 15, 0.2f, 0, 0.337886244f, "0.338",
          kUnset},
-        {"seismic K1", Load::SeismicK1, 30, 0, 15, 0.2f, 0, 0.452032655f, "0.452", 11.3099422f},
-        {"seismic D1, θk beyond φ drops the root", Load::SeismicD1, 20, 0, 15, 0.4f, 0, 1.34375691f, "1.344",
+        {"seismic K1", LoadCase::Seismic, SeismicMethod::K1, 30, 0, 15, 0.2f, 0, 0.452032655f, "0.452", 11.3099422f},
+        {"seismic D1, θk beyond φ drops the root", LoadCase::Seismic, SeismicMethod::D1, 20, 0, 15, 0.4f, 0, 1.34375691f, "1.344",
          21.8014297f},
-        {"seismic K1 with Kv and a battered face", Load::SeismicK1, 32, 3.27049065f, 16, 0.25f, 0.1f, 0.476246476f,
+        {"seismic K1 with Kv and a battered face", LoadCase::Seismic, SeismicMethod::K1, 32, 3.27049065f, 16, 0.25f, 0.1f, 0.476246476f,
          "0.476", 15.5241251f},
     };
     for (const KaCase& c : cases) {
@@ -117,12 +119,7 @@ TEST_F(SectionKaTest, CoefficientByLoadCaseAndMethod) {
         ScriptedServices services;
         Program p(services);
         p.registerForms();
-        Form3& cond = p.form<Form3>();
-        Form25& s = p.form<Form25>();
-        (c.load == Load::Normal ? cond.opt3 : cond.opt4).setValue(true);
-        if (c.load == Load::SeismicK1) s.opt_K1.setValue(true);
-        if (c.load == Load::SeismicK2) s.opt_K2.setValue(true);
-        if (c.load == Load::SeismicD1) s.opt_D1.setValue(true);
+        clickLoad(p, c.load, c.method);
         p.backfillPhi = c.phi;
         p.rearFaceTheta = c.theta;
         p.deltaSection = c.delta;
@@ -144,11 +141,11 @@ TEST_F(SectionKaTest, CoefficientByLoadCaseAndMethod) {
 
 TEST_F(SectionKaTest, WithoutALoadCaseOrMethodTheCoefficientStays) {
     // Nothing computed since the start: 0.000.
-    choose(Load::None);
+    choose(LoadCase::None);
     f().Doatu();
     EXPECT_EQ(f().txt_ka.text(), "0.000");
 
-    choose(Load::SeismicNoMethod);
+    choose(LoadCase::Seismic);
     soil(30, 0, 20, 0.2f);
     prog.activeCoefficientSection = 0.4126f;
     f().txt_ka.setBorderStyle(1);
@@ -160,7 +157,7 @@ TEST_F(SectionKaTest, WithoutALoadCaseOrMethodTheCoefficientStays) {
 }
 
 TEST_F(SectionKaTest, TypedButtonKeepsTheTextAndClearsTheGrid) {
-    choose(Load::Normal);
+    choose(LoadCase::Normal);
     Form7& s = f();
     s.show();
     s.txt_ka.setText("0.35");
@@ -184,7 +181,7 @@ TEST_F(SectionKaTest, TypedButtonKeepsTheTextAndClearsTheGrid) {
 }
 
 TEST_F(SectionKaTest, ComputeButtonRewritesKaAndClearsTheGrid) {
-    choose(Load::Normal);
+    choose(LoadCase::Normal);
     soil(30, 0, 20);
     Form7& s = f();
     s.show();
@@ -206,7 +203,7 @@ TEST_F(SectionKaTest, ComputeButtonRewritesKaAndClearsTheGrid) {
 }
 
 TEST_F(SectionKaTest, ComputeButtonWithoutALoadCaseStillClearsTheGrid) {
-    choose(Load::None);
+    choose(LoadCase::None);
     Form7& s = f();
     fillGrid();
     s.cmd5.press();
@@ -216,7 +213,7 @@ TEST_F(SectionKaTest, ComputeButtonWithoutALoadCaseStillClearsTheGrid) {
 }
 
 TEST_F(SectionKaTest, ComputeButtonFaultChangesNothing) {
-    choose(Load::SeismicK1);
+    choose(LoadCase::Seismic, SeismicMethod::K1);
     soil(30, 0, 15, 0.2f, 1);  // Kv = 1: θk divides by zero
     Form7& s = f();
     s.txt_ka.setText("0.452");

@@ -17,7 +17,7 @@ using history::Wall;
 constexpr const char* kSelectBar = "鉄筋の種類を選択してください。";
 
 // A triangle whose contact ends between mid-span and the rear wall (Xn = 2.61 m of 4 m).
-const Wall kContactBetweenWalls{"ContactBetweenWalls", {}, "3.3", false, "", false};
+const Wall kContactBetweenWalls{"ContactBetweenWalls", {}, "3.3", LoadCase::Normal, "", false};
 
 bool focused(const plat::Control& c) { return c.form().activeControl() == &c; }
 
@@ -109,7 +109,7 @@ TEST(SectionRefusal, ATypedCoefficientKeepsTheRefusedRowsJudged) {
 // no longer say "NG".
 TEST(SectionRefusal, ARefusedMemberTheWallNoLongerHasShowsNoJudgement) {
     Session s;
-    s.design(Wall{"ContactShortOfHeel", {}, "2.8", false, "", false});
+    s.design(Wall{"ContactShortOfHeel", {}, "2.8", LoadCase::Normal, "", false});
     ASSERT_TRUE(s.sec().refusedRow(8));
     s.back();
     s.box("txt16").setText("0");
@@ -150,7 +150,7 @@ TEST(SectionRefusal, ARowNoLongerRefusedTakesABarAgain) {
 // judged at the hand-over; the others stay as they were.
 TEST(SectionRefusal, TheHandOverJudgesTheRowsANewResultRefuses) {
     Session s;
-    s.design(Wall{"Typed25", {}, "2.5", false, "", false});  // trapezoid: every row designed
+    s.design(Wall{"Typed25", {}, "2.5", LoadCase::Normal, "", false});  // trapezoid: every row designed
     ASSERT_EQ(s.prog.sectionCheckDoneValue(), 1);
     Form7& f = s.sec();
     // A new KA on the design conditions, through the screens to the hand-over.
@@ -190,7 +190,7 @@ TEST(SectionRefusal, AnUnchangedWallKeepsItsRowsAtTheHandOver) {
 // hand-over, although nothing but a check-method dialog was touched.
 TEST(SectionRefusal, AStabilityResultThatMovedEmptiesTheRowsItChanges) {
     Session s;
-    s.design(Wall{"Seismic", {}, "", true});
+    s.design(Wall{"Seismic", {}, "", LoadCase::Seismic});
     Form7& f = s.sec();
     ASSERT_NE(f.lbl_re.caption(), "");
     s.back();
@@ -359,7 +359,7 @@ TEST_F(WallAboveTheSoil, WithoutInertiaNothingLoadsItAndNoSpacingIsRequired) {
 
 TEST(SectionRefusal, AMemberTheWallNoLongerHasKeepsNoValues) {
     Session s;
-    s.design(Wall{"WithKey", {}, "", false, "0.3"});
+    s.design(Wall{"WithKey", {}, "", LoadCase::Normal, "0.3"});
     ASSERT_GT(s.prog.barArea[10], 0.0f);
     s.back();
     s.dims().opt5.userClick();  // no key
@@ -388,7 +388,7 @@ TEST(SectionRefusal, WithoutAStabilityResultNothingIsDesigned) {
 // Editing the key after a check empties the key's row at once and asks for a new check.
 TEST(SectionRefusal, AKeyEditEmptiesTheKeyRow) {
     Session s;
-    s.design(Wall{"WithKey", {}, "", false, "0.3"});
+    s.design(Wall{"WithKey", {}, "", LoadCase::Normal, "0.3"});
     ASSERT_EQ(s.prog.sectionCheckDoneValue(), 1);
     s.back();
     Form19& key = s.prog.form<Form19>();

@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-enum class Case { Normal, K1, K2, D1 };
+// The section screen over a stability result, in the normal case or a seismic method.
 
 class SectionScreen : public ProgramTest {
 protected:
@@ -25,15 +26,16 @@ protected:
     Form7& sec() { return prog.form<Form7>(); }
 
     // Design conditions and a stability result from which the slab model and the
-    // section KA can be computed: a 4 m base, a rear wall without outer batter.
-    void ready(Case c = Case::Normal, bool oneSided = true, bool kaTyped = true) {
+    // section KA can be computed: a 4 m base, a rear wall without outer batter. Without
+    // a seismic method, the normal case.
+    void ready(SeismicMethod method = SeismicMethod::None, bool oneSided = true, bool kaTyped = true) {
         Form3& conditions = prog.form<Form3>();
         conditions.opt_T.setValue(true);
-        (c == Case::Normal ? conditions.opt3 : conditions.opt4).setValue(true);
+        (method == SeismicMethod::None ? conditions.opt3 : conditions.opt4).setValue(true);
         Form25& seismic = prog.form<Form25>();
-        if (c == Case::K1) seismic.opt_K1.setValue(true);
-        if (c == Case::K2) seismic.opt_K2.setValue(true);
-        if (c == Case::D1) seismic.opt_D1.setValue(true);
+        if (method == SeismicMethod::K1) seismic.opt_K1.setValue(true);
+        if (method == SeismicMethod::K2) seismic.opt_K2.setValue(true);
+        if (method == SeismicMethod::D1) seismic.opt_D1.setValue(true);
         (kaTyped ? conditions.opt1 : conditions.opt2).setValue(true);
         (oneSided ? prog.form<Form23>().opt1 : prog.form<Form23>().opt2).setValue(true);
         prog.activeCoefficient = 0.333f;
@@ -169,7 +171,7 @@ TEST_F(SectionScreen, AStabilityResultTheSlabModelCannotUseStopsTheHandOver) {
 
 struct InertiaCase {
     const char* name;
-    Case loadCase;
+    SeismicMethod method;  // none: the normal case
     int checked;
     bool chkVisible, chkEnabled, fieldVisible, fieldEnabled;
     const char* heightText;  // txt_1 afterwards ("1.5" before)
@@ -179,7 +181,7 @@ class SectionSurchargeInertia : public SectionScreen, public ::testing::WithPara
 
 TEST_P(SectionSurchargeInertia, FollowsLoadCaseAndMethod) {
     const InertiaCase& c = GetParam();
-    ready(c.loadCase);
+    ready(c.method);
     Form7& s = sec();
     s.chk_1.setValue(c.checked);
     s.txt_1.setText("1.5");
@@ -200,23 +202,23 @@ TEST_P(SectionSurchargeInertia, FollowsLoadCaseAndMethod) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SectionSurchargeInertia,
-    ::testing::Values(InertiaCase{"Normal", Case::Normal, 0, false, true, false, true, ""},
-                      InertiaCase{"NormalTicked", Case::Normal, 1, false, true, false, true, ""},
-                      InertiaCase{"K1", Case::K1, 1, true, false, true, false, ""},
-                      InertiaCase{"K2Ticked", Case::K2, 1, true, true, true, true, "1.5"},
-                      InertiaCase{"K2Unticked", Case::K2, 0, true, true, true, false, ""},
-                      InertiaCase{"D1Ticked", Case::D1, 1, true, true, true, true, "1.5"}),
+    ::testing::Values(InertiaCase{"Normal", SeismicMethod::None, 0, false, true, false, true, ""},
+                      InertiaCase{"NormalTicked", SeismicMethod::None, 1, false, true, false, true, ""},
+                      InertiaCase{"K1", SeismicMethod::K1, 1, true, false, true, false, ""},
+                      InertiaCase{"K2Ticked", SeismicMethod::K2, 1, true, true, true, true, "1.5"},
+                      InertiaCase{"K2Unticked", SeismicMethod::K2, 0, true, true, true, false, ""},
+                      InertiaCase{"D1Ticked", SeismicMethod::D1, 1, true, true, true, true, "1.5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SectionScreen, ALaterSeismicHandOverOffersTheGroupAgain) {
-    ready(Case::Normal);
+    ready(SeismicMethod::None);
     handOver();
     ASSERT_FALSE(sec().chk_1.visible());
-    ready(Case::K1);
+    ready(SeismicMethod::K1);
     handOver();
     ASSERT_FALSE(sec().chk_1.enabled());
     ASSERT_FALSE(sec().txt_1.visible());  // K1 leaves the visibility alone
-    ready(Case::K2);
+    ready(SeismicMethod::K2);
     sec().chk_1.setValue(1);
     handOver();
     Form7& s = sec();
@@ -271,7 +273,7 @@ TEST_F(SectionScreen, ARowComesBackWhenItsMemberIsAdded) {
 
 TEST_F(SectionScreen, TheSketchFollowsTheGroundShape) {
     for (bool oneSided : {true, false, true}) {
-        ready(Case::Normal, oneSided);
+        ready(SeismicMethod::None, oneSided);
         handOver();
         Form7& s = sec();
         EXPECT_EQ(s.Line100.visible(), oneSided);
@@ -286,7 +288,7 @@ TEST_F(SectionScreen, TheSketchFollowsTheGroundShape) {
 }
 
 TEST_F(SectionScreen, WithoutAGroundShapeTheSketchStaysAsItWas) {
-    ready(Case::Normal, false);
+    ready(SeismicMethod::None, false);
     handOver();
     prog.form<Form23>().opt2.setValue(false);
     sec().Line100.setVisible(true);
@@ -317,7 +319,7 @@ TEST_F(SectionScreen, TypedKaIsOfferedFromTheDesignConditions) {
 }
 
 TEST_F(SectionScreen, ComputedKaIsWorkedOutAtEveryHandOver) {
-    ready(Case::Normal, true, false);
+    ready(SeismicMethod::None, true, false);
     handOver();
     Form7& s = sec();
     // φ = 30°, θ = 0, δ = 0: KA = cos²30 / (1 + sin 30)² = 1/3.
@@ -382,7 +384,7 @@ TEST_F(SectionScreen, TheHandOverLeavesTheCheckFlagAlone) {
 }
 
 TEST_F(SectionScreen, AKaThatCannotBeComputedStopsTheHandOverWithoutAStaleValue) {
-    ready(Case::K1, true, false);
+    ready(SeismicMethod::K1, true, false);
     sec().txt_ka.setText("0.297");
     prog.seismicKv = 1;  // θk = atan(Kh / 0)
     handOver();

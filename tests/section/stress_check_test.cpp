@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "section/section_screen.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
@@ -54,7 +55,7 @@ struct Row {
 class StressCheck : public ProgramTest {
 public:
     void SetUp() override {
-        standard(/*road=*/false, /*seismic=*/false);
+        choose(Standard::Building, LoadCase::Normal);
         prog.allowConcrete = 8;
         prog.allowShear = 0.73f;
         prog.rebarAllowLong = 215;
@@ -67,10 +68,10 @@ public:
     Form7& s() { return prog.form<Form7>(); }
     plat::Toolbar& toolbar() { return *prog.mainToolbar(); }
 
-    void standard(bool road, bool seismic) {
+    void choose(Standard standard, LoadCase load) {
         Form3& c = prog.form<Form3>();
-        (road ? c.opt_D : c.opt_T).setValue(true);
-        (seismic ? c.opt4 : c.opt3).setValue(true);
+        (standard == Standard::Road ? c.opt_D : c.opt_T).setValue(true);
+        (load == LoadCase::Seismic ? c.opt4 : c.opt3).setValue(true);
     }
 
     Row row(int r) {
@@ -341,7 +342,7 @@ INSTANTIATE_TEST_SUITE_P(StressCheck, Locations, ::testing::ValuesIn(kLocationCa
                                                        std::to_string(info.index); });
 
 TEST_F(StressCheck, RoadStandardTakesShearOverTheWholeDepth) {
-    standard(/*road=*/true, /*seismic=*/false);
+    choose(Standard::Road, LoadCase::Normal);
     seed(2, {3.871f, 42.4f, 6.2e6f, 98000});
     s().txt2.setText("150");
     s().Ouryoku_2();
@@ -382,7 +383,7 @@ TEST_F(StressCheck, SlabCentreHasNoShear) {
 struct LimitCase {
     const char* name;
     float allowConcrete, rebarAllow, allowShear;
-    bool road;
+    Standard standard;
     Seed seed;
     const char* shown[4];
     bool fails[3];  // σc, σs, τc
@@ -392,7 +393,7 @@ class Limits : public StressCheck, public ::testing::WithParamInterface<LimitCas
 
 TEST_P(Limits, StrictlyGreaterFailsInColour13WithOneBeep) {
     const LimitCase& c = GetParam();
-    standard(c.road, /*seismic=*/true);  // rebarAllow as the conditions set it
+    choose(c.standard, LoadCase::Seismic);  // rebarAllow as the conditions set it
     prog.allowConcrete = c.allowConcrete;
     prog.rebarAllow = c.rebarAllow;
     prog.allowShear = c.allowShear;
@@ -412,17 +413,17 @@ const Seed kBase{1.986f, 30.2f, 1.5e6f, 50000};
 // σc = 1.345038890838623, σs = 54.93780517578125, τc = 0.18184413015842438 (building),
 // 0.16556291... (road) as stored before display.
 const LimitCase kLimitCases[] = {
-    {"ConcreteEqual", 1.345038890838623f, 100, 1, false, kBase, {"1.345", "54.938", "0.182", "O.K"}, {}},
-    {"ConcreteAboveByOneStep", std::nextafter(1.345038890838623f, 0.0f), 100, 1, false, kBase,
+    {"ConcreteEqual", 1.345038890838623f, 100, 1, Standard::Building, kBase, {"1.345", "54.938", "0.182", "O.K"}, {}},
+    {"ConcreteAboveByOneStep", std::nextafter(1.345038890838623f, 0.0f), 100, 1, Standard::Building, kBase,
      {"1.345", "54.938", "0.182", "NG"}, {true, false, false}},
-    {"RebarEqual", 10, 54.93780517578125f, 1, false, kBase, {"1.345", "54.938", "0.182", "O.K"}, {}},
-    {"RebarAbove", 10, 54.9f, 1, false, kBase, {"1.345", "54.938", "0.182", "NG"}, {false, true, false}},
-    {"ShearEqual", 10, 100, 0.18184413015842438f, false, kBase, {"1.345", "54.938", "0.182", "O.K"}, {}},
-    {"ShearAbove", 10, 100, 0.18f, false, kBase, {"1.345", "54.938", "0.182", "NG"}, {false, false, true}},
+    {"RebarEqual", 10, 54.93780517578125f, 1, Standard::Building, kBase, {"1.345", "54.938", "0.182", "O.K"}, {}},
+    {"RebarAbove", 10, 54.9f, 1, Standard::Building, kBase, {"1.345", "54.938", "0.182", "NG"}, {false, true, false}},
+    {"ShearEqual", 10, 100, 0.18184413015842438f, Standard::Building, kBase, {"1.345", "54.938", "0.182", "O.K"}, {}},
+    {"ShearAbove", 10, 100, 0.18f, Standard::Building, kBase, {"1.345", "54.938", "0.182", "NG"}, {false, false, true}},
     // Shown and stored as 8.000, judged on 8.0004.
-    {"ConcreteShownAtTheAllowable", 8, 1000, 1, false, {1.986f, 30.2f, 8922135, 50000},
+    {"ConcreteShownAtTheAllowable", 8, 1000, 1, Standard::Building, {1.986f, 30.2f, 8922135, 50000},
      {"8.000", "326.775", "0.182", "NG"}, {true, false, false}},
-    {"EveryValueAbove", 1, 50, 0.1f, true, kBase, {"1.345", "54.938", "0.166", "NG"}, {true, true, true}},
+    {"EveryValueAbove", 1, 50, 0.1f, Standard::Road, kBase, {"1.345", "54.938", "0.166", "NG"}, {true, true, true}},
 };
 
 INSTANTIATE_TEST_SUITE_P(StressCheck, Limits, ::testing::ValuesIn(kLimitCases),
@@ -444,7 +445,8 @@ TEST_F(StressCheck, ValueJudgedBeforeItIsRoundedForDisplay) {
 
 struct LargeBarCase {
     const char* name;
-    bool road, seismic;
+    Standard standard;
+    LoadCase load;
     float barArea, designMoment, rebarAllowBefore;
     const char* sigmaS;
     const char* verdict;
@@ -455,7 +457,7 @@ class LargeBars : public StressCheck, public ::testing::WithParamInterface<Large
 
 TEST_P(LargeBars, BuildingNormalCaseAllowsLargeBars195) {
     const LargeBarCase& c = GetParam();
-    standard(c.road, c.seismic);
+    choose(c.standard, c.load);
     prog.allowConcrete = 20;
     prog.allowShear = 1;
     prog.rebarAllowLong = 215;
@@ -471,11 +473,12 @@ TEST_P(LargeBars, BuildingNormalCaseAllowsLargeBars195) {
 
 const LargeBarCase kLargeBarCases[] = {
     // σs = 200.001 with "D25,D29" (5.745 cm2): above 195.
-    {"PairD25D29", false, false, 5.745f, 2.866e7f, 215, "200.001", "NG", 195},
+    {"PairD25D29", Standard::Building, LoadCase::Normal, 5.745f, 2.866e7f, 215, "200.001", "NG", 195},
     // σs = 203.981 with "  D25": the long-term 215 comes back after a large bar set 195.
-    {"SingleD25", false, false, 5.067f, 2.6e7f, 195, "203.981", "O.K", 215},
-    {"RoadStandardKeepsItsAllowable", true, false, 5.745f, 2.866e7f, 215, "200.001", "O.K", 215},
-    {"SeismicCaseKeepsItsAllowable", false, true, 5.745f, 2.866e7f, 300, "200.001", "O.K", 300},
+    {"SingleD25", Standard::Building, LoadCase::Normal, 5.067f, 2.6e7f, 195, "203.981", "O.K", 215},
+    {"RoadStandardKeepsItsAllowable", Standard::Road, LoadCase::Normal, 5.745f, 2.866e7f, 215, "200.001", "O.K", 215},
+    {"SeismicCaseKeepsItsAllowable", Standard::Building, LoadCase::Seismic, 5.745f, 2.866e7f, 300, "200.001", "O.K",
+     300},
 };
 
 INSTANTIATE_TEST_SUITE_P(StressCheck, LargeBars, ::testing::ValuesIn(kLargeBarCases),

@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/seismic_dialog.h"
 #include "stability/dimension_screen.h"
 #include "support/program_fixture.h"
@@ -328,20 +329,22 @@ TEST_F(CheckMethodDialogs, NothingChosenWhileTheDialogsAreNotLoaded) {
 
 TEST_F(CheckMethodDialogs, CriteriaOfTheChosenOptions) {
     struct Row {
-        bool seismic;
+        LoadCase load;
         const char* option;
         float factor;
         bool resultant;
         int divisor;
     };
-    const Row rows[] = {{false, "opt1", 1.5f, false, 0}, {false, "opt2", 0, true, 0}, {false, "opt3", 0, false, 6},
-                        {false, "opt6", 1.5f, false, 6}, {true, "opt1", 1.0f, false, 0}, {true, "opt2", 1.2f, false, 0},
-                        {true, "opt3", 0, false, 2},     {true, "opt4", 0, false, 3},  {true, "opt9", 1.0f, false, 2},
-                        {true, "opt10", 1.2f, false, 3}};
+    constexpr LoadCase N = LoadCase::Normal, S = LoadCase::Seismic;
+    const Row rows[] = {{N, "opt1", 1.5f, false, 0}, {N, "opt2", 0, true, 0},      {N, "opt3", 0, false, 6},
+                        {N, "opt6", 1.5f, false, 6}, {S, "opt1", 1.0f, false, 0}, {S, "opt2", 1.2f, false, 0},
+                        {S, "opt3", 0, false, 2},    {S, "opt4", 0, false, 3},    {S, "opt9", 1.0f, false, 2},
+                        {S, "opt10", 1.2f, false, 3}};
     for (const Row& r : rows) {
-        prog.form<Form3>().opt3.setValue(!r.seismic);
-        prog.form<Form3>().opt4.setValue(r.seismic);
-        plat::Form& dialog = r.seismic ? static_cast<plat::Form&>(prog.form<Form21>()) : prog.form<Form14>();
+        prog.form<Form3>().opt3.setValue(r.load == LoadCase::Normal);
+        prog.form<Form3>().opt4.setValue(r.load == LoadCase::Seismic);
+        plat::Form& dialog =
+            r.load == LoadCase::Seismic ? static_cast<plat::Form&>(prog.form<Form21>()) : prog.form<Form14>();
         static_cast<plat::OptionButton*>(dialog.control(r.option))->setValue(true);
         OverturningCriterion c = overturningCriterion(prog);
         EXPECT_TRUE(c.chosen) << r.option;

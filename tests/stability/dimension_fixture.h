@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
@@ -25,12 +26,12 @@ protected:
     Form4& f() { return prog.form<Form4>(); }
     plat::TextBox& box(const std::string& name) { return static_cast<plat::TextBox&>(*f().control(name)); }
 
-    // Design conditions as the calculation reads them; building standard unless road.
-    void conditions(bool seismic = false, bool road = false) {
+    // Design conditions as the calculation reads them; the seismic case with method K1.
+    void conditions(LoadCase load = LoadCase::Normal, Standard standard = Standard::Building) {
         Form3& c = prog.form<Form3>();
-        (road ? c.opt_D : c.opt_T).setValue(true);
-        (seismic ? c.opt4 : c.opt3).setValue(true);
-        if (seismic) prog.form<Form25>().opt_K1.setValue(true);
+        (standard == Standard::Road ? c.opt_D : c.opt_T).setValue(true);
+        (load == LoadCase::Seismic ? c.opt4 : c.opt3).setValue(true);
+        if (load == LoadCase::Seismic) prog.form<Form25>().opt_K1.setValue(true);
         prog.soilUnitWeight = 18;
         prog.concreteUnitWeight = 24;
         prog.activeCoefficient = 0.333f;
@@ -43,10 +44,10 @@ protected:
     }
 
     // Chooses the shape and lets the ground-shape step show and lay out the screen.
-    void layOut(bool oneSided) {
-        Form23& shape = prog.form<Form23>();
-        (oneSided ? shape.opt1 : shape.opt2).setValue(true);
-        shape.cmd1.press();
+    void layOut(GroundShape shape) {
+        Form23& step = prog.form<Form23>();
+        (shape == GroundShape::OneSided ? step.opt1 : step.opt2).setValue(true);
+        step.cmd1.press();
     }
 
     // Every box of the screen filled for the wall of this fixture.
@@ -55,7 +56,7 @@ protected:
     // One-sided wall, normal case, every choice made: the check runs through.
     void readyOneSided() {
         conditions();
-        layOut(true);
+        layOut(GroundShape::OneSided);
         fillWall();
         f().opt1.setValue(true);
         f().Frame2.setVisible(true);

@@ -28,7 +28,7 @@ class Invalidation : public DimensionFixture, public ::testing::WithParamInterfa
 TEST_P(Invalidation, FollowsClickAndKeyOnly) {
     const InvalidationCase& c = GetParam();
     conditions();
-    layOut(true);
+    layOut(GroundShape::OneSided);
     makeResultsValid();
     plat::TextBox& b = box(c.box);
     b.setText("1.5");
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, Invalidation, ::testing::ValuesIn(invalidationCa
 
 TEST_F(DimensionScreen, TextSetByAnotherOperationInvalidatesNothing) {
     conditions();
-    layOut(true);
+    layOut(GroundShape::OneSided);
     makeResultsValid();
     box("txt12").setText("0");
     box("txt19").setText("");
@@ -101,7 +101,7 @@ TEST_F(DimensionScreen, TextSetByAnotherOperationInvalidatesNothing) {
 
 TEST_F(DimensionScreen, ChoicesInvalidateAndTheShearKeyKeepsTheResult) {
     conditions();
-    layOut(true);
+    layOut(GroundShape::OneSided);
     for (auto choose : std::vector<std::function<void()>>{[&] { f().chk1.setValue(1); }, [&] { f().opt1.userClick(); },
                                                           [&] { f().opt2.userClick(); }, [&] { f().opt3.userClick(); },
                                                           [&] { f().opt4.userClick(); }}) {
@@ -143,17 +143,19 @@ TEST_F(DimensionScreen, ChoicesInvalidateAndTheShearKeyKeepsTheResult) {
 // ---- Enter chain ----
 
 struct ChainCase {
-    bool oneSided;
+    GroundShape shape;
     const char* from;
     const char* to;
 };
+
+constexpr GroundShape kOneSided = GroundShape::OneSided, kSymmetric = GroundShape::Symmetric;
 
 class EnterChain : public DimensionFixture, public ::testing::WithParamInterface<ChainCase> {};
 
 TEST_P(EnterChain, MovesToTheNextBoxWithItsTextSelected) {
     const ChainCase& c = GetParam();
     conditions();
-    layOut(c.oneSided);
+    layOut(c.shape);
     fillWall();
     box(c.from).setFocus();
     int key = plat::kKeyEnter;
@@ -171,16 +173,17 @@ TEST_P(EnterChain, MovesToTheNextBoxWithItsTextSelected) {
 
 INSTANTIATE_TEST_SUITE_P(
     Chain, EnterChain,
-    ::testing::Values(ChainCase{true, "txt1", "txt2"}, ChainCase{true, "txt2", "txt3"}, ChainCase{true, "txt3", "txt4"},
-                      ChainCase{true, "txt6", "txt7"}, ChainCase{true, "txt7", "txt8"}, ChainCase{true, "txt8", "txt9"},
-                      ChainCase{true, "txt9", "txt10"}, ChainCase{true, "txt10", "txt13"},
-                      ChainCase{true, "txt13", "txt15"}, ChainCase{true, "txt15", "txt14"},
-                      ChainCase{true, "txt14", "txt12"}, ChainCase{true, "txt12", "txt16"},
-                      ChainCase{true, "txt16", "txt17"}, ChainCase{true, "txt20", "txt21"},
-                      ChainCase{true, "txt22", "txt23"}, ChainCase{true, "txt23", "cmd3"},
-                      ChainCase{false, "txt2", "txt5"}, ChainCase{false, "txt22", "cmd3"}),
+    ::testing::Values(ChainCase{kOneSided, "txt1", "txt2"}, ChainCase{kOneSided, "txt2", "txt3"},
+                      ChainCase{kOneSided, "txt3", "txt4"}, ChainCase{kOneSided, "txt6", "txt7"},
+                      ChainCase{kOneSided, "txt7", "txt8"}, ChainCase{kOneSided, "txt8", "txt9"},
+                      ChainCase{kOneSided, "txt9", "txt10"}, ChainCase{kOneSided, "txt10", "txt13"},
+                      ChainCase{kOneSided, "txt13", "txt15"}, ChainCase{kOneSided, "txt15", "txt14"},
+                      ChainCase{kOneSided, "txt14", "txt12"}, ChainCase{kOneSided, "txt12", "txt16"},
+                      ChainCase{kOneSided, "txt16", "txt17"}, ChainCase{kOneSided, "txt20", "txt21"},
+                      ChainCase{kOneSided, "txt22", "txt23"}, ChainCase{kOneSided, "txt23", "cmd3"},
+                      ChainCase{kSymmetric, "txt2", "txt5"}, ChainCase{kSymmetric, "txt22", "cmd3"}),
     [](const auto& info) {
-        return std::string(info.param.oneSided ? "OneSided_" : "Symmetric_") + info.param.from;
+        return std::string(info.param.shape == GroundShape::OneSided ? "OneSided_" : "Symmetric_") + info.param.from;
     });
 
 TEST_F(DimensionScreen, EnterWithoutAShapeStaysInTheBox) {
@@ -195,7 +198,7 @@ TEST_F(DimensionScreen, EnterWithoutAShapeStaysInTheBox) {
 
 TEST_F(DimensionScreen, DoubleClickSelectsFromTheEleventhCharacter) {
     conditions();
-    layOut(true);
+    layOut(GroundShape::OneSided);
     box("txt1").setText("0123456789AB");
     box("txt1").setFocus();
     box("txt1").DblClick();
@@ -221,7 +224,7 @@ class PairRule : public DimensionFixture, public ::testing::WithParamInterface<P
 TEST_P(PairRule, LeavingWithoutLengthZeroesThePartner) {
     const PairCase& c = GetParam();
     conditions();
-    layOut(true);
+    layOut(GroundShape::OneSided);
     box(c.partner).setText("0.4");
     box(c.leaving).setText(c.text);
     box(c.leaving).setFocus();
@@ -239,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, PairRule,
 
 TEST_F(DimensionScreen, ToeLengthShowsAndHidesTheFrontSoilFrame) {
     conditions();
-    layOut(true);
+    layOut(GroundShape::OneSided);
     f().opt3.setValue(true);
     box("txt12").setText("0");
     box("txt12").setFocus();
@@ -273,7 +276,7 @@ TEST_F(DimensionScreen, ToeLengthShowsAndHidesTheFrontSoilFrame) {
 
 TEST_F(DimensionScreen, SymmetricShapeLeavesTheFrontSoilFrameAlone) {
     conditions();
-    layOut(false);
+    layOut(GroundShape::Symmetric);
     f().Frame2.setVisible(false);
     box("txt12").setText("1.0");
     click(box("txt12"));
@@ -294,7 +297,7 @@ class MirroredSurcharge : public DimensionFixture, public ::testing::WithParamIn
 TEST_P(MirroredSurcharge, ShowsTheBackSurchargeOnTheFront) {
     const MirrorCase& c = GetParam();
     conditions();
-    layOut(false);
+    layOut(GroundShape::Symmetric);
     box("txt21").setText(c.text);
     box("txt21").setFocus();
     box("txt22").setFocus();
@@ -309,7 +312,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, MirroredSurcharge,
 
 TEST_F(DimensionScreen, OneSidedShapeDoesNotMirrorTheBackSurcharge) {
     conditions();
-    layOut(true);
+    layOut(GroundShape::OneSided);
     prog.surchargeFront = 3;
     f().lbl33.setCaption("3");
     box("txt21").setText("10");
@@ -321,7 +324,7 @@ TEST_F(DimensionScreen, OneSidedShapeDoesNotMirrorTheBackSurcharge) {
 
 TEST_F(DimensionScreen, ASurchargeTooLargeForTheProgramIsLeftToTheCheck) {
     conditions();
-    layOut(false);
+    layOut(GroundShape::Symmetric);
     prog.surchargeFront = 3;
     box("txt21").setText("1E+99");
     box("txt21").setFocus();
@@ -341,7 +344,7 @@ std::vector<std::string> canvasTexts(Form4& f) {
 
 TEST_F(DimensionScreen, ActivationDrawsTheSymmetricNotesWhileAResultExists) {
     conditions();
-    layOut(false);
+    layOut(GroundShape::Symmetric);
     EXPECT_EQ(prog.currentScreen, 2);
     EXPECT_FALSE(prog.form<Form23>().visible());
     EXPECT_TRUE(canvasTexts(f()).empty());  // no result yet
@@ -360,7 +363,7 @@ TEST_F(DimensionScreen, ActivationDrawsTheSymmetricNotesWhileAResultExists) {
 
 TEST_F(DimensionScreen, OneSidedActivationDrawsNothing) {
     conditions();
-    layOut(true);
+    layOut(GroundShape::OneSided);
     prog.sigmaMax = 50;
     prog.form<Form7>().show();
     prog.form<Form7>().hide();
@@ -369,7 +372,7 @@ TEST_F(DimensionScreen, OneSidedActivationDrawsNothing) {
 
 TEST_F(DimensionScreen, BackToTheGroundShape) {
     conditions();
-    layOut(true);
+    layOut(GroundShape::OneSided);
     makeResultsValid();
     prog.form<Form23>().setLeft(300);
     f().cmd2.press();
@@ -382,7 +385,7 @@ TEST_F(DimensionScreen, BackToTheGroundShape) {
 
 TEST_F(DimensionScreen, NoteWindowOpensModalAndIsShownAgainUnchanged) {
     conditions();
-    layOut(true);
+    layOut(GroundShape::OneSided);
     svc.modalScripts.push_back([](plat::Form& d) {
         auto& note = static_cast<Form27&>(d);
         EXPECT_EQ(note.Label5.caption(), "背面上載荷重の土圧について");
@@ -399,7 +402,7 @@ TEST_F(DimensionScreen, NoteWindowOpensModalAndIsShownAgainUnchanged) {
 
 TEST_F(DimensionScreen, HandOverRefusesWithoutAStabilityResult) {
     conditions();
-    layOut(true);
+    layOut(GroundShape::OneSided);
     box("txt5").setFocus();
     f().cmd1.press();
     ASSERT_EQ(svc.messages.size(), 1u);
@@ -410,7 +413,7 @@ TEST_F(DimensionScreen, HandOverRefusesWithoutAStabilityResult) {
 
 TEST_F(DimensionScreen, HandOverShowsTheSectionScreenAndKeepsThisOne) {
     conditions();
-    layOut(true);
+    layOut(GroundShape::OneSided);
     prog.sigmaMax = 60;
     prog.baseWidth = 4;  // enough of a wall for the slab model
     prog.backSoilHeight = 2.5f;

@@ -9,6 +9,7 @@
 
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "stability/check_method_dialogs.h"
@@ -19,10 +20,10 @@
 
 namespace {
 
-enum class Shape { None, OneSided, Symmetric };
-enum class Standard { Building, Road };
-enum class Load { None, Normal, Seismic };
-enum class Method { None, K1, K2, D1 };
+// The design choices in the program's words, under the table's short names.
+using Shape = GroundShape;
+using Load = LoadCase;
+using Method = SeismicMethod;
 
 struct Design {
     float gs, gc, KA, delta, mu, C, phiB, Kh;

@@ -22,8 +22,8 @@ struct Cells {
 class PanelFixture : public DimensionFixture {
 protected:
     // A one-sided wall with the given load case; the stability values as a run leaves them.
-    void start(bool seismic, bool road = false) {
-        conditions(seismic, road);
+    void start(LoadCase load, Standard standard = Standard::Building) {
+        conditions(load, standard);
         prog.form<Form23>().opt1.setValue(true);
         prog.baseWidth = 3;
         prog.overturningSafetyFactor = 2;
@@ -40,9 +40,10 @@ protected:
         const plat::Colour colour = c.pass ? plat::kBlack : plat::kColour13;
         for (plat::Label* l : {&n, &v, &j}) EXPECT_EQ(l->foreColor(), colour) << l->name();
     }
-    void withKey(bool building, const char* height = "0.3") {
+    void withKey(Standard standard, const char* height = "0.3") {
         f().opt6.setValue(true);
-        (building ? static_cast<ShearKeyDialog&>(prog.form<Form19>()) : prog.form<Form26>()).txt1.setText(height);
+        (standard == Standard::Building ? static_cast<ShearKeyDialog&>(prog.form<Form19>()) : prog.form<Form26>())
+            .txt1.setText(height);
     }
 };
 
@@ -58,7 +59,7 @@ TEST(LimitTest, EqualPassesInSinglePrecision) {
 
 struct OverturningCase {
     const char* name;
-    bool seismic;
+    LoadCase load;
     std::function<void(Program&)> choose;
     float F, d, e;
     Cells line1;
@@ -70,8 +71,8 @@ class Overturning : public PanelFixture, public ::testing::WithParamInterface<Ov
 
 TEST_P(Overturning, JudgesEachChosenCriterion) {
     const OverturningCase& c = GetParam();
-    start(c.seismic);
-    if (c.seismic) prog.form<Form21>().opt5.setValue(true);
+    start(c.load);
+    if (c.load == LoadCase::Seismic) prog.form<Form21>().opt5.setValue(true);
     c.choose(prog);
     prog.overturningSafetyFactor = c.F;
     prog.resultantPosition = c.d;
@@ -95,35 +96,43 @@ const Cells kNone{"", "", "", true};
 INSTANTIATE_TEST_SUITE_P(
     Criteria, Overturning,
     ::testing::Values(
-        OverturningCase{"NormalFactorAtLimit", false, [](Program& p) { p.form<Form14>().opt1.setValue(true); }, 1.5f,
-                        1.4f, 0.1f, {"F =", "1.500", "> 1.5∴O.K", true}, kNone, 0},
-        OverturningCase{"NormalFactorFails", false, [](Program& p) { p.form<Form14>().opt1.setValue(true); }, 1.49f,
-                        1.4f, 0.1f, {"F =", "1.490", "< 1.5∴NG", false}, kNone, 1},
-        OverturningCase{"ResultantAtThird", false, [](Program& p) { p.form<Form14>().opt2.setValue(true); }, 2, 1.0f,
-                        0.5f, {"d(m)=", "1.000", "> B/3∴O.K", true}, kNone, 0},
-        OverturningCase{"ResultantFails", false, [](Program& p) { p.form<Form14>().opt2.setValue(true); }, 2, 0.9f,
-                        0.6f, {"d(m)=", "0.900", "< B/3∴NG", false}, kNone, 1},
-        OverturningCase{"EccentricityAtSixth", false, [](Program& p) { p.form<Form14>().opt3.setValue(true); }, 2,
-                        1.0f, -0.5f, {"e(m)=", "0.500", "< B/6∴O.K", true}, kNone, 0},
-        OverturningCase{"NegativeEccentricityFails", false, [](Program& p) { p.form<Form14>().opt3.setValue(true); },
-                        2, 2.3f, -0.8f, {"e(m)=", "0.800", "> B/6∴NG", false}, kNone, 1},
-        OverturningCase{"CombinedBothFail", false, [](Program& p) { p.form<Form14>().opt6.setValue(true); }, 1.2f,
-                        0.7f, 0.8f, {"F =", "1.200", "< 1.5∴NG", false}, {"e(m)=", "0.800", "> B/6∴NG", false}, 2},
-        OverturningCase{"SeismicFactorAtOne", true, [](Program& p) { p.form<Form21>().opt1.setValue(true); }, 1.0f,
-                        1.4f, 0.1f, {"F =", "1.000", "> 1.0∴O.K", true}, kNone, 0},
-        OverturningCase{"SeismicFactorAtSinglePrecision12", true,
+        OverturningCase{"NormalFactorAtLimit", LoadCase::Normal,
+                        [](Program& p) { p.form<Form14>().opt1.setValue(true); }, 1.5f, 1.4f, 0.1f,
+                        {"F =", "1.500", "> 1.5∴O.K", true}, kNone, 0},
+        OverturningCase{"NormalFactorFails", LoadCase::Normal, [](Program& p) { p.form<Form14>().opt1.setValue(true); },
+                        1.49f, 1.4f, 0.1f, {"F =", "1.490", "< 1.5∴NG", false}, kNone, 1},
+        OverturningCase{"ResultantAtThird", LoadCase::Normal, [](Program& p) { p.form<Form14>().opt2.setValue(true); },
+                        2, 1.0f, 0.5f, {"d(m)=", "1.000", "> B/3∴O.K", true}, kNone, 0},
+        OverturningCase{"ResultantFails", LoadCase::Normal, [](Program& p) { p.form<Form14>().opt2.setValue(true); }, 2,
+                        0.9f, 0.6f, {"d(m)=", "0.900", "< B/3∴NG", false}, kNone, 1},
+        OverturningCase{"EccentricityAtSixth", LoadCase::Normal,
+                        [](Program& p) { p.form<Form14>().opt3.setValue(true); }, 2, 1.0f, -0.5f,
+                        {"e(m)=", "0.500", "< B/6∴O.K", true}, kNone, 0},
+        OverturningCase{"NegativeEccentricityFails", LoadCase::Normal,
+                        [](Program& p) { p.form<Form14>().opt3.setValue(true); }, 2, 2.3f, -0.8f,
+                        {"e(m)=", "0.800", "> B/6∴NG", false}, kNone, 1},
+        OverturningCase{"CombinedBothFail", LoadCase::Normal, [](Program& p) { p.form<Form14>().opt6.setValue(true); },
+                        1.2f, 0.7f, 0.8f, {"F =", "1.200", "< 1.5∴NG", false}, {"e(m)=", "0.800", "> B/6∴NG", false},
+                        2},
+        OverturningCase{"SeismicFactorAtOne", LoadCase::Seismic,
+                        [](Program& p) { p.form<Form21>().opt1.setValue(true); }, 1.0f, 1.4f, 0.1f,
+                        {"F =", "1.000", "> 1.0∴O.K", true}, kNone, 0},
+        OverturningCase{"SeismicFactorAtSinglePrecision12", LoadCase::Seismic,
                         [](Program& p) { p.form<Form21>().opt2.setValue(true); }, 1.2f, 1.4f, 0.1f,
                         {"F =", "1.200", "> 1.2∴O.K", true}, kNone, 0},
-        OverturningCase{"SeismicFactor12Fails", true, [](Program& p) { p.form<Form21>().opt2.setValue(true); }, 1.1f,
-                        1.4f, 0.1f, {"F =", "1.100", "< 1.2∴NG", false}, kNone, 1},
-        OverturningCase{"SeismicHalfAtLimit", true, [](Program& p) { p.form<Form21>().opt3.setValue(true); }, 2, 0,
-                        1.5f, {"e(m)=", "1.500", "< B/2∴O.K", true}, kNone, 0},
-        OverturningCase{"SeismicThirdFails", true, [](Program& p) { p.form<Form21>().opt4.setValue(true); }, 2, 0.4f,
-                        1.1f, {"e(m)=", "1.100", "> B/3∴NG", false}, kNone, 1},
-        OverturningCase{"SeismicCombinedHalfFails", true, [](Program& p) { p.form<Form21>().opt9.setValue(true); },
-                        1.0f, 0, -1.6f, {"F =", "1.000", "> 1.0∴O.K", true}, {"e(m)=", "1.600", "> B/2∴NG", false},
-                        1},
-        OverturningCase{"SeismicCombinedThirdPasses", true,
+        OverturningCase{"SeismicFactor12Fails", LoadCase::Seismic,
+                        [](Program& p) { p.form<Form21>().opt2.setValue(true); }, 1.1f, 1.4f, 0.1f,
+                        {"F =", "1.100", "< 1.2∴NG", false}, kNone, 1},
+        OverturningCase{"SeismicHalfAtLimit", LoadCase::Seismic,
+                        [](Program& p) { p.form<Form21>().opt3.setValue(true); }, 2, 0, 1.5f,
+                        {"e(m)=", "1.500", "< B/2∴O.K", true}, kNone, 0},
+        OverturningCase{"SeismicThirdFails", LoadCase::Seismic,
+                        [](Program& p) { p.form<Form21>().opt4.setValue(true); }, 2, 0.4f, 1.1f,
+                        {"e(m)=", "1.100", "> B/3∴NG", false}, kNone, 1},
+        OverturningCase{"SeismicCombinedHalfFails", LoadCase::Seismic,
+                        [](Program& p) { p.form<Form21>().opt9.setValue(true); }, 1.0f, 0, -1.6f,
+                        {"F =", "1.000", "> 1.0∴O.K", true}, {"e(m)=", "1.600", "> B/2∴NG", false}, 1},
+        OverturningCase{"SeismicCombinedThirdPasses", LoadCase::Seismic,
                         [](Program& p) { p.form<Form21>().opt10.setValue(true); }, 1.3f, 0.6f, 0.9f,
                         {"F =", "1.300", "> 1.2∴O.K", true}, {"e(m)=", "0.900", "< B/3∴O.K", true}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -143,7 +152,7 @@ class Bearing : public PanelFixture, public ::testing::WithParamInterface<Bearin
 
 TEST_P(Bearing, JudgesSigmaMaxWithoutABeep) {
     const BearingCase& c = GetParam();
-    start(false);
+    start(LoadCase::Normal);
     prog.form<Form14>().opt1.setValue(true);
     prog.sigmaMax = c.sigmaMax;
     prog.bearingOutsideBase = c.outside;
@@ -172,9 +181,9 @@ INSTANTIATE_TEST_SUITE_P(Pressures, Bearing,
 
 struct SlidingCase {
     const char* name;
-    bool seismic;
+    LoadCase load;
     int seismicOption;  // 5: against 1.0, 6: against 1.2
-    int key;            // 0 none, 1 building, 2 road
+    Standard key;       // None: no key
     float keyless, withKey;
     Cells line;
     Cells keylessLine;  // name empty: hidden
@@ -185,14 +194,15 @@ class Sliding : public PanelFixture, public ::testing::WithParamInterface<Slidin
 
 TEST_P(Sliding, JudgesTheFactorOfTheChosenCase) {
     const SlidingCase& c = GetParam();
-    start(c.seismic, c.key == 2);
-    if (c.seismic) {
+    // The road key under the road standard; without a key, the building standard.
+    start(c.load, c.key == Standard::Road ? Standard::Road : Standard::Building);
+    if (c.load == LoadCase::Seismic) {
         prog.form<Form21>().opt1.setValue(true);
         (c.seismicOption == 5 ? prog.form<Form21>().opt5 : prog.form<Form21>().opt6).setValue(true);
     } else {
         prog.form<Form14>().opt1.setValue(true);
     }
-    if (c.key) withKey(c.key == 1);
+    if (c.key != Standard::None) withKey(c.key);
     prog.slidingSafetyFactor = c.keyless;
     prog.slidingSafetyFactorWithKey = c.withKey;
     svc.clear();
@@ -211,31 +221,38 @@ TEST_P(Sliding, JudgesTheFactorOfTheChosenCase) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, Sliding,
     ::testing::Values(
-        SlidingCase{"NormalAtLimit", false, 0, 0, 1.5f, 0, {"F =", "1.500", "> 1.5 ∴O.K", true}, kNone, 0},
-        SlidingCase{"NormalFails", false, 0, 0, 1.4f, 0, {"F =", "1.400", "< 1.5 ∴NG", false}, kNone, 1},
-        SlidingCase{"SeismicOneAtLimit", true, 5, 0, 1.0f, 0, {"F =", "1.000", "> 1.0 ∴O.K", true}, kNone, 0},
-        SlidingCase{"SeismicOneFails", true, 5, 0, 0.9f, 0, {"F =", "0.900", "< 1.0 ∴NG", false}, kNone, 1},
-        SlidingCase{"SeismicTwelveAtLimit", true, 6, 0, 1.2f, 0, {"F =", "1.200", "> 1.2 ∴O.K", true}, kNone, 0},
-        SlidingCase{"SeismicTwelveFailsWithABeep", true, 6, 0, 1.1f, 0, {"F =", "1.100", "< 1.2 ∴NG", false}, kNone,
-                    1},
-        SlidingCase{"BuildingKeyNormal", false, 0, 1, 0.9f, 1.6f, {"F =", "1.600", "> 1.5 ∴O.K", true},
-                    {"F =", "0.900", "< 1.0 ∴NG", false}, 1},
-        SlidingCase{"BuildingKeyFails", false, 0, 1, 1.2f, 1.4f, {"F =", "1.400", "< 1.5 ∴NG", false},
-                    {"F =", "1.200", "> 1.0 ∴O.K", true}, 1},
-        SlidingCase{"RoadKeyNormal", false, 0, 2, 0.9f, 1.6f, {"F =", "1.600", "> 1.5 ∴O.K", true}, kNone, 0},
-        SlidingCase{"BuildingKeySeismic", true, 5, 1, 0.8f, 1.3f, {"F =", "1.300", "> 1.0 ∴O.K", true},
-                    {"F =", "0.800", "< 1.0 ∴NG", false}, 2},
-        SlidingCase{"RoadKeySeismic", true, 5, 2, 0.8f, 1.3f, {"F =", "1.300", "> 1.0 ∴O.K", true}, kNone, 1},
-        SlidingCase{"RoadKeySeismicTwelveAtLimit", true, 6, 2, 2.0f, 1.2f, {"F =", "1.200", "> 1.2 ∴O.K", true},
-                    kNone, 0}),
+        SlidingCase{"NormalAtLimit", LoadCase::Normal, 0, Standard::None, 1.5f, 0, {"F =", "1.500", "> 1.5 ∴O.K", true},
+                    kNone, 0},
+        SlidingCase{"NormalFails", LoadCase::Normal, 0, Standard::None, 1.4f, 0, {"F =", "1.400", "< 1.5 ∴NG", false},
+                    kNone, 1},
+        SlidingCase{"SeismicOneAtLimit", LoadCase::Seismic, 5, Standard::None, 1.0f, 0,
+                    {"F =", "1.000", "> 1.0 ∴O.K", true}, kNone, 0},
+        SlidingCase{"SeismicOneFails", LoadCase::Seismic, 5, Standard::None, 0.9f, 0,
+                    {"F =", "0.900", "< 1.0 ∴NG", false}, kNone, 1},
+        SlidingCase{"SeismicTwelveAtLimit", LoadCase::Seismic, 6, Standard::None, 1.2f, 0,
+                    {"F =", "1.200", "> 1.2 ∴O.K", true}, kNone, 0},
+        SlidingCase{"SeismicTwelveFailsWithABeep", LoadCase::Seismic, 6, Standard::None, 1.1f, 0,
+                    {"F =", "1.100", "< 1.2 ∴NG", false}, kNone, 1},
+        SlidingCase{"BuildingKeyNormal", LoadCase::Normal, 0, Standard::Building, 0.9f, 1.6f,
+                    {"F =", "1.600", "> 1.5 ∴O.K", true}, {"F =", "0.900", "< 1.0 ∴NG", false}, 1},
+        SlidingCase{"BuildingKeyFails", LoadCase::Normal, 0, Standard::Building, 1.2f, 1.4f,
+                    {"F =", "1.400", "< 1.5 ∴NG", false}, {"F =", "1.200", "> 1.0 ∴O.K", true}, 1},
+        SlidingCase{"RoadKeyNormal", LoadCase::Normal, 0, Standard::Road, 0.9f, 1.6f,
+                    {"F =", "1.600", "> 1.5 ∴O.K", true}, kNone, 0},
+        SlidingCase{"BuildingKeySeismic", LoadCase::Seismic, 5, Standard::Building, 0.8f, 1.3f,
+                    {"F =", "1.300", "> 1.0 ∴O.K", true}, {"F =", "0.800", "< 1.0 ∴NG", false}, 2},
+        SlidingCase{"RoadKeySeismic", LoadCase::Seismic, 5, Standard::Road, 0.8f, 1.3f,
+                    {"F =", "1.300", "> 1.0 ∴O.K", true}, kNone, 1},
+        SlidingCase{"RoadKeySeismicTwelveAtLimit", LoadCase::Seismic, 6, Standard::Road, 2.0f, 1.2f,
+                    {"F =", "1.200", "> 1.2 ∴O.K", true}, kNone, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Key height missing, symmetric shape ----
 
 TEST_F(PanelFixture, MissingKeyHeightAsksForItInTheKeyDialog) {
-    start(false);
+    start(LoadCase::Normal);
     prog.form<Form14>().opt1.setValue(true);
-    withKey(true, "");
+    withKey(Standard::Building, "");
     prog.sigmaMax = 80;
     prog.sigmaMin = 40;
     f().Hihyouji_3();
@@ -261,7 +278,7 @@ TEST_F(PanelFixture, MissingKeyHeightAsksForItInTheKeyDialog) {
 }
 
 TEST_F(PanelFixture, SymmetricShapeJudgesBearingOnlyAndPrintsTheNotes) {
-    start(false);
+    start(LoadCase::Normal);
     prog.form<Form23>().opt2.setValue(true);
     prog.form<Form14>().opt1.setValue(true);
     prog.sigmaMax = 100;

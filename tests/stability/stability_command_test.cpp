@@ -13,8 +13,8 @@ class StabilityCommand : public DimensionFixture {
 protected:
     // One-sided wall in the seismic case, every choice of the screen made.
     void readySeismic() {
-        conditions(true);
-        layOut(true);
+        conditions(LoadCase::Seismic);
+        layOut(GroundShape::OneSided);
         fillWall();
         f().opt1.setValue(true);
         f().opt3.setValue(true);
@@ -217,7 +217,7 @@ TEST_F(StabilityCommand, ZeroToeBesideAThicknessIsToldThenCorrected) {
 
 TEST_F(StabilityCommand, BoundsOfTheOtherShapesBoxesAreNotAsked) {
     conditions();
-    layOut(false);
+    layOut(GroundShape::Symmetric);
     fillWall();
     f().txt3.setText("-1");
     f().txt4.setText("-1");
@@ -231,7 +231,7 @@ TEST_F(StabilityCommand, BoundsOfTheOtherShapesBoxesAreNotAsked) {
 
 TEST_F(StabilityCommand, SymmetricShapeNeedsNoFrontHeightsNorVerticalComponent) {
     conditions();
-    layOut(false);
+    layOut(GroundShape::Symmetric);
     fillWall();
     f().txt3.setText("");
     f().txt4.setText("");

@@ -25,9 +25,6 @@ void type(plat::Form& form, const Texts& texts) {
     for (const auto& [name, text] : texts) static_cast<plat::TextBox*>(form.control(name))->setText(text);
 }
 
-bool road(Wall wall) { return wall == Wall::RoadSeismic; }
-bool seismic(Wall wall) { return wall == Wall::RoadSeismic; }
-
 }  // namespace
 
 std::string name(Wall wall) {
@@ -39,11 +36,21 @@ std::string name(Wall wall) {
     return "?";
 }
 
+DesignChoices choices(Wall wall) {
+    switch (wall) {
+        case Wall::HeelToeKey: return {Standard::Building, LoadCase::Normal, GroundShape::OneSided};
+        case Wall::RoadSeismic: return {Standard::Road, LoadCase::Seismic, GroundShape::OneSided, SeismicMethod::K2};
+        case Wall::TwoSided: return {Standard::Building, LoadCase::Normal, GroundShape::Symmetric};
+    }
+    return {};
+}
+
 void enterConditions(Program& p, Wall wall) {
     p.form<MDIForm1>().FileNew();
+    const DesignChoices w = choices(wall);
     Form3& c = p.form<Form3>();
-    (road(wall) ? c.opt_D : c.opt_T).userClick();
-    if (seismic(wall)) {
+    (w.road() ? c.opt_D : c.opt_T).userClick();
+    if (w.seismic()) {
         c.cmd2.press();
         // The seismic dialog: method K2, Kho 0.2 in region A, Kv 0.
         Form25& d = p.form<Form25>();
@@ -53,10 +60,10 @@ void enterConditions(Program& p, Wall wall) {
         d.opt_A.userClick();
         d.cmd1.press();
     }
-    type(c, {{"txt1", "東京都江東区"}, {"txt2", road(wall) ? "24" : "21"}, {"txt3", road(wall) ? "180" : "195"},
+    type(c, {{"txt1", "東京都江東区"}, {"txt2", w.road() ? "24" : "21"}, {"txt3", w.road() ? "180" : "195"},
              {"txt4", "200"}, {"txt5", "18"}, {"txt6", "24.5"}, {"txt8", "30"}, {"txt10", "20"}, {"txt12", "15"},
              {"txt11", "30"}, {"txt9", "0.5"}});
-    if (seismic(wall)) type(c, {{"txt13", "300"}});
+    if (w.seismic()) type(c, {{"txt13", "300"}});
     c.cbo1.setListIndex(2);
     c.cbo2.setListIndex(2);
     c.opt8.userClick();
@@ -65,7 +72,7 @@ void enterConditions(Program& p, Wall wall) {
     c.cmd6.press();  // KA computed
     c.cmd3.press();
     Form23& shape = p.form<Form23>();
-    (wall == Wall::TwoSided ? shape.opt2 : shape.opt1).userClick();
+    (w.symmetric() ? shape.opt2 : shape.opt1).userClick();
     shape.cmd1.press();
 }
 
@@ -90,7 +97,7 @@ void enterDimensions(Program& p, Wall wall) {
     } else {
         d.opt5.userClick();
     }
-    if (seismic(wall)) {
+    if (choices(wall).seismic()) {
         Form21& m = p.form<Form21>();
         m.opt2.setValue(true);
         m.opt5.setValue(true);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/program.h"
+#include "conditions/design_choices.h"
 
 namespace fixture {
 
@@ -17,6 +18,8 @@ enum class Wall {
 
 // The wall's name, for messages.
 std::string name(Wall wall);
+// The standard, load case, ground shape and seismic method the wall is entered with.
+DesignChoices choices(Wall wall);
 
 // Design conditions and ground shape, on to the dimension screen (a new project first).
 void enterConditions(Program& p, Wall wall);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/seismic_dialog.h"
 #include "platform/surface.h"
 #include "report/report_pages.h"
@@ -13,10 +14,11 @@
 
 namespace {
 
-enum class Std { None, Building, Road };
-enum class Case { None, Normal, Seismic };
+// The design choices in the program's words, under the tests' short names.
+using Std = Standard;
+using Case = LoadCase;
+using Method = SeismicMethod;
 enum class Ka { None, Typed, Computed };
-enum class Method { None, K1, K2, D1 };
 
 class Page1Test : public ::testing::Test {
 protected:
