@@ -213,9 +213,7 @@ public:
     void cmd5_Click();  // KA computed
     void cmd6_Click();  // cover dialog
     void chk_1_Click();
-    // "上載荷重の慣性力を算入する" counts only where the seismic method offers it (K2, D1):
-    // a tick that the normal case hides or K1 greys out counts as none, for every result
-    // and report page.
+    // Whether the surcharge-inertia tick counts (see the free function below).
     bool surchargeInertiaCounts();
     void txt_1_Change();
     void txt_ka_Change();
@@ -292,3 +290,8 @@ private:
     // The unnamed lines and captions of the fixed sketch.
     FixedDrawing sketch_{*this, "sketch"};
 };
+
+// "上載荷重の慣性力を算入する" counts only where the seismic method offers it (K2, D1): a
+// tick that the normal case hides or K1 greys out counts as none, for every result and
+// report page. Loads nothing: without the section screen there is no tick.
+bool surchargeInertiaCounts(const Program& program);

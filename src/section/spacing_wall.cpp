@@ -3,6 +3,8 @@
 // seismic case, the inertia of the wall, the soil above the section and the surcharge.
 #include <cmath>
 
+#include <utility>
+
 #include "common/numbers.h"
 #include "conditions/design_choices.h"
 #include "section/design_forces.h"
@@ -135,8 +137,11 @@ private:
 
 void wallForces(Program& program, Form7& screen, int loc) { WallForces(program, screen, loc).run(); }
 
-bool Form7::surchargeInertiaCounts() {
-    if (chk_1.value() != 1) return false;
-    const DesignChoices choices = designChoices(program_);
+bool Form7::surchargeInertiaCounts() { return ::surchargeInertiaCounts(std::as_const(program_)); }
+
+bool surchargeInertiaCounts(const Program& program) {
+    const auto* sections = static_cast<const Form7*>(program.find(Form7::kName));
+    if (!sections || sections->chk_1.value() != 1) return false;
+    const DesignChoices choices = designChoices(program);
     return choices.seismic() && choices.withHeights();
 }

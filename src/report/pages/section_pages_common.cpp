@@ -53,15 +53,6 @@ void copyDesignSpacings(Program& program) {
     for (const auto& [loc, box] : boxes) program.designSpacing[loc] = num::readSingle(box->text());
 }
 
-bool surchargeInertiaCounts(const Program& program) {
-    const DesignChoices choices = designChoices(program);
-    return page::screen<Form7>(program).chk_1.value() == 1 && choices.seismic() && choices.withHeights();
-}
-
-}  // namespace section_pages
-
-namespace section_pages {
-
 void radical(plat::Surface& s, double x, double y, double t, double e) {
     s.line(x, y + 75, x + 25, y);
     s.line(x + 25, y, x + 75, y + 200);

@@ -36,10 +36,6 @@ inline BaseFigure baseFigure(const Program& p) { return BaseFigure{p.figureScale
 // Copies the design spacings typed on the section-design screen into designSpacing.
 void copyDesignSpacings(Program& program);
 
-// "上載荷重の慣性力を算入する" counts for the wall sections: ticked on the section screen,
-// in the seismic case under a method with the heights of the parts (K2, D1), the same
-// rule as the section screen's own.
-bool surchargeInertiaCounts(const Program& program);
 
 }  // namespace section_pages
 

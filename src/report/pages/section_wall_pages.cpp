@@ -11,6 +11,7 @@
 #include "report/pages/page_writers.h"
 #include "report/pages/section_check_block.h"
 #include "report/pages/section_pages_common.h"
+#include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 
 namespace {
@@ -20,7 +21,6 @@ using page::blanks;
 using page::f3;
 using page::f4;
 using page::nf;
-using section_pages::surchargeInertiaCounts;
 
 constexpr const char* kSurcharge = "0.0";  // q in the surcharge pressure line
 
