@@ -20,11 +20,6 @@
 
 namespace {
 
-// The design choices in the program's words, under the table's short names.
-using Shape = GroundShape;
-using Load = LoadCase;
-using Method = SeismicMethod;
-
 struct Design {
     float gs, gc, KA, delta, mu, C, phiB, Kh;
 };
@@ -32,10 +27,10 @@ struct Design {
 struct WallCase {
     const char* name;
     screen_input::Texts texts;  // dimension screen boxes typed over the common wall
-    Shape shape;
+    GroundShape shape;
     Standard standard;
-    Load load;
-    Method method;
+    LoadCase load;
+    SeismicMethod method;
     int vertical;    // 0 none, 1 opt1 included, 2 opt2 excluded
     int frontSoil;   // 0 none, 3 opt3 included, 4 opt4 excluded
     int deduction;   // chk1
@@ -144,19 +139,19 @@ protected:
     void enter(const WallCase& c) {
         Form3& conditions = prog.form<Form3>();
         (c.standard == Standard::Building ? conditions.opt_T : conditions.opt_D).setValue(true);
-        if (c.load == Load::None) {
+        if (c.load == LoadCase::None) {
             conditions.opt3.setValue(false);
             conditions.opt4.setValue(false);
         }
-        if (c.load == Load::Normal) conditions.opt3.setValue(true);
-        if (c.load == Load::Seismic) conditions.opt4.setValue(true);
+        if (c.load == LoadCase::Normal) conditions.opt3.setValue(true);
+        if (c.load == LoadCase::Seismic) conditions.opt4.setValue(true);
         Form25& seismic = prog.form<Form25>();
-        if (c.method == Method::K1) seismic.opt_K1.setValue(true);
-        if (c.method == Method::K2) seismic.opt_K2.setValue(true);
-        if (c.method == Method::D1) seismic.opt_D1.setValue(true);
+        if (c.method == SeismicMethod::K1) seismic.opt_K1.setValue(true);
+        if (c.method == SeismicMethod::K2) seismic.opt_K2.setValue(true);
+        if (c.method == SeismicMethod::D1) seismic.opt_D1.setValue(true);
         Form23& shape = prog.form<Form23>();
-        if (c.shape == Shape::OneSided) shape.opt1.setValue(true);
-        if (c.shape == Shape::Symmetric) shape.opt2.setValue(true);
+        if (c.shape == GroundShape::OneSided) shape.opt1.setValue(true);
+        if (c.shape == GroundShape::Symmetric) shape.opt2.setValue(true);
 
         Form4& f = prog.form<Form4>();
         screen_input::typeWall(f, c.texts);
@@ -174,7 +169,7 @@ protected:
             dialog.txt2.setText(c.keyTexts[1]);
             dialog.txt3.setText(c.keyTexts[2]);
         }
-        if (c.load == Load::Seismic) {
+        if (c.load == LoadCase::Seismic) {
             Form21& methods = prog.form<Form21>();
             if (c.effectiveArea == 4) methods.opt7.setValue(true);
             if (c.effectiveArea == 5) methods.opt8.setValue(true);
@@ -202,10 +197,10 @@ const std::vector<WallCase> kWalls = {
     {
         .name = "OneSidedNormalBuilding",
         .texts = {},
-        .shape = Shape::OneSided,
+        .shape = GroundShape::OneSided,
         .standard = Standard::Building,
-        .load = Load::Normal,
-        .method = Method::None,
+        .load = LoadCase::Normal,
+        .method = SeismicMethod::None,
         .vertical = 1,
         .frontSoil = 3,
         .deduction = 0,
@@ -335,10 +330,10 @@ const std::vector<WallCase> kWalls = {
     {
         .name = "CohesionNoDeductKeyBuilding",
         .texts = {},
-        .shape = Shape::OneSided,
+        .shape = GroundShape::OneSided,
         .standard = Standard::Building,
-        .load = Load::Normal,
-        .method = Method::None,
+        .load = LoadCase::Normal,
+        .method = SeismicMethod::None,
         .vertical = 1,
         .frontSoil = 3,
         .deduction = 0,
@@ -439,10 +434,10 @@ const std::vector<WallCase> kWalls = {
     {
         .name = "SeismicK2InertiaRoadKey",
         .texts = {},
-        .shape = Shape::OneSided,
+        .shape = GroundShape::OneSided,
         .standard = Standard::Road,
-        .load = Load::Seismic,
-        .method = Method::K2,
+        .load = LoadCase::Seismic,
+        .method = SeismicMethod::K2,
         .vertical = 1,
         .frontSoil = 3,
         .deduction = 0,
@@ -543,10 +538,10 @@ const std::vector<WallCase> kWalls = {
         .texts = {
             {"txt21", "3"},
         },
-        .shape = Shape::OneSided,
+        .shape = GroundShape::OneSided,
         .standard = Standard::Building,
-        .load = Load::Seismic,
-        .method = Method::D1,
+        .load = LoadCase::Seismic,
+        .method = SeismicMethod::D1,
         .vertical = 2,
         .frontSoil = 3,
         .deduction = 1,
@@ -642,10 +637,10 @@ const std::vector<WallCase> kWalls = {
             {"txt18", "0"},
             {"txt19", "0"},
         },
-        .shape = Shape::OneSided,
+        .shape = GroundShape::OneSided,
         .standard = Standard::Building,
-        .load = Load::Normal,
-        .method = Method::None,
+        .load = LoadCase::Normal,
+        .method = SeismicMethod::None,
         .vertical = 1,
         .frontSoil = 4,
         .deduction = 0,
@@ -775,10 +770,10 @@ const std::vector<WallCase> kWalls = {
     {
         .name = "SymmetricNormal",
         .texts = {},
-        .shape = Shape::Symmetric,
+        .shape = GroundShape::Symmetric,
         .standard = Standard::Building,
-        .load = Load::Normal,
-        .method = Method::None,
+        .load = LoadCase::Normal,
+        .method = SeismicMethod::None,
         .vertical = 0,
         .frontSoil = 0,
         .deduction = 0,
@@ -865,10 +860,10 @@ const std::vector<WallCase> kWalls = {
         .texts = {
             {"txt21", "20"},
         },
-        .shape = Shape::OneSided,
+        .shape = GroundShape::OneSided,
         .standard = Standard::Building,
-        .load = Load::Normal,
-        .method = Method::None,
+        .load = LoadCase::Normal,
+        .method = SeismicMethod::None,
         .vertical = 1,
         .frontSoil = 3,
         .deduction = 0,
@@ -966,10 +961,10 @@ const std::vector<WallCase> kWalls = {
             {"txt20", "0.5"},
             {"txt21", "30"},
         },
-        .shape = Shape::OneSided,
+        .shape = GroundShape::OneSided,
         .standard = Standard::Building,
-        .load = Load::Normal,
-        .method = Method::None,
+        .load = LoadCase::Normal,
+        .method = SeismicMethod::None,
         .vertical = 1,
         .frontSoil = 3,
         .deduction = 0,
@@ -1082,10 +1077,10 @@ const std::vector<WallCase> kWalls = {
             {"txt21", "40"},
             {"txt22", "0"},
         },
-        .shape = Shape::OneSided,
+        .shape = GroundShape::OneSided,
         .standard = Standard::Road,
-        .load = Load::Normal,
-        .method = Method::None,
+        .load = LoadCase::Normal,
+        .method = SeismicMethod::None,
         .vertical = 1,
         .frontSoil = 3,
         .deduction = 0,
@@ -1187,10 +1182,10 @@ const std::vector<WallCase> kWalls = {
             {"txt19", "0.4"},
             {"txt21", "20"},
         },
-        .shape = Shape::OneSided,
+        .shape = GroundShape::OneSided,
         .standard = Standard::Building,
-        .load = Load::Seismic,
-        .method = Method::K1,
+        .load = LoadCase::Seismic,
+        .method = SeismicMethod::K1,
         .vertical = 1,
         .frontSoil = 3,
         .deduction = 0,
@@ -1311,10 +1306,10 @@ const std::vector<WallCase> kWalls = {
             {"txt22", "0"},
             {"txt23", "0"},
         },
-        .shape = Shape::OneSided,
+        .shape = GroundShape::OneSided,
         .standard = Standard::Building,
-        .load = Load::Normal,
-        .method = Method::None,
+        .load = LoadCase::Normal,
+        .method = SeismicMethod::None,
         .vertical = 1,
         .frontSoil = 3,
         .deduction = 0,
@@ -1432,10 +1427,10 @@ const std::vector<WallCase> kWalls = {
             {"txt22", "0"},
             {"txt23", "0"},
         },
-        .shape = Shape::OneSided,
+        .shape = GroundShape::OneSided,
         .standard = Standard::Road,
-        .load = Load::Normal,
-        .method = Method::None,
+        .load = LoadCase::Normal,
+        .method = SeismicMethod::None,
         .vertical = 1,
         .frontSoil = 3,
         .deduction = 0,
@@ -1532,10 +1527,10 @@ const std::vector<WallCase> kWalls = {
         .texts = {
             {"txt21", "40"},
         },
-        .shape = Shape::OneSided,
+        .shape = GroundShape::OneSided,
         .standard = Standard::Building,
-        .load = Load::Normal,
-        .method = Method::None,
+        .load = LoadCase::Normal,
+        .method = SeismicMethod::None,
         .vertical = 2,
         .frontSoil = 3,
         .deduction = 0,
@@ -1738,7 +1733,7 @@ TEST_F(EngineTest, ResultantInTheMiddleGivesUniformPressureUnderTheKey) {
 // the normal case's moment and horizontal total carry no inertia.
 TEST_F(EngineTest, NormalCaseWithSeismicMethodLeftSetHasNoInertia) {
     WallCase c = wall("OneSidedNormalBuilding");
-    c.method = Method::K2;
+    c.method = SeismicMethod::K2;
     enter(c);
     prog.form<Form21>().chk1.setValue(1);
     prog.surchargeInertiaHeight = 2.8f;
@@ -1848,7 +1843,7 @@ TEST_F(EngineTest, FrontWallWithoutThicknessFaultsAtItsCentroid) {
 
 TEST_F(EngineTest, NoLoadCaseIsAnInputFault) {
     WallCase c = wall("OneSidedNormalBuilding");
-    c.load = Load::None;
+    c.load = LoadCase::None;
     enter(c);
     prog.sigmaMax = 42;
     prog.momentOverturning = 8;
@@ -1859,7 +1854,7 @@ TEST_F(EngineTest, NoLoadCaseIsAnInputFault) {
 
 TEST_F(EngineTest, SeismicCaseWithoutMethodIsAnInputFault) {
     WallCase c = wall("SeismicD1DeductionClamped");
-    c.method = Method::None;
+    c.method = SeismicMethod::None;
     enter(c);
     prog.sigmaMax = 42;
     EXPECT_THROW(prog.form<Form4>().DANMEM_1(), StabilityInputFault);
@@ -1868,7 +1863,7 @@ TEST_F(EngineTest, SeismicCaseWithoutMethodIsAnInputFault) {
 
 TEST_F(EngineTest, NoGroundShapeIsAnInputFault) {
     WallCase c = wall("OneSidedNormalBuilding");
-    c.shape = Shape::None;
+    c.shape = GroundShape::None;
     enter(c);
     EXPECT_THROW(prog.form<Form4>().DANMEM_1(), StabilityInputFault);
     EXPECT_EQ(prog.sigmaMax, 0);

@@ -14,10 +14,7 @@
 
 namespace {
 
-// The design choices in the program's words, under the tests' short names.
-using Std = Standard;
-using Case = LoadCase;
-using Method = SeismicMethod;
+// How KA is given on the design conditions.
 enum class Ka { None, Typed, Computed };
 
 class Page1Test : public ::testing::Test {
@@ -31,18 +28,18 @@ protected:
     Form3& f() { return prog.form<Form3>(); }
 
     // The screen's choices first (their handlers may touch values), then the values.
-    void choose(Std standard, Case load, Ka ka, Method method = Method::None, int friction = 5) {
-        if (standard == Std::Building) f().opt_T.setValue(true);
-        if (standard == Std::Road) f().opt_D.setValue(true);
-        if (load == Case::None) f().opt3.setValue(false);  // the screen starts in the normal case
-        if (load == Case::Normal) f().opt3.setValue(true);
-        if (load == Case::Seismic) f().opt4.setValue(true);
+    void choose(Std standard, Case load, Ka ka, Method method = SeismicMethod::None, int friction = 5) {
+        if (standard == Standard::Building) f().opt_T.setValue(true);
+        if (standard == Standard::Road) f().opt_D.setValue(true);
+        if (load == LoadCase::None) f().opt3.setValue(false);  // the screen starts in the normal case
+        if (load == LoadCase::Normal) f().opt3.setValue(true);
+        if (load == LoadCase::Seismic) f().opt4.setValue(true);
         if (ka == Ka::Typed) f().opt1.setValue(true);
         if (ka == Ka::Computed) f().opt2.setValue(true);
         Form25& seismic = prog.form<Form25>();
-        if (method == Method::K1) seismic.opt_K1.setValue(true);
-        if (method == Method::K2) seismic.opt_K2.setValue(true);
-        if (method == Method::D1) seismic.opt_D1.setValue(true);
+        if (method == SeismicMethod::K1) seismic.opt_K1.setValue(true);
+        if (method == SeismicMethod::K2) seismic.opt_K2.setValue(true);
+        if (method == SeismicMethod::D1) seismic.opt_D1.setValue(true);
         f().txt11.setText("30");
         if (friction == 5) f().opt5.setValue(true);
         if (friction == 6) f().opt6.setValue(true);
@@ -99,7 +96,7 @@ protected:
 };
 
 TEST_F(Page1Test, BuildingNormalCaseIsTheWholePageLineByLine) {
-    choose(Std::Building, Case::Normal, Ka::Computed);
+    choose(Standard::Building, LoadCase::Normal, Ka::Computed);
     const std::vector<std::string> expected = {
         "", "", "", "", "",
         "          §１．設計条件（常時）",
@@ -159,7 +156,7 @@ TEST_F(Page1Test, BuildingNormalCaseIsTheWholePageLineByLine) {
 // Every line is a Print at the line start, one line height below the one before, in the
 // surface's own size and colour; nothing beeps.
 TEST_F(Page1Test, PrintsLinesDownThePageInTheSurfacesFontAndColour) {
-    choose(Std::Building, Case::Normal, Ka::Computed);
+    choose(Standard::Building, LoadCase::Normal, Ka::Computed);
     surface.setFont("ＭＳ 明朝", 10);
     draw();
     double y = 0;
@@ -178,7 +175,7 @@ TEST_F(Page1Test, PrintsLinesDownThePageInTheSurfacesFontAndColour) {
 }
 
 TEST_F(Page1Test, RoadSeismicCaseUsesTheRoadSymbolsAndTheShortTermRebarAllowable) {
-    choose(Std::Road, Case::Seismic, Ka::Typed, Method::K2);
+    choose(Standard::Road, LoadCase::Seismic, Ka::Typed, SeismicMethod::K2);
     prog.activeCoefficient = 0.3f;
     prog.seismicKh = 0.12f;
     const std::vector<std::string> texts = draw();
@@ -199,9 +196,9 @@ TEST_F(Page1Test, RoadSeismicCaseUsesTheRoadSymbolsAndTheShortTermRebarAllowable
 
 struct EarthPressureCase {
     const char* name;
-    Case load;
+    LoadCase load;
     Ka ka;
-    Method method;
+    SeismicMethod method;
     std::vector<std::string> lines;
 };
 
@@ -209,7 +206,7 @@ class Page1EarthPressureTest : public Page1Test, public ::testing::WithParamInte
 
 TEST_P(Page1EarthPressureTest, PrintsTheLinesOfTheLoadCaseMethodAndKaMode) {
     const EarthPressureCase& c = GetParam();
-    choose(Std::Building, c.load, c.ka, c.method);
+    choose(Standard::Building, c.load, c.ka, c.method);
     prog.seismicKh = 0.16667f;
     prog.activeCoefficient = 0.35f;
     EXPECT_EQ(between("（断面計算時）", "◎支持地盤"), c.lines);
@@ -219,28 +216,28 @@ const char* const kHead = "              ○土圧";
 INSTANTIATE_TEST_SUITE_P(
     Cases, Page1EarthPressureTest,
     ::testing::Values(
-        EarthPressureCase{"NormalComputed", Case::Normal, Ka::Computed, Method::None,
+        EarthPressureCase{"NormalComputed", LoadCase::Normal, Ka::Computed, SeismicMethod::None,
                           {kHead, "             　   クーロンの土圧式による。"}},
-        EarthPressureCase{"NormalTyped", Case::Normal, Ka::Typed, Method::None,
+        EarthPressureCase{"NormalTyped", LoadCase::Normal, Ka::Typed, SeismicMethod::None,
                           {kHead, "             　   直接入力 KA=0.35"}},
-        EarthPressureCase{"NormalNeither", Case::Normal, Ka::None, Method::None, {kHead}},
-        EarthPressureCase{"SeismicK1", Case::Seismic, Ka::Computed, Method::K1,
+        EarthPressureCase{"NormalNeither", LoadCase::Normal, Ka::None, SeismicMethod::None, {kHead}},
+        EarthPressureCase{"SeismicK1", LoadCase::Seismic, Ka::Computed, SeismicMethod::K1,
                           {kHead, "             　   岡部･物部式による。(水平震度 Kh＝0.1667)"}},
-        EarthPressureCase{"SeismicD1", Case::Seismic, Ka::None, Method::D1,
+        EarthPressureCase{"SeismicD1", LoadCase::Seismic, Ka::None, SeismicMethod::D1,
                           {kHead, "             　   岡部･物部式による。(水平震度 Kh＝0.1667)"}},
-        EarthPressureCase{"SeismicK2Computed", Case::Seismic, Ka::Computed, Method::K2,
+        EarthPressureCase{"SeismicK2Computed", LoadCase::Seismic, Ka::Computed, SeismicMethod::K2,
                           {kHead, "             　   クーロンの土圧式による。(水平震度 Kh＝0.17)"}},
-        EarthPressureCase{"SeismicK2Typed", Case::Seismic, Ka::Typed, Method::K2,
+        EarthPressureCase{"SeismicK2Typed", LoadCase::Seismic, Ka::Typed, SeismicMethod::K2,
                           {kHead, "             　   直接入力 KA=0.35 (水平震度 Kh＝0.1667)"}},
-        EarthPressureCase{"SeismicK2Neither", Case::Seismic, Ka::None, Method::K2, {kHead}},
-        EarthPressureCase{"SeismicNoMethod", Case::Seismic, Ka::Computed, Method::None, {}},
-        EarthPressureCase{"NoLoadCase", Case::None, Ka::Computed, Method::None, {}}),
+        EarthPressureCase{"SeismicK2Neither", LoadCase::Seismic, Ka::None, SeismicMethod::K2, {kHead}},
+        EarthPressureCase{"SeismicNoMethod", LoadCase::Seismic, Ka::Computed, SeismicMethod::None, {}},
+        EarthPressureCase{"NoLoadCase", LoadCase::None, Ka::Computed, SeismicMethod::None, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct TitleCase {
     const char* name;
-    Std standard;
-    Case load;
+    Standard standard;
+    LoadCase load;
     float kh;
     const char* title;  // nullptr: no title line
 };
@@ -250,7 +247,7 @@ class Page1TitleTest : public Page1Test, public ::testing::WithParamInterface<Ti
 // Without a title the empty line after it follows the five top lines directly.
 TEST_P(Page1TitleTest, EndsTheTitleWithTheLoadCase) {
     const TitleCase& c = GetParam();
-    choose(c.standard, c.load, Ka::Computed, Method::K1);
+    choose(c.standard, c.load, Ka::Computed, SeismicMethod::K1);
     prog.seismicKh = c.kh;
     const std::vector<std::string> texts = draw();
     if (c.title) {
@@ -264,22 +261,22 @@ TEST_P(Page1TitleTest, EndsTheTitleWithTheLoadCase) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Page1TitleTest,
-    ::testing::Values(TitleCase{"Normal", Std::Road, Case::Normal, 0.3f, "          §１．設計条件（常時）"},
-                      TitleCase{"BuildingKh02", Std::Building, Case::Seismic, 0.2f,
+    ::testing::Values(TitleCase{"Normal", Standard::Road, LoadCase::Normal, 0.3f, "          §１．設計条件（常時）"},
+                      TitleCase{"BuildingKh02", Standard::Building, LoadCase::Seismic, 0.2f,
                                 "          §１．設計条件（中地震時）"},
-                      TitleCase{"BuildingKhJustBelow", Std::Building, Case::Seismic, 0.2499999f,
+                      TitleCase{"BuildingKhJustBelow", Standard::Building, LoadCase::Seismic, 0.2499999f,
                                 "          §１．設計条件（中地震時）"},
-                      TitleCase{"BuildingKh025", Std::Building, Case::Seismic, 0.25f,
+                      TitleCase{"BuildingKh025", Standard::Building, LoadCase::Seismic, 0.25f,
                                 "          §１．設計条件（大地震時）"},
-                      TitleCase{"BuildingKh03", Std::Building, Case::Seismic, 0.3f,
+                      TitleCase{"BuildingKh03", Standard::Building, LoadCase::Seismic, 0.3f,
                                 "          §１．設計条件（大地震時）"},
-                      TitleCase{"Road", Std::Road, Case::Seismic, 0.3f, "          §１．設計条件（地震時）"},
-                      TitleCase{"NoLoadCase", Std::Building, Case::None, 0.2f, nullptr},
-                      TitleCase{"SeismicNoStandard", Std::None, Case::Seismic, 0.2f, nullptr}),
+                      TitleCase{"Road", Standard::Road, LoadCase::Seismic, 0.3f, "          §１．設計条件（地震時）"},
+                      TitleCase{"NoLoadCase", Standard::Building, LoadCase::None, 0.2f, nullptr},
+                      TitleCase{"SeismicNoStandard", Standard::None, LoadCase::Seismic, 0.2f, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Page1Test, ComputedDeltaCohesionAndTanFriction) {
-    choose(Std::Building, Case::Normal, Ka::Computed, Method::None, 6);
+    choose(Standard::Building, LoadCase::Normal, Ka::Computed, SeismicMethod::None, 6);
     prog.deltaComputed = 1;
     prog.foundationCohesion = 12.5f;
     prog.baseFriction = 0.7002f;
@@ -295,7 +292,7 @@ TEST_F(Page1Test, ComputedDeltaCohesionAndTanFriction) {
 
 // A δ that was never marked typed or computed counts as typed.
 TEST_F(Page1Test, UnsetDeltaModeCountsAsTyped) {
-    choose(Std::Building, Case::Normal, Ka::Computed);
+    choose(Standard::Building, LoadCase::Normal, Ka::Computed);
     prog.deltaComputed.reset();
     const std::vector<std::string> texts = draw();
     EXPECT_EQ(std::count(texts.begin(), texts.end(),
@@ -304,7 +301,7 @@ TEST_F(Page1Test, UnsetDeltaModeCountsAsTyped) {
 }
 
 TEST_F(Page1Test, NeitherFrictionModeLeavesTheFrictionLineOut) {
-    choose(Std::Building, Case::Normal, Ka::Computed, Method::None, 0);
+    choose(Standard::Building, LoadCase::Normal, Ka::Computed, SeismicMethod::None, 0);
     const std::vector<std::string> texts = draw();
     auto bearing = std::find(texts.begin(), texts.end(), "                 ・許容地耐力度        ： fe= 200 kN/m2");
     ASSERT_NE(bearing, texts.end());
@@ -315,7 +312,7 @@ TEST_F(Page1Test, NeitherFrictionModeLeavesTheFrictionLineOut) {
 
 // No standard chosen: the lines that depend on it are left out, the rest prints.
 TEST_F(Page1Test, NoStandardLeavesOutTheStandardsLines) {
-    choose(Std::None, Case::Normal, Ka::Computed);
+    choose(Standard::None, LoadCase::Normal, Ka::Computed);
     const std::vector<std::string> texts = draw();
     for (const char* symbol : {"Ｆc=", "σck=", "ｆa=", "τ0a=", "ｆt=", "σsa=", "φ=", "fe=", "ｑa=", "準拠"})
         EXPECT_TRUE(std::none_of(texts.begin(), texts.end(),
@@ -326,7 +323,7 @@ TEST_F(Page1Test, NoStandardLeavesOutTheStandardsLines) {
 }
 
 TEST_F(Page1Test, DrawsNothingWithoutAnOutputSurface) {
-    choose(Std::Building, Case::Normal, Ka::Computed);
+    choose(Standard::Building, LoadCase::Normal, Ka::Computed);
     prog.outputSurface = nullptr;
     report::runProc(prog, report::Proc::Ippan);
     EXPECT_TRUE(surface.ops().empty());
