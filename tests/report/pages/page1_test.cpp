@@ -28,7 +28,7 @@ protected:
     Form3& f() { return prog.form<Form3>(); }
 
     // The screen's choices first (their handlers may touch values), then the values.
-    void choose(Std standard, Case load, Ka ka, Method method = SeismicMethod::None, int friction = 5) {
+    void choose(Standard standard, LoadCase load, Ka ka, SeismicMethod method = SeismicMethod::None, int friction = 5) {
         if (standard == Standard::Building) f().opt_T.setValue(true);
         if (standard == Standard::Road) f().opt_D.setValue(true);
         if (load == LoadCase::None) f().opt3.setValue(false);  // the screen starts in the normal case
