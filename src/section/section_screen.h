@@ -188,6 +188,8 @@ public:
     void forgetRow(int loc);
     // The stress check no longer counts: saving over the file and the preview wait for a new one.
     void checkOutdated();
+    // The section check counts: saving (with a path) and printing are offered.
+    void checkCounts();
     // Nothing in the row: no bar, no spacing, no result.
     bool rowEmpty(int loc);
     // Empties every row that the current inputs refuse or that they would compute

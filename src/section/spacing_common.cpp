@@ -102,6 +102,14 @@ void Form7::checkOutdated() {
     }
 }
 
+void Form7::checkCounts() {
+    program_.sectionCheckDone = 1;
+    if (plat::Toolbar* toolbar = program_.mainToolbar()) {
+        if (!program_.projectPath.empty()) toolbar->button(3).enabled = true;
+        toolbar->button(5).enabled = true;
+    }
+}
+
 void Form7::dropStaleRows() {
     // A member the wall no longer has is no refused location either.
     const std::vector<int> present = presentLocations();
@@ -150,11 +158,7 @@ void Form7::dropStaleRows() {
     // so a grid whose every row shows its judgement is a grid that was checked.
     if (unchanged && program_.hasResult() && !txt_ka.text().empty() && everyRowChecked() &&
         !program_.checkCurrent()) {
-        program_.sectionCheckDone = 1;
-        if (plat::Toolbar* toolbar = program_.mainToolbar()) {
-            if (!program_.projectPath.empty()) toolbar->button(3).enabled = true;
-            toolbar->button(5).enabled = true;
-        }
+        checkCounts();
     }
 }
 

@@ -161,10 +161,7 @@ void Form7::cmd1_Click() {
         return;
     }
 
-    if (plat::Toolbar* toolbar = p.mainToolbar()) {
-        if (!p.projectPath.empty()) toolbar->button(3).enabled = true;
-        toolbar->button(5).enabled = true;
-    }
+    checkCounts();
 }
 
 bool Form7::everyRowChecked() {

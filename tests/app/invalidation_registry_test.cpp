@@ -6,19 +6,12 @@
 #include "common/program.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
-#include "support/scripted_services.h"
+#include "support/program_fixture.h"
 
 namespace {
 
-class InvalidationRegistryTest : public ::testing::Test {
+class InvalidationRegistryTest : public ProgramTest {
 protected:
-    ScriptedServices svc;
-    Program prog{svc};
-    MDIForm1* main = nullptr;
-    void SetUp() override {
-        prog.registerForms();
-        main = &prog.form<MDIForm1>();
-    }
     void drop(Stale what) {
         const Stale set[] = {what};
         prog.invalidation.drop(set);
