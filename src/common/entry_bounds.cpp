@@ -23,10 +23,10 @@ const BoundedBox* firstOutOfBounds(const std::vector<BoundedBox>& table) {
     return nullptr;
 }
 
-bool refuseOutOfBounds(plat::Desktop& desktop, const std::vector<BoundedBox>& table, plat::MsgStyle style) {
+bool refuseOutOfBounds(plat::Desktop& desktop, const std::vector<BoundedBox>& table) {
     const BoundedBox* wrong = firstOutOfBounds(table);
     if (!wrong) return false;
-    desktop.msgBox(boundsMessage(wrong->name, wrong->bounds), style, kErrorTitle);
+    desktop.msgBox(boundsMessage(wrong->name, wrong->bounds), plat::msg::kOk, kErrorTitle);
     moveTo(*wrong->box);
     return true;
 }

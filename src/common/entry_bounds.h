@@ -58,6 +58,6 @@ bool withinBounds(const std::string& text, const Bounds& b);
 std::string boundsMessage(const std::string& name, const Bounds& b);
 // The first box of the table that applies and holds a number outside its bounds.
 const BoundedBox* firstOutOfBounds(const std::vector<BoundedBox>& table);
-// Refuses the first such box: its message in an error box of the given style, then the
-// focus in the box with its whole text selected. False when every box is within bounds.
-bool refuseOutOfBounds(plat::Desktop& desktop, const std::vector<BoundedBox>& table, plat::MsgStyle style = plat::msg::kOk);
+// Refuses the first such box: its message in an error box, then the focus in the box with
+// its whole text selected. False when every box is within bounds.
+bool refuseOutOfBounds(plat::Desktop& desktop, const std::vector<BoundedBox>& table);

@@ -261,8 +261,7 @@ void Form21::cmd1_Click() {
         moveTo(txt1);
         return;
     }
-    if (refuseOutOfBounds(program_, {{&txt1, "上載荷重の慣性力の作用位置", bounds::kLengthOrNone, chk1.value() == 1}},
-                          plat::msg::kOk))
+    if (refuseOutOfBounds(program_, {{&txt1, "上載荷重の慣性力の作用位置", bounds::kLengthOrNone, chk1.value() == 1}}))
         return;
     float height;
     try {
