@@ -1,5 +1,7 @@
 #include "platform/surface.h"
 
+#include <algorithm>
+
 #include "platform/utf8.h"
 
 namespace plat {
@@ -13,12 +15,14 @@ void Surface::setFont(const std::string& name, double size, bool bold) {
 
 void Surface::print(const std::string& text) {
     doText(x_, y_, text);
+    textBottom_ = std::max(textBottom_, y_ + textHeight());
     x_ = 0;
     y_ += textHeight();
 }
 
 void Surface::printInline(const std::string& text) {
     doText(x_, y_, text);
+    textBottom_ = std::max(textBottom_, y_ + textHeight());
     x_ += textWidth(text);
 }
 
@@ -32,12 +36,12 @@ void Surface::line(double x1, double y1, double x2, double y2, Colour c) {
 
 void Surface::clear() {
     doClear();
-    x_ = y_ = 0;
+    x_ = y_ = textBottom_ = 0;
 }
 
 void Surface::newPage() {
     doNewPage();
-    x_ = y_ = 0;
+    x_ = y_ = textBottom_ = 0;
 }
 
 void Surface::endDoc() { doEndDoc(); }

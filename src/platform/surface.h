@@ -57,6 +57,8 @@ public:
     // are one em wide, half-width ones half an em (the mapped fonts are monospaced).
     double textWidth(const std::string& text) const;
     double textHeight() const;
+    // Lower edge of the lowest text written since the page began, twips (0 on a fresh page).
+    double textBottom() const { return textBottom_; }
 
 protected:
     virtual void doText(double x, double y, const std::string& text) = 0;
@@ -68,6 +70,7 @@ protected:
 
 private:
     double x_ = 0, y_ = 0;
+    double textBottom_ = 0;
     std::string fontName_ = "ＭＳ 明朝";
     double fontSize_ = 9;
     bool fontBold_ = false;

@@ -5,6 +5,7 @@
 #include "common/calc_fault.h"
 #include "common/numbers.h"
 #include "report/current_results.h"
+#include "report/pages/page_conventions.h"
 #include "report/print_range_dialog.h"
 #include "report/report_pages.h"
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr double kPageNumberX = 5500;
 constexpr const char* kNotPrintedMessage = "計算書を印刷できませんでした。";
-constexpr double kPageNumberY = 15600;
 
 class PrintRun {
 public:
@@ -58,12 +58,15 @@ private:
         }
     }
 
-    // The number at the foot, in the font size the page's last writer left.
+    // The number at the foot, in the font size the page's last writer left; half a line
+    // below the page's text where that reaches down to the number's line.
     void pageNumber(int offset) {
         if (range_.chk_P.value() != 1) return;
         float number = program_.firstPageNumber + static_cast<float>(offset);
+        double y = page::kPageNumberY;
+        if (printer_.textBottom() > y) y = printer_.textBottom() + printer_.textHeight() / 2;
         printer_.setCurrentX(kPageNumberX);
-        printer_.setCurrentY(kPageNumberY);
+        printer_.setCurrentY(y);
         printer_.print(pageNumberText(number));
     }
 

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "report/print_range_dialog.h"
 #include "support/fixture_walls.h"
 #include "support/pdf_services.h"
+#include "support/pdf_text.h"
 
 namespace {
 
 using fixture::Wall;
+using pdf_text::printWholeReport;
 using Strings = std::vector<std::string>;
 
 std::filesystem::path outputFolder() {
@@ -42,18 +42,6 @@ Strings pdfPages(const std::string& pdf) {
     }
     if (pages.back().find_first_not_of(" \n") == std::string::npos) pages.pop_back();
     return pages;
-}
-
-// Prints "一般事項・安定計算・断面計算" numbered from 1.
-void printAll(Program& prog, ScriptedServices& svc) {
-    svc.modalScripts.push_back([](plat::Form& f) {
-        auto& d = static_cast<Form15&>(f);
-        d.opt5.userClick();
-        d.chk_P.userClick();
-        d.txt_P.setText("1");
-        d.cmd1.press();
-    });
-    prog.form<MDIForm1>().Men_FPrn_Click();
 }
 
 struct Expected {
@@ -92,7 +80,7 @@ TEST(PdfReport, TheWholeReportOfEachFixtureWallReachesItsPdf) {
         prog.form<MDIForm1>();
         fixture::enterWall(prog, c.wall);
         ASSERT_EQ(prog.sectionCheckDoneValue(), 1);
-        printAll(prog, svc);
+        printWholeReport(prog, svc);
         EXPECT_TRUE(svc.messages.empty()) << ::testing::PrintToString(svc.messageTexts());
         const Strings pages = pdfPages(pdf);
         ASSERT_EQ(static_cast<int>(pages.size()), c.pages) << "pdftotext (poppler-utils) on " << pdf;
@@ -114,7 +102,7 @@ TEST(PdfReport, AJobThatCannotStartIsReportedAndMakesNoPage) {
     prog.form<MDIForm1>();
     fixture::enterWall(prog, Wall::HeelToeKey);
     svc.clear();
-    printAll(prog, svc);
+    printWholeReport(prog, svc);
     ASSERT_EQ(svc.messages.size(), 1u);
     EXPECT_EQ(svc.messages[0].text, "計算書を印刷できませんでした。");
     EXPECT_EQ(svc.messages[0].title, "エラーメッセージ");

@@ -7,7 +7,7 @@
 namespace {
 
 TEST(FixtureWallsTest, EachWallEndsWithCurrentResults) {
-    for (fixture::Wall wall : {fixture::Wall::HeelToeKey, fixture::Wall::RoadSeismic, fixture::Wall::TwoSided}) {
+    for (fixture::Wall wall : fixture::kAllWalls) {
         ProgramWithMainWindow run;
         ScriptedServices& svc = run.svc;
         Program& prog = run.prog;
@@ -20,7 +20,7 @@ TEST(FixtureWallsTest, EachWallEndsWithCurrentResults) {
 
 // The screens hold the choices each wall is said to be entered with.
 TEST(FixtureWallsTest, EachWallIsEnteredWithItsDesignChoices) {
-    for (fixture::Wall wall : {fixture::Wall::HeelToeKey, fixture::Wall::RoadSeismic, fixture::Wall::TwoSided}) {
+    for (fixture::Wall wall : fixture::kAllWalls) {
         ScriptedServices svc;
         Program prog(svc);
         prog.registerForms();

@@ -178,6 +178,27 @@ TEST_F(PrintRunTest, PageNumberIsPrintedInTheFontTheLastWriterLeft) {
     EXPECT_EQ(prog.outputSurface, &job()) << "the printer stays the output surface";
 }
 
+// A page whose text reaches down to the number's line (at 15600 twips) has its number half
+// a line below its last line; a page that stops short of it, at its place.
+TEST_F(PrintRunTest, APageNumberKeepsClearOfTextReachingItsLine) {
+    struct Case {
+        double lastLineY;
+        double numberY;
+    };
+    for (const Case c : {Case{15380, 15600}, Case{15400, 15620 + 110}, Case{15600, 15820 + 110}}) {
+        report::procedures()[static_cast<int>(report::Proc::Ippan)].run = [c](Program& p) {
+            p.outputSurface->setCurrentY(c.lastLineY);
+            p.outputSurface->print("the last line");  // 11 points: 220 twips high
+        };
+        print(1, "1");
+        const auto& ops = job().ops();
+        auto number = std::find_if(ops.begin(), ops.end(), [](const plat::DrawOp& op) { return op.text == "－ 1 －"; });
+        ASSERT_NE(number, ops.end());
+        EXPECT_EQ(number->x1, 5500) << c.lastLineY;
+        EXPECT_EQ(number->y1, c.numberY) << c.lastLineY;
+    }
+}
+
 TEST_F(PrintRunTest, CancelInThePrinterDialogPrintsNothing) {
     prog.currentScreen = 2;
     main->FileImage();

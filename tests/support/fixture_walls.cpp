@@ -32,6 +32,9 @@ std::string name(Wall wall) {
         case Wall::HeelToeKey: return "heel, toe and key";
         case Wall::RoadSeismic: return "road standard, seismic";
         case Wall::TwoSided: return "two-sided";
+        case Wall::TwoSidedSeismic: return "two-sided, seismic";
+        case Wall::FrontTaller: return "front wall taller";
+        case Wall::InclinedRear: return "inclined rear face";
     }
     return "?";
 }
@@ -41,6 +44,10 @@ DesignChoices choices(Wall wall) {
         case Wall::HeelToeKey: return {Standard::Building, LoadCase::Normal, GroundShape::OneSided};
         case Wall::RoadSeismic: return {Standard::Road, LoadCase::Seismic, GroundShape::OneSided, SeismicMethod::K2};
         case Wall::TwoSided: return {Standard::Building, LoadCase::Normal, GroundShape::Symmetric};
+        case Wall::TwoSidedSeismic:
+            return {Standard::Building, LoadCase::Seismic, GroundShape::Symmetric, SeismicMethod::K1};
+        case Wall::FrontTaller: return {Standard::Building, LoadCase::Normal, GroundShape::OneSided};
+        case Wall::InclinedRear: return {Standard::Road, LoadCase::Seismic, GroundShape::OneSided, SeismicMethod::D1};
     }
     return {};
 }
@@ -52,9 +59,13 @@ void enterConditions(Program& p, Wall wall) {
     (w.road() ? c.opt_D : c.opt_T).userClick();
     if (w.seismic()) {
         c.cmd2.press();
-        // The seismic dialog: method K2, Kho 0.2 in region A, Kv 0.
+        // The seismic dialog: the wall's method, Kho 0.2 in region A, Kv 0.
         Form25& d = p.form<Form25>();
-        d.opt_K2.userClick();
+        switch (w.seismicMethod) {
+            case SeismicMethod::K1: d.opt_K1.userClick(); break;
+            case SeismicMethod::D1: d.opt_D1.userClick(); break;
+            default: d.opt_K2.userClick(); break;
+        }
         d.Text1.setText("0.2");
         d.Text2.setText("0");
         d.opt_A.userClick();
@@ -69,6 +80,7 @@ void enterConditions(Program& p, Wall wall) {
     c.opt8.userClick();
     c.opt5.userClick();
     type(c, {{"txt9", "0.5"}});
+    if (wall == Wall::TwoSidedSeismic || wall == Wall::InclinedRear) c.cmd7.press();  // δ computed
     c.cmd6.press();  // KA computed
     c.cmd3.press();
     Form23& shape = p.form<Form23>();
@@ -80,13 +92,18 @@ void enterDimensions(Program& p, Wall wall) {
     Form4& d = p.form<Form4>();
     // The common wall; the symmetric one has no toe and no heel (nor their end thicknesses).
     screen_input::Texts changes;
-    if (wall == Wall::TwoSided) changes = {{"txt12", "0"}, {"txt16", "0"}, {"txt18", "0"}, {"txt19", "0"}};
+    if (wall == Wall::TwoSided || wall == Wall::TwoSidedSeismic)
+        changes = {{"txt12", "0"}, {"txt16", "0"}, {"txt18", "0"}, {"txt19", "0"}};
+    // Front soil 2.5 m with 1.5 m of wall above it, against 2.8 m at the rear.
+    if (wall == Wall::FrontTaller) changes = {{"txt4", "2.5"}, {"txt3", "1.5"}};
+    // No heel; the rear wall 0.8 m wide at the slab, 0.4 m of it its outer batter.
+    if (wall == Wall::InclinedRear) changes = {{"txt16", "0"}, {"txt19", "0"}, {"txt15", "0.8"}};
     screen_input::typeWall(d, changes);
     // Leaving the toe box offers the front-soil choice of a wall with a toe, as on screen.
     d.txt12.setFocus();
     d.txt13.setFocus();
     d.opt1.userClick();
-    if (d.Frame2.visible()) d.opt3.userClick();
+    if (d.Frame2.visible()) (wall == Wall::FrontTaller ? d.opt4 : d.opt3).userClick();
     if (wall == Wall::HeelToeKey) {
         d.opt6.userClick();
         Form19& key = p.form<Form19>();

@@ -1,4 +1,4 @@
-// Three walls entered the way an engineer enters them, screen by screen, for the tests
+// Walls entered the way an engineer enters them, screen by screen, for the tests
 // and the benchmark that need a whole project: design conditions, ground shape,
 // dimensions, stability check, section screen with a bar and a spacing for every location
 // and the stress check.
@@ -14,7 +14,20 @@ enum class Wall {
     HeelToeKey,   // one-sided, building standard, normal case: heel, toe and shear key
     RoadSeismic,  // one-sided, road standard, seismic case (Mononobe-Okabe free, K2 method)
     TwoSided,     // two-sided earth pressure, building standard, normal case
+    // Two-sided, building standard, seismic case (Mononobe-Okabe, K1), δ by the button:
+    // the longest earth-pressure page.
+    TwoSidedSeismic,
+    // One-sided, building standard, normal case: the front wall 1.2 m taller than the rear
+    // one, its soil left out of the calculation while its surcharge counts.
+    FrontTaller,
+    // One-sided, road standard, seismic case (D1), δ by the button: no heel, the rear wall
+    // battered outside, so the virtual back face leans.
+    InclinedRear,
 };
+
+// Every fixture wall.
+inline constexpr Wall kAllWalls[] = {Wall::HeelToeKey,      Wall::RoadSeismic, Wall::TwoSided,
+                                     Wall::TwoSidedSeismic, Wall::FrontTaller, Wall::InclinedRear};
 
 // The wall's name, for messages.
 std::string name(Wall wall);

@@ -1,4 +1,6 @@
 // Report page 3, second section: the ruled table of every load on the wall (Form4.Doatu2).
+#include <algorithm>
+
 #include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
 #include "report/pages/page_writers.h"
@@ -168,6 +170,21 @@ void report::Doatu2(plat::Surface& s, const Program& p) {
         t.fixed(kY, 11200, float(Ho / 2));
         t.cell(vertical, kVx, 11200, [&] { t.aligned(kVx, 11200, dPAY * B); });
         t.aligned(kHy, 11200, dPAX * Ho / 2);
+    } else if (symmetric && vertical == Cell::Value) {
+        // The horizontal forces of the two sides cancel, but the vertical components count
+        // in ΣV and in the resisting moment: they stand in the table as they are counted.
+        auto verticalRow = [&](double r, double x, const std::string& label, double V) {
+            if (V == 0) return;
+            t.text(x, r, label);
+            t.aligned(kV, r, V);
+            t.dash(kH, r);
+            t.fixed(kX, r, p.baseWidth);
+            t.dash(kY, r);
+            t.aligned(kVx, r, B * V);
+            t.dash(kHy, r);
+        };
+        verticalRow(10800, 1900, "土圧(PA)", p.earthPressurePAY);
+        verticalRow(11200, 1800, "土圧(△PA)", p.surchargePressureDeltaPAY);
     }
 
     // Surcharges. Their inertia counts in the seismic case under the inertia methods
@@ -184,7 +201,9 @@ void report::Doatu2(plat::Surface& s, const Program& p) {
     const double xq1 = p.surchargeLoadBackX, xq2 = p.surchargeLoadCentreX, xq3 = p.surchargeLoadFrontX;
     const double hq = p.surchargeInertiaHeight;
     const double centreHeight = double(p.centralFillDepth) + p.slabThickness;
-    if (p.surchargeBack != 0 && p.partArea[7] != 0) {
+    // A surcharge row stands wherever its load counts in the totals, also where the soil
+    // under it is left out of the self weight.
+    if ((p.surchargeBack != 0 && p.partArea[7] != 0) || WQ1 != 0) {
         t.aligned(kV, 11600, WQ1);
         t.cell(inertia, kH, 11600, [&] { t.aligned(kH, 11600, Kh * WQ1); });
         t.fixed(kX, 11600, p.surchargeLoadBackX);
@@ -200,7 +219,7 @@ void report::Doatu2(plat::Surface& s, const Program& p) {
         t.aligned(kVx, 12000, xq2 * WQ2);
         t.cell(inertiaMoment, kHy, 12000, [&] { t.aligned(kHy, 12000, Kh * WQ2 * centreHeight); });
     }
-    if (p.partArea[8] != 0 && p.surchargeFront != 0) {
+    if ((p.partArea[8] != 0 && p.surchargeFront != 0) || WQ3 != 0) {
         t.aligned(kV, 12400, WQ3);
         t.dash(kH, 12400);
         t.fixed(kX, 12400, p.surchargeLoadFrontX);
@@ -222,13 +241,10 @@ void report::Doatu2(plat::Surface& s, const Program& p) {
     } else if (symmetric) {
         t.dash(kH, 12800);
     }
-    const double surchargeMoments = double(p.sumWx) + xq1 * WQ1 + xq2 * WQ2 + xq3 * WQ3;
-    if (oneSided) {
-        double vx = surchargeMoments;
+    if (oneSided || symmetric) {
+        double vx = double(p.sumWx) + xq1 * WQ1 + xq2 * WQ2 + xq3 * WQ3;
         if (on(d.opt1)) vx += B * p.earthPressurePAY + B * p.surchargePressureDeltaPAY;
         t.aligned(kVx, 12800, vx);
-    } else if (symmetric) {
-        t.aligned(kVx, 12800, surchargeMoments);
     }
     t.dash(kX, 12800);
     t.dash(kY, 12800);
@@ -240,5 +256,10 @@ void report::Doatu2(plat::Surface& s, const Program& p) {
     s.print("");
     s.print("");
     s.print("");
-    if (symmetric) s.print(blanks(15) + "両面対称土圧の為、土圧によるモーメントΣＨy＝０");
+    if (symmetric) {
+        // Where the table stands low on the page, the note comes up to stay clear of the
+        // page number.
+        s.setCurrentY(std::min(s.currentY(), page::kPageNumberY - s.textHeight() * 3 / 2));
+        s.print(blanks(15) + "両面対称土圧の為、土圧によるモーメントΣＨy＝０");
+    }
 }

@@ -53,6 +53,9 @@ inline constexpr const char* kEffectiveDepth = "0.00#";       // d and member th
 inline constexpr const char* kSteelRatio = "0.00000";         // p
 }  // namespace fmt
 
+// The top of the page number's line at the foot of a printed sheet, twips.
+inline constexpr double kPageNumberY = 15600;
+
 // The end of a passed check's line.
 inline constexpr const char* kPassed = "∴ O.K";
 

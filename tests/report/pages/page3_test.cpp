@@ -210,6 +210,87 @@ TEST_F(Page3Test, SymmetricTableDashesTheHorizontalForcesAndAddsTheNote) {
     EXPECT_EQ(note.y1, 12900 + 3 * 220);
 }
 
+// The table of a wall placed lowest on the page (Y 2000: the seismic coefficient derived
+// with δ): three lines below the table would reach the page number's line at 15600, so
+// the note stands a line and a half above it, below the table's bottom edge at 15100.
+TEST_F(Page3Test, SymmetricNoteLowOnThePageStaysClearOfThePageNumber) {
+    prog.form<Form23>().opt2.setValue(true);
+    conditions().opt4.setValue(true);
+    conditions().opt2.setValue(true);
+    prog.form<Form25>().opt_K1.setValue(true);
+    prog.sumW = 100;
+    prog.sumWx = 200;
+    prog.sumV = 100;
+    prog.earthPressurePageOffset = 2000;
+    report::runProc(prog, report::Proc::Doatu2);
+    EXPECT_TRUE(hasLine(1600, 2000 + 13100, 10900, 2000 + 13100));
+    const plat::DrawOp note = textOp(blanks(15) + "両面対称土圧の為、土圧によるモーメントΣＨy＝０");
+    EXPECT_EQ(note.x1, 0);
+    EXPECT_EQ(note.y1, 15600 - 330);
+}
+
+// In the two-sided shape ΣV counts the vertical earth-pressure components (here PAY 5.7
+// and △PAY 2.5 on a base of 2.9 m): they have their rows, and the V·x total counts their
+// moments, 200 + 2.9 × 5.7 + 2.9 × 2.5 = 223.78, as the resisting moment does.
+TEST_F(Page3Test, SymmetricTableShowsTheCountedVerticalEarthPressures) {
+    prog.form<Form23>().opt2.setValue(true);
+    conditions().opt3.setValue(true);
+    dims().opt1.setValue(true);
+    prog.sumW = 100;
+    prog.sumWx = 200;
+    prog.sumV = 108.2f;
+    prog.baseWidth = 2.9f;
+    prog.earthPressurePAY = 5.7f;
+    prog.surchargePressureDeltaPAY = 2.5f;
+    prog.earthPressurePageOffset = 0;
+    report::runProc(prog, report::Proc::Doatu2);
+    struct Cell {
+        std::string text;
+        double x, y;
+    };
+    const std::vector<Cell> cells = {
+        {"土圧(PA)", 1900, 10800}, {"5.7000", 3500, 10800}, {"16.5300", 8600, 10800},
+        {"土圧(△PA)", 1800, 11200}, {"2.5000", 3500, 11200}, {"7.2500", 8700, 11200},
+        {"2.900", 6200, 10800}, {"108.2000", 3300, 12800}, {"223.7800", 8500, 12800},
+    };
+    for (const Cell& c : cells) {
+        const plat::DrawOp op = textOp(c.text);
+        EXPECT_EQ(op.x1, c.x) << c.text;
+        EXPECT_EQ(op.y1, c.y) << c.text;
+    }
+    // The horizontal forces cancel: H, y and H·y are dashes.
+    EXPECT_TRUE(hasLine(4800, 10900, 5300, 10900));
+    EXPECT_TRUE(hasLine(7400, 11300, 7900, 11300));
+    EXPECT_TRUE(hasLine(10000, 10900, 10500, 10900));
+
+    // Left out of ΣV, they stay out of the table.
+    surface.clear();
+    dims().opt2.setValue(true);
+    report::runProc(prog, report::Proc::Doatu2);
+    EXPECT_FALSE(hasText("土圧(PA)"));
+    EXPECT_TRUE(hasText("200.0000"));
+}
+
+// The front soil left out of the calculation (its area 0) while its surcharge counts:
+// WQ3 = (w8 + toe)·q3 = (0.8 × 0.05 / 1.3 + 0.5) × 3 = 1.5923 at x = 0.2654, moment 0.4226.
+TEST_F(Page3Test, FrontSurchargeRowStandsWhereItsSoilIsLeftOut) {
+    enterWall(false, false, false);
+    dims().opt4.setValue(true);
+    dims().DANMEM_1();
+    ASSERT_EQ(prog.partArea[8], 0);
+    conditions().opt1.setValue(true);
+    report::runProc(prog, report::Proc::Doatu);
+    report::runProc(prog, report::Proc::Doatu2);
+    const double row = 12400 - 3500;
+    EXPECT_EQ(textOp("1.5923").x1, 3500);
+    EXPECT_EQ(textOp("1.5923").y1, row);
+    EXPECT_EQ(textOp("0.265").x1, 6200);
+    EXPECT_EQ(textOp("0.265").y1, row);
+    EXPECT_EQ(textOp("0.4226").x1, 8700);
+    EXPECT_EQ(textOp("0.4226").y1, row);
+    EXPECT_TRUE(hasLine(4800, row + 100, 5300, row + 100));
+}
+
 // φ 30ﾟ, δ 20ﾟ, θ 0: cos²30ﾟ 0.7500, sin 50ﾟ 0.7660, cos 20ﾟ 0.9397, cos 30ﾟ 0.8660.
 // At φ = β the root stays with sin 0ﾟ = 0.0000; above it the root-free form prints.
 TEST_F(Page3Test, CoulombNumbersKeepTheRootUpToPhiEqualToBeta) {
