@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <map>
@@ -257,6 +258,37 @@ TEST_F(PdfLayout, TheLoadTableRowsAddUpToThePrintedTotals) {
 // page's text.
 TEST_F(PdfLayout, DISABLED_DrawingLabelsNoTwoWordsOverlap) {
     forPages(drawingPage, [](const PrintedWall&, const Page& page, int) { expectNoOverlap(page); });
+}
+
+// A circled part number, ① to ⑳, at byte i of a UTF-8 text.
+bool circledAt(const std::string& t, size_t i) {
+    return i + 2 < t.size() && t[i] == '\xE2' && t[i + 1] == '\x91' && static_cast<unsigned char>(t[i + 2]) >= 0xA0 &&
+           static_cast<unsigned char>(t[i + 2]) <= 0xB3;
+}
+
+// Labels set too close run together into one word of the text layer: "100300" for the
+// dimensions 100 and 300, "35⑧" or "②⑦" for a dimension or a part number beside another.
+// A word of digits is one dimension as the drawings write it, "##,###", and a part number
+// touches no digit and no other part number.
+TEST_F(PdfLayout, DISABLED_DrawingLabelsDoNotRunTogether) {
+    const std::regex dimension(R"([0-9]{1,3}(,[0-9]{3})*)");
+    const std::regex digits(R"([0-9,]+)");
+    forPages([](int page) { return page == 2 || page == 5; }, [&](const PrintedWall&, const Page& page, int) {
+        for (const Word& w : page) {
+            if (std::regex_match(w.text, digits)) {
+                EXPECT_TRUE(std::regex_match(w.text, dimension)) << describe(w);
+            }
+            const std::string& t = w.text;
+            for (size_t i = 0; i < t.size(); ++i) {
+                if (!circledAt(t, i)) continue;
+                const bool digitBefore = i > 0 && (std::isdigit(static_cast<unsigned char>(t[i - 1])) ||
+                                                   (i >= 3 && circledAt(t, i - 3)));
+                const bool digitAfter = i + 3 < t.size() && (std::isdigit(static_cast<unsigned char>(t[i + 3])) ||
+                                                             circledAt(t, i + 3));
+                EXPECT_FALSE(digitBefore || digitAfter) << describe(w);
+            }
+        }
+    });
 }
 
 // The figures of pages 2 and 5 below the page heading, and on the sheet.
