@@ -94,11 +94,13 @@ INSTANTIATE_TEST_SUITE_P(
                       CalcCase{"OnlyHeight", "0.4", "", "", "突起の位置を入力してください。", "txt2"},
                       CalcCase{"NoWidth", "0.4", "1.2", "", "突起の巾を入力してください。", "txt3"},
                       CalcCase{"NoPositionButWidth", "0.4", "", "0.4", "突起の位置を入力してください。", "txt2"},
-                      CalcCase{"NegativeHeight", "-0.4", "1.2", "0.4", "突起の高さは0以上1000m以下で入力してください。", "txt1"},
-                      CalcCase{"HugePosition", "0.4", "1e30", "0.4", "突起の位置は0以上1000m以下で入力してください。", "txt2"},
-                      CalcCase{"FullWidthNegativeWidth", "0.4", "1.2", "－０．４", "突起の巾は0以上1000m以下で入力してください。",
+                      CalcCase{"NegativeHeight", "-0.4", "1.2", "0.4", "突起の高さは0または0.01以上1000m以下で入力してください。", "txt1"},
+                      CalcCase{"HugePosition", "0.4", "1e30", "0.4", "突起の位置は0または0.01以上1000m以下で入力してください。", "txt2"},
+                      CalcCase{"FullWidthNegativeWidth", "0.4", "1.2", "－０．４", "突起の巾は0.01以上1000m以下で入力してください。",
                                "txt3"},
-                      CalcCase{"BlankIsFilled", " ", "abc", "0", nullptr, ""},
+                      CalcCase{"PositionThatIsNoNumber", "0.4", "1,2", "0.4", "突起の位置は数値で入力してください。", "txt2"},
+                      CalcCase{"ZeroWidth", "0.4", "1.2", "0", "突起の巾は0.01以上1000m以下で入力してください。", "txt3"},
+                      CalcCase{"BlankIsFilled", " ", " ", "0.4", nullptr, ""},
                       CalcCase{"All", "0.4", "1.2", "0.4", nullptr, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
