@@ -22,6 +22,9 @@ void Form3::refreshSeismicInput() {
     auto* dialog = static_cast<Form25*>(program_.find(Form25::kName));
     // Without a method or, on the road, a region the checks below ask for the dialog.
     if (!dialog || !dialog->methodChosen() || (opt_D.value() && !dialog->regionChosen())) return;
+    // Only coefficients the dialog accepts: a refused text left behind keeps the last ones.
+    const std::vector<BoundedBox> coefficients = dialog->boundedBoxes();
+    if (firstBrokenRule(coefficients)) return;
     const float kh = program_.seismicKh;
     const float kv = program_.seismicKv;
     dialog->Jisin();
