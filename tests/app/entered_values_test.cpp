@@ -6,22 +6,14 @@
 // or a page.
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "app/main_window.h"
 #include "conditions/conditions_screen.h"
-#include "conditions/ground_shape.h"
-#include "conditions/seismic_dialog.h"
-#include "report/report_pages.h"
 #include "section/cover_dialog.h"
 #include "section/section_screen.h"
-#include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
-#include "stability/shear_key_dialogs.h"
 #include "support/fixture_walls.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
