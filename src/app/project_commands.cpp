@@ -58,7 +58,13 @@ void MDIForm1::FileOpen() {
 
     setProjectPath(*chosen);
     program_.resetProjectValues();
-    project::restore(program_, file.texts, *chosen);
+    if (!project::restore(program_, file.texts, *chosen)) {
+        // A refused value: as for a project not yet calculated.
+        program_.dropResult();
+        for (plat::MenuItem* item : {&Men_FSav, &Men_FOvw, &Men_FImg, &Men_FPrn}) item->setEnabled(false);
+        for (int index : {3, 5, 6}) Toolbar1.button(index).enabled = false;
+        return;
+    }
 
     // The check counts as done only where the opened inputs gave every row again.
     const bool checked = program_.form<Form7>().everyRowChecked();

@@ -5,17 +5,28 @@
 #include "common/numbers.h"
 
 bool withinBounds(const std::string& text, const Bounds& b) {
+    if (!num::readsWhole(text)) return false;
     const double v = num::parse(text);
+    if (b.orZero && v == 0) return true;
     const bool aboveLow = b.lowOpen ? v > b.low : v >= b.low;
     const bool belowHigh = b.highOpen ? v < b.high : v <= b.high;
     return aboveLow && belowHigh;
 }
 
 std::string boundsMessage(const std::string& name, const Bounds& b) {
+    const std::string zero = b.orZero ? "0または" : "";
     const std::string low = num::shortForm(static_cast<float>(b.low)) + (b.lowOpen ? "より大きく" : "以上");
     const std::string high = num::shortForm(static_cast<float>(b.high)) + b.unit + (b.highOpen ? "未満" : "以下");
-    return name + "は" + low + high + "で入力してください。";
+    return name + "は" + zero + low + high + "で入力してください。";
 }
+
+std::string notANumberMessage(const std::string& name) { return name + "は数値で入力してください。"; }
+
+namespace {
+
+bool missingText(const BoundedBox& entry) { return entry.missing && entry.box->text().empty(); }
+
+}  // namespace
 
 const BoundedBox* firstOutOfBounds(const std::vector<BoundedBox>& table) {
     for (const BoundedBox& entry : table)
@@ -23,10 +34,22 @@ const BoundedBox* firstOutOfBounds(const std::vector<BoundedBox>& table) {
     return nullptr;
 }
 
+const BoundedBox* firstBrokenRule(const std::vector<BoundedBox>& table) {
+    for (const BoundedBox& entry : table)
+        if (entry.applies && (missingText(entry) || !withinBounds(entry.box->text(), entry.bounds))) return &entry;
+    return nullptr;
+}
+
+std::string refusalMessage(const BoundedBox& entry) {
+    if (missingText(entry)) return entry.missing;
+    if (!num::readsWhole(entry.box->text())) return notANumberMessage(entry.name);
+    return boundsMessage(entry.name, entry.bounds);
+}
+
 bool refuseOutOfBounds(plat::Desktop& desktop, const std::vector<BoundedBox>& table) {
     const BoundedBox* wrong = firstOutOfBounds(table);
     if (!wrong) return false;
-    desktop.msgBox(boundsMessage(wrong->name, wrong->bounds), plat::msg::kOk, kErrorTitle);
+    desktop.msgBox(refusalMessage(*wrong), plat::msg::kOk, kErrorTitle);
     moveTo(*wrong->box);
     return true;
 }

@@ -17,30 +17,38 @@ struct Bounds {
     // The high end itself refused: the value must be less than `high` (an angle below 90°).
     bool highOpen = false;
     const char* unit = "";
+    // 0 is taken besides the range: the part left out (no toe, no batter).
+    bool orZero = false;
 };
 
-// Generous bounds no real retaining wall reaches, shared by the screens.
+// Generous bounds no real retaining wall reaches, shared by the screens. Where a value
+// cannot be 0, the low end is the least a real wall has, so that no accepted value makes
+// a number too long to show (a slip such as 0.019 for 19 kN/m3 is refused too).
 namespace bounds {
 // A dimension that may be 0 (no toe, no heel, a vertical face, no fill), in m.
-inline constexpr Bounds kLengthOrNone{0, false, 1000, false, "m"};
+inline constexpr Bounds kLengthOrNone{0.01, false, 1000, false, "m", true};
 // A dimension that a wall cannot do without (a width at the slab, the slab), in m.
-inline constexpr Bounds kLength{0, true, 1000, false, "m"};
+inline constexpr Bounds kLength{0.01, false, 1000, false, "m"};
 // A surcharge or a cohesion, 0 meaning none, in kN/m2.
 inline constexpr Bounds kPressureOrNone{0, false, 10000, false, "kN/m2"};
 // A bearing capacity, in kN/m2.
-inline constexpr Bounds kPressure{0, true, 10000, false, "kN/m2"};
+inline constexpr Bounds kPressure{1, false, 10000, false, "kN/m2"};
 // A unit weight, in kN/m3.
-inline constexpr Bounds kUnitWeight{0, true, 1000, false, "kN/m3"};
-// A strength or an allowable stress, in N/mm2.
-inline constexpr Bounds kStress{0, true, 1000, false, "N/mm2"};
+inline constexpr Bounds kUnitWeight{1, false, 1000, false, "kN/m3"};
+// A design strength of concrete, in N/mm2.
+inline constexpr Bounds kStrength{1, false, 1000, false, "N/mm2"};
+// An allowable stress, in N/mm2.
+inline constexpr Bounds kStress{0.01, false, 1000, false, "N/mm2"};
 // A friction angle, in degrees: 0 up to, not including, a right angle.
 inline constexpr Bounds kAngle{0, false, 90, true, "゜"};
 // A friction coefficient or an earth-pressure coefficient.
 inline constexpr Bounds kCoefficient{0, false, 10, false, ""};
 // An active earth-pressure coefficient: without one there is no earth pressure at all.
-inline constexpr Bounds kCoefficientPositive{0, true, 10, false, ""};
+inline constexpr Bounds kCoefficientPositive{0.01, false, 10, false, ""};
 // A cover, in mm.
-inline constexpr Bounds kCover{0, true, 1000, false, "mm"};
+inline constexpr Bounds kCover{1, false, 1000, false, "mm"};
+// A design spacing of the bars, in mm.
+inline constexpr Bounds kSpacing{10, false, 1000, false, "mm"};
 }  // namespace bounds
 
 struct BoundedBox {
@@ -50,14 +58,26 @@ struct BoundedBox {
     Bounds bounds;
     // Whether the box counts now (a box of the other ground shape or load case does not).
     bool applies = true;
+    // Asked for with this message when empty; none where an empty box means 0 or the
+    // screen asks for it itself.
+    const char* missing = nullptr;
 };
 
-// Whether the number the text reads as lies within the bounds.
+// Whether the text is one number (or empty, which reads 0) that lies within the bounds.
 bool withinBounds(const std::string& text, const Bounds& b);
-// "土の単位体積重量は0より大きく1000kN/m3以下で入力してください。"
+// "土の単位体積重量は1以上1000kN/m3以下で入力してください。"
 std::string boundsMessage(const std::string& name, const Bounds& b);
-// The first box of the table that applies and holds a number outside its bounds.
+// "寸法H1は数値で入力してください。": a text that is more than one number ("2,8").
+std::string notANumberMessage(const std::string& name);
+// The first box of the table that applies and holds a text that is no number or a number
+// outside its bounds.
 const BoundedBox* firstOutOfBounds(const std::vector<BoundedBox>& table);
-// Refuses the first such box: its message in an error box, then the focus in the box with
-// its whole text selected. False when every box is within bounds.
+// The first box of the table that applies and breaks any of its rules: empty where it is
+// asked for, no number, or outside its bounds.
+const BoundedBox* firstBrokenRule(const std::vector<BoundedBox>& table);
+// What a box that firstOutOfBounds or firstBrokenRule names is told: the message asking
+// for it, the number message or its range.
+std::string refusalMessage(const BoundedBox& box);
+// Refuses the first box out of bounds: its message in an error box, then the focus in the
+// box with its whole text selected. False when every box is within bounds.
 bool refuseOutOfBounds(plat::Desktop& desktop, const std::vector<BoundedBox>& table);

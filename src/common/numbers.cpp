@@ -48,13 +48,25 @@ std::string narrowed(std::string_view text) {
 
 }  // namespace
 
-double parse(std::string_view text) {
+namespace {
+
+// The text as a number is read from it: full-width forms folded, blanks dropped.
+std::string compact(std::string_view text) {
     std::string s;
     for (char c : narrowed(text))
         if (c != ' ' && c != '\t' && c != '\n' && c != '\r') s += c;
+    return s;
+}
+
+// The leading number of a compact text as from_chars takes it (no '+'), empty when the
+// text starts with none; `end` is where reading stopped.
+std::string leadingNumber(const std::string& s, std::size_t& end) {
     size_t i = 0;
     std::string accepted;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) accepted += s[i++];
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-') accepted += '-';
+        ++i;
+    }
     bool digits = false, point = false;
     for (; i < s.size(); ++i) {
         char c = s[i];
@@ -68,26 +80,60 @@ double parse(std::string_view text) {
             break;
         }
     }
-    if (!digits) return 0.0;
+    if (!digits) {
+        end = 0;
+        return "";
+    }
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
         size_t j = i + 1;
         std::string exp = "e";
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) exp += s[j++];
         size_t start = j;
         while (j < s.size() && s[j] >= '0' && s[j] <= '9') exp += s[j++];
-        if (j > start) accepted += exp;
+        if (j > start) {
+            accepted += exp;
+            i = j;
+        }
     }
+    end = i;
+    return accepted;
+}
+
+// The value of a leading number; one beyond any double keeps its sign, one too small
+// for any reads 0.
+double valueOf(const std::string& accepted, bool& tooLarge) {
     double value = 0;
-    const char* first = accepted.data();
-    if (*first == '+') ++first;
-    auto res = std::from_chars(first, accepted.data() + accepted.size(), value);
+    auto res = std::from_chars(accepted.data(), accepted.data() + accepted.size(), value);
+    tooLarge = false;
     if (res.ec == std::errc::result_out_of_range) {
-        // Too large for any number: keep its sign so that storing it faults.
-        bool negative = accepted[0] == '-';
         bool tiny = accepted.find("e-") != std::string::npos;
-        return tiny ? 0.0 : (negative ? -HUGE_VAL : HUGE_VAL);
+        if (tiny) return 0.0;
+        tooLarge = true;
+        return accepted[0] == '-' ? -HUGE_VAL : HUGE_VAL;
     }
     return value;
+}
+
+}  // namespace
+
+double parse(std::string_view text) {
+    std::size_t end = 0;
+    const std::string accepted = leadingNumber(compact(text), end);
+    if (accepted.empty()) return 0.0;
+    bool tooLarge = false;
+    // Too large for any number: the sign stays so that storing it faults.
+    return valueOf(accepted, tooLarge);
+}
+
+bool readsWhole(std::string_view text) {
+    const std::string s = compact(text);
+    if (s.empty()) return true;
+    std::size_t end = 0;
+    const std::string accepted = leadingNumber(s, end);
+    if (accepted.empty() || end != s.size()) return false;
+    bool tooLarge = false;
+    valueOf(accepted, tooLarge);
+    return !tooLarge;
 }
 
 double finite(double x) {

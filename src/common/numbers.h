@@ -13,6 +13,10 @@ namespace num {
 // number. No number at the start reads 0. A comma ends the number. Full-width digits,
 // decimal point, signs and blank read as their half-width counterparts.
 double parse(std::string_view text);
+// Whether a typed text is empty or wholly one number that parse reads to its end and
+// that some number can hold: not "2,8", "2.8m", "inf", "nan" nor "1e999". Full-width
+// forms and blanks count as parse counts them ("２４", "1 000").
+bool readsWhole(std::string_view text);
 
 // π as the program writes it.
 constexpr double kPi = 3.14159;

@@ -1,5 +1,6 @@
 // Form3: the design-conditions screen.
 #pragma once
+#include "common/entry_bounds.h"
 #include "common/entry_field.h"
 #include "common/program.h"
 #include "platform/form.h"
@@ -140,6 +141,9 @@ public:
     void cbo2_KeyPress(int& keyAscii);
     // "地盤の形状 >": checks the screen and hands over to the ground shape.
     void cmd3_Click();
+    // The numeric boxes with their bounds and messages, in the order "地盤の形状 >" checks
+    // their numbers; the short-term stress counts in the seismic case only.
+    std::vector<BoundedBox> boundedBoxes();
 
     // Design-condition values and allowable stresses from the screen.
     void HENSUU();

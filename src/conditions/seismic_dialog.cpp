@@ -107,6 +107,14 @@ void Form25::layout() {
         c->setTabIndex(tab++);
 }
 
+// A seismic coefficient is a fraction of gravity; a whole g or more is a typing slip.
+std::vector<BoundedBox> Form25::boundedBoxes() {
+    return {
+        {&Text1, "水平震度", Bounds{0, false, 1, false, ""}, true, "水平震度を入力して下さい。"},
+        {&Text2, "鉛直震度", Bounds{-1, false, 1, false, ""}, true, "鉛直震度を入力して下さい。"},
+    };
+}
+
 void Form25::cmd1_Click() {
     Form3& conditions = program_.form<Form3>();
     auto refuse = [this](const char* message, plat::Control& focus) {
@@ -114,16 +122,12 @@ void Form25::cmd1_Click() {
         moveTo(focus);
     };
     if (!methodChosen()) return refuse("地震時水平荷重の計算方法を選択してください。", opt_K1);
-    if (Text1.text().empty()) return refuse("水平震度を入力して下さい。", Text1);
-    if (Text2.text().empty()) return refuse("鉛直震度を入力して下さい。", Text2);
+    const std::vector<BoundedBox> bounded = boundedBoxes();
+    for (const BoundedBox& entry : bounded)
+        if (entry.box->text().empty()) return refuse(entry.missing, *entry.box);
     if (conditions.opt_D.value() && !regionChosen()) return refuse("地域別補正係数を選択して下さい。", opt_A);
-    // A seismic coefficient is a fraction of gravity; a whole g or more is a typing slip.
-    const std::vector<BoundedBox> bounded = {
-        {&Text1, "水平震度", Bounds{0, false, 1, false, ""}},
-        {&Text2, "鉛直震度", Bounds{-1, false, 1, false, ""}},
-    };
     if (const BoundedBox* wrong = firstOutOfBounds(bounded))
-        return refuse(boundsMessage(wrong->name, wrong->bounds).c_str(), *wrong->box);
+        return refuse(refusalMessage(*wrong).c_str(), *wrong->box);
 
     try {
         Jisin();

@@ -2,6 +2,7 @@
 // regional coefficient Cz, Kv). Its option buttons are the program-wide seismic method
 // and region; "ＯＫ" hides it and keeps them, "キャンセル" discards it.
 #pragma once
+#include "common/entry_bounds.h"
 #include "common/entry_field.h"
 #include "common/program.h"
 #include "platform/form.h"
@@ -46,6 +47,8 @@ public:
     void cmd2_Click();
     // Stores Kh (or Kho and Cz) and Kv from the dialog under the current design standard.
     void Jisin();
+    // The two coefficient boxes with their bounds and messages.
+    std::vector<BoundedBox> boundedBoxes();
 
     bool methodChosen() const { return opt_K1.value() || opt_K2.value() || opt_D1.value(); }
     bool regionChosen() const { return opt_A.value() || opt_B.value() || opt_C.value(); }

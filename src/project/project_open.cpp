@@ -3,16 +3,20 @@
 #include <exception>
 
 #include "common/calc_fault.h"
+#include "common/messages.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "project/project_file.h"
+#include "section/cover_dialog.h"
+#include "section/section_bounds.h"
 #include "section/section_screen.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_boxes.h"
 #include "stability/dimension_screen.h"
+#include "stability/shear_key_dialogs.h"
 
 namespace project {
 
@@ -123,32 +127,8 @@ void applyLines(Program& p, const std::vector<std::string>& texts) {
     step([&] { p.sectionSurchargeInertiaHeight = num::readSingle(p.form<Form7>().txt_1.text()); });
 }
 
-}  // namespace
-
-void restore(Program& p, const std::vector<std::string>& texts, const std::string& path) {
-    // A statement that fails is skipped without a message.
-    MutedFaultMessages quiet(p);
-    // The road-standard key dialog belongs to the project too: a file of the earlier
-    // form, which has no lines for it, leaves it empty.
-    for (const char* name : {"Form3", "Form4", "Form7", "Form26"}) step([&] { p.unload(name); });
-    p.keyHeight = 0;
-    applyLines(p, texts);
-
-    // Everything again from the restored screens. A stability run that cannot go on
-    // leaves the panel empty, and the sections refuse to build on it.
-    frontSoilChoice(p);
-    step([&] { p.form<Form25>().Jisin(); });
-    step([&] { p.form<Form3>().jDERUTA(); });
-    step([&] { p.form<Form3>().KEISAN(); });
-    step([&] { p.form<Form3>().jDERUTA(); });
-    step([&] { p.form<Form3>().HENSUU(); });
-    bool stabilityComputed = false;
-    step([&] { stabilityComputed = p.form<Form4>().GamenHyouji(); });
-    if (!stabilityComputed) emptyPanel(p);
-    emptySectionResults(p);
-    sectionChain(p);
-
-    // The design conditions in front, the later screens hidden with their contents.
+// The design conditions in front, the later screens hidden; how δ came about.
+void showScreens(Program& p, const std::vector<std::string>& texts, const std::string& path) {
     step([&] { p.form<Form4>().hide(); });
     step([&] { p.form<Form23>().hide(); });
     step([&] { p.form<Form7>().hide(); });
@@ -183,6 +163,81 @@ void restore(Program& p, const std::vector<std::string>& texts, const std::strin
         if (choices.normal()) conditions.cmd7.setEnabled(false);
     });
     applyRange(p, texts, kDeltaLine, kDeltaLine);
+}
+
+// The opened values held to the rules the screens' commands apply, screen by screen in
+// the order the engineer goes: the first box that its command would refuse, if any.
+// Boxes that only a member or a case uses count only with it; a box of the cover dialog
+// counts when it holds a text, since the dialog keeps the rows of the last wall it showed.
+std::vector<BoundedBox> openedBoxes(Program& p) {
+    std::vector<BoundedBox> all;
+    auto add = [&all](std::vector<BoundedBox> boxes) { all.insert(all.end(), boxes.begin(), boxes.end()); };
+    const DesignChoices choices = designChoices(p);
+    add(p.form<Form3>().boundedBoxes());
+    if (choices.seismic()) add(p.form<Form25>().boundedBoxes());
+    Form4& dimensions = p.form<Form4>();
+    add(boundedDimensionBoxes(dimensions, choices.groundShape == GroundShape::OneSided));
+    // Without a key height the judgement asks for the key calculation.
+    if (ShearKeyDialog* key = keyDialogInUse(p, dimensions); key && !key->txt1.text().empty())
+        add(boundedKeyBoxes(*key));
+    if (choices.seismic()) add(p.form<Form21>().boundedBoxes());
+    std::vector<BoundedBox> covers = p.form<Form22>().boundedBoxes();
+    for (BoundedBox& cover : covers) {
+        cover.applies = !cover.box->text().empty();
+        cover.missing = nullptr;
+    }
+    add(std::move(covers));
+    add(sectionBoundedBoxes(p.form<Form7>()));
+    add(designSpacingBoxes(p.form<Form7>()));
+    return all;
+}
+
+}  // namespace
+
+bool restore(Program& p, const std::vector<std::string>& texts, const std::string& path) {
+    // A statement that fails is skipped without a message.
+    MutedFaultMessages quiet(p);
+    // The road-standard key dialog belongs to the project too: a file of the earlier
+    // form, which has no lines for it, leaves it empty.
+    for (const char* name : {"Form3", "Form4", "Form7", "Form26"}) step([&] { p.unload(name); });
+    p.keyHeight = 0;
+    applyLines(p, texts);
+
+    // A value that a screen refuses reaches no result: the project opens with its texts,
+    // as if not yet calculated, and the engineer is told the first such box.
+    std::vector<BoundedBox> opened;
+    step([&] { opened = openedBoxes(p); });
+    const BoundedBox* broken = firstBrokenRule(opened);
+
+    // Everything again from the restored screens. A stability run that cannot go on
+    // leaves the panel empty, and the sections refuse to build on it.
+    frontSoilChoice(p);
+    if (broken) {
+        emptyPanel(p);
+        emptySectionResults(p);
+        step([&] { p.form<Form4>().dropFailedResult(); });
+        // The File menu offers the preview after any sliding factor; the first, provisional
+        // run made one from the refused values.
+        p.slidingSafetyFactor = 0;
+        p.slidingSafetyFactorWithKey = 0;
+        showScreens(p, texts, path);
+        p.msgBox(refusalMessage(*broken), plat::msg::kOk, kErrorTitle);
+        moveTo(*broken->box);
+        return false;
+    }
+    step([&] { p.form<Form25>().Jisin(); });
+    step([&] { p.form<Form3>().jDERUTA(); });
+    step([&] { p.form<Form3>().KEISAN(); });
+    step([&] { p.form<Form3>().jDERUTA(); });
+    step([&] { p.form<Form3>().HENSUU(); });
+    bool stabilityComputed = false;
+    step([&] { stabilityComputed = p.form<Form4>().GamenHyouji(); });
+    if (!stabilityComputed) emptyPanel(p);
+    emptySectionResults(p);
+    sectionChain(p);
+
+    showScreens(p, texts, path);
+    return true;
 }
 
 void restorePanel(Program& p) {

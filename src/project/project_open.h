@@ -12,8 +12,10 @@ namespace project {
 // Rebuilds the screens from the file's texts (217 or 220), recalculates, shows the
 // design conditions titled with path and reads how δ came about. Every step and every
 // line stands on its own: one that fails is skipped and the next goes on, without a
-// fault message. A result that cannot be computed is left empty.
-void restore(Program& program, const std::vector<std::string>& texts, const std::string& path);
+// fault message. A result that cannot be computed is left empty. A value that its screen
+// would refuse keeps every result away: the screens show the file's texts, the message of
+// the first such box is shown, and the answer is false.
+bool restore(Program& program, const std::vector<std::string>& texts, const std::string& path);
 
 // The judgement panel's rows for the restored ground shape.
 void restorePanel(Program& program);

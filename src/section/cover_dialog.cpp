@@ -92,36 +92,27 @@ void Form22::matchRowsToMembers() {
     offerRow(lbl15, txt6, lbl16, program_.keyHeight != 0);
 }
 
+// A cover is a real thickness of concrete: none, or one beyond any member, is a slip. The
+// wall and slab rows are always there; the others only while shown.
+std::vector<BoundedBox> Form22::boundedBoxes() {
+    return {
+        {&txt1, "たて壁のかぶり厚さ", bounds::kCover, true, "たて壁のかぶり厚さを入力してください。"},
+        {&txt3, "底版のかぶり厚さ", bounds::kCover, true, "底版のかぶり厚さを入力してください。"},
+        {&txt4, "かかと版のかぶり厚さ", bounds::kCover, txt4.visible(), "かかと版のかぶり厚さを入力してください。"},
+        {&txt5, "つま先版のかぶり厚さ", bounds::kCover, txt5.visible(), "つま先版のかぶり厚さを入力してください。"},
+        {&txt6, "突起のかぶり厚さ", bounds::kCover, txt6.visible(), "突起のかぶり厚さを入力してください。"},
+    };
+}
+
 void Form22::cmd1_Click() {
-    struct Required {
-        plat::TextBox& box;
-        const char* message;
-    };
-    const Required required[] = {
-        {txt1, "たて壁のかぶり厚さを入力してください。"},
-        {txt3, "底版のかぶり厚さを入力してください。"},
-        {txt4, "かかと版のかぶり厚さを入力してください。"},
-        {txt5, "つま先版のかぶり厚さを入力してください。"},
-        {txt6, "突起のかぶり厚さを入力してください。"},
-    };
-    for (const Required& r : required) {
-        // The wall and slab rows are always there; the others only while shown.
-        const bool present = &r.box == &txt1 || &r.box == &txt3 || r.box.visible();
-        if (present && r.box.text().empty()) {
-            program_.msgBox(r.message, plat::msg::kOk, kErrorTitle);
-            moveTo(r.box);
+    const std::vector<BoundedBox> bounded = boundedBoxes();
+    for (const BoundedBox& entry : bounded) {
+        if (entry.applies && entry.box->text().empty()) {
+            program_.msgBox(entry.missing, plat::msg::kOk, kErrorTitle);
+            moveTo(*entry.box);
             return;
         }
     }
-
-    // A cover is a real thickness of concrete: none, or one beyond any member, is a slip.
-    const std::vector<BoundedBox> bounded = {
-        {&txt1, "たて壁のかぶり厚さ", bounds::kCover},
-        {&txt3, "底版のかぶり厚さ", bounds::kCover},
-        {&txt4, "かかと版のかぶり厚さ", bounds::kCover, txt4.visible()},
-        {&txt5, "つま先版のかぶり厚さ", bounds::kCover, txt5.visible()},
-        {&txt6, "突起のかぶり厚さ", bounds::kCover, txt6.visible()},
-    };
     if (refuseOutOfBounds(program_, bounded)) return;
 
     // All five are read before any is stored, so that a cover too large to hold

@@ -2,6 +2,7 @@
 // "ＯＫ" spreads the covers over the check locations and hides it (the texts stay for
 // the next opening); "キャンセル" discards it.
 #pragma once
+#include "common/entry_bounds.h"
 #include "common/entry_field.h"
 #include "common/program.h"
 #include "platform/form.h"
@@ -43,6 +44,8 @@ public:
     void cmd1_Click();
     // "キャンセル": discards the dialog and its texts.
     void cmd2_Click();
+    // The cover boxes of the members present, with their bounds and messages.
+    std::vector<BoundedBox> boundedBoxes();
     // Before each opening: the heel, toe and key rows are offered only for the members
     // that exist.
     void matchRowsToMembers();

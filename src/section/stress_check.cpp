@@ -109,6 +109,8 @@ void Form7::cmd1_Click() {
     try {
         for (const Row& row : grid) p.designSpacing[row.loc] = num::readSingle(row.design.text());
     } catch (const num::CalcFault&) {
+        // A spacing beyond any number the program holds is a slip in its box.
+        if (refuseOutOfBounds(p, designSpacingBoxes(*this))) return;
         showCannotCompute(p);
         return;
     }
@@ -135,6 +137,8 @@ void Form7::cmd1_Click() {
             return;
         }
     }
+    // A spacing is a distance between real bars, and one number.
+    if (refuseOutOfBounds(p, designSpacingBoxes(*this))) return;
     // A location without load requires no spacing: any design spacing is within it.
     for (const Row& row : grid) {
         if (row.computed.caption().empty() || row.computed.caption() == kNoValue || refusedRow(row.loc)) continue;

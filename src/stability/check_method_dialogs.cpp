@@ -243,6 +243,11 @@ Form21::Form21(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     fields_.add(txt1, std::move(height));
 }
 
+std::vector<BoundedBox> Form21::boundedBoxes() {
+    return {{&txt1, "上載荷重の慣性力の作用位置", bounds::kLengthOrNone, chk1.value() == 1,
+             "上載荷重の慣性力の作用位置を入力して下さい。"}};
+}
+
 void Form21::cmd1_Click() {
     if (!opt1.value() && !opt2.value() && !opt3.value() && !opt4.value() && !opt9.value() && !opt10.value()) {
         program_.msgBox("転倒に対する検討方法をチェックして下さい。", plat::msg::kOk, kErrorTitle);
@@ -256,13 +261,12 @@ void Form21::cmd1_Click() {
         program_.msgBox("底版の有効載荷面積に対する検討方法をチェックして下さい。", plat::msg::kOk, kErrorTitle);
         return;
     }
-    if (chk1.value() == 1 && txt1.text().empty()) {
-        program_.msgBox("上載荷重の慣性力の作用位置を入力して下さい。", plat::msg::kOk, kErrorTitle);
-        moveTo(txt1);
+    const std::vector<BoundedBox> bounded = boundedBoxes();
+    if (const BoundedBox* wrong = firstBrokenRule(bounded)) {
+        program_.msgBox(refusalMessage(*wrong), plat::msg::kOk, kErrorTitle);
+        moveTo(*wrong->box);
         return;
     }
-    if (refuseOutOfBounds(program_, {{&txt1, "上載荷重の慣性力の作用位置", bounds::kLengthOrNone, chk1.value() == 1}}))
-        return;
     float height;
     try {
         height = num::readSingle(txt1.text());

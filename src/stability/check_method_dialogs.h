@@ -2,6 +2,7 @@
 // The choices live in the option buttons themselves; "ＯＫ" hides the dialog and keeps
 // them, "キャンセル" unloads it and drops them. Readers use the controls directly.
 #pragma once
+#include "common/entry_bounds.h"
 #include "common/entry_field.h"
 #include "common/program.h"
 #include "platform/form.h"
@@ -99,6 +100,8 @@ public:
     void cmd1_Click();
     void cmd2_Click();
     void chk1_Click();
+    // The height box of the surcharge inertia, counted while the tick is set.
+    std::vector<BoundedBox> boundedBoxes();
     // opt1 to opt10 share one handler: each only clears the stability result.
     void opt_Click();
     void closeBoxPressed() override { cmd2_Click(); }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "common/numbers.h"
+#include "conditions/design_choices.h"
 
 namespace {
 
@@ -42,11 +43,12 @@ const DimensionBox kBoxes[] = {
     {.box = &Form4::txt23, .number = &SV::surchargeFront, .name = "前面の上載荷重", .bounds = kPressureOrNone, .frontOnly = true},
 };
 
-// A key below the slab is measured in metres like the wall; none is negative.
+// A key below the slab is measured in metres like the wall; none is negative, and a key
+// without width has no section to reinforce.
 const KeyBox kKeyBoxes[] = {
     {&ShearKeyDialog::txt1, &SV::keyHeight, "突起の高さを入力してください。", "突起の高さ", kLengthOrNone},
     {&ShearKeyDialog::txt2, &SV::keyPosition, "突起の位置を入力してください。", "突起の位置", kLengthOrNone},
-    {&ShearKeyDialog::txt3, &SV::keyWidth, "突起の巾を入力してください。", "突起の巾", kLengthOrNone},
+    {&ShearKeyDialog::txt3, &SV::keyWidth, "突起の巾を入力してください。", "突起の巾", kLength},
 };
 // clang-format on
 
@@ -74,7 +76,8 @@ void readBox(const DimensionBox& row, Form4& screen, StabilityValues& values) {
 std::vector<BoundedBox> boundedDimensionBoxes(Form4& screen, bool oneSided) {
     std::vector<BoundedBox> bounded;
     for (const DimensionBox& row : kBoxes)
-        if (row.name) bounded.push_back({&(screen.*row.box), row.name, row.bounds, !row.frontOnly || oneSided});
+        if (row.name)
+            bounded.push_back({&(screen.*row.box), row.name, row.bounds, !row.frontOnly || oneSided, row.missing});
     // The bounds go as the boxes stand on the screen, left to right across the figure: on
     // its top row the rear wall's inner batter stands left of the rear wall's top width.
     auto at = [&](plat::TextBox& box) {
@@ -85,3 +88,17 @@ std::vector<BoundedBox> boundedDimensionBoxes(Form4& screen, bool oneSided) {
 }
 
 std::span<const KeyBox> keyBoxes() { return kKeyBoxes; }
+
+std::vector<BoundedBox> boundedKeyBoxes(ShearKeyDialog& dialog) {
+    std::vector<BoundedBox> bounded;
+    for (const KeyBox& key : kKeyBoxes) bounded.push_back({&(dialog.*key.box), key.name, key.bounds, true, key.missing});
+    return bounded;
+}
+
+ShearKeyDialog* keyDialogInUse(Program& program, Form4& screen) {
+    if (!screen.opt6.value()) return nullptr;
+    const DesignChoices choices = designChoices(program);
+    if (choices.building()) return &program.form<Form19>();
+    if (choices.road()) return &program.form<Form26>();
+    return nullptr;
+}

@@ -56,3 +56,8 @@ struct KeyBox {
 
 // In the order the key dialog checks them: height, position, width.
 std::span<const KeyBox> keyBoxes();
+// The key dialog's boxes with their bounds and messages, in that order.
+std::vector<BoundedBox> boundedKeyBoxes(ShearKeyDialog& dialog);
+// The key dialog whose values the stability calculation takes: the standard's, while the
+// screen has a key; none without one.
+ShearKeyDialog* keyDialogInUse(Program& program, Form4& screen);

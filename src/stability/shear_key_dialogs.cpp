@@ -121,9 +121,7 @@ void ShearKeyDialog::cmd1_Click() {
         moveTo(this->*key.box);
         return;
     }
-    std::vector<BoundedBox> bounded;
-    for (const KeyBox& key : keyBoxes()) bounded.push_back({&(this->*key.box), key.name, key.bounds});
-    if (refuseOutOfBounds(program_, bounded)) return;
+    if (refuseOutOfBounds(program_, boundedKeyBoxes(*this))) return;
     clearKeyResults(false);
     // The key is judged by the next stability check; until then no result counts.
     stale_.changed(cmd1);

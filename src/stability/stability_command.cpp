@@ -35,7 +35,10 @@ void Form4::cmd3_Click() {
         for (const DimensionBox& row : dimensionBoxes())
             if (row.readByCheck) readBox(row, *this, p);
     } catch (const num::CalcFault&) {
-        reportStabilityFault(p);  // a number too large for the program
+        // A number too large for the program is a slip in its box: say which.
+        const std::vector<BoundedBox> bounded = boundedDimensionBoxes(*this, oneSided());
+        if (const BoundedBox* wrong = firstOutOfBounds(bounded)) return refuse(*wrong->box, refusalMessage(*wrong));
+        reportStabilityFault(p);
         return;
     }
     lbl33.setCaption(numberText(p.surchargeBack));
@@ -53,7 +56,7 @@ void Form4::cmd3_Click() {
     // Every box is there; now each must hold a value that describes a wall.
     const std::vector<BoundedBox> bounded = boundedDimensionBoxes(*this, oneSided());
     if (const BoundedBox* wrong = firstOutOfBounds(bounded)) {
-        refuse(*wrong->box, boundsMessage(wrong->name, wrong->bounds));
+        refuse(*wrong->box, refusalMessage(*wrong));
         return;
     }
 
@@ -70,6 +73,18 @@ void Form4::cmd3_Click() {
         for (plat::TextBox* box : {pair.lengthBox, pair.thicknessBox}) {
             if (box->text().empty()) return refuse(*box, kDimensionMissing);
             if (num::parse(box->text()) == 0) return refuse(*box, pair.zeroMessage);
+        }
+    }
+
+    // The key's values enter the calculation too, whatever its dialog was left with: a
+    // value refused there and cancelled is refused here. Without a height the judgement
+    // asks for the key calculation itself.
+    if (ShearKeyDialog* key = keyDialogInUse(p, *this); key && !key->txt1.text().empty()) {
+        const std::vector<BoundedBox> keyBounded = boundedKeyBoxes(*key);
+        if (const BoundedBox* wrong = firstBrokenRule(keyBounded)) {
+            p.msgBox(refusalMessage(*wrong), plat::msg::kOk, kErrorTitle);
+            moveTo(cmd5);
+            return;
         }
     }
 

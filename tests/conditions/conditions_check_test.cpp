@@ -100,17 +100,26 @@ struct BoundsCase {
 // further; the values at the edge of each range pass.
 TEST_F(ConditionsCheck, RefusesAValueNoWallHasAndNamesItsRange) {
     const BoundsCase cases[] = {
-        {"txt2", "0", "コンクリートの設計基準強度は0より大きく1000N/mm2以下で入力してください。"},
-        {"txt2", "1e30", "コンクリートの設計基準強度は0より大きく1000N/mm2以下で入力してください。"},
+        {"txt2", "0", "コンクリートの設計基準強度は1以上1000N/mm2以下で入力してください。"},
+        {"txt2", "1e30", "コンクリートの設計基準強度は1以上1000N/mm2以下で入力してください。"},
         {"txt2", "1000", ""},
-        {"txt2", "1001", "コンクリートの設計基準強度は0より大きく1000N/mm2以下で入力してください。", Standard::Road},
-        {"txt3", "-195", "鉄筋の許容引張応力度は0より大きく1000N/mm2以下で入力してください。"},
-        {"txt4", "-100", "許容地耐力度は0より大きく10000kN/m2以下で入力してください。"},
-        {"txt4", "10001", "許容地耐力度は0より大きく10000kN/m2以下で入力してください。"},
+        {"txt2", "1001", "コンクリートの設計基準強度は1以上1000N/mm2以下で入力してください。", Standard::Road},
+        {"txt3", "-195", "鉄筋の許容引張応力度は0.01以上1000N/mm2以下で入力してください。"},
+        {"txt4", "-100", "許容地耐力度は1以上10000kN/m2以下で入力してください。"},
+        {"txt4", "10001", "許容地耐力度は1以上10000kN/m2以下で入力してください。"},
         {"txt4", "10000", ""},
-        {"txt5", "-10", "土の単位体積重量は0より大きく1000kN/m3以下で入力してください。"},
-        {"txt5", "abc", "土の単位体積重量は0より大きく1000kN/m3以下で入力してください。"},
-        {"txt6", "2400", "鉄筋コンクリートの単位体積重量は0より大きく1000kN/m3以下で入力してください。"},
+        {"txt5", "-10", "土の単位体積重量は1以上1000kN/m3以下で入力してください。"},
+        {"txt5", "abc", "土の単位体積重量は数値で入力してください。"},
+        {"txt5", "0.019", "土の単位体積重量は1以上1000kN/m3以下で入力してください。"},
+        {"txt5", "1e-30", "土の単位体積重量は1以上1000kN/m3以下で入力してください。"},
+        {"txt5", "1", ""},
+        {"txt2", "0.5", "コンクリートの設計基準強度は1以上1000N/mm2以下で入力してください。"},
+        {"txt2", "1", ""},
+        {"txt3", "0.01", ""},
+        {"txt4", "0.5", "許容地耐力度は1以上10000kN/m2以下で入力してください。"},
+        {"txt15", "1e-30", "主働土圧係数は0.01以上10以下で入力してください。"},
+        {"txt15", "0.01", ""},
+        {"txt6", "2400", "鉄筋コンクリートの単位体積重量は1以上1000kN/m3以下で入力してください。"},
         {"txt8", "95", "裏込め土の内部摩擦角は0以上90゜未満で入力してください。"},
         {"txt8", "90", "裏込め土の内部摩擦角は0以上90゜未満で入力してください。"},
         {"txt8", "-30", "裏込め土のせん断抵抗角は0以上90゜未満で入力してください。", Standard::Road},
@@ -123,9 +132,9 @@ TEST_F(ConditionsCheck, RefusesAValueNoWallHasAndNamesItsRange) {
         {"txt11", "90", "基礎地盤の内部摩擦角は0以上90゜未満で入力してください。"},
         {"txt9", "-0.5", "底盤の摩擦係数は0以上10以下で入力してください。"},
         {"txt9", "0", ""},
-        {"txt15", "-0.3", "主働土圧係数は0より大きく10以下で入力してください。"},
-        {"txt15", "0", "主働土圧係数は0より大きく10以下で入力してください。"},
-        {"txt15", "11", "主働土圧係数は0より大きく10以下で入力してください。"},
+        {"txt15", "-0.3", "主働土圧係数は0.01以上10以下で入力してください。"},
+        {"txt15", "0", "主働土圧係数は0.01以上10以下で入力してください。"},
+        {"txt15", "11", "主働土圧係数は0.01以上10以下で入力してください。"},
     };
     for (const BoundsCase& c : cases) {
         const std::string name = std::string(c.box) + " \"" + c.text + "\"";
@@ -161,7 +170,7 @@ TEST_F(ConditionsCheck, ShortTermRebarIsBoundedInTheSeismicCaseOnly) {
     f().txt13.setText("-300");
     svc.clear();
     f().cmd3.press();
-    EXPECT_EQ(lastError(), "短期の鉄筋の許容引張応力度は0より大きく1000N/mm2以下で入力してください。");
+    EXPECT_EQ(lastError(), "短期の鉄筋の許容引張応力度は0.01以上1000N/mm2以下で入力してください。");
     EXPECT_TRUE(focused(f().txt13));
     EXPECT_TRUE(allSelected(f().txt13));
 }
@@ -192,13 +201,52 @@ TEST_F(ConditionsCheck, MissingKaSelectsTypedInput) {
     EXPECT_TRUE(focused(f().txt15));
 }
 
-TEST_F(ConditionsCheck, ABlankOrAWordIsTextThatReadsAsZero) {
+TEST_F(ConditionsCheck, ABlankIsTextThatReadsAsZero) {
     fillAll();
     f().txt14.setText(" ");  // a blank is text: no cohesion
-    f().txt9.setText("abc");
     f().cmd3.press();
     EXPECT_TRUE(svc.messages.empty());
     EXPECT_TRUE(prog.form<Form23>().visible());
+}
+
+// A box whose text is more than one number is named, its text selected, whatever number
+// its start reads as; full-width digits are the number they show.
+TEST_F(ConditionsCheck, TextThatIsNotWhollyOneNumberIsRefused) {
+    struct Case {
+        const char* box;
+        const char* text;
+        const char* message;  // empty: accepted
+    };
+    const Case cases[] = {
+        {"txt9", "abc", "底盤の摩擦係数は数値で入力してください。"},
+        {"txt5", "18,5", "土の単位体積重量は数値で入力してください。"},
+        {"txt5", "18kN", "土の単位体積重量は数値で入力してください。"},
+        {"txt2", "inf", "コンクリートの設計基準強度は数値で入力してください。"},
+        {"txt2", "nan", "コンクリートの設計基準強度は数値で入力してください。"},
+        // Beyond any number the program holds: named, not "cannot compute".
+        {"txt4", "1e999", "許容地耐力度は数値で入力してください。"},
+        {"txt8", "３０", ""},
+        {"txt6", "２４．５", ""},
+        {"txt14", "０", ""},
+    };
+    for (const Case& c : cases) {
+        const std::string name = std::string(c.box) + " \"" + c.text + "\"";
+        fillAll();
+        auto& box = *static_cast<plat::TextBox*>(f().control(c.box));
+        box.setText(c.text);
+        f().cmd1.setFocus();
+        if (prog.isLoaded("Form23")) prog.form<Form23>().hide();
+        svc.clear();
+        f().cmd3.press();
+        if (!*c.message) {
+            EXPECT_TRUE(svc.messages.empty()) << name << ": " << lastError();
+            continue;
+        }
+        ASSERT_EQ(svc.messages.size(), 1u) << name;
+        EXPECT_EQ(lastError(), c.message) << name;
+        EXPECT_TRUE(focused(box)) << name;
+        EXPECT_TRUE(allSelected(box)) << name;
+    }
 }
 
 TEST_F(ConditionsCheck, RoadStrengthOf21Passes) {

@@ -201,6 +201,28 @@ TEST_F(EarthPressure, DeltaButtonFaultShowsTheMessageAndMarksNothing) {
     expectNothingInvalid();
 }
 
+// δ follows from φ: a φ no soil has is named before δ is written, and nothing is marked.
+TEST_F(EarthPressure, DeltaButtonRefusesAnImpossiblePhiBeforeItWritesDelta) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"-1e30", "裏込め土の内部摩擦角は0以上90゜未満で入力してください。"},
+        {"1e999", "裏込め土の内部摩擦角は数値で入力してください。"},
+        {"3,0", "裏込め土の内部摩擦角は数値で入力してください。"},
+        {"", "内部摩擦角を入力してください。"},
+    };
+    for (const auto& [phi, message] : cases) {
+        inputs(phi, "", "12");
+        prog.seismicKh = 0.2f;
+        prog.seismicKv = 0.0f;
+        svc.clear();
+        f->cmd7_Click();
+        EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{message}) << phi;
+        EXPECT_EQ(f->txt10.text(), "12") << phi;
+        EXPECT_FALSE(prog.deltaComputed.has_value()) << phi;
+        EXPECT_EQ(f->txt8.selText(), f->txt8.text()) << phi;
+        expectNothingInvalid();
+    }
+}
+
 TEST_F(EarthPressure, DeltaButtonDropsAComputedKaAndTheResults) {
     inputs("30", "0.6", "20");
     f->cmd6.press();

@@ -293,14 +293,14 @@ TEST_F(FileSystem, WriteThatFailsPartWay) {
     expectNoTemporaryFile();
 }
 
-// Dimensions no wall can have: every calculation of the open stops, silently, and what
-// could not be computed is empty, never the file's numbers.
-TEST_F(FileSystem, ImpossibleDimensionsOpenWithoutAMessage) {
+// Dimensions no wall can have: nothing is computed from them, what the file says was
+// computed is empty, never the file's numbers, and the first refused box is named.
+TEST_F(FileSystem, ImpossibleDimensionsOpenWithTheFirstRefusedBoxNamed) {
     std::vector<std::string> texts = linesOf(project_);
     for (int n = 31; n <= 50; ++n) texts[n - 1] = "0";  // Form4.txt3 to txt23
     Fresh run;
     open(run.prog, run.svc, craft(texts, "impossible.ywd"));
-    EXPECT_TRUE(run.svc.messages.empty()) << run.svc.messages[0].text;
+    EXPECT_EQ(run.svc.messageTexts(), std::vector<std::string>{"寸法H1は0.01以上1000m以下で入力してください。"});
     EXPECT_EQ(run.prog.projectPath, path("impossible.ywd"));
     Form4& d = run.prog.form<Form4>();
     for (plat::Label* cell : {&d.lbl53, &d.lbl57, &d.lbl65}) EXPECT_EQ(cell->caption(), "") << cell->name();

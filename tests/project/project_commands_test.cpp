@@ -306,8 +306,10 @@ TEST_F(ProjectCommands, SeismicProjectRestoresTheConditionButtons) {
     texts[82] = "True";   // method K1
     texts[85] = "0.2";    // Kh
     texts[86] = "0";      // Kv
+    texts[13] = "300";    // the short-term allowable stress the seismic case asks for
     Fresh run;
     open(run.prog, run.svc, craft(texts, "seismic.ywd"));
+    EXPECT_TRUE(run.svc.messages.empty()) << run.svc.messages[0].text;
     Form3& c = run.prog.form<Form3>();
     EXPECT_TRUE(c.opt4.value());
     EXPECT_TRUE(c.cmd4.enabled());

@@ -181,9 +181,23 @@ TEST_F(CoverDialog, SpreadsTheCoversOverTheLocations) {
     EXPECT_FALSE(dialog()->visible());
 }
 
-TEST_F(CoverDialog, ReadsEachBoxByItsLeadingNumber) {
+// A cover with its unit is no number: named, its text selected, nothing stored.
+TEST_F(CoverDialog, ACoverWithTextAfterItsNumberIsRefused) {
+    prog.rebarCover[1] = 60;
+    open([&](Form22& d) {
+        fill(d, "45mm", "42.5", "60", "60", "60");
+        d.cmd1.press();
+        EXPECT_TRUE(d.visible());
+        EXPECT_EQ(d.activeControl(), &d.txt1);
+        EXPECT_EQ(d.txt1.selText(), "45mm");
+    });
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"たて壁のかぶり厚さは数値で入力してください。"});
+    EXPECT_EQ(prog.rebarCover[1], 60);
+}
+
+TEST_F(CoverDialog, ReadsEachBoxAsTheNumberItHolds) {
     open([](Form22& d) {
-        fill(d, "45mm", "42.5", " 3 0", "４０", "5e1");
+        fill(d, "45", "42.5", " 3 0", "４０", "5e1");
         d.cmd1.press();
     });
     EXPECT_TRUE(svc.messages.empty());
@@ -201,7 +215,7 @@ TEST_F(CoverDialog, ACoverTooLargeToHoldIsRefusedAndNothingIsStored) {
         EXPECT_EQ(d.txt3.selText(), "1e40");
     });
     ASSERT_EQ(svc.messages.size(), 1u);
-    EXPECT_EQ(svc.messages[0].text, "底版のかぶり厚さは0より大きく1000mm以下で入力してください。");
+    EXPECT_EQ(svc.messages[0].text, "底版のかぶり厚さは1以上1000mm以下で入力してください。");
     EXPECT_EQ(prog.rebarCover[1], 60);
     EXPECT_EQ(coverCaptions(), std::vector<std::string>(8, "60"));
 }

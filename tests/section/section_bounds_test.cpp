@@ -29,10 +29,10 @@ TEST_F(SectionBounds, AKaNoWallHasIsNamedWithItsRange) {
         const char* message;  // empty: passes on to the rows
     };
     const Case cases[] = {
-        {"-0.3", "主働土圧係数は0より大きく10以下で入力してください。"},
-        {"0", "主働土圧係数は0より大きく10以下で入力してください。"},
-        {"1e30", "主働土圧係数は0より大きく10以下で入力してください。"},
-        {"－０．３", "主働土圧係数は0より大きく10以下で入力してください。"},
+        {"-0.3", "主働土圧係数は0.01以上10以下で入力してください。"},
+        {"0", "主働土圧係数は0.01以上10以下で入力してください。"},
+        {"1e30", "主働土圧係数は0.01以上10以下で入力してください。"},
+        {"－０．３", "主働土圧係数は0.01以上10以下で入力してください。"},
         {"0.3", ""},
     };
     for (const Case& c : cases) {
@@ -67,7 +67,7 @@ TEST_F(SectionBounds, TheInertiaHeightCountsWhileItCanBeTyped) {
     seismicSvc.clear();
     s.cmd1.press();
     EXPECT_EQ(seismicSvc.messageTexts(),
-              std::vector<std::string>{"上載荷重の慣性力の作用位置は0以上1000m以下で入力してください。"});
+              std::vector<std::string>{"上載荷重の慣性力の作用位置は0または0.01以上1000m以下で入力してください。"});
     EXPECT_EQ(s.activeControl(), &s.txt_1);
     EXPECT_EQ(s.txt_1.selText(), "-1.5");
     s.chk_1.setValue(0);  // the box is emptied and disabled

@@ -603,11 +603,35 @@ TEST_F(StressCheck, CalculationFaultStopsTheCommandWithoutMarkingItDone) {
         for (plat::Label* cell : row(r).cells) EXPECT_EQ(cell->caption().find("nan"), std::string::npos);
 }
 
-TEST_F(StressCheck, SpacingTooLargeForAFloatIsAFault) {
+// Spacings that no bars have, or that are more than one number, are named with the range;
+// one beyond any float as well, instead of a fault.
+TEST_F(StressCheck, ASpacingNoBarsHaveIsNamedWithItsRange) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1e60", "設計上の鉄筋の間隔は10以上1000mm以下で入力してください。"},
+        {"1e40", "設計上の鉄筋の間隔は10以上1000mm以下で入力してください。"},
+        {"5", "設計上の鉄筋の間隔は10以上1000mm以下で入力してください。"},
+        {"1e-30", "設計上の鉄筋の間隔は10以上1000mm以下で入力してください。"},
+        {"1001", "設計上の鉄筋の間隔は10以上1000mm以下で入力してください。"},
+        {"12,5", "設計上の鉄筋の間隔は数値で入力してください。"},
+        {"1e999", "設計上の鉄筋の間隔は数値で入力してください。"},
+    };
+    for (const auto& [text, message] : cases) {
+        readyAll();
+        s().txt1.setText(text);
+        svc.clear();
+        s().cmd1.press();
+        EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{message}) << text;
+        EXPECT_EQ(s().activeControl(), &s().txt1) << text;
+        EXPECT_EQ(s().txt1.selText(), text) << text;
+        EXPECT_EQ(prog.sectionCheckDoneValue(), 0) << text;
+    }
+}
+
+TEST_F(StressCheck, SpacingTooLargeForAFloatIsRefused) {
     readyAll();
     s().txt1.setText("1e60");
     s().cmd1.press();
-    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{kCannotCompute});
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"設計上の鉄筋の間隔は10以上1000mm以下で入力してください。"});
     EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
     EXPECT_EQ(s().lbl1.caption(), "");
 }

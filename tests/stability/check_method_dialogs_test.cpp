@@ -18,6 +18,7 @@ const char* const kNoOverturning = "転倒に対する検討方法をチェッ�
 const char* const kNoSliding = "滑動に対する検討方法をチェックして下さい。";
 const char* const kNoEffectiveArea = "底版の有効載荷面積に対する検討方法をチェックして下さい。";
 const char* const kNoHeight = "上載荷重の慣性力の作用位置を入力して下さい。";
+const char* const kHeightNoNumber = "上載荷重の慣性力の作用位置は数値で入力してください。";
 
 struct CheckMethodDialogs : ProgramTest {
     void SetUp() override {
@@ -194,7 +195,7 @@ TEST_P(Form21Ok, ChecksInOrder) {
         }
         d.cmd1.setFocus();
         d.cmd1.press();
-        if (c.message == kNoHeight) {
+        if (c.message == kNoHeight || c.message == kHeightNoNumber) {
             EXPECT_TRUE(d.txt1.hasFocus());
         } else if (c.message) {
             EXPECT_TRUE(d.cmd1.hasFocus());
@@ -223,7 +224,8 @@ INSTANTIATE_TEST_SUITE_P(
         Form21Case{"CohesionWithoutArea", {"opt1", "opt6"}, 10, false, "", kNoEffectiveArea, 0},
         Form21Case{"InertiaWithoutHeight", {"opt4", "opt5"}, 0, true, "", kNoHeight, 0},
         Form21Case{"NoCohesion", {"opt10", "opt6"}, 0, false, "", nullptr, 0},
-        Form21Case{"HeightWithUnit", {"opt3", "opt5", "opt8"}, 10, true, "2.5m", nullptr, 2.5f},
+        Form21Case{"HeightWithUnit", {"opt3", "opt5", "opt8"}, 10, true, "2.5m", kHeightNoNumber, 0},
+        Form21Case{"Height", {"opt3", "opt5", "opt8"}, 10, true, "2.5", nullptr, 2.5f},
         Form21Case{"BlankHeightReadsZero", {"opt2", "opt5"}, 0, true, " ", nullptr, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -300,7 +302,7 @@ TEST_F(CheckMethodDialogs, HeightTooLargeIsAskedForAgain) {
         d.cmd1.press();
         ASSERT_EQ(svc.messages.size(), 1u);
         EXPECT_EQ(svc.messages[0],
-                  plat::MessageRequest::fromStyle("上載荷重の慣性力の作用位置は0以上1000m以下で入力してください。", plat::msg::kOk,
+                  plat::MessageRequest::fromStyle("上載荷重の慣性力の作用位置は0または0.01以上1000m以下で入力してください。", plat::msg::kOk,
                                                   "エラーメッセージ"));
         EXPECT_TRUE(d.txt1.hasFocus());
         EXPECT_EQ(d.txt1.selText(), "1e39");

@@ -10,6 +10,7 @@
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 #include "stability/stability_fault.h"
+#include "support/fixture_walls.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
@@ -94,11 +95,13 @@ INSTANTIATE_TEST_SUITE_P(
                       CalcCase{"OnlyHeight", "0.4", "", "", "突起の位置を入力してください。", "txt2"},
                       CalcCase{"NoWidth", "0.4", "1.2", "", "突起の巾を入力してください。", "txt3"},
                       CalcCase{"NoPositionButWidth", "0.4", "", "0.4", "突起の位置を入力してください。", "txt2"},
-                      CalcCase{"NegativeHeight", "-0.4", "1.2", "0.4", "突起の高さは0以上1000m以下で入力してください。", "txt1"},
-                      CalcCase{"HugePosition", "0.4", "1e30", "0.4", "突起の位置は0以上1000m以下で入力してください。", "txt2"},
-                      CalcCase{"FullWidthNegativeWidth", "0.4", "1.2", "－０．４", "突起の巾は0以上1000m以下で入力してください。",
+                      CalcCase{"NegativeHeight", "-0.4", "1.2", "0.4", "突起の高さは0または0.01以上1000m以下で入力してください。", "txt1"},
+                      CalcCase{"HugePosition", "0.4", "1e30", "0.4", "突起の位置は0または0.01以上1000m以下で入力してください。", "txt2"},
+                      CalcCase{"FullWidthNegativeWidth", "0.4", "1.2", "－０．４", "突起の巾は0.01以上1000m以下で入力してください。",
                                "txt3"},
-                      CalcCase{"BlankIsFilled", " ", "abc", "0", nullptr, ""},
+                      CalcCase{"PositionThatIsNoNumber", "0.4", "1,2", "0.4", "突起の位置は数値で入力してください。", "txt2"},
+                      CalcCase{"ZeroWidth", "0.4", "1.2", "0", "突起の巾は0.01以上1000m以下で入力してください。", "txt3"},
+                      CalcCase{"BlankIsFilled", " ", " ", "0.4", nullptr, ""},
                       CalcCase{"All", "0.4", "1.2", "0.4", nullptr, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -259,6 +262,58 @@ TEST_F(ShearKeyDialogs, HiddenCohesionBoxAndDialogCaptions) {
     }
     EXPECT_EQ(prog.form<Form19>().Label19.caption(), "B1=");
     EXPECT_EQ(prog.form<Form26>().Label19.caption(), "L1=");
+}
+
+// A key value refused at the dialog's "計算" and left there by キャンセル or the close box
+// never reaches a judgement: "安定性の検討" refuses it with the dialog's message.
+TEST(KeyValuesLeftInTheDialog, AreRefusedByTheStabilityCheck) {
+    struct Case {
+        const char* box;
+        const char* text;
+        bool closeBox;
+        const char* message;
+        const char* fixed;  // the wall's own value
+    };
+    const Case cases[] = {
+        {"txt2", "1e30", false, "突起の位置は0または0.01以上1000m以下で入力してください。", "1.5"},
+        {"txt2", "-5", true, "突起の位置は0または0.01以上1000m以下で入力してください。", "1.5"},
+        {"txt3", "0", false, "突起の巾は0.01以上1000m以下で入力してください。", "0.3"},
+        {"txt1", "2,8", true, "突起の高さは数値で入力してください。", "0.3"},
+        {"txt3", "", false, "突起の巾を入力してください。", "0.3"},
+    };
+    for (const Case& c : cases) {
+        ProgramWithMainWindow run;
+        Program& p = run.prog;
+        fixture::placeStability(p, fixture::Wall::HeelToeKey);
+        ASSERT_TRUE(p.hasResult());
+        Form4& screen = p.form<Form4>();
+        const std::string before = screen.lbl65.caption();
+        run.svc.modalScripts.push_back([&](plat::Form& shown) {
+            auto& dialog = static_cast<Form19&>(shown);
+            static_cast<plat::TextBox*>(dialog.control(c.box))->setText(c.text);
+            dialog.cmd1.press();
+            EXPECT_TRUE(dialog.visible()) << c.text;
+            if (c.closeBox)
+                dialog.closeBoxPressed();
+            else
+                dialog.cmd2.press();
+        });
+        screen.cmd5.press();
+        ASSERT_EQ(run.svc.messageTexts(), std::vector<std::string>{c.message}) << c.text;
+        run.svc.clear();
+        screen.cmd3.press();
+        EXPECT_EQ(run.svc.messageTexts(), std::vector<std::string>{c.message}) << c.text;
+        EXPECT_FALSE(p.hasResult()) << c.text;
+        EXPECT_FALSE(screen.lbl66.visible()) << c.text;
+        EXPECT_TRUE(screen.cmd5.hasFocus()) << c.text;
+        // Put right in the dialog, the check judges again.
+        static_cast<plat::TextBox*>(p.form<Form19>().control(c.box))->setText(c.fixed);
+        run.svc.clear();
+        screen.cmd3.press();
+        EXPECT_TRUE(run.svc.messages.empty()) << c.text << ": " << run.svc.messageTexts()[0];
+        EXPECT_TRUE(p.hasResult()) << c.text;
+        EXPECT_EQ(screen.lbl65.caption(), before) << c.text;
+    }
 }
 
 }  // namespace

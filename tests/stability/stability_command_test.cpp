@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ToeOfZeroWithThickness", [](Program&, Form4& f) { f.txt12.setText("0"); f.txt18.setText("0.5"); },
                     kToeHalfGone, "txt12"},
         RefusalCase{"ToeThicknessThatIsNoNumber", [](Program&, Form4& f) { f.txt18.setText("abc"); },
-                    kToeHalfGone, "txt18"},
+                    "つま先版の先端の厚さは数値で入力してください。", "txt18"},
         RefusalCase{"ToeEmptyIsARequiredText", [](Program&, Form4& f) { empty(f, "txt12"); empty(f, "txt18"); },
                     "寸法を入力してください。", "txt12"},
         RefusalCase{"FrontSoilChoice", [](Program&, Form4& f) { f.opt3.setValue(false); },
@@ -105,18 +105,18 @@ RefusalCase bound(const char* name, const char* box, const char* text, const cha
 INSTANTIATE_TEST_SUITE_P(
     Bounds, Refusal,
     ::testing::Values(
-        bound("NegativeH3", "txt3", "-0.5", "寸法H3は0以上1000m以下で入力してください。"),
-        bound("NegativeH1", "txt5", "-2.5", "寸法H1は0より大きく1000m以下で入力してください。"),
-        bound("HugeTopWidth", "txt7", "1001", "前壁の天端幅は0より大きく1000m以下で入力してください。"),
-        bound("NoBackSoil", "txt5", "0", "寸法H1は0より大きく1000m以下で入力してください。"),
-        bound("WallsTouching", "txt14", "abc", "壁の内法幅は0より大きく1000m以下で入力してください。"),
-        bound("NegativeBatter", "txt10", "-0.1", "後壁の内側のこう配幅は0以上1000m以下で入力してください。"),
-        bound("WallWithoutWidthAtTheSlab", "txt13", "0", "前壁の下端幅は0より大きく1000m以下で入力してください。"),
-        bound("NegativeRearWidth", "txt15", "-0.45", "後壁の下端幅は0より大きく1000m以下で入力してください。"),
-        bound("NegativeToe", "txt12", "-0.5", "つま先版の長さは0以上1000m以下で入力してください。"),
-        bound("NegativeSlab", "txt17", "-0.4", "底版の厚さは0より大きく1000m以下で入力してください。"),
-        bound("NegativeHeelEnd", "txt19", "-0.3", "かかと版の先端の厚さは0以上1000m以下で入力してください。"),
-        bound("HugeFill", "txt20", "1e30", "中詰め土の深さは0以上1000m以下で入力してください。"),
+        bound("NegativeH3", "txt3", "-0.5", "寸法H3は0または0.01以上1000m以下で入力してください。"),
+        bound("NegativeH1", "txt5", "-2.5", "寸法H1は0.01以上1000m以下で入力してください。"),
+        bound("HugeTopWidth", "txt7", "1001", "前壁の天端幅は0.01以上1000m以下で入力してください。"),
+        bound("NoBackSoil", "txt5", "0", "寸法H1は0.01以上1000m以下で入力してください。"),
+        bound("WallsTouching", "txt14", "abc", "壁の内法幅は数値で入力してください。"),
+        bound("NegativeBatter", "txt10", "-0.1", "後壁の内側のこう配幅は0または0.01以上1000m以下で入力してください。"),
+        bound("WallWithoutWidthAtTheSlab", "txt13", "0", "前壁の下端幅は0.01以上1000m以下で入力してください。"),
+        bound("NegativeRearWidth", "txt15", "-0.45", "後壁の下端幅は0.01以上1000m以下で入力してください。"),
+        bound("NegativeToe", "txt12", "-0.5", "つま先版の長さは0または0.01以上1000m以下で入力してください。"),
+        bound("NegativeSlab", "txt17", "-0.4", "底版の厚さは0.01以上1000m以下で入力してください。"),
+        bound("NegativeHeelEnd", "txt19", "-0.3", "かかと版の先端の厚さは0または0.01以上1000m以下で入力してください。"),
+        bound("HugeFill", "txt20", "1e30", "中詰め土の深さは0または0.01以上1000m以下で入力してください。"),
         bound("NegativeBackSurcharge", "txt21", "-10", "背面の上載荷重は0以上10000kN/m2以下で入力してください。"),
         bound("HugeCentreSurcharge", "txt22", "1e30", "中央の上載荷重は0以上10000kN/m2以下で入力してください。"),
         bound("NegativeFrontSurcharge", "txt23", "-3", "前面の上載荷重は0以上10000kN/m2以下で入力してください。"),
@@ -126,14 +126,14 @@ INSTANTIATE_TEST_SUITE_P(
                         put(f, "txt21", "-10");
                         put(f, "txt6", "-0.3");
                     },
-                    "寸法H2は0以上1000m以下で入力してください。", "txt6"},
+                    "寸法H2は0または0.01以上1000m以下で入力してください。", "txt6"},
         // On the figure's top row the rear wall's inner batter stands left of its top width.
         RefusalCase{"TopRowLeftToRightOnTheFigure",
                     [](Program&, Form4& f) {
                         put(f, "txt9", "0");
                         put(f, "txt10", "-0.1");
                     },
-                    "後壁の内側のこう配幅は0以上1000m以下で入力してください。", "txt10"}),
+                    "後壁の内側のこう配幅は0または0.01以上1000m以下で入力してください。", "txt10"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct AcceptCase {
@@ -334,12 +334,22 @@ TEST_F(StabilityCommand, WallThatCannotBeComputedIsReportedOnceAndLeavesNoResult
     EXPECT_FALSE(focused(f().cmd1));
 }
 
-TEST_F(StabilityCommand, ANumberTooLargeForTheProgramIsReported) {
-    readyOneSided();
-    f().txt5.setText("1E+60");
-    f().cmd3.press();
-    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"入力された値では安定計算ができません。"});
-    EXPECT_EQ(prog.sigmaMax, 0);
+// A number too large for the program is a slip in its box: named with the range, or as
+// no number beyond any the program reads.
+TEST_F(StabilityCommand, ANumberTooLargeForTheProgramIsNamed) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1E+60", "寸法H1は0.01以上1000m以下で入力してください。"},
+        {"1e999", "寸法H1は数値で入力してください。"},
+    };
+    for (const auto& [text, message] : cases) {
+        readyOneSided();
+        f().txt5.setText(text);
+        svc.clear();
+        f().cmd3.press();
+        EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{message}) << text;
+        EXPECT_TRUE(focused(f().txt5)) << text;
+        EXPECT_EQ(prog.sigmaMax, 0) << text;
+    }
 }
 
 TEST_F(StabilityCommand, NoLoadCaseIsReportedInsteadOfComputed) {

@@ -1,0 +1,109 @@
+// An opened project is held to the rules the screens apply: a value that a screen would
+// refuse keeps every result away. The project opens with its texts, without a judgement,
+// a counted section check or the commands of a calculated project, and the first box that
+// breaks a rule is named once.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "project/project_fixture.h"
+#include "support/fixture_walls.h"
+
+namespace {
+
+// The line of a control in the file.
+int lineOf(const std::string& form, const std::string& control) {
+    for (const project::LineSource& line : project::lines())
+        if (line.form == form && line.control == control) return line.number;
+    ADD_FAILURE() << form << "." << control << " has no line";
+    return 1;
+}
+
+class OpenedBounds : public ProjectFixture {
+protected:
+    // The wall with heel, toe and key, every result current, saved.
+    std::vector<std::string> savedWall() {
+        fixture::enterWall(prog, fixture::Wall::HeelToeKey);
+        const std::string file = path("wall.ywd");
+        saveAs(prog, svc, file);
+        return linesOf(file);
+    }
+};
+
+struct BrokenCase {
+    const char* form;
+    const char* control;
+    const char* text;
+    const char* message;
+};
+
+TEST_F(OpenedBounds, AValueAScreenRefusesOpensWithoutAResult) {
+    const std::vector<std::string> good = savedWall();
+    const BrokenCase cases[] = {
+        {"Form4", "txt21", "-10", "背面の上載荷重は0以上10000kN/m2以下で入力してください。"},
+        {"Form3", "txt5", "-10", "土の単位体積重量は1以上1000kN/m3以下で入力してください。"},
+        {"Form3", "txt5", "0.019", "土の単位体積重量は1以上1000kN/m3以下で入力してください。"},
+        {"Form3", "txt2", "1e30", "コンクリートの設計基準強度は1以上1000N/mm2以下で入力してください。"},
+        {"Form3", "txt15", "1e-30", "主働土圧係数は0.01以上10以下で入力してください。"},
+        {"Form3", "txt8", "-1e30", "裏込め土の内部摩擦角は0以上90゜未満で入力してください。"},
+        {"Form3", "txt4", "", "許容地耐力度を入力してください。"},
+        {"Form4", "txt5", "2,8", "寸法H1は数値で入力してください。"},
+        {"Form4", "txt12", "1e-30", "つま先版の長さは0または0.01以上1000m以下で入力してください。"},
+        {"Form19", "txt2", "1e30", "突起の位置は0または0.01以上1000m以下で入力してください。"},
+        {"Form19", "txt2", "-5", "突起の位置は0または0.01以上1000m以下で入力してください。"},
+        {"Form19", "txt3", "0", "突起の巾は0.01以上1000m以下で入力してください。"},
+        {"Form22", "txt1", "0", "たて壁のかぶり厚さは1以上1000mm以下で入力してください。"},
+        {"Form7", "txt_ka", "inf", "主働土圧係数は数値で入力してください。"},
+        {"Form7", "txt1", "1e-30", "設計上の鉄筋の間隔は10以上1000mm以下で入力してください。"},
+    };
+    for (const BrokenCase& c : cases) {
+        const std::string name = std::string(c.form) + "." + c.control + " \"" + c.text + "\"";
+        std::vector<std::string> texts = good;
+        texts[lineOf(c.form, c.control) - 1] = c.text;
+        Fresh run;
+        open(run.prog, run.svc, craft(texts, "broken.ywd"));
+        EXPECT_EQ(run.svc.messageTexts(), std::vector<std::string>{c.message}) << name;
+        // The texts as the file holds them.
+        auto* box = static_cast<plat::TextBox*>(run.prog.find(c.form)->control(c.control));
+        EXPECT_EQ(box->text(), c.text) << name;
+        EXPECT_EQ(run.prog.form<Form4>().txt5.text(), texts[lineOf("Form4", "txt5") - 1]) << name;
+        EXPECT_EQ(run.prog.projectPath, path("broken.ywd")) << name;
+        // No result: no judgement, no counted section check, nothing to save, preview or print.
+        Form4& d = run.prog.form<Form4>();
+        for (plat::Label* cell : {&d.lbl53, &d.lbl54, &d.lbl57, &d.lbl62, &d.lbl65, &d.lbl66})
+            EXPECT_EQ(cell->caption(), "") << name << " " << cell->name();
+        for (plat::Label* cell : {&d.lbl54, &d.lbl62, &d.lbl66}) EXPECT_FALSE(cell->visible()) << name;
+        Form7& s = run.prog.form<Form7>();
+        for (plat::Label* cell : {&s.lbl4, &s.lbl8, &s.lbl20, &s.lbl40}) EXPECT_EQ(cell->caption(), "") << name;
+        EXPECT_FALSE(run.prog.hasResult()) << name;
+        EXPECT_FALSE(run.prog.checkCurrent()) << name;
+        for (int index : {3, 5, 6}) EXPECT_FALSE(run.main->Toolbar1.button(index).enabled) << name << " " << index;
+        run.main->Men_F_Click();
+        for (plat::MenuItem* item : {&run.main->Men_FSav, &run.main->Men_FOvw, &run.main->Men_FImg, &run.main->Men_FPrn})
+            EXPECT_FALSE(item->enabled()) << name;
+        // Preview and print tell that the stability check is needed.
+        run.svc.clear();
+        run.main->FileImage();
+        EXPECT_EQ(run.svc.messages.size(), 1u) << name;
+    }
+}
+
+// The wall as saved opens with every result again and no message: the rules refuse
+// nothing a screen accepted.
+TEST_F(OpenedBounds, TheSavedWallOpensAsItWasSaved) {
+    for (fixture::Wall wall : {fixture::Wall::HeelToeKey, fixture::Wall::RoadSeismic, fixture::Wall::TwoSided}) {
+        ProgramWithMainWindow first;
+        fixture::enterWall(first.prog, wall);
+        const std::string file = path("saved" + std::to_string(static_cast<int>(wall)) + ".ywd");
+        saveAs(first.prog, first.svc, file);
+        Fresh run;
+        open(run.prog, run.svc, file);
+        EXPECT_TRUE(run.svc.messages.empty()) << fixture::name(wall) << ": " << run.svc.messages[0].text;
+        EXPECT_TRUE(run.prog.hasResult()) << fixture::name(wall);
+        EXPECT_TRUE(run.prog.checkCurrent()) << fixture::name(wall);
+        EXPECT_EQ(run.prog.form<Form4>().lbl62.caption(), first.prog.form<Form4>().lbl62.caption());
+    }
+}
+
+}  // namespace
