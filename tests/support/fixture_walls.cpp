@@ -32,6 +32,8 @@ std::string name(Wall wall) {
         case Wall::HeelToeKey: return "heel, toe and key";
         case Wall::RoadSeismic: return "road standard, seismic";
         case Wall::TwoSided: return "two-sided";
+        case Wall::FrontTaller: return "front wall taller than the rear";
+        case Wall::InclinedRear: return "inclined rear face, seismic";
     }
     return "?";
 }
@@ -41,6 +43,9 @@ DesignChoices choices(Wall wall) {
         case Wall::HeelToeKey: return {Standard::Building, LoadCase::Normal, GroundShape::OneSided};
         case Wall::RoadSeismic: return {Standard::Road, LoadCase::Seismic, GroundShape::OneSided, SeismicMethod::K2};
         case Wall::TwoSided: return {Standard::Building, LoadCase::Normal, GroundShape::Symmetric};
+        case Wall::FrontTaller: return {Standard::Building, LoadCase::Normal, GroundShape::OneSided};
+        case Wall::InclinedRear:
+            return {Standard::Building, LoadCase::Seismic, GroundShape::OneSided, SeismicMethod::K1};
     }
     return {};
 }
@@ -52,9 +57,9 @@ void enterConditions(Program& p, Wall wall) {
     (w.road() ? c.opt_D : c.opt_T).userClick();
     if (w.seismic()) {
         c.cmd2.press();
-        // The seismic dialog: method K2, Kho 0.2 in region A, Kv 0.
+        // The seismic dialog: the wall's method, Kh (road: Kho in region A) 0.2, Kv 0.
         Form25& d = p.form<Form25>();
-        d.opt_K2.userClick();
+        (w.seismicMethod == SeismicMethod::K1 ? d.opt_K1 : d.opt_K2).userClick();
         d.Text1.setText("0.2");
         d.Text2.setText("0");
         d.opt_A.userClick();
@@ -81,6 +86,9 @@ void enterDimensions(Program& p, Wall wall) {
     // The common wall; the symmetric one has no toe and no heel (nor their end thicknesses).
     screen_input::Texts changes;
     if (wall == Wall::TwoSided) changes = {{"txt12", "0"}, {"txt16", "0"}, {"txt18", "0"}, {"txt19", "0"}};
+    if (wall == Wall::FrontTaller) changes = {{"txt3", "1.2"}, {"txt4", "3.2"}};  // H3, H4
+    // A rear wall 0.85 m wide at its foot: 0.45 m of outer batter over 2.4 m, atan 0.1875.
+    if (wall == Wall::InclinedRear) changes = {{"txt15", "0.85"}};
     screen_input::typeWall(d, changes);
     // Leaving the toe box offers the front-soil choice of a wall with a toe, as on screen.
     d.txt12.setFocus();

@@ -14,6 +14,8 @@ enum class Wall {
     HeelToeKey,   // one-sided, building standard, normal case: heel, toe and shear key
     RoadSeismic,  // one-sided, road standard, seismic case (Mononobe-Okabe free, K2 method)
     TwoSided,     // two-sided earth pressure, building standard, normal case
+    FrontTaller,  // one-sided, building standard, normal case: the front wall 4.4 m high, the rear 2.8 m
+    InclinedRear, // one-sided, building standard, seismic case (method K1): the rear face 10.62° off the vertical
 };
 
 // The wall's name, for messages.
