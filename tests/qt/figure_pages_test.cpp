@@ -16,9 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
 #include "platform/qt/fonts.h"
-#include "report/print_range_dialog.h"
 #include "support/fixture_walls.h"
 #include "support/pdf_services.h"
 
@@ -84,17 +82,6 @@ std::vector<Word> words(const std::string& pdf, int page, double& width, double&
     return out;
 }
 
-void printAll(Program& prog, ScriptedServices& svc) {
-    svc.modalScripts.push_back([](plat::Form& f) {
-        auto& d = static_cast<Form15&>(f);
-        d.opt5.userClick();
-        d.chk_P.userClick();
-        d.txt_P.setText("1");
-        d.cmd1.press();
-    });
-    prog.form<MDIForm1>().Men_FPrn_Click();
-}
-
 TEST(ReportFigures, PagesTwoAndFiveOfEachWallPrintEveryWordOnTheSheetAndClearOfTheOthers) {
     const auto dir = std::filesystem::temp_directory_path() / ("miranosu-figures-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
@@ -109,7 +96,7 @@ TEST(ReportFigures, PagesTwoAndFiveOfEachWallPrintEveryWordOnTheSheetAndClearOfT
             prog.form<MDIForm1>();
             fixture::enterWall(prog, wall);
             ASSERT_EQ(prog.sectionCheckDoneValue(), 1);
-            printAll(prog, svc);
+            printWholeReport(prog, svc);
             ASSERT_TRUE(svc.messages.empty()) << ::testing::PrintToString(svc.messageTexts());
         }
         for (int page : {2, 5}) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/surface.h"
+#include "report/pages/figure_labels.h"
 
 namespace layout {
 
@@ -38,23 +39,9 @@ inline bool overlap(const Box& a, const Box& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// Whether the segment runs through the inside of the box (Liang-Barsky clipping).
+// Whether the segment runs through the inside of the box.
 inline bool crosses(const plat::DrawOp& line, const Box& box) {
-    const double dx = line.x2 - line.x1, dy = line.y2 - line.y1;
-    double t0 = 0, t1 = 1;
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {line.x1 - box.left, box.right - line.x1, line.y1 - box.top, box.bottom - line.y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] <= 0) return false;  // parallel to this edge, outside or on it
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
-        if (t0 >= t1) return false;
-    }
-    return true;
+    return page::crosses({line.x1, line.y1, line.x2, line.y2}, box.left, box.top, box.right, box.bottom);
 }
 
 // What a stretch of recorded drawing holds: its text boxes and its lines.

@@ -14,7 +14,9 @@ constexpr double kLabelMargin = 45;
 constexpr double kStep = 15;
 constexpr double kReach = 900;
 
-// Whether the segment runs through the inside of the rectangle (Liang-Barsky clipping).
+}  // namespace
+
+// Liang-Barsky clipping: the part of the segment inside the rectangle is not empty.
 bool crosses(const Segment& l, double left, double top, double right, double bottom) {
     const double dx = l.x2 - l.x1, dy = l.y2 - l.y1;
     const double p[] = {-dx, dx, -dy, dy};
@@ -32,8 +34,6 @@ bool crosses(const Segment& l, double left, double top, double right, double bot
     }
     return true;
 }
-
-}  // namespace
 
 std::vector<Segment> linesOf(const plat::RecordingSurface& drawn) {
     std::vector<Segment> out;

@@ -20,6 +20,8 @@ struct Segment {
 
 // The lines drawn on a recording surface.
 std::vector<Segment> linesOf(const plat::RecordingSurface& drawn);
+// Whether the segment runs through the inside of the rectangle.
+bool crosses(const Segment& l, double left, double top, double right, double bottom);
 
 // Where a label may move when its own spot is taken: up and down (beside a vertical
 // dimension line), left and right (above a horizontal one), or any way.
