@@ -358,6 +358,25 @@ TEST_F(Page2Test, TwoSidedFrontSoilStartsAtTheBackSoilLevel) {
     expectText("2,500", 1600 - 40 - 450, Y(0.3 + 1.25) - 50, 9);
 }
 
+// A front wall 4.4 m high (H3 1.2 over H4 3.2) beside the rear one of 2.8 m: the figure
+// reaches from the front wall's top, at y 2600, down to the base, at the scale of its
+// 4.4 m, 0.35 · 4.4 = 1.54 m per 1000 twips; the top dimension row stands above it.
+TEST_F(Page2Test, FrontWallTallerThanTheRearSetsTheTopAndTheScale) {
+    enter({{"txt3", "1.2"}, {"txt4", "3.2"}});
+    compute();
+    draw();
+    EXPECT_FLOAT_EQ(prog.figureScale, 1.54f);
+    auto x = [](double m) { return 2850 + 1000 * m / double(1.54f); };
+    auto y = [](double d) { return 2600 + 1000 * (d + 1.6000001430511475) / double(1.54f); };
+    EXPECT_EQ(countLines(x(0.55), 2600, x(0.85), 2600), 1);  // the front wall's top
+    EXPECT_EQ(countLines(x(3.05), y(0), x(3.35), y(0)), 1);  // the rear wall's top, 1.6 m lower
+    EXPECT_NEAR(y(2.8), 5457.143, 0.01);                       // the base where it always is
+    EXPECT_EQ(countLines(x(0.5), y(2.8), x(3.4), y(2.8)), 1);
+    EXPECT_EQ(countLines(x(0.55), 2100, x(3.35), 2100), 1);  // the top row, 500 twips above
+    for (const DrawOp& op : surface.ops())
+        if (op.kind == DrawOp::Line) EXPECT_GE(std::min(op.y1, op.y2), 2100) << op.x1 << ", " << op.y1;
+}
+
 // A low wall, 1.0 m high, on a base of 2.2 m (span 0.5, heel 0.3), fits the page at the
 // scale of a 1 m wall.
 TEST_F(Page2Test, LowWallKeepsTheScaleOfOneMetre) {
