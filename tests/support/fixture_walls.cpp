@@ -35,6 +35,8 @@ std::string name(Wall wall) {
         case Wall::TwoSidedSeismic: return "two-sided, seismic";
         case Wall::FrontTaller: return "front wall taller";
         case Wall::InclinedRear: return "inclined rear face";
+        case Wall::TallFront: return "front wall 4.4 m";
+        case Wall::BatteredRear: return "battered rear face, K1";
     }
     return "?";
 }
@@ -48,6 +50,9 @@ DesignChoices choices(Wall wall) {
             return {Standard::Building, LoadCase::Seismic, GroundShape::Symmetric, SeismicMethod::K1};
         case Wall::FrontTaller: return {Standard::Building, LoadCase::Normal, GroundShape::OneSided};
         case Wall::InclinedRear: return {Standard::Road, LoadCase::Seismic, GroundShape::OneSided, SeismicMethod::D1};
+        case Wall::TallFront: return {Standard::Building, LoadCase::Normal, GroundShape::OneSided};
+        case Wall::BatteredRear:
+            return {Standard::Building, LoadCase::Seismic, GroundShape::OneSided, SeismicMethod::K1};
     }
     return {};
 }
@@ -98,6 +103,9 @@ void enterDimensions(Program& p, Wall wall) {
     if (wall == Wall::FrontTaller) changes = {{"txt4", "2.5"}, {"txt3", "1.5"}};
     // No heel; the rear wall 0.8 m wide at the slab, 0.4 m of it its outer batter.
     if (wall == Wall::InclinedRear) changes = {{"txt16", "0"}, {"txt19", "0"}, {"txt15", "0.8"}};
+    if (wall == Wall::TallFront) changes = {{"txt3", "1.2"}, {"txt4", "3.2"}};  // H3, H4
+    // A rear wall 0.85 m wide at its foot: 0.45 m of outer batter over 2.4 m, atan 0.1875.
+    if (wall == Wall::BatteredRear) changes = {{"txt15", "0.85"}};
     screen_input::typeWall(d, changes);
     // Leaving the toe box offers the front-soil choice of a wall with a toe, as on screen.
     d.txt12.setFocus();

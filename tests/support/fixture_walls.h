@@ -23,11 +23,16 @@ enum class Wall {
     // One-sided, road standard, seismic case (D1), δ by the button: no heel, the rear wall
     // battered outside, so the virtual back face leans.
     InclinedRear,
+    // One-sided, building standard, normal case: the front wall 4.4 m high, the rear 2.8 m.
+    TallFront,
+    // One-sided, building standard, seismic case (method K1): the rear face 10.62° off the vertical.
+    BatteredRear,
 };
 
 // Every fixture wall.
 inline constexpr Wall kAllWalls[] = {Wall::HeelToeKey,      Wall::RoadSeismic, Wall::TwoSided,
-                                     Wall::TwoSidedSeismic, Wall::FrontTaller, Wall::InclinedRear};
+                                     Wall::TwoSidedSeismic, Wall::FrontTaller, Wall::InclinedRear,
+                                     Wall::TallFront,       Wall::BatteredRear};
 
 // The wall's name, for messages.
 std::string name(Wall wall);

@@ -7,7 +7,9 @@
 #include <string>
 #include <utility>
 
+#include "app/main_window.h"
 #include "platform/qt/qt_services.h"
+#include "report/print_range_dialog.h"
 #include "support/scripted_services.h"
 
 class PdfServices : public ScriptedServices {
@@ -28,3 +30,15 @@ private:
     std::string file_;
     plat::qt::QtServices qt_;
 };
+
+// Prints "一般事項・安定計算・断面計算" numbered from 1, through the print-range dialog.
+inline void printWholeReport(Program& prog, ScriptedServices& svc) {
+    svc.modalScripts.push_back([](plat::Form& f) {
+        auto& d = static_cast<Form15&>(f);
+        d.opt5.userClick();
+        d.chk_P.userClick();
+        d.txt_P.setText("1");
+        d.cmd1.press();
+    });
+    prog.form<MDIForm1>().Men_FPrn_Click();
+}

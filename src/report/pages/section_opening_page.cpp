@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "conditions/design_choices.h"
+#include "report/pages/figure_labels.h"
 #include "report/pages/page_conventions.h"
 #include "report/pages/page_writers.h"
 #include "report/pages/section_pages_common.h"
@@ -70,63 +71,7 @@ void drawBaseFigure(plat::Surface& s, const Program& p) {
     auto X = [&](double m) { return f.X(m); };
     auto Y = [&](double d) { return f.Y(d); };
     const double yBase = Y(Ht);
-    auto ordinate = [&](double at, double v) { s.line(X(at), yBase, X(at), yBase + v * k); };
-
-    // Walls and slab.
-    s.line(X(xFo), Y(dF), X(xFi), Y(dF));
-    s.line(X(xFo), Y(dF), X(xT), Y(dS));
-    s.line(X(xFi), Y(dF), X(xF), Y(dS));
-    s.line(X(xRi), 1700, X(xRo), 1700);
-    s.line(X(xRi), 1700, X(xR), Y(dS));
-    s.line(X(xRo), 1700, X(xH), Y(dS));
-    s.line(X(xF), Y(dS), X(xR), Y(dS));
-    s.line(X(xT), yBase, X(xH), yBase);
-    if (!heel) {
-        s.line(X(xH), Y(dS), X(xH), yBase);
-    } else {
-        s.line(X(xH), Y(dS), X(B), Y(dHe));
-        s.line(X(B), Y(dHe), X(B), yBase);
-        s.line(X(xH), yBase, X(B), yBase);
-    }
-    if (!toe) {
-        s.line(X(xT), Y(dS), X(xT), yBase);
-    } else {
-        s.line(X(xT), Y(dS), 2850, Y(dTe));
-        s.line(2850, Y(dTe), 2850, yBase);
-        s.line(X(xT), yBase, 2850, yBase);
-    }
-
-    // Soil outlines.
-    s.line(X(xs), Y(dG), X(xs) + 150, Y(dG));
-    const double yHeelSoil = heel ? Y(dS) : yBase;
-    s.line(X(xs) + 150, Y(dG), X(xH) + 500, yHeelSoil);
-    s.line(X(xH), yHeelSoil, X(xH) + 500, yHeelSoil);
-    if (symmetric) {
-        s.line(X(xf), Y(dG), X(xf) - 150, Y(dG));
-        const double yToeSoil = toe ? Y(dS) : yBase;
-        s.line(X(xf) - 150, Y(dG), X(xT) - 500, yToeSoil);
-        s.line(X(xT), yToeSoil, X(xT) - 500, yToeSoil);
-    }
-
-    // Slab loads.
     const double w1 = p.slabLoadW1, w2 = p.slabLoadW2, w3 = p.slabLoadW3, w4 = p.slabLoadW4, w5 = p.slabLoadW5;
-    if (p.innerSpan != 0) {
-        s.line(X(xF), Y(dS) - w1 * k, X(xR), Y(dS) - w1 * k);
-        if (p.frontWallInnerBatter != 0) s.line(X(xF), Y(dS) - w1 * k, X(xF), Y(dS));
-        if (p.rearWallInnerBatter != 0) s.line(X(xR), Y(dS) - w1 * k, X(xR), Y(dS));
-    }
-    if (heel) {
-        s.line(X(xH), Y(dS) - w2 * k, X(B), Y(dHe) - w3 * k);
-        s.line(X(B), Y(dHe), X(B), Y(dHe) - w3 * k);
-        s.line(X(xH), Y(dS), X(xH), Y(dS) - w2 * k);
-    }
-    if (toe) {
-        s.line(2850, Y(dTe) - w5 * k, X(xT), Y(dS) - w4 * k);
-        s.line(2850, Y(dTe), 2850, Y(dTe) - w5 * k);
-        if (p.frontWallOuterBatter != 0) s.line(X(xT), Y(dS), X(xT), Y(dS) - w4 * k);
-    }
-
-    // Ground reaction.
     const float e = p.eccentricity;
     const bool trapezoid = e == 0 || stability_pages::oneSixth() >= stability_pages::eccentricityRatio(p);
     const double vp = p.reactionVP, v1 = p.reactionV1, v2 = p.reactionV2, v3 = p.reactionV3, v4 = p.reactionV4,
@@ -135,82 +80,148 @@ void drawBaseFigure(plat::Surface& s, const Program& p) {
     // partial contact, or none at all) belongs to an earlier run: it is neither drawn nor
     // labelled, and no pressure line starts from it.
     auto wrote = [&](unsigned value) { return p.slabModelWrote(value); };
-    auto innerOrdinates = [&] {
-        if (wrote(kWroteV1)) ordinate(xT, v1);
-        if (wrote(kWroteV2)) ordinate(xF, v2);
-        if (wrote(kWroteV3)) ordinate(xM, v3);
-        if (wrote(kWroteV4)) ordinate(xR, v4);
-        if (wrote(kWroteV5)) ordinate(xH, v5);
-    };
-    auto endOrdinates = [&] {
-        if (wrote(kWroteVP)) ordinate(0, vp);
-        if (wrote(kWroteVR)) ordinate(B, vr);
-        if (wrote(kWroteVP | kWroteVR)) s.line(2850, yBase + vp * k, X(B), yBase + vr * k);
-    };
-    if (e != 0 && trapezoid) {
-        endOrdinates();
-        innerOrdinates();
-    } else if (e > 0) {
-        if (wrote(kWroteVP)) ordinate(0, vp);
-        if (wrote(kWroteVP | kWroteXn)) s.line(2850, yBase + vp * k, X(p.neutralAxisXn), yBase);
-        innerOrdinates();
-    } else if (e == 0) {
-        endOrdinates();
-    }
-
-    // Vertical dimension lines.
     const double xB = X(B);
-    s.line(2100, Y(dS), 2100, yBase);
-    s.line(2100, Y(dS), 2750, Y(dS));
-    s.line(2100, yBase, 2750, yBase);
-    s.line(xB + 1350, 1700, xB + 1350, yBase);
-    s.line(xB + 850, Y(dG), xB + 850, yBase);
-    s.line(xB + 1350, 1700, xB + 100, 1700);
-    if (p.rearWallUpperHeight != 0) s.line(xB + 1350, Y(dG), xB + 100, Y(dG));
-    s.line(xB + 850, Y(dS), xB + 100, Y(dS));
-    s.line(xB + 1350, yBase, xB + 100, yBase);
+    const double yb = f.dimensionRowsY(p);
 
-    // Horizontal dimension lines below the reaction.
-    const double yb = yBase + (e >= 0 ? (wrote(kWroteV1) ? v1 : 0) : (wrote(kWroteV5) ? v5 : 0)) * k;
-    s.line(2850, yb + 700, xB, yb + 700);
-    s.line(2850, yb + 1000, xB, yb + 1000);
-    if (toe) {
-        s.line(2850, yb + 300, 2850, yb + 1000);
-        s.line(X(xT), yb + 300, X(xT), yb + 700);
-    } else {
-        s.line(X(xT), yb + 300, X(xT), yb + 1000);
-    }
-    s.line(X(xF), yb + 300, X(xF), yb + 700);
-    s.line(X(xR), yb + 300, X(xR), yb + 700);
-    if (heel) {
-        s.line(X(xH), yb + 300, X(xH), yb + 700);
-        s.line(xB, yb + 300, xB, yb + 1000);
-    } else {
-        s.line(X(xH), yb + 300, X(xH), yb + 1000);
-    }
+    // Every line of the figure, on the page or, to place the labels clear of them, on a
+    // recording.
+    auto drawLines = [&](plat::Surface& t) {
+        auto ordinate = [&](double at, double v) { t.line(X(at), yBase, X(at), yBase + v * k); };
+
+        // Walls and slab.
+        t.line(X(xFo), Y(dF), X(xFi), Y(dF));
+        t.line(X(xFo), Y(dF), X(xT), Y(dS));
+        t.line(X(xFi), Y(dF), X(xF), Y(dS));
+        t.line(X(xRi), Y(0), X(xRo), Y(0));
+        t.line(X(xRi), Y(0), X(xR), Y(dS));
+        t.line(X(xRo), Y(0), X(xH), Y(dS));
+        t.line(X(xF), Y(dS), X(xR), Y(dS));
+        t.line(X(xT), yBase, X(xH), yBase);
+        if (!heel) {
+            t.line(X(xH), Y(dS), X(xH), yBase);
+        } else {
+            t.line(X(xH), Y(dS), X(B), Y(dHe));
+            t.line(X(B), Y(dHe), X(B), yBase);
+            t.line(X(xH), yBase, X(B), yBase);
+        }
+        if (!toe) {
+            t.line(X(xT), Y(dS), X(xT), yBase);
+        } else {
+            t.line(X(xT), Y(dS), 2850, Y(dTe));
+            t.line(2850, Y(dTe), 2850, yBase);
+            t.line(X(xT), yBase, 2850, yBase);
+        }
+
+        // Soil outlines.
+        t.line(X(xs), Y(dG), X(xs) + 150, Y(dG));
+        const double yHeelSoil = heel ? Y(dS) : yBase;
+        t.line(X(xs) + 150, Y(dG), X(xH) + 500, yHeelSoil);
+        t.line(X(xH), yHeelSoil, X(xH) + 500, yHeelSoil);
+        if (symmetric) {
+            t.line(X(xf), Y(dG), X(xf) - 150, Y(dG));
+            const double yToeSoil = toe ? Y(dS) : yBase;
+            t.line(X(xf) - 150, Y(dG), X(xT) - 500, yToeSoil);
+            t.line(X(xT), yToeSoil, X(xT) - 500, yToeSoil);
+        }
+
+        // Slab loads.
+        if (p.innerSpan != 0) {
+            t.line(X(xF), Y(dS) - w1 * k, X(xR), Y(dS) - w1 * k);
+            if (p.frontWallInnerBatter != 0) t.line(X(xF), Y(dS) - w1 * k, X(xF), Y(dS));
+            if (p.rearWallInnerBatter != 0) t.line(X(xR), Y(dS) - w1 * k, X(xR), Y(dS));
+        }
+        if (heel) {
+            t.line(X(xH), Y(dS) - w2 * k, X(B), Y(dHe) - w3 * k);
+            t.line(X(B), Y(dHe), X(B), Y(dHe) - w3 * k);
+            t.line(X(xH), Y(dS), X(xH), Y(dS) - w2 * k);
+        }
+        if (toe) {
+            t.line(2850, Y(dTe) - w5 * k, X(xT), Y(dS) - w4 * k);
+            t.line(2850, Y(dTe), 2850, Y(dTe) - w5 * k);
+            if (p.frontWallOuterBatter != 0) t.line(X(xT), Y(dS), X(xT), Y(dS) - w4 * k);
+        }
+
+        // Ground reaction.
+        auto innerOrdinates = [&] {
+            if (wrote(kWroteV1)) ordinate(xT, v1);
+            if (wrote(kWroteV2)) ordinate(xF, v2);
+            if (wrote(kWroteV3)) ordinate(xM, v3);
+            if (wrote(kWroteV4)) ordinate(xR, v4);
+            if (wrote(kWroteV5)) ordinate(xH, v5);
+        };
+        auto endOrdinates = [&] {
+            if (wrote(kWroteVP)) ordinate(0, vp);
+            if (wrote(kWroteVR)) ordinate(B, vr);
+            if (wrote(kWroteVP | kWroteVR)) t.line(2850, yBase + vp * k, X(B), yBase + vr * k);
+        };
+        if (e != 0 && trapezoid) {
+            endOrdinates();
+            innerOrdinates();
+        } else if (e > 0) {
+            if (wrote(kWroteVP)) ordinate(0, vp);
+            if (wrote(kWroteVP | kWroteXn)) t.line(2850, yBase + vp * k, X(p.neutralAxisXn), yBase);
+            innerOrdinates();
+        } else if (e == 0) {
+            endOrdinates();
+        }
+
+        // Vertical dimension lines.
+        t.line(2100, Y(dS), 2100, yBase);
+        t.line(2100, Y(dS), 2750, Y(dS));
+        t.line(2100, yBase, 2750, yBase);
+        t.line(xB + 1350, Y(0), xB + 1350, yBase);
+        t.line(xB + 850, Y(dG), xB + 850, yBase);
+        t.line(xB + 1350, Y(0), xB + 100, Y(0));
+        if (p.rearWallUpperHeight != 0) t.line(xB + 1350, Y(dG), xB + 100, Y(dG));
+        t.line(xB + 850, Y(dS), xB + 100, Y(dS));
+        t.line(xB + 1350, yBase, xB + 100, yBase);
+
+        // Horizontal dimension lines below the reaction.
+        t.line(2850, yb + 700, xB, yb + 700);
+        t.line(2850, yb + 1000, xB, yb + 1000);
+        if (toe) {
+            t.line(2850, yb + 300, 2850, yb + 1000);
+            t.line(X(xT), yb + 300, X(xT), yb + 700);
+        } else {
+            t.line(X(xT), yb + 300, X(xT), yb + 1000);
+        }
+        t.line(X(xF), yb + 300, X(xF), yb + 700);
+        t.line(X(xR), yb + 300, X(xR), yb + 700);
+        if (heel) {
+            t.line(X(xH), yb + 300, X(xH), yb + 700);
+            t.line(xB, yb + 300, xB, yb + 1000);
+        } else {
+            t.line(X(xH), yb + 300, X(xH), yb + 1000);
+        }
+    };
+    drawLines(s);
+    plat::RecordingSurface dry;
+    drawLines(dry);
+    page::FigureLabels labels(s, page::linesOf(dry), section_pages::kBaseFigureTop, section_pages::kBaseFigureBottom);
 
     // Load labels.
-    if (p.innerSpan != 0) page::printAt(s, X(xM) - 100, Y(dS) - w1 * k - 200, "W1");
+    auto load = [&](const char* text, double x, double y) { labels.print(text, {{x, y}}, page::Slide::Any); };
+    if (p.innerSpan != 0) load("W1", X(xM) - 100, Y(dS) - w1 * k - 200);
     if (heel) {
         if (p.slabLoadW2 == p.slabLoadW3) {
-            page::printAt(s, X(B - double(p.heelLength) / 2), Y(dS) - w2 * k - 200, "W2");
+            load("W2", X(B - double(p.heelLength) / 2), Y(dS) - w2 * k - 200);
         } else {
-            page::printAt(s, X(xH) + 50, Y(dS) - w2 * k - 200, "W2");
-            page::printAt(s, xB, Y(dHe) - w3 * k - 200, "W3");
+            load("W2", X(xH) + 50, Y(dS) - w2 * k - 200);
+            load("W3", xB, Y(dHe) - w3 * k - 200);
         }
     }
     if (toe) {
         if (p.slabLoadW4 == p.slabLoadW5) {
-            page::printAt(s, X(double(p.toeLength) / 2) - 100, Y(dTe) - w4 * k - 200, "W4");
+            load("W4", X(double(p.toeLength) / 2) - 100, Y(dTe) - w4 * k - 200);
         } else {
-            page::printAt(s, X(xT) - 250, Y(dS) - w4 * k - 200, "W4");
-            page::printAt(s, 2650, Y(dTe) - w5 * k - 200, "W5");
+            load("W4", X(xT) - 250, Y(dS) - w4 * k - 200);
+            load("W5", 2650, Y(dTe) - w5 * k - 200);
         }
     }
 
     // Reaction labels, just below the ordinate each names.
     auto label = [&](unsigned value, const char* text, double x, double v) {
-        if (wrote(value)) page::printAt(s, x, yBase + v * k + 30, text);
+        if (wrote(value)) labels.print(text, {{x, yBase + v * k + 30}}, page::Slide::Any);
     };
     if (e == 0) {
         label(kWroteV3, "V", X(xM) - 100, v3);
@@ -224,20 +235,34 @@ void drawBaseFigure(plat::Surface& s, const Program& p) {
         if (toe) label(kWroteVP, "VP", 2650, vp);
     }
 
-    // Dimensions in millimetres.
+    // Dimensions in millimetres, each beside its dimension line and placed by its width:
+    // left of a vertical line (right of it where the left is taken), or above a horizontal
+    // one, centred on the length it gives.
     s.setFontSize(9);
-    auto dimension = [&](double metres, double x, double y) { page::printAt(s, x, y, page::millimetres(metres)); };
-    dimension(p.slabThickness, 1900, Y(Ht - double(p.slabThickness) / 2) - 50);
-    dimension(p.backSoilHeight, xB + 1150, Y(double(p.rearWallUpperHeight) + double(p.backSoilHeight) / 2) - 50);
-    dimension(p.rearWallUpperHeight, xB + 1400, Y(double(p.rearWallUpperHeight) / 2) - 75);
-    dimension(p.backSoilAboveSlab, xB + 650, Y(dS - double(p.backSoilAboveSlab) / 2) - 50);
-    dimension(p.slabThickness, xB + 650, Y(Ht - double(p.slabThickness) / 2) - 50);
-    dimension(p.baseWidth, X(B / 2) - 150, yb + 800);
-    if (toe) dimension(p.toeLength, X(double(p.toeLength) / 2) - 150, yb + 500);
-    dimension(p.frontWallBottomWidth, X(double(p.toeLength) + double(p.frontWallBottomWidth) / 2) - 100, yb + 500);
-    dimension(p.innerSpan, X(xM) - 150, yb + 500);
-    dimension(p.rearWallBottomWidth, X(xR + double(p.rearWallBottomWidth) / 2) - 150, yb + 500);
-    if (heel) dimension(p.heelLength, X(xH + double(p.heelLength) / 2) - 150, yb + 500);
+    const double gap = page::kLabelGap;
+    auto beside = [&](double metres, double line, bool leftFirst, double y) {
+        const std::string text = page::millimetres(metres);
+        const page::Spot left{line - gap - labels.width(text), y}, right{line + gap, y};
+        if (leftFirst) labels.print(text, {left, right}, page::Slide::Vertical);
+        else labels.print(text, {right, left}, page::Slide::Vertical);
+    };
+    // A figure too wide for its part of the base stands under the line of the parts.
+    auto above = [&](double metres, double from, double to, double y) {
+        const std::string text = page::millimetres(metres);
+        const double x = (X(from) + X(to) - labels.width(text)) / 2;
+        labels.print(text, {{x, y}, {x, yb + 700 + gap / 2}}, page::Slide::Horizontal);
+    };
+    beside(p.slabThickness, 2100, true, Y(Ht - double(p.slabThickness) / 2) - 50);
+    beside(p.backSoilHeight, xB + 1350, true, Y(double(p.rearWallUpperHeight) + double(p.backSoilHeight) / 2) - 50);
+    beside(p.rearWallUpperHeight, xB + 1350, false, Y(double(p.rearWallUpperHeight) / 2) - 75);
+    beside(p.backSoilAboveSlab, xB + 850, true, Y(dS - double(p.backSoilAboveSlab) / 2) - 50);
+    beside(p.slabThickness, xB + 850, true, Y(Ht - double(p.slabThickness) / 2) - 50);
+    above(p.baseWidth, 0, B, yb + 800);
+    if (toe) above(p.toeLength, 0, xT, yb + 500);
+    above(p.frontWallBottomWidth, xT, xF, yb + 500);
+    above(p.innerSpan, xF, xR, yb + 500);
+    above(p.rearWallBottomWidth, xR, xH, yb + 500);
+    if (heel) above(p.heelLength, xH, B, yb + 500);
 
     s.setFontSize(11);
     s.setCurrentY(6900);

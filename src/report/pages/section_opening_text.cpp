@@ -1,11 +1,13 @@
 // Report page 5, the text below the figure: the contact length, the reaction ordinates,
 // the slab loads, and the earth-pressure coefficient of the section design.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "conditions/design_choices.h"
+#include "report/pages/figure_labels.h"
 #include "report/pages/section_opening_page.h"
 #include "report/pages/section_pages_common.h"
 #include "report/pages/stability_pages_common.h"
@@ -128,6 +130,35 @@ void printLoadLines(plat::Surface& s, const Program& p) {
 
 double cos2(double deg) { return std::pow(cosd(deg), 2); }
 
+// A fraction whose denominator ends in a bracketed root, its angles written out. Where
+// the factor before the bracket runs into it, the bracket moves right with all it holds,
+// as far as the page's width allows, and what stands before the bracket moves left by the
+// rest, so that the texts stay inside their brackets. Otherwise everything stands where
+// it is set.
+class BracketedFraction {
+public:
+    // factor: the text before the bracket at x factorX; left: the bracket's left edge;
+    // rightEnd: where the fraction ends on the right; leftEnd: where it starts, as far as
+    // it may move left.
+    BracketedFraction(plat::Surface& s, double factorX, const std::string& factor, double left, double rightEnd,
+                      double leftEnd)
+        : s_(s) {
+        const double needed = factorX + s.textWidth(factor) + page::kLabelGap - left;
+        if (needed <= 0) return;
+        right_ = std::clamp(s.printableWidth() - rightEnd, 0.0, needed);
+        left_ = std::min(needed - right_, leftEnd);
+    }
+    // Where x of the formula as set comes to stand: before the bracket, or from it on.
+    double before(double x) const { return x - left_; }
+    double within(double x) const { return x + right_; }
+    void text(double x, double y, const std::string& t) { printAt(s_, before(x), y, t); }
+    void bracketed(double x, double y, const std::string& t) { printAt(s_, within(x), y, t); }
+
+private:
+    plat::Surface& s_;
+    double right_ = 0, left_ = 0;
+};
+
 // The Coulomb coefficient: symbols, angles, numbers.
 void printCoulombFraction(plat::Surface& s, const Program& p) {
     const float phi = p.backfillPhi, th = p.rearFaceTheta, be = p.groundSlope, de = p.deltaSection;
@@ -143,16 +174,18 @@ void printCoulombFraction(plat::Surface& s, const Program& p) {
     section_pages::radical(s, 4175, 11150, 10700, 7050);
     section_pages::brackets(s, 3775, 7200, 10700);
 
-    printAt(s, 5100, 11450, "cos^2(" + deg(phi) + "ﾟ－" + deg(th) + "ﾟ)");
-    printAt(s, 1500, 11650, "=────────────────────────────────────────────");
-    printAt(s, 6400, 11900, "sin(" + deg(phi) + "ﾟ＋" + deg(de) + "ﾟ)×sin(" + deg(phi) + "ﾟ－" + deg(be) + "ﾟ)");
-    printAt(s, 11150, 11900, "2");
-    printAt(s, 1700, 12100, "cos^2(" + deg(th) + "ﾟ)×cos(" + deg(th) + "ﾟ＋" + deg(de) + "ﾟ)×");
-    printAt(s, 5775, 12100, "1＋");
-    printAt(s, 6300, 12100, "───────────────────── ");
-    printAt(s, 6400, 12300, "cos(" + deg(th) + "ﾟ＋" + deg(de) + "ﾟ)×cos(" + deg(th) + "ﾟ－" + deg(be) + "ﾟ)");
-    section_pages::radical(s, 6075, 12300, 11850, 10900);
-    section_pages::brackets(s, 5700, 11050, 11850);
+    const std::string b5 = "cos^2(" + deg(th) + "ﾟ)×cos(" + deg(th) + "ﾟ＋" + deg(de) + "ﾟ)×";
+    BracketedFraction b(s, 1700, b5, 5700, 11150 + s.textWidth("2"), 1500);
+    b.text(5100, 11450, "cos^2(" + deg(phi) + "ﾟ－" + deg(th) + "ﾟ)");
+    b.text(1500, 11650, "=────────────────────────────────────────────");
+    b.bracketed(6400, 11900, "sin(" + deg(phi) + "ﾟ＋" + deg(de) + "ﾟ)×sin(" + deg(phi) + "ﾟ－" + deg(be) + "ﾟ)");
+    b.bracketed(11150, 11900, "2");
+    b.text(1700, 12100, b5);
+    b.bracketed(5775, 12100, "1＋");
+    b.bracketed(6300, 12100, "───────────────────── ");
+    b.bracketed(6400, 12300, "cos(" + deg(th) + "ﾟ＋" + deg(de) + "ﾟ)×cos(" + deg(th) + "ﾟ－" + deg(be) + "ﾟ)");
+    section_pages::radical(s, b.within(6075), 12300, 11850, b.within(10900));
+    section_pages::brackets(s, b.within(5700), b.within(11050), 11850);
 
     const double c1 = cos2(float(phi - th));
     const double s2 = sind(std::fabs(float(phi - be)));
@@ -214,21 +247,22 @@ void printSeismicFraction(plat::Surface& s, const Program& p) {
     section_pages::radical(s, 4645, 11950, 11500, 7590);
     section_pages::brackets(s, 4245, 7670, 11500);
 
-    printAt(s, 4600, 12300,
-            "(1－" + deg(kv) + ")×cos^2(" + deg(phi) + "ﾟ－" + deg(th) + "ﾟ－" + deg(tk) + "ﾟ)");
-    printAt(s, 1030, 12470, "=");
-    printAt(s, 6700, 12700,
-            "sin(" + deg(phi) + "ﾟ－" + deg(be) + "ﾟ－" + deg(tk) + "ﾟ)×sin(" + deg(phi) + "ﾟ＋" + deg(de) + "ﾟ)");
-    printAt(s, 11200, 12700, "2");
-    printAt(s, 1230, 12900,
-            "cos" + deg(tk) + "ﾟ×cos^2(" + deg(th) + "ﾟ)×cos(" + deg(de) + "ﾟ＋" + deg(th) + "ﾟ＋" + deg(tk) + "ﾟ)×");
-    printAt(s, 6075, 12900, "1＋");
-    printAt(s, 6700, 13100,
-            "cos(" + deg(de) + "ﾟ＋" + deg(th) + "ﾟ＋" + deg(tk) + "ﾟ)×cos(" + deg(th) + "ﾟ－" + deg(be) + "ﾟ)");
-    s.line(1200, 12550, 11250, 12550);
-    s.line(6650, 12980, 11000, 12980);
-    section_pages::radical(s, 6375, 13100, 12650, 11000);
-    section_pages::brackets(s, 6000, 11130, 12650);
+    const std::string d15 =
+        "cos" + deg(tk) + "ﾟ×cos^2(" + deg(th) + "ﾟ)×cos(" + deg(de) + "ﾟ＋" + deg(th) + "ﾟ＋" + deg(tk) + "ﾟ)×";
+    BracketedFraction d(s, 1230, d15, 6000, 11250, 1030);
+    d.text(4600, 12300, "(1－" + deg(kv) + ")×cos^2(" + deg(phi) + "ﾟ－" + deg(th) + "ﾟ－" + deg(tk) + "ﾟ)");
+    d.text(1030, 12470, "=");
+    d.bracketed(6700, 12700,
+                "sin(" + deg(phi) + "ﾟ－" + deg(be) + "ﾟ－" + deg(tk) + "ﾟ)×sin(" + deg(phi) + "ﾟ＋" + deg(de) + "ﾟ)");
+    d.bracketed(11200, 12700, "2");
+    d.text(1230, 12900, d15);
+    d.bracketed(6075, 12900, "1＋");
+    d.bracketed(6700, 13100,
+                "cos(" + deg(de) + "ﾟ＋" + deg(th) + "ﾟ＋" + deg(tk) + "ﾟ)×cos(" + deg(th) + "ﾟ－" + deg(be) + "ﾟ)");
+    s.line(d.before(1200), 12550, d.within(11250), 12550);
+    s.line(d.within(6650), 12980, d.within(11000), 12980);
+    section_pages::radical(s, d.within(6375), 13100, 12650, d.within(11000));
+    section_pages::brackets(s, d.within(6000), d.within(11130), 12650);
 
     const float k1 = 1 - kv;
     const double e1 = cos2(float(float(phi - th) - tk));

@@ -1,7 +1,11 @@
 #include "report/pages/section_pages_common.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "common/numbers.h"
 #include "conditions/design_choices.h"
+#include "report/pages/figure_labels.h"
 #include "report/pages/page_conventions.h"
 #include "section/section_screen.h"
 
@@ -40,10 +44,64 @@ float reactionScale(float sigmaMax) {
     return num::store(s * 10 / d);
 }
 
+namespace {
+
+// The depth of the front wall's top below the rear wall's where it stands higher, else 0.
+double frontTopAbove(const Program& p) {
+    const double Ht = double(p.backSoilHeight) + p.rearWallUpperHeight;
+    const float frontTop = num::store(Ht - (double(p.frontSoilHeight) + p.frontWallUpperHeight));
+    return frontTop < -0.0005f ? frontTop : 0.0;
+}
+
+}  // namespace
+
+BaseFigure baseFigure(const Program& p) {
+    return BaseFigure{p.figureScale, p.reactionDiagramScale, frontTopAbove(p)};
+}
+
+double BaseFigure::dimensionRowsY(const Program& p) const {
+    const double Ht = double(p.backSoilHeight) + p.rearWallUpperHeight;
+    double v = 0;
+    if (p.eccentricity >= 0) {
+        if (p.slabModelWrote(kWroteV1)) v = p.reactionV1;
+    } else if (p.slabModelWrote(kWroteV5)) {
+        v = p.reactionV5;
+    }
+    return Y(Ht) + v * k;
+}
+
+double BaseFigure::bottom(const Program& p) const {
+    const double yBase = Y(double(p.backSoilHeight) + p.rearWallUpperHeight);
+    double lowest = dimensionRowsY(p) + 1000;
+    const std::pair<unsigned, float> ordinates[] = {{kWroteVP, p.reactionVP}, {kWroteV1, p.reactionV1},
+                                                    {kWroteV2, p.reactionV2}, {kWroteV3, p.reactionV3},
+                                                    {kWroteV4, p.reactionV4}, {kWroteV5, p.reactionV5},
+                                                    {kWroteVR, p.reactionVR}};
+    // A reaction label hangs 30 twips below its ordinate, one 11 pt line high.
+    for (const auto& [flag, v] : ordinates)
+        if (p.slabModelWrote(flag)) lowest = std::max(lowest, yBase + double(v) * k + 30 + 220);
+    return lowest;
+}
+
 void setFigureScales(Program& program, const plat::Surface& s) {
-    const float scale = baseFigureScale(program.backSoilHeight, program.rearWallUpperHeight);
+    float scale = baseFigureScale(program.backSoilHeight, program.rearWallUpperHeight);
+    // A front wall taller than the rear one sets the figure's height.
+    if (const double above = frontTopAbove(program); above < 0) {
+        const double height = double(program.backSoilHeight) + program.rearWallUpperHeight - above;
+        scale = height <= 1.0 ? 0.3f : num::store(height * 3 / 10);
+    }
     program.figureScale = page::fittedFigureScale(scale, program.baseWidth, s);
     program.reactionDiagramScale = reactionScale(program.sigmaMax);
+    // The walls and the reaction shrink alike until the dimension rows under the reaction
+    // end above the text; the rows themselves keep their 1000 twips.
+    const double limit = kBaseFigureBottom - page::kLabelGap, top = 1700, rows = 1000;
+    for (int pass = 0; pass < 8; ++pass) {
+        const double bottom = baseFigure(program).bottom(program);
+        if (!(bottom > limit)) break;
+        const double factor = std::max(0.2, (limit - top - rows) / (bottom - top - rows));
+        program.figureScale = num::store(program.figureScale / factor);
+        program.reactionDiagramScale = num::store(program.reactionDiagramScale * factor);
+    }
 }
 
 void copyDesignSpacings(Program& program) {

@@ -1,5 +1,7 @@
 // Form4.KEIJYOU: the head of report page 2, the chapter heading and the scaled drawing
 // of the wall section with its soils, surcharges, dimensions and part numbers.
+#include <algorithm>
+
 #include "common/numbers.h"
 #include "conditions/design_choices.h"
 #include "report/pages/page_conventions.h"
@@ -42,12 +44,17 @@ WallFigure::WallFigure(const Program& program) : p(program) {
     q1 = p.surchargeBack;
     q2 = p.surchargeCentre;
     q3 = p.surchargeFront;
+    // A front wall taller than the rear one has its top above the rear wall's: the figure
+    // then reaches from the front wall's top down.
+    const float frontTop = num::store(double(Ht) - H4 - H3);
+    if (frontTop < -0.0005f) dTop = frontTop;
+    const double height = double(Ht) - dTop;
     // A low wall keeps the scale of a 1 m wall; a taller one fills the same height.
-    s = Ht <= 1 ? 0.35f : num::store(0.35 * Ht);
+    s = height <= 1 ? 0.35f : num::store(0.35 * height);
 }
 
 double WallFigure::X(double x) const { return num::finite(2850 + num::div(1000 * x, s)); }
-double WallFigure::Y(double d) const { return num::finite(2600 + num::div(1000 * d, s)); }
+double WallFigure::Y(double d) const { return num::finite(top + num::div(1000 * (d - dTop), s)); }
 double WallFigure::frontHeight() const { return double(hf) + H3; }
 double WallFigure::rearHeight() const { return double(hb) + H2; }
 double WallFigure::backSoilFaceX() const {
@@ -71,11 +78,42 @@ using page::WallFigure;
 // The front soil lies below the slab top (one-sided shape only).
 bool frontSoilBelowSlab(const WallFigure& w) { return w.t > w.H4; }
 
+// The figure's band: below the heading's eight lines of 11 pt, above the text block at
+// y 6700; the overall width's figure stands 700 twips below the base, 9 pt high.
+constexpr double kBandTop = 8 * 220;
+constexpr double kBandBottom = 6700;
+constexpr double kBelowBase = 700 + 180;
+
+// How far above the highest wall top the figure's texts reach (a negative y offset): the
+// figures of the top dimension row, or a surcharge caption over its block.
+double reachAboveWalls(const WallFigure& w) {
+    double reach = -700;
+    auto caption = [&](double surfaceDepth, float q) {
+        reach = std::min(reach, w.Y(surfaceDepth) - w.top - 10.0 * q - 400);
+    };
+    if (w.q1 != 0) caption(w.H2, w.q1);
+    if (w.q2 != 0) caption(double(w.Ht) - w.t - w.hc, w.q2);
+    if (w.q3 != 0) {
+        if (w.oneSided) caption(frontSoilBelowSlab(w) ? double(w.Ht) - w.t : double(w.Ht) - w.H4, w.q3);
+        else if (w.twoSided) caption(w.H2, w.q3);
+    }
+    return reach;
+}
+
 // The figure at the scale it is drawn on this surface: a base too wide for the page at
-// the height's scale is drawn smaller, to fit.
+// the height's scale is drawn smaller, to fit; a figure whose texts would reach into the
+// heading moves down, and one that would then reach the text below is drawn smaller.
 WallFigure fittedFigure(const Program& p, const plat::Surface& s) {
     WallFigure w(p);
     w.s = page::fittedFigureScale(w.s, w.B, s);
+    const double top = kBandTop + page::kLabelGap, bottom = kBandBottom - page::kLabelGap;
+    for (int pass = 0; pass < 8; ++pass) {
+        w.top = std::max(2600.0, top - reachAboveWalls(w));
+        const double height = w.Y(w.Ht) - w.top;
+        const double room = bottom - kBelowBase - w.top;
+        if (height <= room || !(height > 0)) break;
+        w.s = num::store(double(w.s) * height / std::max(room, 500.0));
+    }
     return w;
 }
 
@@ -91,16 +129,20 @@ float hatchingCounterEnd(const WallFigure& w) {
 
 class WallDrawing {
 public:
-    WallDrawing(const Program& p, plat::Surface& s) : p_(p), s_(s), w_(fittedFigure(p, s)) {}
+    WallDrawing(const Program& p, plat::Surface& s) : WallDrawing(p, s, fittedFigure(p, s)) {}
+    WallDrawing(const Program& p, plat::Surface& s, const WallFigure& w) : p_(p), s_(s), w_(w) {}
 
     void draw() {
         heading();
         outline();
         soilSurfaces();
         surchargeBlocks();
-        page::drawDimensions(w_, s_);
-        surchargeTexts();
-        partNumbers();
+        page::drawDimensionLines(w_, s_);
+        s_.setFontSize(9);
+        page::FigureLabels labels(s_, figureLines(), kBandTop, kBandBottom);
+        page::drawDimensionFigures(w_, s_, labels);
+        surchargeTexts(labels);
+        partNumbers(labels);
         referenceLines();
         textBlock();
     }
@@ -109,6 +151,20 @@ private:
     double X(double x) const { return w_.X(x); }
     double Y(double d) const { return w_.Y(d); }
     void line(double x1, double y1, double x2, double y2) { s_.line(x1, y1, x2, y2); }
+
+    // Every line of the figure, the dotted ones drawn after the labels included: the
+    // labels keep clear of them all.
+    std::vector<page::Segment> figureLines() const {
+        plat::RecordingSurface dry;
+        dry.setPrintableWidth(s_.printableWidth());
+        WallDrawing lines(p_, dry, w_);
+        lines.outline();
+        lines.soilSurfaces();
+        lines.surchargeBlocks();
+        page::drawDimensionLines(w_, dry);
+        lines.referenceLines();
+        return page::linesOf(dry);
+    }
 
     void heading() {
         page::topOfPage(s_);
@@ -195,47 +251,48 @@ private:
     }
 
     // Each caption with its value line below it ("上載荷重", then q kN/m2).
-    void surchargeText(double x, double y, const char* caption, double valueX, float q) {
-        page::printAt(s_, x, y - 400, caption);
-        page::printAt(s_, valueX, y - 200, num::format(q, page::fmt::kSurchargeDrawing) + "kN/m2");
+    void surchargeText(page::FigureLabels& labels, double x, double y, const char* caption, double valueX, float q) {
+        const std::string value = num::format(q, page::fmt::kSurchargeDrawing) + "kN/m2";
+        labels.print({{caption, 0, 0}, {value, valueX - x, 200}}, {x, y - 400}, page::Slide::Any);
     }
 
-    void surchargeTexts() {
+    void surchargeTexts(page::FigureLabels& labels) {
         const WallFigure& w = w_;
         if (w.q1 != 0) {
             const double xq = X(w.B - (w.o2 + w.Lh)) +
                               num::div(1000.0 * w.o2, w.s) * num::div(double(w.H2), double(w.H1) + w.H2) + 300;
-            surchargeText(xq, Y(w.H2) - 10.0 * w.q1, "上載荷重", xq, w.q1);
+            surchargeText(labels, xq, Y(w.H2) - 10.0 * w.q1, "上載荷重", xq, w.q1);
         }
         if (w.q2 != 0) {
             const double x = X(double(w.o1) + w.Lt + w.i1 + w.L0 / 2.0) - 100;
-            surchargeText(x, Y(double(w.Ht) - w.t - w.hc) - 10.0 * w.q2, "上載荷重", x, w.q2);
+            surchargeText(labels, x, Y(double(w.Ht) - w.t - w.hc) - 10.0 * w.q2, "上載荷重", x, w.q2);
         }
         if (w.q3 != 0) {
             const double x = X(w.Lt) - 950, valueX = X(w.Lt) - 900;
             if (w.oneSided && !frontSoilBelowSlab(w))
-                surchargeText(x, Y(w.Ht - w.H4) - 10.0 * w.q3, "上載荷重", valueX, w.q3);
+                surchargeText(labels, x, Y(w.Ht - w.H4) - 10.0 * w.q3, "上載荷重", valueX, w.q3);
             else if (w.oneSided)
-                surchargeText(x, Y(w.Ht - w.t) - 10.0 * w.q3, "上載荷重 ", valueX, w.q3);
+                surchargeText(labels, x, Y(w.Ht - w.t) - 10.0 * w.q3, "上載荷重 ", valueX, w.q3);
             else if (w.twoSided)
-                surchargeText(x, Y(w.H2) - 10.0 * w.q3, "上載荷重", valueX, w.q3);
+                surchargeText(labels, x, Y(w.H2) - 10.0 * w.q3, "上載荷重", valueX, w.q3);
         }
     }
 
-    void partNumbers() {
+    void partNumbers(page::FigureLabels& labels) {
         const WallFigure& w = w_;
+        auto printAt = [&](double x, double y, const char* digit) { labels.print(digit, {{x, y}}, page::Slide::Any); };
         const float* A = p_.partArea;
         const double Ht = w.Ht, B = w.B, Lt = w.Lt, Lh = w.Lh;
-        if (A[1] != 0) page::printAt(s_, X(Lt + w.b1b / 2.0) - 100, Y(((Ht - w.H4 - w.H3) + (Ht - w.t)) / 2) - 50, "①");
-        if (A[2] != 0) page::printAt(s_, X(B - (w.b2b / 2.0 + Lh)) - 100, Y(Ht / 2) - 50, "②");
-        if (A[3] != 0) page::printAt(s_, X(Lt + w.b1b + w.L0 / 2.0) - 50, Y(Ht - w.t / 2.0) - 50, "③");
-        if (A[4] != 0) page::printAt(s_, X(B - Lh / 2) - 100, Y(Ht - w.th / 2.0) - 50, "④");
-        if (A[5] != 0) page::printAt(s_, X(Lt / 2) - 100, Y(Ht - w.tt / 2.0) - 50, "⑤");
-        if (A[6] != 0) page::printAt(s_, X(Lt + w.b1b + w.L0 / 2.0) + 100, Y(Ht - w.t - w.hc / 2.0) - 50, "⑥");
-        if (A[7] != 0) page::printAt(s_, X(B - Lh / 2) - 100, Y(w.H2 + w.hb / 2.0) - 50, "⑦");
+        if (A[1] != 0) printAt(X(Lt + w.b1b / 2.0) - 100, Y(((Ht - w.H4 - w.H3) + (Ht - w.t)) / 2) - 50, "①");
+        if (A[2] != 0) printAt(X(B - (w.b2b / 2.0 + Lh)) - 100, Y(Ht / 2) - 50, "②");
+        if (A[3] != 0) printAt(X(Lt + w.b1b + w.L0 / 2.0) - 50, Y(Ht - w.t / 2.0) - 50, "③");
+        if (A[4] != 0) printAt(X(B - Lh / 2) - 100, Y(Ht - w.th / 2.0) - 50, "④");
+        if (A[5] != 0) printAt(X(Lt / 2) - 100, Y(Ht - w.tt / 2.0) - 50, "⑤");
+        if (A[6] != 0) printAt(X(Lt + w.b1b + w.L0 / 2.0) + 100, Y(Ht - w.t - w.hc / 2.0) - 50, "⑥");
+        if (A[7] != 0) printAt(X(B - Lh / 2) - 100, Y(w.H2 + w.hb / 2.0) - 50, "⑦");
         if (A[8] > 0) {
-            if (w.oneSided) page::printAt(s_, X(Lt / 2) - 100, Y(Ht - w.t - w.hf / 2.0) - 25, "⑧");
-            else if (w.twoSided) page::printAt(s_, X(Lt / 2) - 100, Y(w.H2 + w.hb / 2.0) - 25, "⑧");
+            if (w.oneSided) printAt(X(Lt / 2) - 100, Y(Ht - w.t - w.hf / 2.0) - 25, "⑧");
+            else if (w.twoSided) printAt(X(Lt / 2) - 100, Y(w.H2 + w.hb / 2.0) - 25, "⑧");
         }
     }
 

@@ -4,6 +4,7 @@
 #pragma once
 #include "common/program.h"
 #include "platform/surface.h"
+#include "report/pages/figure_labels.h"
 
 namespace page {
 
@@ -28,9 +29,15 @@ struct WallFigure {
     float b1t, b1b, i1, o1, b2t, b2b, i2, o2, L0, Lc;
     float t, tt, th, dt, dh, hc, hb, hf, q1, q2, q3;
     float s;  // figureScale, m per 1000 twips
+    // The depth of the highest wall top below the rear wall's top (negative where the
+    // front wall is the taller), and the page y where that top is drawn.
+    double dTop = 0;
+    double top = 2600;
 };
 
-// Steps of the wall drawing (Form4.KEIJYOU) that have files of their own.
-void drawDimensions(const WallFigure& w, plat::Surface& s);
+// Steps of the wall drawing (Form4.KEIJYOU) that have files of their own: the dimension
+// lines, then the figures written beside them.
+void drawDimensionLines(const WallFigure& w, plat::Surface& s);
+void drawDimensionFigures(const WallFigure& w, plat::Surface& s, FigureLabels& labels);
 
 }  // namespace page

@@ -165,17 +165,25 @@ TEST_F(Page2Test, SurchargeTextsPartNumbersAndDimensionFigures) {
     enter();
     compute();
     draw();
-    expectText("10.0kN/m2", 6573.834, 2606.122, 9);
+    // The back surcharge's value at its own place would touch the tick of the rear wall's
+    // top (y 2600, from X(B) + 150 on): caption and value move up together, clear of it.
+    const auto value = textsNamed("10.0kN/m2");
+    ASSERT_EQ(value.size(), 1u);
+    EXPECT_NEAR(value[0]->x1, 6573.834, 0.01);
+    EXPECT_LE(value[0]->y1 + 180, 2600);
+    expectText("上載荷重", 6573.834, value[0]->y1 - 200, 9);
     EXPECT_EQ(textsNamed("上載荷重").size(), 3u);
     expectText("①", 3489.796, 4335.714, 9);
     expectText("⑦", 6525.510, 3927.551, 9);
     expectText("⑧", X(0.25) - 100, Y(2.8 - 0.4 - 0.8000000715255737 / 2) - 25, 9);
-    expectText("4,000", 4690.816, 6157.143, 9);
-    expectText("1,500", 4229.592, 4208.673, 9);  // hc beside the central column
-    expectText("2,000", X(0.95 + 1.0) - 200, 5857.143, 9);
+    // Figures of 9 pt: 90 twips a digit or comma. Horizontal rows centre theirs on the
+    // length they give; vertical columns set theirs 40 twips beside the line.
+    expectText("4,000", (X(0) + X(4.0)) / 2 - 225, 6157.143, 9);
+    expectText("1,500", 4329.592 - 40 - 450, 4208.673, 9);  // hc left of the central column
+    expectText("2,000", X(0.95 + 1.0) - 225, 5857.143, 9);
     EXPECT_EQ(countLines(4329.592, 3518.367, 4329.592, 5457.143), 1);
-    // H3 and H4 stand on the left in the one-sided shape.
-    expectText("500", 1400, Y(2.8 - 1.2 - 0.25) - 50, 9);
+    // H3 and H4 stand on the left in the one-sided shape, left of their column at x 1600.
+    expectText("500", 1600 - 40 - 270, Y(2.8 - 1.2 - 0.25) - 50, 9);
 }
 
 TEST_F(Page2Test, DottedReferenceLinesAndTheTextBlock) {
@@ -331,8 +339,13 @@ TEST_F(Page2Test, FrontSoilBelowTheSlabTop) {
     compute();
     draw();
     EXPECT_EQ(countLines(1300, 5151.020, 2850, 5151.020), 1);
-    expectText("上載荷重 ", 2410.204, 4618.980, 9);
-    expectText("3.0kN/m2", 2460.204, 4818.980, 9);
+    // At their own places the caption and value would be struck by the tick of the front
+    // wall's top (y 4640.8, from x 1600 to 2750): they move up together, clear of it.
+    const auto value = textsNamed("3.0kN/m2");
+    ASSERT_EQ(value.size(), 1u);
+    EXPECT_NEAR(value[0]->x1, 2460.204, 0.01);
+    EXPECT_LE(value[0]->y1 + 180, Y(2.8 - 0.3 - 0.5));
+    expectText("上載荷重 ", 2410.204, value[0]->y1 - 200, 9);
 }
 
 TEST_F(Page2Test, TwoSidedFrontSoilStartsAtTheBackSoilLevel) {
@@ -341,8 +354,27 @@ TEST_F(Page2Test, TwoSidedFrontSoilStartsAtTheBackSoilLevel) {
     draw();
     const double xf = X(0.5 + 0.04999997466802597 * 2.0999999046325684 / 2.4);
     EXPECT_EQ(countLines(1600, 2906.122, xf, 2906.122), 1);
-    // H2 and H1 on the left instead of H3 and H4.
-    expectText("2,500", 1400, Y(0.3 + 1.25) - 50, 9);
+    // H2 and H1 on the left instead of H3 and H4, left of their column at x 1600.
+    expectText("2,500", 1600 - 40 - 450, Y(0.3 + 1.25) - 50, 9);
+}
+
+// A front wall 4.4 m high (H3 1.2 over H4 3.2) beside the rear one of 2.8 m: the figure
+// reaches from the front wall's top, at y 2600, down to the base, at the scale of its
+// 4.4 m, 0.35 · 4.4 = 1.54 m per 1000 twips; the top dimension row stands above it.
+TEST_F(Page2Test, FrontWallTallerThanTheRearSetsTheTopAndTheScale) {
+    enter({{"txt3", "1.2"}, {"txt4", "3.2"}});
+    compute();
+    draw();
+    EXPECT_FLOAT_EQ(prog.figureScale, 1.54f);
+    auto x = [](double m) { return 2850 + 1000 * m / double(1.54f); };
+    auto y = [](double d) { return 2600 + 1000 * (d + 1.6000001430511475) / double(1.54f); };
+    EXPECT_EQ(countLines(x(0.55), 2600, x(0.85), 2600), 1);  // the front wall's top
+    EXPECT_EQ(countLines(x(3.05), y(0), x(3.35), y(0)), 1);  // the rear wall's top, 1.6 m lower
+    EXPECT_NEAR(y(2.8), 5457.143, 0.01);                       // the base where it always is
+    EXPECT_EQ(countLines(x(0.5), y(2.8), x(3.4), y(2.8)), 1);
+    EXPECT_EQ(countLines(x(0.55), 2100, x(3.35), 2100), 1);  // the top row, 500 twips above
+    for (const DrawOp& op : surface.ops())
+        if (op.kind == DrawOp::Line) EXPECT_GE(std::min(op.y1, op.y2), 2100) << op.x1 << ", " << op.y1;
 }
 
 // A low wall, 1.0 m high, on a base of 2.2 m (span 0.5, heel 0.3), fits the page at the
@@ -404,8 +436,9 @@ TEST_F(Page2Test, DimensionsWithoutHeelAndWithoutUpperRearWall) {
     const double xb = X(3.4, 0.875f);
     EXPECT_EQ(countLines(xb + 1250, 2600, xb + 1250, 2600), 0);  // column 22, of zero length
     EXPECT_EQ(countLines(xb + 1250, 2600, xb + 150, 2600), 1);   // tick 18 alone, no tick 23
-    expectText("2,100", xb + 400, Y(1.05, 0.875f) - 50, 9);
-    expectText("400", xb + 450, Y(2.3, 0.875f) - 75, 9);
+    // Left of the inner column at X(B) + 750.
+    expectText("2,100", xb + 750 - 40 - 450, Y(1.05, 0.875f) - 50, 9);
+    expectText("400", xb + 750 - 40 - 270, Y(2.3, 0.875f) - 75, 9);
     for (const DrawOp& op : surface.ops()) {
         if (op.kind == DrawOp::Text) {
             EXPECT_GT(std::fabs(op.x1 - (xb + 1300)), 0.01) << op.text;

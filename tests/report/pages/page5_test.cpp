@@ -175,7 +175,8 @@ TEST_F(Page5Test, FigureIsPlacedOnTheToeEndAndTheTopOfTheRearWall) {
     const plat::DrawOp* height = textOp("2,500");
     ASSERT_NE(height, nullptr);
     EXPECT_EQ(height->fontSize, 9);
-    EXPECT_NEAR(height->x1, 2850 + 4.0 * u + 1150, 0.05);
+    // Too wide (450 twips) for the 500 between the two columns: right of the outer one.
+    EXPECT_NEAR(height->x1, 2850 + 4.0 * u + 1350 + 40, 0.05);
     EXPECT_NEAR(height->y1, 1700 + (0.3 + 1.25) * u - 50, 0.05);
     const plat::DrawOp* heading = textOp(blanks(12) + "中立軸までの距離");
     ASSERT_NE(heading, nullptr);
@@ -199,9 +200,43 @@ TEST_F(Page5Test, WideLowWallStaysWithinThePrintableWidth) {
     const double right = rightmostX(surface, 6900);  // the figure, above the text below it
     EXPECT_LE(right, 11338);
     EXPECT_GT(right, 11338 - 500);
-    // The heel end and the dimension lines beside it at the fitted scale.
+    // The heel end and the dimension lines beside it at the fitted scale. The front wall
+    // (H3 0.5 + H4 1.2) now stands 0.2 m above the rear one: its top is at y 1700.
     const double u = 1000 / double(prog.figureScale);
-    EXPECT_TRUE(hasLine(2850 + 6.0 * u + 1350, 1700, 2850 + 6.0 * u + 1350, 1700 + 1.5 * u));
+    EXPECT_TRUE(hasLine(2850 + 6.0 * u + 1350, 1700 + 0.2 * u, 2850 + 6.0 * u + 1350, 1700 + 1.7 * u));
+}
+
+// A contact pressure of 1000 kN/m2 (2.2222 twips per kN/m2) would hang the dimension rows
+// 1000 · 2.2222 twips below the base, at 1700 + 3333.3 + 2222.2 + 1000 = 8255.6, deep in
+// the text from y 6900. Walls and reaction shrink by one factor f until the rows end 40
+// twips above it: 1700 + (3333.3 + 2222.2) · f + 1000 = 6860, f = 4160 / 5555.6.
+TEST_F(Page5Test, ALargeReactionShrinksTheFigureAboveTheText) {
+    prog.sigmaMax = 1000;
+    prog.reactionVP = prog.reactionV1 = prog.reactionV2 = prog.reactionV3 = 1000;
+    prog.reactionV4 = prog.reactionV5 = prog.reactionVR = 1000;
+    writePage();
+    const double f = 4160 / (1000 / 0.3 + 1000 * 1000 * 10 / 4500.0);
+    EXPECT_NEAR(prog.figureScale, 0.84 / f, 1e-5);
+    EXPECT_NEAR(prog.reactionDiagramScale, 1000 * 10 / 4500.0 * f, 1e-5);
+    const double u = 1000 / double(prog.figureScale), yBase = 1700 + 2.8 * u;
+    EXPECT_NEAR(yBase + 1000 * double(prog.reactionDiagramScale) + 1000, 6860, 0.5);
+    for (const plat::DrawOp& op : ops(plat::DrawOp::Line)) {
+        if (op.y1 >= 6900 && op.y2 >= 6900) continue;  // the fractions of the text below
+        EXPECT_LE(std::max(op.y1, op.y2), 6860.5) << op.x1 << ", " << op.y1;
+    }
+}
+
+// A front wall 0.8 m above the rear one (H3 + H4 3.6 m, Ht 2.8 m): its top stands at
+// y 1700, the figure 3.6 m high at 0.3 · 3.6 = 1.08 m per 1000 twips.
+TEST_F(Page5Test, FrontWallTallerThanTheRearStaysOnThePage) {
+    prog.frontWallUpperHeight = 1.2f;
+    prog.frontSoilHeight = 2.4f;
+    writePage();
+    EXPECT_FLOAT_EQ(prog.figureScale, 1.08f);
+    const double u = 1000 / double(1.08f), d = double(2.8f) - (double(2.4f) + double(1.2f));
+    EXPECT_TRUE(hasLine(2850 + 0.55 * u, 1700, 2850 + 0.85 * u, 1700));               // front wall's top
+    EXPECT_TRUE(hasLine(2850 + 3.05 * u, 1700 - d * u, 2850 + 3.35 * u, 1700 - d * u));  // rear wall's top
+    for (const plat::DrawOp& op : ops(plat::DrawOp::Line)) EXPECT_GE(std::min(op.y1, op.y2), 1540);
 }
 
 TEST_F(Page5Test, CentredResultDrawsOnlyTheUniformReaction) {
@@ -259,7 +294,10 @@ TEST_F(Page5Test, TriangleTowardsTheToeFallsToZeroAtXnAndHasNoVR) {
     EXPECT_NEAR(v1->x1, 2850 + 0.5 * u - 200, 1e-3);
     const plat::DrawOp* vp = textOp("VP");
     ASSERT_NE(vp, nullptr);
-    EXPECT_NEAR(vp->x1, 2650, 1e-3);
+    // At x 2650 "VP" (220 twips) would run into its own ordinate at the toe end: it
+    // stands left of it instead, at its height.
+    EXPECT_LE(vp->x1 + 220, 2850);
+    EXPECT_GT(vp->x1, 2650 - 100);
     EXPECT_NEAR(vp->y1, yBase + 450 + 30, 1e-3);
     // The dimension lines hang from the toe-root ordinate.
     EXPECT_TRUE(hasLine(2850, yBase + 375 + 1000, 2850 + 4.0 * u, yBase + 375 + 1000));

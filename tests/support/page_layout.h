@@ -1,0 +1,97 @@
+// Where the texts and lines of a recorded report page lie: the box of each text in the
+// surface's measure, and whether two texts overlap or a line crosses a text, for the
+// tests that keep the drawings of the report readable.
+#pragma once
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/surface.h"
+#include "report/pages/figure_labels.h"
+
+namespace layout {
+
+struct Box {
+    double left, top, right, bottom;
+    std::string text;
+};
+
+// The box of a printed text without its leading and trailing blanks; empty for a text of
+// blanks only. The inked part of a line of type stands inside its em height: a tenth of
+// it is left off at the top and at the bottom, so texts set line under line touch but do
+// not overlap.
+inline bool inkBox(const plat::DrawOp& op, Box& box) {
+    const size_t first = op.text.find_first_not_of(' ');
+    if (op.kind != plat::DrawOp::Text || first == std::string::npos) return false;
+    const size_t last = op.text.find_last_not_of(' ');
+    plat::RecordingSurface measure;
+    measure.setFont(op.fontName, op.fontSize, op.bold);
+    const double em = measure.textHeight();
+    box.left = op.x1 + measure.textWidth(op.text.substr(0, first));
+    box.right = box.left + measure.textWidth(op.text.substr(first, last - first + 1));
+    box.top = op.y1 + em / 10;
+    box.bottom = op.y1 + em - em / 10;
+    box.text = op.text;
+    return true;
+}
+
+inline bool overlap(const Box& a, const Box& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Whether the segment runs through the inside of the box.
+inline bool crosses(const plat::DrawOp& line, const Box& box) {
+    return page::crosses({line.x1, line.y1, line.x2, line.y2}, box.left, box.top, box.right, box.bottom);
+}
+
+// What a stretch of recorded drawing holds: its text boxes and its lines.
+struct Drawing {
+    std::vector<Box> texts;
+    std::vector<plat::DrawOp> lines;
+};
+
+inline Drawing drawingOf(const std::vector<plat::DrawOp>& ops) {
+    Drawing d;
+    for (const plat::DrawOp& op : ops) {
+        Box b;
+        if (inkBox(op, b)) d.texts.push_back(b);
+        if (op.kind == plat::DrawOp::Line) d.lines.push_back(op);
+    }
+    return d;
+}
+
+// The ops of a page's figure: from its first line up to the text that follows it, the
+// first text printed at the left margin at y `textTop`.
+inline std::vector<plat::DrawOp> figureOps(const plat::RecordingSurface& page, double textTop) {
+    std::vector<plat::DrawOp> out;
+    bool inFigure = false;
+    for (const plat::DrawOp& op : page.ops()) {
+        if (op.kind == plat::DrawOp::Line) inFigure = true;
+        if (op.kind == plat::DrawOp::Text && op.x1 == 0 && op.y1 == textTop) break;
+        if (inFigure) out.push_back(op);
+    }
+    return out;
+}
+
+// Readable failures: "text" against "text", or a line from (x1, y1) to (x2, y2).
+inline std::string describe(const Box& b) {
+    return "\"" + b.text + "\" at (" + std::to_string(int(b.left)) + ", " + std::to_string(int(b.top)) + ")";
+}
+inline std::string describe(const plat::DrawOp& l) {
+    return "line (" + std::to_string(int(l.x1)) + ", " + std::to_string(int(l.y1)) + ")-(" + std::to_string(int(l.x2)) +
+           ", " + std::to_string(int(l.y2)) + ")";
+}
+
+// Every pair of texts that overlap, and every line that crosses a text.
+inline std::vector<std::string> collisions(const Drawing& d) {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < d.texts.size(); ++i)
+        for (size_t j = i + 1; j < d.texts.size(); ++j)
+            if (overlap(d.texts[i], d.texts[j])) out.push_back(describe(d.texts[i]) + " overlaps " + describe(d.texts[j]));
+    for (const plat::DrawOp& l : d.lines)
+        for (const Box& b : d.texts)
+            if (crosses(l, b)) out.push_back(describe(l) + " crosses " + describe(b));
+    return out;
+}
+
+}  // namespace layout
