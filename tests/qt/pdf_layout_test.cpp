@@ -83,7 +83,7 @@ protected:
             prog.registerForms();
             prog.form<MDIForm1>();
             fixture::enterWall(prog, wall);
-            pdf_text::printWholeReport(prog, svc);
+            printWholeReport(prog, svc);
             const plat::PrinterPage page = svc.printerPage();
             Sheet sheet;
             sheet.width = page.scaleWidth / 20;

@@ -16,7 +16,6 @@
 namespace {
 
 using fixture::Wall;
-using pdf_text::printWholeReport;
 using Strings = std::vector<std::string>;
 
 std::filesystem::path outputFolder() {

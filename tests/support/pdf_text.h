@@ -7,23 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "report/print_range_dialog.h"
-#include "support/scripted_services.h"
+#include "support/pdf_services.h"
 
 namespace pdf_text {
-
-// Prints "一般事項・安定計算・断面計算" numbered from 1.
-inline void printWholeReport(Program& prog, ScriptedServices& svc) {
-    svc.modalScripts.push_back([](plat::Form& f) {
-        auto& d = static_cast<Form15&>(f);
-        d.opt5.userClick();
-        d.chk_P.userClick();
-        d.txt_P.setText("1");
-        d.cmd1.press();
-    });
-    prog.form<MDIForm1>().Men_FPrn_Click();
-}
 
 struct Word {
     double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
