@@ -287,7 +287,9 @@ private:
                 s_.line(9500, 4100, 10750, 4100);
                 s_.line(9500, 4600, 10750, 4100);
                 s_.line(9500, 4100, 9500, 4600);
-                printAt(s_, 9000, 4350, "σmax");
+                // Beside the lower end of its ordinate: the bearing formula of the triangle
+                // beside it can reach the sketch.
+                printAt(s_, 9000, 4600 - s_.textHeight(), "σmax");
             } else if (e < 0) {
                 s_.line(9500, 4100, 11000, 4100);
                 s_.line(11000, 4600, 11000, 4100);

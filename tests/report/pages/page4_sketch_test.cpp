@@ -1,10 +1,12 @@
-// The sketch of report page 4, for every shape it takes: no label on another label or on
-// the page's text, no line through a label, every label on the sheet, and the pressure
-// labels at the end of the base that carries them.
+// The sketch of report page 4, for every shape it takes and for a small and a large wall:
+// no label on another label or on the page's text, no line through a label, every label
+// on the sheet, and the pressure labels at the end of the base that carries them.
 #include <algorithm>
 #include <cctype>
 #include <ostream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "report/pages/stability_pages_fixture.h"
@@ -81,24 +83,32 @@ bool overlap(const Box& a, const Box& b) {
            std::min(a.bottom, b.bottom) > std::max(a.top, b.top);
 }
 
-class Page4SketchTest : public StabilityPagesFixture, public ::testing::WithParamInterface<SketchCase> {
+// A case, and whether the wall is the large one: four times as wide and with a ΣV of four
+// integer digits, whose formula lines beside the sketch are the longest.
+using Param = std::tuple<SketchCase, bool>;
+
+class Page4SketchTest : public StabilityPagesFixture, public ::testing::WithParamInterface<Param> {
 protected:
-    // Stored results of a wall 3.0 m wide whose every check passes; the eccentricity and
-    // the key choose the sketch.
-    void store(const SketchCase& c) {
+    const SketchCase& sketch() const { return std::get<0>(GetParam()); }
+
+    // Stored results of a wall whose every check passes; the eccentricity and the key
+    // choose the sketch, the overturning method how far down the bearing formulas stand.
+    void store(plat::OptionButton Form14::*method = &Form14::opt1) {
+        const SketchCase& c = sketch();
+        const float scale = std::get<1>(GetParam()) ? 4 : 1;
         conditions().opt_T.setValue(c.key != Key::Road);
         conditions().opt_D.setValue(c.key == Key::Road);
         conditions().opt3.setValue(true);
         prog.form<Form23>().opt1.setValue(true);
-        prog.form<Form14>().opt1.setValue(true);
+        (prog.form<Form14>().*method).setValue(true);
         prog.form<Form14>().opt5.setValue(true);
         (c.key == Key::None ? dims().opt5 : dims().opt6).setValue(true);
         prog.chapterNumber = "3";
-        prog.baseWidth = 3.0f;
-        prog.eccentricity = c.eccentricity;
-        prog.resultantPosition = 1.5f - c.eccentricity;
-        prog.neutralAxisXn = 1.8f;
-        prog.sumV = 150;
+        prog.baseWidth = 3.0f * scale;
+        prog.eccentricity = c.eccentricity * scale;
+        prog.resultantPosition = (1.5f - c.eccentricity) * scale;
+        prog.neutralAxisXn = 1.8f * scale;
+        prog.sumV = scale == 1 ? 150 : 1234.567f;
         prog.sumH = 50;
         prog.momentResisting = 300;
         prog.momentOverturning = 60;
@@ -139,30 +149,37 @@ protected:
 };
 
 TEST_P(Page4SketchTest, LabelsKeepClearOfEachOtherTheTextAndTheLines) {
-    store(GetParam());
-    report::runProc(prog, report::Proc::KENTOU);
-    const std::vector<Box> all = boxes();
-    const std::vector<plat::DrawOp> lines = lineOps();
-    ASSERT_FALSE(lines.empty()) << "no sketch";
-    int labels = 0;
-    for (size_t i = 0; i < all.size(); ++i) {
-        const Box& a = all[i];
-        if (a.fontSize == 9) ++labels;
-        for (size_t j = i + 1; j < all.size(); ++j)
-            EXPECT_FALSE(overlap(a, all[j])) << "\"" << a.text << "\" and \"" << all[j].text << "\"";
-        for (const auto& l : lines)
-            EXPECT_FALSE(crosses(l, a)) << "\"" << a.text << "\" (" << a.left << ", " << a.top << ") and the line ("
-                                        << l.x1 << ", " << l.y1 << ")-(" << l.x2 << ", " << l.y2 << ")";
-        EXPECT_LE(a.right, surface.printableWidth()) << a.text;
+    const std::pair<plat::OptionButton Form14::*, const char*> methods[] = {
+        {&Form14::opt1, "F"}, {&Form14::opt2, "d"}, {&Form14::opt3, "e"}, {&Form14::opt6, "F and e"}};
+    for (const auto& [method, name] : methods) {
+        SCOPED_TRACE(name);
+        surface.clear();
+        store(method);
+        report::runProc(prog, report::Proc::KENTOU);
+        const std::vector<Box> all = boxes();
+        const std::vector<plat::DrawOp> lines = lineOps();
+        ASSERT_FALSE(lines.empty()) << "no sketch";
+        int labels = 0;
+        for (size_t i = 0; i < all.size(); ++i) {
+            const Box& a = all[i];
+            if (a.fontSize == 9) ++labels;
+            for (size_t j = i + 1; j < all.size(); ++j)
+                EXPECT_FALSE(overlap(a, all[j])) << "\"" << a.text << "\" and \"" << all[j].text << "\"";
+            for (const auto& l : lines)
+                EXPECT_FALSE(crosses(l, a)) << "\"" << a.text << "\" (" << a.left << ", " << a.top
+                                            << ") and the line (" << l.x1 << ", " << l.y1 << ")-(" << l.x2 << ", "
+                                            << l.y2 << ")";
+            EXPECT_LE(a.right, surface.printableWidth()) << a.text;
+        }
+        EXPECT_GE(labels, sketch().key == Key::None ? 2 : 6);
     }
-    EXPECT_GE(labels, GetParam().key == Key::None ? 2 : 6);
 }
 
 // σmax (ｑ1) stands at the end of the base that carries it, the toe (left) when e ≥ 0 and
 // the heel (right) when e < 0; σmin (ｑ2) at the other end. The rectangle's σmax spans both.
 TEST_P(Page4SketchTest, PressureLabelsStandAtTheirEndOfTheBase) {
-    const SketchCase c = GetParam();
-    store(c);
+    const SketchCase& c = sketch();
+    store();
     report::runProc(prog, report::Proc::KENTOU);
     if (c.key == Key::None && c.eccentricity == 0) return;
     const double middle = 10250;
@@ -178,9 +195,10 @@ TEST_P(Page4SketchTest, PressureLabelsStandAtTheirEndOfTheBase) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shapes, Page4SketchTest, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<SketchCase>& info) {
-                             std::string n = info.param.name;
+INSTANTIATE_TEST_SUITE_P(Shapes, Page4SketchTest, ::testing::Combine(::testing::ValuesIn(kCases), ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<Param>& info) {
+                             std::string n = std::string(std::get<0>(info.param).name) +
+                                             (std::get<1>(info.param) ? ", large" : "");
                              for (char& ch : n)
                                  if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
                              return n;

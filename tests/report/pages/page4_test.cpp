@@ -97,7 +97,8 @@ TEST_F(Page4StoredTest, EccentricityOfExactlyASixthPassesAndPrintsTheTrapezoidBu
     EXPECT_TRUE(hasText(blanks(16) + "滑 動 安 全 率      F=RH/ΣH=60.000/40.000=1.500 > 1.5  ∴ O.K"));
     // Triangle, e > 0.
     EXPECT_EQ(textOp("σmax").x1, 9000);
-    EXPECT_EQ(textOp("σmax").y1, 4350);
+    // Level with the lower end of the σmax ordinate (4600), 9 points high.
+    EXPECT_EQ(textOp("σmax").y1, 4600 - 180);
     EXPECT_TRUE(hasLine(9500, 4600, 10750, 4100));
     EXPECT_FALSE(hasText("σmin"));
     EXPECT_EQ(svc.beeps, 0);
