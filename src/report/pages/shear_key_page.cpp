@@ -165,28 +165,36 @@ void drawShearKeySketch(plat::Surface& s, const Program& p) {
         s.line(10250, 4050, 9900, 3800);
         s.line(10130, 3950, 10250, 3900);
         s.line(10180, 3910, 10050, 3650);
-        printAt(s, 10000, 3500, "45ﾟ＋φB/2");
+        // Above the end of its leader.
+        printAt(s, 10000, labelAbove(s, 3650), "45ﾟ＋φB/2");
     }
     s.line(10800, 3800, 10800, 4050);
     s.line(10800, 4050, 10550, 4050);
-    printAt(s, 10600, 3850, "H0");
+    // Beside the key height's dimension line, halfway between the base and the tip.
+    printLeftOf(s, 10800, (3800 + 4050 - s.textHeight()) / 2, "H0");
     s.line(9500, 5400, 11000, 5400);
     s.line(9500, 5400, 9500, 4850);
     s.line(11000, 5400, 11000, 4850);
-    printAt(s, 10150, 5230, "Ｂ");
+    printBetween(s, 9500, 11000, labelAbove(s, 5400), "Ｂ");
 
+    // The lengths stand above their dimension line, each between its ticks; the pressure
+    // labels beside their ordinates, clear of the pressure line. Where the σmax ordinate
+    // stands at the heel end there is no room to its right on the sheet, so its label goes
+    // below the ordinate's end.
+    const double lengthRow = labelAbove(s, 5150);
+    const double belowHeelEnd = 4700 + kSketchLabelGap;
     const bool toeSide = !(p.eccentricity < 0);
     if (eccentricityRatio(p) < oneSixth()) {
         s.line(9500, 5150, 11000, 5150);
         if (building) s.line(9900, 5150, 9900, 4850);
         s.line(10250, 5150, 10250, 4850);
         if (building) {
-            printAt(s, 9600, 4980, "L1");
-            printAt(s, 10050, 4980, "L");
-            printAt(s, 10550, 4980, "L2");
+            printBetween(s, 9500, 9900, lengthRow, "L1");
+            printBetween(s, 9900, 10250, lengthRow, "L");
+            printBetween(s, 10250, 11000, lengthRow, "L2");
         } else if (road) {
-            printAt(s, 9800, 4980, "L1");
-            printAt(s, 10550, 4980, "L2");
+            printBetween(s, 9500, 10250, lengthRow, "L1");
+            printBetween(s, 10250, 11000, lengthRow, "L2");
         }
         s.line(9500, 4200, 11000, 4200);
         if (toeSide) {
@@ -202,22 +210,22 @@ void drawShearKeySketch(plat::Surface& s, const Program& p) {
         }
         s.line(10250, 4200, 10250, 4590);
         if (building && toeSide) {
-            printAt(s, 9000, 4350, "σmax");
+            printLeftOf(s, 9500, 4350, "σmax");
             printAt(s, 10650, 4550, "σmin");
-            printAt(s, 9600, 4350, "σ1");
+            printBetween(s, 9500, 9900, 4350, "σ1");
             printAt(s, 10300, 4280, "σ2");
         } else if (building) {
-            printAt(s, 10550, 4350, "σmax");
-            printAt(s, 9000, 4250, "σmin");
-            printAt(s, 9600, 4280, "σ1");
+            printLeftOf(s, 11000, belowHeelEnd, "σmax");
+            printLeftOf(s, 9500, 4250, "σmin");
+            printBetween(s, 9500, 9900, 4200 + kSketchLabelGap, "σ1");
             printAt(s, 10300, 4330, "σ2");
         } else if (road && toeSide) {
-            printAt(s, 9200, 4350, "ｑ1");
+            printLeftOf(s, 9500, 4350, "ｑ1");
             printAt(s, 10750, 4550, "ｑ2");
             printAt(s, 10300, 4280, "ｑ3");
         } else if (road) {
-            printAt(s, 10750, 4350, "ｑ1");
-            printAt(s, 9200, 4250, "ｑ2");
+            printLeftOf(s, 11000, belowHeelEnd, "ｑ1");
+            printLeftOf(s, 9500, 4250, "ｑ2");
             printAt(s, 10300, 4330, "ｑ3");
         }
         return;
@@ -232,13 +240,20 @@ void drawShearKeySketch(plat::Surface& s, const Program& p) {
     }
     if (building) s.line(9900, 5150, 9900, 4850);
     s.line(10250, 5150, 10250, 4850);
+    // Behind the key the loaded length ends at the end of the compressed zone (toe side)
+    // or at the heel; in front of it, from the heel side, the first length is too short
+    // for its label, which stands before it.
+    const double zoneEnd = toeSide ? 10750 : 11000;
     if (building) {
-        printAt(s, toeSide ? 9600 : 9550, 4980, "L1");
-        printAt(s, 10050, 4980, "L");
-        printAt(s, 10450, 4980, "L2");
+        if (toeSide)
+            printBetween(s, 9500, 9900, lengthRow, "L1");
+        else
+            printLeftOf(s, 9750, lengthRow, "L1");
+        printBetween(s, 9900, 10250, lengthRow, "L");
+        printBetween(s, 10250, zoneEnd, lengthRow, "L2");
     } else if (road) {
-        printAt(s, toeSide ? 9800 : 9750, 4980, "L1");
-        printAt(s, 10450, 4980, "L2");
+        printBetween(s, toeSide ? 9500 : 9750, 10250, lengthRow, "L1");
+        printBetween(s, 10250, zoneEnd, lengthRow, "L2");
     }
     s.line(9500, 4300, 11000, 4300);
     if (toeSide) {
@@ -251,13 +266,26 @@ void drawShearKeySketch(plat::Surface& s, const Program& p) {
         if (building) s.line(9900, 4300, 9900, 4370);
     }
     s.line(10250, 4300, 10250, 4490);
+    // The pressure at the key stands below the pressure line: under the key's ordinate,
+    // or before it where the line falls towards the heel.
+    auto keyLabel = [&](const char* text) {
+        if (toeSide)
+            printAt(s, 10300, 4490, text);
+        else
+            printLeftOf(s, 10250, 4480, text);
+    };
     if (building) {
-        printAt(s, toeSide ? 9000 : 10550, 4450, "σmax");
-        printAt(s, 9600, 4380, "σ1");
-        printAt(s, 10300, toeSide ? 4440 : 4320, "σ2");
+        if (toeSide) {
+            printLeftOf(s, 9500, 4450, "σmax");
+            printBetween(s, 9500, 9900, 4300 + kSketchLabelGap, "σ1");
+        } else {
+            printLeftOf(s, 11000, belowHeelEnd, "σmax");
+            printLeftOf(s, 9900, 4380, "σ1");
+        }
+        keyLabel("σ2");
     } else if (road) {
-        printAt(s, toeSide ? 9200 : 10750, 4450, "ｑ1");
-        printAt(s, 10300, toeSide ? 4440 : 4320, "ｑ3");
+        printLeftOf(s, toeSide ? 9500 : 11000, toeSide ? 4450 : belowHeelEnd, "ｑ1");
+        keyLabel("ｑ3");
     }
 }
 

@@ -258,6 +258,9 @@ private:
             s_.line(11000, 5200, 11000, 4800);
             printAt(s_, 10150, 5000, "Ｂ");
             const float e = p_.eccentricity;
+            // No room right of the heel end on the sheet: σmax there stands below its
+            // ordinate, clear of the base-width tick.
+            const double belowHeelEnd = 4600 + kSketchLabelGap;
             if (eccentricityRatio(p_) < oneSixth()) {
                 if (e > 0) {
                     s_.line(9500, 4100, 11000, 4100);
@@ -271,7 +274,7 @@ private:
                     s_.line(9500, 4100, 9500, 4350);
                     s_.line(11000, 4100, 11000, 4600);
                     s_.line(9500, 4350, 11000, 4600);
-                    printAt(s_, 10650, 4650, "σmax");
+                    printLeftOf(s_, 11000, belowHeelEnd, "σmax");
                     printAt(s_, 9000, 4150, "σmin");
                 } else {
                     s_.line(9500, 4100, 11000, 4100);
@@ -284,12 +287,14 @@ private:
                 s_.line(9500, 4100, 10750, 4100);
                 s_.line(9500, 4600, 10750, 4100);
                 s_.line(9500, 4100, 9500, 4600);
-                printAt(s_, 9000, 4350, "σmax");
+                // Beside the lower end of its ordinate: the bearing formula of the triangle
+                // beside it can reach the sketch.
+                printAt(s_, 9000, 4600 - s_.textHeight(), "σmax");
             } else if (e < 0) {
                 s_.line(9500, 4100, 11000, 4100);
                 s_.line(11000, 4600, 11000, 4100);
                 s_.line(9750, 4100, 11000, 4600);
-                printAt(s_, 10650, 4650, "σmax");
+                printLeftOf(s_, 11000, belowHeelEnd, "σmax");
             }
         } else if (on(d_.opt6)) {
             drawShearKeySketch(s_, p_);

@@ -43,4 +43,18 @@ inline float oneSixth() { return float(1.0 / 6.0); }
 
 inline bool on(const plat::OptionButton& b) { return b.value(); }
 
+// Labels of the fixed sketches, placed from their measured width so that they keep clear
+// of the lines they name.
+inline constexpr double kSketchLabelGap = 30;
+// A label whose right edge stands the gap left of x.
+inline void printLeftOf(plat::Surface& s, double x, double y, const std::string& text) {
+    printAt(s, x - kSketchLabelGap - s.textWidth(text), y, text);
+}
+// A label centred between x1 and x2.
+inline void printBetween(plat::Surface& s, double x1, double x2, double y, const std::string& text) {
+    printAt(s, (x1 + x2 - s.textWidth(text)) / 2, y, text);
+}
+// The top of a label that stands the gap above the line at y.
+inline double labelAbove(const plat::Surface& s, double y) { return y - kSketchLabelGap - s.textHeight(); }
+
 }  // namespace stability_pages

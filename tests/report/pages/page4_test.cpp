@@ -46,10 +46,11 @@ TEST_F(Page4Test, NormalCaseWithoutKeyPrintsEveryCheckAndTheHeelSideTrapezoid) {
     EXPECT_EQ(svc.beeps, 0);
     for (const auto& op : textOps()) EXPECT_EQ(op.colour, plat::kBlack) << op.text;
 
-    // e < 0: the larger ordinate at the heel; labels at their fixed places in 9 points.
+    // e < 0: the larger ordinate at the heel, its label below the ordinate's end (4600) and
+    // ending left of the base-width tick at 11000: 450 twips wide in 9 points.
     const plat::DrawOp smax = textOp("σmax");
-    EXPECT_EQ(smax.x1, 10650);
-    EXPECT_EQ(smax.y1, 4650);
+    EXPECT_EQ(smax.x1, 11000 - 30 - 450);
+    EXPECT_EQ(smax.y1, 4600 + 30);
     EXPECT_EQ(smax.fontSize, 9);
     EXPECT_EQ(textOp("σmin").x1, 9000);
     EXPECT_EQ(textOp("σmin").y1, 4150);
@@ -96,7 +97,8 @@ TEST_F(Page4StoredTest, EccentricityOfExactlyASixthPassesAndPrintsTheTrapezoidBu
     EXPECT_TRUE(hasText(blanks(16) + "滑 動 安 全 率      F=RH/ΣH=60.000/40.000=1.500 > 1.5  ∴ O.K"));
     // Triangle, e > 0.
     EXPECT_EQ(textOp("σmax").x1, 9000);
-    EXPECT_EQ(textOp("σmax").y1, 4350);
+    // Level with the lower end of the σmax ordinate (4600), 9 points high.
+    EXPECT_EQ(textOp("σmax").y1, 4600 - 180);
     EXPECT_TRUE(hasLine(9500, 4600, 10750, 4100));
     EXPECT_FALSE(hasText("σmin"));
     EXPECT_EQ(svc.beeps, 0);
@@ -194,7 +196,8 @@ TEST_F(Page4StoredTest, SymmetricShapeWithKeySketchesTheKeyWithoutItsCheck) {
     EXPECT_FALSE(hasText(blanks(14) + "・突起の計算"));
     EXPECT_FALSE(hasText(blanks(17) + "H0=0.000m"));
     EXPECT_TRUE(hasLine(10250, 4050, 10450, 4050));
-    EXPECT_EQ(textOp("45ﾟ＋φB/2").y1, 3500);
+    // Above the leader's end at y 3650.
+    EXPECT_EQ(textOp("45ﾟ＋φB/2").y1, 3650 - 30 - 180);
     EXPECT_EQ(surface.fontSize(), 11);
 }
 

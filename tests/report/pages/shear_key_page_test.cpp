@@ -46,9 +46,10 @@ TEST_F(ShearKeyPageTest, BuildingStandardPrintsTheWedgeMethodAndItsSketch) {
         "45ﾟ＋φB/2", "H0", "Ｂ", "L1", "L", "L2", "σmax", "σmin", "σ1", "σ2"};
     EXPECT_EQ(fromSliding(), expected);
     EXPECT_EQ(svc.beeps, 0);
-    // Trapezoid with the σmax edge at the heel.
-    EXPECT_EQ(textOp("σmax").x1, 10550);
-    EXPECT_EQ(textOp("σmax").y1, 4350);
+    // Trapezoid with the σmax edge at the heel: σmax below the heel ordinate's end (4700),
+    // clear of σ2 beside the key.
+    EXPECT_EQ(textOp("σmax").x1, 11000 - 30 - 450);
+    EXPECT_EQ(textOp("σmax").y1, 4700 + 30);
     EXPECT_EQ(textOp("σ2").y1, 4330);
     EXPECT_EQ(textOp("σ1").fontSize, 9);
     EXPECT_TRUE(hasLine(10250, 4050, 9900, 3800));
@@ -79,7 +80,8 @@ TEST_F(ShearKeyPageTest, RoadStandardPrintsTheShearResistanceAndItsSketch) {
     EXPECT_EQ(texts().at(5), blanks(12) + "3－２ 安定性の検討（地震時）");
     EXPECT_EQ(textOp("ｑ1").x1, 9200);
     EXPECT_EQ(textOp("ｑ2").y1, 4550);
-    EXPECT_EQ(textOp("L1").x1, 9800);
+    // Centred between the toe (9500) and the key (10250).
+    EXPECT_EQ(textOp("L1").x1, 9875 - 90);
     EXPECT_FALSE(hasLine(10250, 4050, 9900, 3800));
     EXPECT_TRUE(hasLine(9500, 4700, 11000, 4450));
 }
@@ -136,9 +138,10 @@ TEST_F(ShearKeyStoredTest, BuildingTriangleWithDeductionFailsInMagenta) {
     EXPECT_FALSE(hasText(blanks(16) + "滑動安全率 F=(C･B＋W1･μ＋P･H0)/∑H"));
     EXPECT_EQ(svc.beeps, 2);
     // Triangle sketch with the σmax edge at the heel, drawn in black after the failures.
-    EXPECT_EQ(textOp("σmax").x1, 10550);
+    EXPECT_EQ(textOp("σmax").x1, 11000 - 30 - 450);
     EXPECT_EQ(textOp("σmax").colour, plat::kBlack);
-    EXPECT_EQ(textOp("L1").x1, 9550);
+    // Before the start of the compressed zone at 9750.
+    EXPECT_EQ(textOp("L1").x1, 9750 - 30 - 180);
     EXPECT_TRUE(hasLine(9750, 4300, 11000, 4700));
     EXPECT_TRUE(hasLine(9900, 4300, 9900, 4370));
 }
@@ -165,7 +168,7 @@ TEST_F(ShearKeyStoredTest, RoadHeelSideTriangleShowsTheTermsOfItsResistance) {
     const std::string f = blanks(18) + "滑動安全率  F=Hk/∑H=33.400/50.000=0.668 < 1.5";
     EXPECT_EQ(textOp(f).colour, plat::kColour13);
     EXPECT_EQ(svc.beeps, 1);
-    EXPECT_EQ(textOp("ｑ1").x1, 10750);
+    EXPECT_EQ(textOp("ｑ1").x1, 11000 - 30 - 270);
     EXPECT_FALSE(hasText("ｑ2"));
 }
 
