@@ -311,6 +311,7 @@ void Form7::cmd3_Click() {
 void Form7::cmd6_Click() {
     Form22& covers = program_.form<Form22>();
     covers.matchRowsToMembers();
+    covers.showCoversInUse();
     covers.showModal();
 }
 
