@@ -55,20 +55,16 @@ void MDIForm1::MDIForm_Load() {
     Toolbar1.button(6).enabled = false;
 }
 
-// The File menu computes its items each time it opens; a later rule overrides an earlier one.
+// The File menu computes its save items each time it opens; a later rule overrides an
+// earlier one. The preview and print items are those of the toolbar, so that the two
+// never offer different things.
 void MDIForm1::Men_F_Click() {
     bool hasPath = !program_.projectPath.empty();
     if (!program_.hasResult()) {
         Men_FSav.setEnabled(false);
         Men_FOvw.setEnabled(false);
-        Men_FImg.setEnabled(false);
-        Men_FPrn.setEnabled(false);
     }
-    if (program_.slidingSafetyFactor != 0) {
-        Men_FImg.setEnabled(true);
-        Men_FPrn.setEnabled(true);
-        Men_FOvw.setEnabled(hasPath);
-    }
+    if (program_.slidingSafetyFactor != 0) Men_FOvw.setEnabled(hasPath);
     if (!program_.checkCurrent()) {
         Men_FSav.setEnabled(false);
         Men_FOvw.setEnabled(false);
@@ -76,6 +72,8 @@ void MDIForm1::Men_F_Click() {
         Men_FSav.setEnabled(true);
         if (hasPath) Men_FOvw.setEnabled(true);
     }
+    Men_FImg.setEnabled(Toolbar1.button(5).enabled);
+    Men_FPrn.setEnabled(Toolbar1.button(6).enabled);
 }
 
 std::string MDIForm1::titleFor(const std::string& path) {
@@ -92,8 +90,7 @@ void MDIForm1::setProjectPath(const std::string& path) {
 namespace {
 
 // A new or closed project starts from the initial values, but the last sliding factor
-// stays: the File menu keeps the preview and print on after the first stability check
-// of the run, and they then tell that the check is needed.
+// stays: the File menu's rule for overwrite save reads it.
 void resetKeepingSlidingFactor(Program& program) {
     const float sliding = program.slidingSafetyFactor;
     program.resetProjectValues();
