@@ -44,17 +44,20 @@ Strings pdfPages(const std::string& pdf) {
     return pages;
 }
 
-// Prints "一般事項・安定計算・断面計算" numbered from 1.
-void printAll(Program& prog, ScriptedServices& svc) {
-    svc.modalScripts.push_back([](plat::Form& f) {
+// Prints the range of the given option numbered from 1.
+void printNumbered(Program& prog, ScriptedServices& svc, plat::OptionButton Form15::*range) {
+    svc.modalScripts.push_back([range](plat::Form& f) {
         auto& d = static_cast<Form15&>(f);
-        d.opt5.userClick();
+        (d.*range).userClick();
         d.chk_P.userClick();
         d.txt_P.setText("1");
         d.cmd1.press();
     });
     prog.form<MDIForm1>().Men_FPrn_Click();
 }
+
+// Prints "一般事項・安定計算・断面計算" numbered from 1.
+void printAll(Program& prog, ScriptedServices& svc) { printNumbered(prog, svc, &Form15::opt5); }
 
 struct Expected {
     Wall wall;
@@ -133,14 +136,7 @@ TEST(PdfReport, CopiesAndOrderAreAsAsked) {
         prog.registerForms();
         prog.form<MDIForm1>();
         fixture::enterWall(prog, Wall::HeelToeKey);
-        svc.modalScripts.push_back([](plat::Form& f) {
-            auto& d = static_cast<Form15&>(f);
-            d.opt2.userClick();
-            d.chk_P.userClick();
-            d.txt_P.setText("1");
-            d.cmd1.press();
-        });
-        prog.form<MDIForm1>().Men_FPrn_Click();
+        printNumbered(prog, svc, &Form15::opt2);  // "安定計算"
         EXPECT_TRUE(svc.messages.empty()) << ::testing::PrintToString(svc.messageTexts());
         const Strings pages = pdfPages(pdf);
         ASSERT_EQ(pages.size(), c.numbers.size()) << "pdftotext (poppler-utils) on " << pdf;

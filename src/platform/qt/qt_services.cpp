@@ -161,79 +161,60 @@ public:
 
 protected:
     void doText(double x, double y, const std::string& text) override {
-        plat::DrawOp op(plat::DrawOp::Text);
-        op.x1 = x;
-        op.y1 = y;
-        op.text = text;
-        op.fontName = fontName();
-        op.fontSize = fontSize();
-        op.bold = fontBold();
-        op.colour = foreColor();
-        draw(std::move(op));
+        if (keep_) return copyText(pages_.back(), x, y, text);
+        if (!ready()) return;
+        copyText(*inner_, x, y, text);
+        drawn_ = true;
     }
     void doLine(double x1, double y1, double x2, double y2, plat::Colour c) override {
-        plat::DrawOp op(plat::DrawOp::Line);
-        op.x1 = x1;
-        op.y1 = y1;
-        op.x2 = x2;
-        op.y2 = y2;
-        op.colour = c;
-        op.drawStyle = drawStyle();
-        op.drawWidth = drawWidth();
-        draw(std::move(op));
+        if (keep_) return copyLine(pages_.back(), x1, y1, x2, y2, c);
+        if (!ready()) return;
+        copyLine(*inner_, x1, y1, x2, y2, c);
+        drawn_ = true;
     }
     void doClear() override {}
     void doNewPage() override {
         if (keep_) {
-            if (!pages_.back().empty()) pages_.emplace_back();
+            if (!pages_.back().ops().empty()) pages_.emplace_back();
             return;
         }
-        turnSheet();
+        if (drawn_) pending_ = true;
+        drawn_ = false;
     }
     void doEndDoc() override { finish(true); }
 
 private:
-    void draw(plat::DrawOp op) {
-        if (keep_) {
-            pages_.back().push_back(std::move(op));
-            return;
-        }
-        if (!ready()) return;
-        if (op.kind == plat::DrawOp::Text) {
-            inner_->setFont(op.fontName, op.fontSize, op.bold);
-            inner_->setForeColor(op.colour);
-            inner_->setCurrentX(op.x1);
-            inner_->setCurrentY(op.y1);
-            inner_->printInline(op.text);
-        } else {
-            inner_->setDrawStyle(op.drawStyle);
-            inner_->setDrawWidth(op.drawWidth);
-            inner_->line(op.x1, op.y1, op.x2, op.y2, op.colour);
-        }
-        drawn_ = true;
+    // Draws on the target in this surface's font, colour and line style.
+    void copyText(plat::Surface& target, double x, double y, const std::string& text) {
+        target.setFont(fontName(), fontSize(), fontBold());
+        target.setForeColor(foreColor());
+        target.setCurrentX(x);
+        target.setCurrentY(y);
+        target.printInline(text);
     }
-    void turnSheet() {
-        if (drawn_) pending_ = true;
-        drawn_ = false;
+    void copyLine(plat::Surface& target, double x1, double y1, double x2, double y2, plat::Colour c) {
+        target.setDrawStyle(drawStyle());
+        target.setDrawWidth(drawWidth());
+        target.line(x1, y1, x2, y2, c);
     }
-    // Collated: the whole run, then the whole run again; otherwise each page as often as
-    // asked. Reversed: the last page first.
+    // The kept pages, each replayed onto this job's sheets: collated, the whole run and
+    // then the whole run again; otherwise each page as often as asked. Reversed, the last
+    // page first.
     void sendKept() {
-        std::vector<std::vector<plat::DrawOp>> pages = std::move(pages_);
-        std::erase_if(pages, [](const std::vector<plat::DrawOp>& page) { return page.empty(); });
+        std::vector<plat::RecordingSurface> pages = std::move(pages_);
+        std::erase_if(pages, [](const plat::RecordingSurface& page) { return page.ops().empty(); });
         if (reverse_) std::reverse(pages.begin(), pages.end());
         keep_ = false;
-        const int copies = copies_;
-        auto sendPage = [this](const std::vector<plat::DrawOp>& page) {
-            for (const plat::DrawOp& op : page) draw(op);
-            turnSheet();
+        auto send = [this](const plat::RecordingSurface& page) {
+            page.replay(*this);
+            doNewPage();
         };
         if (printer_.collateCopies()) {
-            for (int copy = 0; copy < copies; ++copy)
-                for (const auto& page : pages) sendPage(page);
+            for (int copy = 0; copy < copies_; ++copy)
+                for (const auto& page : pages) send(page);
         } else {
             for (const auto& page : pages)
-                for (int copy = 0; copy < copies; ++copy) sendPage(page);
+                for (int copy = 0; copy < copies_; ++copy) send(page);
         }
     }
     bool ready() {
@@ -250,7 +231,7 @@ private:
     int copies_ = 1;
     bool reverse_ = false;
     bool keep_ = false;  // the pages wait for the end of the run
-    std::vector<std::vector<plat::DrawOp>> pages_{1};
+    std::vector<plat::RecordingSurface> pages_{1};
     bool active_ = false;
     bool sent_ = false;
     bool drawn_ = false;
