@@ -55,20 +55,16 @@ void MDIForm1::MDIForm_Load() {
     Toolbar1.button(6).enabled = false;
 }
 
-// The File menu computes its items each time it opens; a later rule overrides an earlier one.
+// The File menu computes its save items each time it opens; a later rule overrides an
+// earlier one. The preview and print items are those of the toolbar, so that the two
+// never offer different things.
 void MDIForm1::Men_F_Click() {
     bool hasPath = !program_.projectPath.empty();
     if (!program_.hasResult()) {
         Men_FSav.setEnabled(false);
         Men_FOvw.setEnabled(false);
-        Men_FImg.setEnabled(false);
-        Men_FPrn.setEnabled(false);
     }
-    if (program_.slidingSafetyFactor != 0) {
-        Men_FImg.setEnabled(true);
-        Men_FPrn.setEnabled(true);
-        Men_FOvw.setEnabled(hasPath);
-    }
+    if (program_.slidingSafetyFactor != 0) Men_FOvw.setEnabled(hasPath);
     if (!program_.checkCurrent()) {
         Men_FSav.setEnabled(false);
         Men_FOvw.setEnabled(false);
@@ -76,6 +72,8 @@ void MDIForm1::Men_F_Click() {
         Men_FSav.setEnabled(true);
         if (hasPath) Men_FOvw.setEnabled(true);
     }
+    Men_FImg.setEnabled(Toolbar1.button(5).enabled);
+    Men_FPrn.setEnabled(Toolbar1.button(6).enabled);
 }
 
 std::string MDIForm1::titleFor(const std::string& path) {
@@ -92,8 +90,7 @@ void MDIForm1::setProjectPath(const std::string& path) {
 namespace {
 
 // A new or closed project starts from the initial values, but the last sliding factor
-// stays: the File menu keeps the preview and print on after the first stability check
-// of the run, and they then tell that the check is needed.
+// stays: the File menu's rule for overwrite save reads it.
 void resetKeepingSlidingFactor(Program& program) {
     const float sliding = program.slidingSafetyFactor;
     program.resetProjectValues();
@@ -105,7 +102,9 @@ void resetKeepingSlidingFactor(Program& program) {
 void MDIForm1::FileNew() {
     resetKeepingSlidingFactor(program_);
     program_.dropCheck();
-    for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form21"}) program_.unload(name);
+    // The cover dialog goes with the section screen: its covers are the project's.
+    for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form21", "Form22"})
+        program_.unload(name);
     Form3& form3 = program_.form<Form3>();
     form3.cmd4.setEnabled(false);
     program_.unload("Form25");
@@ -127,7 +126,8 @@ void MDIForm1::Men_FCls_Click() {
     auto answer = program_.msgBox("閉じてもよろしいですか？", plat::msg::kOkCancel | plat::msg::kQuestion | plat::msg::kSecondDefault, kConfirmTitle);
     if (answer == plat::MsgResult::Cancel) return;
     program_.currentScreen = 0;
-    for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form25"}) program_.unload(name);
+    for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form25", "Form22"})
+        program_.unload(name);
     // A screen uncovered while the others went may have claimed to be current.
     program_.currentScreen = 0;
     resetKeepingSlidingFactor(program_);

@@ -5,4 +5,4 @@
 
 void MDIForm1::FileImage() { report::openPreview(program_); }
 
-void MDIForm1::Men_FPrn_Click() { program_.form<Form15>().showModal(); }
+void MDIForm1::Men_FPrn_Click() { report::showPrintRange(program_); }

@@ -66,7 +66,7 @@ void PreviewWindow::Form_Load() {
 void PreviewWindow::HScroll1_Change() { Picture2.setLeft(-HScroll1.value()); }
 void PreviewWindow::VScroll1_Change() { Picture2.setTop(-VScroll1.value()); }
 
-void PreviewWindow::Men_Prn_Click() { program_.form<Form15>().showModal(); }
+void PreviewWindow::Men_Prn_Click() { report::showPrintRange(program_); }
 
 void PreviewWindow::Men_Cls_Click() {
     unloadPreviewWindows(program_);

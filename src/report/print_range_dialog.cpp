@@ -2,6 +2,7 @@
 #include "common/messages.h"
 
 #include "common/numbers.h"
+#include "report/current_results.h"
 #include "report/print_run.h"
 
 Form15::Form15(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog), program_(program) {
@@ -103,3 +104,12 @@ void Form15::cmd1_Click() {
 }
 
 void Form15::cmd2_Click() { unload(); }
+
+namespace report {
+
+void showPrintRange(Program& program) {
+    if (!mayMakePages(program, false)) return;
+    program.form<Form15>().showModal();
+}
+
+}  // namespace report

@@ -34,3 +34,12 @@ private:
     Program& program_;
     EntryFields fields_;
 };
+
+namespace report {
+
+// Every print command: the print-range dialog, modal. No range can be printed without a
+// stability result for the inputs on screen, so then the user hears why instead, before
+// choosing a range.
+void showPrintRange(Program& program);
+
+}  // namespace report

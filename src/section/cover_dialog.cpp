@@ -1,8 +1,11 @@
 #include "section/cover_dialog.h"
 #include "common/messages.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <iterator>
 #include <string>
+#include <utility>
 
 #include "common/entry_bounds.h"
 #include "common/numbers.h"
@@ -104,6 +107,12 @@ std::vector<BoundedBox> Form22::boundedBoxes() {
     };
 }
 
+void Form22::showCoversInUse() {
+    Form7& sections = program_.form<Form7>();
+    const std::pair<plat::TextBox*, int> boxes[] = {{&txt1, 1}, {&txt3, 5}, {&txt4, 8}, {&txt5, 9}, {&txt6, 10}};
+    for (auto [box, loc] : boxes) box->setText(sections.row(loc).cover.caption());
+}
+
 void Form22::cmd1_Click() {
     const std::vector<BoundedBox> bounded = boundedBoxes();
     for (const BoundedBox& entry : bounded) {
@@ -133,6 +142,17 @@ void Form22::cmd1_Click() {
     // The spacing calculations take their cover from the section screen's captions. A
     // member whose row is not offered and left empty keeps the cover it had.
     Form7& sections = program_.form<Form7>();
+    const auto keeps = [&](const Member& m) {
+        if (!m.box.visible() && m.box.text().empty()) return true;
+        for (int loc : m.locs)
+            if (sections.row(loc).cover.caption() != coverText(m.cover)) return false;
+        return true;
+    };
+    // Covers confirmed as they were change nothing: the rows and the check stand.
+    if (std::all_of(std::begin(members), std::end(members), keeps)) {
+        hide();
+        return;
+    }
     for (const Member& m : members) {
         if (!m.box.visible() && m.box.text().empty()) continue;
         for (int loc : m.locs) {

@@ -49,6 +49,9 @@ public:
     // Before each opening: the heel, toe and key rows are offered only for the members
     // that exist.
     void matchRowsToMembers();
+    // Before each opening: the boxes show the covers that the section screen's rows use,
+    // so that the dialog always starts from this project's covers.
+    void showCoversInUse();
 
     void closeBoxPressed() override { cmd2_Click(); }
 

@@ -188,6 +188,10 @@ void Form7::placeControls() {
         ++line;
     }
 
+    // The reason of the refused rows, in the NG colour of their verdicts.
+    placeCaption(lbl_ng, kGridLeft, rowTop(8) + 15, 6720, "");
+    lbl_ng.setForeColor(plat::kColour13);
+
     // The four steps.
     placeCaption(Label22, 120, 4200, 3960, "①主働土圧係数を入力又は計算");
     placeCaption(Label26, 120, 4620, 3960, "②鉄筋の種類を選択");
@@ -307,6 +311,7 @@ void Form7::cmd3_Click() {
 void Form7::cmd6_Click() {
     Form22& covers = program_.form<Form22>();
     covers.matchRowsToMembers();
+    covers.showCoversInUse();
     covers.showModal();
 }
 

@@ -131,6 +131,8 @@ public:
     plat::Label lbl38{*this, "lbl38"};
     plat::Label lbl39{*this, "lbl39"};
     plat::Label lbl40{*this, "lbl40"};
+    // Below the grid: why the rows judged NG without a check have no section forces.
+    plat::Label lbl_ng{*this, "lbl_ng"};
     // The four steps.
     plat::Label Label22{*this, "Label22"};
     plat::Label Label26{*this, "Label26"};
@@ -204,6 +206,8 @@ public:
     void refuseRow(int loc);
     // The row takes bars and a spacing again, with nothing in it.
     void admitRow(int loc);
+    // The text below the grid that names the refused locations and says why.
+    static constexpr const char* kRefusedReason = "この地盤反力の分布では断面力を計算できない";
     // Nothing loads the location (M = S = 0): no spacing is required by strength.
     bool withoutLoad(int loc) const;
     // The dash of a value that does not exist for a row: no spacing, no stress.
@@ -276,6 +280,8 @@ private:
     void placeControls();
     // The current stability result gives no ground reaction for the location's forces.
     bool reactionRefuses(int loc);
+    // Names the refused locations by their letters below the grid, or empties the line.
+    void showRefusedLocations();
     void drawSketch();
     void bindFields();
     // The table of what each input makes stale, beside the entry fields.

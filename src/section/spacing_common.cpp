@@ -8,6 +8,7 @@
 #include "common/numbers.h"
 #include "common/messages.h"
 #include "common/calc_fault.h"
+#include "platform/utf8.h"
 #include "section/bar_table.h"
 #include "section/design_forces.h"
 #include "section/section_refusal.h"
@@ -191,6 +192,7 @@ void Form7::refuseRow(int loc) {
     r.results[3]->setCaption("NG");
     // Nothing of an earlier design stays behind the row.
     program_.clearLocation(loc);
+    showRefusedLocations();
 }
 
 void Form7::admitRow(int loc) {
@@ -202,6 +204,18 @@ void Form7::admitRow(int loc) {
         result->setForeColor(plat::kBlack);
         result->setCaption("");
     }
+    showRefusedLocations();
+}
+
+void Form7::showRefusedLocations() {
+    // "Ｃ・Ｄ：…": the letters of the row captions, as the sketch marks the locations.
+    std::string letters;
+    for (const Row& r : rows()) {
+        if (!refused_[r.loc]) continue;
+        if (!letters.empty()) letters += "・";
+        letters += plat::charSlice(r.caption.caption(), 0, 1);
+    }
+    lbl_ng.setCaption(letters.empty() ? "" : letters + "：" + kRefusedReason);
 }
 
 bool Form7::withoutLoad(int loc) const { return program_.barsPerMetre[loc] == 0; }

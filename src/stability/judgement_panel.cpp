@@ -74,6 +74,13 @@ Check slidingCheck(float F, float limit) {
     return factorCheck(F, kF10, "> 1.0 ∴O.K", "< 1.0 ∴NG");
 }
 
+// The first cell of each bearing line spans the line while the line holds words, and
+// is a name or relation cell again when it holds a comparison.
+void bearingInWords(Form4& f, bool words) {
+    f.lbl56.setWidth(words ? f.lbl58.left() + f.lbl58.width() - f.lbl56.left() : f.lbl57.left() - f.lbl56.left());
+    f.lbl59.setWidth((words ? f.lbl62.left() : f.lbl60.left()) - f.lbl59.left());
+}
+
 }  // namespace
 
 bool Form4::GamenHyouji() {
@@ -132,16 +139,28 @@ void Form4::showJudgement() {
         if (s.opt10.value()) judge(p, line2, eccentricityCheck(e, B3, "< B/3∴O.K", "> B/3∴NG"), true);
     }
 
-    // Bearing. A resultant outside the base has no meaningful σmax: it fails.
+    // Bearing. A resultant outside the base has no meaningful σmax: it fails, and the
+    // two lines say why in words, as the report does, instead of comparing a pressure.
     const bool bearingPasses = !p.bearingOutsideBase && withinLimit(p.sigmaMax, p.allowBearing, Limit::AtMost);
     colour({&lbl56, &lbl57, &lbl58, &lbl59, &lbl60, &lbl61, &lbl62}, bearingPasses);
-    lbl56.setCaption("σmax=");
-    lbl57.setCaption(num::format(p.sigmaMax, "0.000"));
-    lbl58.setCaption("kN/m2");
-    lbl59.setCaption(bearingPasses ? "<" : ">");
-    lbl60.setCaption(num::format(p.allowBearing, "0.0"));
-    lbl61.setCaption("kN/m2");
-    lbl62.setCaption(bearingPasses ? "∴O.K" : "∴NG");
+    bearingInWords(*this, p.bearingOutsideBase);
+    if (p.bearingOutsideBase) {
+        lbl56.setCaption("合力の作用位置が");
+        lbl57.setCaption("");
+        lbl58.setCaption("");
+        lbl59.setCaption("底版の外にある");
+        lbl60.setCaption("");
+        lbl61.setCaption("");
+        lbl62.setCaption("∴NG");
+    } else {
+        lbl56.setCaption("σmax=");
+        lbl57.setCaption(num::format(p.sigmaMax, "0.000"));
+        lbl58.setCaption("kN/m2");
+        lbl59.setCaption(bearingPasses ? "<" : ">");
+        lbl60.setCaption(num::format(p.allowBearing, "0.0"));
+        lbl61.setCaption("kN/m2");
+        lbl62.setCaption(bearingPasses ? "∴O.K" : "∴NG");
+    }
 
     if (oneSided()) {
         const bool key = opt6.value();

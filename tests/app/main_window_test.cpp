@@ -59,20 +59,23 @@ struct MenuCase {
     std::optional<int> done;
     const char* path;
     bool previous;  // state of the four items before the menu opens
-    bool sav, ovw, img, prn;
+    bool preview, print;  // toolbar buttons 5 and 6
+    bool sav, ovw;
 };
 
+// The save items follow their rules; the preview and print items are the toolbar's,
+// whatever the results and the sliding factor say.
 TEST_F(MainWindowTest, FileMenuEnablingRule) {
     const MenuCase cases[] = {
         {"nothing computed", 0, 0, std::nullopt, "", true, false, false, false, false},
-        {"sliding factor survives invalidation", 0, 1.2f, 0, "", true, false, false, true, true},
-        {"valid result, no sliding factor keeps preview", 10, 0, 0, "p", true, false, false, true, true},
-        {"valid result, no sliding factor keeps preview off", 10, 0, 0, "p", false, false, false, false, false},
+        {"sliding factor survives invalidation", 0, 1.2f, 0, "", true, false, false, false, false},
+        {"valid result, toolbar on", 10, 0, 0, "p", false, true, true, false, false},
+        {"valid result, preview off after a section edit", 10, 0, 0, "p", true, false, true, false, false},
         {"section done, no path keeps overwrite on", 10, 0, 1, "", true, true, true, true, true},
-        {"section done, no path keeps overwrite off", 10, 0, 1, "", false, true, false, false, false},
-        {"section done, no path, sliding factor", 10, 1.5f, 1, "", true, true, false, true, true},
+        {"section done, no path keeps overwrite off", 10, 0, 1, "", false, true, true, true, false},
+        {"section done, no path, sliding factor", 10, 1.5f, 1, "", true, true, true, true, false},
         {"everything with a path", 0, 1.5f, 1, "a.ywd", false, true, true, true, true},
-        {"section done with path, nothing else", 0, 0, 1, "a.ywd", true, true, true, false, false},
+        {"section done with path, nothing else", 0, 0, 1, "a.ywd", true, false, false, true, true},
     };
     for (const auto& c : cases) {
         for (plat::MenuItem* item : {&main->Men_FSav, &main->Men_FOvw, &main->Men_FImg, &main->Men_FPrn})
@@ -81,11 +84,13 @@ TEST_F(MainWindowTest, FileMenuEnablingRule) {
         prog.slidingSafetyFactor = c.sliding;
         prog.sectionCheckDone = c.done;
         prog.projectPath = c.path;
+        main->Toolbar1.button(5).enabled = c.preview;
+        main->Toolbar1.button(6).enabled = c.print;
         main->Men_F.userClick();
         EXPECT_EQ(main->Men_FSav.enabled(), c.sav) << c.name;
         EXPECT_EQ(main->Men_FOvw.enabled(), c.ovw) << c.name;
-        EXPECT_EQ(main->Men_FImg.enabled(), c.img) << c.name;
-        EXPECT_EQ(main->Men_FPrn.enabled(), c.prn) << c.name;
+        EXPECT_EQ(main->Men_FImg.enabled(), c.preview) << c.name;
+        EXPECT_EQ(main->Men_FPrn.enabled(), c.print) << c.name;
         for (plat::MenuItem* item : {&main->Men_FNew, &main->Men_FOpn, &main->Men_FCls, &main->Men_FEnd})
             EXPECT_TRUE(item->enabled()) << c.name;
     }

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <thread>
 #include <vector>
@@ -21,6 +23,7 @@
 #include "project/file_test_support.h"
 #include "project/project_fixture.h"
 #include "report/print_range_dialog.h"
+#include "support/fixture_walls.h"
 
 namespace {
 
@@ -201,14 +204,16 @@ TEST_F(FileCommands, CancelledCloseChangesNothing) {
     EXPECT_EQ(linesOf(file), project::collect(prog));
 }
 
-// New and Close keep the last sliding factor: the File menu still offers the preview and
-// printing, and both tell that a stability check is needed.
-TEST_F(FileCommands, PreviewAndPrintAfterNewAndCloseAskForTheStabilityCheck) {
+// After New and Close the File menu offers preview and print exactly as the toolbar does
+// (off), though the last sliding factor stays. Reached anyway, both tell that a stability
+// check is needed, print before asking for a range.
+TEST_F(FileCommands, PreviewAndPrintAfterNewAndCloseAreOffAsOnTheToolbar) {
     makeProject();
     const float sliding = prog.slidingSafetyFactor;
     ASSERT_NE(sliding, 0.0f);
     for (const char* command : {"new", "close"}) {
         SCOPED_TRACE(command);
+        ASSERT_TRUE(menu().preview && menu().print);  // before: a checked project
         svc.clear();
         if (std::string(command) == "new") {
             main->FileNew();
@@ -221,26 +226,87 @@ TEST_F(FileCommands, PreviewAndPrintAfterNewAndCloseAskForTheStabilityCheck) {
         const Menu m = menu();
         EXPECT_FALSE(m.saveAs);
         EXPECT_FALSE(m.overwrite);
-        EXPECT_TRUE(m.preview);
-        EXPECT_TRUE(m.print);
+        EXPECT_FALSE(m.preview);
+        EXPECT_FALSE(m.print);
+        EXPECT_FALSE(main->Toolbar1.button(5).enabled);
+        EXPECT_FALSE(main->Toolbar1.button(6).enabled);
 
         svc.clear();
-        main->Men_FImg.userClick();
+        main->FileImage();
         EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{kStabilityMissing});
         for (const char* page : {"Form1", "Form2", "Form5"}) EXPECT_FALSE(prog.isLoaded(page)) << page;
         EXPECT_TRUE(main->Toolbar1.visible());
 
         svc.clear();
-        svc.modalScripts.push_back([](plat::Form& dialog) {
-            auto& range = static_cast<Form15&>(dialog);
-            range.opt2.userClick();
-            range.cmd1.press();
-        });
-        main->Men_FPrn.userClick();
+        main->Men_FPrn_Click();
         EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{kStabilityMissing});
+        EXPECT_TRUE(svc.modals.empty()) << "no range is asked for";
         EXPECT_TRUE(svc.printJobs.empty());
-        prog.unload("Form15");
+        makeProject();
     }
+}
+
+// The File menu's preview and print are the toolbar's in every state a project passes
+// through; a print that no range could make says why before the range is asked.
+TEST_F(FileCommands, MenuAndToolbarOfferTheSameReportCommands) {
+    struct Offer {
+        bool preview, print;
+        bool operator==(const Offer&) const = default;
+    };
+    const auto toolbar = [&] { return Offer{main->Toolbar1.button(5).enabled, main->Toolbar1.button(6).enabled}; };
+    const auto inMenu = [&] {
+        const Menu m = menu();
+        return Offer{m.preview, m.print};
+    };
+    const std::string file = path("wall.ywd");
+    const struct {
+        const char* state;
+        std::function<void()> reach;
+        Offer offered;
+    } states[] = {
+        {"start-up", [] {}, {false, false}},
+        {"stability checked", [&] { fixture::placeStability(prog, fixture::Wall::HeelToeKey); }, {true, true}},
+        {"bars chosen", [&] { fixture::openSections(prog); fixture::chooseBars(prog); }, {false, true}},
+        {"section checked", [&] { fixture::checkSections(prog); }, {true, true}},
+        {"closed",
+         [&] {
+             saveAs(prog, svc, file);
+             svc.answers.push_back(MsgResult::OK);
+             main->Men_FCls_Click();
+         },
+         {false, false}},
+        {"opened", [&] { open(prog, svc, file); }, {true, true}},
+        {"new", [&] { main->FileNew(); }, {false, false}},
+    };
+    for (const auto& s : states) {
+        s.reach();
+        EXPECT_EQ(toolbar(), s.offered) << s.state;
+        EXPECT_EQ(inMenu(), s.offered) << s.state;
+    }
+
+    // Another soil type drops the stability result but leaves the toolbar's print on:
+    // the print says why at once, instead of after a range was chosen.
+    open(prog, svc, file);
+    Form3& conditions = prog.form<Form3>();
+    conditions.cbo1.userPick(conditions.cbo1.listIndex() == 0 ? 1 : 0);
+    ASSERT_EQ(prog.sigmaMax, 0.0f);
+    ASSERT_EQ(inMenu(), toolbar());
+    ASSERT_TRUE(toolbar().print);
+    for (const auto& print : std::initializer_list<std::function<void()>>{
+             [&] { main->Men_FPrn.userClick(); }, [&] { main->Toolbar1.userClick(6); }}) {
+        svc.clear();
+        print();
+        EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{kStabilityMissing});
+        EXPECT_TRUE(svc.modals.empty()) << "no range is asked for";
+        EXPECT_TRUE(svc.printJobs.empty());
+    }
+    // Once checked again, the range is asked for.
+    prog.form<Form4>().cmd3.press();
+    svc.clear();
+    svc.modalScripts.push_back([](plat::Form& f) { static_cast<Form15&>(f).cmd2.press(); });
+    main->Men_FPrn.userClick();
+    EXPECT_EQ(svc.modals, std::vector<std::string>{"Form15"});
+    EXPECT_TRUE(svc.messages.empty());
 }
 
 // A project whose mode forbids writing stays as it is, even for the administrator; the

@@ -43,6 +43,18 @@ Strings pdfPages(const std::string& pdf) {
     return pages;
 }
 
+// Prints the range of the given option numbered from 1.
+void printNumbered(Program& prog, ScriptedServices& svc, plat::OptionButton Form15::*range) {
+    svc.modalScripts.push_back([range](plat::Form& f) {
+        auto& d = static_cast<Form15&>(f);
+        (d.*range).userClick();
+        d.chk_P.userClick();
+        d.txt_P.setText("1");
+        d.cmd1.press();
+    });
+    prog.form<MDIForm1>().Men_FPrn_Click();
+}
+
 struct Expected {
     Wall wall;
     int pages;
@@ -89,6 +101,52 @@ TEST(PdfReport, TheWholeReportOfEachFixtureWallReachesItsPdf) {
             EXPECT_NE(pages[page - 1].find(line), std::string::npos) << "page " << page << ": " << line;
         if (const char* keep = std::getenv("MIRANOSU_KEEP_PDF"))
             std::filesystem::copy_file(pdf, std::filesystem::path(keep) / (fixture::name(c.wall) + ".pdf"),
+                                       std::filesystem::copy_options::overwrite_existing);
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// The copies and the order asked in the printer dialog: a PDF file gets them from the job
+// itself. "安定計算" numbered from 1 gives the sheets numbered 1 to 3.
+TEST(PdfReport, CopiesAndOrderAreAsAsked) {
+    struct Case {
+        const char* name;
+        int copies;
+        bool collate, reverse;
+        std::vector<int> numbers;  // of the PDF's pages, in file order
+    };
+    const Case cases[] = {
+        {"one", 1, true, false, {1, 2, 3}},
+        {"two collated", 2, true, false, {1, 2, 3, 1, 2, 3}},
+        {"two uncollated", 2, false, false, {1, 1, 2, 2, 3, 3}},
+        {"reversed", 1, true, true, {3, 2, 1}},
+        {"three collated reversed", 3, true, true, {3, 2, 1, 3, 2, 1, 3, 2, 1}},
+    };
+    const auto dir = outputFolder();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string pdf = (dir / "copies.pdf").string();
+        std::filesystem::remove(pdf);
+        PdfServices svc(pdf, c.copies, c.collate, c.reverse);
+        Program prog(svc);
+        prog.registerForms();
+        prog.form<MDIForm1>();
+        fixture::enterWall(prog, Wall::HeelToeKey);
+        printNumbered(prog, svc, &Form15::opt2);  // "安定計算"
+        EXPECT_TRUE(svc.messages.empty()) << ::testing::PrintToString(svc.messageTexts());
+        const Strings pages = pdfPages(pdf);
+        ASSERT_EQ(pages.size(), c.numbers.size()) << "pdftotext (poppler-utils) on " << pdf;
+        // Page 2 carries the load calculation, page 4 the stability checks.
+        const char* const heads[] = {"荷重の計算", "", "安定性の検討"};
+        for (size_t i = 0; i < pages.size(); ++i) {
+            const int n = c.numbers[i];
+            EXPECT_NE(pages[i].find("－ " + std::to_string(n) + " －"), std::string::npos) << "sheet " << i + 1;
+            if (*heads[n - 1]) {
+                EXPECT_NE(pages[i].find(heads[n - 1]), std::string::npos) << "sheet " << i + 1;
+            }
+        }
+        if (const char* keep = std::getenv("MIRANOSU_KEEP_PDF"))
+            std::filesystem::copy_file(pdf, std::filesystem::path(keep) / (std::string("copies-") + c.name + ".pdf"),
                                        std::filesystem::copy_options::overwrite_existing);
     }
     std::filesystem::remove_all(dir);

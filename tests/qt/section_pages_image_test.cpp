@@ -11,6 +11,7 @@
 
 #include "platform/qt/desktop_view.h"
 #include "platform/qt/painter_surface.h"
+#include "platform/utf8.h"
 #include "report/report_pages.h"
 #include "section/section_history_fixture.h"
 
@@ -99,6 +100,27 @@ TEST(SectionScreenImage, RefusedAndUnloadedRowsAsShown) {
         const bool refused = f.refusedRow(5);
         const QImage verdict = view.widgetOf(f.lbl20)->grab().toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(magentaPixels(verdict) > 0, refused) << wall.name;
+    }
+}
+
+// The judgement panel of a wall whose resultant lies outside the base, as the desktop
+// shows it: the reason in words on the two bearing lines, in magenta, and whole.
+TEST(PanelImage, ResultantOutsideTheBaseInWords) {
+    Session s;
+    plat::qt::DesktopView view(s.prog);
+    s.enter(Wall{"OutsideBase", {{"txt21", "40"}}, "3", LoadCase::Normal, "", false});
+    ASSERT_TRUE(s.prog.bearingOutsideBase);
+    view.sync();
+    Form4& d = s.dims();
+    QWidget* window = view.windowOf(d);
+    ASSERT_NE(window, nullptr);
+    keep(window->grab().toImage(), "panel-outside-base.png");
+    for (plat::Label* words : {&d.lbl56, &d.lbl59}) {
+        QWidget* cell = view.widgetOf(*words);
+        ASSERT_NE(cell, nullptr);
+        // The cell spans the words: full-width characters of 12 pixels at 9 pt.
+        EXPECT_GE(cell->width(), 12 * plat::charCount(words->caption())) << words->name();
+        EXPECT_GT(magentaPixels(cell->grab().toImage().convertToFormat(QImage::Format_RGB32)), 0) << words->name();
     }
 }
 

@@ -9,6 +9,8 @@
 #include "common/calc_fault.h"
 #include "section/cover_dialog.h"
 #include "section/section_screen.h"
+#include "project/project_fixture.h"
+#include "support/fixture_walls.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
@@ -99,7 +101,6 @@ TEST_F(CoverDialog, OpensModalWithTheRowsOfTheMembersThatExist) {
         EXPECT_FALSE(d.txt6.visible());
         EXPECT_FALSE(d.lbl16.visible());
         EXPECT_FALSE(d.lbl15.enabled());
-        d.cmd1.press();  // refused: the boxes are empty
         d.txt1.setText("50");
         d.txt3.setText("70");
         d.txt5.setText("60");
@@ -220,7 +221,7 @@ TEST_F(CoverDialog, ACoverTooLargeToHoldIsRefusedAndNothingIsStored) {
     EXPECT_EQ(coverCaptions(), std::vector<std::string>(8, "60"));
 }
 
-TEST_F(CoverDialog, OkKeepsTheTextsAndCancelDiscardsThem) {
+TEST_F(CoverDialog, OkKeepsTheDialogAndCancelDiscardsIt) {
     open([](Form22& d) {
         fill(d, "50", "70", "60", "60", "40");
         d.cmd1.press();
@@ -237,13 +238,32 @@ TEST_F(CoverDialog, OkKeepsTheTextsAndCancelDiscardsThem) {
     EXPECT_EQ(sec().lbl_r1.caption(), "50");  // cancel stored nothing
     EXPECT_EQ(prog.rebarCover[1], 50);
     prog.heelLength = 0;
+    // A new dialog, with the covers in use and the rows of the members that exist.
     open([](Form22& d) {
-        EXPECT_EQ(d.txt1.text(), "");
-        EXPECT_EQ(d.txt6.text(), "");
+        EXPECT_EQ(d.txt1.text(), "50");
+        EXPECT_EQ(d.txt6.text(), "40");
         EXPECT_FALSE(d.txt4.visible());
         d.userClose();  // the close box cancels as well
     });
     EXPECT_EQ(dialog(), nullptr);
+}
+
+// The boxes show what the rows use, whatever the dialog held before: its own texts of an
+// earlier opening ("45mm") come back as the covers they gave.
+TEST_F(CoverDialog, OpensWithTheCoversTheRowsUse) {
+    open([](Form22& d) {
+        EXPECT_EQ(d.txt1.text(), "60");  // the screen's initial covers
+        EXPECT_EQ(d.txt3.text(), "60");
+        fill(d, "45mm", "42.5", "60", "60", "50");
+        d.cmd1.press();
+    });
+    open([](Form22& d) {
+        EXPECT_EQ(d.txt1.text(), "45");
+        EXPECT_EQ(d.txt3.text(), "42.5");
+        EXPECT_EQ(d.txt4.text(), "60");
+        EXPECT_EQ(d.txt5.text(), "60");
+        EXPECT_EQ(d.txt6.text(), "50");
+    });
 }
 
 TEST_F(CoverDialog, BoxesSelectOnClickButNotOnFocus) {
@@ -359,6 +379,75 @@ TEST_F(CoverDialog, WithAKaTheRowsWithABarAreRecomputed) {
     for (plat::Label* l : {&s.lbl5, &s.lbl8, &s.lbl21}) EXPECT_EQ(l->caption(), "x") << l->name();
     EXPECT_FALSE(s.lbl_ra.caption().empty());
     EXPECT_TRUE(s.lbl_rb.caption().empty());
+}
+
+// ---- Across projects ----
+
+class CoverDialogAcrossProjects : public ProjectFixture {
+protected:
+    // Opens the dialog from the section screen; what its boxes show, then "ＯＫ" as
+    // they stand or "キャンセル".
+    std::vector<std::string> openCovers(bool ok) {
+        std::vector<std::string> shown;
+        svc.modalScripts.push_back([&shown, ok](plat::Form& f) {
+            auto& d = static_cast<Form22&>(f);
+            shown = {d.txt1.text(), d.txt3.text(), d.txt4.text(), d.txt5.text(), d.txt6.text()};
+            (ok ? d.cmd1 : d.cmd2).press();
+        });
+        prog.form<Form7>().cmd6.press();
+        return shown;
+    }
+    // The covers the rows use and every result the screen shows.
+    std::vector<std::string> rowsShown() {
+        std::vector<std::string> out;
+        for (const Form7::Row& r : prog.form<Form7>().rows()) {
+            out.push_back(r.cover.caption());
+            out.push_back(r.computed.caption());
+            for (const plat::Label* l : r.results) out.push_back(l->caption());
+        }
+        return out;
+    }
+};
+
+// After File > New the dialog does not offer the covers of the project before, so that
+// "ＯＫ" without a look changes nothing; after File > Open it offers the opened ones.
+TEST_F(CoverDialogAcrossProjects, OpensWithTheCurrentProjectsCovers) {
+    const std::vector<std::string> all60(5, "60");
+    // A project with a slab cover of 70, checked and saved.
+    fixture::enterWall(prog, fixture::Wall::HeelToeKey);
+    svc.modalScripts.push_back([](plat::Form& f) {
+        auto& d = static_cast<Form22&>(f);
+        d.txt3.setText("70");
+        d.cmd1.press();
+    });
+    prog.form<Form7>().cmd6.press();
+    fixture::checkSections(prog);
+    ASSERT_EQ(prog.form<Form7>().lbl_r5.caption(), "70");
+    ASSERT_EQ(prog.sectionCheckDoneValue(), 1);
+    const std::string file = path("slab70.ywd");
+    saveAs(prog, svc, file);
+
+    // File > New and the next wall, whose rows use 60 throughout.
+    fixture::enterWall(prog, fixture::Wall::HeelToeKey);
+    ASSERT_EQ(prog.sectionCheckDoneValue(), 1);
+    const std::vector<std::string> before = rowsShown();
+    EXPECT_EQ(before[2 * 6], "60");  // the slab's first row
+    EXPECT_EQ(openCovers(true), all60);
+    // "ＯＫ" as offered: the same covers, every result and the check stand.
+    EXPECT_EQ(rowsShown(), before);
+    EXPECT_EQ(prog.rebarCover[5], 60);
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
+    EXPECT_TRUE(prog.mainToolbar()->button(5).enabled);
+
+    // File > Open of the first project: its covers.
+    open(prog, svc, file);
+    EXPECT_EQ(openCovers(false), (std::vector<std::string>{"60", "70", "60", "60", "60"}));
+    // File > 閉じる and a new wall: 60 again.
+    svc.answers.push_back(plat::MsgResult::OK);
+    prog.form<MDIForm1>().Men_FCls_Click();
+    fixture::enterWall(prog, fixture::Wall::HeelToeKey);
+    EXPECT_EQ(openCovers(true), all60);
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
 }
 
 }  // namespace

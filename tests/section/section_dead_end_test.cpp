@@ -246,6 +246,57 @@ TEST_P(DeadEnds, TheCheckCompletesSavesReopensAndPrints) {
 INSTANTIATE_TEST_SUITE_P(Walls, DeadEnds, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The screen says below the grid why its refused rows are NG, in the words of their report
+// block, naming them by the letters of their rows; the line follows the rows as the
+// wall changes and is gone once no row is refused.
+TEST(RefusedRows, TheScreenSaysWhyBelowTheGrid) {
+    const std::string why = "この地盤反力の分布では断面力を計算できない";
+    Session s;
+    s.design(Wall{"Typed25", {}, "2.5", LoadCase::Normal, "", false});
+    Form7& f = s.sec();
+    ASSERT_FALSE(f.refusedRow(5));
+    EXPECT_EQ(f.lbl_ng.caption(), "");
+    // The line stands in the NG colour between the last row and the steps, the width
+    // of the grid's left part, clear of the sketch.
+    EXPECT_TRUE(f.lbl_ng.visible());
+    EXPECT_EQ(f.lbl_ng.foreColor(), plat::kColour13);
+    EXPECT_GE(f.lbl_ng.top(), f.txt10.top() + f.txt10.height());
+    EXPECT_LE(f.lbl_ng.top() + f.lbl_ng.height(), f.Label22.top());
+    EXPECT_GE(f.lbl_ng.width(), 31 * 180);  // the longest line: five letters and the reason
+    const struct {
+        const char* ka;
+        std::vector<int> refused;
+        std::string line;
+    } steps[] = {
+        {"3.3", {5, 6, 7, 8}, "Ｃ・Ｄ・Ｅ・Ｆ：" + why},
+        {"2.8", {8}, "Ｆ：" + why},
+        {"2.5", {}, ""},
+    };
+    for (const auto& step : steps) {
+        // A new KA on the design conditions and the way forward through the screens.
+        s.back();
+        Form3& c = s.conditions();
+        c.txt15.setText(step.ka);
+        c.cmd3.press();
+        s.prog.form<Form23>().cmd1.press();
+        s.stabilityCheck();
+        s.handOver();
+        std::vector<int> refused;
+        for (int loc : f.presentLocations())
+            if (f.refusedRow(loc)) refused.push_back(loc);
+        EXPECT_EQ(refused, step.refused) << step.ka;
+        EXPECT_EQ(f.lbl_ng.caption(), step.line) << step.ka;
+        // The check completes and leaves the line as it is.
+        s.sectionCheck();
+        EXPECT_EQ(s.prog.sectionCheckDoneValue(), 1) << step.ka;
+        EXPECT_EQ(f.lbl_ng.caption(), step.line) << step.ka;
+    }
+    // The resultant outside the base: every slab location, the toe's too.
+    Session outside;
+    outside.design(Wall{"OutsideBase", {{"txt21", "40"}}, "3", LoadCase::Normal, "", false});
+    EXPECT_EQ(outside.sec().lbl_ng.caption(), "Ｃ・Ｄ・Ｅ・Ｆ・Ｇ：" + why);
+}
+
 // A location without load, bar by bar: no message, the bar stays, and any spacing passes
 // the comparison with the computed one.
 TEST(WithoutLoad, APickKeepsTheBarAndShowsNoRequiredSpacing) {

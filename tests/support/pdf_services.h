@@ -14,11 +14,16 @@
 
 class PdfServices : public ScriptedServices {
 public:
-    explicit PdfServices(std::string file) : file_(std::move(file)) {
-        qt_.printerChoice = [this](QPrinter& printer) {
+    // copies, collate and reverse: as chosen in the printer dialog.
+    explicit PdfServices(std::string file, int copies = 1, bool collate = true, bool reverse = false)
+        : file_(std::move(file)) {
+        qt_.printerChoice = [this, copies, collate, reverse](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setPageSize(QPageSize(QPageSize::A4));
             printer.setOutputFileName(QString::fromStdString(file_));
+            printer.setCopyCount(copies);
+            printer.setCollateCopies(collate);
+            printer.setPageOrder(reverse ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
             return true;
         };
     }

@@ -1,7 +1,12 @@
 #include "platform/qt/qt_services.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
@@ -124,10 +129,15 @@ void prepareFileDialog(QFileDialog& dialog) {
 }
 
 // A print job on the chosen printer. Sheets turn lazily, so that a new page on which
-// nothing is drawn (the one after the last page of a run) adds no blank sheet.
+// nothing is drawn (the one after the last page of a run) adds no blank sheet. Copies
+// and the reverse order, where the printer does not make them itself (a PDF file), are
+// made here: the run is kept page by page and sent as the printer dialog asked.
 class QtServices::PrintJob : public plat::Surface {
 public:
     explicit PrintJob(QPrinter& printer) : printer_(printer) {
+        if (!printer_.supportsMultipleCopies()) copies_ = std::max(1, printer_.copyCount());
+        reverse_ = printer_.outputFormat() == QPrinter::PdfFormat && printer_.pageOrder() == QPrinter::LastPageFirst;
+        keep_ = copies_ > 1 || reverse_;
         active_ = painter_.begin(&printer_);
         if (!active_) return;
         inner_ = std::make_unique<QPainterSurface>(painter_);
@@ -141,6 +151,7 @@ public:
     // completed job was sent without an error of the printer or the file.
     bool finish(bool send) {
         if (!active_) return sent_;
+        if (send && keep_) sendKept();
         active_ = false;
         if (!send) printer_.abort();
         bool ended = painter_.end();
@@ -150,29 +161,62 @@ public:
 
 protected:
     void doText(double x, double y, const std::string& text) override {
+        if (keep_) return copyText(pages_.back(), x, y, text);
         if (!ready()) return;
-        inner_->setFont(fontName(), fontSize(), fontBold());
-        inner_->setForeColor(foreColor());
-        inner_->setCurrentX(x);
-        inner_->setCurrentY(y);
-        inner_->printInline(text);
+        copyText(*inner_, x, y, text);
         drawn_ = true;
     }
     void doLine(double x1, double y1, double x2, double y2, plat::Colour c) override {
+        if (keep_) return copyLine(pages_.back(), x1, y1, x2, y2, c);
         if (!ready()) return;
-        inner_->setDrawStyle(drawStyle());
-        inner_->setDrawWidth(drawWidth());
-        inner_->line(x1, y1, x2, y2, c);
+        copyLine(*inner_, x1, y1, x2, y2, c);
         drawn_ = true;
     }
     void doClear() override {}
     void doNewPage() override {
+        if (keep_) {
+            if (!pages_.back().ops().empty()) pages_.emplace_back();
+            return;
+        }
         if (drawn_) pending_ = true;
         drawn_ = false;
     }
     void doEndDoc() override { finish(true); }
 
 private:
+    // Draws on the target in this surface's font, colour and line style.
+    void copyText(plat::Surface& target, double x, double y, const std::string& text) {
+        target.setFont(fontName(), fontSize(), fontBold());
+        target.setForeColor(foreColor());
+        target.setCurrentX(x);
+        target.setCurrentY(y);
+        target.printInline(text);
+    }
+    void copyLine(plat::Surface& target, double x1, double y1, double x2, double y2, plat::Colour c) {
+        target.setDrawStyle(drawStyle());
+        target.setDrawWidth(drawWidth());
+        target.line(x1, y1, x2, y2, c);
+    }
+    // The kept pages, each replayed onto this job's sheets: collated, the whole run and
+    // then the whole run again; otherwise each page as often as asked. Reversed, the last
+    // page first.
+    void sendKept() {
+        std::vector<plat::RecordingSurface> pages = std::move(pages_);
+        std::erase_if(pages, [](const plat::RecordingSurface& page) { return page.ops().empty(); });
+        if (reverse_) std::reverse(pages.begin(), pages.end());
+        keep_ = false;
+        auto send = [this](const plat::RecordingSurface& page) {
+            page.replay(*this);
+            doNewPage();
+        };
+        if (printer_.collateCopies()) {
+            for (int copy = 0; copy < copies_; ++copy)
+                for (const auto& page : pages) send(page);
+        } else {
+            for (const auto& page : pages)
+                for (int copy = 0; copy < copies_; ++copy) send(page);
+        }
+    }
     bool ready() {
         if (!active_) return false;
         if (pending_) {
@@ -184,11 +228,50 @@ private:
     QPrinter& printer_;
     QPainter painter_;
     std::unique_ptr<QPainterSurface> inner_;
+    int copies_ = 1;
+    bool reverse_ = false;
+    bool keep_ = false;  // the pages wait for the end of the run
+    std::vector<plat::RecordingSurface> pages_{1};
     bool active_ = false;
     bool sent_ = false;
     bool drawn_ = false;
     bool pending_ = false;
 };
+
+namespace {
+
+// The toolkit shows its page range again each time the dialog is shown, whatever the
+// options say (a print server could pick the pages), and its page set (odd or even pages)
+// as well: both go again once it is shown, and every page is printed.
+class NoPageChoice : public QObject {
+public:
+    explicit NoPageChoice(QPrintDialog& dialog) : QObject(&dialog), dialog_(dialog) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &dialog_ && event->type() == QEvent::Show) {
+            if (auto* all = dialog_.findChild<QAbstractButton*>(QStringLiteral("printAll"))) all->setChecked(true);
+            for (const char* name : {"gbPrintRange", "pageSetCombo", "pageSetLabel"})
+                if (auto* w = dialog_.findChild<QWidget*>(QString::fromLatin1(name))) w->hide();
+        }
+        return false;
+    }
+
+private:
+    QPrintDialog& dialog_;
+};
+
+}  // namespace
+
+void preparePrintDialog(QPrintDialog& dialog) {
+    // The pages are chosen in the print-range dialog: no range, selection or current page
+    // here. Copies are printed (by the printer, or by the job for a file), collated or not.
+    // Printing to a PDF file stays offered: without an installed printer it is the only way out.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.installEventFilter(new NoPageChoice(dialog));
+}
 
 QtServices::QtServices() = default;
 QtServices::~QtServices() = default;
@@ -250,6 +333,7 @@ QPrinter& QtServices::printer() {
 bool QtServices::printerDialog() {
     if (view_) view_->sync();
     QPrintDialog dialog(&printer(), dialogParent());
+    preparePrintDialog(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -272,11 +356,8 @@ plat::PrintStart QtServices::beginPrint(const std::string& title) {
         if (!printerChoice(chosen)) return {};
     } else {
         if (view_) view_->sync();
-        // No selection range; copies and collation are the driver's. Printing to a PDF
-        // file stays offered: without an installed printer it is the only way out.
         QPrintDialog dialog(&chosen, dialogParent());
-        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        preparePrintDialog(dialog);
         if (dialog.exec() != QDialog::Accepted) return {};
     }
     job_.reset();

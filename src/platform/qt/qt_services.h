@@ -9,6 +9,7 @@
 
 #include "platform/services.h"
 
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -33,6 +34,10 @@ QString startFolder(const std::string& folder);
 void prepareFileDialog(QFileDialog& dialog);
 // The type the file dialog shows for an entry.
 QString fileTypeName(const QFileInfo& info);
+
+// Readies the printer dialog of a print job: it offers only what the job honours (no page
+// range; copies, collated or not; a printer or a PDF file).
+void preparePrintDialog(QPrintDialog& dialog);
 
 class QtServices : public plat::Services {
 public:

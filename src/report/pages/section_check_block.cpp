@@ -9,6 +9,7 @@
 #include "platform/surface.h"
 #include "report/pages/page_conventions.h"
 #include "report/pages/page_text.h"
+#include "section/section_screen.h"
 
 namespace section_pages {
 
@@ -121,7 +122,7 @@ void printCheckBlock(const Program& p, plat::Surface& s, int loc) {
 }
 
 void printRefusedBlock(const Program& p, plat::Surface& s, int loc) {
-    page::printCheck(p, s, false, {blanks(18) + "この地盤反力の分布では断面力を計算できない  ∴NG"});
+    page::printCheck(p, s, false, {blanks(18) + Form7::kRefusedReason + "  ∴NG"});
     if (loc == 9) s.print("");
     if (loc == 8) page::emptyLines(s, 2);
 }
