@@ -13,6 +13,9 @@ namespace num {
 // number. No number at the start reads 0. A comma ends the number. Full-width digits,
 // decimal point, signs and blank read as their half-width counterparts.
 double parse(std::string_view text);
+// The text with every full-width digit, decimal point, sign, exponent letter, comma and
+// blank made half-width ("２．５" becomes "2.5"); every other character stays.
+std::string narrowed(std::string_view text);
 
 // π as the program writes it.
 constexpr double kPi = 3.14159;
