@@ -28,19 +28,29 @@ std::string content(const plat::Control& c) {
 
 }  // namespace
 
-std::vector<std::string> controls(Program& p) {
+namespace {
+
+std::vector<std::string> lines(Program& p, bool state) {
     std::vector<std::string> forms;
     for (const project::LineSource& line : project::lines())
         if (!line.form.empty() && std::find(forms.begin(), forms.end(), line.form) == forms.end())
             forms.push_back(line.form);
     std::vector<std::string> out;
     for (const std::string& form : forms)
-        for (const plat::Control* c : p.formByName(form).controls())
-            out.push_back(form + "." + c->name() + " \"" + content(*c) + "\"" + (c->visible() ? " shown" : " hidden") +
-                          (c->enabled() ? "" : " disabled") + " colour " +
-                          std::to_string(static_cast<long>(c->foreColor())));
+        for (const plat::Control* c : p.formByName(form).controls()) {
+            std::string line = form + "." + c->name() + " \"" + content(*c) + "\"";
+            if (state)
+                line += std::string(c->visible() ? " shown" : " hidden") + (c->enabled() ? "" : " disabled") +
+                        " colour " + std::to_string(static_cast<long>(c->foreColor()));
+            out.push_back(line);
+        }
     return out;
 }
+
+}  // namespace
+
+std::vector<std::string> controls(Program& p) { return lines(p, true); }
+std::vector<std::string> contents(Program& p) { return lines(p, false); }
 
 std::vector<std::string> printedReport(Program& p, ScriptedServices& s) {
     const size_t scripts = s.modalScripts.size();

@@ -13,6 +13,9 @@ namespace snapshot {
 // One line per control of the project's forms: its text, caption, choice, state or list
 // position, whether it is shown and enabled, and its colour.
 std::vector<std::string> controls(Program& p);
+// The same lines with the content alone: what a project typed in and the same project
+// opened from its file have in common (the open sets shown and enabled states its own way).
+std::vector<std::string> contents(Program& p);
 
 // Every report page as the print run draws it, printed through the File menu with every
 // page chosen; empty when nothing was printed. Leaves no script of its own queued.
