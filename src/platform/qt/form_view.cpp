@@ -836,14 +836,13 @@ void FormView::scrollBy(plat::ScrollBar& bar, int amount) {
 }
 
 void FormView::keyPressEvent(QKeyEvent* event) {
-    // Keys that no control took stop here: a dialog has no default button, and Esc is
-    // its close box.
-    event->accept();
+    // Keys that no control took stop here: a dialog has no default button. Esc goes on to
+    // the dialog's window, which takes it as the close box.
     if (event->key() == Qt::Key_Escape && form_ && form_->kind() == plat::FormKind::Dialog) {
-        plat::Form* f = form_;
-        view_.dispatch([f] { f->escapePressed(); });
+        event->ignore();
         return;
     }
+    event->accept();
     plat::ScrollBar* bar = pageBar(true);
     if (!bar) return;
     switch (event->key()) {
