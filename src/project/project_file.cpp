@@ -278,7 +278,13 @@ static std::string utf8Text(std::string_view bytes) {
     return text;
 }
 
-static std::string decodeLine(std::string_view bytes) {
+static std::string decodeLine(std::string_view line) {
+    // A value never holds a line break, and the writer drops any; a stray CR inside a
+    // line is dropped here too, so that what is read is what the next save writes.
+    std::string kept;
+    for (char c : line)
+        if (c != '\r') kept += c;
+    const std::string_view bytes = kept;
     if (bytes.starts_with(kUtf8Mark)) return utf8Text(bytes.substr(kUtf8Mark.size()));
     // Every other line is CP932, as the earlier program wrote all of them. Only a line
     // that is no CP932 at all but whole UTF-8 (kept so before lines in UTF-8 carried the

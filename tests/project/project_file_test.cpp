@@ -407,6 +407,8 @@ TEST(ProjectParse, EachLineReadsByItsMark) {
         {"東京都", cp932::decode("東京都")},                // UTF-8 without the mark that is CP932 too
         {"ｱｲ", "ｱｲ"},                                      // no CP932 (lead byte EF), whole UTF-8
         {"\x93\x8c\xE6", cp932::decode("\x93\x8c\xE6")},  // neither: CP932, its stray byte "?"
+        {"60\rA", "60A"},                                     // a stray CR is no part of a text
+        {"\xEF\xBB\xBF" "\xF0\x9F\x98\r\x80", "😀"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> lines = plainTexts(217);
