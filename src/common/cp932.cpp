@@ -76,9 +76,14 @@ std::optional<std::string> encodeExactly(std::string_view utf8) {
     return out;
 }
 
-std::string decode(std::string_view bytes) {
+namespace {
+
+// The UTF-8 text of CP932 bytes; a byte sequence that is not CP932 becomes "?" and
+// clears exact.
+std::string decodeWith(std::string_view bytes, bool& exact) {
     thread_local Converter conv("UTF-8", "CP932");
     std::string out;
+    exact = true;
     for (size_t i = 0; i < bytes.size();) {
         unsigned char c = static_cast<unsigned char>(bytes[i]);
         if (c < 0x80) {
@@ -87,9 +92,26 @@ std::string decode(std::string_view bytes) {
             continue;
         }
         size_t len = isLead(c) && i + 1 < bytes.size() ? 2 : 1;
-        if (!conv.convert(bytes.substr(i, len), out)) out += '?';
+        if (!conv.convert(bytes.substr(i, len), out)) {
+            out += '?';
+            exact = false;
+        }
         i += len;
     }
+    return out;
+}
+
+}  // namespace
+
+std::string decode(std::string_view bytes) {
+    bool exact = true;
+    return decodeWith(bytes, exact);
+}
+
+std::optional<std::string> decodeExactly(std::string_view bytes) {
+    bool exact = true;
+    std::string out = decodeWith(bytes, exact);
+    if (!exact) return std::nullopt;
     return out;
 }
 

@@ -14,5 +14,7 @@ std::string encode(std::string_view utf8);
 std::optional<std::string> encodeExactly(std::string_view utf8);
 // CP932 to UTF-8. A byte sequence that is not CP932 becomes "?".
 std::string decode(std::string_view bytes);
+// CP932 to UTF-8 without loss: nothing when the bytes are not CP932 throughout.
+std::optional<std::string> decodeExactly(std::string_view bytes);
 
 }  // namespace cp932

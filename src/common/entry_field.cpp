@@ -1,6 +1,30 @@
 #include "common/entry_field.h"
 
+#include "common/numbers.h"
 #include "platform/utf8.h"
+
+namespace {
+
+// Full-width digits, points, signs and commas that an input method or a pasted text
+// brings into a number box become half-width as they arrive: the box shows, and the file
+// keeps, "24" for "２４", and a narrow box has room for its number.
+void narrowKey(int& key) {
+    if (key < 0x80) return;
+    const std::string narrow = num::narrowed(plat::fromCodePoint(static_cast<char32_t>(key)));
+    if (narrow.size() == 1) key = static_cast<unsigned char>(narrow[0]);
+}
+
+// Each character keeps its place, so the caret and the selection stay where they were.
+void narrowText(plat::TextBox& box) {
+    const std::string narrow = num::narrowed(box.text());
+    if (narrow == box.text()) return;
+    const int start = box.selStart(), length = box.selLength();
+    box.setText(narrow);
+    box.setSelStart(start);
+    box.setSelLength(length);
+}
+
+}  // namespace
 
 void moveTo(plat::Control& target) {
     target.setFocus();
@@ -12,8 +36,15 @@ void selectFrom(plat::TextBox& box, int start) {
     box.setSelLength(plat::charCount(box.text()));
 }
 
+void numberBox(plat::TextBox& box) {
+    box.setImeMode(plat::ImeMode::Off);
+    box.KeyPress = [](int& key) { narrowKey(key); };
+    box.UserEdit = [&box] { narrowText(box); };
+}
+
 void EntryFields::add(plat::TextBox& box, EntryFieldSpec field) {
     box.setImeMode(field.ime);
+    const bool numbers = field.ime == plat::ImeMode::Off;
     if (field.next) next_[&box] = field.next;
     auto s = std::make_shared<const EntryFieldSpec>(std::move(field));
     box.Click = [&box, s] {
@@ -25,13 +56,15 @@ void EntryFields::add(plat::TextBox& box, EntryFieldSpec field) {
     box.GotFocus = [&box, s] {
         if (s->selectOnFocus) box.selectAll();
     };
-    box.KeyPress = [this, &box, s](int& key) {
+    box.KeyPress = [this, &box, s, numbers](int& key) {
+        if (numbers) narrowKey(key);
         const int typed = key;
         enterKey(box, key);
         if (s->onKey) s->onKey(typed);
     };
     // Emptying a box with the delete key changes what was entered as much as typing does.
-    box.UserEdit = [s] {
+    box.UserEdit = [&box, s, numbers] {
+        if (numbers) narrowText(box);
         if (s->onKey) s->onKey(0);
     };
 }

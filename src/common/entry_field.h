@@ -39,7 +39,8 @@ struct EntryFieldSpec {
     int dblClickFrom = 10;
     // Whether the arrival of the focus selects the whole text.
     bool selectOnFocus = true;
-    // Numbers arrive as half-width digits with the input method off.
+    // Numbers arrive as half-width digits with the input method off; full-width ones that
+    // come all the same (typed or pasted) are made half-width. Other modes take free text.
     plat::ImeMode ime = plat::ImeMode::Off;
     // Click: runs before the text is selected (borders, options that the click sets).
     std::function<void()> beforeSelect = nullptr;
@@ -54,6 +55,9 @@ struct EntryFieldSpec {
 // sends the focus back to the box this way too, so that the correction replaces the text
 // instead of being typed in front of it.
 void moveTo(plat::Control& target);
+// A box that takes a number outside any entry chain: the input method off, full-width
+// digits, points, signs and commas made half-width as they arrive.
+void numberBox(plat::TextBox& box);
 // Selection from a character position to the end (just the caret at the end when the
 // text is no longer than the position).
 void selectFrom(plat::TextBox& box, int start);

@@ -24,8 +24,8 @@ constexpr WideForm kWideForms[] = {
     {"\uFF45", 'e'}, {"\uFF0C", ','}, {"\u3000", ' '},
 };
 
-// The text with every full-width digit, decimal point, sign and exponent letter made
-// half-width, so that "２．５" reads as 2.5 wherever a typed number is read.
+}  // namespace
+
 std::string narrowed(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -45,8 +45,6 @@ std::string narrowed(std::string_view text) {
     }
     return out;
 }
-
-}  // namespace
 
 namespace {
 

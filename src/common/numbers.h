@@ -17,6 +17,9 @@ double parse(std::string_view text);
 // that some number can hold: not "2,8", "2.8m", "inf", "nan" nor "1e999". Full-width
 // forms and blanks count as parse counts them ("２４", "1 000").
 bool readsWhole(std::string_view text);
+// The text with every full-width digit, decimal point, sign, exponent letter, comma and
+// blank made half-width ("２．５" becomes "2.5"); every other character stays.
+std::string narrowed(std::string_view text);
 
 // π as the program writes it.
 constexpr double kPi = 3.14159;

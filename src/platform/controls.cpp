@@ -45,6 +45,11 @@ void Control::setFocus() {
 }
 
 void Control::keyPress(int code) {
+    if (code == kKeyEsc && form_.escapePressed()) return;
+    typed(code);
+}
+
+void Control::typed(int code) {
     if (KeyPress) KeyPress(code);
 }
 
@@ -104,7 +109,7 @@ void TextBox::replaceSelection(const std::string& with) {
     setTextKeepCaret(next);
 }
 
-void TextBox::keyPress(int code) {
+void TextBox::typed(int code) {
     if (KeyPress) KeyPress(code);
     if (code == 0 || locked_) return;
     if (code == kKeyBack) {
@@ -158,7 +163,7 @@ void OptionButton::setValue(bool v) {
 
 void OptionButton::userClick() { setValue(true); }
 
-void OptionButton::keyPress(int code) {
+void OptionButton::typed(int code) {
     if (KeyPress) KeyPress(code);
 }
 
@@ -170,7 +175,7 @@ void CheckBox::setValue(int v) {
     raise(Click);
 }
 
-void CheckBox::keyPress(int code) {
+void CheckBox::typed(int code) {
     if (KeyPress) KeyPress(code);
     if (code == ' ') userClick();
 }
@@ -209,7 +214,7 @@ void ComboBox::userPick(int index) {
     raise(Click);
 }
 
-void ComboBox::keyPress(int code) {
+void ComboBox::typed(int code) {
     if (KeyPress) KeyPress(code);
     if (code == 0 || style_ == Style::DropDownList) return;
     if (code == kKeyBack) {
@@ -234,7 +239,7 @@ void ComboBox::userEdit(const std::string& text) {
 CommandButton::CommandButton(Form& form, std::string name)
     : Control(form, std::move(name), ControlKind::CommandButton) {}
 
-void CommandButton::keyPress(int code) {
+void CommandButton::typed(int code) {
     if (KeyPress) KeyPress(code);
     if (code == kKeyEnter || code == ' ') press();
 }

@@ -80,8 +80,10 @@ public:
     // Gives the focus and runs GotFocus; does nothing when the control cannot take it.
     void setFocus();
 
-    // A key with a character code arrives while the control has the focus.
-    virtual void keyPress(int code);
+    // A key with a character code arrives while the control has the focus. Esc in a
+    // dialog with a close box does what the close box does (its cancel or close button),
+    // before the control sees the key; every other key goes to the control.
+    void keyPress(int code);
 
     std::function<void()> Click;
     std::function<void()> DblClick;
@@ -91,6 +93,8 @@ public:
 
 protected:
     virtual bool focusable() const { return false; }
+    // What the control does with a key: its KeyPress handler, then its own response.
+    virtual void typed(int code);
     void raise(const std::function<void()>& handler) const {
         if (handler) handler();
     }
@@ -138,7 +142,7 @@ public:
     void setMaxLength(int n) { maxLength_ = n; }
 
     // Typing: KeyPress first (it may change or discard the key), then the edit.
-    void keyPress(int code) override;
+    void typed(int code) override;
     // An edit made by the toolkit itself (delete key, paste): new text and caret.
     void userEdit(const std::string& text, int selStart, int selLength);
 
@@ -195,7 +199,7 @@ public:
     // The user clicks it: the same as setting it true.
     void userClick();
     std::vector<OptionButton*> group() const;
-    void keyPress(int code) override;
+    void typed(int code) override;
 
 protected:
     bool focusable() const override { return true; }
@@ -214,7 +218,7 @@ public:
     // Click runs on every change, from the user or from code.
     void setValue(int v);
     void userClick() { setValue(value_ == 1 ? 0 : 1); }
-    void keyPress(int code) override;
+    void typed(int code) override;
 
 protected:
     bool focusable() const override { return true; }
@@ -249,7 +253,7 @@ public:
     // The user picks an item from the list: Click runs.
     void userPick(int index);
     // Typing into an editable combo: KeyPress, then the edit; no Click.
-    void keyPress(int code) override;
+    void typed(int code) override;
     void userEdit(const std::string& text);
 
     std::function<void()> Change;
@@ -273,7 +277,7 @@ public:
     // A click from code or from the mouse.
     void press() { raise(Click); }
     // Enter or Space while it has the focus presses it.
-    void keyPress(int code) override;
+    void typed(int code) override;
 
 protected:
     bool focusable() const override { return true; }

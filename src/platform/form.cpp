@@ -103,4 +103,10 @@ void Form::userClose() {
     if (!cancel && !desktop_.ended()) unload();
 }
 
+bool Form::escapePressed() {
+    if (kind_ != FormKind::Dialog || !closeBox_) return false;
+    closeBoxPressed();
+    return true;
+}
+
 }  // namespace plat

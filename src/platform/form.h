@@ -69,6 +69,8 @@ public:
 
     // The title bar's close box: runs the form's QueryUnload, then closes it.
     void userClose();
+    // Esc: a dialog with a close box takes it as its close box. True when it did.
+    bool escapePressed();
 
     // Runs once, when the desktop creates the form.
     virtual void Form_Load() {}

@@ -244,23 +244,53 @@ std::vector<std::string> collect(Program& program) {
     return texts;
 }
 
+// The mark that opens a line written in UTF-8. No CP932 text begins with the byte EF
+// (that lead byte has no characters), so a line of the code page can never be taken
+// for one in UTF-8, nor the other way round.
+static constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 static std::string encodeLine(const std::string& text) {
     if (std::optional<std::string> exact = cp932::encodeExactly(text)) return *exact;
     // A character the code page cannot hold (a name pasted from elsewhere) would become
-    // "?" for good. I keep such a line in UTF-8 instead, which the reader recognises, so
-    // the project keeps what was typed.
-    std::string bytes;
+    // "?" for good. Such a line is kept in UTF-8 behind the mark instead, so the project
+    // keeps what was typed.
+    std::string bytes(kUtf8Mark);
     for (char c : text)
         if (c != '\r' && c != '\n') bytes += c;
     return bytes;
 }
 
-static std::string decodeLine(std::string_view bytes) {
-    // A line in UTF-8 (written by another program, or kept so by the writer above) reads
-    // as such; the project's own lines are CP932, which as good as never is UTF-8 too.
-    const bool ascii =
-        std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii && validUtf8(bytes)) return std::string(bytes);
+// Well-formed UTF-8 as it stands; each byte that breaks it becomes "?".
+static std::string utf8Text(std::string_view bytes) {
+    if (validUtf8(bytes)) return std::string(bytes);
+    std::string text;
+    for (size_t i = 0; i < bytes.size();) {
+        size_t len = 1;
+        while (len <= 4 && i + len <= bytes.size() && !validUtf8(bytes.substr(i, len))) ++len;
+        if (len <= 4 && i + len <= bytes.size()) {
+            text += bytes.substr(i, len);
+            i += len;
+        } else {
+            text += '?';
+            ++i;
+        }
+    }
+    return text;
+}
+
+static std::string decodeLine(std::string_view line) {
+    // A value never holds a line break, and the writer drops any; a stray CR inside a
+    // line is dropped here too, so that what is read is what the next save writes.
+    std::string kept;
+    for (char c : line)
+        if (c != '\r') kept += c;
+    const std::string_view bytes = kept;
+    if (bytes.starts_with(kUtf8Mark)) return utf8Text(bytes.substr(kUtf8Mark.size()));
+    // Every other line is CP932, as the earlier program wrote all of them. Only a line
+    // that is no CP932 at all but whole UTF-8 (kept so before lines in UTF-8 carried the
+    // mark) reads as UTF-8; the code page never loses a text to this.
+    if (std::optional<std::string> text = cp932::decodeExactly(bytes)) return *text;
+    if (validUtf8(bytes)) return std::string(bytes);
     return cp932::decode(bytes);
 }
 

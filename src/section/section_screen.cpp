@@ -110,7 +110,7 @@ void Form7::placeControls() {
     chk_1.setCaption("上載荷重の慣性力を算入する");
     placeCaption(lbl_1, 3000, 450, 2100, "作用位置：底盤下端より");
     txt_1.place(5130, 405, 675, kCellHeight);
-    txt_1.setImeMode(plat::ImeMode::Off);
+    numberBox(txt_1);
     placeCaption(lbl_2, 5850, 450, 240, "m");
     // A lone small letter at 9 pt, greyed and engraved, is a blob; one size up it reads.
     lbl_2.setFont(kScreenFont, 11);
@@ -126,7 +126,7 @@ void Form7::placeControls() {
     placeCaption(Label28, 120, 120, 1200, "主働土圧係数");
     placeCaption(Label81, 120, 390, 360, "KA=");
     txt_ka.place(510, 345, 795, kCellHeight);
-    txt_ka.setImeMode(plat::ImeMode::Off);
+    numberBox(txt_ka);
     opt1.place(1500, 105, 240, 240);
     cmd4.place(1770, 75, 1095, 300);
     cmd4.setCaption("直接入力");

@@ -9,8 +9,9 @@
 
 namespace {
 
-// Empty or exactly "0": the user says there is no toe (heel). "0.0" counts as a length.
-bool noLength(const plat::TextBox& box) { return box.text().empty() || box.text() == "0"; }
+// Empty or exactly "0" (also full-width, as a file may hold it): the user says there is
+// no toe (heel). "0.0" counts as a length.
+bool noLength(const plat::TextBox& box) { return box.text().empty() || num::narrowed(box.text()) == "0"; }
 
 // The pair rule of the toe and the heel: leaving one of them without a length zeroes
 // the other.

@@ -1,7 +1,7 @@
 // A wall entered with full-width digits, decimal points and minus signs, as a Japanese input
 // method in full-width mode types them or a pasted text carries them, gives the numbers of
 // the same wall entered with half-width digits, on every screen: design conditions,
-// dimensions, section spacings and covers.
+// dimensions, section spacings and covers. The boxes take them half-width as they arrive.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,12 +9,20 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
+#include "conditions/seismic_dialog.h"
+#include "platform/utf8.h"
+#include "project/project_file.h"
+#include "report/print_range_dialog.h"
 #include "section/cover_dialog.h"
 #include "section/section_screen.h"
+#include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
+#include "stability/shear_key_dialogs.h"
 #include "support/fixture_walls.h"
+#include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -106,7 +114,7 @@ TEST_F(FullWidthEntry, AWallTypedAndPastedInFullWidthGivesTheHalfWidthNumbers) {
     for (plat::TextBox* box : {&c.txt2, &c.txt3, &c.txt4, &c.txt5, &c.txt8, &c.txt10, &c.txt12, &c.txt11})
         typeWide(*box);
     for (plat::TextBox* box : {&c.txt6, &c.txt9}) pasteWide(*box);
-    ASSERT_EQ(utf8(U"２４．５"), c.txt6.text());
+    ASSERT_EQ(c.txt6.text(), "24.5");
     c.cmd6.press();
     c.cmd3.press();
     full.form<Form23>().cmd1.press();
@@ -127,7 +135,7 @@ TEST_F(FullWidthEntry, AWallTypedAndPastedInFullWidthGivesTheHalfWidthNumbers) {
         if (box.text().empty()) continue;
         paste ? pasteWide(box) : typeWide(box);
         paste = !paste;
-        EXPECT_TRUE(hasFullWidth(box.text())) << box.name();
+        EXPECT_FALSE(hasFullWidth(box.text())) << box.name();
     }
     fixture::checkStability(full);
     EXPECT_EQ(full.backSoilHeight, 2.5f);
@@ -140,7 +148,7 @@ TEST_F(FullWidthEntry, AWallTypedAndPastedInFullWidthGivesTheHalfWidthNumbers) {
     Form7& s = full.form<Form7>();
     fixture::chooseBars(full);
     for (int loc : s.presentLocations()) pasteWide(s.row(loc).design);
-    ASSERT_TRUE(hasFullWidth(s.txt1.text()));
+    ASSERT_FALSE(hasFullWidth(s.txt1.text()));
     fixture::checkSections(full);
     EXPECT_TRUE(fullSvc.messages.empty()) << fullSvc.messages.front().text;
     for (int loc : s.presentLocations()) {
@@ -174,6 +182,115 @@ TEST_F(FullWidthEntry, CoversPastedInFullWidthAreTheHalfWidthCovers) {
     EXPECT_EQ(full.rebarCover[5], 70.5f);
     EXPECT_EQ(full.form<Form7>().row(5).cover.caption(), "70.5");
     EXPECT_EQ(shownResults(full), shownResults(half));
+}
+
+// Types a text key by key over the box's whole text, as an input method commits it.
+void typeKeys(plat::TextBox& box, const std::string& text) {
+    box.selectAll();
+    for (char32_t cp : plat::toCodePoints(text)) box.keyPress(static_cast<int>(cp));
+}
+
+// Pastes a text over the box's whole text, the caret after it.
+void paste(plat::TextBox& box, const std::string& text) {
+    box.userEdit(text, plat::charCount(text), 0);
+}
+
+struct WideText {
+    const char* arrives;
+    const char* shown;  // the box's text afterwards
+};
+
+// Full-width digits, points, signs, exponent letters and commas become half-width in
+// every number box of the program, typed or pasted; other characters stay as they come.
+TEST(FullWidthNumbers, BecomeHalfWidthInEveryNumberBoxAsTheyArrive) {
+    const WideText texts[] = {
+        {"０", "0"},         {"２４", "24"},         {"０．２５", "0.25"}, {"－１．５", "-1.5"}, {"＋３", "+3"},
+        {"１Ｅ２", "1E2"},   {"２，８", "2,8"},      {"２−１", "2-1"},     {"１　２", "1 2"},    {"２ｍ", "2ｍ"},
+        {"24", "24"},        {"ﾆｼ-1", "ﾆｼ-1"},
+    };
+    ProgramWithMainWindow run;
+    Program& p = run.prog;
+    Form3& c = p.form<Form3>();
+    Form4& d = p.form<Form4>();
+    Form7& s = p.form<Form7>();
+    const std::vector<plat::TextBox*> boxes = {
+        &c.txt2,  &c.txt9,  &c.txt15, &d.txt3,  &d.txt12, &d.txt21,
+        &s.txt_1, &s.txt_ka, &s.txt1,  &s.txt10, &p.form<Form22>().txt3, &p.form<Form25>().Text1,
+        &p.form<Form19>().txt1, &p.form<Form26>().txt3, &p.form<Form21>().txt1, &p.form<Form15>().txt_P};
+    for (plat::TextBox* box : boxes) {
+        for (const WideText& t : texts) {
+            SCOPED_TRACE(box->form().name() + "." + box->name() + " " + t.arrives);
+            typeKeys(*box, t.arrives);
+            EXPECT_EQ(box->text(), t.shown) << "typed";
+            box->setText("9");
+            paste(*box, t.arrives);
+            EXPECT_EQ(box->text(), t.shown) << "pasted";
+            EXPECT_EQ(box->selStart(), plat::charCount(t.shown)) << "the caret stays after the paste";
+        }
+    }
+    // The free-text boxes keep what the input method gives: the site, the section number
+    // and the wall mark.
+    for (plat::TextBox* box : {&c.txt1, &d.txt1, &d.txt2}) {
+        typeKeys(*box, "２４－Ａ");
+        EXPECT_EQ(box->text(), "２４－Ａ") << box->name();
+        paste(*box, "ﾖｳﾍｷ０");
+        EXPECT_EQ(box->text(), "ﾖｳﾍｷ０") << box->name();
+    }
+}
+
+// "２４" and "０．５" typed into the design conditions are read as 24 and 0.5 and saved as
+// "24" and "0.5", as the earlier program's files hold them.
+TEST(FullWidthNumbers, TypedNumbersAreReadAndSavedHalfWidth) {
+    ProgramWithMainWindow run;
+    fixture::enterConditions(run.prog, fixture::Wall::HeelToeKey);
+    Form3& c = run.prog.form<Form3>();
+    c.show();
+    c.txt2.setFocus();
+    typeKeys(c.txt2, "２４");
+    c.txt9.setFocus();
+    typeKeys(c.txt9, "０．５");
+    c.cmd3.press();
+    ASSERT_TRUE(run.svc.messages.empty()) << run.svc.messages.front().text;
+    EXPECT_EQ(run.prog.concreteStrength, 24.0f);
+    EXPECT_EQ(run.prog.baseFriction, 0.5f);
+    const std::vector<std::string> lines = project::collect(run.prog);
+    EXPECT_EQ(lines[3], "24");
+    EXPECT_EQ(lines[9], "0.5");
+}
+
+// "０" typed into the toe or its end thickness is 0 in every rule of the dimension screen:
+// the front-soil choice goes, the partner box becomes 0 and the stability check gives
+// what the wall typed with "0" gives.
+TEST(FullWidthNumbers, AZeroTakesTheToeAwayInFullWidthToo) {
+    for (plat::TextBox Form4::*zeroed : {&Form4::txt12, &Form4::txt18}) {
+        ScriptedServices hs, fs;
+        Program h{hs}, f{fs};
+        for (auto [p, zero] : {std::pair<Program*, const char*>{&h, "0"}, {&f, "０"}}) {
+            p->registerForms();
+            p->form<MDIForm1>();
+            fixture::enterConditions(*p, fixture::Wall::HeelToeKey);
+            fixture::enterDimensions(*p, fixture::Wall::HeelToeKey);
+            Form4& d = p->form<Form4>();
+            ASSERT_TRUE(d.Frame2.visible());
+            ASSERT_TRUE(d.opt3.value());
+            (d.*zeroed).setFocus();
+            typeKeys(d.*zeroed, zero);
+            d.txt13.setFocus();
+            fixture::checkStability(*p);
+        }
+        SCOPED_TRACE((f.form<Form4>().*zeroed).name());
+        Form4& d = f.form<Form4>();
+        EXPECT_EQ((d.*zeroed).text(), "0");
+        EXPECT_EQ(d.txt12.text(), "0");
+        EXPECT_EQ(d.txt18.text(), "0") << "the partner is zeroed";
+        EXPECT_FALSE(d.Frame2.visible());
+        EXPECT_FALSE(d.opt3.value());
+        EXPECT_EQ(f.toeLength, 0.0f);
+        EXPECT_EQ(fs.messageTexts(), hs.messageTexts());
+        EXPECT_NE(f.sigmaMax, 0.0f);
+        EXPECT_EQ(f.sigmaMax, h.sigmaMax);
+        EXPECT_EQ(shownResults(f), shownResults(h));
+    }
 }
 
 }  // namespace

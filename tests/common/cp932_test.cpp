@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/utf8.h"
+
 namespace {
 
 TEST(Cp932, RoundTripsTheSymbolsOfTheScreensAndReports) {
@@ -31,6 +33,26 @@ TEST(Cp932, LineBreaksNeverReachTheFile) {
 TEST(Cp932, BrokenBytesDecodeAsQuestionMarks) {
     EXPECT_EQ(cp932::decode("a\x81"), "a?");
     EXPECT_EQ(cp932::decode("\xA0x"), "?x");
+}
+
+TEST(Cp932, DecodesExactlyOnlyWholeCodePageText) {
+    EXPECT_EQ(cp932::decodeExactly("\xC6\xBC-1"), "ﾆｼ-1");
+    EXPECT_EQ(cp932::decodeExactly("\x93\x8c\x8b\x9e\x93\x73"), "東京都");
+    EXPECT_EQ(cp932::decodeExactly(""), "");
+    for (const char* broken : {"a\x81", "\xA0x", "\xEF\x40", "\xEF\xBB\xBF"})
+        EXPECT_EQ(cp932::decodeExactly(broken), std::nullopt) << broken;
+}
+
+// The project file marks its UTF-8 lines with EF BB BF; that only holds while no
+// character of the code page is written with the lead byte EF.
+TEST(Cp932, NoCharacterIsWrittenWithTheLeadByteEF) {
+    for (char32_t cp = 0x80; cp < 0x10000; ++cp) {
+        if (cp >= 0xD800 && cp <= 0xDFFF) continue;
+        const std::optional<std::string> bytes = cp932::encodeExactly(plat::fromCodePoint(cp));
+        if (bytes) {
+            ASSERT_NE(static_cast<unsigned char>(bytes->front()), 0xEF) << std::hex << static_cast<unsigned>(cp);
+        }
+    }
 }
 
 }  // namespace

@@ -90,6 +90,53 @@ TEST(Desktop, ModalDialogBlocksUntilHidden) {
     EXPECT_TRUE(desk.isLoaded("TestForm")) << "hidden dialogs keep their state";
 }
 
+// Esc in a dialog with a close box is the close box, from any control and before the
+// control's KeyPress; in a dialog without one, and in a screen, it is an ordinary key.
+TEST(Desktop, EscInADialogIsItsCloseBox) {
+    struct Dialog : TestForm {
+        explicit Dialog(plat::Desktop& d) : TestForm(d, plat::FormKind::Dialog) {
+            for (plat::Control* c : controls())
+                c->KeyPress = [this, c](int& key) { log.push_back(c->name() + ".KeyPress " + std::to_string(key)); };
+        }
+        void closeBoxPressed() override {
+            log.push_back("close box");
+            hide();
+        }
+    };
+    for (const char* control : {"t1", "cb", "btn", "o1", "chk"}) {
+        for (bool closeBox : {true, false}) {
+            ScriptedServices svc;
+            plat::Desktop desk(svc);
+            desk.registerForm(TestForm::kName, [&desk] { return std::make_unique<Dialog>(desk); });
+            auto& dlg = static_cast<Dialog&>(desk.formByName(TestForm::kName));
+            dlg.setCloseBox(closeBox);
+            dlg.t1.setText("1");
+            svc.modalScripts.push_back([&dlg, control](plat::Form&) {
+                dlg.log.clear();
+                dlg.control(control)->keyPress(plat::kKeyEsc);
+            });
+            dlg.showModal();
+            SCOPED_TRACE(std::string(control) + (closeBox ? " with" : " without") + " a close box");
+            if (closeBox) {
+                EXPECT_EQ(dlg.log, std::vector<std::string>{"close box"});
+                EXPECT_FALSE(dlg.visible());
+            } else {
+                EXPECT_EQ(dlg.log, std::vector<std::string>{std::string(control) + ".KeyPress 27"});
+            }
+            EXPECT_EQ(dlg.t1.text(), "1");
+        }
+    }
+    ScriptedServices svc;
+    TestDesktop desk(svc);
+    TestForm& screen = desk.form<TestForm>();
+    screen.show();
+    int seen = 0;
+    screen.t1.KeyPress = [&seen](int& key) { seen = key; };
+    screen.t1.keyPress(plat::kKeyEsc);
+    EXPECT_EQ(seen, plat::kKeyEsc);
+    EXPECT_TRUE(screen.visible());
+}
+
 TEST(Desktop, MessageStylesDecode) {
     using plat::MessageRequest;
     using plat::MsgButtons;

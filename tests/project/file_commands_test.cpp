@@ -407,8 +407,9 @@ TEST_F(FileCommands, ConcurrentSavesAllSucceed) {
     EXPECT_EQ(folderNames(), std::vector<std::string>{"shared.ywd"});
 }
 
-// A site name in UTF-8 opens readable. A name the code page cannot hold is kept whole
-// in UTF-8 on save, and opens again as typed; every other line stays CP932.
+// A site name in UTF-8 behind the mark EF BB BF opens readable. A name the code page
+// cannot hold is kept whole in UTF-8 behind the mark on save, and opens again as typed;
+// every other line stays CP932.
 TEST_F(FileCommands, SiteNamesBeyondTheCodePageSurvive) {
     makeProject();
     const std::string file = path("wall.ywd");
@@ -418,7 +419,7 @@ TEST_F(FileCommands, SiteNamesBeyondTheCodePageSurvive) {
     std::string bytes = bytesOf(file);
     const std::string siteCp932 = cp932::encode(" 東京都 港区∴O.K ");
     ASSERT_NE(bytes.find("\r\n" + siteCp932 + "\r\n"), std::string::npos);
-    bytes.replace(bytes.find(siteCp932), siteCp932.size(), "東京都 港区");
+    bytes.replace(bytes.find(siteCp932), siteCp932.size(), "\xEF\xBB\xBF東京都 港区");
     writeBytes(path("utf8.ywd"), bytes);
     {
         Fresh run;
@@ -439,7 +440,7 @@ TEST_F(FileCommands, SiteNamesBeyondTheCodePageSurvive) {
     main->FileUpdate();
     EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{kOverwriteQuestion});
     const std::string saved = bytesOf(file);
-    EXPECT_NE(saved.find("\r\n" + site + "\r\n"), std::string::npos) << "kept in UTF-8";
+    EXPECT_NE(saved.find("\r\n\xEF\xBB\xBF" + site + "\r\n"), std::string::npos) << "kept in UTF-8";
     EXPECT_EQ(saved.find('?'), std::string::npos) << "nothing turned into ?";
     EXPECT_NE(saved.find(cp932::encode(prog.form<Form3>().cbo1.text())), std::string::npos)
         << "the soil type stays CP932";

@@ -13,6 +13,7 @@
 #include "common/cp932.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/seismic_dialog.h"
+#include "platform/utf8.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 #include "support/program_fixture.h"
@@ -381,20 +382,33 @@ TEST(ProjectParse, EmptyLinesAfterTheLastLineAreIgnored) {
     }
 }
 
-// A line that is well-formed UTF-8 beyond ASCII reads as UTF-8; anything else as CP932.
-TEST(ProjectParse, LinesInUtf8ReadAsUtf8) {
+// A line behind the mark EF BB BF is UTF-8; every other line is CP932, as the earlier
+// program wrote them all, also where its bytes happen to be UTF-8 as well. Only a line
+// that is no CP932 at all but whole UTF-8 reads as UTF-8.
+TEST(ProjectParse, EachLineReadsByItsMark) {
     struct Case {
         std::string bytes;
         std::string text;
     };
     const Case cases[] = {
-        {"東京都 港区", "東京都 港区"},
-        {"𠮷野家 한국", "𠮷野家 한국"},
+        {"\xC6\xBC-1", "ﾆｼ-1"},  // as UTF-8 "Ƽ-1"
+        {"\xD6\xB3\xCD\xB7", "ﾖｳﾍｷ"},
+        {"\xC5\xB6\xC9\xBC", "ﾅｶﾉｼ"},
+        {"\xCB\xB6\xDE\xBC 1", "ﾋｶﾞｼ 1"},
+        {"\xCF\xB4-2", "ﾏｴ-2"},
         {"\x93\x8c\x8b\x9e\x93\x73", "東京都"},
         {"\x83\x7e\x83\x89\x83\x6d\x83\x58", "ミラノス"},
         {"ascii only", "ascii only"},
-        {"\xB1\xB2", "ｱｲ"},  // half-width katakana: stray continuation bytes in UTF-8
-        {"\x93\x8c\xE6", cp932::decode("\x93\x8c\xE6")},  // broken UTF-8: CP932, its stray byte "?"
+        {"\xEF\xBB\xBF東京都 港区", "東京都 港区"},
+        {"\xEF\xBB\xBF𠮷野家 한국", "𠮷野家 한국"},
+        {"\xEF\xBB\xBF", ""},
+        {"\xEF\xBB\xBF\xEF\xBB\xBFx", "\uFEFFx"},     // one mark is taken, the next is text
+        {"\xEF\xBB\xBF" "a\xC3(b\xE3\x81", "a?(b??"},  // broken UTF-8 after the mark: "?"
+        {"東京都", cp932::decode("東京都")},                // UTF-8 without the mark that is CP932 too
+        {"ｱｲ", "ｱｲ"},                                      // no CP932 (lead byte EF), whole UTF-8
+        {"\x93\x8c\xE6", cp932::decode("\x93\x8c\xE6")},  // neither: CP932, its stray byte "?"
+        {"60\rA", "60A"},                                     // a stray CR is no part of a text
+        {"\xEF\xBB\xBF" "\xF0\x9F\x98\r\x80", "😀"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> lines = plainTexts(217);
@@ -406,15 +420,41 @@ TEST(ProjectParse, LinesInUtf8ReadAsUtf8) {
     }
 }
 
+// Every pair of half-width katakana, and each beside a kanji, reads back as written.
+TEST(ProjectParse, EveryPairOfHalfWidthKatakanaReadsBack) {
+    std::vector<std::string> pairs;
+    for (char32_t a = U'｡'; a <= U'ﾟ'; ++a)
+        for (char32_t b = U'｡'; b <= U'ﾟ'; ++b) pairs.push_back(plat::fromCodePoints({a, b}));
+    for (char32_t a = U'｡'; a <= U'ﾟ'; ++a) pairs.push_back(plat::fromCodePoints({U'東', a, U'-', U'1'}));
+    std::vector<int> textLines;
+    for (const project::LineSource& l : project::lines())
+        if (l.kind == Kind::Text) textLines.push_back(l.number);
+    for (size_t next = 0; next < pairs.size();) {
+        std::vector<std::string> texts = plainTexts(220);
+        std::vector<std::string> expected = texts;
+        for (int n : textLines) {
+            if (next == pairs.size()) break;
+            texts[n - 1] = pairs[next++];
+        }
+        const std::string bytes = project::encode(texts);
+        ASSERT_EQ(bytes.find("\xEF\xBB\xBF"), std::string::npos) << "all CP932";
+        const project::ReadResult r = project::parse(bytes);
+        ASSERT_EQ(r.error, project::ReadError::None);
+        ASSERT_EQ(r.texts, texts);
+    }
+}
+
 // Written, a text the code page holds is CP932; one it cannot hold is kept in UTF-8
-// whole, never with "?", and reads back the same.
+// whole behind the mark, never with "?", and reads back the same.
 TEST(ProjectEncode, TextsBeyondTheCodePageStayWhole) {
     std::vector<std::string> texts = plainTexts(220);
     texts[2] = "𠮷野家 港区";
     texts[15] = "砂質土";
+    texts[16] = "\uFEFF한";
     const std::string bytes = project::encode(texts);
-    EXPECT_NE(bytes.find("\r\n𠮷野家 港区\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n\xEF\xBB\xBF𠮷野家 港区\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n" + cp932::encode("砂質土") + "\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n\xEF\xBB\xBF\xEF\xBB\xBF한\r\n"), std::string::npos);
     EXPECT_EQ(bytes.find('?'), std::string::npos);
     EXPECT_EQ(project::parse(bytes).texts, texts);
 }

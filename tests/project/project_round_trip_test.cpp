@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "common/cp932.h"
 #include "project/project_fixture.h"
 #include "report/print_range_dialog.h"
+#include "support/program_snapshot.h"
 
 namespace {
 
@@ -177,6 +179,164 @@ TEST_F(RoundTrip, FixtureFilesOpen) {
         EXPECT_EQ(run.prog.sectionCheckDone, 1) << name;
         EXPECT_TRUE(run.svc.messages.empty()) << name << ": " << run.svc.messages[0].text;
     }
+}
+
+struct Names {
+    const char* site;
+    const char* chapter;
+    const char* mark;
+};
+
+// Half-width katakana (whose CP932 bytes often look like UTF-8), kanji, mixes and
+// characters that CP932 does not have.
+const Names kNames[] = {
+    {"ﾆｼ-1", "3", "ﾖｳﾍｷ"},
+    {"ﾅｶﾉｼ", "ﾋｶﾞｼ 1", "ﾏｴ-2"},
+    {"東京都 港区 ﾆｼ-1", "３", "擁壁Ａ-ﾆｼ"},
+    {"𠮷野家 한국", "3", "€-1"},
+};
+
+class Named : public ProjectFixture, public ::testing::WithParamInterface<Names> {};
+
+// The names typed into the screens, saved through the File menu and opened in a fresh
+// program: equal on every screen, on page 1 and in the § heading, and saved again to the
+// same bytes. A name the code page holds is written in it, and only that way.
+TEST_P(Named, ComeBackOnEveryScreenAndPage) {
+    const Names& n = GetParam();
+    fillConditions();
+    prog.form<Form3>().txt1.setText(n.site);
+    fillWall();
+    prog.form<Form4>().txt1.setText(n.chapter);
+    prog.form<Form4>().txt2.setText(n.mark);
+    runChecks();
+    ASSERT_TRUE(svc.messages.empty()) << svc.messages[0].text;
+    const std::string file = path("names.ywd");
+    snapshot::saveAsThroughMenu(prog, svc, file);
+    const std::vector<std::string> contents = snapshot::contents(prog);
+    const std::vector<std::string> printed = snapshot::printedReport(prog, svc);
+    ASSERT_TRUE(contains(printed, std::string("              ・築造地 ： ") + n.site));
+    ASSERT_TRUE(contains(printed, std::string("          § ") + n.chapter + "．ＲＣ擁壁（" + n.mark + "）の設計"));
+
+    const std::string bytes = bytesOf(file);
+    for (const char* name : {n.site, n.chapter, n.mark}) {
+        const std::optional<std::string> cp932 = cp932::encodeExactly(name);
+        const std::string line = cp932 ? *cp932 : std::string("\xEF\xBB\xBF") + name;
+        EXPECT_NE(bytes.find("\r\n" + line + "\r\n"), std::string::npos) << name;
+    }
+
+    Fresh run;
+    snapshot::openThroughMenu(run.prog, run.svc, file);
+    EXPECT_TRUE(run.svc.messages.empty()) << run.svc.messages[0].text;
+    EXPECT_EQ(run.prog.form<Form3>().txt1.text(), n.site);
+    EXPECT_EQ(run.prog.form<Form4>().txt1.text(), n.chapter);
+    EXPECT_EQ(run.prog.form<Form4>().txt2.text(), n.mark);
+    const std::string again = path("again.ywd");
+    snapshot::saveAsThroughMenu(run.prog, run.svc, again);
+    EXPECT_EQ(snapshot::contents(run.prog), contents);
+    EXPECT_EQ(snapshot::printedReport(run.prog, run.svc), printed);
+    EXPECT_EQ(bytesOf(again), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, Named, ::testing::ValuesIn(kNames));
+
+// The lines of a file, split at CRLF, as bytes.
+std::vector<std::string> rawLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < bytes.size();) {
+        const size_t end = bytes.find("\r\n", start);
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+int lineOf(const char* form, const char* control) {
+    for (const project::LineSource& l : project::lines())
+        if (l.form == form && l.control == control) return l.number;
+    return 0;
+}
+
+// A file written by hand in CP932, as the earlier program wrote every line: its
+// half-width katakana open as written, on the screens and on the page, and the program
+// writes the file again byte for byte.
+TEST_F(RoundTrip, HandWrittenCp932FileOpensWithItsKatakana) {
+    std::vector<std::string> lines = rawLines(bytesOf(fixture("building.ywd")));
+    ASSERT_EQ(lines.size(), 220u);
+    lines[lineOf("Form3", "txt1") - 1] = "\xC6\xBC-1 \x93\x8c\x8b\x9e";  // ﾆｼ-1 東京
+    lines[lineOf("Form4", "txt1") - 1] = "\xCB\xB6\xDE\xBC 1";           // ﾋｶﾞｼ 1
+    lines[lineOf("Form4", "txt2") - 1] = "\xD6\xB3\xCD\xB7";              // ﾖｳﾍｷ
+    std::string bytes;
+    for (const std::string& l : lines) bytes += l + "\r\n";
+    writeBytes(path("hand.ywd"), bytes);
+
+    Fresh run;
+    snapshot::openThroughMenu(run.prog, run.svc, path("hand.ywd"));
+    EXPECT_TRUE(run.svc.messages.empty()) << run.svc.messages[0].text;
+    EXPECT_EQ(run.prog.form<Form3>().txt1.text(), "ﾆｼ-1 東京");
+    EXPECT_EQ(run.prog.form<Form4>().txt1.text(), "ﾋｶﾞｼ 1");
+    EXPECT_EQ(run.prog.form<Form4>().txt2.text(), "ﾖｳﾍｷ");
+    const std::vector<std::string> printed = snapshot::printedReport(run.prog, run.svc);
+    EXPECT_TRUE(contains(printed, "              ・築造地 ： ﾆｼ-1 東京"));
+    EXPECT_TRUE(contains(printed, "          § ﾋｶﾞｼ 1．ＲＣ擁壁（ﾖｳﾍｷ）の設計"));
+    snapshot::saveAsThroughMenu(run.prog, run.svc, path("saved.ywd"));
+    EXPECT_EQ(bytesOf(path("saved.ywd")), bytes);
+}
+
+// Open, 名前を付けて保存 through the File menu, open that in a fresh program: every
+// control, the printed report and the saved bytes are those of the first run.
+TEST_F(RoundTrip, OpenSaveAsAndOpenAgainChangeNothing) {
+    for (const std::string name : kFixtures) {
+        SCOPED_TRACE(name);
+        Fresh first;
+        snapshot::openThroughMenu(first.prog, first.svc, fixture(name));
+        ASSERT_EQ(first.prog.projectPath, fixture(name));
+        const std::string once = path("once-" + name);
+        snapshot::saveAsThroughMenu(first.prog, first.svc, once);
+        if (name == "fresh.ywd") {
+            EXPECT_FALSE(std::filesystem::exists(once)) << "nothing to save before a calculation";
+            continue;
+        }
+        Fresh second;
+        snapshot::openThroughMenu(second.prog, second.svc, once);
+        ASSERT_EQ(second.prog.projectPath, once);
+        const std::string twice = path("twice-" + name);
+        snapshot::saveAsThroughMenu(second.prog, second.svc, twice);
+        EXPECT_EQ(second.svc.messageTexts(), first.svc.messageTexts());
+        EXPECT_EQ(snapshot::controls(second.prog), snapshot::controls(first.prog));
+        EXPECT_EQ(snapshot::printedReport(second.prog, second.svc), snapshot::printedReport(first.prog, first.svc));
+        EXPECT_EQ(bytesOf(twice), bytesOf(once));
+        if (name == "building.ywd" || name == "road-key.ywd") {
+            EXPECT_EQ(bytesOf(once), bytesOf(fixture(name))) << "as the program saved it";
+        }
+    }
+}
+
+// Full-width digits in a file (typed before the boxes narrowed them) are read as the
+// numbers they are, and the boxes keep the text as written: opening changes no text.
+// A full-width "0" toe is no toe.
+TEST_F(RoundTrip, FullWidthNumbersInAFileAreReadAsWritten) {
+    std::vector<std::string> texts = linesOf(fixture("building.ywd"));
+    texts[lineOf("Form3", "txt2") - 1] = "２４";
+    texts[lineOf("Form4", "txt12") - 1] = "０";
+    texts[lineOf("Form4", "txt18") - 1] = "０";
+    const std::string file = craft(texts, "wide.ywd");
+    Fresh run;
+    snapshot::openThroughMenu(run.prog, run.svc, file);
+    EXPECT_TRUE(run.svc.messages.empty()) << run.svc.messages[0].text;
+    EXPECT_EQ(run.prog.form<Form3>().txt2.text(), "２４");
+    EXPECT_EQ(run.prog.concreteStrength, 24.0f);
+    EXPECT_EQ(run.prog.toeLength, 0.0f);
+    Form4& d = run.prog.form<Form4>();
+    EXPECT_FALSE(d.Frame2.visible());
+    EXPECT_FALSE(d.opt3.value());
+    // Leaving the toe box applies the rules of a box without a toe.
+    d.show();
+    d.txt18.setText("0.3");
+    d.txt12.setFocus();
+    d.txt13.setFocus();
+    EXPECT_EQ(d.txt18.text(), "0");
+    snapshot::saveAsThroughMenu(run.prog, run.svc, path("again.ywd"));
+    EXPECT_EQ(linesOf(path("again.ywd"))[lineOf("Form3", "txt2") - 1], "２４");
 }
 
 class WriteFixture : public ProjectFixture, public ::testing::WithParamInterface<std::string> {};

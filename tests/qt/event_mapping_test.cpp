@@ -58,6 +58,10 @@ public:
         cmd.Click = [this] { log.push_back("cmd Click"); };
         opt1.Click = [this] { log.push_back("opt1 Click"); };
     }
+    void closeBoxPressed() override {
+        log.push_back("close box");
+        hide();
+    }
     plat::TextBox txt{*this, "txt"};
     plat::CommandButton cmd{*this, "cmd"};
     plat::OptionButton opt1{*this, "opt1"};
@@ -174,6 +178,24 @@ TEST_F(EventMapping, EnterAndEscInADialogPressNoButton) {
     form.log.clear();
     key(button, Qt::Key_Return);
     EXPECT_EQ(form.log, std::vector<std::string>{"cmd Click"});
+}
+
+// With a close box, Esc is the close box: from the text box, from a button and from the
+// dialog itself, and no KeyPress sees it.
+TEST_F(EventMapping, EscInADialogWithACloseBoxIsTheCloseBox) {
+    form.setCloseBox(true);
+    auto* dlg = qobject_cast<QDialog*>(view.windowOf(form));
+    ASSERT_NE(dlg, nullptr);
+    for (QWidget* target : {static_cast<QWidget*>(edit()), view.widgetOf(form.cmd), static_cast<QWidget*>(dlg)}) {
+        form.show();
+        view.sync();
+        form.log.clear();
+        key(target, Qt::Key_Escape);
+        view.sync();
+        SCOPED_TRACE(target->metaObject()->className());
+        EXPECT_EQ(form.log, std::vector<std::string>{"close box"});
+        EXPECT_FALSE(form.visible());
+    }
 }
 
 TEST_F(EventMapping, TabFollowsTheFormsOrderAndRunsGotFocus) {

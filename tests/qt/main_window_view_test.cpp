@@ -241,8 +241,8 @@ TEST_F(MainWindowView, NumericBoxesOfTheScreensTakeNoInputMethodText) {
         EXPECT_FALSE(inputMethodOn(view, *box)) << box->name();
 }
 
-// A full-width number pasted into a box stays as pasted on screen and is read as its
-// half-width number.
+// A full-width number pasted or typed into a box turns half-width in the box and on
+// screen as it arrives, and is read as that number.
 TEST_F(MainWindowView, AFullWidthNumberPastedIntoABoxReadsAsItsHalfWidthNumber) {
     program.form<MDIForm1>().FileNew();
     Form3& conditions = program.form<Form3>();
@@ -254,7 +254,8 @@ TEST_F(MainWindowView, AFullWidthNumberPastedIntoABoxReadsAsItsHalfWidthNumber) 
     QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString(QChar(22)));
     QApplication::sendEvent(edit, &paste);
     view.sync();
-    EXPECT_EQ(conditions.txt2.text(), "２．５");
+    EXPECT_EQ(conditions.txt2.text(), "2.5");
+    EXPECT_EQ(edit->text(), QString("2.5"));
     EXPECT_EQ(num::parse(conditions.txt2.text()), 2.5);
     // A keyboard that sends the full-width characters themselves.
     edit->selectAll();
@@ -263,8 +264,8 @@ TEST_F(MainWindowView, AFullWidthNumberPastedIntoABoxReadsAsItsHalfWidthNumber) 
         QApplication::sendEvent(edit, &key);
     }
     view.sync();
-    EXPECT_EQ(conditions.txt2.text(), "－１０");
-    EXPECT_EQ(edit->text(), QString::fromUtf8("－１０"));
+    EXPECT_EQ(conditions.txt2.text(), "-10");
+    EXPECT_EQ(edit->text(), QString("-10"));
     EXPECT_EQ(num::parse(conditions.txt2.text()), -10.0);
 }
 

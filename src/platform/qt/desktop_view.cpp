@@ -41,8 +41,8 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// A dialog with a fixed border. Enter and Esc are ordinary keys of its controls: no default
-// button, no cancel shortcut. The close box does what the model says.
+// A dialog with a fixed border. Enter is an ordinary key of its controls: no default
+// button. Esc that no control took is the close box, as the model says.
 class DialogWindow : public QDialog {
 public:
     DialogWindow(plat::Form& form, DesktopView& view, QWidget* parent)
@@ -64,7 +64,12 @@ public:
     }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override { event->accept(); }
+    void keyPressEvent(QKeyEvent* event) override {
+        event->accept();
+        if (event->key() != Qt::Key_Escape || !form_ || view_.syncing()) return;
+        plat::Form* f = form_;
+        view_.dispatch([f] { f->escapePressed(); });
+    }
     void reject() override {}
     void closeEvent(QCloseEvent* event) override {
         event->ignore();

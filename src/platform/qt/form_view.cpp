@@ -155,6 +155,11 @@ private:
                 binding_.dispatch([&c, codes] { for (int k : codes) c.keyPress(k); });
                 return codes.front() < 32;
             }
+            if (codes.front() == plat::kKeyEsc) {
+                // Esc in a dialog is its close box; elsewhere only the list's KeyPress sees it.
+                binding_.dispatch([&c] { c.keyPress(plat::kKeyEsc); });
+                return true;
+            }
             QLineEdit* edit = qobject_cast<QLineEdit*>(watched);
             if (auto* box = qobject_cast<QComboBox*>(watched)) edit = box->lineEdit();
             return editableComboKey(c, edit, codes);
@@ -831,7 +836,12 @@ void FormView::scrollBy(plat::ScrollBar& bar, int amount) {
 }
 
 void FormView::keyPressEvent(QKeyEvent* event) {
-    // Keys that no control took stop here: a dialog has no default or cancel button.
+    // Keys that no control took stop here: a dialog has no default button. Esc goes on to
+    // the dialog's window, which takes it as the close box.
+    if (event->key() == Qt::Key_Escape && form_ && form_->kind() == plat::FormKind::Dialog) {
+        event->ignore();
+        return;
+    }
     event->accept();
     plat::ScrollBar* bar = pageBar(true);
     if (!bar) return;
