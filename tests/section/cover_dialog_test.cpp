@@ -254,7 +254,7 @@ TEST_F(CoverDialog, OpensWithTheCoversTheRowsUse) {
     open([](Form22& d) {
         EXPECT_EQ(d.txt1.text(), "60");  // the screen's initial covers
         EXPECT_EQ(d.txt3.text(), "60");
-        fill(d, "45mm", "42.5", "60", "60", "50");
+        fill(d, "45", "42.5", "60", "60", "50");
         d.cmd1.press();
     });
     open([](Form22& d) {
