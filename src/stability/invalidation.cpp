@@ -6,6 +6,7 @@ void Form4::registerDrops(Program& program) {
     Invalidation& registry = program.invalidation;
     registry.registerDrop(Stale::StabilityPanel, [&program] { program.form<Form4>().Hihyouji_3(); });
     registry.registerDrop(Stale::StabilityResult, [&program] { program.form<Form4>().Hihyouji_1(); });
+    registry.registerDrop(Stale::SlidingJudgement, [&program] { program.form<Form4>().clearSlidingLines(); });
     // The toolbar alone: never creates this screen.
     registry.registerDrop(Stale::ReportCommands, [&program] { Hihyouji_2(program); });
     registry.registerDrop(Stale::ShearKeyChoice, [&program] { program.form<Form4>().opt5.setValue(true); });
@@ -19,6 +20,11 @@ void Form4::Hihyouji_3() {
     lbl48.setCaption("");
     for (plat::Label* label : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl56, &lbl57, &lbl58, &lbl59, &lbl60, &lbl61, &lbl62, &lbl64, &lbl65, &lbl66, &lbl67, &lbl68, &lbl69, &lbl70})
         label->setVisible(false);
+}
+
+void Form4::clearSlidingLines() {
+    lbl67.setVisible(false);
+    for (plat::Label* label : {&lbl64, &lbl65, &lbl66, &lbl68, &lbl69, &lbl70}) label->setCaption("");
 }
 
 void Form4::Hihyouji_1() {
