@@ -16,8 +16,8 @@ struct Recorder {
     std::vector<int> log;
     Recorder() {
         for (Stale what : {Stale::StabilityPanel, Stale::SlidingJudgement, Stale::StabilityResult,
-                           Stale::ReportCommands, Stale::SectionResult, Stale::SectionKaChoice, Stale::KeyRow, Stale::ShearKeyChoice, Stale::DimensionScreen,
-                           Stale::SectionScreen})
+                           Stale::ReportCommands, Stale::SectionResult, Stale::SectionKaChoice, Stale::KeyRow,
+                           Stale::ShearKeyChoice, Stale::DimensionScreen, Stale::SectionScreen})
             registry.registerDrop(what, [this, what] { log.push_back(static_cast<int>(what)); });
     }
 };
