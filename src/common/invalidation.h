@@ -24,6 +24,7 @@ enum class Stale {
     SectionKaChoice,   // how the section KA was given (typed or computed)
     KeyRow,            // the shear key's section row, where the section screen is loaded
     ShearKeyChoice,    // the shear key itself: back to none
+    EffectiveAreaChoice,  // how the cohesion acts on the base: nothing chosen, without cohesion
     DimensionScreen,   // the dimension screen is put away
     SectionScreen,     // the section screen is put away
     UprightWallRows,   // the section rows of the upright wall (locations 1 and 2)
@@ -70,6 +71,8 @@ inline constexpr std::array kKeyConfirmed{Stale::StabilityResult, Stale::Sliding
 inline constexpr std::array kUprightWall{Stale::UprightWallRows};
 // A new way of giving the section KA: every row was worked out with the old one.
 inline constexpr std::array kSectionRows{Stale::SectionRows};
+// No cohesion of the foundation ground: no choice of the area it acts on.
+inline constexpr std::array kNoCohesion{Stale::EffectiveAreaChoice};
 // A new ground shape: no shear key, and everything after the design conditions.
 inline constexpr std::array kGroundShape{Stale::ShearKeyChoice, Stale::StabilityResult, Stale::ReportCommands,
                                          Stale::SectionResult,  Stale::DimensionScreen, Stale::SectionScreen};

@@ -271,6 +271,9 @@ void Form3::bindInvalidation() {
     stale_.add(cbo2, invalidates::kStability);
     stale_.add("cbo1 Enter", invalidates::kStabilityAndSections);
     stale_.add("cbo2 Enter", invalidates::kStabilityAndSections);
+    // Cohesion 0: the choice of the area it acts on goes, as the toe's front-soil choice
+    // goes with the toe.
+    stale_.add("no cohesion", invalidates::kNoCohesion);
     // Coming back here puts the later screens away; what they hold stays.
     stale_.add("activate", invalidates::kLaterScreens);
 }
@@ -534,6 +537,7 @@ void Form3::opt8_Click() {
     txt14.setBorderStyle(0);
     txt14.setText("0");
     stale_.changed(opt8);
+    stale_.changed("no cohesion");
 }
 
 // ---- soil lists ----

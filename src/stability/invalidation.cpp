@@ -1,5 +1,6 @@
 // The invalidation operations of the dimension screen, and their registration: every
 // input that can change the stability calculation drops them, downstream only.
+#include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 
 void Form4::registerDrops(Program& program) {
@@ -9,6 +10,7 @@ void Form4::registerDrops(Program& program) {
     registry.registerDrop(Stale::SlidingJudgement, [&program] { program.form<Form4>().clearSlidingLines(); });
     // The toolbar alone: never creates this screen.
     registry.registerDrop(Stale::ReportCommands, [&program] { Hihyouji_2(program); });
+    registry.registerDrop(Stale::EffectiveAreaChoice, [&program] { forgetEffectiveArea(program); });
     registry.registerDrop(Stale::ShearKeyChoice, [&program] { program.form<Form4>().opt5.setValue(true); });
     registry.registerDrop(Stale::DimensionScreen, [&program] { program.form<Form4>().hide(); });
     registry.registerHandOver(HandOver::OpenDimensions, [&program] { program.form<Form4>().takeOverFromGroundShape(); });
