@@ -273,8 +273,8 @@ std::map<std::string, Fill> sectionFills(Form7& sec) {
     std::map<std::string, Fill> fills;
     for (const Form7::Row& r : sec.rows()) {
         fills[r.bars.name()] = picked(4);
-        fills[r.design.name()] = [&r](plat::Control& c) {
-            const std::string computed = r.computed.caption();
+        fills[r.design.name()] = [label = &r.computed](plat::Control& c) {
+            const std::string computed = label->caption();
             const double spacing = computed == Form7::kNoValue ? 250.0 : num::parse(computed);
             static_cast<plat::TextBox&>(c).setText(num::format(std::min(spacing, 250.0), "0"));
         };
