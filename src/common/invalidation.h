@@ -17,12 +17,14 @@ class Control;
 // The things an input can make stale, each dropped by the screen that owns it.
 enum class Stale {
     StabilityPanel,    // the dimension screen's judgement panel (the result stays)
+    SlidingJudgement,  // the panel's sliding lines, which the shear key decides
     StabilityResult,   // the stability result, its panel and the section check built on it
     ReportCommands,    // overwrite save, preview and print on the toolbar
     SectionResult,     // the section screen's rows, coefficient and check
     SectionKaChoice,   // how the section KA was given (typed or computed)
     KeyRow,            // the shear key's section row, where the section screen is loaded
     ShearKeyChoice,    // the shear key itself: back to none
+    EffectiveAreaChoice,  // how the cohesion acts on the base: nothing chosen, without cohesion
     DimensionScreen,   // the dimension screen is put away
     SectionScreen,     // the section screen is put away
     UprightWallRows,   // the section rows of the upright wall (locations 1 and 2)
@@ -39,6 +41,10 @@ inline constexpr std::array kStabilityOnward{Stale::StabilityResult, Stale::Repo
 inline constexpr std::array kStabilityOnwardAndScreens{Stale::StabilityResult, Stale::ReportCommands,
                                                        Stale::SectionResult, Stale::DimensionScreen,
                                                        Stale::SectionScreen};
+// An input of the wall on the dimension screen: the stability result and the toolbar. The
+// section rows stay until the next hand-over compares them with the new result and empties
+// those it changes, so that a wall checked again unchanged keeps its bars and spacings.
+inline constexpr std::array kWallInput{Stale::StabilityResult, Stale::ReportCommands};
 // The stability and section results; the toolbar is left as it is.
 inline constexpr std::array kStabilityAndSections{Stale::StabilityResult, Stale::SectionResult};
 // The later screens go out of sight; their results stay.
@@ -53,16 +59,20 @@ inline constexpr std::array kStabilityAndCommands{Stale::StabilityResult, Stale:
 inline constexpr std::array kSectionInputs{Stale::SectionResult, Stale::SectionScreen};
 // A new load case: the section KA is to be given again.
 inline constexpr std::array kSectionKa{Stale::SectionKaChoice};
-// The shear-key choice: the panel, toolbar and sections, but the stability result stays.
-inline constexpr std::array kShearKey{Stale::StabilityPanel, Stale::ReportCommands, Stale::SectionResult};
+// The shear-key choice: everything the stability calculation feeds, and the sliding lines
+// judged with or without the key, so that nothing of the other choice is shown or saved.
+inline constexpr std::array kShearKey{Stale::StabilityResult, Stale::SlidingJudgement, Stale::ReportCommands,
+                                      Stale::SectionResult};
 // The shear key's own values: the stability result and the key's section row.
 inline constexpr std::array kKeyValues{Stale::StabilityResult, Stale::KeyRow};
-// The shear key's section row alone.
-inline constexpr std::array kKeyRow{Stale::KeyRow};
+// The key confirmed in its dialog: it is judged by the next stability check.
+inline constexpr std::array kKeyConfirmed{Stale::StabilityResult, Stale::SlidingJudgement};
 // What the upright wall's forces are worked out with: its rows are chosen again.
 inline constexpr std::array kUprightWall{Stale::UprightWallRows};
 // A new way of giving the section KA: every row was worked out with the old one.
 inline constexpr std::array kSectionRows{Stale::SectionRows};
+// No cohesion of the foundation ground: no choice of the area it acts on.
+inline constexpr std::array kNoCohesion{Stale::EffectiveAreaChoice};
 // A new ground shape: no shear key, and everything after the design conditions.
 inline constexpr std::array kGroundShape{Stale::ShearKeyChoice, Stale::StabilityResult, Stale::ReportCommands,
                                          Stale::SectionResult,  Stale::DimensionScreen, Stale::SectionScreen};

@@ -42,6 +42,7 @@ void Form3::cmd3_Click() {
         showCannotCompute(program_);
         return;
     }
+    if (program_.foundationCohesion == 0) stale_.changed("no cohesion");
 
     auto refuse = [this](const char* message) { program_.msgBox(message, plat::msg::kOk, kErrorTitle); };
     auto refuseAt = [&](const char* message, plat::TextBox& box) {

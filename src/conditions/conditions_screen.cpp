@@ -233,6 +233,8 @@ void Form3::bindHandlers() {
     opt_D.Click = [this] { opt_D_Click(); };
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };
+    opt3.Click = [this] { opt3_Click(); };
+    opt4.Click = [this] { opt4_Click(); };
     cmd4.Click = [this] { cmd4_Click(); };
     cmd5.Click = [this] { cmd5_Click(); };
     cmd6.Click = [this] { cmd6_Click(); };
@@ -271,6 +273,9 @@ void Form3::bindInvalidation() {
     stale_.add(cbo2, invalidates::kStability);
     stale_.add("cbo1 Enter", invalidates::kStabilityAndSections);
     stale_.add("cbo2 Enter", invalidates::kStabilityAndSections);
+    // Cohesion 0: the choice of the area it acts on goes, as the toe's front-soil choice
+    // goes with the toe.
+    stale_.add("no cohesion", invalidates::kNoCohesion);
     // Coming back here puts the later screens away; what they hold stays.
     stale_.add("activate", invalidates::kLaterScreens);
 }
@@ -406,8 +411,20 @@ void Form3::showShortTermRow(bool shown) {
     txt13.setVisible(shown);
 }
 
+// A load case chosen with its option gets what its button gives (the short-term row, the
+// seismic buttons, a new KA); a file being read sets the option and the rest itself.
+void Form3::opt3_Click() {
+    if (!choosingLoadCase_ && !program_.readingProjectLines) cmd1_Click();
+}
+
+void Form3::opt4_Click() {
+    if (!choosingLoadCase_ && !program_.readingProjectLines) cmd2_Click();
+}
+
 void Form3::cmd1_Click() {
+    choosingLoadCase_ = true;
     opt3.setValue(true);
+    choosingLoadCase_ = false;
     cmd5.setEnabled(true);
     opt1.setEnabled(true);
     withdrawKa();
@@ -426,7 +443,9 @@ void Form3::cmd1_Click() {
 }
 
 void Form3::cmd2_Click() {
+    choosingLoadCase_ = true;
     opt4.setValue(true);
+    choosingLoadCase_ = false;
     withdrawKa();
     showShortTermRow(true);
     cmd7.setEnabled(true);
@@ -534,6 +553,7 @@ void Form3::opt8_Click() {
     txt14.setBorderStyle(0);
     txt14.setText("0");
     stale_.changed(opt8);
+    stale_.changed("no cohesion");
 }
 
 // ---- soil lists ----

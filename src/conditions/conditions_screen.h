@@ -125,6 +125,9 @@ public:
     void opt_D_Click();
     void cmd1_Click();
     void cmd2_Click();
+    // The options beside "常時" and "地震時" choose the load case as the buttons do.
+    void opt3_Click();
+    void opt4_Click();
     void cmd4_Click();
     // KA typed or computed.
     void cmd5_Click();
@@ -176,4 +179,6 @@ private:
     // What each input of this screen makes stale.
     InvalidationTable stale_{program_.invalidation};
     EntryFields fields_;
+    // A load-case button sets its option: the option's click must not run the button again.
+    bool choosingLoadCase_ = false;
 };

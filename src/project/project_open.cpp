@@ -142,7 +142,8 @@ void showScreens(Program& p, const std::vector<std::string>& texts, const std::s
     });
     step([&] {
         Form3& conditions = p.form<Form3>();
-        if (!conditions.txt13.text().empty()) return;
+        // The seismic case asks for the short-term value: its row stays in sight.
+        if (!conditions.txt13.text().empty() || designChoices(p).seismic()) return;
         conditions.lbl46.setVisible(false);
         conditions.lbl47.setVisible(false);
         conditions.txt13.setVisible(false);

@@ -112,10 +112,14 @@ void Form7::checkCounts() {
 }
 
 void Form7::dropStaleRows() {
-    // A member the wall no longer has is no refused location either.
+    // A member the wall no longer has is no refused location either, and keeps nothing of
+    // its design.
     const std::vector<int> present = presentLocations();
-    for (int loc : {8, 9, 10})
-        if (refused_[loc] && std::find(present.begin(), present.end(), loc) == present.end()) admitRow(loc);
+    for (int loc : {8, 9, 10}) {
+        if (std::find(present.begin(), present.end(), loc) != present.end()) continue;
+        if (refused_[loc]) admitRow(loc);
+        forgetRow(loc);
+    }
     // Whether every row still shows what the current inputs give.
     bool unchanged = true;
     for (int loc : present) {

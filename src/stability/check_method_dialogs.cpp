@@ -331,6 +331,13 @@ void openCheckMethodDialog(Program& program) {
     }
 }
 
+void forgetEffectiveArea(Program& program) {
+    if (auto* dialog = static_cast<Form14*>(program.find(Form14::kName)))
+        prepareEffectiveArea(0, dialog->lbl1, dialog->opt4, dialog->opt5);
+    if (auto* dialog = static_cast<Form21*>(program.find(Form21::kName)))
+        prepareEffectiveArea(0, dialog->lbl1, dialog->opt7, dialog->opt8);
+}
+
 OverturningCriterion overturningCriterion(Program& program) {
     OverturningCriterion c;
     auto set = [&](const char* form, const char* option) { return isSet(program, form, option); };

@@ -117,6 +117,9 @@ private:
 // (effective-area choice by the cohesion, surcharge-inertia box by the seismic method)
 // and shows it modal.
 void openCheckMethodDialog(Program& program);
+// Without cohesion the effective-area choice has no term to act on: the loaded dialogs
+// clear it and grey it out, as they do when they open with C = 0. Loads nothing.
+void forgetEffectiveArea(Program& program);
 
 // The criteria of the chosen options, for the engine, the judgement panel and the report.
 // Overturning: the demanded safety factor (0 when the chosen option has none) and the

@@ -22,15 +22,15 @@ void zeroPartner(const plat::TextBox& left, plat::TextBox& partner) {
 }  // namespace
 
 // What each input of the screen makes stale. The wall's dimensions, the ground's options and
-// the slab check feed the stability calculation and everything after it; the shear-key
-// choice is judged by the result on the panel, which stays.
+// the slab check feed the stability calculation; the section rows are compared with its next
+// result at the hand-over. The shear-key choice drops everything of the other choice.
 void Form4::bindInvalidation() {
     for (const plat::Control* input :
          std::initializer_list<const plat::Control*>{&txt3,  &txt4,  &txt5,  &txt6,  &txt7,  &txt8,  &txt9,  &txt10,
                                                      &txt13, &txt15, &txt14, &txt12, &txt16, &txt17, &txt18, &txt19,
                                                      &txt20, &txt21, &txt22, &txt23, &chk1,  &opt1,  &opt2,  &opt3,
                                                      &opt4})
-        stale_.add(*input, invalidates::kStabilityOnward);
+        stale_.add(*input, invalidates::kWallInput);
     stale_.add(opt5, invalidates::kShearKey);
     stale_.add(opt6, invalidates::kShearKey);
     // A calculation that could not go on, or one the panel does not show.
@@ -40,10 +40,10 @@ void Form4::bindInvalidation() {
 
 void Form4::bindFields() {
     bindInvalidation();
+    // A click changes nothing and drops nothing; every key in the box does.
     auto invalidating = [this](plat::TextBox& box, EntryTarget next) {
         EntryFieldSpec spec;
         spec.next = std::move(next);
-        spec.onClick = [this, &box] { stale_.changed(box); };
         spec.onKey = [this, &box](int) { stale_.changed(box); };
         return spec;
     };
@@ -70,8 +70,11 @@ void Form4::bindFields() {
     fields_.add(txt14, invalidating(txt14, txt12));
     EntryFieldSpec toe = invalidating(txt12, txt16);
     toe.onClick = [this] {
-        stale_.changed(txt12);
-        if (oneSided()) frontSoilFrameByText(txt12);
+        if (!oneSided()) return;
+        // A front-soil choice that goes with the frame changes the wall's loads.
+        const bool chosen = opt3.value() || opt4.value();
+        frontSoilFrameByText(txt12);
+        if (chosen && !opt3.value() && !opt4.value()) stale_.changed(txt12);
     };
     fields_.add(txt12, std::move(toe));
     fields_.add(txt16, invalidating(txt16, txt17));

@@ -238,6 +238,9 @@ public:
     static void Hihyouji_2(Program& program);
     // Hides the judgement panel but keeps the stability result.
     void Hihyouji_3();
+    // Empties the sliding lines, with and without the key, and hides the caption of the
+    // line without it: what the shear key decides is judged afresh.
+    void clearSlidingLines();
     // "寸法の入力 >" on the ground-shape screen: shows this screen set up for the shape.
     void takeOverFromGroundShape();
     // A calculation that could not go on leaves no result, and the toolbar waits for one.

@@ -84,13 +84,9 @@ ShearKeyDialog::ShearKeyDialog(Program& program, const char* name)
 
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };
-    // Enter leads height, width, position, then "計算"; a click blanks what depends on the key.
-    auto keyField = [this](plat::TextBox& box, plat::Control& next) {
-        EntryFieldSpec spec;
-        spec.next = next;
-        spec.onClick = [this] { clearKeyResults(true); };
-        fields_.add(box, std::move(spec));
-    };
+    // Enter leads height, width, position, then "計算". A click changes nothing: only a
+    // changed text makes what depends on the key stale.
+    auto keyField = [this](plat::TextBox& box, plat::Control& next) { fields_.add(box, {.next = next}); };
     keyField(txt1, txt3);
     keyField(txt3, txt2);
     keyField(txt2, cmd1);
@@ -100,18 +96,7 @@ ShearKeyDialog::ShearKeyDialog(Program& program, const char* name)
         stale_.add(*box, invalidates::kKeyValues);
         box->Change = [this, box] { stale_.changed(*box); };
     }
-    stale_.add(cmd1, invalidates::kStability);
-    stale_.add("key results", invalidates::kKeyRow);
-}
-
-void ShearKeyDialog::forgetKeySection() { stale_.changed("key results"); }
-
-void ShearKeyDialog::clearKeyResults(bool sectionRow) {
-    Form4& screen = program_.form<Form4>();
-    screen.lbl67.setVisible(false);
-    for (plat::Label* l : {&screen.lbl64, &screen.lbl65, &screen.lbl66, &screen.lbl68, &screen.lbl69, &screen.lbl70})
-        l->setCaption("");
-    if (sectionRow) forgetKeySection();
+    stale_.add(cmd1, invalidates::kKeyConfirmed);
 }
 
 void ShearKeyDialog::cmd1_Click() {
@@ -122,11 +107,11 @@ void ShearKeyDialog::cmd1_Click() {
         return;
     }
     if (refuseOutOfBounds(program_, boundedKeyBoxes(*this))) return;
-    clearKeyResults(false);
     // The key is judged by the next stability check; until then no result counts.
     stale_.changed(cmd1);
     hide();
-    focusAfterCalculation().setFocus();
+    // Either standard: the next step is the stability check that judges the key.
+    program_.form<Form4>().cmd3.setFocus();
 }
 
 void ShearKeyDialog::cmd2_Click() { hide(); }
@@ -185,7 +170,6 @@ Form19::Form19(Program& program) : ShearKeyDialog(program, kName) {
     labelAt(Label7, 2280, 4290, 255, "L");
 }
 
-plat::Control& Form19::focusAfterCalculation() { return program_.form<Form4>().cmd3; }
 
 // ---- Form26 ----
 
@@ -236,7 +220,6 @@ Form26::Form26(Program& program) : ShearKeyDialog(program, kName) {
     Label7.setVisible(false);
 }
 
-plat::Control& Form26::focusAfterCalculation() { return program_.form<Form4>().cmd2; }
 
 // ---- Opening ----
 

@@ -71,13 +71,6 @@ public:
     void writeGuides(float baseWidth);
 
 protected:
-    // The dimension screen's control that gets the focus after "計算".
-    virtual plat::Control& focusAfterCalculation() = 0;
-    // Clears the sliding lines of the judgement panel and the key row of the section screen.
-    void clearKeyResults(bool sectionRow);
-    // The key's row of the section screen no longer belongs to the key.
-    void forgetKeySection();
-
     Program& program_;
     // What each input of this screen makes stale.
     InvalidationTable stale_{program_.invalidation};
@@ -103,9 +96,6 @@ public:
     plat::Line Line25{*this, "Line25"};   // wedge marks under the sketch
     plat::Line Line26{*this, "Line26"};
     plat::Label Label7{*this, "Label7"};  // "L" below
-
-protected:
-    plat::Control& focusAfterCalculation() override;
 };
 
 // Form26: the shear key of the road standard.
@@ -119,9 +109,6 @@ public:
     plat::Line Line19{*this, "Line19"};
     plat::Label Label6{*this, "Label6"};  // "L1"
     plat::Label Label7{*this, "Label7"};  // "L2"
-
-protected:
-    plat::Control& focusAfterCalculation() override;
 };
 
 // The dimension screen's "突起の計算": runs the engine, then opens the key dialog of the

@@ -147,7 +147,8 @@ void Form4::cmd3_Click() {
 
     // After a failed calculation the focus stays on this button.
     if (!GamenHyouji()) return;
-    // A key height asked for leaves the panel hidden: that result waits for the next check.
+    // A key height asked for leaves the panel hidden: that result waits for the next check,
+    // and the focus stays here for it.
     dropUnshownResult();
-    cmd1.setFocus();
+    (lbl56.visible() ? cmd1 : cmd3).setFocus();
 }

@@ -15,9 +15,9 @@ struct Recorder {
     Invalidation registry;
     std::vector<int> log;
     Recorder() {
-        for (Stale what : {Stale::StabilityPanel, Stale::StabilityResult, Stale::ReportCommands, Stale::SectionResult,
-                           Stale::SectionKaChoice, Stale::KeyRow, Stale::ShearKeyChoice, Stale::DimensionScreen,
-                           Stale::SectionScreen})
+        for (Stale what : {Stale::StabilityPanel, Stale::SlidingJudgement, Stale::StabilityResult,
+                           Stale::ReportCommands, Stale::SectionResult, Stale::SectionKaChoice, Stale::KeyRow,
+                           Stale::ShearKeyChoice, Stale::DimensionScreen, Stale::SectionScreen})
             registry.registerDrop(what, [this, what] { log.push_back(static_cast<int>(what)); });
     }
 };
@@ -74,8 +74,8 @@ TEST_F(InvalidationTableTest, EachInputDropsItsOwnSet) {
     EXPECT_EQ(r.log, std::vector<int>{n(Stale::StabilityResult)});
     r.log.clear();
     table.changed(form.cb);
-    EXPECT_EQ(r.log,
-              (std::vector<int>{n(Stale::StabilityPanel), n(Stale::ReportCommands), n(Stale::SectionResult)}));
+    EXPECT_EQ(r.log, (std::vector<int>{n(Stale::StabilityResult), n(Stale::SlidingJudgement),
+                                       n(Stale::ReportCommands), n(Stale::SectionResult)}));
     r.log.clear();
     table.changed("fault");
     EXPECT_EQ(r.log, (std::vector<int>{n(Stale::StabilityResult), n(Stale::ReportCommands)}));

@@ -31,8 +31,12 @@ struct EarthPressure : ProgramTest {
         f->txt9.setText(mu);
         f->txt10.setText(delta);
     }
+    // "地震時" empties δ and KA; what the test typed stands for what the user types again.
     void seismic(plat::OptionButton Form25::*method, float kh, float kv) {
+        const std::string delta = f->txt10.text(), ka = f->txt15.text();
         f->opt4.setValue(true);
+        f->txt10.setText(delta);
+        f->txt15.setText(ka);
         (prog.form<Form25>().*method).setValue(true);
         prog.seismicKh = kh;
         prog.seismicKv = kv;
@@ -88,9 +92,9 @@ TEST_F(EarthPressure, MononobeOkabeUnderK1AndD1) {
 }
 
 TEST_F(EarthPressure, SeismicCaseWithoutMethodComputesNothing) {
+    f->opt4.setValue(true);
     inputs("30", "0.6", "15");
     f->txt15.setText("0.5");
-    f->opt4.setValue(true);
     EXPECT_FALSE(f->KEISAN());
     EXPECT_EQ(prog.activeCoefficient, 0.5f);
     EXPECT_TRUE(svc.messages.empty());

@@ -36,6 +36,7 @@ struct Wall {
     LoadCase load = LoadCase::Normal;  // seismic: building standard, method K2, Kh = 0.2
     std::string keyHeight = ""; // a shear key of this height, 1.0 m from the toe, 0.4 m wide
     bool verticalComponent = true;  // the vertical component of the earth pressure counts
+    bool cohesion = false;  // C = 10 kN/m2, its area with the eccentricity deducted
 };
 
 // One program with its main window and scripted services.
@@ -68,8 +69,10 @@ public:
         if (w.load == LoadCase::Seismic) {
             prog.form<Form21>().opt1.setValue(true);
             prog.form<Form21>().opt5.setValue(true);
+            if (w.cohesion) prog.form<Form21>().opt7.setValue(true);
         } else {
             prog.form<Form14>().opt1.setValue(true);
+            if (w.cohesion) prog.form<Form14>().opt4.setValue(true);
         }
         if (!w.keyHeight.empty()) {
             d.opt6.userClick();
@@ -132,7 +135,7 @@ private:
         } else {
             c.cmd1.press();
         }
-        screen_input::typeDesignValues(c, "東京都");
+        screen_input::typeDesignValues(c, "東京都", w.cohesion);
         if (w.ka.empty()) {
             c.cmd6.press();  // KA computed
         } else {

@@ -344,7 +344,11 @@ TEST_F(WallAboveTheSoil, TakesOnlyTheInertiaOfTheWall) {
 // In the normal case nothing loads the section: no message, the bar stays, and no
 // spacing is required ("――").
 TEST_F(WallAboveTheSoil, WithoutInertiaNothingLoadsItAndNoSpacingIsRequired) {
+    // "常時" withdraws the section KA and the stability result; the same are given again.
+    const std::string ka = run.sec().txt_ka.text();
     run.conditions().opt3.setValue(true);
+    run.sec().txt_ka.setText(ka);
+    run.prog.sigmaMax = 80;
     run.sec().cbo1.userPick(4);
     Program& p = run.prog;
     EXPECT_EQ(p.designMoment[1], 0.0f);

@@ -421,7 +421,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UnshownCase{"KeyCalculatedAfterAnEdit", "0.4",
                                   [](Program&, Form4& d) {
                                       d.txt5.setFocus();
-                                      d.txt5.Click();  // a click into a height
+                                      d.txt5.keyPress(plat::kKeyEnter);  // a key in a height
                                       d.cmd5.press();
                                   },
                                   false},

@@ -182,8 +182,8 @@ TEST_F(Page3Test, LoadTableOffsetByCoefficientMode) {
     };
     for (const Case& c : cases) {
         surface.clear();
-        (c.typed ? conditions().opt1 : conditions().opt2).setValue(true);
         (c.seismic ? conditions().opt4 : conditions().opt3).setValue(true);
+        (c.typed ? conditions().opt1 : conditions().opt2).setValue(true);
         (c.k2 ? prog.form<Form25>().opt_K2 : prog.form<Form25>().opt_K1).setValue(true);
         prog.form<Form23>().opt1.setValue(true);
         prog.deltaStability = c.delta;

@@ -40,6 +40,12 @@ protected:
         return out;
     }
     std::vector<std::string> texts() const { return surface.texts(); }
+    // "地震時" withdraws both KA modes; the project's computed ones stand for those given again.
+    void chooseSeismic() {
+        prog.form<Form3>().opt4.setValue(true);
+        prog.form<Form3>().opt2.setValue(true);
+        prog.form<Form7>().opt2.setValue(true);
+    }
     // The texts printed from the first one that reads first on.
     std::vector<std::string> textsFrom(const std::string& first) const {
         const auto all = texts();
@@ -591,9 +597,7 @@ TEST_F(Page5Test, CoulombWithoutRootTermWhenFrictionBelowSlope) {
 }
 
 TEST_F(Page5Test, SeismicCoefficientAtTheLimitKeepsTheRootTermAndEndsIn11Points) {
-    Form3& c = prog.form<Form3>();
-    c.opt3.setValue(false);
-    c.opt4.setValue(true);
+    chooseSeismic();
     prog.form<Form25>().opt_K1.setValue(true);
     prog.seismicKh = 0.2f;
     prog.seismicKv = 0;
@@ -630,9 +634,7 @@ TEST_F(Page5Test, SeismicCoefficientAtTheLimitKeepsTheRootTermAndEndsIn11Points)
 }
 
 TEST_F(Page5Test, SeismicCoefficientBeyondTheLimitDropsTheRootTerm) {
-    Form3& c = prog.form<Form3>();
-    c.opt3.setValue(false);
-    c.opt4.setValue(true);
+    chooseSeismic();
     prog.form<Form25>().opt_D1.setValue(true);
     prog.seismicKh = 0.2f;
     prog.seismicKv = 0.1f;
@@ -659,9 +661,7 @@ TEST_F(Page5Test, SeismicCoefficientBeyondTheLimitDropsTheRootTerm) {
 }
 
 TEST_F(Page5Test, ComputedModeWithoutAnyMethodPrintsOnlyTheAngles) {
-    Form3& c = prog.form<Form3>();
-    c.opt3.setValue(false);
-    c.opt4.setValue(true);
+    chooseSeismic();
     Form25& m = prog.form<Form25>();
     m.opt_K1.setValue(false);
     m.opt_K2.setValue(false);
