@@ -166,6 +166,16 @@ void showScreens(Program& p, const std::vector<std::string>& texts, const std::s
     applyRange(p, texts, kDeltaLine, kDeltaLine);
 }
 
+// The boxes of the design conditions and, in the seismic case, of the seismic dialog.
+std::vector<BoundedBox> conditionBoxes(Program& p) {
+    std::vector<BoundedBox> boxes = p.form<Form3>().boundedBoxes();
+    if (designChoices(p).seismic()) {
+        std::vector<BoundedBox> seismic = p.form<Form25>().boundedBoxes();
+        boxes.insert(boxes.end(), seismic.begin(), seismic.end());
+    }
+    return boxes;
+}
+
 // The opened values held to the rules the screens' commands apply, screen by screen in
 // the order the engineer goes: the first box that its command would refuse, if any.
 // Boxes that only a member or a case uses count only with it; a box of the cover dialog
@@ -174,8 +184,7 @@ std::vector<BoundedBox> openedBoxes(Program& p) {
     std::vector<BoundedBox> all;
     auto add = [&all](std::vector<BoundedBox> boxes) { all.insert(all.end(), boxes.begin(), boxes.end()); };
     const DesignChoices choices = designChoices(p);
-    add(p.form<Form3>().boundedBoxes());
-    if (choices.seismic()) add(p.form<Form25>().boundedBoxes());
+    add(conditionBoxes(p));
     Form4& dimensions = p.form<Form4>();
     add(boundedDimensionBoxes(dimensions, choices.groundShape == GroundShape::OneSided));
     // Without a key height the judgement asks for the key calculation.
@@ -191,6 +200,15 @@ std::vector<BoundedBox> openedBoxes(Program& p) {
     add(sectionBoundedBoxes(p.form<Form7>()));
     add(designSpacingBoxes(p.form<Form7>()));
     return all;
+}
+
+// The design conditions' figures worked out again from the restored screens.
+void designConditions(Program& p) {
+    step([&] { p.form<Form25>().Jisin(); });
+    step([&] { p.form<Form3>().jDERUTA(); });
+    step([&] { p.form<Form3>().KEISAN(); });
+    step([&] { p.form<Form3>().jDERUTA(); });
+    step([&] { p.form<Form3>().HENSUU(); });
 }
 
 }  // namespace
@@ -214,6 +232,15 @@ bool restore(Program& p, const std::vector<std::string>& texts, const std::strin
     // leaves the panel empty, and the sections refuse to build on it.
     frontSoilChoice(p);
     if (broken) {
+        // The design conditions' own figures (KA, δ, the allowables) stand where every
+        // value they come from is sound; only an empty box is still to be given.
+        bool conditionsSound = false;
+        step([&] {
+            std::vector<BoundedBox> given = conditionBoxes(p);
+            std::erase_if(given, [](const BoundedBox& entry) { return entry.box->text().empty(); });
+            conditionsSound = !firstOutOfBounds(given);
+        });
+        if (conditionsSound) designConditions(p);
         emptyPanel(p);
         emptySectionResults(p);
         step([&] { p.form<Form4>().dropFailedResult(); });
@@ -226,11 +253,7 @@ bool restore(Program& p, const std::vector<std::string>& texts, const std::strin
         moveTo(*broken->box);
         return false;
     }
-    step([&] { p.form<Form25>().Jisin(); });
-    step([&] { p.form<Form3>().jDERUTA(); });
-    step([&] { p.form<Form3>().KEISAN(); });
-    step([&] { p.form<Form3>().jDERUTA(); });
-    step([&] { p.form<Form3>().HENSUU(); });
+    designConditions(p);
     bool stabilityComputed = false;
     step([&] { stabilityComputed = p.form<Form4>().GamenHyouji(); });
     if (!stabilityComputed) emptyPanel(p);
