@@ -255,7 +255,7 @@ TEST_F(PdfLayout, TheLoadTableRowsAddUpToThePrintedTotals) {
 }
 
 // The drawings of pages 2 and 5: no label on another label or on the page's text.
-TEST_F(PdfLayout, DISABLED_DrawingLabelsNoTwoWordsOverlap) {
+TEST_F(PdfLayout, DrawingLabelsNoTwoWordsOverlap) {
     forPages([](int page) { return page == 2 || page == 5; },
              [](const PrintedWall&, const Page& page, int) { expectNoOverlap(page); });
 }
@@ -277,7 +277,7 @@ bool circledAt(const std::string& t, size_t i) {
 // dimensions 100 and 300, "35⑧" or "②⑦" for a dimension or a part number beside another.
 // A word of digits is one dimension as the drawings write it, "##,###", and a part number
 // touches no digit and no other part number.
-TEST_F(PdfLayout, DISABLED_DrawingLabelsDoNotRunTogether) {
+TEST_F(PdfLayout, DrawingLabelsDoNotRunTogether) {
     const std::regex dimension(R"([0-9]{1,3}(,[0-9]{3})*)");
     const std::regex digits(R"([0-9,]+)");
     forPages([](int page) { return page == 2 || page == 5; }, [&](const PrintedWall&, const Page& page, int) {
@@ -299,7 +299,7 @@ TEST_F(PdfLayout, DISABLED_DrawingLabelsDoNotRunTogether) {
 }
 
 // The figures of pages 2 and 5 below the page heading, and on the sheet.
-TEST_F(PdfLayout, DISABLED_DrawingLabelsStayBelowTheHeadingAndOnTheSheet) {
+TEST_F(PdfLayout, DrawingLabelsStayBelowTheHeadingAndOnTheSheet) {
     forPages([](int page) { return page == 2 || page == 5; }, [](const PrintedWall& w, const Page& page, int number) {
         expectBelowHeading(page, number == 2 ? "荷重の計算" : "断面の検討");
         expectInsidePrintableArea(w.sheet, page);

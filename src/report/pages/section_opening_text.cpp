@@ -230,7 +230,8 @@ void printSeismicFraction(plat::Surface& s, const Program& p) {
     const float phi = p.backfillPhi, th = p.rearFaceTheta, be = p.groundSlope, de = p.deltaSection;
     const float tk = p.seismicTheta, kh = p.seismicKh, kv = p.seismicKv;
     printAt(s, 1400, 10100, "水平震度Kh=" + nf(kh, "0.00") + "    鉛直震度Kv=" + nf(kv, "0.00"));
-    printAt(s, 1400, 10300,
+    // A line below the one before it at the least, as far as the font's height needs.
+    printAt(s, 1400, std::max(10300.0, s.currentY()),
             "地震合成角θk=Atn{Kh/(1－Kv)}" + std::string("=") + "Atn{" + nf(kh, "0.00") + "/(1－" + nf(kv, "0.00") +
                 ")}=" + deg(tk) + "ﾟ");
     printAt(s, 1400, 10900, "地震時主働土圧係数");
@@ -249,7 +250,8 @@ void printSeismicFraction(plat::Surface& s, const Program& p) {
 
     const std::string d15 =
         "cos" + deg(tk) + "ﾟ×cos^2(" + deg(th) + "ﾟ)×cos(" + deg(de) + "ﾟ＋" + deg(th) + "ﾟ＋" + deg(tk) + "ﾟ)×";
-    BracketedFraction d(s, 1230, d15, 6000, 11250, 1030);
+    // The fraction ends with its main bar or with the exponent beyond the bracket.
+    BracketedFraction d(s, 1230, d15, 6000, std::max(11250.0, 11200 + s.textWidth("2")), 1030);
     d.text(4600, 12300, "(1－" + deg(kv) + ")×cos^2(" + deg(phi) + "ﾟ－" + deg(th) + "ﾟ－" + deg(tk) + "ﾟ)");
     d.text(1030, 12470, "=");
     d.bracketed(6700, 12700,
