@@ -77,7 +77,7 @@ private:
 
 }  // namespace
 
-std::string pageNumberText(float number) { return "－ " + num::format(number, "0") + " －"; }
+std::string pageNumberText(float number) { return "－ " + num::format(number, page::fmt::kPageNumber) + " －"; }
 
 void FilePrint(Program& program) {
     Form15& range = program.form<Form15>();
