@@ -14,7 +14,7 @@ namespace {
 class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("code page 932 is not available");
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) throw Unavailable("code page 932 is not available");
     }
     ~Converter() { iconv_close(cd_); }
     Converter(const Converter&) = delete;

@@ -1,10 +1,17 @@
 // The project file's code page (Shift_JIS, code page 932).
 #pragma once
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace cp932 {
+
+// The system has no converter for the code page: no project file can be written or read.
+class Unavailable : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // UTF-8 to CP932. A character that CP932 cannot hold becomes "?"; CR and LF are dropped
 // so that a value never breaks its line.

@@ -1,5 +1,6 @@
 // HENSUU: the design-condition values and the allowable stresses.
 #include "common/numbers.h"
+#include "conditions/condition_boxes.h"
 #include "conditions/conditions_screen.h"
 
 namespace {
@@ -27,22 +28,7 @@ const RoadBand* roadBand(float sigmaCk) {
 void Form3::HENSUU() {
     Program& p = program_;
 
-    p.siteName = txt1.text();
-    p.concreteStrength = num::readSingle(txt2.text());
-    p.rebarAllowLong = num::readSingle(txt3.text());
-    p.rebarAllowShort = num::readSingle(txt13.text());
-    p.allowBearingLong = num::readSingle(txt4.text());
-    p.soilUnitWeight = num::readSingle(txt5.text());
-    p.concreteUnitWeight = num::readSingle(txt6.text());
-    p.backfillSoilType = cbo1.text();
-    p.foundationSoilType = cbo2.text();
-    p.foundationCohesion = num::readSingle(txt14.text());
-    p.backfillPhi = num::readSingle(txt8.text());
-    p.foundationPhi = num::readSingle(txt11.text());
-    p.baseFriction = num::readSingle(txt9.text());
-    p.deltaStability = num::readSingle(txt10.text());
-    p.deltaSection = num::readSingle(txt12.text());
-    p.activeCoefficient = num::readSingle(txt15.text());
+    for (const ConditionBox& row : conditionBoxes()) readBox(row, *this, p);
 
     p.groundSlope = 0;
 

@@ -8,6 +8,7 @@
 #include "common/numbers.h"
 #include "platform/controls.h"
 #include "project/file_system.h"
+#include "section/calculation_faults.h"
 
 namespace project {
 
@@ -310,7 +311,10 @@ bool write(Program& program, const std::string& path) {
     std::string bytes;
     try {
         bytes = encode(collect(program));
-    } catch (const std::exception&) {
+    } catch (const num::CalcFault&) {
+        program.currentScreen = screen;
+        return false;
+    } catch (const cp932::Unavailable&) {
         program.currentScreen = screen;
         return false;
     }
@@ -419,11 +423,8 @@ bool apply(Program& program, const LineSource& line, const std::string& text) {
 
 void applyRange(Program& program, const std::vector<std::string>& texts, int first, int last) {
     for (int n = first; n <= last && n <= static_cast<int>(texts.size()); ++n) {
-        try {
-            apply(program, lines()[n - 1], texts[n - 1]);
-        } catch (const std::exception&) {
-            // A handler's fault ends that line only; the next line goes on.
-        }
+        // A handler's calculation fault ends that line only; the next line goes on.
+        calculationCompletes([&] { apply(program, lines()[n - 1], texts[n - 1]); });
     }
 }
 

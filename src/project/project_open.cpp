@@ -1,7 +1,5 @@
 #include "project/project_open.h"
 
-#include <exception>
-
 #include "common/calc_fault.h"
 #include "common/messages.h"
 #include "common/numbers.h"
@@ -11,6 +9,7 @@
 #include "conditions/seismic_dialog.h"
 #include "project/project_file.h"
 #include "section/cover_dialog.h"
+#include "section/calculation_faults.h"
 #include "section/section_bounds.h"
 #include "section/section_screen.h"
 #include "stability/check_method_dialogs.h"
@@ -26,10 +25,7 @@ namespace {
 // open goes on with the next one.
 template <class F>
 void step(F&& statement) {
-    try {
-        statement();
-    } catch (const std::exception&) {
-    }
+    calculationCompletes(statement);
 }
 
 // While the lines are put into the screens, the handlers they start empty nothing.

@@ -1,11 +1,10 @@
 #include "report/page_navigation.h"
 
-#include <exception>
-
 #include "common/calc_fault.h"
 #include "common/messages.h"
 #include "common/numbers.h"
 #include "report/current_results.h"
+#include "section/section_refusal.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 
@@ -41,7 +40,7 @@ void showPage(Program& program, PreviewWindow* current, int page, Entry entry) {
         showCannotCompute(program);
     } catch (const StabilityInputFault&) {
         showCannotCompute(program);
-    } catch (const std::exception&) {
+    } catch (const SectionRefusal&) {
         showFaultMessage(program, kPageNotMadeMessage);
     }
 }

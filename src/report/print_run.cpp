@@ -1,13 +1,12 @@
 #include "report/print_run.h"
 
-#include <exception>
-
 #include "common/calc_fault.h"
 #include "common/numbers.h"
 #include "report/current_results.h"
 #include "report/pages/page_conventions.h"
 #include "report/print_range_dialog.h"
 #include "report/report_pages.h"
+#include "section/calculation_faults.h"
 
 namespace report {
 
@@ -77,7 +76,7 @@ private:
 
 }  // namespace
 
-std::string pageNumberText(float number) { return "－ " + num::format(number, "0") + " －"; }
+std::string pageNumberText(float number) { return "－ " + num::format(number, page::fmt::kPageNumber) + " －"; }
 
 void FilePrint(Program& program) {
     Form15& range = program.form<Form15>();
@@ -91,17 +90,14 @@ void FilePrint(Program& program) {
         if (start.failed) showFaultMessage(program, kNotPrintedMessage);
         return;  // cancelled in the printer dialog
     }
-    bool completed = false;
-    try {
+    // The run stops at a calculation fault; the job is abandoned below, never sent in part.
+    const bool completed = calculationCompletes([&] {
         plat::Surface& printer = *start.surface;
         printer.setFontSize(11);
         printer.setFontName("ＭＳ 明朝");
         program.outputSurface = &printer;
         PrintRun(program, range, printer).run();
-        completed = true;
-    } catch (const std::exception&) {
-        // The run stops at the fault; the job is abandoned below, never sent in part.
-    }
+    });
     const bool sent = services.endPrint();
     if (!completed || !sent) showFaultMessage(program, kNotPrintedMessage);
 }

@@ -150,7 +150,8 @@ void Form7::dropStaleRows() {
                 computeRequiredSpacing(loc);
                 same = valuesOf(program_, loc) == before;
             }
-        } catch (const std::exception&) {
+        } catch (const num::CalcFault&) {
+        } catch (const SectionRefusal&) {
         }
         if (!same) {
             forgetRow(loc);
@@ -175,7 +176,7 @@ bool Form7::reactionRefuses(int loc) {
         return false;
     } catch (const SectionRefusal& refusal) {
         return refusal.reason() == SectionRefusal::Reason::GroundReaction;
-    } catch (const std::exception&) {
+    } catch (const num::CalcFault&) {
         return false;
     }
 }
@@ -230,7 +231,9 @@ bool Form7::designable(int loc) {
         TEKKIN();
         requireGroundReaction(program_, loc);
         return true;
-    } catch (const std::exception&) {
+    } catch (const num::CalcFault&) {
+        return false;
+    } catch (const SectionRefusal&) {
         return false;
     }
 }
@@ -262,7 +265,7 @@ void Form7::RequiredSpacing(int loc) {
         }
         forgetRow(loc);
         throw;
-    } catch (const std::exception&) {
+    } catch (const num::CalcFault&) {
         // Half a calculation belongs to no bar: the row waits for another choice.
         forgetRow(loc);
         throw;

@@ -3,6 +3,7 @@
 #include "report/page_navigation.h"
 #include "report/preview_window.h"
 #include "report/print_range_dialog.h"
+#include "section/section_refusal.h"
 #include "conditions/conditions_screen.h"
 #include "report_fixture.h"
 
@@ -216,10 +217,10 @@ TEST_F(PreviewTest, AFaultWhileDrawingIsReportedAndThePageStays) {
     EXPECT_EQ(svc.messages[0].text, "入力された値では計算できません。");
 }
 
-TEST_F(PreviewTest, AnyOtherFaultWhileDrawingIsReportedOnceAndThePreviewGoesOn) {
+TEST_F(PreviewTest, ARefusedSectionWhileDrawingIsReportedOnceAndThePreviewGoesOn) {
     report::procedures()[static_cast<int>(report::Proc::Doatu2)].run = [](Program& p) {
         p.outputSurface->print("half a page");
-        throw std::out_of_range("no such row");
+        throw SectionRefusal(1, SectionRefusal::Reason::GroundReaction);
     };
     prog.currentScreen = 2;
     main->FileImage();
@@ -236,6 +237,17 @@ TEST_F(PreviewTest, AnyOtherFaultWhileDrawingIsReportedOnceAndThePreviewGoesOn) 
     EXPECT_EQ(shown()->name(), "Form18");
     shown()->Men_Cls.userClick();
     EXPECT_EQ(loadedWindows(), 0);
+}
+
+// Only a calculation's fault is the page's to report: a fault of the program goes on up.
+TEST_F(PreviewTest, AProgrammingErrorWhileDrawingIsNotSwallowed) {
+    report::procedures()[static_cast<int>(report::Proc::Doatu2)].run = [](Program&) {
+        throw std::out_of_range("no such row");
+    };
+    prog.currentScreen = 2;
+    main->FileImage();
+    EXPECT_THROW(shown()->Men_Nex.userClick(), std::out_of_range);
+    EXPECT_TRUE(svc.messages.empty());
 }
 
 }  // namespace

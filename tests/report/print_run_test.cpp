@@ -258,6 +258,14 @@ TEST_F(PrintRunTest, AFaultAbandonsTheJobWithOneMessage) {
     EXPECT_FALSE(prog.form<Form15>().visible());
 }
 
+TEST_F(PrintRunTest, AProgrammingErrorIsNotTakenForAFailedJob) {
+    report::procedures()[static_cast<int>(report::Proc::Doatu)].run = [](Program&) {
+        throw std::logic_error("no such writer");
+    };
+    EXPECT_THROW(print(2, "1"), std::logic_error);
+    EXPECT_TRUE(svc.messages.empty());
+}
+
 TEST_F(PrintRunTest, AJobThatCannotStartMakesNoPageAndSaysSo) {
     report::procedures()[static_cast<int>(report::Proc::Ippan)].run = [](Program& p) {
         p.services().beep();  // as a failed check would

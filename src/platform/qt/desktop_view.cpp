@@ -184,7 +184,9 @@ void DesktopView::dispatch(const std::function<void()>& call) {
     try {
         call();
     } catch (const std::exception& e) {
-        // A fault that no command caught must not cross Qt's event handling.
+        // The outermost frame of every event: a fault that no command caught must not
+        // cross Qt's event handling (Qt cannot unwind through it). It is logged, not
+        // handled; the command tests run without this frame and see it.
         std::fprintf(stderr, "miranosu: unhandled error: %s\n", e.what());
     }
     --depth_;

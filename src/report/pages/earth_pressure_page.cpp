@@ -18,19 +18,19 @@ void printSeismicLines(plat::Surface& s, const Program& p) {
     const DesignChoices c = designChoices(p);
     if (c.building()) {
         printAt(s, 1925, 1400,
-                "設計水平震度Kh=" + nf(p.seismicKh, "0.00") + blanks(4) + "設計鉛直震度Kv=" + nf(p.seismicKv, "0.00"));
+                "設計水平震度Kh=" + nf(p.seismicKh, fmt::kSeismic) + blanks(4) + "設計鉛直震度Kv=" + nf(p.seismicKv, fmt::kSeismic));
     } else if (c.road()) {
         printAt(s, 1925, 1400,
-                "設計水平震度Kh=CZ･Kho=" + nf(p.regionCz, "0.00") + "×" + nf(p.seismicKho, "0.00") + "=" +
-                    nf(p.seismicKh, "0.00##") + blanks(4) + "設計鉛直震度Kv=" + nf(p.seismicKv, "0.00"));
+                "設計水平震度Kh=CZ･Kho=" + nf(p.regionCz, fmt::kSeismic) + "×" + nf(p.seismicKho, fmt::kSeismic) + "=" +
+                    nf(p.seismicKh, fmt::kKhDerived) + blanks(4) + "設計鉛直震度Kv=" + nf(p.seismicKv, fmt::kSeismic));
     }
     printAt(s, 1925, 1700,
-            "地震合成角θk=Atn{Kh/(1－Kv)}" + std::string("=") + "Atn{" + nf(p.seismicKh, "0.00##") + "/(1－" +
-                nf(p.seismicKv, "0.00") + ")}=" + deg(p.seismicTheta) + "ﾟ");
+            "地震合成角θk=Atn{Kh/(1－Kv)}" + std::string("=") + "Atn{" + nf(p.seismicKh, fmt::kKhDerived) + "/(1－" +
+                nf(p.seismicKv, fmt::kSeismic) + ")}=" + deg(p.seismicTheta) + "ﾟ");
 }
 
 void printTypedKa(plat::Surface& s, const Program& p) {
-    s.print(blanks(16) + "主働土圧係数 KA=" + nf(p.activeCoefficient, "0.00#"));
+    s.print(blanks(16) + "主働土圧係数 KA=" + nf(p.activeCoefficient, fmt::kKaStated));
 }
 
 // The Coulomb coefficient written out as a fraction in three stages.
@@ -135,7 +135,7 @@ void printMononobeOkabe(plat::Surface& s, const Program& p, double off) {
     chain(s, {{6300, 3850}, {6200, 3950}, {6200, 4450}, {6300, 4550}}, off);
     chain(s, {{11230, 3850}, {11330, 3950}, {11330, 4450}, {11230, 4550}}, off);
     // Numbers.
-    const std::string numerator = nf(1 - kv, "0.00") + "×" + f4(std::pow(cosd(phi - th - tk), 2));
+    const std::string numerator = nf(1 - kv, fmt::kSeismic) + "×" + f4(std::pow(cosd(phi - th - tk), 2));
     const std::string denominator =
         f4(cosd(tk)) + "×" + f4(std::pow(cosd(th), 2)) + "×" + f4(cosd(th + de + tk));
     if (float(p.seismicTheta + p.groundSlope) <= p.backfillPhi) {
@@ -222,12 +222,12 @@ void report::Doatu(plat::Surface& s, const Program& p) {
     }
 
     // Earth pressure of the soil.
-    const std::string ka = nf(p.activeCoefficient, "0.00#");
+    const std::string ka = nf(p.activeCoefficient, fmt::kKaStated);
     const std::string H = f3(p.earthPressureHeight);
     const std::string delta = deg(p.deltaStability);
     const double cosDelta = cosd(p.deltaStability), sinDelta = sind(p.deltaStability);
     s.print(blanks(1) + "　　　　　　　 前面及び背面土による土圧");
-    s.print(blanks(16) + "PA=1/2･KA･γ･H^2=1/2×" + ka + "×" + nf(p.soilUnitWeight, "0.0#") + "×" + H + "^2=" +
+    s.print(blanks(16) + "PA=1/2･KA･γ･H^2=1/2×" + ka + "×" + nf(p.soilUnitWeight, fmt::kUnitWeight) + "×" + H + "^2=" +
             f4(p.earthPressurePA) + "kN/m");
     s.print(blanks(16) + "PAX=PA･cosδ=PA･cos" + delta + "ﾟ=" + f4(p.earthPressurePA) + "×" + f4(cosDelta) + "=" +
             f4(p.earthPressurePAX) + "kN/m");
@@ -240,12 +240,12 @@ void report::Doatu(plat::Surface& s, const Program& p) {
         const std::string dpa = f4(p.surchargePressureDeltaPA);
         if (d.chk1.value() == 0) {
             s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
-            s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + nf(p.surchargeBack, "0.0#") + "×" + H + "=" + dpa +
+            s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + nf(p.surchargeBack, fmt::kSurchargePage3) + "×" + H + "=" + dpa +
                     "kN/m");
         } else if (d.chk1.value() == 1) {
             s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
             s.print(blanks(15) + "(宅造法施行令の別表第二を用いるので、上載荷重から５kN/m2を差し引いて算定する。)");
-            s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + page::deductedSurcharge(p.surchargeBack, "0.0#") + "×" +
+            s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + page::deductedSurcharge(p.surchargeBack, fmt::kSurchargePage3) + "×" +
                     H + "=" + dpa + "kN/m");
         }
         s.print(blanks(16) + "△PAX=△PA･cosδ=△PA･cos" + delta + "ﾟ=" + dpa + "×" + f4(cosDelta) + "=" +

@@ -33,7 +33,12 @@ double alignedX(double baseX, double rounded, int maxSteps) {
 std::string millimetres(double metres) { return num::format(num::finite(1000.0 * metres), fmt::kMillimetres); }
 
 std::string deductedSurcharge(float q, const char* pattern) {
-    return "(" + num::format(q, pattern) + "-5.0" + (q < 5.0f ? "→0" : "") + ")";
+    std::string term = "(";
+    term += num::format(q, pattern);
+    term += "-5.0";
+    if (q < 5.0f) term += "→0";
+    term += ")";
+    return term;
 }
 
 float fittedFigureScale(float scale, double width, const plat::Surface& s) {

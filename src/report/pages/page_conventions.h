@@ -19,7 +19,8 @@ inline constexpr const char* kConcreteStrength = "0";         // Fc, σck on pag
 inline constexpr const char* kAllowablePage1 = "0.0#";        // σca, τca, ｆa/τ0a, ｆt/σsa on page 1
 inline constexpr const char* kSectionConcreteAllow = "0.0";   // σca in the section checks
 inline constexpr const char* kSectionShearAllow = "0.0##";    // τca in the section checks
-inline constexpr const char* kSectionRebarAllow = "0";        // σsa in the section checks
+inline constexpr const char* kSectionRebarAllow = "0";        // σsa in the section checks, ft=σsa in N/cm2
+inline constexpr const char* kSectionBondAllow = "0.00";      // fa=τ0a in N/cm2 in the section checks
 inline constexpr const char* kBearingPage1 = "0";             // fe, ｑa on page 1
 inline constexpr const char* kBearingPage4 = "0.0";           // fe, ｑa on page 4
 inline constexpr const char* kUnitWeight = "0.0#";            // γs, ｒ
@@ -27,30 +28,34 @@ inline constexpr const char* kUnitWeightTable = "0.0";        // γ in the self-
 inline constexpr const char* kAngle = "0.00";                 // φ, δ, β, θ, θk
 inline constexpr const char* kFrictionAnglePage1 = "0.0#";    // φ, φB on page 1
 inline constexpr const char* kWallBackAngle = "0.00#";        // θ under the wall drawing, upright wall
-inline constexpr const char* kSeismic = "0.00";               // Kh, Kv on pages 3 and 5
-inline constexpr const char* kKhDerived = "0.00##";           // Kh = Cz·Kho and the θk line
+inline constexpr const char* kSlopePage5 = "0.00#";           // β on page 5
+inline constexpr const char* kSeismic = "0.00";               // CZ, Kho, Kh, Kv, 1－Kv on pages 3 and 5
+inline constexpr const char* kKhDerived = "0.00##";           // Kh = CZ·Kho and the θk line, page 3
 inline constexpr const char* kKhPage1 = "0.0###";             // Kh on page 1, upright wall
 inline constexpr const char* kKhShort = "0.0#";               // Kh where its page says so
 inline constexpr const char* kKaPage1 = "0.0#";               // KA, KAE on page 1
-inline constexpr const char* kKaResult = "0.000";             // KA as the result of its formula
 inline constexpr const char* kKaStated = "0.00#";             // KA stated or used in a later formula
 inline constexpr const char* kFrictionTyped = "0.0#";         // μ typed
 inline constexpr const char* kFrictionTan = "0.00#";          // μ = tan φB
 inline constexpr const char* kCohesion = "0.0";               // C on page 1
-inline constexpr const char* kSurchargeDrawing = "0.0#";      // q in the wall drawing, page 3
+inline constexpr const char* kCohesionCheck = "0.0#";         // C in the sliding and shear-key checks
+inline constexpr const char* kFrictionCheck = "0.0##";        // μ in the sliding and shear-key checks
+inline constexpr const char* kSurchargePage3 = "0.0#";        // q in the wall drawing and the △PA line, page 3
 inline constexpr const char* kSurchargeLine = "0.00#";        // q in the surcharge lines of page 2
 inline constexpr const char* kSurchargePage5 = "0.00";        // q on page 5
-inline constexpr const char* kLength = "0.000";               // lengths, e, d, Xn, m
+inline constexpr const char* kSurchargeSection = "0.0";       // q in the surcharge pressure line of the wall sections
+inline constexpr const char* kLength = "0.000";               // lengths, e, d, Xn, m; ΣV, Mr, Mo, F, σmax, σmin (round3),
+                                                              // ground reactions, slab loads, KA as its formula's result
 inline constexpr const char* kMillimetres = "##,###";         // dimensions in the drawings, mm
 inline constexpr const char* kTableCell = "0.0000";           // self-weight and load table cells (round4)
 inline constexpr const char* kCentroid = "0.000";             // x, y of the self-weight table
 inline constexpr const char* kEarthPressure = "0.0000";       // PA, PAX, PAY, △PA
-inline constexpr const char* kStability = "0.000";            // ΣV, Mr, Mo, d, e, F, σmax, σmin (round3)
-inline constexpr const char* kReaction = "0.000";             // ground-reaction ordinates, slab loads
 inline constexpr const char* kDesignValue = "0";              // design M and S, bar spacing
+inline constexpr const char* kDepthMm = "0.00";               // d in mm in the section formulas
 inline constexpr const char* kSectionProperty = "0.000";      // k, j, lever arm, σc, σs, τc
 inline constexpr const char* kEffectiveDepth = "0.00#";       // d and member thickness of a section
 inline constexpr const char* kSteelRatio = "0.00000";         // p
+inline constexpr const char* kPageNumber = "0";               // the number at the foot of a printed sheet
 }  // namespace fmt
 
 // The top of the page number's line at the foot of a printed sheet, twips.

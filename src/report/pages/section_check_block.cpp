@@ -33,7 +33,7 @@ void concreteCheck(const Program& p, plat::Surface& s, int loc, const Display& u
                      {blanks(17) + "・コンクリートの曲げ圧縮応力度",
                       blanks(19) + "σc=2M/(k･j･b･d^2)=2×" + nf(u.mNmm, fmt::kDesignValue) + "/(" +
                           nf(p.neutralAxisRatio[loc], fmt::kSectionProperty) + "×" +
-                          nf(p.leverArmRatio[loc], fmt::kSectionProperty) + "×1000×" + nf(u.dMm, "0.00") + "^2)=" +
+                          nf(p.leverArmRatio[loc], fmt::kSectionProperty) + "×1000×" + nf(u.dMm, fmt::kDepthMm) + "^2)=" +
                           nf(p.concreteStress[loc], fmt::kSectionProperty) + "N/mm2",
                       passed ? blanks(37) + "<σca=" + allow + "  " + page::kPassed : blanks(37) + ">σca=" + allow});
 }
@@ -44,7 +44,7 @@ void steelCheck(const Program& p, plat::Surface& s, int loc, const Display& u, d
     page::printCheck(p, s, passed,
                      {blanks(17) + "・鉄筋の引張応力度",
                       blanks(19) + "σs=M/(As･j･d)=" + nf(u.mNmm, fmt::kDesignValue) + "/(" + f3(as) + "×" +
-                          nf(p.leverArmRatio[loc], fmt::kSectionProperty) + "×" + nf(u.dMm, "0.00") + ")=" +
+                          nf(p.leverArmRatio[loc], fmt::kSectionProperty) + "×" + nf(u.dMm, fmt::kDepthMm) + ")=" +
                           nf(p.rebarStress[loc], fmt::kSectionProperty) + "N/mm2",
                       passed ? blanks(33) + "<σsa=" + allow + "  " + page::kPassed : blanks(33) + ">σsa=" + allow});
 }
@@ -55,11 +55,11 @@ void shearCheck(const Program& p, plat::Surface& s, int loc, const Display& u) {
     std::string formula;
     if (choices.building()) {
         formula = blanks(19) + "τc=S/(b･j･d)=" + nf(p.designShear[loc], fmt::kDesignValue) + "/(1000×" +
-                  nf(p.leverArmRatio[loc], fmt::kSectionProperty) + "×" + nf(u.dMm, "0.00") + ")=" +
+                  nf(p.leverArmRatio[loc], fmt::kSectionProperty) + "×" + nf(u.dMm, fmt::kDepthMm) + ")=" +
                   nf(p.shearStress[loc], fmt::kSectionProperty) + "N/mm2";
     } else if (choices.road()) {
         formula = blanks(19) + "τc=S/(b･d)=" + nf(p.designShear[loc], fmt::kDesignValue) + "/(1000×" +
-                  nf(u.dMm, "0.00") + ")=" + nf(p.shearStress[loc], fmt::kSectionProperty) + "N/mm2";
+                  nf(u.dMm, fmt::kDepthMm) + ")=" + nf(p.shearStress[loc], fmt::kSectionProperty) + "N/mm2";
     } else {
         return;
     }
@@ -80,18 +80,18 @@ void printCheckBlock(const Program& p, plat::Surface& s, int loc) {
             "cm");
 
     s.print(blanks(17) + "at=M/(ft･j)=" + nf(p.designMoment[loc], fmt::kDesignValue) + "/(" +
-            nf(100.0 * p.rebarAllow, "0") + "×" + nf(p.leverArm[loc], fmt::kSectionProperty) + ")=" +
+            nf(100.0 * p.rebarAllow, fmt::kSectionRebarAllow) + "×" + nf(p.leverArm[loc], fmt::kSectionProperty) + ")=" +
             f3(p.requiredSteelArea[loc]) + "cm2/m");
     if (shear)
         s.print(blanks(17) + "φ=S/(fa･j)=" + nf(p.designShear[loc], fmt::kDesignValue) + "/(" +
-                nf(100.0 * p.allowBond, "0.00") + "×" + nf(p.leverArm[loc], fmt::kSectionProperty) + ")=" +
+                nf(100.0 * p.allowBond, fmt::kSectionBondAllow) + "×" + nf(p.leverArm[loc], fmt::kSectionProperty) + ")=" +
                 f3(p.requiredPerimeter[loc]) + "cm/m");
     s.print("");
 
     const std::string& bar = p.barName[loc];
     // Without load no spacing is required by strength.
     const bool withoutLoad = p.designMoment[loc] == 0 && (!shear || p.designShear[loc] == 0);
-    const std::string computed = withoutLoad ? "――" : nf(std::floor(p.computedSpacing[loc]), "0");
+    const std::string computed = withoutLoad ? "――" : nf(std::floor(p.computedSpacing[loc]), fmt::kDesignValue);
     s.print(blanks(17) + "配筋 " + bar + "-" + computed + "@  -----> ∴ " + bar +
             "-" + nf(p.designSpacing[loc], fmt::kDesignValue) + "@  とする");
     s.print(blanks(16) + "───────────────────────");
@@ -104,7 +104,7 @@ void printCheckBlock(const Program& p, plat::Surface& s, int loc) {
         const double as = 100.0 * num::div(1000.0, p.designSpacing[loc]) * p.barArea[loc];
         const std::string ratio = nf(p.steelRatio[loc], fmt::kSteelRatio);
         s.print(blanks(17) + "n=15    b=100cm");
-        s.print(blanks(17) + "p=As/(b･d)=" + f3(as) + "/(1000×" + nf(u.dMm, "0.00") + ")=" + ratio);
+        s.print(blanks(17) + "p=As/(b･d)=" + f3(as) + "/(1000×" + nf(u.dMm, fmt::kDepthMm) + ")=" + ratio);
         s.print(blanks(17) + "k=sqr{2n･p＋(n･p)^2}－n･p=sqr{2×15×" + ratio + "＋(15×" + ratio + ")^2}－15×" + ratio +
                 "=" + nf(p.neutralAxisRatio[loc], fmt::kSectionProperty));
         s.print(blanks(17) + "j=1－(K/3)=1－(" + nf(p.neutralAxisRatio[loc], fmt::kSectionProperty) + "/3)=" +

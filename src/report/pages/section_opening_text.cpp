@@ -229,10 +229,10 @@ void printCoulombFamily(plat::Surface& s, const Program& p) {
 void printSeismicFraction(plat::Surface& s, const Program& p) {
     const float phi = p.backfillPhi, th = p.rearFaceTheta, be = p.groundSlope, de = p.deltaSection;
     const float tk = p.seismicTheta, kh = p.seismicKh, kv = p.seismicKv;
-    printAt(s, 1400, 10100, "水平震度Kh=" + nf(kh, "0.00") + "    鉛直震度Kv=" + nf(kv, "0.00"));
+    printAt(s, 1400, 10100, "水平震度Kh=" + nf(kh, fmt::kSeismic) + "    鉛直震度Kv=" + nf(kv, fmt::kSeismic));
     // A line below the one before it at the least, as far as the font's height needs.
     printAt(s, 1400, std::max(10300.0, s.currentY()),
-            "地震合成角θk=Atn{Kh/(1－Kv)}" + std::string("=") + "Atn{" + nf(kh, "0.00") + "/(1－" + nf(kv, "0.00") +
+            "地震合成角θk=Atn{Kh/(1－Kv)}" + std::string("=") + "Atn{" + nf(kh, fmt::kSeismic) + "/(1－" + nf(kv, fmt::kSeismic) +
                 ")}=" + deg(tk) + "ﾟ");
     printAt(s, 1400, 10900, "地震時主働土圧係数");
     s.setFontSize(9);
@@ -275,7 +275,7 @@ void printSeismicFraction(plat::Surface& s, const Program& p) {
         const double e2 = sind(std::fabs(float(float(phi - be) - tk)));
         const double s1 = sind(float(phi + de));
         const double c4 = cosd(std::fabs(float(th - be)));
-        printAt(s, 3030, 13450, nf(k1, "0.00") + "×" + f4(e1));
+        printAt(s, 3030, 13450, nf(k1, fmt::kSeismic) + "×" + f4(e1));
         printAt(s, 1030, 13620, "=");
         printAt(s, 4230, 13850, f4(e2) + "×" + f4(s1));
         printAt(s, 5780, 13850, "2");
@@ -288,7 +288,7 @@ void printSeismicFraction(plat::Surface& s, const Program& p) {
         section_pages::radical(s, 3855, 14250, 13800, 5530);
         section_pages::brackets(s, 3455, 5680, 13800);
     } else {
-        printAt(s, 1680, 13450, nf(k1, "0.00") + "×" + f4(e1));
+        printAt(s, 1680, 13450, nf(k1, fmt::kSeismic) + "×" + f4(e1));
         printAt(s, 1030, 13620, "=");
         printAt(s, 1230, 13800, f4(e3) + "×" + f4(c2) + "×" + f4(e4));
         printAt(s, 1030, 14100, ka);
@@ -322,10 +322,10 @@ void printContactAndLoads(plat::Surface& s, const Program& p) {
 
 void printSectionKa(plat::Surface& s, const Program& p) {
     const Form7& f7 = page::screen<Form7>(p);
-    s.print(kIndent12 + "地表面と水平面とのなす角度    ：β=" + nf(p.groundSlope, "0.00#") + "ﾟ");
-    s.print(kIndent12 + "後壁背面と鉛直面とのなす角度  ：θ=" + nf(p.rearFaceTheta, "0.00") + "ﾟ");
+    s.print(kIndent12 + "地表面と水平面とのなす角度    ：β=" + nf(p.groundSlope, fmt::kSlopePage5) + "ﾟ");
+    s.print(kIndent12 + "後壁背面と鉛直面とのなす角度  ：θ=" + nf(p.rearFaceTheta, fmt::kAngle) + "ﾟ");
     s.setDrawStyle(0);
-    if (f7.opt1.value()) s.print(kIndent12 + "主働土圧係数 KA=" + nf(p.activeCoefficientSection, "0.00#"));
+    if (f7.opt1.value()) s.print(kIndent12 + "主働土圧係数 KA=" + nf(p.activeCoefficientSection, fmt::kKaStated));
     if (!f7.opt2.value()) return;
     const DesignChoices c = designChoices(p);
     if (c.normal() || c.seismicMethod == SeismicMethod::K2) printCoulombFamily(s, p);

@@ -22,8 +22,6 @@ using page::f3;
 using page::f4;
 using page::nf;
 
-constexpr const char* kSurcharge = "0.0";  // q in the surcharge pressure line
-
 class WallSection {
 public:
     WallSection(const Program& program, plat::Surface& s, int loc)
@@ -62,12 +60,12 @@ private:
         s_.print(blanks(18) + "PAX=1/2･KA･γ･H^2･cos(" + angles + "1/2×" + ka + "×" + nf(p_.soilUnitWeight, fmt::kUnitWeight) +
                  "×" + H() + "^2×" + cosine + "=" + PAX() + "kN/m");
         const int deduction = page::screen<Form4>(p_).chk1.value();
-        const std::string q = nf(p_.surchargeBack, kSurcharge);
+        const std::string q = nf(p_.surchargeBack, fmt::kSurchargeSection);
         std::string surcharge;
         if (deduction == 0)
             surcharge = "×" + q + "×";
         else if (deduction == 1)
-            surcharge = "×" + page::deductedSurcharge(p_.surchargeBack, kSurcharge) + "×";
+            surcharge = "×" + page::deductedSurcharge(p_.surchargeBack, fmt::kSurchargeSection) + "×";
         else
             return;
         s_.print(blanks(16) + "△PAX=KA･q･H･cos(" + angles + ka + surcharge + H() + "×" + cosine + "=" + dPAX() + "kN/m");

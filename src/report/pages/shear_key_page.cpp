@@ -32,7 +32,7 @@ bool slidingThreshold(const Program& p, Threshold& t) {
 
 void buildingCheck(plat::Surface& s, const Program& p) {
     const double t1 = std::tan((p.foundationPhi / 2.0 + 45) * num::kPi / 180), t2 = std::pow(t1, 2);
-    const std::string H0 = f3(p.keyHeight), phiB = nf(p.foundationPhi, "0.00");
+    const std::string H0 = f3(p.keyHeight), phiB = nf(p.foundationPhi, fmt::kAngle);
     const float r = eccentricityRatio(p), sixth = oneSixth();
     const float B = p.baseWidth, B1 = p.keyPosition, L = p.keyWedgeLength, X = std::fabs(p.neutralAxisXn);
 
@@ -77,7 +77,7 @@ void buildingCheck(plat::Surface& s, const Program& p) {
     if (!slidingThreshold(p, t)) return;
     const float F = p.slidingSafetyFactorWithKey;
     const bool passed = F >= t.value;
-    const std::string C = nf(p.foundationCohesion, "0.0#");
+    const std::string C = nf(p.foundationCohesion, fmt::kCohesionCheck);
     const std::string tail = blanks(28) + "=" + f3(F) + (passed ? std::string(" > ") + t.text + "  ∴ O.K"
                                                                 : std::string(" < ") + t.text);
     const std::string rest = f3(p.keyPassivePressure) + "×" + H0 + ")/" + f3(p.sumH);
@@ -93,7 +93,7 @@ void buildingCheck(plat::Surface& s, const Program& p) {
         page::printCheck(p, s, passed,
                          {blanks(16) + "滑動安全率 F=(C･A'＋W1･μ＋P･H0)/∑H",
                           blanks(28) + "=(" + C + "×" + f3(p.effectiveArea) + "＋" + f3(p.keyNormalLoadW1) + "×" +
-                              nf(p.baseFriction, "0.0##") + "＋" + rest,
+                              nf(p.baseFriction, fmt::kFrictionCheck) + "＋" + rest,
                           tail});
     }
 }
@@ -125,7 +125,7 @@ void roadCheck(plat::Surface& s, const Program& p) {
         s.print(blanks(32) + "＋{(" + f3(p.sigmaMax) + "＋" + s2 + ")/2}×" + f3(X - L1) + "×" + t);
     const std::string Hk = f3(p.keyShearResistanceHk);
     if (cohesion)
-        s.print(blanks(32) + "＋" + nf(p.foundationCohesion, "0.0#") + "×" + f3(L1) + "=" + Hk + "kN/m");
+        s.print(blanks(32) + "＋" + nf(p.foundationCohesion, fmt::kCohesionCheck) + "×" + f3(L1) + "=" + Hk + "kN/m");
     else
         s.print(blanks(31) + "=" + Hk + "kN/m");
     s.print("");

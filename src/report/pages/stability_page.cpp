@@ -156,7 +156,7 @@ private:
             if (p_.eccentricity != 0) line(blanks(16) + "最 小 接 地 圧 σmin=0kN/m2");
         }
 
-        const std::string qa = nf(p_.allowBearing, "0.0");
+        const std::string qa = nf(p_.allowBearing, fmt::kBearingPage4);
         const bool both = p_.eccentricity != 0;
         if (p_.bearingOutsideBase) {
             // The resultant lies outside the base: the pressures above are no real contact
@@ -187,8 +187,8 @@ private:
         const bool noKey = on(d_.opt5), key = on(d_.opt6);
         const bool building = ch_.building();
         const bool deduct = on(n_.opt4) || on(q_.opt7), noDeduct = on(n_.opt5) || on(q_.opt8);
-        const std::string C = nf(p_.foundationCohesion, "0.0#"), sv = f3(p_.sumV);
-        const std::string mu = nf(p_.baseFriction, "0.0##"), RH = f3(p_.slidingResistance);
+        const std::string C = nf(p_.foundationCohesion, fmt::kCohesionCheck), sv = f3(p_.sumV);
+        const std::string mu = nf(p_.baseFriction, fmt::kFrictionCheck), RH = f3(p_.slidingResistance);
         const std::string H1 = blanks(16) + "水 平 力 の 総 和 ΣH=" + f3(p_.sumH) + "kN/m";
         if (noKey || (key && building)) {
             if (noDeduct || p_.foundationCohesion == 0) {

@@ -14,6 +14,7 @@
 
 namespace stability_pages {
 
+namespace fmt = page::fmt;
 using page::blanks;
 using page::deg;
 using page::f3;

@@ -252,7 +252,7 @@ private:
 
     // Each caption with its value line below it ("上載荷重", then q kN/m2).
     void surchargeText(page::FigureLabels& labels, double x, double y, const char* caption, double valueX, float q) {
-        const std::string value = num::format(q, page::fmt::kSurchargeDrawing) + "kN/m2";
+        const std::string value = num::format(q, page::fmt::kSurchargePage3) + "kN/m2";
         labels.print({{caption, 0, 0}, {value, valueX - x, 200}}, {x, y - 400}, page::Slide::Any);
     }
 

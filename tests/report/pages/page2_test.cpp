@@ -373,8 +373,11 @@ TEST_F(Page2Test, FrontWallTallerThanTheRearSetsTheTopAndTheScale) {
     EXPECT_NEAR(y(2.8), 5457.143, 0.01);                       // the base where it always is
     EXPECT_EQ(countLines(x(0.5), y(2.8), x(3.4), y(2.8)), 1);
     EXPECT_EQ(countLines(x(0.55), 2100, x(3.35), 2100), 1);  // the top row, 500 twips above
-    for (const DrawOp& op : surface.ops())
-        if (op.kind == DrawOp::Line) EXPECT_GE(std::min(op.y1, op.y2), 2100) << op.x1 << ", " << op.y1;
+    for (const DrawOp& op : surface.ops()) {
+        if (op.kind == DrawOp::Line) {
+            EXPECT_GE(std::min(op.y1, op.y2), 2100) << op.x1 << ", " << op.y1;
+        }
+    }
 }
 
 // A low wall, 1.0 m high, on a base of 2.2 m (span 0.5, heel 0.3), fits the page at the

@@ -70,7 +70,7 @@ protected:
         conditions().opt3.setValue(true);
         prog.form<Form23>().opt1.setValue(true);
         dims().opt5.setValue(true);
-        prog.chapterNumber = "5";
+        prog.chapterNumber = std::string("5");
         prog.baseWidth = 3.0f;
         prog.sumV = 100;
         prog.sumH = 40;
