@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "common/program.h"
 #include "platform/qt/classic_style.h"
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
 
     plat::qt::QtServices services;
     Program program(services);
-    program.registerForms();
+    registerForms(program);
     plat::qt::DesktopView view(program);
     view.setToolbarSource([&program] { return program.mainToolbar(); });
     services.setView(&view);

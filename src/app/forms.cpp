@@ -1,4 +1,6 @@
-// The program's forms by name, and the accessors that need to know the main window.
+// The program's forms by name, and the main window as the lower floors reach it.
+#include "app/forms.h"
+
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "common/program.h"
@@ -20,40 +22,43 @@ template <class F>
 void add(Program& program) {
     program.registerForm(F::kName, [&program] { return std::make_unique<F>(program); });
 }
-}  // namespace
 
-void Program::registerForms() {
-    add<MDIForm1>(*this);
-    add<Form13>(*this);
-    add<Form3>(*this);
-    add<Form4>(*this);
-    add<Form7>(*this);
-    add<Form22>(*this);
-    add<Form9>(*this);
-    add<Form10>(*this);
-    add<Form23>(*this);
-    add<Form25>(*this);
-    add<Form14>(*this);
-    add<Form21>(*this);
-    add<Form19>(*this);
-    add<Form26>(*this);
-    add<Form27>(*this);
-    registerPreviewWindows(*this);
-    add<Form15>(*this);
-    // The owners of the results that an input can make stale say how to drop them.
-    Form4::registerDrops(*this);
-    Form7::registerDrops(*this);
-}
-
-plat::Toolbar* Program::mainToolbar() {
-    auto* main = static_cast<MDIForm1*>(find(MDIForm1::kName));
+plat::Toolbar* mainToolbar(Program& program) {
+    auto* main = static_cast<MDIForm1*>(program.find(MDIForm1::kName));
     return main ? &main->Toolbar1 : nullptr;
 }
 
-plat::MenuItem* Program::mainMenu(const std::string& name) {
-    auto* main = static_cast<MDIForm1*>(find(MDIForm1::kName));
+plat::MenuItem* mainMenu(Program& program, const std::string& name) {
+    auto* main = static_cast<MDIForm1*>(program.find(MDIForm1::kName));
     if (!main) return nullptr;
     for (plat::MenuItem* item : main->menuBar())
         if (item->name() == name) return item;
     return nullptr;
+}
+}  // namespace
+
+void registerForms(Program& program) {
+    add<MDIForm1>(program);
+    add<Form13>(program);
+    add<Form3>(program);
+    add<Form4>(program);
+    add<Form7>(program);
+    add<Form22>(program);
+    add<Form9>(program);
+    add<Form10>(program);
+    add<Form23>(program);
+    add<Form25>(program);
+    add<Form14>(program);
+    add<Form21>(program);
+    add<Form19>(program);
+    add<Form26>(program);
+    add<Form27>(program);
+    registerPreviewWindows(program);
+    add<Form15>(program);
+    program.mainWindow.toolbar = [&program] { return mainToolbar(program); };
+    program.mainWindow.menu = [&program](const std::string& name) { return mainMenu(program, name); };
+    // The owners of the results that an input can make stale say how to drop them, and
+    // register the hand-overs and queries that the floors below them reach.
+    Form4::registerForLowerFloors(program);
+    Form7::registerForLowerFloors(program);
 }

@@ -50,9 +50,7 @@ MDIForm1::MDIForm1(Program& program) : plat::Form(program, kName, plat::FormKind
 void MDIForm1::MDIForm_Load() {
     program_.currentScreen = 0;
     show();
-    Toolbar1.button(3).enabled = false;
-    Toolbar1.button(5).enabled = false;
-    Toolbar1.button(6).enabled = false;
+    for (ToolbarButton command : kReportCommandButtons) button(Toolbar1, command).enabled = false;
 }
 
 // The File menu computes its save items each time it opens; a later rule overrides an
@@ -72,8 +70,8 @@ void MDIForm1::Men_F_Click() {
         Men_FSav.setEnabled(true);
         if (hasPath) Men_FOvw.setEnabled(true);
     }
-    Men_FImg.setEnabled(Toolbar1.button(5).enabled);
-    Men_FPrn.setEnabled(Toolbar1.button(6).enabled);
+    Men_FImg.setEnabled(button(Toolbar1, ToolbarButton::Preview).enabled);
+    Men_FPrn.setEnabled(button(Toolbar1, ToolbarButton::Print).enabled);
 }
 
 std::string MDIForm1::titleFor(const std::string& path) {
@@ -89,19 +87,19 @@ void MDIForm1::setProjectPath(const std::string& path) {
 
 namespace {
 
-// A new or closed project starts from the initial values, but the last sliding factor
-// stays: the File menu's rule for overwrite save reads it.
+// A new or closed project starts from the initial values, with no section check, but the
+// last sliding factor stays: the File menu's rule for overwrite save reads it.
 void resetKeepingSlidingFactor(Program& program) {
     const float sliding = program.slidingSafetyFactor;
     program.resetProjectValues();
     program.slidingSafetyFactor = sliding;
+    program.dropCheck();
 }
 
 }  // namespace
 
 void MDIForm1::FileNew() {
     resetKeepingSlidingFactor(program_);
-    program_.dropCheck();
     // The cover dialog goes with the section screen: its covers are the project's.
     for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form21", "Form22"})
         program_.unload(name);
@@ -131,7 +129,6 @@ void MDIForm1::Men_FCls_Click() {
     // A screen uncovered while the others went may have claimed to be current.
     program_.currentScreen = 0;
     resetKeepingSlidingFactor(program_);
-    program_.dropCheck();
     stale_.changed("close project");
     setProjectPath("");
 }
@@ -166,12 +163,12 @@ void MDIForm1::Men_S_Click() {
 }
 
 void MDIForm1::Toolbar1_ButtonClick(int index) {
-    switch (index) {
-        case 1: FileNew(); break;
-        case 2: FileOpen(); break;
-        case 3: FileUpdate(); break;
-        case 5: FileImage(); break;
-        case 6: Men_FPrn_Click(); break;
+    switch (static_cast<ToolbarButton>(index)) {
+        case ToolbarButton::New: FileNew(); break;
+        case ToolbarButton::Open: FileOpen(); break;
+        case ToolbarButton::Save: FileUpdate(); break;
+        case ToolbarButton::Preview: FileImage(); break;
+        case ToolbarButton::Print: Men_FPrn_Click(); break;
         default: break;  // the separator
     }
 }

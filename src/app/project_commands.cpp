@@ -62,21 +62,25 @@ void MDIForm1::FileOpen() {
         // A refused value: as for a project not yet calculated.
         program_.dropResult();
         for (plat::MenuItem* item : {&Men_FSav, &Men_FOvw, &Men_FImg, &Men_FPrn}) item->setEnabled(false);
-        for (int index : {3, 5, 6}) Toolbar1.button(index).enabled = false;
+        for (ToolbarButton command : kReportCommandButtons) button(Toolbar1, command).enabled = false;
         return;
     }
 
     // The check counts as done only where the opened inputs gave every row again.
     const bool checked = program_.form<Form7>().everyRowChecked();
-    program_.sectionCheckDone = checked ? 1 : 0;
+    if (checked)
+        program_.countCheck();
+    else
+        program_.dropCheck();
     for (plat::MenuItem* item : {&Men_FSav, &Men_FOvw, &Men_FImg, &Men_FPrn}) item->setEnabled(true);
-    for (int index : {5, 6}) Toolbar1.button(index).enabled = true;
-    Toolbar1.button(3).enabled = checked;
+    button(Toolbar1, ToolbarButton::Preview).enabled = true;
+    button(Toolbar1, ToolbarButton::Print).enabled = true;
+    button(Toolbar1, ToolbarButton::Save).enabled = checked;
     project::restorePanel(program_);
 }
 
 void MDIForm1::FileUpdate() {
-    // Toolbar button 3 can outlive the path (a cancelled save as or open): ask for one.
+    // The overwrite-save button can outlive the path (a cancelled save as or open): ask for one.
     if (program_.projectPath.empty()) {
         Men_FSav_Click();
         return;

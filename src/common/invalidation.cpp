@@ -9,15 +9,6 @@ void Invalidation::drop(InvalidationSet set) const {
         if (auto it = drops_.find(what); it != drops_.end()) it->second();
 }
 
-void Invalidation::run(HandOver what) const {
-    if (auto it = handOvers_.find(what); it != handOvers_.end()) it->second();
-}
-
-bool Invalidation::ask(Query what) const {
-    auto it = queries_.find(what);
-    return it != queries_.end() && it->second();
-}
-
 void InvalidationTable::add(const plat::Control& input, InvalidationSet set) { add(input.name(), set); }
 
 void InvalidationTable::changed(const plat::Control& input) const { changed(input.name()); }

@@ -78,35 +78,16 @@ inline constexpr std::array kGroundShape{Stale::ShearKeyChoice, Stale::Stability
                                          Stale::SectionResult,  Stale::DimensionScreen, Stale::SectionScreen};
 }  // namespace invalidates
 
-// Commands of a higher floor that a lower one starts.
-enum class HandOver {
-    OpenDimensions,  // the ground-shape screen's "寸法の入力 >": the dimension screen takes the shape
-    OpenSections,    // the dimension screen's "断面計算 >": the section screen takes the result
-};
-
-// Questions about a higher floor that a lower one asks.
-enum class Query {
-    SectionResultShown,  // the section screen shows a checked row (overwrite save needs one)
-};
-
-// How to drop each result, run each hand-over and answer each query, as their owners
-// registered them.
+// How to drop each result, as their owners registered them (registerForLowerFloors).
 class Invalidation {
 public:
     void registerDrop(Stale what, std::function<void()> drop) { drops_[what] = std::move(drop); }
-    void registerHandOver(HandOver what, std::function<void()> run) { handOvers_[what] = std::move(run); }
-    void registerQuery(Query what, std::function<bool()> answer) { queries_[what] = std::move(answer); }
 
     // Drops each result of the set in its order; a result nobody registered has nothing to drop.
     void drop(InvalidationSet set) const;
-    void run(HandOver what) const;
-    // A query nobody registered is answered no.
-    bool ask(Query what) const;
 
 private:
-    std::map<Query, std::function<bool()>> queries_;
     std::map<Stale, std::function<void()>> drops_;
-    std::map<HandOver, std::function<void()>> handOvers_;
 };
 
 // One screen's table of what each of its inputs makes stale.

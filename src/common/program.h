@@ -3,7 +3,10 @@
 #include <string>
 
 #include "common/design_values.h"
+#include "common/hand_overs.h"
 #include "common/invalidation.h"
+#include "common/main_window_port.h"
+#include "common/queries.h"
 #include "common/report_values.h"
 #include "common/section_values.h"
 #include "common/slab_model_values.h"
@@ -22,26 +25,32 @@ public:
         return plat::Desktop::form<F>(*this);
     }
 
+    // The main window, as the app that owns it set it up (registerForms).
+    MainWindowPort mainWindow;
     // The main window's toolbar; none before the main window exists.
-    plat::Toolbar* mainToolbar();
+    plat::Toolbar* mainToolbar() { return mainWindow.toolbar ? mainWindow.toolbar() : nullptr; }
     // A top-level menu of the main window by name ("Men_F"); none before the main window exists.
-    plat::MenuItem* mainMenu(const std::string& name);
-    // Makes every form known by name ("Form3"), for tables that address controls by name.
-    void registerForms();
+    plat::MenuItem* mainMenu(const std::string& name) { return mainWindow.menu ? mainWindow.menu(name) : nullptr; }
 
     // How each result that an input can make stale is dropped, as the screens that own
-    // them registered it (registerForms).
+    // them registered it (registerForLowerFloors, from registerForms).
     Invalidation invalidation;
+    // The commands and questions of the higher floors that the lower ones reach, as their
+    // owners registered them.
+    HandOvers handOvers;
+    Queries queries;
 
     // The stability result stands (σmax of 0 means none).
     bool hasResult() const { return sigmaMax != 0; }
     // The stability result is gone, and the section check that was made for it.
     void dropResult() {
         sigmaMax = 0;
-        sectionCheckDone = 0;
+        dropCheck();
     }
     // The section stress check was made on the rows as they stand.
     bool checkCurrent() const { return sectionCheckDoneValue() == 1; }
+    // The section stress check was made on the rows as they stand, and counts.
+    void countCheck() { sectionCheckDone = 1; }
     // The section check no longer counts.
     void dropCheck() { sectionCheckDone = 0; }
 

@@ -201,5 +201,5 @@ void Form23::cmd1_Click() {
         return;
     }
     // The dimension screen takes the shape over and sets itself up for it.
-    program_.invalidation.run(HandOver::OpenDimensions);
+    program_.handOvers.run(HandOver::OpenDimensions);
 }

@@ -1,7 +1,5 @@
 // The hand-over from the dimension screen's "断面計算 >": the slab model is built from the
 // stability result, and the screen sets itself up for this wall and its design conditions.
-// The owner's drops are registered here too, so that the screens below reach this one
-// only through the program's invalidation registry.
 #include <initializer_list>
 
 #include "common/calc_fault.h"
@@ -10,34 +8,6 @@
 #include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
 #include "section/section_screen.h"
-
-void Form7::registerDrops(Program& program) {
-    Invalidation& registry = program.invalidation;
-    registry.registerDrop(Stale::SectionResult, [&program] { program.form<Form7>().Hihyouji_3(); });
-    registry.registerDrop(Stale::SectionKaChoice, [&program] {
-        Form7& sections = program.form<Form7>();
-        sections.opt1.setValue(false);
-        sections.opt2.setValue(false);
-    });
-    // Only a section screen that exists can show the key's row.
-    registry.registerDrop(Stale::KeyRow, [&program] {
-        if (program.isLoaded(Form7::kName)) program.form<Form7>().forgetRow(10);
-    });
-    registry.registerDrop(Stale::SectionScreen, [&program] { program.form<Form7>().hide(); });
-    registry.registerDrop(Stale::UprightWallRows, [&program] {
-        Form7& sections = program.form<Form7>();
-        sections.forgetRow(1);
-        sections.forgetRow(2);
-    });
-    registry.registerDrop(Stale::SectionRows, [&program] {
-        Form7& sections = program.form<Form7>();
-        sections.clearGrid();
-        sections.checkOutdated();
-    });
-    registry.registerQuery(Query::SectionResultShown,
-                           [&program] { return !program.form<Form7>().lbl6.caption().empty(); });
-    registry.registerHandOver(HandOver::OpenSections, [&program] { program.form<Form7>().takeOverFromDimensions(); });
-}
 
 void Form7::takeOverFromDimensions() {
     try {
@@ -121,7 +91,7 @@ void Form7::takeOverFromDimensions() {
             // No coefficient for these inputs: none is offered for the spacings either.
             txt_ka.setText("");
             dropStaleRows();
-            if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
+            if (plat::Toolbar* toolbar = program_.mainToolbar()) button(*toolbar, ToolbarButton::Preview).enabled = false;
             showCannotCompute(program_);
             return;
         }
@@ -135,5 +105,5 @@ void Form7::takeOverFromDimensions() {
     dropStaleRows();
 
     if (txt_ka.text().empty())
-        if (plat::Toolbar* toolbar = program_.mainToolbar()) toolbar->button(5).enabled = false;
+        if (plat::Toolbar* toolbar = program_.mainToolbar()) button(*toolbar, ToolbarButton::Preview).enabled = false;
 }

@@ -175,9 +175,9 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
-    // Registers how the results of this screen are dropped and how it takes over a
-    // stability result, for the screens below it.
-    static void registerDrops(Program& program);
+    // Registers, for the screens below it, how the results of this screen are dropped,
+    // whether it shows a checked row, and how it takes over a stability result.
+    static void registerForLowerFloors(Program& program);
     // "断面計算 >" on the dimension screen: builds the slab model from the stability result
     // and sets the screen up for this wall; shown even where the coefficient fails.
     void takeOverFromDimensions();

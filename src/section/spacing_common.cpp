@@ -98,16 +98,16 @@ void Form7::forgetRow(int loc) {
 void Form7::checkOutdated() {
     program_.dropCheck();
     if (plat::Toolbar* toolbar = program_.mainToolbar()) {
-        toolbar->button(3).enabled = false;
-        toolbar->button(5).enabled = false;
+        button(*toolbar, ToolbarButton::Save).enabled = false;
+        button(*toolbar, ToolbarButton::Preview).enabled = false;
     }
 }
 
 void Form7::checkCounts() {
-    program_.sectionCheckDone = 1;
+    program_.countCheck();
     if (plat::Toolbar* toolbar = program_.mainToolbar()) {
-        if (!program_.projectPath.empty()) toolbar->button(3).enabled = true;
-        toolbar->button(5).enabled = true;
+        if (!program_.projectPath.empty()) button(*toolbar, ToolbarButton::Save).enabled = true;
+        button(*toolbar, ToolbarButton::Preview).enabled = true;
     }
 }
 

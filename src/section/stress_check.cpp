@@ -149,7 +149,6 @@ void Form7::cmd1_Click() {
         }
     }
 
-    p.sectionCheckDone = 1;
     try {
         Ouryoku_1();
         Ouryoku_2();

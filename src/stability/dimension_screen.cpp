@@ -418,7 +418,7 @@ void Form4::cmd1_Click() {
         return;
     }
     // The section screen takes the result over and sets itself up for this wall.
-    program_.invalidation.run(HandOver::OpenSections);
+    program_.handOvers.run(HandOver::OpenSections);
 }
 
 void Form4::cmd2_Click() {

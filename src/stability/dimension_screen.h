@@ -245,8 +245,9 @@ public:
     void takeOverFromGroundShape();
     // A calculation that could not go on leaves no result, and the toolbar waits for one.
     void dropFailedResult();
-    // Registers how the results of this screen are dropped, for the screens around it.
-    static void registerDrops(Program& program);
+    // Registers, for the screens below it, how the results of this screen are dropped and
+    // how it takes over the ground shape.
+    static void registerForLowerFloors(Program& program);
     // A calculation that the panel does not show leaves no result: Hihyouji_1 and
     // Hihyouji_2 while the panel is hidden, nothing while it shows its judgement.
     void dropUnshownResult();

@@ -529,7 +529,7 @@ void Form4::DANMEM_1() {
     try {
         StabilityRun(program_, *this).run();
     } catch (...) {
-        program_.sigmaMax = 0;
+        program_.dropResult();
         throw;
     }
 }

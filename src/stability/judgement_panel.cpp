@@ -85,11 +85,11 @@ void bearingInWords(Form4& f, bool words) {
 
 bool Form4::GamenHyouji() {
     if (plat::Toolbar* toolbar = program_.mainToolbar()) {
-        toolbar->button(5).enabled = true;
-        toolbar->button(6).enabled = true;
-        if (!program_.projectPath.empty()) toolbar->button(3).enabled = true;
+        button(*toolbar, ToolbarButton::Preview).enabled = true;
+        button(*toolbar, ToolbarButton::Print).enabled = true;
+        if (!program_.projectPath.empty()) button(*toolbar, ToolbarButton::Save).enabled = true;
         // Overwrite save also needs a section result.
-        if (!program_.invalidation.ask(Query::SectionResultShown)) toolbar->button(3).enabled = false;
+        if (!program_.queries.ask(Query::SectionResultShown)) button(*toolbar, ToolbarButton::Save).enabled = false;
     }
     try {
         DANMEM_1();

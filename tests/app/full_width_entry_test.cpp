@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
@@ -94,7 +95,7 @@ class FullWidthEntry : public ::testing::Test {
 protected:
     void SetUp() override {
         for (Program* p : {&half, &full}) {
-            p->registerForms();
+            registerForms(*p);
             p->form<MDIForm1>();
         }
     }
@@ -266,7 +267,7 @@ TEST(FullWidthNumbers, AZeroTakesTheToeAwayInFullWidthToo) {
         ScriptedServices hs, fs;
         Program h{hs}, f{fs};
         for (auto [p, zero] : {std::pair<Program*, const char*>{&h, "0"}, {&f, "０"}}) {
-            p->registerForms();
+            registerForms(*p);
             p->form<MDIForm1>();
             fixture::enterConditions(*p, fixture::Wall::HeelToeKey);
             fixture::enterDimensions(*p, fixture::Wall::HeelToeKey);

@@ -94,9 +94,9 @@ TEST_F(InvalidationRegistryTest, TheLaterScreensArePutAway) {
 }
 
 TEST_F(InvalidationRegistryTest, TheSectionScreenAnswersWhetherItShowsAResult) {
-    EXPECT_FALSE(prog.invalidation.ask(Query::SectionResultShown));
+    EXPECT_FALSE(prog.queries.ask(Query::SectionResultShown));
     prog.form<Form7>().lbl6.setCaption("OK");
-    EXPECT_TRUE(prog.invalidation.ask(Query::SectionResultShown));
+    EXPECT_TRUE(prog.queries.ask(Query::SectionResultShown));
 }
 
 }  // namespace

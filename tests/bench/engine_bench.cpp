@@ -1,6 +1,7 @@
 // One run of the stability calculation on a typical one-sided wall with a shear key.
 #include <benchmark/benchmark.h>
 
+#include "app/forms.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
 #include "stability/check_method_dialogs.h"
@@ -14,7 +15,7 @@ namespace {
 void BM_StabilityRun(benchmark::State& state) {
     ScriptedServices svc;
     Program prog(svc);
-    prog.registerForms();
+    registerForms(prog);
     prog.form<Form3>().opt_T.setValue(true);
     prog.form<Form3>().opt3.setValue(true);
     prog.form<Form23>().opt1.setValue(true);

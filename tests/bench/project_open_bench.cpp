@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "support/scripted_services.h"
 
@@ -14,7 +15,7 @@ void openProject(benchmark::State& state, const char* name) {
     for (auto _ : state) {
         ScriptedServices svc;
         Program prog(svc);
-        prog.registerForms();
+        registerForms(prog);
         MDIForm1& main = prog.form<MDIForm1>();
         svc.fileAnswers.push_back(file);
         main.FileOpen();

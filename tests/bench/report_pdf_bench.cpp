@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "platform/qt/fonts.h"
 #include "report/print_range_dialog.h"
@@ -28,7 +29,7 @@ void BM_WholeReportToPdf(benchmark::State& state) {
     const auto pdf = std::filesystem::temp_directory_path() / "miranosu-bench-report.pdf";
     PdfServices svc(pdf.string());
     Program prog(svc);
-    prog.registerForms();
+    registerForms(prog);
     prog.form<MDIForm1>();
     fixture::enterWall(prog, fixture::Wall::HeelToeKey);
     for (auto _ : state) {

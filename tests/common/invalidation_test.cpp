@@ -1,4 +1,6 @@
 #include "common/invalidation.h"
+#include "common/hand_overs.h"
+#include "common/queries.h"
 
 #include <gtest/gtest.h>
 
@@ -37,22 +39,29 @@ TEST(Invalidation, AResultNobodyRegisteredHasNothingToDrop) {
     registry.registerDrop(Stale::SectionResult, [&] { log.push_back("sections"); });
     registry.drop(invalidates::kStabilityOnward);
     EXPECT_EQ(log, std::vector<std::string>{"sections"});
-    EXPECT_FALSE(registry.ask(Query::SectionResultShown));
-    registry.run(HandOver::OpenSections);  // nothing registered: nothing happens
+}
+
+// A forgotten registration would leave a button dead or a question answered no: it throws.
+TEST(Invalidation, AHandOverOrQueryNobodyRegisteredIsRefused) {
+    HandOvers handOvers;
+    Queries queries;
+    EXPECT_THROW(queries.ask(Query::SectionResultShown), std::logic_error);
+    EXPECT_THROW(handOvers.run(HandOver::OpenSections), std::logic_error);
 }
 
 TEST(Invalidation, HandOversAndQueriesReachTheirOwners) {
-    Invalidation registry;
+    HandOvers handOvers;
+    Queries queries;
     int opened = 0;
     bool shown = false;
-    registry.registerHandOver(HandOver::OpenSections, [&] { ++opened; });
-    registry.registerQuery(Query::SectionResultShown, [&] { return shown; });
-    registry.run(HandOver::OpenSections);
-    registry.run(HandOver::OpenDimensions);
+    handOvers.add(HandOver::OpenSections, [&] { ++opened; });
+    queries.add(Query::SectionResultShown, [&] { return shown; });
+    handOvers.run(HandOver::OpenSections);
+    EXPECT_THROW(handOvers.run(HandOver::OpenDimensions), std::logic_error);
     EXPECT_EQ(opened, 1);
-    EXPECT_FALSE(registry.ask(Query::SectionResultShown));
+    EXPECT_FALSE(queries.ask(Query::SectionResultShown));
     shown = true;
-    EXPECT_TRUE(registry.ask(Query::SectionResultShown));
+    EXPECT_TRUE(queries.ask(Query::SectionResultShown));
 }
 
 // A screen with its table over a recording registry.

@@ -2,6 +2,7 @@
 // worked out by hand in single precision, independently of the code.
 #include <gtest/gtest.h>
 
+#include "app/forms.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/seismic_dialog.h"
@@ -15,7 +16,7 @@ struct AllowableStress : ::testing::Test {
     Form3* f = nullptr;
 
     void SetUp() override {
-        prog.registerForms();
+        registerForms(prog);
         f = &prog.form<Form3>();
     }
     void standard(char which) { (which == 'T' ? f->opt_T : f->opt_D).setValue(true); }

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "app/forms.h"
 #include "conditions/ground_shape.h"
 #include "conditions_fixture.h"
 
@@ -62,7 +63,7 @@ TEST_F(ConditionsCheck, RefusesTheFirstMissingInputInScreenOrder) {
     for (const CheckCase& c : cases) {
         ScriptedServices services;
         Program program(services);
-        program.registerForms();
+        registerForms(program);
         program.form<MDIForm1>();
         Form3& s = program.form<Form3>();
         s.show();

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "app/forms.h"
 #include "common/numbers.h"
 #include "common/calc_fault.h"
 #include "conditions_fixture.h"
@@ -176,7 +177,7 @@ TEST_F(ConditionsFields, EnterChain) {
     for (const ChainCase& c : cases) {
         ScriptedServices services;
         Program program(services);
-        program.registerForms();
+        registerForms(program);
         program.form<MDIForm1>();
         Form3& s = program.form<Form3>();
         s.show();
@@ -390,7 +391,7 @@ TEST_F(ConditionsScreen, KaComputationRefusesWithoutItsInputs) {
     for (const KaRefusal& c : cases) {
         ScriptedServices services;
         Program program(services);
-        program.registerForms();
+        registerForms(program);
         program.form<MDIForm1>();
         Form3& s = program.form<Form3>();
         s.show();

@@ -1,6 +1,7 @@
 // The design choices in words, as the screens' options give them.
 #include <utility>
 
+#include "app/forms.h"
 #include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "conditions_fixture.h"
@@ -98,7 +99,7 @@ TEST_F(DesignChoicesTest, ACancelledSeismicDialogLeavesNoMethod) {
 TEST(DesignChoicesLoading, TheConstReadingLoadsNothing) {
     ScriptedServices svc;
     Program prog{svc};
-    prog.registerForms();
+    registerForms(prog);
     const DesignChoices c = designChoices(std::as_const(prog));
     EXPECT_EQ(c.standard, Standard::None);
     EXPECT_EQ(c.loadCase, LoadCase::None);
@@ -111,7 +112,7 @@ TEST(DesignChoicesLoading, TheConstReadingLoadsNothing) {
 TEST(DesignChoicesLoading, TheReadingThatLoadsSeesTheInitialNormalCase) {
     ScriptedServices svc;
     Program prog{svc};
-    prog.registerForms();
+    registerForms(prog);
     const DesignChoices c = designChoices(prog);
     EXPECT_EQ(c.loadCase, LoadCase::Normal);
     EXPECT_EQ(c.standard, Standard::None);
@@ -122,7 +123,7 @@ TEST(DesignChoicesLoading, TheReadingThatLoadsSeesTheInitialNormalCase) {
 TEST(DesignChoicesLoading, TheGroundShapeAloneLoadsOnlyItsStep) {
     ScriptedServices svc;
     Program prog{svc};
-    prog.registerForms();
+    registerForms(prog);
     prog.currentScreen = 2;
     EXPECT_EQ(groundShape(prog), GroundShape::None);
     EXPECT_TRUE(prog.isLoaded("Form23"));

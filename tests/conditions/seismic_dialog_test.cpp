@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "app/forms.h"
 #include "common/calc_fault.h"
 #include "conditions_fixture.h"
 
@@ -56,7 +57,7 @@ TEST_F(SeismicDialog, OkRefusesMissingInputsAndStaysOpen) {
     for (const OkRefusal& c : cases) {
         ScriptedServices services;
         Program program(services);
-        program.registerForms();
+        registerForms(program);
         program.form<MDIForm1>();
         Form3& s = program.form<Form3>();
         s.show();

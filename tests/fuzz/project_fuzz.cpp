@@ -15,6 +15,7 @@
 #include <iterator>
 #include <string>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "project/project_file.h"
 #include "support/program_snapshot.h"
@@ -72,7 +73,7 @@ struct Run {
     ScriptedServices svc;
     Program prog{svc};
     Run() {
-        prog.registerForms();
+        registerForms(prog);
         prog.form<MDIForm1>();
     }
     // True when the file was taken as a project.

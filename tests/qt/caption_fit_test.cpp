@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "common/program.h"
 #include "conditions/conditions_screen.h"
@@ -212,7 +213,7 @@ private:
 TEST(CaptionFit, EveryFormAsBuilt) {
     ScriptedServices svc;
     Program program(svc);
-    program.registerForms();
+    registerForms(program);
     plat::qt::DesktopView view(program);
     Inspector inspector(view);
     for (const std::string& name : program.formNames()) inspector.inspect(program.formByName(name));
@@ -227,7 +228,7 @@ struct Design {
 
 class WholeDesign : public ::testing::TestWithParam<Design> {
 protected:
-    WholeDesign() : program(svc), view(program) { program.registerForms(); }
+    WholeDesign() : program(svc), view(program) { registerForms(program); }
 
     void conditions() {
         const DesignChoices& d = GetParam().choices;

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <map>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "common/program.h"
 #include "platform/qt/classic_style.h"
@@ -89,7 +90,7 @@ class ClassicLook : public ::testing::Test {
 protected:
     // A screen of the main window, as the input screens are.
     static LookForm& load(Program& program) {
-        program.registerForms();
+        registerForms(program);
         program.form<MDIForm1>();
         return program.form<LookForm>();
     }

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "common/program.h"
 #include "conditions/conditions_screen.h"
@@ -395,7 +396,7 @@ TEST(QtCombo, OpenedListRowsAreTallerThanTheirText) {
     ScriptedServices svc;
     Program program(svc);
     plat::qt::DesktopView view(program);
-    program.registerForms();
+    registerForms(program);
     program.form<MDIForm1>();
     Form3& f = program.form<Form3>();
     f.show();

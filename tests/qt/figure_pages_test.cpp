@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/forms.h"
 #include "platform/qt/fonts.h"
 #include "support/fixture_walls.h"
 #include "support/pdf_services.h"
@@ -92,7 +93,7 @@ TEST(ReportFigures, PagesTwoAndFiveOfEachWallPrintEveryWordOnTheSheetAndClearOfT
         {
             PdfServices svc(pdf);
             Program prog(svc);
-            prog.registerForms();
+            registerForms(prog);
             prog.form<MDIForm1>();
             fixture::enterWall(prog, wall);
             ASSERT_EQ(prog.sectionCheckDoneValue(), 1);

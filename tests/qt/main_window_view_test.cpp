@@ -16,6 +16,7 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include "app/forms.h"
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "common/numbers.h"
@@ -31,7 +32,7 @@ namespace {
 class MainWindowView : public ::testing::Test {
 protected:
     MainWindowView() : program(svc), view(program) {
-        program.registerForms();
+        registerForms(program);
         view.setToolbarSource([this] { return program.mainToolbar(); });
         view.setOnEnded([this] { ++endCalls; });
         program.form<MDIForm1>();

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/forms.h"
 #include "support/fixture_walls.h"
 #include "support/pdf_services.h"
 #include "support/pdf_text.h"
@@ -80,7 +81,7 @@ protected:
             const std::string pdf = (dir / (std::to_string(static_cast<int>(wall)) + ".pdf")).string();
             PdfServices svc(pdf);
             Program prog(svc);
-            prog.registerForms();
+            registerForms(prog);
             prog.form<MDIForm1>();
             fixture::enterWall(prog, wall);
             printWholeReport(prog, svc);

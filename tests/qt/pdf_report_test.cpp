@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/forms.h"
 #include "support/fixture_walls.h"
 #include "support/pdf_services.h"
 #include "support/pdf_text.h"
@@ -87,7 +88,7 @@ TEST(PdfReport, TheWholeReportOfEachFixtureWallReachesItsPdf) {
         const std::string pdf = (dir / (std::to_string(static_cast<int>(c.wall)) + ".pdf")).string();
         PdfServices svc(pdf);
         Program prog(svc);
-        prog.registerForms();
+        registerForms(prog);
         prog.form<MDIForm1>();
         fixture::enterWall(prog, c.wall);
         ASSERT_EQ(prog.sectionCheckDoneValue(), 1);
@@ -129,7 +130,7 @@ TEST(PdfReport, CopiesAndOrderAreAsAsked) {
         std::filesystem::remove(pdf);
         PdfServices svc(pdf, c.copies, c.collate, c.reverse);
         Program prog(svc);
-        prog.registerForms();
+        registerForms(prog);
         prog.form<MDIForm1>();
         fixture::enterWall(prog, Wall::HeelToeKey);
         printNumbered(prog, svc, &Form15::opt2);  // "安定計算"
@@ -155,7 +156,7 @@ TEST(PdfReport, CopiesAndOrderAreAsAsked) {
 TEST(PdfReport, AJobThatCannotStartIsReportedAndMakesNoPage) {
     PdfServices svc("/nonexistent-folder/report.pdf");
     Program prog(svc);
-    prog.registerForms();
+    registerForms(prog);
     prog.form<MDIForm1>();
     fixture::enterWall(prog, Wall::HeelToeKey);
     svc.clear();

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "common/program.h"
 #include "platform/qt/desktop_view.h"
@@ -24,7 +25,7 @@ namespace {
 class PreviewView : public ::testing::Test {
 protected:
     PreviewView() : program(svc), view(program) {
-        program.registerForms();
+        registerForms(program);
         view.setToolbarSource([this] { return program.mainToolbar(); });
         program.form<MDIForm1>();
         program.sigmaMax = 100;  // a stability result: the pages may be made

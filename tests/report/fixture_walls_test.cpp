@@ -1,6 +1,7 @@
 // The fixture walls come out of the screens with every result current.
 #include <gtest/gtest.h>
 
+#include "app/forms.h"
 #include "support/fixture_walls.h"
 #include "support/program_fixture.h"
 
@@ -23,7 +24,7 @@ TEST(FixtureWallsTest, EachWallIsEnteredWithItsDesignChoices) {
     for (fixture::Wall wall : fixture::kAllWalls) {
         ScriptedServices svc;
         Program prog(svc);
-        prog.registerForms();
+        registerForms(prog);
         prog.form<MDIForm1>();
         fixture::enterConditions(prog, wall);
         const DesignChoices expected = fixture::choices(wall);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/forms.h"
 #include "report/page_navigation.h"
 #include "report/preview_window.h"
 #include "report/print_range_dialog.h"
@@ -257,7 +258,7 @@ namespace {
 TEST(PreviewWithRealWritersTest, PageOneDrawsTheDesignConditionsOnItsCanvas) {
     ScriptedServices svc;
     Program prog(svc);
-    prog.registerForms();
+    registerForms(prog);
     MDIForm1& main = prog.form<MDIForm1>();
     prog.form<Form3>();
     prog.sigmaMax = 100;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
@@ -65,7 +66,7 @@ TEST(BarTable, PairsTakeTheMeanOfTheirNeighboursAndTheLargerBar) {
 class SpacingLargeBarTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        prog.registerForms();
+        registerForms(prog);
         prog.rebarAllowLong = 215;
     }
     void choose(Standard standard, LoadCase load) {

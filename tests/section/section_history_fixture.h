@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
@@ -43,7 +44,7 @@ struct Wall {
 class Session {
 public:
     Session() {
-        prog.registerForms();
+        registerForms(prog);
         prog.form<MDIForm1>();
     }
 

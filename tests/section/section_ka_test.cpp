@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
@@ -118,7 +119,7 @@ TEST_F(SectionKaTest, CoefficientByLoadCaseAndMethod) {
         SCOPED_TRACE(c.name);
         ScriptedServices services;
         Program p(services);
-        p.registerForms();
+        registerForms(p);
         clickLoad(p, c.load, c.method);
         p.backfillPhi = c.phi;
         p.rearFaceTheta = c.theta;

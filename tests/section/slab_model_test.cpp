@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "app/forms.h"
 #include "common/numbers.h"
 #include "conditions/ground_shape.h"
 #include "section/section_screen.h"
@@ -28,7 +29,7 @@ struct ReactionCase {
 
 class SlabModelTest : public ::testing::Test {
 protected:
-    void SetUp() override { prog.registerForms(); }
+    void SetUp() override { registerForms(prog); }
 
     void setBase(const Base& b) {
         prog.toeLength = b.a;
@@ -139,7 +140,7 @@ TEST_F(SlabModelTest, SlabLoadsByMembersAndGroundShape) {
         SCOPED_TRACE(c.name);
         ScriptedServices services;
         Program p(services);
-        p.registerForms();
+        registerForms(p);
         // Choices first: their own handlers invalidate the stability result.
         if (c.shape != 0) (c.shape == 1 ? p.form<Form23>().opt1 : p.form<Form23>().opt2).setValue(true);
         if (c.frontSoil != 0) (c.frontSoil == 3 ? p.form<Form4>().opt3 : p.form<Form4>().opt4).setValue(true);

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/forms.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
@@ -132,7 +133,7 @@ class EngineTest : public ::testing::Test {
 protected:
     ScriptedServices svc;
     Program prog{svc};
-    void SetUp() override { prog.registerForms(); }
+    void SetUp() override { registerForms(prog); }
 
     // Sets up every choice and field of the case, choices first: choosing them runs
     // their handlers, which clear results and reset the shear key.

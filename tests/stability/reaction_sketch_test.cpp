@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/forms.h"
 #include "common/numbers.h"
 #include "stability/shear_key_dialogs.h"
 #include "support/scripted_services.h"
@@ -26,7 +27,7 @@ class ReactionSketch : public ::testing::TestWithParam<SketchCase> {
 protected:
     ScriptedServices svc;
     Program prog{svc};
-    void SetUp() override { prog.registerForms(); }
+    void SetUp() override { registerForms(prog); }
 };
 
 TEST_P(ReactionSketch, ShapeAndLabels) {
@@ -97,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReactionSketchFault, ZeroBaseWidthDrawsNothing) {
     ScriptedServices svc;
     Program prog(svc);
-    prog.registerForms();
+    registerForms(prog);
     for (float e : {0.0f, 0.3f}) {
         prog.eccentricity = e;
         prog.baseWidth = 0;

@@ -5,13 +5,14 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "common/program.h"
 #include "support/scripted_services.h"
 
 struct ProgramWithMainWindow {
     ProgramWithMainWindow() {
-        prog.registerForms();
+        registerForms(prog);
         main = &prog.form<MDIForm1>();
     }
     ProgramWithMainWindow(const ProgramWithMainWindow&) = delete;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/forms.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
 #include "conditions/seismic_dialog.h"
@@ -20,7 +21,7 @@ enum class Ka { None, Typed, Computed };
 class Page1Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        prog.registerForms();
+        registerForms(prog);
         surface.setFont("ＭＳ 明朝", 11);
         prog.outputSurface = &surface;
     }

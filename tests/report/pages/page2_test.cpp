@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/forms.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
@@ -33,7 +34,7 @@ double Y(double d, float s = 0.98f) { return 2600 + 1000 * d / double(s); }
 class Page2Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        prog.registerForms();
+        registerForms(prog);
         surface.setFont("ＭＳ 明朝", 11);
         prog.outputSurface = &surface;
     }

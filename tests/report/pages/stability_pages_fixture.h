@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/forms.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
@@ -25,7 +26,7 @@ protected:
     plat::RecordingSurface surface;
 
     void SetUp() override {
-        prog.registerForms();
+        registerForms(prog);
         prog.outputSurface = &surface;
         surface.setFont("ＭＳ 明朝", 11);
     }

@@ -1,9 +1,10 @@
-// The invalidation operations of the dimension screen, and their registration: every
-// input that can change the stability calculation drops them, downstream only.
+// What the dimension screen registers for the floors below it: the drops of its results
+// (every input that can change the stability calculation drops them, downstream only) and
+// the hand-over from the ground-shape screen; then the drops themselves.
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 
-void Form4::registerDrops(Program& program) {
+void Form4::registerForLowerFloors(Program& program) {
     Invalidation& registry = program.invalidation;
     registry.registerDrop(Stale::StabilityPanel, [&program] { program.form<Form4>().Hihyouji_3(); });
     registry.registerDrop(Stale::StabilityResult, [&program] { program.form<Form4>().Hihyouji_1(); });
@@ -13,7 +14,7 @@ void Form4::registerDrops(Program& program) {
     registry.registerDrop(Stale::EffectiveAreaChoice, [&program] { forgetEffectiveArea(program); });
     registry.registerDrop(Stale::ShearKeyChoice, [&program] { program.form<Form4>().opt5.setValue(true); });
     registry.registerDrop(Stale::DimensionScreen, [&program] { program.form<Form4>().hide(); });
-    registry.registerHandOver(HandOver::OpenDimensions, [&program] { program.form<Form4>().takeOverFromGroundShape(); });
+    program.handOvers.add(HandOver::OpenDimensions, [&program] { program.form<Form4>().takeOverFromGroundShape(); });
 }
 
 void Form4::Hihyouji_3() {
@@ -38,5 +39,5 @@ void Form4::Hihyouji_1() {
 void Form4::Hihyouji_2(Program& program) {
     plat::Toolbar* toolbar = program.mainToolbar();
     if (!toolbar) return;  // the main window lives for the whole run; only tests go without it
-    for (int index : {3, 5, 6}) toolbar->button(index).enabled = false;
+    for (ToolbarButton command : kReportCommandButtons) button(*toolbar, command).enabled = false;
 }
