@@ -209,7 +209,7 @@ void report::HAIKIN_H(plat::Surface& s, const Program& p) {
 void report::HAIKIN_I(plat::Surface& s, const Program& p) {
     constexpr int loc = 9;
     // Without a heel the toe follows the rear slab end on the same page.
-    page::emptyLines(s, p.heelLength != 0 ? 5 : 2);
+    page::emptyLines(s, memberPresent(p, SectionMember::Heel) ? 5 : 2);
     s.print(blanks(14) + "７）つま先版（固定部）");
     if (refused(p, loc)) return section_pages::printRefusedBlock(p, s, loc);
     cantileverLoad(p, s, loc, "W4", "W5", p.slabLoadW4, p.slabLoadW5, p.toeLength);
@@ -220,7 +220,7 @@ void report::HAIKIN_I(plat::Surface& s, const Program& p) {
 void report::HAIKIN_J(plat::Surface& s, const Program& p) {
     constexpr int loc = 10;
     // The key opens page 9 when exactly one of heel and toe exists, else it follows a section.
-    const bool opensPage = (p.heelLength != 0) != (p.toeLength != 0);
+    const bool opensPage = memberPresent(p, SectionMember::Heel) != memberPresent(p, SectionMember::Toe);
     page::emptyLines(s, opensPage ? 5 : 2);
     s.print(blanks(14) + "８）突起部");
     const std::string pressure = f3(p.keyPassivePressure), h0 = f3(p.keyHeight);
