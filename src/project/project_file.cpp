@@ -113,11 +113,12 @@ std::vector<LineSource> buildTable() {
         for (Column c : {Column::BarArea, Column::BarPerimeter, Column::RebarCover, Column::EffectiveCover}) {
             t.push_back(LineSource{static_cast<int>(t.size()) + 1, "", "", Kind::Single, r, c});
         }
-    numbered("Form7", "cbo", {1, 2, 5, 6, 7, 8, 9, 10}, Kind::ListPosition);
-    numbered("Form7", "lbl_r", {1, 2, 5, 6, 7, 8, 9, 10}, Kind::Text);
+    const std::vector<int> locations(kLocations.begin(), kLocations.end());
+    numbered("Form7", "cbo", locations, Kind::ListPosition);
+    numbered("Form7", "lbl_r", locations, Kind::Text);
     for (const char* name : {"lbl_ra", "lbl_rb", "lbl_re", "lbl_rf", "lbl_rg", "lbl_rh", "lbl_ri", "lbl_rj"})
         add("Form7", name, Kind::Text);
-    numbered("Form7", "txt", {1, 2, 5, 6, 7, 8, 9, 10}, Kind::Text);
+    numbered("Form7", "txt", locations, Kind::Text);
     numbered("Form7", "lbl", range(1, 8), Kind::Text);
     numbered("Form7", "lbl", range(17, 40), Kind::Text);
     // How δ of the stability calculation came about.

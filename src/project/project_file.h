@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/program.h"
+#include "section/check_locations.h"
 
 namespace project {
 
@@ -44,8 +45,8 @@ struct LineSource {
 // The 220 lines in file order; lines()[i].number == i + 1.
 const std::vector<LineSource>& lines();
 
-// The check locations in file order.
-inline constexpr int kLocations[8] = {1, 2, 5, 6, 7, 8, 9, 10};
+// The check locations in file order: the section screen's row order.
+inline constexpr const auto& kLocations = kCheckLocationNumbers;
 
 // The value of one line as the file holds it (UTF-8, without line end). Reading a control
 // of a form that is not loaded creates it in its initial state.

@@ -40,24 +40,13 @@ private:
     Program& p_;
 };
 
-// The section results of every location whose member exists.
+// The section results of every location whose member exists: every required spacing,
+// then every stress check.
 void sectionChain(Program& p) {
-    step([&] { p.form<Form7>().cmd_r1(); });
-    step([&] { p.form<Form7>().cmd_r2(); });
-    step([&] { p.form<Form7>().cmd_r5(); });
-    step([&] { p.form<Form7>().cmd_r6(); });
-    step([&] { p.form<Form7>().cmd_r7(); });
-    if (p.heelLength != 0) step([&] { p.form<Form7>().cmd_r8(); });
-    if (p.toeLength != 0) step([&] { p.form<Form7>().cmd_r9(); });
-    if (p.keyHeight != 0) step([&] { p.form<Form7>().cmd_r10(); });
-    step([&] { p.form<Form7>().Ouryoku_1(); });
-    step([&] { p.form<Form7>().Ouryoku_2(); });
-    step([&] { p.form<Form7>().Ouryoku_5(); });
-    step([&] { p.form<Form7>().Ouryoku_6(); });
-    step([&] { p.form<Form7>().Ouryoku_7(); });
-    if (p.heelLength != 0) step([&] { p.form<Form7>().Ouryoku_8(); });
-    if (p.toeLength != 0) step([&] { p.form<Form7>().Ouryoku_9(); });
-    if (p.keyHeight != 0) step([&] { p.form<Form7>().Ouryoku_10(); });
+    for (const CheckLocation& at : kCheckLocations)
+        if (locationPresent(p, at.loc)) step([&] { p.form<Form7>().RequiredSpacing(at.loc); });
+    for (const CheckLocation& at : kCheckLocations)
+        if (locationPresent(p, at.loc)) step([&] { p.form<Form7>().Ouryoku(at.loc); });
 }
 
 // The judgement panel without a stability result: none of the file's verdicts stays.

@@ -124,7 +124,8 @@ void runProc(Program& program, Proc proc) {
 }
 
 Members members(const Program& program) {
-    return Members{program.heelLength != 0.0f, program.toeLength != 0.0f, program.keyHeight != 0.0f};
+    return Members{memberPresent(program, SectionMember::Heel), memberPresent(program, SectionMember::Toe),
+                   memberPresent(program, SectionMember::Key)};
 }
 
 bool page9Exists(Members m) { return int(m.heel) + int(m.toe) + int(m.key) >= 2; }

@@ -88,11 +88,19 @@ void Form22::layout() {
         c->setTabIndex(tab++);
 }
 
+std::array<Form22::MemberRow, 5> Form22::memberRows() {
+    return {{
+        {SectionMember::Wall, lbl5, txt1, lbl6},
+        {SectionMember::Slab, lbl9, txt3, lbl10},
+        {SectionMember::Heel, lbl11, txt4, lbl12},
+        {SectionMember::Toe, lbl13, txt5, lbl14},
+        {SectionMember::Key, lbl15, txt6, lbl16},
+    }};
+}
+
 void Form22::matchRowsToMembers() {
     // A member added since an earlier opening gets its row back.
-    offerRow(lbl11, txt4, lbl12, program_.heelLength != 0);
-    offerRow(lbl13, txt5, lbl14, program_.toeLength != 0);
-    offerRow(lbl15, txt6, lbl16, program_.keyHeight != 0);
+    for (const MemberRow& m : memberRows()) offerRow(m.name, m.box, m.unit, memberPresent(program_, m.member));
 }
 
 // A cover is a real thickness of concrete: none, or one beyond any member, is a slip. The
@@ -109,8 +117,14 @@ std::vector<BoundedBox> Form22::boundedBoxes() {
 
 void Form22::showCoversInUse() {
     Form7& sections = program_.form<Form7>();
-    const std::pair<plat::TextBox*, int> boxes[] = {{&txt1, 1}, {&txt3, 5}, {&txt4, 8}, {&txt5, 9}, {&txt6, 10}};
-    for (auto [box, loc] : boxes) box->setText(sections.row(loc).cover.caption());
+    // A member's box shows the cover of its first row.
+    for (const MemberRow& m : memberRows()) {
+        for (const Form7::Row& r : sections.rows()) {
+            if (r.member != m.member) continue;
+            m.box.setText(r.cover.caption());
+            break;
+        }
+    }
 }
 
 void Form22::cmd1_Click() {
@@ -128,10 +142,15 @@ void Form22::cmd1_Click() {
     // leaves every location as it was.
     struct Member {
         plat::TextBox& box;
-        std::initializer_list<int> locs;
+        std::vector<int> locs;
         float cover = 0;
     };
-    Member members[] = {{txt1, {1, 2}}, {txt3, {5, 6, 7}}, {txt4, {8}}, {txt5, {9}}, {txt6, {10}}};
+    std::vector<Member> members;
+    for (const MemberRow& m : memberRows()) {
+        members.push_back({m.box, {}});
+        for (const CheckLocation& at : kCheckLocations)
+            if (at.member == m.member) members.back().locs.push_back(at.loc);
+    }
     try {
         for (Member& m : members) m.cover = num::readSingle(m.box.text());
     } catch (const num::CalcFault&) {
@@ -149,7 +168,7 @@ void Form22::cmd1_Click() {
         return true;
     };
     // Covers confirmed as they were change nothing: the rows and the check stand.
-    if (std::all_of(std::begin(members), std::end(members), keeps)) {
+    if (std::all_of(members.begin(), members.end(), keeps)) {
         hide();
         return;
     }

@@ -2,10 +2,13 @@
 // "ＯＫ" spreads the covers over the check locations and hides it (the texts stay for
 // the next opening); "キャンセル" discards it.
 #pragma once
+#include <array>
+
 #include "common/entry_bounds.h"
 #include "common/entry_field.h"
 #include "common/program.h"
 #include "platform/form.h"
+#include "section/check_locations.h"
 
 class Form22 : public plat::Form {
 public:
@@ -57,6 +60,14 @@ public:
 
 private:
     void layout();
+    // The dialog's rows, one per member: caption, cover box and unit.
+    struct MemberRow {
+        SectionMember member;
+        plat::Label& name;
+        plat::TextBox& box;
+        plat::Label& unit;
+    };
+    std::array<MemberRow, 5> memberRows();
 
     Program& program_;
     EntryFields fields_;

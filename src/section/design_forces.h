@@ -24,6 +24,9 @@ SpanReaction spanReaction(const Program& program);
 // end that ends at Xn; or a contact from the heel end, which the model does not give.
 enum class HeelReaction { WholeBase, FromToe, FromHeel };
 HeelReaction heelReaction(const Program& program);
+// The contact from the toe end beyond the heel root, m: c = Xn − toe − front wall − span −
+// rear wall, none where the contact ends before the root.
+double heelContactLength(const Program& program);
 
 // Throws SectionRefusal when the slab model of the current stability result does not
 // give the ground reaction that the location is designed for (5 to 9; the others need none).

@@ -1,6 +1,8 @@
 // The entry fields of the section screen: the design-spacing boxes with their Enter
 // chain over the rows that exist, the surcharge-inertia switch, its height box and the
 // coefficient box, and what touching each of them empties.
+#include <cstddef>
+
 #include "common/entry_field.h"
 #include "section/section_screen.h"
 
@@ -25,30 +27,18 @@ void Form7::bindFields() {
         spec.onKey = [this, r](int) { designBoxTouched(r); };
         return spec;
     };
-    // After the slab rows the chain passes over the members that do not exist.
-    auto fromHeel = [this]() -> plat::Control* {
-        if (program_.heelLength != 0) return &txt8;
-        if (program_.toeLength != 0) return &txt9;
-        if (program_.keyHeight != 0) return &txt10;
-        return &cmd1;
-    };
-    auto fromToe = [this]() -> plat::Control* {
-        if (program_.toeLength != 0) return &txt9;
-        if (program_.keyHeight != 0) return &txt10;
-        return &cmd1;
-    };
-    auto fromKey = [this]() -> plat::Control* {
-        if (program_.keyHeight != 0) return &txt10;
-        return &cmd1;
-    };
-    fields_.add(txt1, designBox(1, txt2));
-    fields_.add(txt2, designBox(2, txt5));
-    fields_.add(txt5, designBox(5, txt6));
-    fields_.add(txt6, designBox(6, txt7));
-    fields_.add(txt7, designBox(7, fromHeel));
-    fields_.add(txt8, designBox(8, fromToe));
-    fields_.add(txt9, designBox(9, fromKey));
-    fields_.add(txt10, designBox(10, cmd1));
+    // Each design box leads to the next row's; the chain passes over the members that
+    // do not exist, and the last row leads to the stress check.
+    const auto grid = rows();
+    for (std::size_t i = 0; i < grid.size(); ++i) {
+        auto next = [this, i]() -> plat::Control* {
+            const auto later = rows();
+            for (std::size_t j = i + 1; j < later.size(); ++j)
+                if (memberPresent(program_, later[j].member)) return &later[j].design;
+            return &cmd1;
+        };
+        fields_.add(grid[i].design, designBox(grid[i].loc, next));
+    }
 
     // The height box selects like the others but has no key handling: Enter is not
     // taken for a chain.

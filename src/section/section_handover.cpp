@@ -46,16 +46,12 @@ void Form7::takeOverFromDimensions() {
 
     // Rows of the members that may be absent; their results and member captions stay. A
     // member the wall does not have keeps no section values of an earlier one.
-    auto showRow = [this](int loc, bool present, std::initializer_list<plat::Control*> row) {
-        for (plat::Control* c : row) c->setVisible(present);
-        if (!present) program_.clearLocation(loc);
-    };
-    showRow(9, program_.toeLength != 0,
-            {&Label9, &cbo9, &lbl_r9, &txt9, &lbl_ri});
-    showRow(8, program_.heelLength != 0,
-            {&Label8, &cbo8, &lbl_r8, &txt8, &lbl_rh});
-    showRow(10, program_.keyHeight != 0,
-            {&Label10, &cbo10, &lbl_r10, &txt10, &lbl_rj});
+    for (const Row& r : rows()) {
+        const bool present = memberPresent(program_, r.member);
+        for (plat::Control* c : std::initializer_list<plat::Control*>{&r.caption, &r.bars, &r.cover, &r.design, &r.computed})
+            c->setVisible(present);
+        if (!present) program_.clearLocation(r.loc);
+    }
 
     // The sketch: the front-side earth pressure only for the symmetric shape.
     const GroundShape shape = groundShape(program_);

@@ -55,19 +55,17 @@ void Form7::Doatu() {
 }
 
 void Form7::clearGrid() {
-    for (plat::ComboBox* list : {&cbo1, &cbo2, &cbo5, &cbo6, &cbo7, &cbo8, &cbo9, &cbo10}) list->setText("");
-    for (plat::Label* spacing : {&lbl_ra, &lbl_rb, &lbl_re, &lbl_rf, &lbl_rg, &lbl_rh, &lbl_ri, &lbl_rj})
-        spacing->setCaption("");
-    for (plat::TextBox* design : {&txt1, &txt2, &txt5, &txt6, &txt7, &txt8, &txt9, &txt10}) design->setText("");
-    for (plat::Label* result :
-         {&lbl1,  &lbl2,  &lbl3,  &lbl4,  &lbl5,  &lbl6,  &lbl7,  &lbl8,  &lbl17, &lbl18, &lbl19,
-          &lbl20, &lbl21, &lbl22, &lbl23, &lbl24, &lbl25, &lbl26, &lbl27, &lbl28, &lbl29, &lbl30,
-          &lbl31, &lbl32, &lbl33, &lbl34, &lbl35, &lbl36, &lbl37, &lbl38, &lbl39, &lbl40})
-        result->setCaption("");
+    for (const Row& r : rows()) {
+        r.bars.setText("");
+        r.computed.setCaption("");
+        r.design.setText("");
+        for (plat::Label* result : r.results) result->setCaption("");
+    }
     // A refused row stays judged while the stability result that refuses it stands (a new
     // coefficient gives its slab no ground reaction either); without one it takes bars
     // again, and the next hand-over judges it anew.
-    for (int loc : {1, 2, 5, 6, 7, 8, 9, 10}) {
+    for (const CheckLocation& at : kCheckLocations) {
+        const int loc = at.loc;
         if (!refusedRow(loc)) continue;
         if (reactionRefuses(loc)) {
             refuseRow(loc);

@@ -77,16 +77,17 @@ Form7::Form7(Program& program) : plat::Form(program, kName, plat::FormKind::MdiC
     bindBarLists();
 }
 
-std::array<Form7::Row, 8> Form7::rows() {
+std::array<Form7::Row, kCheckLocations.size()> Form7::rows() {
+    const auto& at = kCheckLocations;
     return {{
-        {1, Label1, cbo1, lbl_r1, lbl_ra, txt1, {&lbl1, &lbl2, &lbl3, &lbl4}},
-        {2, Label2, cbo2, lbl_r2, lbl_rb, txt2, {&lbl5, &lbl6, &lbl7, &lbl8}},
-        {5, Label5, cbo5, lbl_r5, lbl_re, txt5, {&lbl17, &lbl18, &lbl19, &lbl20}},
-        {6, Label6, cbo6, lbl_r6, lbl_rf, txt6, {&lbl21, &lbl22, &lbl23, &lbl24}},
-        {7, Label7, cbo7, lbl_r7, lbl_rg, txt7, {&lbl25, &lbl26, &lbl27, &lbl28}},
-        {8, Label8, cbo8, lbl_r8, lbl_rh, txt8, {&lbl29, &lbl30, &lbl31, &lbl32}},
-        {9, Label9, cbo9, lbl_r9, lbl_ri, txt9, {&lbl33, &lbl34, &lbl35, &lbl36}},
-        {10, Label10, cbo10, lbl_r10, lbl_rj, txt10, {&lbl37, &lbl38, &lbl39, &lbl40}},
+        {at[0], Label1, cbo1, lbl_r1, lbl_ra, txt1, {&lbl1, &lbl2, &lbl3, &lbl4}},
+        {at[1], Label2, cbo2, lbl_r2, lbl_rb, txt2, {&lbl5, &lbl6, &lbl7, &lbl8}},
+        {at[2], Label5, cbo5, lbl_r5, lbl_re, txt5, {&lbl17, &lbl18, &lbl19, &lbl20}},
+        {at[3], Label6, cbo6, lbl_r6, lbl_rf, txt6, {&lbl21, &lbl22, &lbl23, &lbl24}},
+        {at[4], Label7, cbo7, lbl_r7, lbl_rg, txt7, {&lbl25, &lbl26, &lbl27, &lbl28}},
+        {at[5], Label8, cbo8, lbl_r8, lbl_rh, txt8, {&lbl29, &lbl30, &lbl31, &lbl32}},
+        {at[6], Label9, cbo9, lbl_r9, lbl_ri, txt9, {&lbl33, &lbl34, &lbl35, &lbl36}},
+        {at[7], Label10, cbo10, lbl_r10, lbl_rj, txt10, {&lbl37, &lbl38, &lbl39, &lbl40}},
     }};
 }
 
@@ -208,10 +209,13 @@ void Form7::placeControls() {
 
     // Tab order: the KA box, the rows left to right, then the buttons.
     int tab = 0;
-    for (plat::Control* c : std::initializer_list<plat::Control*>{
-             &chk_1, &txt_1, &txt_ka, &opt1, &cmd4, &opt2, &cmd5, &cmd6, &cbo1, &txt1, &cbo2, &txt2, &cbo5, &txt5,
-             &cbo6, &txt6, &cbo7, &txt7, &cbo8, &txt8, &cbo9, &txt9, &cbo10, &txt10, &cmd1, &cmd3})
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&chk_1, &txt_1, &txt_ka, &opt1, &cmd4, &opt2, &cmd5, &cmd6})
         c->setTabIndex(tab++);
+    for (const Row& r : rows()) {
+        r.bars.setTabIndex(tab++);
+        r.design.setTabIndex(tab++);
+    }
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&cmd1, &cmd3}) c->setTabIndex(tab++);
 }
 
 // A U-shaped wall with its toe on the left and the heel on the right, the back soil
@@ -292,8 +296,8 @@ void Form7::drawSketch() {
 
 void Form7::Form_Load() {
     program_.currentScreen = 3;
-    for (plat::ComboBox* list : {&cbo1, &cbo2, &cbo5, &cbo6, &cbo7, &cbo8, &cbo9, &cbo10})
-        for (const char* item : kBarItems) list->addItem(item);
+    for (const Row& r : rows())
+        for (const char* item : kBarItems) r.bars.addItem(item);
 }
 
 void Form7::Form_Activate() { program_.currentScreen = 3; }

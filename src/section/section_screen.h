@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/entry_field.h"
+#include "section/check_locations.h"
 #include "common/program.h"
 #include "common/fixed_drawing.h"
 #include "platform/form.h"
@@ -157,9 +158,8 @@ public:
     plat::CommandButton cmd1{*this, "cmd1"};
     plat::CommandButton cmd3{*this, "cmd3"};
 
-    // The controls of one check location's row.
-    struct Row {
-        int loc;
+    // One check location's row: its location (member, shear check) and its controls.
+    struct Row : CheckLocation {
         plat::Label& caption;
         plat::ComboBox& bars;
         plat::Label& cover;
@@ -167,10 +167,10 @@ public:
         plat::TextBox& design;
         std::array<plat::Label*, 4> results;  // σc, σs, τc, judgement
     };
-    // The rows in check-location order: 1, 2, 5 to 10.
-    std::array<Row, 8> rows();
+    // The rows in the order of kCheckLocations.
+    std::array<Row, kCheckLocations.size()> rows();
     Row row(int loc);
-    // The locations whose member exists: 1, 2, 5 to 7, and 8, 9, 10 with the heel, toe, key.
+    // The locations whose member this wall has (see ::presentLocations).
     std::vector<int> presentLocations() const;
 
     void Form_Load() override;
@@ -230,41 +230,18 @@ public:
     void TEKKIN();
     // Asks for KA before a spacing can be computed; false when it is missing.
     bool Tyuui();
-    // Required spacing of each location.
-    void cmd_r1();
-    void cmd_r2();
-    void cmd_r5();
-    void cmd_r6();
-    void cmd_r7();
-    void cmd_r8();
-    void cmd_r9();
-    void cmd_r10();
-    // The bar lists' clicks, each running its location's procedure.
+    // The bar lists' clicks, each running its location's required spacing.
     void bindBarLists();
-    void cbo1_Click();
-    void cbo2_Click();
-    void cbo5_Click();
-    void cbo6_Click();
-    void cbo7_Click();
-    void cbo8_Click();
-    void cbo9_Click();
-    void cbo10_Click();
-    // The steps every location's procedure shares around its own design forces.
+    // cmd_r<loc>, the required spacing of a location: the steps every location shares
+    // around its own design forces.
     void RequiredSpacing(int loc);
     // Its calculation without the screen: the values of the location from the current
     // inputs, or a SectionRefusal. Shows nothing.
     void computeRequiredSpacing(int loc);
     // M and S of the location (and what its report section prints beside them).
     void designForces(int loc);
-    // Stress checks of each location.
-    void Ouryoku_1();
-    void Ouryoku_2();
-    void Ouryoku_5();
-    void Ouryoku_6();
-    void Ouryoku_7();
-    void Ouryoku_8();
-    void Ouryoku_9();
-    void Ouryoku_10();
+    // Ouryoku_<loc>, the stress check of a location.
+    void Ouryoku(int loc);
     // Every row of a member that exists has its bar, spacings and checked stresses.
     bool everyRowChecked();
     void Er_Syurui();

@@ -103,7 +103,7 @@ void slabLoads(Program& p) {
     const double gs = p.soilUnitWeight, gc = p.concreteUnitWeight, t = p.slabThickness;
     p.slabLoadW1 = store(gc * t + gs * p.centralFillDepth + p.surchargeCentre);
     p.slabModelWritten |= kWroteW1;
-    if (p.heelLength != 0) {
+    if (memberPresent(p, SectionMember::Heel)) {
         const double soil = p.backSoilAboveSlab, q1 = p.surchargeBack;
         p.slabLoadW2 = store(gs * soil + gc * t + q1);
         p.slabLoadW3 = store(gs * (double(p.heelTaper) + soil) + gc * p.heelEndThickness + q1);

@@ -30,9 +30,9 @@ double thicknessAt(const Program& p, int loc) {
 
 // A bar choice runs its location's procedure; what stops it (no stability result, a
 // member too thin) is told once, and the row waits at its bar list for another choice.
-void runFromList(Program& program, void (Form7::*procedure)(), Form7& screen, plat::ComboBox& bars) {
+void runFromList(Program& program, Form7& screen, int loc, plat::ComboBox& bars) {
     try {
-        (screen.*procedure)();
+        screen.RequiredSpacing(loc);
     } catch (const num::CalcFault&) {
         showCannotCompute(program);
     } catch (const SectionRefusal& refusal) {
@@ -56,13 +56,7 @@ RowValues valuesOf(const Program& p, int loc) {
 
 }  // namespace
 
-std::vector<int> Form7::presentLocations() const {
-    std::vector<int> locs = {1, 2, 5, 6, 7};
-    if (program_.heelLength != 0) locs.push_back(8);
-    if (program_.toeLength != 0) locs.push_back(9);
-    if (program_.keyHeight != 0) locs.push_back(10);
-    return locs;
-}
+std::vector<int> Form7::presentLocations() const { return ::presentLocations(program_); }
 
 void Form7::designForces(int loc) {
     switch (loc) {
@@ -115,8 +109,9 @@ void Form7::dropStaleRows() {
     // A member the wall no longer has is no refused location either, and keeps nothing of
     // its design.
     const std::vector<int> present = presentLocations();
-    for (int loc : {8, 9, 10}) {
-        if (std::find(present.begin(), present.end(), loc) != present.end()) continue;
+    for (const CheckLocation& at : kCheckLocations) {
+        const int loc = at.loc;
+        if (locationPresent(program_, loc)) continue;
         if (refused_[loc]) admitRow(loc);
         forgetRow(loc);
     }
@@ -317,7 +312,7 @@ void Form7::computeRequiredSpacing(int loc) {
     // 11 to 13. Bars per metre needed for the steel area and, but at the slab centre, for bond.
     p.requiredSteelArea[loc] = store(num::div(p.designMoment[loc], 100 * ft * p.leverArm[loc]));
     p.barsForArea[loc] = store(num::div(p.requiredSteelArea[loc], p.barArea[loc]));
-    if (loc != 5) {
+    if (r.shear) {
         const double fa = p.allowBond;
         p.requiredPerimeter[loc] = store(num::div(p.designShear[loc], 100 * fa * p.leverArm[loc]));
         p.barsForBond[loc] = store(num::div(p.requiredPerimeter[loc], p.barPerimeter[loc]));
@@ -331,30 +326,9 @@ void Form7::computeRequiredSpacing(int loc) {
 }
 
 void Form7::bindBarLists() {
-    cbo1.Click = [this] { cbo1_Click(); };
-    cbo2.Click = [this] { cbo2_Click(); };
-    cbo5.Click = [this] { cbo5_Click(); };
-    cbo6.Click = [this] { cbo6_Click(); };
-    cbo7.Click = [this] { cbo7_Click(); };
-    cbo8.Click = [this] { cbo8_Click(); };
-    cbo9.Click = [this] { cbo9_Click(); };
-    cbo10.Click = [this] { cbo10_Click(); };
+    for (const Row& r : rows()) {
+        plat::ComboBox& bars = r.bars;
+        const int loc = r.loc;
+        bars.Click = [this, &bars, loc] { runFromList(program_, *this, loc, bars); };
+    }
 }
-
-void Form7::cbo1_Click() { runFromList(program_, &Form7::cmd_r1, *this, cbo1); }
-void Form7::cbo2_Click() { runFromList(program_, &Form7::cmd_r2, *this, cbo2); }
-void Form7::cbo5_Click() { runFromList(program_, &Form7::cmd_r5, *this, cbo5); }
-void Form7::cbo6_Click() { runFromList(program_, &Form7::cmd_r6, *this, cbo6); }
-void Form7::cbo7_Click() { runFromList(program_, &Form7::cmd_r7, *this, cbo7); }
-void Form7::cbo8_Click() { runFromList(program_, &Form7::cmd_r8, *this, cbo8); }
-void Form7::cbo9_Click() { runFromList(program_, &Form7::cmd_r9, *this, cbo9); }
-void Form7::cbo10_Click() { runFromList(program_, &Form7::cmd_r10, *this, cbo10); }
-
-void Form7::cmd_r1() { RequiredSpacing(1); }
-void Form7::cmd_r2() { RequiredSpacing(2); }
-void Form7::cmd_r5() { RequiredSpacing(5); }
-void Form7::cmd_r6() { RequiredSpacing(6); }
-void Form7::cmd_r7() { RequiredSpacing(7); }
-void Form7::cmd_r8() { RequiredSpacing(8); }
-void Form7::cmd_r9() { RequiredSpacing(9); }
-void Form7::cmd_r10() { RequiredSpacing(10); }

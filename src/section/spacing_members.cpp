@@ -40,6 +40,11 @@ HeelReaction heelReaction(const Program& p) {
     return p.eccentricity > 0 ? HeelReaction::FromToe : HeelReaction::FromHeel;
 }
 
+double heelContactLength(const Program& p) {
+    return std::max(0.0, double(p.neutralAxisXn) - p.toeLength - p.frontWallBottomWidth - p.innerSpan -
+                             p.rearWallBottomWidth);
+}
+
 void requireGroundReaction(const Program& p, int loc) {
     // What each location's reaction is made of; the uniform pressure needs σmax only.
     unsigned needed = 0;
@@ -82,8 +87,7 @@ void heelForces(Program& p) {
     } else {
         // Contact from the toe end up to Xn: the part beyond the heel root is a triangle
         // from V5 down to zero.
-        const double c = std::max(0.0, double(p.neutralAxisXn) - p.toeLength - p.frontWallBottomWidth -
-                                           p.innerSpan - p.rearWallBottomWidth);
+        const double c = heelContactLength(p);
         p.reactionMoment[8] = store(double(p.reactionV5) * c * c / 6);
         p.reactionShear[8] = store(double(p.reactionV5) * c / 2);
     }

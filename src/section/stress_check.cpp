@@ -20,17 +20,6 @@ constexpr double kStripWidth = 1000;
 // The shear label of the slab centre, which has no shear check.
 constexpr const char* kNoShear = "――";
 
-// One location of the stress check: its design box and its four result labels.
-struct StressRow {
-    int r;
-    plat::TextBox& design;
-    plat::Label& sigmaC;
-    plat::Label& sigmaS;
-    plat::Label& tau;
-    plat::Label& verdict;
-    bool shear;
-};
-
 // Colours a value label by its allowable and shows the value; true when it passes.
 bool showValue(plat::Label& label, float value, float allowable) {
     const bool pass = !(value > allowable);
@@ -41,8 +30,12 @@ bool showValue(plat::Label& label, float value, float allowable) {
 
 // The stress check of one location. An empty box or a spacing that reads as zero or less
 // leaves the row as it was (there is nothing to check yet); a calculation fault is thrown.
-void checkLocation(Program& p, const StressRow& row) {
-    const int r = row.r;
+void checkRow(Program& p, const Form7::Row& row) {
+    const int r = row.loc;
+    plat::Label& sigmaC = *row.results[0];
+    plat::Label& sigmaS = *row.results[1];
+    plat::Label& tau = *row.results[2];
+    plat::Label& verdict = *row.results[3];
     p.designSpacing[r] = num::readSingle(row.design.text());
     const double s = p.designSpacing[r];
     if (!(s > 0)) return;
@@ -70,22 +63,22 @@ void checkLocation(Program& p, const StressRow& row) {
         }
     }
 
-    bool pass = showValue(row.sigmaC, p.concreteStress[r], p.allowConcrete);
+    bool pass = showValue(sigmaC, p.concreteStress[r], p.allowConcrete);
     LargeBarRebarAllow(p, p.barArea[r]);
-    pass = showValue(row.sigmaS, p.rebarStress[r], p.rebarAllow) && pass;
+    pass = showValue(sigmaS, p.rebarStress[r], p.rebarAllow) && pass;
     if (row.shear) {
-        pass = showValue(row.tau, p.shearStress[r], p.allowShear) && pass;
+        pass = showValue(tau, p.shearStress[r], p.allowShear) && pass;
     } else {
-        row.tau.setCaption(kNoShear);
+        tau.setCaption(kNoShear);
     }
-    row.verdict.setForeColor(pass ? plat::kBlack : plat::kColour13);
-    row.verdict.setCaption(pass ? "O.K" : "NG");
+    verdict.setForeColor(pass ? plat::kBlack : plat::kColour13);
+    verdict.setCaption(pass ? "O.K" : "NG");
     if (!pass) p.beep();
 
     // The stresses are kept as shown, with three decimals.
-    p.concreteStress[r] = num::readSingle(row.sigmaC.caption());
-    p.rebarStress[r] = num::readSingle(row.sigmaS.caption());
-    if (row.shear) p.shearStress[r] = num::readSingle(row.tau.caption());
+    p.concreteStress[r] = num::readSingle(sigmaC.caption());
+    p.rebarStress[r] = num::readSingle(sigmaS.caption());
+    if (row.shear) p.shearStress[r] = num::readSingle(tau.caption());
 }
 
 }  // namespace
@@ -105,7 +98,7 @@ void Form7::Er_Kankaku2() {
 void Form7::cmd1_Click() {
     Program& p = program_;
     if (!sectionBoxesDescribeAWall(p, *this)) return;
-    const std::array<Row, 8> grid = rows();
+    const auto grid = rows();
     try {
         for (const Row& row : grid) p.designSpacing[row.loc] = num::readSingle(row.design.text());
     } catch (const num::CalcFault&) {
@@ -150,14 +143,7 @@ void Form7::cmd1_Click() {
     }
 
     try {
-        Ouryoku_1();
-        Ouryoku_2();
-        Ouryoku_5();
-        Ouryoku_6();
-        Ouryoku_7();
-        if (p.heelLength != 0) Ouryoku_8();
-        if (p.toeLength != 0) Ouryoku_9();
-        if (p.keyHeight != 0) Ouryoku_10();
+        for (int loc : presentLocations()) Ouryoku(loc);
     } catch (const num::CalcFault&) {
         p.dropCheck();
         showCannotCompute(p);
@@ -180,11 +166,6 @@ bool Form7::everyRowChecked() {
 }
 
 // A refused location keeps its "NG": there is nothing to check it with.
-void Form7::Ouryoku_1() { if (!refusedRow(1)) checkLocation(program_, {1, txt1, lbl1, lbl2, lbl3, lbl4, true}); }
-void Form7::Ouryoku_2() { if (!refusedRow(2)) checkLocation(program_, {2, txt2, lbl5, lbl6, lbl7, lbl8, true}); }
-void Form7::Ouryoku_5() { if (!refusedRow(5)) checkLocation(program_, {5, txt5, lbl17, lbl18, lbl19, lbl20, false}); }
-void Form7::Ouryoku_6() { if (!refusedRow(6)) checkLocation(program_, {6, txt6, lbl21, lbl22, lbl23, lbl24, true}); }
-void Form7::Ouryoku_7() { if (!refusedRow(7)) checkLocation(program_, {7, txt7, lbl25, lbl26, lbl27, lbl28, true}); }
-void Form7::Ouryoku_8() { if (!refusedRow(8)) checkLocation(program_, {8, txt8, lbl29, lbl30, lbl31, lbl32, true}); }
-void Form7::Ouryoku_9() { if (!refusedRow(9)) checkLocation(program_, {9, txt9, lbl33, lbl34, lbl35, lbl36, true}); }
-void Form7::Ouryoku_10() { if (!refusedRow(10)) checkLocation(program_, {10, txt10, lbl37, lbl38, lbl39, lbl40, true}); }
+void Form7::Ouryoku(int loc) {
+    if (!refusedRow(loc)) checkRow(program_, row(loc));
+}

@@ -179,7 +179,7 @@ TEST_F(FullWidthEntry, CoversPastedInFullWidthAreTheHalfWidthCovers) {
         dialog.cmd1.press();
     }
     ASSERT_TRUE(fullSvc.messages.empty()) << fullSvc.messages.front().text;
-    for (int loc : {1, 2, 5, 6, 7, 8, 9, 10}) EXPECT_EQ(full.rebarCover[loc], half.rebarCover[loc]) << loc;
+    for (int loc : kCheckLocationNumbers) EXPECT_EQ(full.rebarCover[loc], half.rebarCover[loc]) << loc;
     EXPECT_EQ(full.rebarCover[5], 70.5f);
     EXPECT_EQ(full.form<Form7>().row(5).cover.caption(), "70.5");
     EXPECT_EQ(shownResults(full), shownResults(half));

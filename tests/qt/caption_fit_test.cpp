@@ -298,8 +298,8 @@ protected:
         Form4& f = program.form<Form4>();
         f.cmd1.press();
         Form7& s = program.form<Form7>();
-        for (plat::ComboBox* list : {&s.cbo1, &s.cbo2, &s.cbo5, &s.cbo6, &s.cbo7, &s.cbo8, &s.cbo9, &s.cbo10})
-            if (list->visible()) list->userPick(5);
+        for (const Form7::Row& row : s.rows())
+            if (row.bars.visible()) row.bars.userPick(5);
         for (plat::TextBox* design : {&s.txt1, &s.txt2, &s.txt5, &s.txt6, &s.txt7, &s.txt8, &s.txt9, &s.txt10})
             if (design->visible()) design->setText("100");
         s.cmd1.press();

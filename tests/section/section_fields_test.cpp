@@ -14,7 +14,7 @@
 
 namespace {
 
-const std::vector<int> kLocations = {1, 2, 5, 6, 7, 8, 9, 10};
+const std::vector<int> kLocations(kCheckLocationNumbers.begin(), kCheckLocationNumbers.end());
 
 class SectionFields : public ProgramTest {
 protected:
@@ -264,9 +264,7 @@ TEST_F(SectionFields, CheckingOffersTheHeightAndEmptiesTheWallRows) {
 
 TEST_F(SectionFields, InvalidationEmptiesEveryResultButKeepsCoversAndSwitches) {
     checkDone();
-    for (plat::Label* cover : {&s().lbl_r1, &s().lbl_r2, &s().lbl_r5, &s().lbl_r6, &s().lbl_r7, &s().lbl_r8,
-                               &s().lbl_r9, &s().lbl_r10})
-        cover->setCaption("45");
+    for (const Form7::Row& r : s().rows()) r.cover.setCaption("45");
     s().chk_1.setValue(1);
     s().txt_1.setText("1.5");
     s().opt1.setValue(true);
@@ -274,12 +272,11 @@ TEST_F(SectionFields, InvalidationEmptiesEveryResultButKeepsCoversAndSwitches) {
     s().Hihyouji_3();
     EXPECT_EQ(emptiedRows(), kLocations);
     for (int r : kLocations) EXPECT_EQ(box(r).text(), "") << r;
-    for (plat::ComboBox* c : {&s().cbo1, &s().cbo2, &s().cbo5, &s().cbo6, &s().cbo7, &s().cbo8, &s().cbo9, &s().cbo10})
-        EXPECT_EQ(c->text(), "");
-    for (const char* name : {"lbl_ra", "lbl_rb", "lbl_re", "lbl_rf", "lbl_rg", "lbl_rh", "lbl_ri", "lbl_rj"})
-        EXPECT_EQ(label(name).caption(), "") << name;
-    for (const char* name : {"lbl_r1", "lbl_r2", "lbl_r5", "lbl_r6", "lbl_r7", "lbl_r8", "lbl_r9", "lbl_r10"})
-        EXPECT_EQ(label(name).caption(), "45") << name;
+    for (const Form7::Row& r : s().rows()) {
+        EXPECT_EQ(r.bars.text(), "") << r.bars.name();
+        EXPECT_EQ(r.computed.caption(), "") << r.computed.name();
+        EXPECT_EQ(r.cover.caption(), "45") << r.cover.name();
+    }
     EXPECT_EQ(s().txt_ka.text(), "");
     EXPECT_TRUE(s().opt1.value());
     EXPECT_EQ(s().chk_1.value(), 1);

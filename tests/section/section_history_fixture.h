@@ -201,7 +201,7 @@ inline Outcome outcomeOf(Session& run) {
         put("leverArmRatio", p.leverArmRatio);
         put("concreteStress", p.concreteStress);
         put("rebarStress", p.rebarStress);
-        if (loc != 5) {
+        if (checkLocationOf(loc).shear) {
             put("designShear", p.designShear);
             put("requiredPerimeter", p.requiredPerimeter);
             put("barsForBond", p.barsForBond);

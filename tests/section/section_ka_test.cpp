@@ -49,16 +49,19 @@ protected:
     }
 
     std::vector<plat::ComboBox*> lists() {
-        Form7& s = f();
-        return {&s.cbo1, &s.cbo2, &s.cbo5, &s.cbo6, &s.cbo7, &s.cbo8, &s.cbo9, &s.cbo10};
+        std::vector<plat::ComboBox*> out;
+        for (const Form7::Row& r : f().rows()) out.push_back(&r.bars);
+        return out;
     }
     std::vector<plat::Label*> spacings() {
-        Form7& s = f();
-        return {&s.lbl_ra, &s.lbl_rb, &s.lbl_re, &s.lbl_rf, &s.lbl_rg, &s.lbl_rh, &s.lbl_ri, &s.lbl_rj};
+        std::vector<plat::Label*> out;
+        for (const Form7::Row& r : f().rows()) out.push_back(&r.computed);
+        return out;
     }
     std::vector<plat::TextBox*> designs() {
-        Form7& s = f();
-        return {&s.txt1, &s.txt2, &s.txt5, &s.txt6, &s.txt7, &s.txt8, &s.txt9, &s.txt10};
+        std::vector<plat::TextBox*> out;
+        for (const Form7::Row& r : f().rows()) out.push_back(&r.design);
+        return out;
     }
     std::vector<plat::Label*> results() {
         std::vector<plat::Label*> out;

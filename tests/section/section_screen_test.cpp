@@ -81,14 +81,13 @@ TEST_F(SectionScreen, StartsInItsDesignState) {
     const std::vector<std::string> items = {"  D10",   "D10,D13", "  D13",   "D13,D16", "  D16",   "D16,D19", "  D19",
                                             "D19,D22", "  D22",   "D22,D25", "  D25",   "D25,D29", "  D29",   "D29,D32",
                                             "  D32",   "D32,D35", "  D35",   "D35,D38", "  D38",   "D38,D41", "  D41"};
-    for (plat::ComboBox* list : {&s.cbo1, &s.cbo2, &s.cbo5, &s.cbo6, &s.cbo7, &s.cbo8, &s.cbo9, &s.cbo10}) {
-        EXPECT_EQ(list->items(), items) << list->name();
+    for (const Form7::Row& r : s.rows()) {
+        EXPECT_EQ(r.bars.items(), items) << r.bars.name();
         // A plain list: no text but its items can stand in it.
-        EXPECT_EQ(list->style(), plat::ComboBox::Style::DropDownList);
-        EXPECT_EQ(list->text(), "");
+        EXPECT_EQ(r.bars.style(), plat::ComboBox::Style::DropDownList);
+        EXPECT_EQ(r.bars.text(), "");
+        EXPECT_EQ(r.cover.caption(), "60") << r.cover.name();
     }
-    for (plat::Label* cover : {&s.lbl_r1, &s.lbl_r2, &s.lbl_r5, &s.lbl_r6, &s.lbl_r7, &s.lbl_r8, &s.lbl_r9, &s.lbl_r10})
-        EXPECT_EQ(cover->caption(), "60");
     EXPECT_EQ(s.chk_1.value(), 0);
     EXPECT_EQ(s.txt_ka.text(), "");
     EXPECT_FALSE(s.opt1.value());

@@ -192,7 +192,7 @@ TEST_F(SpacingTest, KaIsTakenAsTheBoxShowsIt) {
     f().cbo2.userPick(4);
     EXPECT_EQ(prog.activeCoefficientSection, 0.283f);
     f().txt_ka.setText("0.3 (typed)");
-    f().cmd_r2();
+    f().RequiredSpacing(2);
     EXPECT_EQ(prog.activeCoefficientSection, 0.3f);
 }
 
@@ -206,7 +206,7 @@ TEST_F(SpacingTest, SurchargeDeductionOfFiveKilonewtons) {
     EXPECT_FLOAT_EQ(prog.designMoment[2], 1392875.9f);
     EXPECT_FLOAT_EQ(prog.designShear[2], 16071.6455f);
     prog.surchargeBack = 10;
-    f().cmd_r2();
+    f().RequiredSpacing(2);
     EXPECT_FLOAT_EQ(prog.sectionDeltaPAX[2], 3.4341123f);
     EXPECT_FLOAT_EQ(prog.designMoment[2], 1839310.5f);
 }
@@ -455,7 +455,7 @@ TEST_F(SpacingTest, WithoutAChosenItemTheCoverMovesButTheBarStays) {
     f().cbo2.userPick(4);
     f().cbo2.setText("");
     f().lbl_r2.setCaption("70");
-    f().cmd_r2();
+    f().RequiredSpacing(2);
     EXPECT_EQ(prog.rebarCover[2], 70.0f);
     EXPECT_EQ(prog.effectiveCover[2], 68.0f);
     EXPECT_EQ(prog.barName[2], "D16");
@@ -480,7 +480,7 @@ TEST_F(SpacingTest, NoForceAtMidHeightRequiresNoSpacing) {
     EXPECT_EQ(prog.computedSpacing[1], 0.0f);
     EXPECT_FALSE(button(3) || button(5));
     // Called directly (the project reader), it goes through as well.
-    EXPECT_NO_THROW(f().cmd_r1());
+    EXPECT_NO_THROW(f().RequiredSpacing(1));
 }
 
 }  // namespace

@@ -42,16 +42,6 @@ struct Expected {
     float storedC, storedS, storedTau;
 };
 
-// The controls of one row.
-struct Row {
-    int r;
-    plat::ComboBox* bar;
-    plat::Label* computed;
-    plat::TextBox* design;
-    plat::Label* cells[4];  // σc, σs, τc, judgement
-    void (Form7::*check)();
-};
-
 class StressCheck : public ProgramTest {
 public:
     void SetUp() override {
@@ -74,20 +64,8 @@ public:
         (load == LoadCase::Seismic ? c.opt4 : c.opt3).setValue(true);
     }
 
-    Row row(int r) {
-        Form7& f = s();
-        switch (r) {
-            case 1: return {1, &f.cbo1, &f.lbl_ra, &f.txt1, {&f.lbl1, &f.lbl2, &f.lbl3, &f.lbl4}, &Form7::Ouryoku_1};
-            case 2: return {2, &f.cbo2, &f.lbl_rb, &f.txt2, {&f.lbl5, &f.lbl6, &f.lbl7, &f.lbl8}, &Form7::Ouryoku_2};
-            case 5: return {5, &f.cbo5, &f.lbl_re, &f.txt5, {&f.lbl17, &f.lbl18, &f.lbl19, &f.lbl20}, &Form7::Ouryoku_5};
-            case 6: return {6, &f.cbo6, &f.lbl_rf, &f.txt6, {&f.lbl21, &f.lbl22, &f.lbl23, &f.lbl24}, &Form7::Ouryoku_6};
-            case 7: return {7, &f.cbo7, &f.lbl_rg, &f.txt7, {&f.lbl25, &f.lbl26, &f.lbl27, &f.lbl28}, &Form7::Ouryoku_7};
-            case 8: return {8, &f.cbo8, &f.lbl_rh, &f.txt8, {&f.lbl29, &f.lbl30, &f.lbl31, &f.lbl32}, &Form7::Ouryoku_8};
-            case 9: return {9, &f.cbo9, &f.lbl_ri, &f.txt9, {&f.lbl33, &f.lbl34, &f.lbl35, &f.lbl36}, &Form7::Ouryoku_9};
-            default: return {10, &f.cbo10, &f.lbl_rj, &f.txt10, {&f.lbl37, &f.lbl38, &f.lbl39, &f.lbl40}, &Form7::Ouryoku_10};
-        }
-    }
-    static constexpr int kLocations[] = {1, 2, 5, 6, 7, 8, 9, 10};
+    Form7::Row row(int r) { return s().row(r); }
+    static constexpr const auto& kLocations = kCheckLocationNumbers;
 
     void seed(int r, const Seed& v) {
         prog.barArea[r] = v.barArea;
@@ -98,11 +76,11 @@ public:
 
     // A row ready for the command: a bar chosen, its computed spacing shown, a design spacing typed.
     void ready(int r, const char* design, float computed = 250.7f) {
-        Row w = row(r);
-        w.bar->setText("  D16");
+        Form7::Row w = row(r);
+        w.bars.setText("  D16");
         prog.computedSpacing[r] = computed;
-        w.computed->setCaption(num::format(std::floor(computed), "0"));
-        w.design->setText(design);
+        w.computed.setCaption(num::format(std::floor(computed), "0"));
+        w.design.setText(design);
         seed(r, {1.986f, 30.2f, 1.5e6f, 50000});
     }
 
@@ -116,23 +94,23 @@ public:
 
     // Hides a row the way the hand-over does for an absent member.
     void hideRow(int r) {
-        Row w = row(r);
-        w.bar->setVisible(false);
-        w.computed->setVisible(false);
-        w.design->setVisible(false);
+        Form7::Row w = row(r);
+        w.bars.setVisible(false);
+        w.computed.setVisible(false);
+        w.design.setVisible(false);
     }
 
     void markCells(const char* text) {
         for (int r : kLocations)
-            for (plat::Label* cell : row(r).cells) cell->setCaption(text);
+            for (plat::Label* cell : row(r).results) cell->setCaption(text);
     }
 
     void expectShown(int r, const char* c, const char* sv, const char* t, const char* verdict) {
-        Row w = row(r);
-        EXPECT_EQ(w.cells[0]->caption(), c) << "row " << r;
-        EXPECT_EQ(w.cells[1]->caption(), sv) << "row " << r;
-        EXPECT_EQ(w.cells[2]->caption(), t) << "row " << r;
-        EXPECT_EQ(w.cells[3]->caption(), verdict) << "row " << r;
+        Form7::Row w = row(r);
+        EXPECT_EQ(w.results[0]->caption(), c) << "row " << r;
+        EXPECT_EQ(w.results[1]->caption(), sv) << "row " << r;
+        EXPECT_EQ(w.results[2]->caption(), t) << "row " << r;
+        EXPECT_EQ(w.results[3]->caption(), verdict) << "row " << r;
     }
 };
 
@@ -280,16 +258,16 @@ class Locations : public StressCheck, public ::testing::WithParamInterface<Locat
 TEST_P(Locations, ComputeShowAndStoreTheirOwnRowOnly) {
     const LocationCase& c = GetParam();
     seed(c.r, c.seed);
-    Row w = row(c.r);
-    w.design->setText(c.spacing);
-    (s().*w.check)();
+    Form7::Row w = row(c.r);
+    w.design.setText(c.spacing);
+    s().Ouryoku(c.r);
 
     EXPECT_FLOAT_EQ(prog.steelRatio[c.r], c.out.p);
     EXPECT_FLOAT_EQ(prog.neutralAxisRatio[c.r], c.out.k);
     EXPECT_FLOAT_EQ(prog.leverArmRatio[c.r], c.out.j);
     expectShown(c.r, c.out.sigmaC, c.out.sigmaS, c.out.tau, "O.K");
-    for (plat::Label* cell : w.cells) {
-        if (cell != w.cells[2] || c.r != 5) {
+    for (plat::Label* cell : w.results) {
+        if (cell != w.results[2] || c.r != 5) {
             EXPECT_EQ(cell->foreColor(), plat::kBlack) << cell->name();
         }
     }
@@ -302,7 +280,7 @@ TEST_P(Locations, ComputeShowAndStoreTheirOwnRowOnly) {
     EXPECT_EQ(prog.designSpacing[c.r], static_cast<float>(num::parse(c.spacing)));
     for (int other : kLocations) {
         if (other == c.r) continue;
-        for (plat::Label* cell : row(other).cells) EXPECT_EQ(cell->caption(), "") << cell->name();
+        for (plat::Label* cell : row(other).results) EXPECT_EQ(cell->caption(), "") << cell->name();
     }
     EXPECT_EQ(svc.beeps, 0);
 }
@@ -345,7 +323,7 @@ TEST_F(StressCheck, RoadStandardTakesShearOverTheWholeDepth) {
     choose(Standard::Road, LoadCase::Normal);
     seed(2, {3.871f, 42.4f, 6.2e6f, 98000});
     s().txt2.setText("150");
-    s().Ouryoku_2();
+    s().Ouryoku(2);
     expectShown(2, "2.255", "64.041", "0.231", "O.K");
     EXPECT_EQ(prog.shearStress[2], 0.231f);
 }
@@ -357,7 +335,7 @@ TEST_F(StressCheck, WithoutAStandardShearKeepsItsEarlierValue) {
     prog.shearStress[6] = 0.8f;  // above τca = 0.73
     seed(6, {5.067f, 38.75f, 9.1e6f, 143000});
     s().txt6.setText("125");
-    s().Ouryoku_6();
+    s().Ouryoku(6);
     expectShown(6, "3.324", "67.491", "0.800", "NG");
     EXPECT_EQ(s().lbl23.foreColor(), plat::kColour13);
     EXPECT_EQ(prog.shearStress[6], 0.8f);
@@ -370,7 +348,7 @@ TEST_F(StressCheck, SlabCentreHasNoShear) {
     prog.shearStress[5] = 9;
     s().lbl19.setForeColor(plat::kColour13);
     s().txt5.setText("250");
-    s().Ouryoku_5();
+    s().Ouryoku(5);
     expectShown(5, "1.291", "57.111", "――", "O.K");
     EXPECT_EQ(s().lbl19.foreColor(), plat::kColour13);  // its colour is not set
     EXPECT_EQ(s().lbl20.foreColor(), plat::kBlack);
@@ -399,12 +377,12 @@ TEST_P(Limits, StrictlyGreaterFailsInColour13WithOneBeep) {
     prog.allowShear = c.allowShear;
     seed(1, c.seed);
     s().txt1.setText("200");
-    s().Ouryoku_1();
+    s().Ouryoku(1);
 
     expectShown(1, c.shown[0], c.shown[1], c.shown[2], c.shown[3]);
     const bool ng = c.fails[0] || c.fails[1] || c.fails[2];
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(row(1).cells[i]->foreColor(), c.fails[i] ? plat::kColour13 : plat::kBlack) << i;
+        EXPECT_EQ(row(1).results[i]->foreColor(), c.fails[i] ? plat::kColour13 : plat::kBlack) << i;
     EXPECT_EQ(s().lbl4.foreColor(), ng ? plat::kColour13 : plat::kBlack);
     EXPECT_EQ(svc.beeps, ng ? 1 : 0);
 }
@@ -434,7 +412,7 @@ TEST_F(StressCheck, ValueJudgedBeforeItIsRoundedForDisplay) {
     prog.rebarAllowLong = 1000;
     seed(1, {1.986f, 30.2f, 8922135, 50000});
     s().txt1.setText("200");
-    s().Ouryoku_1();
+    s().Ouryoku(1);
     EXPECT_EQ(s().lbl1.caption(), "8.000");
     EXPECT_EQ(s().lbl1.foreColor(), plat::kColour13);
     EXPECT_EQ(prog.concreteStress[1], 8.0f);
@@ -464,7 +442,7 @@ TEST_P(LargeBars, BuildingNormalCaseAllowsLargeBars195) {
     prog.rebarAllow = c.rebarAllowBefore;
     seed(1, {c.barArea, 30.2f, c.designMoment, 50000});
     s().txt1.setText("100");
-    s().Ouryoku_1();
+    s().Ouryoku(1);
     EXPECT_EQ(s().lbl2.caption(), c.sigmaS);
     EXPECT_EQ(s().lbl4.caption(), c.verdict);
     EXPECT_EQ(s().lbl2.foreColor(), std::string(c.verdict) == "NG" ? plat::kColour13 : plat::kBlack);
@@ -565,7 +543,7 @@ TEST_F(StressCheck, EmptyDesignBoxLeavesTheRowAsItWas) {
     s().lbl4.setForeColor(plat::kColour13);
     seed(1, kBase);
     s().txt1.setText("");
-    s().Ouryoku_1();
+    s().Ouryoku(1);
     expectShown(1, "1.000", "", "", "O.K");
     EXPECT_EQ(s().lbl4.foreColor(), plat::kColour13);
     EXPECT_TRUE(svc.messages.empty());
@@ -600,7 +578,7 @@ TEST_F(StressCheck, CalculationFaultStopsTheCommandWithoutMarkingItDone) {
     EXPECT_EQ(s().lbl21.caption(), "old");
     EXPECT_EQ(s().lbl25.caption(), "");
     for (int r : kLocations)
-        for (plat::Label* cell : row(r).cells) EXPECT_EQ(cell->caption().find("nan"), std::string::npos);
+        for (plat::Label* cell : row(r).results) EXPECT_EQ(cell->caption().find("nan"), std::string::npos);
 }
 
 // Spacings that no bars have, or that are more than one number, are named with the range;

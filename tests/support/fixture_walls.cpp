@@ -151,18 +151,14 @@ void openSections(Program& p) {
 
 void chooseBars(Program& p) {
     Form7& s = p.form<Form7>();
-    const std::pair<int, plat::ComboBox*> lists[] = {{1, &s.cbo1}, {2, &s.cbo2}, {5, &s.cbo5}, {6, &s.cbo6},
-                                                     {7, &s.cbo7}, {8, &s.cbo8}, {9, &s.cbo9}, {10, &s.cbo10}};
-    const std::pair<int, plat::TextBox*> designs[] = {{1, &s.txt1}, {2, &s.txt2}, {5, &s.txt5}, {6, &s.txt6},
-                                                      {7, &s.txt7}, {8, &s.txt8}, {9, &s.txt9}, {10, &s.txt10}};
-    for (const auto& [r, list] : lists)
-        if (list->visible()) list->userPick(5);
-    for (const auto& [r, box] : designs) {
-        if (!box->visible()) continue;
+    for (const Form7::Row& row : s.rows())
+        if (row.bars.visible()) row.bars.userPick(5);
+    for (const Form7::Row& row : s.rows()) {
+        if (!row.design.visible()) continue;
         // 200 mm, or the next 10 mm below the computed spacing.
-        const double computed = p.computedSpacing[r];
+        const double computed = p.computedSpacing[row.loc];
         const double spacing = std::min(200.0, std::floor(computed / 10) * 10);
-        box->setText(std::to_string(static_cast<int>(spacing)));
+        row.design.setText(std::to_string(static_cast<int>(spacing)));
     }
 }
 

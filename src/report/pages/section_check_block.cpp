@@ -74,7 +74,7 @@ void shearCheck(const Program& p, plat::Surface& s, int loc, const Display& u) {
 
 void printCheckBlock(const Program& p, plat::Surface& s, int loc) {
     // The slab centre carries no shear: no bond line and no shear check there.
-    const bool shear = loc != 5;
+    const bool shear = checkLocationOf(loc).shear;
     s.print(blanks(18) + "D=" + nf(p.memberThickness[loc], fmt::kEffectiveDepth) + "cm    d=" +
             nf(p.effectiveDepth[loc], fmt::kEffectiveDepth) + "cm    j=" + nf(p.leverArm[loc], fmt::kSectionProperty) +
             "cm");

@@ -12,6 +12,7 @@
 #include "report/pages/page_writers.h"
 #include "report/pages/section_check_block.h"
 #include "section/bar_table.h"
+#include "section/design_forces.h"
 #include "section/section_screen.h"
 
 namespace {
@@ -22,19 +23,6 @@ using page::whole;
 using page::f3;
 
 bool refused(const Program& p, int loc) { return page::screen<Form7>(p).refusedRow(loc); }
-
-// The reaction under the span, by the same tests as the stored slab forces.
-enum class SpanReaction { FrontHigher, RearHigher, Uniform, None };
-
-SpanReaction spanReaction(const Program& p) {
-    // Distance from the toe end to the rear wall's inner face, as a single; equality reaches it.
-    const float rearFace = num::store(double(p.baseWidth) - p.heelLength - p.rearWallBottomWidth);
-    const bool reaches = rearFace <= std::fabs(p.neutralAxisXn);
-    if (p.eccentricity != 0 && p.reactionV2 > p.reactionV4 && reaches) return SpanReaction::FrontHigher;
-    if (p.eccentricity != 0 && p.reactionV2 < p.reactionV4 && reaches) return SpanReaction::RearHigher;
-    if (p.eccentricity == 0) return SpanReaction::Uniform;
-    return SpanReaction::None;
-}
 
 // The design moment and shear lines of the slab sections: M=|M1-M2| and S=|S1-S2|.
 void designMomentLine(const Program& p, plat::Surface& s, int loc, int indent) {
@@ -77,7 +65,7 @@ void trapezoidFixedEnd(const Program& p, plat::Surface& s, const Ordinates& o, b
 }
 
 Ordinates ordinates(const Program& p, SpanReaction r) {
-    if (r == SpanReaction::FrontHigher) return {"V2", "V4", p.reactionV2, p.reactionV4};
+    if (r == SpanReaction::Falling) return {"V2", "V4", p.reactionV2, p.reactionV4};
     return {"V4", "V2", p.reactionV4, p.reactionV2};
 }
 
@@ -93,7 +81,7 @@ void slabEndReaction(const Program& p, plat::Surface& s, int loc) {
         return;
     }
     // The end under the larger ordinate takes C21 and a third of the triangle.
-    const bool highEnd = (loc == 6) == (r == SpanReaction::FrontHigher);
+    const bool highEnd = (loc == 6) == (r == SpanReaction::Falling);
     const Ordinates o = ordinates(p, r);
     trapezoidFixedEnd(p, s, o, highEnd);
     s.print(blanks(18) + "M2=" + (highEnd ? "C21" : "C22") + "=" + f3(p.reactionMoment[loc]) + "KNm/m");
@@ -192,13 +180,12 @@ void report::HAIKIN_H(plat::Surface& s, const Program& p) {
     cantileverLoad(p, s, loc, "W2", "W3", p.slabLoadW2, p.slabLoadW3, p.heelLength);
     // The same cases as the stored heel forces: at zero eccentricity every ordinate is
     // σmax and the whole heel carries the reaction.
-    const float contact = std::fabs(p.neutralAxisXn);
-    if (p.eccentricity == 0 || contact > p.baseWidth) {
+    const HeelReaction reaction = heelReaction(p);
+    if (reaction == HeelReaction::WholeBase) {
         cantileverReaction(p, s, loc, "V5", "VR", p.reactionV5, p.reactionVR, p.heelLength);
-    } else if (p.eccentricity > 0) {
-        // The contact beyond the heel root; none when it ends before the root.
-        const float c = std::max(0.0f, num::store(double(p.neutralAxisXn) - p.toeLength - p.frontWallBottomWidth -
-                                                  p.innerSpan - p.rearWallBottomWidth));
+    } else if (reaction == HeelReaction::FromToe) {
+        // The contact beyond the heel root, printed as a single.
+        const float c = num::store(heelContactLength(p));
         s.print(blanks(17) + "M2=V5･c^2/6=" + f3(p.reactionV5) + "×" + f3(c) + "^2/6=" + f3(p.reactionMoment[loc]) +
                 "kNm/m");
         s.print(blanks(17) + "S2=V5･c/2=" + f3(p.reactionV5) + "×" + f3(c) + "/2=" + f3(p.reactionShear[loc]) + "kN/m");
@@ -209,7 +196,7 @@ void report::HAIKIN_H(plat::Surface& s, const Program& p) {
 void report::HAIKIN_I(plat::Surface& s, const Program& p) {
     constexpr int loc = 9;
     // Without a heel the toe follows the rear slab end on the same page.
-    page::emptyLines(s, p.heelLength != 0 ? 5 : 2);
+    page::emptyLines(s, memberPresent(p, SectionMember::Heel) ? 5 : 2);
     s.print(blanks(14) + "７）つま先版（固定部）");
     if (refused(p, loc)) return section_pages::printRefusedBlock(p, s, loc);
     cantileverLoad(p, s, loc, "W4", "W5", p.slabLoadW4, p.slabLoadW5, p.toeLength);
@@ -220,7 +207,7 @@ void report::HAIKIN_I(plat::Surface& s, const Program& p) {
 void report::HAIKIN_J(plat::Surface& s, const Program& p) {
     constexpr int loc = 10;
     // The key opens page 9 when exactly one of heel and toe exists, else it follows a section.
-    const bool opensPage = (p.heelLength != 0) != (p.toeLength != 0);
+    const bool opensPage = memberPresent(p, SectionMember::Heel) != memberPresent(p, SectionMember::Toe);
     page::emptyLines(s, opensPage ? 5 : 2);
     s.print(blanks(14) + "８）突起部");
     const std::string pressure = f3(p.keyPassivePressure), h0 = f3(p.keyHeight);

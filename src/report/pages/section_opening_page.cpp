@@ -10,6 +10,7 @@
 #include "report/pages/page_writers.h"
 #include "report/pages/section_pages_common.h"
 #include "report/pages/stability_pages_common.h"
+#include "section/check_locations.h"
 
 void report::prepareSectionOpeningPage(Program& p, const plat::Surface& s) {
     section_pages::copyDesignSpacings(p);
@@ -65,8 +66,8 @@ void drawBaseFigure(plat::Surface& s, const Program& p) {
     const double dTe = Ht - p.toeEndThickness;
     const double dHe = Ht - p.heelEndThickness;
 
-    const bool heel = p.heelLength != 0;
-    const bool toe = p.toeLength != 0;
+    const bool heel = memberPresent(p, SectionMember::Heel);
+    const bool toe = memberPresent(p, SectionMember::Toe);
     const bool symmetric = designChoices(p).symmetric();
     auto X = [&](double m) { return f.X(m); };
     auto Y = [&](double d) { return f.Y(d); };

@@ -39,7 +39,7 @@ void printOrdinateLines(plat::Surface& s, const Program& p, bool trapezoid) {
     const std::pair<const char*, float> VP{"VP", p.reactionVP}, V1{"V1", p.reactionV1}, V2{"V2", p.reactionV2},
         V3{"V3", p.reactionV3}, V4{"V4", p.reactionV4}, V5{"V5", p.reactionV5}, VR{"VR", p.reactionVR};
     const float e = p.eccentricity;
-    const bool heel = p.heelLength != 0, toe = p.toeLength != 0;
+    const bool heel = memberPresent(p, SectionMember::Heel), toe = memberPresent(p, SectionMember::Toe);
     if (e == 0) {
         s.print(kIndent12 + "V=" + kn(p.reactionV1));
     } else if (trapezoid) {
@@ -89,14 +89,14 @@ void printLoadLines(plat::Surface& s, const Program& p) {
     const double gs = p.soilUnitWeight, gc = p.concreteUnitWeight;
     const double fill = p.centralFillDepth, back = p.backSoilAboveSlab, front = p.frontSoilAboveSlab;
     s.print(loadLine("W1", &fill, gs, p.slabThickness, gc, p.surchargeCentre, p.slabLoadW1));
-    if (p.heelLength != 0) {
+    if (memberPresent(p, SectionMember::Heel)) {
         s.print(loadLine("W2", &back, gs, p.slabThickness, gc, p.surchargeBack, p.slabLoadW2));
         if (p.slabLoadW2 != p.slabLoadW3) {
             const double over = float(p.backSoilAboveSlab + p.heelTaper);
             s.print(loadLine("W3", &over, gs, p.heelEndThickness, gc, p.surchargeBack, p.slabLoadW3));
         }
     }
-    if (p.toeLength != 0) {
+    if (memberPresent(p, SectionMember::Toe)) {
         const DesignChoices shape = designChoices(p);
         const Form4& dims = page::screen<Form4>(p);
         const bool differ = p.slabLoadW4 != p.slabLoadW5;

@@ -105,10 +105,7 @@ void setFigureScales(Program& program, const plat::Surface& s) {
 }
 
 void copyDesignSpacings(Program& program) {
-    Form7& f = program.form<Form7>();
-    const std::pair<int, const plat::TextBox*> boxes[] = {{1, &f.txt1}, {2, &f.txt2}, {5, &f.txt5},  {6, &f.txt6},
-                                                          {7, &f.txt7}, {8, &f.txt8}, {9, &f.txt9}, {10, &f.txt10}};
-    for (const auto& [loc, box] : boxes) program.designSpacing[loc] = num::readSingle(box->text());
+    for (const Form7::Row& r : program.form<Form7>().rows()) program.designSpacing[r.loc] = num::readSingle(r.design.text());
 }
 
 void radical(plat::Surface& s, double x, double y, double t, double e) {

@@ -32,7 +32,7 @@ protected:
         prog.rebarAllowLong = 180;
         prog.allowBond = 1.6f;
         prog.allowShear = 0.23f;
-        for (int loc : {1, 2, 5, 6, 7, 8, 9, 10}) storeLocation(loc);
+        for (int loc : kCheckLocationNumbers) storeLocation(loc);
         svc.clear();
     }
 
@@ -734,8 +734,8 @@ TEST_F(SectionPagesProjectTest, KeyFollowsTheToeOnPageNine) {
     d.cmd1.press();
     Form7& s = prog.form<Form7>();
     s.opt2.userClick();
-    for (plat::ComboBox* list : {&s.cbo1, &s.cbo2, &s.cbo5, &s.cbo6, &s.cbo7, &s.cbo8, &s.cbo9, &s.cbo10})
-        if (list->visible()) list->userPick(5);
+    for (const Form7::Row& row : s.rows())
+        if (row.bars.visible()) row.bars.userPick(5);
     for (plat::TextBox* design : {&s.txt1, &s.txt2, &s.txt5, &s.txt6, &s.txt7, &s.txt8, &s.txt9, &s.txt10})
         if (design->visible()) design->setText("100");
     s.cmd1.press();
