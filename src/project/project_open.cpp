@@ -95,7 +95,7 @@ void emptySectionResults(Program& p) {
 void frontSoilChoice(Program& p) {
     step([&] {
         Form4& d = p.form<Form4>();
-        const GroundShape shape = groundShape(p);
+        const GroundShape shape = designChoices(p).groundShape;
         const bool withoutToe = shape == GroundShape::OneSided && num::readSingle(d.txt12.text()) == 0;
         if (!withoutToe && shape != GroundShape::Symmetric) return;
         d.Frame2.setVisible(false);
@@ -267,7 +267,7 @@ bool restore(Program& p, const std::vector<std::string>& texts, const std::strin
 void restorePanel(Program& p) {
     step([&] {
         Form4& d = p.form<Form4>();
-        const bool oneSided = groundShape(p) == GroundShape::OneSided;
+        const bool oneSided = designChoices(p).groundShape == GroundShape::OneSided;
         if (oneSided) {
             for (plat::Label* cell : {&d.lbl52, &d.lbl53, &d.lbl54, &d.lbl64, &d.lbl65, &d.lbl66})
                 cell->setVisible(true);

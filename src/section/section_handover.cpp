@@ -88,7 +88,7 @@ void Form7::takeOverFromDimensions() {
             {&Label10, &cbo10, &lbl_r10, &txt10, &lbl_rj});
 
     // The sketch: the front-side earth pressure only for the symmetric shape.
-    const GroundShape shape = groundShape(program_);
+    const GroundShape shape = designChoices(program_).groundShape;
     if (shape != GroundShape::None) {
         const bool symmetric = shape == GroundShape::Symmetric;
         Line100.setVisible(!symmetric);

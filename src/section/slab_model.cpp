@@ -111,7 +111,7 @@ void slabLoads(Program& p) {
     }
     if (p.toeLength == 0) return;
     const double q3 = p.surchargeFront, taper = p.toeTaper, ta = p.toeEndThickness;
-    const GroundShape shape = groundShape(p);
+    const GroundShape shape = designChoices(p).groundShape;
     if (shape == GroundShape::OneSided) {
         Form4& dims = p.form<Form4>();
         const double soil = p.frontSoilAboveSlab;

@@ -8,7 +8,7 @@
 #include "stability/dimension_screen.h"
 
 void Form4::takeOverFromGroundShape() {
-    const GroundShape shape = groundShape(program_);
+    const GroundShape shape = designChoices(program_).groundShape;
     setTop(0);
     setLeft(0);
     show();
