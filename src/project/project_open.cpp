@@ -272,7 +272,7 @@ void restorePanel(Program& p) {
             for (plat::Label* cell : {&d.lbl52, &d.lbl53, &d.lbl54, &d.lbl64, &d.lbl65, &d.lbl66})
                 cell->setVisible(true);
             // The line without the key is judged under the building standard only.
-            if (d.opt6.value() && designChoices(p).building())
+            if (dimensionChoices(d).withKey() && designChoices(p).building())
                 for (plat::Label* cell : {&d.lbl67, &d.lbl68, &d.lbl69, &d.lbl70}) cell->setVisible(true);
         }
         for (plat::Label* cell : {&d.lbl56, &d.lbl57, &d.lbl58, &d.lbl59, &d.lbl60, &d.lbl61, &d.lbl62})
