@@ -153,7 +153,7 @@ void MDIForm1::Men_S_Click() {
     Toolbar1.setVisible(false);
     // Asks the design-conditions screen only when it exists: no project, no screen.
     plat::Form* table;
-    if (designChoices(std::as_const(program_)).road())
+    if (designChoices(program_).road())
         table = &program_.form<Form9>();
     else
         table = &program_.form<Form10>();

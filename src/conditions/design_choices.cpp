@@ -18,6 +18,10 @@ DesignChoices read(const Form3* conditions, const Form23* shape, const Form25* s
             c.loadCase = LoadCase::Normal;
         else if (conditions->opt4.value())
             c.loadCase = LoadCase::Seismic;
+        if (conditions->opt1.value())
+            c.kaMode = KaMode::Typed;
+        else if (conditions->opt2.value())
+            c.kaMode = KaMode::Computed;
     }
     if (shape) {
         if (shape->opt1.value())
@@ -43,12 +47,6 @@ const F* loaded(const Program& program) {
 
 }  // namespace
 
-DesignChoices designChoices(Program& program) {
-    return read(&program.form<Form3>(), &program.form<Form23>(), &program.form<Form25>());
-}
-
 DesignChoices designChoices(const Program& program) {
     return read(loaded<Form3>(program), loaded<Form23>(program), loaded<Form25>(program));
 }
-
-GroundShape groundShape(Program& program) { return read(nullptr, &program.form<Form23>(), nullptr).groundShape; }

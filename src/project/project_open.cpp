@@ -80,7 +80,7 @@ void emptySectionResults(Program& p) {
 void frontSoilChoice(Program& p) {
     step([&] {
         Form4& d = p.form<Form4>();
-        const GroundShape shape = groundShape(p);
+        const GroundShape shape = designChoices(p).groundShape;
         const bool withoutToe = shape == GroundShape::OneSided && num::readSingle(d.txt12.text()) == 0;
         if (!withoutToe && shape != GroundShape::Symmetric) return;
         d.Frame2.setVisible(false);
@@ -252,12 +252,12 @@ bool restore(Program& p, const std::vector<std::string>& texts, const std::strin
 void restorePanel(Program& p) {
     step([&] {
         Form4& d = p.form<Form4>();
-        const bool oneSided = groundShape(p) == GroundShape::OneSided;
+        const bool oneSided = designChoices(p).groundShape == GroundShape::OneSided;
         if (oneSided) {
             for (plat::Label* cell : {&d.lbl52, &d.lbl53, &d.lbl54, &d.lbl64, &d.lbl65, &d.lbl66})
                 cell->setVisible(true);
             // The line without the key is judged under the building standard only.
-            if (d.opt6.value() && designChoices(p).building())
+            if (dimensionChoices(d).withKey() && designChoices(p).building())
                 for (plat::Label* cell : {&d.lbl67, &d.lbl68, &d.lbl69, &d.lbl70}) cell->setVisible(true);
         }
         for (plat::Label* cell : {&d.lbl56, &d.lbl57, &d.lbl58, &d.lbl59, &d.lbl60, &d.lbl61, &d.lbl62})

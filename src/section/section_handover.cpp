@@ -54,7 +54,7 @@ void Form7::takeOverFromDimensions() {
     }
 
     // The sketch: the front-side earth pressure only for the symmetric shape.
-    const GroundShape shape = groundShape(program_);
+    const GroundShape shape = designChoices(program_).groundShape;
     if (shape != GroundShape::None) {
         const bool symmetric = shape == GroundShape::Symmetric;
         Line100.setVisible(!symmetric);
@@ -66,8 +66,8 @@ void Form7::takeOverFromDimensions() {
     }
 
     // The section KA follows the way KA was given on the design conditions.
-    Form3& conditions = program_.form<Form3>();
-    if (conditions.opt1.value()) {
+    const KaMode ka = designChoices(program_).kaMode;
+    if (ka == KaMode::Typed) {
         opt1.setEnabled(true);
         cmd4.setEnabled(true);
         opt1.setValue(true);
@@ -77,7 +77,7 @@ void Form7::takeOverFromDimensions() {
         opt2.setValue(false);
         opt2.setEnabled(false);
         cmd5.setEnabled(false);
-    } else if (conditions.opt2.value()) {
+    } else if (ka == KaMode::Computed) {
         opt2.setEnabled(true);
         cmd5.setEnabled(true);
         opt2.setValue(true);

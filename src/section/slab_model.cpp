@@ -111,15 +111,16 @@ void slabLoads(Program& p) {
     }
     if (p.toeLength == 0) return;
     const double q3 = p.surchargeFront, taper = p.toeTaper, ta = p.toeEndThickness;
-    const GroundShape shape = groundShape(p);
+    const GroundShape shape = designChoices(p).groundShape;
     if (shape == GroundShape::OneSided) {
         Form4& dims = p.form<Form4>();
         const double soil = p.frontSoilAboveSlab;
-        if (dims.opt3.value()) {
+        const FrontSoilLoad frontSoil = dimensionChoices(dims).frontSoil;
+        if (frontSoil == FrontSoilLoad::Counted) {
             p.slabLoadW4 = store(gs * soil + gc * t + q3);
             p.slabLoadW5 = store(gs * (taper + soil) + gc * ta + q3);
             p.slabModelWritten |= kWroteW4W5;
-        } else if (dims.opt4.value()) {
+        } else if (frontSoil == FrontSoilLoad::LeftOut) {
             // The front soil is left out, its surcharge still acts on the toe.
             p.slabLoadW4 = store(gc * t + q3);
             p.slabLoadW5 = store(gc * ta + q3);

@@ -137,7 +137,7 @@ private:
 
 void wallForces(Program& program, Form7& screen, int loc) { WallForces(program, screen, loc).run(); }
 
-bool Form7::surchargeInertiaCounts() { return ::surchargeInertiaCounts(std::as_const(program_)); }
+bool Form7::surchargeInertiaCounts() { return ::surchargeInertiaCounts(program_); }
 
 bool surchargeInertiaCounts(const Program& program) {
     const auto* sections = static_cast<const Form7*>(program.find(Form7::kName));

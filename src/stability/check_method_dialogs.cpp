@@ -35,13 +35,6 @@ void prepareEffectiveArea(float cohesion, plat::Label& heading, plat::OptionButt
     noDeduct.setEnabled(false);
 }
 
-bool isSet(Program& program, const char* form, const char* option) {
-    plat::Form* f = program.find(form);
-    if (!f) return false;  // a dialog that is not loaded reads as nothing chosen
-    auto* c = f->control(option);
-    return c && c->kind() == plat::ControlKind::OptionButton && static_cast<plat::OptionButton*>(c)->value();
-}
-
 }  // namespace
 
 // ---- Form14 ----
@@ -338,44 +331,31 @@ void forgetEffectiveArea(Program& program) {
         prepareEffectiveArea(0, dialog->lbl1, dialog->opt7, dialog->opt8);
 }
 
-OverturningCriterion overturningCriterion(Program& program) {
-    OverturningCriterion c;
-    auto set = [&](const char* form, const char* option) { return isSet(program, form, option); };
-    const DesignChoices choices = designChoices(program);
-    if (choices.normal()) {
-        if (set("Form14", "opt1")) c = {true, 1.5f, false, 0};
-        else if (set("Form14", "opt2")) c = {true, 0, true, 0};
-        else if (set("Form14", "opt3")) c = {true, 0, false, 6};
-        else if (set("Form14", "opt6")) c = {true, 1.5f, false, 6};
-    } else if (choices.seismic()) {
-        if (set("Form21", "opt1")) c = {true, 1.0f, false, 0};
-        else if (set("Form21", "opt2")) c = {true, 1.2f, false, 0};
-        else if (set("Form21", "opt3")) c = {true, 0, false, 2};
-        else if (set("Form21", "opt4")) c = {true, 0, false, 3};
-        else if (set("Form21", "opt9")) c = {true, 1.0f, false, 2};
-        else if (set("Form21", "opt10")) c = {true, 1.2f, false, 3};
+CheckMethods checkMethods(const Program& program) {
+    CheckMethods m;
+    if (const auto* d = static_cast<const Form14*>(program.find(Form14::kName))) {
+        using O = OverturningMethod;
+        if (d->opt1.value()) m.normalOverturning = O::Factor15;
+        else if (d->opt2.value()) m.normalOverturning = O::ResultantB3;
+        else if (d->opt3.value()) m.normalOverturning = O::EccentricityB6;
+        else if (d->opt6.value()) m.normalOverturning = O::Factor15AndB6;
+        if (d->opt4.value()) m.normalEffectiveArea = EffectiveAreaMethod::Deduct;
+        else if (d->opt5.value()) m.normalEffectiveArea = EffectiveAreaMethod::NoDeduct;
     }
-    return c;
-}
-
-float slidingCriterion(Program& program) {
-    const DesignChoices choices = designChoices(program);
-    if (choices.normal()) return 1.5f;
-    if (!choices.seismic()) return 0;
-    if (isSet(program, "Form21", "opt5")) return 1.0f;
-    if (isSet(program, "Form21", "opt6")) return 1.2f;
-    return 0;
-}
-
-bool effectiveAreaDeduct(Program& program) {
-    return isSet(program, "Form14", "opt4") || isSet(program, "Form21", "opt7");
-}
-
-bool effectiveAreaNoDeduct(Program& program) {
-    return isSet(program, "Form14", "opt5") || isSet(program, "Form21", "opt8");
-}
-
-bool surchargeInertiaOn(Program& program) {
-    auto* dialog = static_cast<Form21*>(program.find(Form21::kName));
-    return dialog && dialog->chk1.value() == 1;
+    if (const auto* d = static_cast<const Form21*>(program.find(Form21::kName))) {
+        using O = OverturningMethod;
+        if (d->opt1.value()) m.seismicOverturning = O::Factor10;
+        else if (d->opt2.value()) m.seismicOverturning = O::Factor12;
+        else if (d->opt3.value()) m.seismicOverturning = O::EccentricityB2;
+        else if (d->opt4.value()) m.seismicOverturning = O::EccentricityB3;
+        else if (d->opt9.value()) m.seismicOverturning = O::Factor10AndB2;
+        else if (d->opt10.value()) m.seismicOverturning = O::Factor12AndB3;
+        if (d->opt5.value()) m.seismicSliding = SlidingMethod::Factor10;
+        else if (d->opt6.value()) m.seismicSliding = SlidingMethod::Factor12;
+        if (d->opt7.value()) m.seismicEffectiveArea = EffectiveAreaMethod::Deduct;
+        else if (d->opt8.value()) m.seismicEffectiveArea = EffectiveAreaMethod::NoDeduct;
+        const int tick = d->chk1.value();
+        m.surchargeInertia = tick == 0 ? SurchargeInertia::Off : tick == 1 ? SurchargeInertia::On : SurchargeInertia::None;
+    }
+    return m;
 }

@@ -1,10 +1,11 @@
 // Form14 and Form21: the check-method dialogs of the normal and the seismic load case.
 // The choices live in the option buttons themselves; "ＯＫ" hides the dialog and keeps
-// them, "キャンセル" unloads it and drops them. Readers use the controls directly.
+// them, "キャンセル" unloads it and drops them. Readers take them through `checkMethods`.
 #pragma once
 #include "common/entry_bounds.h"
 #include "common/entry_field.h"
 #include "common/program.h"
+#include "conditions/design_choices.h"
 #include "platform/form.h"
 
 // Form14: check methods of the normal load case.
@@ -121,23 +122,6 @@ void openCheckMethodDialog(Program& program);
 // clear it and grey it out, as they do when they open with C = 0. Loads nothing.
 void forgetEffectiveArea(Program& program);
 
-// The criteria of the chosen options, for the engine, the judgement panel and the report.
-// Overturning: the demanded safety factor (0 when the chosen option has none) and the
-// eccentricity limit as a fraction of the base width (0 when none).
-struct OverturningCriterion {
-    bool chosen = false;
-    float factor = 0;       // F ≥ factor
-    bool resultant = false;  // d ≥ B/3
-    int eccentricityDivisor = 0;  // |e| ≤ B/divisor
-};
-// Normal case from Form14, seismic case from Form21, as the design-conditions screen's
-// load case says; nothing chosen without a load case.
-OverturningCriterion overturningCriterion(Program& program);
-// The demanded sliding safety factor: 1.5 in the normal case; 1.0 or 1.2 in the seismic
-// case by its option; 0 when the seismic case has none chosen or no load case is set.
-float slidingCriterion(Program& program);
-// Deduction of the eccentricity from the loaded width: either dialog's button counts.
-bool effectiveAreaDeduct(Program& program);
-bool effectiveAreaNoDeduct(Program& program);
-// The seismic inertia of the surcharges acts (Form21.chk1 is 1).
-bool surchargeInertiaOn(Program& program);
+// The choices of both dialogs in words. Loads nothing: a dialog that is not loaded has
+// nothing chosen and no tick, as when it is loaded afresh.
+CheckMethods checkMethods(const Program& program);

@@ -96,7 +96,7 @@ std::vector<BoundedBox> boundedKeyBoxes(ShearKeyDialog& dialog) {
 }
 
 ShearKeyDialog* keyDialogInUse(Program& program, Form4& screen) {
-    if (!screen.opt6.value()) return nullptr;
+    if (!dimensionChoices(screen).withKey()) return nullptr;
     const DesignChoices choices = designChoices(program);
     if (choices.building()) return &program.form<Form19>();
     if (choices.road()) return &program.form<Form26>();

@@ -8,7 +8,7 @@
 #include "stability/dimension_screen.h"
 
 void Form4::takeOverFromGroundShape() {
-    const GroundShape shape = groundShape(program_);
+    const GroundShape shape = designChoices(program_).groundShape;
     setTop(0);
     setLeft(0);
     show();
@@ -60,10 +60,10 @@ void Form4::takeOverFromGroundShape() {
     if (!oneSided) program_.surchargeFront = program_.surchargeBack;
 
     // The surcharge deduction belongs to a typed KA only.
-    Form3& conditions = program_.form<Form3>();
-    if (conditions.opt1.value()) {
+    const KaMode ka = designChoices(program_).kaMode;
+    if (ka == KaMode::Typed) {
         chk1.setEnabled(true);
-    } else if (conditions.opt2.value()) {
+    } else if (ka == KaMode::Computed) {
         chk1.setValue(0);
         chk1.setEnabled(false);
     }

@@ -389,8 +389,8 @@ void Form4::printSymmetricNotes() {
     s.print("対称土圧の為、滑動は生じない。");
 }
 
-bool Form4::oneSided() { return groundShape(program_) == GroundShape::OneSided; }
-bool Form4::symmetric() { return groundShape(program_) == GroundShape::Symmetric; }
+bool Form4::oneSided() { return designChoices(program_).groundShape == GroundShape::OneSided; }
+bool Form4::symmetric() { return designChoices(program_).groundShape == GroundShape::Symmetric; }
 
 void Form4::chk1_Click() { stale_.changed(chk1); }
 void Form4::opt1_Click() { stale_.changed(opt1); }

@@ -7,6 +7,7 @@
 
 #include "common/entry_field.h"
 #include "common/program.h"
+#include "conditions/design_choices.h"
 #include "platform/form.h"
 
 // The stability calculation was asked for without a choice it needs (no load case, the
@@ -291,3 +292,6 @@ private:
 // How a judged value must stand against its limit; a value equal to the limit passes.
 enum class Limit { AtLeast, AtMost };
 bool withinLimit(float value, float limit, Limit kind);
+
+// The dimension screen's switches in words.
+DimensionChoices dimensionChoices(const Form4& screen);

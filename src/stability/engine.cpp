@@ -104,7 +104,7 @@ private:
 
     void readKey() {
         // Without a key this wall has none, whatever an earlier wall had.
-        if (!f_.opt6.value()) {
+        if (!dimensionChoices(f_).withKey()) {
             p_.keyHeight = 0;
             return;
         }
@@ -133,8 +133,9 @@ private:
         p_.earthPressurePAX = store(p_.earthPressurePA * std::cos(delta));
         p_.earthPressurePAY = store(p_.earthPressurePA * std::sin(delta));
         // The deduction never makes the surcharge pull on the wall.
-        if (f_.chk1.value() == 0) p_.surchargePressureDeltaPA = store(KA * q1 * H);
-        if (f_.chk1.value() == 1) p_.surchargePressureDeltaPA = store(std::max(q1 - 5.0, 0.0) * KA * H);
+        const SurchargeDeduction deduction = dimensionChoices(f_).surchargeDeduction;
+        if (deduction == SurchargeDeduction::Off) p_.surchargePressureDeltaPA = store(KA * q1 * H);
+        if (deduction == SurchargeDeduction::Deduct5) p_.surchargePressureDeltaPA = store(std::max(q1 - 5.0, 0.0) * KA * H);
         p_.surchargePressureDeltaPAX = store(p_.surchargePressureDeltaPA * std::cos(delta));
         p_.surchargePressureDeltaPAY = store(p_.surchargePressureDeltaPA * std::sin(delta));
     }
@@ -163,8 +164,9 @@ private:
         A[6] = store((wF() + span + wR() + span) * hc / 2);
         A[7] = store((w7() + heel + heel) * sB / 2 + taH * heel / 2);
         if (oneSided_) {
-            if (f_.opt3.value()) A[8] = store((w8() + toe + toe) * sF / 2 + taT * toe / 2);
-            if (f_.opt4.value()) A[8] = 0;
+            const FrontSoilLoad frontSoil = dimensionChoices(f_).frontSoil;
+            if (frontSoil == FrontSoilLoad::Counted) A[8] = store((w8() + toe + toe) * sF / 2 + taT * toe / 2);
+            if (frontSoil == FrontSoilLoad::LeftOut) A[8] = 0;
         }
         if (symmetric_) {
             A[8] = store((w8() + toe + toe) * sF / 2 + taT * toe / 2);
@@ -180,11 +182,11 @@ private:
     }
 
     void verticalLoads() {
-        if (f_.opt1.value()) {
+        if (dimensionChoices(f_).verticalComponent == VerticalEarthPressureComponent::Counted) {
             p_.verticalLoadPAY = p_.earthPressurePAY;
             p_.verticalLoadDeltaPAY = p_.surchargePressureDeltaPAY;
         }
-        if (f_.opt2.value()) {
+        if (dimensionChoices(f_).verticalComponent == VerticalEarthPressureComponent::LeftOut) {
             p_.verticalLoadPAY = 0;
             p_.verticalLoadDeltaPAY = 0;
         }
@@ -354,8 +356,7 @@ private:
                   double(p_.verticalLoadDeltaPAY) * p_.verticalLoadDeltaPAYX);
     }
 
-    // The seismic surcharge inertia box: 0 unchecked, 1 checked.
-    int surchargeInertia() { return p_.form<Form21>().chk1.value(); }
+    SurchargeInertia surchargeInertia() const { return checkMethods(p_).surchargeInertia; }
 
     void overturning() {
         if (symmetric_) {
@@ -367,9 +368,9 @@ private:
         if (normal_ || seismicK1_) {
             p_.momentOverturning = store(earth);
         } else if (heights_) {
-            const int inertia = surchargeInertia();
-            if (inertia == 0) p_.momentOverturning = store(earth + Kh * p_.sumWy);
-            if (inertia == 1)
+            const SurchargeInertia inertia = surchargeInertia();
+            if (inertia == SurchargeInertia::Off) p_.momentOverturning = store(earth + Kh * p_.sumWy);
+            if (inertia == SurchargeInertia::On)
                 p_.momentOverturning =
                     store(earth + Kh * p_.sumWy + double(p_.surchargeLoadBack) * Kh * p_.surchargeInertiaHeight +
                           (double(p_.centralFillDepth) + p_.slabThickness) * p_.surchargeLoadCentre * Kh);
@@ -410,9 +411,9 @@ private:
         if (normal_ || seismicK1_) {
             p_.sumH = store(dPAX + PAX);
         } else if (heights_) {
-            const int inertia = surchargeInertia();
-            if (inertia == 0) p_.sumH = store(double(p_.sumW) * Kh + PAX + dPAX);
-            if (inertia == 1)
+            const SurchargeInertia inertia = surchargeInertia();
+            if (inertia == SurchargeInertia::Off) p_.sumH = store(double(p_.sumW) * Kh + PAX + dPAX);
+            if (inertia == SurchargeInertia::On)
                 p_.sumH = store(double(p_.sumW) * Kh + PAX + dPAX + Kh * p_.surchargeLoadBack +
                                 Kh * p_.surchargeLoadCentre);
         }
@@ -420,8 +421,8 @@ private:
 
     // The cohesion acts on the whole base, on the effective width B − 2|e|, or on the
     // compressed width |Xn| where part of the base lifts off.
-    bool noDeduction() { return p_.form<Form14>().opt5.value() || p_.form<Form21>().opt8.value(); }
-    bool deduction() { return p_.form<Form14>().opt4.value() || p_.form<Form21>().opt7.value(); }
+    bool noDeduction() const { return checkMethods(p_).noDeduction(); }
+    bool deduction() const { return checkMethods(p_).deduction(); }
     double cohesionWidth() const { return triangle_ ? std::fabs(p_.neutralAxisXn) : p_.baseWidth; }
 
     void resistanceWithoutKey() {
@@ -499,15 +500,16 @@ private:
     }
 
     void sliding() {
-        if (f_.opt5.value()) {
+        const ShearKey key = dimensionChoices(f_).shearKey;
+        if (key == ShearKey::Absent) {
             horizontalTotal();
             resistanceWithoutKey();
-        } else if (f_.opt6.value() && building_) {
+        } else if (key == ShearKey::Present && building_) {
             horizontalTotal();
             resistanceWithoutKey();
             keyPressures();
             keyBuilding();
-        } else if (f_.opt6.value() && road_) {
+        } else if (key == ShearKey::Present && road_) {
             horizontalTotal();
             keyPressures();
             keyRoad();

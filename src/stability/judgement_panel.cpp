@@ -118,25 +118,28 @@ void Form4::showJudgement() {
     const PanelLine sliding{lbl64, lbl65, lbl66};
     const PanelLine keyless{lbl68, lbl69, lbl70};
     const float F = p.overturningSafetyFactor, e = p.eccentricity;
+    const CheckMethods methods = checkMethods(p);
 
     if (oneSided()) {
+        using O = OverturningMethod;
         if (normal) {
-            Form14& m = p.form<Form14>();
-            if (m.opt1.value() || m.opt6.value()) judge(p, line1, factorCheck(F, kF15, "> 1.5∴O.K", "< 1.5∴NG"), true);
-            if (m.opt2.value())
+            if (methods.normalIs(O::Factor15) || methods.normalIs(O::Factor15AndB6))
+                judge(p, line1, factorCheck(F, kF15, "> 1.5∴O.K", "< 1.5∴NG"), true);
+            if (methods.normalIs(O::ResultantB3))
                 judge(p, line1, {"d(m)=", p.resultantPosition, B3, Limit::AtLeast, "> B/3∴O.K", "< B/3∴NG"}, true);
-            if (m.opt3.value()) judge(p, line1, eccentricityCheck(e, B6, "< B/6∴O.K", "> B/6∴NG"), true);
-            if (m.opt6.value()) judge(p, line2, eccentricityCheck(e, B6, "< B/6∴O.K", "> B/6∴NG"), true);
+            if (methods.normalIs(O::EccentricityB6)) judge(p, line1, eccentricityCheck(e, B6, "< B/6∴O.K", "> B/6∴NG"), true);
+            if (methods.normalIs(O::Factor15AndB6)) judge(p, line2, eccentricityCheck(e, B6, "< B/6∴O.K", "> B/6∴NG"), true);
         }
-        Form21& s = p.form<Form21>();
         if (seismic) {
-            if (s.opt1.value() || s.opt9.value()) judge(p, line1, factorCheck(F, kF10, "> 1.0∴O.K", "< 1.0∴NG"), true);
-            if (s.opt2.value() || s.opt10.value()) judge(p, line1, factorCheck(F, kF12, "> 1.2∴O.K", "< 1.2∴NG"), true);
-            if (s.opt3.value()) judge(p, line1, eccentricityCheck(e, B2, "< B/2∴O.K", "> B/2∴NG"), true);
-            if (s.opt4.value()) judge(p, line1, eccentricityCheck(e, B3, "< B/3∴O.K", "> B/3∴NG"), true);
+            if (methods.seismicIs(O::Factor10) || methods.seismicIs(O::Factor10AndB2))
+                judge(p, line1, factorCheck(F, kF10, "> 1.0∴O.K", "< 1.0∴NG"), true);
+            if (methods.seismicIs(O::Factor12) || methods.seismicIs(O::Factor12AndB3))
+                judge(p, line1, factorCheck(F, kF12, "> 1.2∴O.K", "< 1.2∴NG"), true);
+            if (methods.seismicIs(O::EccentricityB2)) judge(p, line1, eccentricityCheck(e, B2, "< B/2∴O.K", "> B/2∴NG"), true);
+            if (methods.seismicIs(O::EccentricityB3)) judge(p, line1, eccentricityCheck(e, B3, "< B/3∴O.K", "> B/3∴NG"), true);
         }
-        if (s.opt9.value()) judge(p, line2, eccentricityCheck(e, B2, "< B/2∴O.K", "> B/2∴NG"), true);
-        if (s.opt10.value()) judge(p, line2, eccentricityCheck(e, B3, "< B/3∴O.K", "> B/3∴NG"), true);
+        if (methods.seismicIs(O::Factor10AndB2)) judge(p, line2, eccentricityCheck(e, B2, "< B/2∴O.K", "> B/2∴NG"), true);
+        if (methods.seismicIs(O::Factor12AndB3)) judge(p, line2, eccentricityCheck(e, B3, "< B/3∴O.K", "> B/3∴NG"), true);
     }
 
     // Bearing. A resultant outside the base has no meaningful σmax: it fails, and the
@@ -164,11 +167,12 @@ void Form4::showJudgement() {
 
     if (oneSided()) {
         const bool key = opt6.value();
-        Form21& s = p.form<Form21>();
+        const bool seismic10 = methods.seismicSliding == SlidingMethod::Factor10;
+        const bool seismic12 = methods.seismicSliding == SlidingMethod::Factor12;
         // The line without a key; with a key it is rewritten below with the key's factor.
         if (normal) judge(p, sliding, slidingCheck(p.slidingSafetyFactor, kF15), true, opt5.value());
-        if (seismic && s.opt5.value()) judge(p, sliding, slidingCheck(p.slidingSafetyFactor, kF10), true);
-        if (seismic && s.opt6.value()) judge(p, sliding, slidingCheck(p.slidingSafetyFactor, kF12), true);
+        if (seismic && seismic10) judge(p, sliding, slidingCheck(p.slidingSafetyFactor, kF10), true);
+        if (seismic && seismic12) judge(p, sliding, slidingCheck(p.slidingSafetyFactor, kF12), true);
 
         if (key && (building || road)) {
             ShearKeyDialog& dialog = building ? static_cast<ShearKeyDialog&>(p.form<Form19>())
@@ -185,8 +189,8 @@ void Form4::showJudgement() {
             }
             const float withKey = p.slidingSafetyFactorWithKey;
             if (normal) judge(p, sliding, slidingCheck(withKey, kF15), true);
-            if (seismic && s.opt5.value()) judge(p, sliding, slidingCheck(withKey, kF10), true);
-            if (seismic && s.opt6.value()) judge(p, sliding, slidingCheck(withKey, kF12), true);
+            if (seismic && seismic10) judge(p, sliding, slidingCheck(withKey, kF10), true);
+            if (seismic && seismic12) judge(p, sliding, slidingCheck(withKey, kF12), true);
         }
         for (plat::Label* l : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl64, &lbl65, &lbl66})
             l->setVisible(true);

@@ -94,9 +94,10 @@ void Form4::cmd3_Click() {
     }
 
     const DesignChoices choices = designChoices(p);
+    const CheckMethods chosen = checkMethods(p);
     if (choices.normal()) {
         Form14& methods = p.form<Form14>();
-        if (!methods.opt1.value() && !methods.opt2.value() && !methods.opt3.value() && !methods.opt6.value()) {
+        if (chosen.normalOverturning == OverturningMethod::None) {
             p.msgBox(kOverturningMissing, plat::msg::kOk, kErrorTitle);
             methods.opt1.setValue(false);
             methods.opt2.setValue(false);
@@ -104,7 +105,7 @@ void Form4::cmd3_Click() {
             methods.showModal();
             return;
         }
-        if (p.foundationCohesion != 0 && !methods.opt4.value() && !methods.opt5.value()) {
+        if (p.foundationCohesion != 0 && chosen.normalEffectiveArea == EffectiveAreaMethod::None) {
             p.msgBox(kEffectiveAreaMissing, plat::msg::kOk, kErrorTitle);
             methods.lbl1.setEnabled(true);
             methods.opt4.setEnabled(true);
@@ -115,8 +116,7 @@ void Form4::cmd3_Click() {
     }
     if (choices.seismic()) {
         Form21& methods = p.form<Form21>();
-        if (!methods.opt1.value() && !methods.opt2.value() && !methods.opt3.value() && !methods.opt4.value() &&
-            !methods.opt9.value() && !methods.opt10.value()) {
+        if (chosen.seismicOverturning == OverturningMethod::None) {
             p.msgBox(kOverturningMissing, plat::msg::kOk, kErrorTitle);
             for (plat::OptionButton* o :
                  {&methods.opt1, &methods.opt2, &methods.opt3, &methods.opt4, &methods.opt5, &methods.opt6})
@@ -124,12 +124,12 @@ void Form4::cmd3_Click() {
             methods.showModal();
             return;
         }
-        if (!methods.opt5.value() && !methods.opt6.value()) {
+        if (chosen.seismicSliding == SlidingMethod::None) {
             p.msgBox("滑動に対する検討方法を選択してください。", plat::msg::kOk, kErrorTitle);
             methods.showModal();
             return;
         }
-        if (p.foundationCohesion != 0 && !methods.opt7.value() && !methods.opt8.value()) {
+        if (p.foundationCohesion != 0 && chosen.seismicEffectiveArea == EffectiveAreaMethod::None) {
             p.msgBox(kEffectiveAreaMissing, plat::msg::kOk, kErrorTitle);
             methods.lbl1.setEnabled(true);
             methods.opt7.setEnabled(true);

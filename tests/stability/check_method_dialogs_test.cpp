@@ -22,6 +22,7 @@ const char* const kHeightNoNumber = "上載荷重の慣性力の作用位置は�
 
 struct CheckMethodDialogs : ProgramTest {
     void SetUp() override {
+        prog.form<Form3>();  // the design conditions come first, with their normal case
         prog.form<Form4>().show();
     }
 
@@ -317,53 +318,50 @@ TEST_F(CheckMethodDialogs, OpensWithTheFocusOfItsTabOrder) {
     whileShown<Form21>([](Form21& d) { EXPECT_TRUE(d.cmd1.hasFocus()); });
 }
 
-// ---- Criteria for the readers ----
+// ---- The choices in words ----
 
 TEST_F(CheckMethodDialogs, NothingChosenWhileTheDialogsAreNotLoaded) {
-    EXPECT_FALSE(overturningCriterion(prog).chosen);
-    EXPECT_FALSE(effectiveAreaDeduct(prog));
-    EXPECT_FALSE(effectiveAreaNoDeduct(prog));
-    EXPECT_FALSE(surchargeInertiaOn(prog));
+    const CheckMethods m = checkMethods(prog);
+    EXPECT_EQ(m.normalOverturning, OverturningMethod::None);
+    EXPECT_EQ(m.seismicOverturning, OverturningMethod::None);
+    EXPECT_EQ(m.seismicSliding, SlidingMethod::None);
+    EXPECT_FALSE(m.deduction());
+    EXPECT_FALSE(m.noDeduction());
+    EXPECT_EQ(m.surchargeInertia, SurchargeInertia::Off);
     EXPECT_FALSE(prog.isLoaded("Form14"));
     EXPECT_FALSE(prog.isLoaded("Form21"));
-    EXPECT_EQ(slidingCriterion(prog), 1.5f);  // the normal case has a fixed factor
 }
 
-TEST_F(CheckMethodDialogs, CriteriaOfTheChosenOptions) {
+TEST_F(CheckMethodDialogs, EachOptionReadsAsItsMethod) {
     struct Row {
-        LoadCase load;
+        bool seismic;
         const char* option;
-        float factor;
-        bool resultant;
-        int divisor;
+        OverturningMethod method;
     };
-    constexpr LoadCase N = LoadCase::Normal, S = LoadCase::Seismic;
-    const Row rows[] = {{N, "opt1", 1.5f, false, 0}, {N, "opt2", 0, true, 0},      {N, "opt3", 0, false, 6},
-                        {N, "opt6", 1.5f, false, 6}, {S, "opt1", 1.0f, false, 0}, {S, "opt2", 1.2f, false, 0},
-                        {S, "opt3", 0, false, 2},    {S, "opt4", 0, false, 3},    {S, "opt9", 1.0f, false, 2},
-                        {S, "opt10", 1.2f, false, 3}};
+    using O = OverturningMethod;
+    const Row rows[] = {{false, "opt1", O::Factor15},      {false, "opt2", O::ResultantB3},
+                        {false, "opt3", O::EccentricityB6}, {false, "opt6", O::Factor15AndB6},
+                        {true, "opt1", O::Factor10},        {true, "opt2", O::Factor12},
+                        {true, "opt3", O::EccentricityB2},  {true, "opt4", O::EccentricityB3},
+                        {true, "opt9", O::Factor10AndB2},   {true, "opt10", O::Factor12AndB3}};
     for (const Row& r : rows) {
-        prog.form<Form3>().opt3.setValue(r.load == LoadCase::Normal);
-        prog.form<Form3>().opt4.setValue(r.load == LoadCase::Seismic);
-        plat::Form& dialog =
-            r.load == LoadCase::Seismic ? static_cast<plat::Form&>(prog.form<Form21>()) : prog.form<Form14>();
+        plat::Form& dialog = r.seismic ? static_cast<plat::Form&>(prog.form<Form21>()) : prog.form<Form14>();
         static_cast<plat::OptionButton*>(dialog.control(r.option))->setValue(true);
-        OverturningCriterion c = overturningCriterion(prog);
-        EXPECT_TRUE(c.chosen) << r.option;
-        EXPECT_EQ(c.factor, r.factor) << r.option;
-        EXPECT_EQ(c.resultant, r.resultant) << r.option;
-        EXPECT_EQ(c.eccentricityDivisor, r.divisor) << r.option;
+        const CheckMethods m = checkMethods(prog);
+        EXPECT_EQ(r.seismic ? m.seismicOverturning : m.normalOverturning, r.method) << r.option;
     }
     prog.form<Form21>().opt6.setValue(true);
-    EXPECT_EQ(slidingCriterion(prog), 1.2f);
+    EXPECT_EQ(checkMethods(prog).seismicSliding, SlidingMethod::Factor12);
     prog.form<Form21>().opt5.setValue(true);
-    EXPECT_EQ(slidingCriterion(prog), 1.0f);
-    // Either dialog's button counts, whatever the load case.
+    EXPECT_EQ(checkMethods(prog).seismicSliding, SlidingMethod::Factor10);
+    // Either dialog's button counts, whatever the load case; "no deduction" in either wins.
     prog.form<Form14>().opt4.setValue(true);
-    EXPECT_TRUE(effectiveAreaDeduct(prog));
-    EXPECT_FALSE(effectiveAreaNoDeduct(prog));
+    EXPECT_TRUE(checkMethods(prog).deduction());
+    EXPECT_FALSE(checkMethods(prog).noDeduction());
     prog.form<Form21>().opt8.setValue(true);
-    EXPECT_TRUE(effectiveAreaNoDeduct(prog));
+    EXPECT_TRUE(checkMethods(prog).noDeduction());
+    prog.form<Form21>().chk1.setValue(1);
+    EXPECT_EQ(checkMethods(prog).surchargeInertia, SurchargeInertia::On);
 }
 
 }  // namespace

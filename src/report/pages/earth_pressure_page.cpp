@@ -173,7 +173,7 @@ void report::prepareEarthPressurePage(Program& p) {
         p.earthPressurePageOffset = 0;
     } else if (*p.deltaComputed == 1) {
         const Form3& c = page::screen<Form3>(p);
-        const bool k2 = designChoices(std::as_const(p)).seismicMethod == SeismicMethod::K2;
+        const bool k2 = designChoices(p).seismicMethod == SeismicMethod::K2;
         p.earthPressurePageOffset = k2 && (on(c.opt1) || on(c.opt2)) ? 2600 : 2000;
     }
 }

@@ -1,7 +1,6 @@
 // Report page 3, second section: the ruled table of every load on the wall (Form4.Doatu2).
 #include <algorithm>
 
-#include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
 #include "report/pages/page_writers.h"
 #include "report/pages/stability_pages_common.h"
@@ -54,29 +53,20 @@ private:
     double y_;
 };
 
-
-// The surcharge-inertia tick of the check-method dialog: 0 when the dialog is not loaded,
-// as a dialog loaded afresh has it.
-int surchargeInertiaTick(const Program& p) {
-    const auto* dialog = static_cast<const Form21*>(p.find(Form21::kName));
-    return dialog ? dialog->chk1.value() : 0;
-}
-
 }  // namespace
 
 void report::prepareLoadTable(Program& p) { p.pageLoopCounter = 8; }  // where the frame's rules end
 
 void report::Doatu2(plat::Surface& s, const Program& p) {
-    const Form3& c = page::screen<Form3>(p);
-    const Form4& d = page::screen<Form4>(p);
+    const DimensionChoices d = dimensionChoices(page::screen<Form4>(p));
     const DesignChoices choices = designChoices(p);
     const bool k2 = choices.seismicMethod == SeismicMethod::K2;
 
     // The table moves up by as much as the coefficient's derivation above is shorter.
     int loadTableOffset = 0;
-    if (on(c.opt1)) {
+    if (choices.kaMode == KaMode::Typed) {
         loadTableOffset = k2 ? -3100 : -3500;
-    } else if (on(c.opt2)) {
+    } else if (choices.kaMode == KaMode::Computed) {
         if (p.groundSlope == 0 && p.wallBackAngle == 0 && p.deltaStability == 0) loadTableOffset = -2900;
         if (choices.seismic()) loadTableOffset = k2 ? -600 : 0;
     }
@@ -85,7 +75,7 @@ void report::Doatu2(plat::Surface& s, const Program& p) {
     const bool oneSided = choices.oneSided(), symmetric = choices.symmetric();
     const bool normal = choices.normal(), seismic = choices.seismic();
     const bool k1 = choices.seismicMethod == SeismicMethod::K1, inertiaMethod = choices.withHeights();
-    const int surchargeInertia = surchargeInertiaTick(p);
+    const SurchargeInertia surchargeInertia = checkMethods(p).surchargeInertia;
 
     // Title.
     auto title = [&](double y, const std::string& text) {
@@ -153,7 +143,9 @@ void report::Doatu2(plat::Surface& s, const Program& p) {
     t.cell(weightInertia, kHy, 10400, [&] { t.aligned(kHy, 10400, num::div(p.sumWy, sumW) * Kh * sumW); });
 
     // Earth pressure of the soil and of the back surcharge.
-    const Cell vertical = on(d.opt1) ? Cell::Value : on(d.opt2) ? Cell::Dash : Cell::Empty;
+    const Cell vertical = d.verticalComponent == VerticalEarthPressureComponent::Counted   ? Cell::Value
+                          : d.verticalComponent == VerticalEarthPressureComponent::LeftOut ? Cell::Dash
+                                                                                            : Cell::Empty;
     if (oneSided) {
         const double PAX = p.earthPressurePAX, PAY = p.earthPressurePAY;
         const double dPAX = p.surchargePressureDeltaPAX, dPAY = p.surchargePressureDeltaPAY;
@@ -195,8 +187,10 @@ void report::Doatu2(plat::Surface& s, const Program& p) {
     else if (seismic && k1)
         inertia = Cell::Dash;
     else if (seismic && inertiaMethod)
-        inertia = surchargeInertia == 0 ? Cell::Dash : surchargeInertia == 1 ? Cell::Value : Cell::Empty;
-    const Cell inertiaMoment = normal || surchargeInertia == 0 ? Cell::Dash : inertia;
+        inertia = surchargeInertia == SurchargeInertia::Off  ? Cell::Dash
+                  : surchargeInertia == SurchargeInertia::On ? Cell::Value
+                                                             : Cell::Empty;
+    const Cell inertiaMoment = normal || surchargeInertia == SurchargeInertia::Off ? Cell::Dash : inertia;
     const double WQ1 = p.surchargeLoadBack, WQ2 = p.surchargeLoadCentre, WQ3 = p.surchargeLoadFront;
     const double xq1 = p.surchargeLoadBackX, xq2 = p.surchargeLoadCentreX, xq3 = p.surchargeLoadFrontX;
     const double hq = p.surchargeInertiaHeight;
@@ -234,16 +228,16 @@ void report::Doatu2(plat::Surface& s, const Program& p) {
     if (oneSided) {
         if (normal || k1)
             t.aligned(kH, 12800, earthH);
-        else if (inertiaMethod && surchargeInertia == 0)
+        else if (inertiaMethod && surchargeInertia == SurchargeInertia::Off)
             t.aligned(kH, 12800, earthH + Kh * sumW);
-        else if (inertiaMethod && surchargeInertia == 1)
+        else if (inertiaMethod && surchargeInertia == SurchargeInertia::On)
             t.aligned(kH, 12800, earthH + Kh * sumW + Kh * WQ1 + Kh * WQ2);
     } else if (symmetric) {
         t.dash(kH, 12800);
     }
     if (oneSided || symmetric) {
         double vx = double(p.sumWx) + xq1 * WQ1 + xq2 * WQ2 + xq3 * WQ3;
-        if (on(d.opt1)) vx += B * p.earthPressurePAY + B * p.surchargePressureDeltaPAY;
+        if (d.verticalComponent == VerticalEarthPressureComponent::Counted) vx += B * p.earthPressurePAY + B * p.surchargePressureDeltaPAY;
         t.aligned(kVx, 12800, vx);
     }
     t.dash(kX, 12800);

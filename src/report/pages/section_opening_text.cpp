@@ -104,10 +104,11 @@ void printLoadLines(plat::Surface& s, const Program& p) {
         double tipSoil = 0;
         bool print = true;
         if (shape.oneSided()) {
-            if (dims.opt3.value()) {
+            const FrontSoilLoad frontSoil = dimensionChoices(dims).frontSoil;
+            if (frontSoil == FrontSoilLoad::Counted) {
                 rootSoil = &front;
                 tipSoil = float(p.toeTaper + p.frontSoilAboveSlab);
-            } else if (!dims.opt4.value()) {
+            } else if (frontSoil != FrontSoilLoad::LeftOut) {
                 print = false;
             }
         } else if (shape.symmetric()) {

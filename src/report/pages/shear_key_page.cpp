@@ -22,10 +22,10 @@ struct Threshold {
 };
 bool slidingThreshold(const Program& p, Threshold& t) {
     const DesignChoices c = designChoices(p);
-    const Form21& q = page::screen<Form21>(p);
+    const SlidingMethod seismic = checkMethods(p).seismicSliding;
     if (c.normal()) t = {1.5f, "1.5"};
-    else if (c.seismic() && on(q.opt5)) t = {1.0f, "1.0"};
-    else if (c.seismic() && on(q.opt6)) t = {1.2f, "1.2"};
+    else if (c.seismic() && seismic == SlidingMethod::Factor10) t = {1.0f, "1.0"};
+    else if (c.seismic() && seismic == SlidingMethod::Factor12) t = {1.2f, "1.2"};
     else return false;
     return true;
 }
@@ -70,9 +70,8 @@ void buildingCheck(plat::Surface& s, const Program& p) {
 
     // The safety factor with the key, shown in the form its value was computed with:
     // cohesion over the base (or none), or over the effective area.
-    const Form14& n = page::screen<Form14>(p);
-    const Form21& q = page::screen<Form21>(p);
-    const bool noDeduct = on(n.opt5) || on(q.opt8), deduct = on(n.opt4) || on(q.opt7);
+    const CheckMethods methods = checkMethods(p);
+    const bool noDeduct = methods.noDeduction(), deduct = methods.deduction();
     Threshold t{};
     if (!slidingThreshold(p, t)) return;
     const float F = p.slidingSafetyFactorWithKey;

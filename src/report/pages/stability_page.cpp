@@ -16,10 +16,12 @@ using namespace stability_pages;
 namespace {
 
 class StabilityPage {
+    using O = OverturningMethod;
+
 public:
     StabilityPage(const Program& p, plat::Surface& s)
-        : p_(p), s_(s), ch_(designChoices(p)), d_(page::screen<Form4>(p)), n_(page::screen<Form14>(p)),
-          q_(page::screen<Form21>(p)) {}
+        : p_(p), s_(s), ch_(designChoices(p)), d_(dimensionChoices(page::screen<Form4>(p))),
+          m_(checkMethods(p)) {}
 
     void write() {
         page::topOfPage(s_);
@@ -84,12 +86,12 @@ private:
         mrLine();
         line(blanks(16) + "転倒モーメント Mo=ΣH･y=" + mo() + "kNm/m");
         if (ch_.normal()) {
-            if (on(n_.opt6) || on(n_.opt3)) {
+            if (m_.normalIs(O::Factor15AndB6) || m_.normalIs(O::EccentricityB6)) {
                 dLine(kD1);
                 eCheck(kE1, 6);
             }
-            if (on(n_.opt6) || on(n_.opt1)) fCheck(1.5f, "1.5");
-            if (on(n_.opt2)) {
+            if (m_.normalIs(O::Factor15AndB6) || m_.normalIs(O::Factor15)) fCheck(1.5f, "1.5");
+            if (m_.normalIs(O::ResultantB3)) {
                 const float limit = float(p_.baseWidth / 3);
                 const std::string first = blanks(16) + "合力の作用位置  d=(Mr－Mo)/ΣV";
                 const std::string second = blanks(33) + "=(" + mr() + "－" + mo() + ")/" + f3(p_.sumV) + "=" +
@@ -104,16 +106,16 @@ private:
             }
         }
         if (ch_.seismic()) {
-            if (on(q_.opt9) || on(q_.opt3)) {
+            if (m_.seismicIs(O::Factor10AndB2) || m_.seismicIs(O::EccentricityB2)) {
                 dLine(kD1);
                 eCheck(kE1, 2);
             }
-            if (on(q_.opt10) || on(q_.opt4)) {
+            if (m_.seismicIs(O::Factor12AndB3) || m_.seismicIs(O::EccentricityB3)) {
                 dLine(kD1);
                 eCheck(kE1, 3);
             }
-            if (on(q_.opt9) || on(q_.opt1)) fCheck(1.0f, "1.0");
-            if (on(q_.opt10) || on(q_.opt2)) fCheck(1.2f, "1.2");
+            if (m_.seismicIs(O::Factor10AndB2) || m_.seismicIs(O::Factor10)) fCheck(1.0f, "1.0");
+            if (m_.seismicIs(O::Factor12AndB3) || m_.seismicIs(O::Factor12)) fCheck(1.2f, "1.2");
         }
     }
 
@@ -127,13 +129,13 @@ private:
             line(blanks(16) + "転倒モーメント Mo=ΣH･y=0kNm/m");
         }
         if (ch_.normal()) {
-            if (on(n_.opt1)) {
+            if (m_.normalIs(O::Factor15)) {
                 dLine(kD2);
                 line(eLead(kE2) + "m");
-            } else if (on(n_.opt2)) {
+            } else if (m_.normalIs(O::ResultantB3)) {
                 line(eLead(kE2) + "m");
             }
-        } else if (ch_.seismic() && (on(q_.opt1) || on(q_.opt2))) {
+        } else if (ch_.seismic() && (m_.seismicIs(O::Factor10) || m_.seismicIs(O::Factor12))) {
             dLine(kD2);
             line(eLead(kE3) + "m");
         }
@@ -184,9 +186,9 @@ private:
         }
         if (!ch_.oneSided()) return true;
 
-        const bool noKey = on(d_.opt5), key = on(d_.opt6);
+        const bool noKey = d_.withoutKey(), key = d_.withKey();
         const bool building = ch_.building();
-        const bool deduct = on(n_.opt4) || on(q_.opt7), noDeduct = on(n_.opt5) || on(q_.opt8);
+        const bool deduct = m_.deduction(), noDeduct = m_.noDeduction();
         const std::string C = nf(p_.foundationCohesion, fmt::kCohesionCheck), sv = f3(p_.sumV);
         const std::string mu = nf(p_.baseFriction, fmt::kFrictionCheck), RH = f3(p_.slidingResistance);
         const std::string H1 = blanks(16) + "水 平 力 の 総 和 ΣH=" + f3(p_.sumH) + "kN/m";
@@ -233,9 +235,9 @@ private:
             }
         } else if (ch_.seismic()) {
             if (noKey) {
-                if (on(q_.opt5)) judged(sf >= 1.0f, F + (sf >= 1.0f ? " > 1.0  ∴ O.K" : " < 1.0"));
-                if (on(q_.opt6)) judged(sf >= 1.2f, F + (sf >= 1.2f ? " > 1.2  ∴ O.K" : " < 1.2"));
-            } else if (key && building && (on(q_.opt5) || on(q_.opt6))) {
+                if (m_.seismicSliding == SlidingMethod::Factor10) judged(sf >= 1.0f, F + (sf >= 1.0f ? " > 1.0  ∴ O.K" : " < 1.0"));
+                if (m_.seismicSliding == SlidingMethod::Factor12) judged(sf >= 1.2f, F + (sf >= 1.2f ? " > 1.2  ∴ O.K" : " < 1.2"));
+            } else if (key && building && m_.seismicSliding != SlidingMethod::None) {
                 keyLess();
             }
         }
@@ -248,7 +250,7 @@ private:
 
     // A fixed sketch beside the text: the contact pressure, or the key.
     void sketch() {
-        if (on(d_.opt5)) {
+        if (d_.withoutKey()) {
             s_.setFontSize(9);
             s_.line(9500, 3800, 11000, 3800);
             s_.line(9500, 3800, 9500, 3550);
@@ -296,7 +298,7 @@ private:
                 s_.line(9750, 4100, 11000, 4600);
                 printLeftOf(s_, 11000, belowHeelEnd, "σmax");
             }
-        } else if (on(d_.opt6)) {
+        } else if (d_.withKey()) {
             drawShearKeySketch(s_, p_);
         }
         s_.setFontSize(11);
@@ -305,9 +307,8 @@ private:
     const Program& p_;
     plat::Surface& s_;
     const DesignChoices ch_;
-    const Form4& d_;
-    const Form14& n_;
-    const Form21& q_;
+    const DimensionChoices d_;
+    const CheckMethods m_;
 };
 
 }  // namespace
