@@ -22,6 +22,10 @@ DesignChoices read(const Form3* conditions, const Form23* shape, const Form25* s
             c.kaMode = KaMode::Typed;
         else if (conditions->opt2.value())
             c.kaMode = KaMode::Computed;
+        if (conditions->opt5.value())
+            c.baseFriction = BaseFrictionMode::Typed;
+        else if (conditions->opt6.value())
+            c.baseFriction = BaseFrictionMode::TanPhi;
     }
     if (shape) {
         if (shape->opt1.value())

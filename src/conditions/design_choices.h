@@ -1,5 +1,5 @@
 // The design choices of a wall in words: the standard, the load case, the ground shape,
-// the seismic method and the way KA is given. They are read from the option buttons each time they are asked for,
+// the seismic method, the way KA is given and the way the base friction is given. They are read from the option buttons each time they are asked for,
 // since an option can change without an event (a project being opened, a reset), so no
 // copy can go stale.
 #pragma once
@@ -13,6 +13,8 @@ enum class GroundShape { None, OneSided, Symmetric };
 enum class SeismicMethod { None, K1, K2, D1 };
 // KA typed on the design conditions (Form3.opt1) or computed from the backfill (Form3.opt2).
 enum class KaMode { None, Typed, Computed };
+// The base friction coefficient typed (Form3.opt5) or taken as tan φ of the foundation (Form3.opt6).
+enum class BaseFrictionMode { None, Typed, TanPhi };
 
 struct DesignChoices {
     Standard standard = Standard::None;
@@ -20,6 +22,7 @@ struct DesignChoices {
     GroundShape groundShape = GroundShape::None;
     SeismicMethod seismicMethod = SeismicMethod::None;
     KaMode kaMode = KaMode::None;
+    BaseFrictionMode baseFriction = BaseFrictionMode::None;
 
     bool building() const { return standard == Standard::Building; }
     bool road() const { return standard == Standard::Road; }

@@ -5,6 +5,7 @@
 #include "common/messages.h"
 #include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
+#include "conditions/design_choices.h"
 #include "conditions/seismic_dialog.h"
 
 namespace {
@@ -85,13 +86,14 @@ bool Form3::KEISAN() {
     MESSEIJI();
     if (txt8.text().empty() || txt9.text().empty() || txt10.text().empty()) return false;
     HENSUU();
-    Form25& seismic = program_.form<Form25>();
-    if (opt3.value() || seismic.opt_K2.value()) {
-        if (seismic.opt_K2.value()) storeSeismicTheta(program_);
+    const DesignChoices choices = designChoices(program_);
+    const SeismicMethod method = choices.seismicMethod;
+    if (choices.normal() || method == SeismicMethod::K2) {
+        if (method == SeismicMethod::K2) storeSeismicTheta(program_);
         coulomb(program_);
         return true;
     }
-    if (seismic.opt_K1.value() || seismic.opt_D1.value()) {
+    if (method == SeismicMethod::K1 || method == SeismicMethod::D1) {
         mononobeOkabe(program_);
         return true;
     }

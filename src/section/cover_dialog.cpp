@@ -181,25 +181,7 @@ void Form22::cmd1_Click() {
     }
 
     hide();
-    // The check was made with the covers as they were.
-    program_.dropCheck();
-
-    // Without a KA no spacing can be computed: the new covers wait for the next bar choice.
-    if (sections.txt_ka.text().empty()) return;
-    // Every row with a bar follows its new cover; a row that cannot is emptied, and the
-    // first reason is told once.
-    std::string firstProblem;
-    for (int loc : sections.presentLocations()) {
-        if (sections.row(loc).bars.text().empty()) continue;
-        try {
-            sections.RequiredSpacing(loc);
-        } catch (const num::CalcFault&) {
-            if (firstProblem.empty()) firstProblem = kCannotComputeMessage;
-        } catch (const SectionRefusal& refusal) {
-            if (firstProblem.empty()) firstProblem = refusal.what();
-        }
-    }
-    if (!firstProblem.empty()) showFaultMessage(program_, firstProblem.c_str());
+    sections.coversChanged();
 }
 
 void Form22::cmd2_Click() { unload(); }

@@ -325,3 +325,9 @@ void Form7::Hihyouji_3() {
     txt_ka.setText("");
     program_.dropCheck();
 }
+
+KaMode sectionKaMode(const Form7& screen) {
+    if (screen.opt1.value()) return KaMode::Typed;
+    if (screen.opt2.value()) return KaMode::Computed;
+    return KaMode::None;
+}

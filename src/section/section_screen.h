@@ -6,6 +6,7 @@
 #include "common/entry_field.h"
 #include "section/check_locations.h"
 #include "common/program.h"
+#include "conditions/design_choices.h"
 #include "common/fixed_drawing.h"
 #include "platform/form.h"
 
@@ -192,6 +193,10 @@ public:
     void checkOutdated();
     // The section check counts: saving (with a path) and printing are offered.
     void checkCounts();
+    // The cover captions changed: the check made with the old covers no longer counts, and
+    // every row with a bar follows its new cover (a row that cannot is emptied and the
+    // first reason is told once).
+    void coversChanged();
     // Nothing in the row: no bar, no spacing, no result.
     bool rowEmpty(int loc);
     // Empties every row that the current inputs refuse or that they would compute
@@ -280,3 +285,6 @@ private:
 // tick that the normal case hides or K1 greys out counts as none, for every result and
 // report page. Loads nothing: without the section screen there is no tick.
 bool surchargeInertiaCounts(const Program& program);
+
+// The way the section KA is given on this screen: typed in txt_ka (opt1) or computed (opt2).
+KaMode sectionKaMode(const Form7& screen);

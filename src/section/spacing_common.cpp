@@ -97,6 +97,26 @@ void Form7::checkOutdated() {
     }
 }
 
+void Form7::coversChanged() {
+    // The check was made with the covers as they were.
+    program_.dropCheck();
+
+    // Without a KA no spacing can be computed: the new covers wait for the next bar choice.
+    if (txt_ka.text().empty()) return;
+    std::string firstProblem;
+    for (int loc : presentLocations()) {
+        if (row(loc).bars.text().empty()) continue;
+        try {
+            RequiredSpacing(loc);
+        } catch (const num::CalcFault&) {
+            if (firstProblem.empty()) firstProblem = kCannotComputeMessage;
+        } catch (const SectionRefusal& refusal) {
+            if (firstProblem.empty()) firstProblem = refusal.what();
+        }
+    }
+    if (!firstProblem.empty()) showFaultMessage(program_, firstProblem.c_str());
+}
+
 void Form7::checkCounts() {
     program_.countCheck();
     if (plat::Toolbar* toolbar = program_.mainToolbar()) {

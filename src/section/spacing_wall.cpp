@@ -56,7 +56,7 @@ private:
         }
         const double c = std::cos((double(p_.rearFaceTheta) + p_.deltaSection) * num::kPi / 180);
         p_.sectionPAX[loc_] = num::store(0.5 * ka * gamma * h * h * c);
-        if (p_.form<Form4>().chk1.value() == 1) {
+        if (dimensionChoices(p_.form<Form4>()).surchargeDeduction == SurchargeDeduction::Deduct5) {
             const double deducted = ka * (q - 5) * h * c;
             p_.sectionDeltaPAX[loc_] = num::store(deducted <= 0 ? 0.0 : deducted);
         } else {

@@ -166,11 +166,12 @@ void Form4::showJudgement() {
     }
 
     if (oneSided()) {
-        const bool key = opt6.value();
+        const DimensionChoices switches = dimensionChoices(*this);
+        const bool key = switches.withKey();
         const bool seismic10 = methods.seismicSliding == SlidingMethod::Factor10;
         const bool seismic12 = methods.seismicSliding == SlidingMethod::Factor12;
         // The line without a key; with a key it is rewritten below with the key's factor.
-        if (normal) judge(p, sliding, slidingCheck(p.slidingSafetyFactor, kF15), true, opt5.value());
+        if (normal) judge(p, sliding, slidingCheck(p.slidingSafetyFactor, kF15), true, switches.withoutKey());
         if (seismic && seismic10) judge(p, sliding, slidingCheck(p.slidingSafetyFactor, kF10), true);
         if (seismic && seismic12) judge(p, sliding, slidingCheck(p.slidingSafetyFactor, kF12), true);
 

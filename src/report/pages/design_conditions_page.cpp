@@ -1,6 +1,5 @@
 // Form3.Ippan: report page 1, the design conditions, as a list of text lines.
 #include "common/numbers.h"
-#include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
 #include "report/pages/page_conventions.h"
 #include "report/pages/page_writers.h"
@@ -13,7 +12,7 @@ namespace fmt = page::fmt;
 class DesignConditionsPage {
 public:
     DesignConditionsPage(const Program& p, plat::Surface& s)
-        : p_(p), f_(page::screen<Form3>(p)), s_(s), choices_(designChoices(p)) {}
+        : p_(p), s_(s), choices_(designChoices(p)) {}
 
     void draw() {
         page::topOfPage(s_);
@@ -119,9 +118,9 @@ private:
         const std::string ka = format(p_.activeCoefficient, fmt::kKaPage1);
         if (choices_.normal()) {
             s_.print(heading);
-            if (f_.opt2.value())
+            if (choices_.kaMode == KaMode::Computed)
                 s_.print("             　   クーロンの土圧式による。");
-            else if (f_.opt1.value())
+            else if (choices_.kaMode == KaMode::Typed)
                 s_.print("             　   直接入力 KA=" + ka);
             return;
         }
@@ -132,10 +131,10 @@ private:
             s_.print("             　   岡部･物部式による。(水平震度 Kh＝" + kh + ")");
         } else if (method == SeismicMethod::K2) {
             s_.print(heading);
-            if (f_.opt2.value())
+            if (choices_.kaMode == KaMode::Computed)
                 s_.print("             　   クーロンの土圧式による。(水平震度 Kh＝" + format(p_.seismicKh, fmt::kKhShort) +
                          ")");
-            else if (f_.opt1.value())
+            else if (choices_.kaMode == KaMode::Typed)
                 s_.print("             　   直接入力 KA=" + ka + " (水平震度 Kh＝" + kh + ")");
         }
     }
@@ -154,9 +153,9 @@ private:
             s_.print("                 ・許容地耐力度        ： fe= " + bearing + " kN/m2");
         else if (road())
             s_.print("                 ・許容地耐力度        ：ｑa= " + bearing + " kN/m2");
-        if (f_.opt5.value())
+        if (choices_.baseFriction == BaseFrictionMode::Typed)
             s_.print("             　  ・底盤の摩擦係数      ： μ= " + format(p_.baseFriction, fmt::kFrictionTyped));
-        else if (f_.opt6.value())
+        else if (choices_.baseFriction == BaseFrictionMode::TanPhi)
             s_.print("             　  ・底盤の摩擦係数      ： μ=tan" + format(p_.foundationPhi, fmt::kFrictionAnglePage1) +
                      "°= " + format(p_.baseFriction, fmt::kFrictionTan));
     }
@@ -178,7 +177,6 @@ private:
     }
 
     const Program& p_;
-    const Form3& f_;
     plat::Surface& s_;
     const DesignChoices choices_;
 };

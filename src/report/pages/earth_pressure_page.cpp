@@ -172,17 +172,17 @@ void report::prepareEarthPressurePage(Program& p) {
     if (!p.deltaComputed || *p.deltaComputed == 0) {
         p.earthPressurePageOffset = 0;
     } else if (*p.deltaComputed == 1) {
-        const Form3& c = page::screen<Form3>(p);
-        const bool k2 = designChoices(p).seismicMethod == SeismicMethod::K2;
-        p.earthPressurePageOffset = k2 && (on(c.opt1) || on(c.opt2)) ? 2600 : 2000;
+        const DesignChoices choices = designChoices(p);
+        const bool k2 = choices.seismicMethod == SeismicMethod::K2;
+        p.earthPressurePageOffset = k2 && choices.kaMode != KaMode::None ? 2600 : 2000;
     }
 }
 
 void report::Doatu(plat::Surface& s, const Program& p) {
-    const Form3& c = page::screen<Form3>(p);
-    const Form4& d = page::screen<Form4>(p);
     const DesignChoices choices = designChoices(p);
     const SeismicMethod method = choices.seismicMethod;
+    const bool typedKa = choices.kaMode == KaMode::Typed, computedKa = choices.kaMode == KaMode::Computed;
+    const SurchargeDeduction deduction = dimensionChoices(page::screen<Form4>(p)).surchargeDeduction;
 
     page::topOfPage(s);
     s.print("　          ３）擁壁に及ぼす土圧");
@@ -195,7 +195,7 @@ void report::Doatu(plat::Surface& s, const Program& p) {
     // normal case.
     const bool normal = choices.normal();
     const bool seismic = !normal;
-    if (normal && on(c.opt1)) {
+    if (normal && typedKa) {
         s.print("");
         printTypedKa(s, p);
         s.print("");
@@ -205,7 +205,7 @@ void report::Doatu(plat::Surface& s, const Program& p) {
             printSeismicLines(s, p);
             jDERUTA(s, p);
         }
-        if (on(c.opt1)) {
+        if (typedKa) {
             // At the left margin like every line without a position, also after the
             // derivation, whose last fraction bar leaves the position at its end.
             s.setCurrentX(0);
@@ -214,8 +214,8 @@ void report::Doatu(plat::Surface& s, const Program& p) {
             s.print("");
         }
     }
-    if (on(c.opt2) && ((seismic && method == SeismicMethod::K2) || normal)) printCoulomb(s, p, off);
-    if (seismic && on(c.opt2) && (method == SeismicMethod::K1 || method == SeismicMethod::D1)) {
+    if (computedKa && ((seismic && method == SeismicMethod::K2) || normal)) printCoulomb(s, p, off);
+    if (seismic && computedKa && (method == SeismicMethod::K1 || method == SeismicMethod::D1)) {
         printSeismicLines(s, p);
         if (deltaDerived) jDERUTA(s, p);
         printMononobeOkabe(s, p, off);
@@ -238,11 +238,11 @@ void report::Doatu(plat::Surface& s, const Program& p) {
     if (p.surchargeBack != 0) {
         s.print("");
         const std::string dpa = f4(p.surchargePressureDeltaPA);
-        if (d.chk1.value() == 0) {
+        if (deduction == SurchargeDeduction::Off) {
             s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
             s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + nf(p.surchargeBack, fmt::kSurchargePage3) + "×" + H + "=" + dpa +
                     "kN/m");
-        } else if (d.chk1.value() == 1) {
+        } else if (deduction == SurchargeDeduction::Deduct5) {
             s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
             s.print(blanks(15) + "(宅造法施行令の別表第二を用いるので、上載荷重から５kN/m2を差し引いて算定する。)");
             s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + page::deductedSurcharge(p.surchargeBack, fmt::kSurchargePage3) + "×" +

@@ -322,12 +322,12 @@ void printContactAndLoads(plat::Surface& s, const Program& p) {
 }
 
 void printSectionKa(plat::Surface& s, const Program& p) {
-    const Form7& f7 = page::screen<Form7>(p);
+    const KaMode ka = sectionKaMode(page::screen<Form7>(p));
     s.print(kIndent12 + "地表面と水平面とのなす角度    ：β=" + nf(p.groundSlope, fmt::kSlopePage5) + "ﾟ");
     s.print(kIndent12 + "後壁背面と鉛直面とのなす角度  ：θ=" + nf(p.rearFaceTheta, fmt::kAngle) + "ﾟ");
     s.setDrawStyle(0);
-    if (f7.opt1.value()) s.print(kIndent12 + "主働土圧係数 KA=" + nf(p.activeCoefficientSection, fmt::kKaStated));
-    if (!f7.opt2.value()) return;
+    if (ka == KaMode::Typed) s.print(kIndent12 + "主働土圧係数 KA=" + nf(p.activeCoefficientSection, fmt::kKaStated));
+    if (ka != KaMode::Computed) return;
     const DesignChoices c = designChoices(p);
     if (c.normal() || c.seismicMethod == SeismicMethod::K2) printCoulombFamily(s, p);
     if (c.seismicMethod == SeismicMethod::K1 || c.seismicMethod == SeismicMethod::D1) printSeismicFraction(s, p);

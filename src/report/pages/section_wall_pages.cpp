@@ -59,12 +59,12 @@ private:
         const std::string cosine = f4(cos_);
         s_.print(blanks(18) + "PAX=1/2･KA･γ･H^2･cos(" + angles + "1/2×" + ka + "×" + nf(p_.soilUnitWeight, fmt::kUnitWeight) +
                  "×" + H() + "^2×" + cosine + "=" + PAX() + "kN/m");
-        const int deduction = page::screen<Form4>(p_).chk1.value();
+        const SurchargeDeduction deduction = dimensionChoices(page::screen<Form4>(p_)).surchargeDeduction;
         const std::string q = nf(p_.surchargeBack, fmt::kSurchargeSection);
         std::string surcharge;
-        if (deduction == 0)
+        if (deduction == SurchargeDeduction::Off)
             surcharge = "×" + q + "×";
-        else if (deduction == 1)
+        else if (deduction == SurchargeDeduction::Deduct5)
             surcharge = "×" + page::deductedSurcharge(p_.surchargeBack, fmt::kSurchargeSection) + "×";
         else
             return;

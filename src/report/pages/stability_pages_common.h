@@ -42,8 +42,6 @@ inline float eccentricityRatio(const Program& p) {
 }
 inline float oneSixth() { return float(1.0 / 6.0); }
 
-inline bool on(const plat::OptionButton& b) { return b.value(); }
-
 // Labels of the fixed sketches, placed from their measured width so that they keep clear
 // of the lines they name.
 inline constexpr double kSketchLabelGap = 30;
