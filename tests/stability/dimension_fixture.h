@@ -18,6 +18,7 @@
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
 #include "support/program_fixture.h"
+#include "support/choice_input.h"
 #include "support/screen_input.h"
 #include "support/scripted_services.h"
 
@@ -28,10 +29,8 @@ protected:
 
     // Design conditions as the calculation reads them; the seismic case with method K1.
     void conditions(LoadCase load = LoadCase::Normal, Standard standard = Standard::Building) {
-        Form3& c = prog.form<Form3>();
-        (standard == Standard::Road ? c.opt_D : c.opt_T).setValue(true);
-        (load == LoadCase::Seismic ? c.opt4 : c.opt3).setValue(true);
-        if (load == LoadCase::Seismic) prog.form<Form25>().opt_K1.setValue(true);
+        choice_input::setDesignChoices(prog, {standard, load, GroundShape::None,
+                                              load == LoadCase::Seismic ? SeismicMethod::K1 : SeismicMethod::None});
         prog.soilUnitWeight = 18;
         prog.concreteUnitWeight = 24;
         prog.activeCoefficient = 0.333f;

@@ -17,6 +17,7 @@
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
 #include "support/scripted_services.h"
+#include "support/choice_input.h"
 #include "support/screen_input.h"
 
 class StabilityPagesFixture : public ::testing::Test {
@@ -37,17 +38,13 @@ protected:
     // The one-sided wall of base 4.0 m (γ 18, KA 0.333, δ 20ﾟ, μ 0.5, φB 30ﾟ, qa 200).
     // key: building (B1 1.5 m, H0 0.3 m) or road (L1 2.0 m, H0 0.4 m).
     void enterWall(bool seismic, bool road, bool key, float cohesion = 0) {
-        Form3& c = conditions();
-        (road ? c.opt_D : c.opt_T).setValue(true);
-        (seismic ? c.opt4 : c.opt3).setValue(true);
-        if (seismic) prog.form<Form25>().opt_K2.setValue(true);
-        prog.form<Form23>().opt1.setValue(true);
+        choice_input::setDesignChoices(prog, {road ? Standard::Road : Standard::Building,
+                                              seismic ? LoadCase::Seismic : LoadCase::Normal, GroundShape::OneSided,
+                                              seismic ? SeismicMethod::K2 : SeismicMethod::None});
         Form4& f = dims();
         screen_input::typeWall(f);
-        f.opt1.setValue(true);
-        f.opt3.setValue(true);
-        f.chk1.setValue(0);
-        (key ? f.opt6 : f.opt5).setValue(true);
+        choice_input::setDimensionChoices(prog, {FrontSoilLoad::Counted, VerticalEarthPressureComponent::Counted,
+                                                 key ? ShearKey::Present : ShearKey::Absent, SurchargeDeduction::Off});
         if (key) {
             ShearKeyDialog& dialog = road ? static_cast<ShearKeyDialog&>(prog.form<Form26>())
                                           : static_cast<ShearKeyDialog&>(prog.form<Form19>());
