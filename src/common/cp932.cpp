@@ -43,6 +43,14 @@ bool isLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && 
 
 namespace {
 
+// The converted text, or none where a character had to be replaced.
+std::optional<std::string> onlyIfExact(std::string (*convert)(std::string_view, bool&), std::string_view in) {
+    bool exact = true;
+    std::string out = convert(in, exact);
+    if (!exact) return std::nullopt;
+    return out;
+}
+
 // The CP932 bytes of utf8; a character CP932 cannot hold becomes "?" and clears exact.
 std::string encodeWith(std::string_view utf8, bool& exact) {
     thread_local Converter conv("CP932", "UTF-8");
@@ -69,12 +77,7 @@ std::string encode(std::string_view utf8) {
     return encodeWith(utf8, exact);
 }
 
-std::optional<std::string> encodeExactly(std::string_view utf8) {
-    bool exact = true;
-    std::string out = encodeWith(utf8, exact);
-    if (!exact) return std::nullopt;
-    return out;
-}
+std::optional<std::string> encodeExactly(std::string_view utf8) { return onlyIfExact(encodeWith, utf8); }
 
 namespace {
 
@@ -108,11 +111,6 @@ std::string decode(std::string_view bytes) {
     return decodeWith(bytes, exact);
 }
 
-std::optional<std::string> decodeExactly(std::string_view bytes) {
-    bool exact = true;
-    std::string out = decodeWith(bytes, exact);
-    if (!exact) return std::nullopt;
-    return out;
-}
+std::optional<std::string> decodeExactly(std::string_view bytes) { return onlyIfExact(decodeWith, bytes); }
 
 }  // namespace cp932

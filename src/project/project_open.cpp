@@ -152,7 +152,7 @@ void showScreens(Program& p, const std::vector<std::string>& texts, const std::s
 }
 
 // The boxes of the design conditions and, in the seismic case, of the seismic dialog.
-std::vector<BoundedBox> conditionBoxes(Program& p) {
+std::vector<BoundedBox> boundedConditionBoxes(Program& p) {
     std::vector<BoundedBox> boxes = p.form<Form3>().boundedBoxes();
     if (designChoices(p).seismic()) {
         std::vector<BoundedBox> seismic = p.form<Form25>().boundedBoxes();
@@ -169,7 +169,7 @@ std::vector<BoundedBox> openedBoxes(Program& p) {
     std::vector<BoundedBox> all;
     auto add = [&all](std::vector<BoundedBox> boxes) { all.insert(all.end(), boxes.begin(), boxes.end()); };
     const DesignChoices choices = designChoices(p);
-    add(conditionBoxes(p));
+    add(boundedConditionBoxes(p));
     Form4& dimensions = p.form<Form4>();
     add(boundedDimensionBoxes(dimensions, choices.groundShape == GroundShape::OneSided));
     // Without a key height the judgement asks for the key calculation.
@@ -221,7 +221,7 @@ bool restore(Program& p, const std::vector<std::string>& texts, const std::strin
         // value they come from is sound; only an empty box is still to be given.
         bool conditionsSound = false;
         step([&] {
-            std::vector<BoundedBox> given = conditionBoxes(p);
+            std::vector<BoundedBox> given = boundedConditionBoxes(p);
             std::erase_if(given, [](const BoundedBox& entry) { return entry.box->text().empty(); });
             conditionsSound = !firstOutOfBounds(given);
         });

@@ -56,21 +56,19 @@ void printOrdinateLines(plat::Surface& s, const Program& p, bool trapezoid) {
             printOrdinates(s, {V1, V2, V3, V4, V5});
         }
     } else if (e > 0) {
-        // Where the contact ends decides which slab points carry a reaction.
-        const float xn = p.neutralAxisXn, b = p.baseWidth;
-        const float p5 = float(double(b) - p.heelLength);
-        const float p4 = float(double(p5) - p.rearWallBottomWidth);
-        const float p3 = float(double(p4) - double(p.innerSpan) / 2);
-        const float p2 = float(double(p4) - p.innerSpan);
-        if (p5 <= xn && xn < b) {
-            printOrdinates(s, {V1, V2, V3, V4});
+        // The ordinates inside the contact, as the slab model found where it ends: the
+        // section forces are computed from the same points.
+        const std::pair<unsigned, std::pair<const char*, float>> slabPoints[] = {
+            {kWroteV1, V1}, {kWroteV2, V2}, {kWroteV3, V3}, {kWroteV4, V4}};
+        std::vector<std::pair<const char*, float>> inside;
+        for (const auto& [bit, ordinate] : slabPoints)
+            if (p.slabModelWrote(bit)) inside.push_back(ordinate);
+        if (p.slabModelWrote(kWroteV5)) {
+            printOrdinates(s, inside);
             printOrdinates(s, {V5});
-        } else if (p4 <= xn && xn < p5) {
-            printOrdinates(s, {V1, V2, V3, V4, VP});
-        } else if (p3 <= xn && xn < p4) {
-            printOrdinates(s, {V1, V2, V3, VP});
-        } else if (p2 <= xn && xn < p3) {
-            printOrdinates(s, {V1, V2, VP});
+        } else if (!inside.empty()) {
+            inside.push_back(VP);
+            printOrdinates(s, inside);
         }
     }
     s.print("");

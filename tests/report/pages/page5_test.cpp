@@ -480,32 +480,36 @@ TEST_F(Page5Test, TrapezoidOrdinateRowsByHeelAndToe) {
     }
 }
 
-TEST_F(Page5Test, TriangleOrdinateRowsByWhereTheContactEnds) {
-    // B 4.0, heel 0.6, rear wall 0.45, span 2.0: P5 3.4, P4 2.95, P3 1.95, P2 0.95.
-    prog.eccentricity = 1.0f;
-    prog.reactionVP = 1, prog.reactionV1 = 2, prog.reactionV2 = 3, prog.reactionV3 = 4;
-    prog.reactionV4 = 5, prog.reactionV5 = 6, prog.reactionVR = 7;
+TEST_F(Page5Test, TriangleOrdinateRowsAreThoseTheSlabModelWrote) {
+    // B 4.0, toe 0.5, front wall 0.45, span 2.0, rear wall 0.45, heel 0.6: the slab points
+    // V1..V5 stand at x 0.5, 0.95, 1.95, 2.95 and 3.4 from the toe end; Xn = 3·(B/2 − e).
+    // The page lists the points inside the contact as the model found them, the same ones
+    // the section forces are computed from.
+    prog.sigmaMax = 100;
     const std::string i = blanks(12);
-    const float p5 = float(4.0f - 0.6f), p4 = float(double(p5) - 0.45f), p3 = float(double(p4) - 1.0f),
-                p2 = float(double(p4) - 2.0f);
-    struct Case { float xn; std::vector<std::string> rows; };
+    struct Case { float e; std::vector<std::string> rows; };
     const Case cases[] = {
-        {p5, {i + "V1=2.000KN/m2  V2=3.000KN/m2  V3=4.000KN/m2  V4=5.000KN/m2", i + "V5=6.000KN/m2"}},
-        {p4, {i + "V1=2.000KN/m2  V2=3.000KN/m2  V3=4.000KN/m2  V4=5.000KN/m2  VP=1.000KN/m2"}},
-        {p3, {i + "V1=2.000KN/m2  V2=3.000KN/m2  V3=4.000KN/m2  VP=1.000KN/m2"}},
-        {p2, {i + "V1=2.000KN/m2  V2=3.000KN/m2  VP=1.000KN/m2"}},
-        {std::nextafter(p2, 0.0f), {}},
-        {4.0f, {}},
+        // Xn 3.0: V1 = 100·2.5/3, V2 = 100·2.05/3, V3 = 100·1.05/3, V4 = 100·0.05/3.
+        {1.0f, {i + "V1=83.333KN/m2  V2=68.333KN/m2  V3=35.000KN/m2  V4=1.667KN/m2  VP=100.000KN/m2"}},
+        // Xn 3.6: the contact passes the heel root.
+        {0.8f, {i + "V1=86.111KN/m2  V2=73.611KN/m2  V3=45.833KN/m2  V4=18.056KN/m2", i + "V5=5.556KN/m2"}},
+        // Xn 2.4: V1 = 100·1.9/2.4, V2 = 100·1.45/2.4, V3 = 100·0.45/2.4.
+        {1.2f, {i + "V1=79.167KN/m2  V2=60.417KN/m2  V3=18.750KN/m2  VP=100.000KN/m2"}},
+        // Xn 1.5: V1 = 100·1.0/1.5, V2 = 100·0.55/1.5.
+        {1.5f, {i + "V1=66.667KN/m2  V2=36.667KN/m2  VP=100.000KN/m2"}},
+        // Xn 0.6: the contact ends before the front wall's inner face.
+        {1.8f, {}},
     };
     for (const Case& c : cases) {
-        prog.neutralAxisXn = c.xn;
+        prog.eccentricity = c.e;
+        prog.form<Form7>().TEKKIN();
         writePage();
         const auto block = contactBlock();
-        ASSERT_GE(block.size(), 4 + c.rows.size()) << c.xn;
-        EXPECT_EQ(block[1].rfind(i + "Xn=3･{(B/2)-e}=3×{(4.000/2)-1.000}=", 0), 0u);
+        ASSERT_GE(block.size(), 4 + c.rows.size()) << c.e;
+        EXPECT_EQ(block[1].rfind(i + "Xn=3･{(B/2)-e}=3×{(4.000/2)-", 0), 0u) << c.e;
         EXPECT_EQ(std::vector<std::string>(block.begin() + 3, block.begin() + 3 + long(c.rows.size())), c.rows)
-            << c.xn;
-        EXPECT_EQ(block[3 + c.rows.size()], "") << c.xn;
+            << c.e;
+        EXPECT_EQ(block[3 + c.rows.size()], "") << c.e;
     }
 }
 
