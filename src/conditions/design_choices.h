@@ -100,7 +100,7 @@ struct DimensionChoices {
     FrontSoilLoad frontSoil = FrontSoilLoad::None;
     VerticalEarthPressureComponent verticalComponent = VerticalEarthPressureComponent::None;
     ShearKey shearKey = ShearKey::None;
-    SurchargeDeduction surchargeDeduction = SurchargeDeduction::Off;
+    SurchargeDeduction surchargeDeduction = SurchargeDeduction::None;
 
     bool withKey() const { return shearKey == ShearKey::Present; }
     bool withoutKey() const { return shearKey == ShearKey::Absent; }
