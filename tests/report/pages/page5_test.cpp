@@ -363,8 +363,7 @@ TEST_F(Page5Test, ReactionTheModelDidNotWriteIsNotDrawn) {
 }
 
 TEST_F(Page5Test, TwoSidedShapeWithoutHeelAndToe) {
-    prog.form<Form23>().opt1.setValue(false);
-    prog.form<Form23>().opt2.setValue(true);
+    choice_input::setDesignChoices(prog, {.groundShape = GroundShape::Symmetric});
     prog.heelLength = 0;
     prog.toeLength = 0;
     prog.frontWallOuterBatter = 0.1f;
@@ -424,8 +423,8 @@ TEST_F(Page5Test, SlabLoadLinesOfTheProject) {
 TEST_F(Page5Test, SlabLoadLinesByToeChoiceAndEqualEnds) {
     Form4& d = prog.form<Form4>();
     prog.slabLoadW2 = prog.slabLoadW3 = 50;
-    d.opt3.setValue(false);
-    d.opt4.setValue(true);
+    choice_input::setDimensionChoices(
+        prog, {.frontSoil = FrontSoilLoad::LeftOut, .surchargeDeduction = SurchargeDeduction::None});
     prog.slabLoadW4 = 12.6f;
     prog.slabLoadW5 = 10.2f;
     writePage();
@@ -441,9 +440,7 @@ TEST_F(Page5Test, SlabLoadLinesByToeChoiceAndEqualEnds) {
     ASSERT_GE(t.size(), 2u);
     EXPECT_EQ(t[1], "");
 
-    Form23& shape = prog.form<Form23>();
-    shape.opt1.setValue(false);
-    shape.opt2.setValue(true);
+    choice_input::setDesignChoices(prog, {.groundShape = GroundShape::Symmetric});
     prog.slabLoadW5 = prog.slabLoadW4;
     writePage();
     t = textsFrom(blanks(12) + "W2=(2.100×18.0)＋(0.400×24.0)＋10.00=50.000KN/m2");
