@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <span>
 #include <string>
 
 #include "app/forms.h"
@@ -9,7 +10,42 @@
 
 namespace {
 
-using ConditionsCheck = DesignConditionsTest;
+struct BoundsCase {
+    const char* box;
+    const char* text;
+    const char* message;  // empty: the value passes
+    Standard standard = Standard::Building;
+};
+
+class ConditionsCheck : public DesignConditionsTest {
+protected:
+    // Each case: every box filled, then one box holding the case's text, and "地盤の形状 >"
+    // pressed with the focus elsewhere. A refused text gets its message, the box the focus
+    // with its text selected, and the ground shape does not open; an accepted one opens it.
+    void checkEachBox(std::span<const BoundsCase> cases) {
+        for (const BoundsCase& c : cases) {
+            const std::string name = std::string(c.box) + " \"" + c.text + "\"";
+            fillAll(c.standard);
+            auto& box = *static_cast<plat::TextBox*>(f().control(c.box));
+            box.setText(c.text);
+            f().cmd1.setFocus();
+            if (prog.isLoaded("Form23")) prog.form<Form23>().hide();
+            svc.clear();
+            f().cmd3.press();
+            if (!*c.message) {
+                EXPECT_TRUE(svc.messages.empty()) << name << ": " << lastError();
+                EXPECT_TRUE(prog.form<Form23>().visible()) << name;
+                continue;
+            }
+            ASSERT_EQ(svc.messages.size(), 1u) << name;
+            EXPECT_EQ(lastError(), c.message) << name;
+            EXPECT_EQ(svc.messages[0].buttons, plat::MsgButtons::OK) << name;
+            EXPECT_TRUE(focused(box)) << name;
+            EXPECT_TRUE(allSelected(box)) << name;
+            EXPECT_FALSE(prog.isLoaded("Form23") && prog.form<Form23>().visible()) << name;
+        }
+    }
+};
 
 struct CheckCase {
     const char* name;
@@ -89,13 +125,6 @@ TEST_F(ConditionsCheck, RefusesTheFirstMissingInputInScreenOrder) {
     DesignConditionsTest::screen = &prog.form<Form3>();
 }
 
-struct BoundsCase {
-    const char* box;
-    const char* text;
-    const char* message;  // empty: the value passes
-    Standard standard = Standard::Building;
-};
-
 // Every box filled; one holds a value that describes no wall. The check names the
 // quantity and its range, gives the box the focus with its text selected and goes no
 // further; the values at the edge of each range pass.
@@ -137,27 +166,7 @@ TEST_F(ConditionsCheck, RefusesAValueNoWallHasAndNamesItsRange) {
         {"txt15", "0", "主働土圧係数は0.01以上10以下で入力してください。"},
         {"txt15", "11", "主働土圧係数は0.01以上10以下で入力してください。"},
     };
-    for (const BoundsCase& c : cases) {
-        const std::string name = std::string(c.box) + " \"" + c.text + "\"";
-        fillAll(c.standard);
-        auto& box = *static_cast<plat::TextBox*>(f().control(c.box));
-        box.setText(c.text);
-        f().cmd1.setFocus();
-        if (prog.isLoaded("Form23")) prog.form<Form23>().hide();
-        svc.clear();
-        f().cmd3.press();
-        if (!*c.message) {
-            EXPECT_TRUE(svc.messages.empty()) << name << ": " << lastError();
-            EXPECT_TRUE(prog.form<Form23>().visible()) << name;
-            continue;
-        }
-        ASSERT_EQ(svc.messages.size(), 1u) << name;
-        EXPECT_EQ(lastError(), c.message) << name;
-        EXPECT_EQ(svc.messages[0].buttons, plat::MsgButtons::OK) << name;
-        EXPECT_TRUE(focused(box)) << name;
-        EXPECT_TRUE(allSelected(box)) << name;
-        EXPECT_FALSE(prog.isLoaded("Form23") && prog.form<Form23>().visible()) << name;
-    }
+    checkEachBox(cases);
 }
 
 TEST_F(ConditionsCheck, ShortTermRebarIsBoundedInTheSeismicCaseOnly) {
@@ -213,12 +222,7 @@ TEST_F(ConditionsCheck, ABlankIsTextThatReadsAsZero) {
 // A box whose text is more than one number is named, its text selected, whatever number
 // its start reads as; full-width digits are the number they show.
 TEST_F(ConditionsCheck, TextThatIsNotWhollyOneNumberIsRefused) {
-    struct Case {
-        const char* box;
-        const char* text;
-        const char* message;  // empty: accepted
-    };
-    const Case cases[] = {
+    const BoundsCase cases[] = {
         {"txt9", "abc", "底盤の摩擦係数は数値で入力してください。"},
         {"txt5", "18,5", "土の単位体積重量は数値で入力してください。"},
         {"txt5", "18kN", "土の単位体積重量は数値で入力してください。"},
@@ -230,24 +234,7 @@ TEST_F(ConditionsCheck, TextThatIsNotWhollyOneNumberIsRefused) {
         {"txt6", "２４．５", ""},
         {"txt14", "０", ""},
     };
-    for (const Case& c : cases) {
-        const std::string name = std::string(c.box) + " \"" + c.text + "\"";
-        fillAll();
-        auto& box = *static_cast<plat::TextBox*>(f().control(c.box));
-        box.setText(c.text);
-        f().cmd1.setFocus();
-        if (prog.isLoaded("Form23")) prog.form<Form23>().hide();
-        svc.clear();
-        f().cmd3.press();
-        if (!*c.message) {
-            EXPECT_TRUE(svc.messages.empty()) << name << ": " << lastError();
-            continue;
-        }
-        ASSERT_EQ(svc.messages.size(), 1u) << name;
-        EXPECT_EQ(lastError(), c.message) << name;
-        EXPECT_TRUE(focused(box)) << name;
-        EXPECT_TRUE(allSelected(box)) << name;
-    }
+    checkEachBox(cases);
 }
 
 TEST_F(ConditionsCheck, RoadStrengthOf21Passes) {

@@ -10,39 +10,28 @@
 #include <vector>
 
 #include "report/pages/stability_pages_fixture.h"
+#include "support/choice_input.h"
 
 namespace {
 
 enum class Key { None, Building, Road };
 
-struct SketchCase {
+struct KeyCase {
     Key key;
-    float eccentricity;  // of a base 3.0 m wide: ±0.3 trapezoid, 0.5 exactly B/6, ±0.9 triangle
     const char* name;
 };
+const KeyCase kKeys[] = {{Key::None, "no key"}, {Key::Building, "building key"}, {Key::Road, "road key"}};
 
-const SketchCase kCases[] = {
-    {Key::None, 0.3f, "no key, toe-side trapezoid"},
-    {Key::None, -0.3f, "no key, heel-side trapezoid"},
-    {Key::None, 0.0f, "no key, rectangle"},
-    {Key::None, 0.5f, "no key, B/6"},
-    {Key::None, 0.9f, "no key, toe-side triangle"},
-    {Key::None, -0.9f, "no key, heel-side triangle"},
-    {Key::Building, 0.3f, "building key, toe-side trapezoid"},
-    {Key::Building, -0.3f, "building key, heel-side trapezoid"},
-    {Key::Building, 0.0f, "building key, e 0"},
-    {Key::Building, 0.5f, "building key, B/6"},
-    {Key::Building, 0.9f, "building key, toe-side triangle"},
-    {Key::Building, -0.9f, "building key, heel-side triangle"},
-    {Key::Road, 0.3f, "road key, toe-side trapezoid"},
-    {Key::Road, -0.3f, "road key, heel-side trapezoid"},
-    {Key::Road, 0.0f, "road key, e 0"},
-    {Key::Road, 0.5f, "road key, B/6"},
-    {Key::Road, 0.9f, "road key, toe-side triangle"},
-    {Key::Road, -0.9f, "road key, heel-side triangle"},
+// The eccentricity of a base 3.0 m wide: ±0.3 trapezoid, 0.5 exactly B/6, ±0.9 triangle.
+struct ShapeCase {
+    float eccentricity;
+    const char* name;
 };
+const ShapeCase kShapes[] = {{0.3f, "toe-side trapezoid"}, {-0.3f, "heel-side trapezoid"}, {0.0f, "e 0"},
+                             {0.5f, "B/6"},                {0.9f, "toe-side triangle"},   {-0.9f, "heel-side triangle"}};
 
-void PrintTo(const SketchCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ShapeCase& c, std::ostream* os) { *os << c.name; }
 
 // Where a text stands, twips.
 struct Box {
@@ -83,26 +72,30 @@ bool overlap(const Box& a, const Box& b) {
            std::min(a.bottom, b.bottom) > std::max(a.top, b.top);
 }
 
-// A case, and whether the wall is the large one: four times as wide and with a ΣV of four
-// integer digits, whose formula lines beside the sketch are the longest.
-using Param = std::tuple<SketchCase, bool>;
+// Every key with every shape, and whether the wall is the large one: four times as wide and
+// with a ΣV of four integer digits, whose formula lines beside the sketch are the longest.
+using Param = std::tuple<KeyCase, ShapeCase, bool>;
+
+struct SketchCase {
+    Key key;
+    float eccentricity;
+};
 
 class Page4SketchTest : public StabilityPagesFixture, public ::testing::WithParamInterface<Param> {
 protected:
-    const SketchCase& sketch() const { return std::get<0>(GetParam()); }
+    SketchCase sketch() const { return {std::get<0>(GetParam()).key, std::get<1>(GetParam()).eccentricity}; }
 
     // Stored results of a wall whose every check passes; the eccentricity and the key
     // choose the sketch, the overturning method how far down the bearing formulas stand.
     void store(plat::OptionButton Form14::*method = &Form14::opt1) {
-        const SketchCase& c = sketch();
-        const float scale = std::get<1>(GetParam()) ? 4 : 1;
-        conditions().opt_T.setValue(c.key != Key::Road);
-        conditions().opt_D.setValue(c.key == Key::Road);
-        conditions().opt3.setValue(true);
-        prog.form<Form23>().opt1.setValue(true);
+        const SketchCase c = sketch();
+        const float scale = std::get<2>(GetParam()) ? 4 : 1;
+        choice_input::setDesignChoices(
+            prog, {c.key == Key::Road ? Standard::Road : Standard::Building, LoadCase::Normal, GroundShape::OneSided});
         (prog.form<Form14>().*method).setValue(true);
         prog.form<Form14>().opt5.setValue(true);
-        (c.key == Key::None ? dims().opt5 : dims().opt6).setValue(true);
+        choice_input::setDimensionChoices(prog, {.shearKey = c.key == Key::None ? ShearKey::Absent : ShearKey::Present,
+                                                 .surchargeDeduction = SurchargeDeduction::None});
         prog.chapterNumber = "3";
         prog.baseWidth = 3.0f * scale;
         prog.eccentricity = c.eccentricity * scale;
@@ -178,7 +171,7 @@ TEST_P(Page4SketchTest, LabelsKeepClearOfEachOtherTheTextAndTheLines) {
 // σmax (ｑ1) stands at the end of the base that carries it, the toe (left) when e ≥ 0 and
 // the heel (right) when e < 0; σmin (ｑ2) at the other end. The rectangle's σmax spans both.
 TEST_P(Page4SketchTest, PressureLabelsStandAtTheirEndOfTheBase) {
-    const SketchCase& c = sketch();
+    const SketchCase c = sketch();
     store();
     report::runProc(prog, report::Proc::KENTOU);
     if (c.key == Key::None && c.eccentricity == 0) return;
@@ -195,10 +188,13 @@ TEST_P(Page4SketchTest, PressureLabelsStandAtTheirEndOfTheBase) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shapes, Page4SketchTest, ::testing::Combine(::testing::ValuesIn(kCases), ::testing::Bool()),
+INSTANTIATE_TEST_SUITE_P(Shapes, Page4SketchTest,
+                         ::testing::Combine(::testing::ValuesIn(kKeys), ::testing::ValuesIn(kShapes),
+                                            ::testing::Bool()),
                          [](const ::testing::TestParamInfo<Param>& info) {
-                             std::string n = std::string(std::get<0>(info.param).name) +
-                                             (std::get<1>(info.param) ? ", large" : "");
+                             std::string n = std::string(std::get<0>(info.param).name) + ", " +
+                                             std::get<1>(info.param).name +
+                                             (std::get<2>(info.param) ? ", large" : "");
                              for (char& ch : n)
                                  if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
                              return n;

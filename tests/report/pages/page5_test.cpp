@@ -9,6 +9,7 @@
 #include "project/project_fixture.h"
 #include "report/pages/section_pages_common.h"
 #include "report/report_pages.h"
+#include "support/choice_input.h"
 #include "support/drawing_extent.h"
 
 namespace {
@@ -41,10 +42,46 @@ protected:
     }
     std::vector<std::string> texts() const { return surface.texts(); }
     // "地震時" withdraws both KA modes; the project's computed ones stand for those given again.
-    void chooseSeismic() {
-        prog.form<Form3>().opt4.setValue(true);
-        prog.form<Form3>().opt2.setValue(true);
+    // Then the seismic method, where one is given.
+    void chooseSeismic(SeismicMethod method = SeismicMethod::None) {
+        choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Seismic, .kaMode = KaMode::Computed});
         prog.form<Form7>().opt2.setValue(true);
+        choice_input::setDesignChoices(prog, {.seismicMethod = method});
+    }
+    // The seismic KA of a backfill of φ 30ﾟ behind an upright rear face (δ 15ﾟ) with Kh 0.2
+    // and θk 10ﾟ, printed on the page.
+    void writeSeismicCoefficient(SeismicMethod method, float kv, float slope, float ka) {
+        chooseSeismic(method);
+        prog.seismicKh = 0.2f;
+        prog.seismicKv = kv;
+        prog.seismicTheta = 10;
+        prog.backfillPhi = 30;
+        prog.groundSlope = slope;
+        prog.rearFaceTheta = 0;
+        prog.deltaSection = 15;
+        prog.activeCoefficientSection = ka;
+        writePage();
+    }
+    // The contact pressure's ordinates, from the toe end to the heel end.
+    void setOrdinates(float vp, float v1, float v2, float v3, float v4, float v5, float vr) {
+        prog.reactionVP = vp, prog.reactionV1 = v1, prog.reactionV2 = v2, prog.reactionV3 = v3;
+        prog.reactionV4 = v4, prog.reactionV5 = v5, prog.reactionVR = vr;
+    }
+    // Each text at its place: the first op that reads it stands at (x, y).
+    void expectTextsAt(const std::vector<std::tuple<double, double, std::string>>& expected) const {
+        for (const auto& [x, y, text] : expected) {
+            const plat::DrawOp* op = textOp(text);
+            ASSERT_NE(op, nullptr) << text;
+            EXPECT_EQ(op->x1, x) << text;
+            EXPECT_EQ(op->y1, y) << text;
+        }
+    }
+    // The ordinate rows of a contact block (below the heading, the Xn line and an empty
+    // line), closed by an empty line.
+    static void expectOrdinateRows(const std::vector<std::string>& block, const std::vector<std::string>& rows) {
+        ASSERT_GE(block.size(), 4 + rows.size());
+        EXPECT_EQ(std::vector<std::string>(block.begin() + 3, block.begin() + 3 + long(rows.size())), rows);
+        EXPECT_EQ(block[3 + rows.size()], "");
     }
     // The texts printed from the first one that reads first on.
     std::vector<std::string> textsFrom(const std::string& first) const {
@@ -218,8 +255,7 @@ TEST_F(Page5Test, WideLowWallStaysWithinThePrintableWidth) {
 // twips above it: 1700 + (3333.3 + 2222.2) · f + 1000 = 6860, f = 4160 / 5555.6.
 TEST_F(Page5Test, ALargeReactionShrinksTheFigureAboveTheText) {
     prog.sigmaMax = 1000;
-    prog.reactionVP = prog.reactionV1 = prog.reactionV2 = prog.reactionV3 = 1000;
-    prog.reactionV4 = prog.reactionV5 = prog.reactionVR = 1000;
+    setOrdinates(1000, 1000, 1000, 1000, 1000, 1000, 1000);
     writePage();
     const double f = 4160 / (1000 / 0.3 + 1000 * 1000 * 10 / 4500.0);
     EXPECT_NEAR(prog.figureScale, 0.84 / f, 1e-5);
@@ -274,8 +310,7 @@ TEST_F(Page5Test, TriangleTowardsTheToeFallsToZeroAtXnAndHasNoVR) {
     prog.eccentricity = 1.0f;  // |e|/B 0.25 > 1/6
     prog.neutralAxisXn = 3.0f;
     prog.sigmaMax = 150;       // band 100 to 200: 150·10/500 = 3 twips per kN/m2
-    prog.reactionVP = 150, prog.reactionV1 = 125, prog.reactionV2 = 102.5f, prog.reactionV3 = 53;
-    prog.reactionV4 = 2.5f, prog.reactionV5 = 1, prog.reactionVR = 77;
+    setOrdinates(150, 125, 102.5f, 53, 2.5f, 1, 77);
     // The contact ends under the rear wall: the model wrote the ordinates up to V4 only,
     // and V5 and VR are an earlier wall's.
     prog.slabModelWritten = kWroteXn | kWroteVP | kWroteV1 | kWroteV2 | kWroteV3 | kWroteV4 | kWroteW1 |
@@ -315,8 +350,7 @@ TEST_F(Page5Test, ReactionTheModelDidNotWriteIsNotDrawn) {
     prog.eccentricity = 1.6f;
     prog.neutralAxisXn = 0.6f;
     prog.sigmaMax = 150;
-    prog.reactionVP = 150, prog.reactionV1 = 125, prog.reactionV2 = 102.5f, prog.reactionV3 = 53;
-    prog.reactionV4 = 2.5f, prog.reactionV5 = 1, prog.reactionVR = 77;
+    setOrdinates(150, 125, 102.5f, 53, 2.5f, 1, 77);
     prog.slabModelWritten = kWroteXn | kWroteW1 | kWroteW2W3 | kWroteW4W5;
     writePage();
     const double u = 1000 / 0.84, yBase = 1700 + 2.8 * u;
@@ -329,8 +363,7 @@ TEST_F(Page5Test, ReactionTheModelDidNotWriteIsNotDrawn) {
 }
 
 TEST_F(Page5Test, TwoSidedShapeWithoutHeelAndToe) {
-    prog.form<Form23>().opt1.setValue(false);
-    prog.form<Form23>().opt2.setValue(true);
+    choice_input::setDesignChoices(prog, {.groundShape = GroundShape::Symmetric});
     prog.heelLength = 0;
     prog.toeLength = 0;
     prog.frontWallOuterBatter = 0.1f;
@@ -390,8 +423,8 @@ TEST_F(Page5Test, SlabLoadLinesOfTheProject) {
 TEST_F(Page5Test, SlabLoadLinesByToeChoiceAndEqualEnds) {
     Form4& d = prog.form<Form4>();
     prog.slabLoadW2 = prog.slabLoadW3 = 50;
-    d.opt3.setValue(false);
-    d.opt4.setValue(true);
+    choice_input::setDimensionChoices(
+        prog, {.frontSoil = FrontSoilLoad::LeftOut, .surchargeDeduction = SurchargeDeduction::None});
     prog.slabLoadW4 = 12.6f;
     prog.slabLoadW5 = 10.2f;
     writePage();
@@ -407,9 +440,7 @@ TEST_F(Page5Test, SlabLoadLinesByToeChoiceAndEqualEnds) {
     ASSERT_GE(t.size(), 2u);
     EXPECT_EQ(t[1], "");
 
-    Form23& shape = prog.form<Form23>();
-    shape.opt1.setValue(false);
-    shape.opt2.setValue(true);
+    choice_input::setDesignChoices(prog, {.groundShape = GroundShape::Symmetric});
     prog.slabLoadW5 = prog.slabLoadW4;
     writePage();
     t = textsFrom(blanks(12) + "W2=(2.100×18.0)＋(0.400×24.0)＋10.00=50.000KN/m2");
@@ -447,8 +478,7 @@ TEST_F(Page5Test, OneSixthExactlyIsATrapezoid) {
     prog.baseWidth = 3.0f;
     prog.eccentricity = 0.5f;
     prog.neutralAxisXn = 3.0f;
-    prog.reactionVP = 100, prog.reactionV1 = 90, prog.reactionV2 = 80, prog.reactionV3 = 60;
-    prog.reactionV4 = 40, prog.reactionV5 = 30, prog.reactionVR = 10.5f;
+    setOrdinates(100, 90, 80, 60, 40, 30, 10.5f);
     writePage();
     const auto block = contactBlock();
     ASSERT_GE(block.size(), 6u);
@@ -460,8 +490,7 @@ TEST_F(Page5Test, OneSixthExactlyIsATrapezoid) {
 
 TEST_F(Page5Test, TrapezoidOrdinateRowsByHeelAndToe) {
     prog.eccentricity = 0.2f;
-    prog.reactionVP = 1, prog.reactionV1 = 2, prog.reactionV2 = 3, prog.reactionV3 = 4;
-    prog.reactionV4 = 5, prog.reactionV5 = 6, prog.reactionVR = 7;
+    setOrdinates(1, 2, 3, 4, 5, 6, 7);
     struct Case { float heel, toe; std::vector<std::string> rows; };
     const std::string i = blanks(12);
     const Case cases[] = {
@@ -473,10 +502,7 @@ TEST_F(Page5Test, TrapezoidOrdinateRowsByHeelAndToe) {
         prog.heelLength = c.heel;
         prog.toeLength = c.toe;
         writePage();
-        const auto block = contactBlock();
-        ASSERT_GE(block.size(), 4 + c.rows.size());
-        EXPECT_EQ(std::vector<std::string>(block.begin() + 3, block.begin() + 3 + long(c.rows.size())), c.rows);
-        EXPECT_EQ(block[3 + c.rows.size()], "");
+        expectOrdinateRows(contactBlock(), c.rows);
     }
 }
 
@@ -505,11 +531,10 @@ TEST_F(Page5Test, TriangleOrdinateRowsAreThoseTheSlabModelWrote) {
         prog.form<Form7>().TEKKIN();
         writePage();
         const auto block = contactBlock();
-        ASSERT_GE(block.size(), 4 + c.rows.size()) << c.e;
-        EXPECT_EQ(block[1].rfind(i + "Xn=3･{(B/2)-e}=3×{(4.000/2)-", 0), 0u) << c.e;
-        EXPECT_EQ(std::vector<std::string>(block.begin() + 3, block.begin() + 3 + long(c.rows.size())), c.rows)
-            << c.e;
-        EXPECT_EQ(block[3 + c.rows.size()], "") << c.e;
+        SCOPED_TRACE(c.e);
+        expectOrdinateRows(block, c.rows);
+        ASSERT_GE(block.size(), 2u);
+        EXPECT_EQ(block[1].rfind(i + "Xn=3･{(B/2)-e}=3×{(4.000/2)-", 0), 0u);
     }
 }
 
@@ -562,18 +587,12 @@ TEST_F(Page5Test, CoulombFractionWithItsDisplayFactors) {
     prog.activeCoefficientSection = 0.456f;
     writePage();
     // cos²20ﾟ 0.8830, sin45ﾟ 0.7071, sin25ﾟ 0.4226, cos²10ﾟ 0.9698, cos25ﾟ 0.9063, cos5ﾟ 0.9962.
-    const std::vector<std::tuple<double, double, std::string>> expected{
+    expectTextsAt({
         {3500, 12600, "0.8830"},        {4350, 13050, "0.7071×0.4226"},  {1700, 13250, "0.9698×0.9063×"},
         {4350, 13450, "0.9063×0.9962"}, {1500, 13750, "=0.456"},
         {5100, 11450, "cos^2(30.00ﾟ－10.00ﾟ)"},
         {6400, 11900, "sin(30.00ﾟ＋15.00ﾟ)×sin(30.00ﾟ－5.00ﾟ)"},
-    };
-    for (const auto& [x, y, text] : expected) {
-        const plat::DrawOp* op = textOp(text);
-        ASSERT_NE(op, nullptr) << text;
-        EXPECT_EQ(op->x1, x) << text;
-        EXPECT_EQ(op->y1, y) << text;
-    }
+    });
     // The radical of the numeric form: base (3975, 13450), top 13000, bar end 6000.
     EXPECT_TRUE(hasLine(3975, 13525, 4000, 13450));
     EXPECT_TRUE(hasLine(4050, 13650, 4200, 13000));
@@ -589,29 +608,13 @@ TEST_F(Page5Test, CoulombWithoutRootTermWhenFrictionBelowSlope) {
     prog.activeCoefficientSection = 0.9f;
     writePage();
     // cos²10ﾟ 0.9698; sin5ﾟ 0.0872 × cos25ﾟ 0.9063.
-    const std::vector<std::tuple<double, double, std::string>> expected{
-        {2150, 12600, "0.9698"}, {1500, 12800, "=────────"}, {1700, 13000, "0.9698×0.9063"}, {1500, 13300, "=0.900"}};
-    for (const auto& [x, y, text] : expected) {
-        const plat::DrawOp* op = textOp(text);
-        ASSERT_NE(op, nullptr) << text;
-        EXPECT_EQ(op->x1, x) << text;
-        EXPECT_EQ(op->y1, y) << text;
-    }
+    expectTextsAt(
+        {{2150, 12600, "0.9698"}, {1500, 12800, "=────────"}, {1700, 13000, "0.9698×0.9063"}, {1500, 13300, "=0.900"}});
     EXPECT_EQ(textOp("=─────────────────────"), nullptr);
 }
 
 TEST_F(Page5Test, SeismicCoefficientAtTheLimitKeepsTheRootTermAndEndsIn11Points) {
-    chooseSeismic();
-    prog.form<Form25>().opt_K1.setValue(true);
-    prog.seismicKh = 0.2f;
-    prog.seismicKv = 0;
-    prog.seismicTheta = 10;
-    prog.backfillPhi = 30;
-    prog.groundSlope = 20;  // β + θk = φ
-    prog.rearFaceTheta = 0;
-    prog.deltaSection = 15;
-    prog.activeCoefficientSection = 0.5f;
-    writePage();
+    writeSeismicCoefficient(SeismicMethod::K1, 0, 20, 0.5f);  // β 20ﾟ: β + θk = φ
     const plat::DrawOp* kh = textOp("水平震度Kh=0.20    鉛直震度Kv=0.00");
     ASSERT_NE(kh, nullptr);
     EXPECT_EQ(kh->fontSize, 11);
@@ -638,17 +641,7 @@ TEST_F(Page5Test, SeismicCoefficientAtTheLimitKeepsTheRootTermAndEndsIn11Points)
 }
 
 TEST_F(Page5Test, SeismicCoefficientBeyondTheLimitDropsTheRootTerm) {
-    chooseSeismic();
-    prog.form<Form25>().opt_D1.setValue(true);
-    prog.seismicKh = 0.2f;
-    prog.seismicKv = 0.1f;
-    prog.seismicTheta = 10;
-    prog.backfillPhi = 30;
-    prog.groundSlope = 25;  // β + θk > φ
-    prog.rearFaceTheta = 0;
-    prog.deltaSection = 15;
-    prog.activeCoefficientSection = 0.62f;
-    writePage();
+    writeSeismicCoefficient(SeismicMethod::D1, 0.1f, 25, 0.62f);  // β 25ﾟ: β + θk > φ
     // 1 − Kv 0.90; cos²20ﾟ 0.8830; cos10ﾟ 0.9848, cos²0ﾟ 1.0000, cos25ﾟ 0.9063.
     const std::vector<std::tuple<double, double, std::string>> expected{
         {1680, 13450, "0.90×0.8830"}, {1030, 13620, "="}, {1230, 13800, "0.9848×1.0000×0.9063"}, {1030, 14100, "=0.620"}};
