@@ -16,6 +16,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/choice_input.h"
 #include "support/screen_input.h"
 #include "support/scripted_services.h"
 
@@ -32,9 +33,9 @@ struct WallCase {
     Standard standard;
     LoadCase load;
     SeismicMethod method;
-    int vertical;    // 0 none, 1 opt1 included, 2 opt2 excluded
-    int frontSoil;   // 0 none, 3 opt3 included, 4 opt4 excluded
-    int deduction;   // chk1
+    VerticalEarthPressureComponent vertical;
+    FrontSoilLoad frontSoil;
+    SurchargeDeduction deduction;
     bool key;
     const char* keyTexts[3];
     int effectiveArea;  // 0 none, 4 deduct, 5 no deduction
@@ -138,30 +139,16 @@ protected:
     // Sets up every choice and field of the case, choices first: choosing them runs
     // their handlers, which clear results and reset the shear key.
     void enter(const WallCase& c) {
-        Form3& conditions = prog.form<Form3>();
-        (c.standard == Standard::Building ? conditions.opt_T : conditions.opt_D).setValue(true);
+        choice_input::setDesignChoices(prog, {c.standard, c.load, c.shape, c.method});
         if (c.load == LoadCase::None) {
+            Form3& conditions = prog.form<Form3>();
             conditions.opt3.setValue(false);
             conditions.opt4.setValue(false);
         }
-        if (c.load == LoadCase::Normal) conditions.opt3.setValue(true);
-        if (c.load == LoadCase::Seismic) conditions.opt4.setValue(true);
-        Form25& seismic = prog.form<Form25>();
-        if (c.method == SeismicMethod::K1) seismic.opt_K1.setValue(true);
-        if (c.method == SeismicMethod::K2) seismic.opt_K2.setValue(true);
-        if (c.method == SeismicMethod::D1) seismic.opt_D1.setValue(true);
-        Form23& shape = prog.form<Form23>();
-        if (c.shape == GroundShape::OneSided) shape.opt1.setValue(true);
-        if (c.shape == GroundShape::Symmetric) shape.opt2.setValue(true);
 
-        Form4& f = prog.form<Form4>();
-        screen_input::typeWall(f, c.texts);
-        if (c.vertical == 1) f.opt1.setValue(true);
-        if (c.vertical == 2) f.opt2.setValue(true);
-        if (c.frontSoil == 3) f.opt3.setValue(true);
-        if (c.frontSoil == 4) f.opt4.setValue(true);
-        f.chk1.setValue(c.deduction);
-        (c.key ? f.opt6 : f.opt5).setValue(true);
+        screen_input::typeWall(prog.form<Form4>(), c.texts);
+        choice_input::setDimensionChoices(
+            prog, {c.frontSoil, c.vertical, c.key ? ShearKey::Present : ShearKey::Absent, c.deduction});
         if (c.key) {
             ShearKeyDialog& dialog =
                 c.standard == Standard::Building ? static_cast<ShearKeyDialog&>(prog.form<Form19>())
@@ -202,9 +189,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Building,
         .load = LoadCase::Normal,
         .method = SeismicMethod::None,
-        .vertical = 1,
-        .frontSoil = 3,
-        .deduction = 0,
+        .vertical = VerticalEarthPressureComponent::Counted,
+        .frontSoil = FrontSoilLoad::Counted,
+        .deduction = SurchargeDeduction::Off,
         .key = false,
         .keyTexts = {"0", "0", "0"},
         .effectiveArea = 0,
@@ -335,9 +322,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Building,
         .load = LoadCase::Normal,
         .method = SeismicMethod::None,
-        .vertical = 1,
-        .frontSoil = 3,
-        .deduction = 0,
+        .vertical = VerticalEarthPressureComponent::Counted,
+        .frontSoil = FrontSoilLoad::Counted,
+        .deduction = SurchargeDeduction::Off,
         .key = true,
         .keyTexts = {"0.3", "1.5", "0.3"},
         .effectiveArea = 5,
@@ -439,9 +426,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Road,
         .load = LoadCase::Seismic,
         .method = SeismicMethod::K2,
-        .vertical = 1,
-        .frontSoil = 3,
-        .deduction = 0,
+        .vertical = VerticalEarthPressureComponent::Counted,
+        .frontSoil = FrontSoilLoad::Counted,
+        .deduction = SurchargeDeduction::Off,
         .key = true,
         .keyTexts = {"0.4", "2.0", "0.4"},
         .effectiveArea = 4,
@@ -543,9 +530,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Building,
         .load = LoadCase::Seismic,
         .method = SeismicMethod::D1,
-        .vertical = 2,
-        .frontSoil = 3,
-        .deduction = 1,
+        .vertical = VerticalEarthPressureComponent::LeftOut,
+        .frontSoil = FrontSoilLoad::Counted,
+        .deduction = SurchargeDeduction::Deduct5,
         .key = false,
         .keyTexts = {"0", "0", "0"},
         .effectiveArea = 4,
@@ -642,9 +629,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Building,
         .load = LoadCase::Normal,
         .method = SeismicMethod::None,
-        .vertical = 1,
-        .frontSoil = 4,
-        .deduction = 0,
+        .vertical = VerticalEarthPressureComponent::Counted,
+        .frontSoil = FrontSoilLoad::LeftOut,
+        .deduction = SurchargeDeduction::Off,
         .key = false,
         .keyTexts = {"0", "0", "0"},
         .effectiveArea = 0,
@@ -775,9 +762,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Building,
         .load = LoadCase::Normal,
         .method = SeismicMethod::None,
-        .vertical = 0,
-        .frontSoil = 0,
-        .deduction = 0,
+        .vertical = VerticalEarthPressureComponent::None,
+        .frontSoil = FrontSoilLoad::None,
+        .deduction = SurchargeDeduction::Off,
         .key = false,
         .keyTexts = {"0", "0", "0"},
         .effectiveArea = 0,
@@ -865,9 +852,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Building,
         .load = LoadCase::Normal,
         .method = SeismicMethod::None,
-        .vertical = 1,
-        .frontSoil = 3,
-        .deduction = 0,
+        .vertical = VerticalEarthPressureComponent::Counted,
+        .frontSoil = FrontSoilLoad::Counted,
+        .deduction = SurchargeDeduction::Off,
         .key = false,
         .keyTexts = {"0", "0", "0"},
         .effectiveArea = 0,
@@ -966,9 +953,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Building,
         .load = LoadCase::Normal,
         .method = SeismicMethod::None,
-        .vertical = 1,
-        .frontSoil = 3,
-        .deduction = 0,
+        .vertical = VerticalEarthPressureComponent::Counted,
+        .frontSoil = FrontSoilLoad::Counted,
+        .deduction = SurchargeDeduction::Off,
         .key = true,
         .keyTexts = {"0.3", "0.6", "0.3"},
         .effectiveArea = 5,
@@ -1082,9 +1069,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Road,
         .load = LoadCase::Normal,
         .method = SeismicMethod::None,
-        .vertical = 1,
-        .frontSoil = 3,
-        .deduction = 0,
+        .vertical = VerticalEarthPressureComponent::Counted,
+        .frontSoil = FrontSoilLoad::Counted,
+        .deduction = SurchargeDeduction::Off,
         .key = true,
         .keyTexts = {"0.3", "3.0", "0.3"},
         .effectiveArea = 0,
@@ -1187,9 +1174,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Building,
         .load = LoadCase::Seismic,
         .method = SeismicMethod::K1,
-        .vertical = 1,
-        .frontSoil = 3,
-        .deduction = 0,
+        .vertical = VerticalEarthPressureComponent::Counted,
+        .frontSoil = FrontSoilLoad::Counted,
+        .deduction = SurchargeDeduction::Off,
         .key = true,
         .keyTexts = {"0.3", "1.0", "0.3"},
         .effectiveArea = 4,
@@ -1311,9 +1298,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Building,
         .load = LoadCase::Normal,
         .method = SeismicMethod::None,
-        .vertical = 1,
-        .frontSoil = 3,
-        .deduction = 0,
+        .vertical = VerticalEarthPressureComponent::Counted,
+        .frontSoil = FrontSoilLoad::Counted,
+        .deduction = SurchargeDeduction::Off,
         .key = true,
         .keyTexts = {"0.3", "2.5", "0.3"},
         .effectiveArea = 5,
@@ -1432,9 +1419,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Road,
         .load = LoadCase::Normal,
         .method = SeismicMethod::None,
-        .vertical = 1,
-        .frontSoil = 3,
-        .deduction = 0,
+        .vertical = VerticalEarthPressureComponent::Counted,
+        .frontSoil = FrontSoilLoad::Counted,
+        .deduction = SurchargeDeduction::Off,
         .key = true,
         .keyTexts = {"0.3", "2.5", "0.3"},
         .effectiveArea = 0,
@@ -1532,9 +1519,9 @@ const std::vector<WallCase> kWalls = {
         .standard = Standard::Building,
         .load = LoadCase::Normal,
         .method = SeismicMethod::None,
-        .vertical = 2,
-        .frontSoil = 3,
-        .deduction = 0,
+        .vertical = VerticalEarthPressureComponent::LeftOut,
+        .frontSoil = FrontSoilLoad::Counted,
+        .deduction = SurchargeDeduction::Off,
         .key = false,
         .keyTexts = {"0", "0", "0"},
         .effectiveArea = 0,
