@@ -9,6 +9,7 @@
 #include "conditions/reference_windows.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
+#include "support/choice_input.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
@@ -243,17 +244,17 @@ TEST_F(MainWindowTest, ReferenceMenuWithoutAProjectCreatesNoScreen) {
 TEST_F(MainWindowTest, ReferenceMenuFollowsTheDesignStandard) {
     struct Case {
         const char* name;
-        int standard;  // 0 none, 1 building, 2 road
+        Standard standard;
         const char* expected;
     };
-    const Case cases[] = {{"none", 0, "Form10"}, {"building", 1, "Form10"}, {"road", 2, "Form9"}};
+    const Case cases[] = {{"none", Standard::None, "Form10"},
+                          {"building", Standard::Building, "Form10"},
+                          {"road", Standard::Road, "Form9"}};
     for (const auto& c : cases) {
         main->FileNew();
         prog.unload("Form9");
         prog.unload("Form10");
-        Form3& f3 = prog.form<Form3>();
-        if (c.standard == 1) f3.opt_T.setValue(true);
-        if (c.standard == 2) f3.opt_D.setValue(true);
+        choice_input::setDesignChoices(prog, {c.standard});
         main->Men_S_Click();
         EXPECT_TRUE(prog.isLoaded(c.expected)) << c.name;
         EXPECT_EQ(prog.isLoaded("Form9") + prog.isLoaded("Form10"), 1) << c.name;

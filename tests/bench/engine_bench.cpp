@@ -7,6 +7,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/choice_input.h"
 #include "support/screen_input.h"
 #include "support/scripted_services.h"
 
@@ -16,14 +17,11 @@ void BM_StabilityRun(benchmark::State& state) {
     ScriptedServices svc;
     Program prog(svc);
     registerForms(prog);
-    prog.form<Form3>().opt_T.setValue(true);
-    prog.form<Form3>().opt3.setValue(true);
-    prog.form<Form23>().opt1.setValue(true);
+    choice_input::setDesignChoices(prog, {Standard::Building, LoadCase::Normal, GroundShape::OneSided});
     Form4& f = prog.form<Form4>();
     screen_input::typeWall(f);
-    f.opt1.setValue(true);
-    f.opt3.setValue(true);
-    f.opt6.setValue(true);
+    choice_input::setDimensionChoices(prog, {FrontSoilLoad::Counted, VerticalEarthPressureComponent::Counted,
+                                             ShearKey::Present, SurchargeDeduction::None});
     Form19& key = prog.form<Form19>();
     key.txt1.setText("0.3");
     key.txt2.setText("1.5");

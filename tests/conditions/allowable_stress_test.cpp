@@ -6,6 +6,7 @@
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/seismic_dialog.h"
+#include "support/choice_input.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -19,7 +20,9 @@ struct AllowableStress : ::testing::Test {
         registerForms(prog);
         f = &prog.form<Form3>();
     }
-    void standard(char which) { (which == 'T' ? f->opt_T : f->opt_D).setValue(true); }
+    void standard(char which) {
+        choice_input::setDesignChoices(prog, {which == 'T' ? Standard::Building : Standard::Road});
+    }
 };
 
 struct StressCase {
@@ -180,7 +183,7 @@ TEST_F(AllowableStress, NumberTooLargeForSinglePrecisionStopsTheCalculation) {
 TEST_F(AllowableStress, SeismicCoefficientFromTheDialogUnderBothStandards) {
     f->txt2.setText("24");
     f->txt4.setText("100");
-    f->opt4.setValue(true);
+    choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Seismic});
 
     standard('D');
     Form25& dialog = prog.form<Form25>();

@@ -10,6 +10,7 @@
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
+#include "support/choice_input.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
@@ -23,7 +24,7 @@ struct EarthPressure : ProgramTest {
         f->setTop(0);
         f->setLeft(0);
         f->show();
-        f->opt_T.setValue(true);
+        choice_input::setDesignChoices(prog, {Standard::Building});
     }
     // φ, μ and δ as typed.
     void inputs(const char* phi, const char* mu, const char* delta) {
@@ -32,12 +33,11 @@ struct EarthPressure : ProgramTest {
         f->txt10.setText(delta);
     }
     // "地震時" empties δ and KA; what the test typed stands for what the user types again.
-    void seismic(plat::OptionButton Form25::*method, float kh, float kv) {
+    void seismic(SeismicMethod method, float kh, float kv) {
         const std::string delta = f->txt10.text(), ka = f->txt15.text();
-        f->opt4.setValue(true);
+        choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Seismic, .seismicMethod = method});
         f->txt10.setText(delta);
         f->txt15.setText(ka);
-        (prog.form<Form25>().*method).setValue(true);
         prog.seismicKh = kh;
         prog.seismicKv = kv;
     }
@@ -63,7 +63,7 @@ TEST_F(EarthPressure, CoulombInTheNormalCase) {
 
 TEST_F(EarthPressure, MethodK2TakesCoulombAndStoresTheta) {
     inputs("30", "0.6", "20");
-    seismic(&Form25::opt_K2, 0.2f, 0.0f);
+    seismic(SeismicMethod::K2, 0.2f, 0.0f);
     ASSERT_TRUE(f->KEISAN());
     EXPECT_EQ(prog.activeCoefficient, 0.297314137f);
     EXPECT_EQ(prog.seismicTheta, 11.3099422f);
@@ -71,16 +71,16 @@ TEST_F(EarthPressure, MethodK2TakesCoulombAndStoresTheta) {
 
 TEST_F(EarthPressure, MononobeOkabeUnderK1AndD1) {
     struct Case {
-        plat::OptionButton Form25::*method;
+        SeismicMethod method;
         const char* phi;
         float kh, kv, ka, theta;
     };
     const Case cases[] = {
-        {&Form25::opt_K1, "30", 0.2f, 0.0f, 0.452032626f, 11.3099422f},
-        {&Form25::opt_D1, "30", 0.2f, 0.0f, 0.452032626f, 11.3099422f},
-        {&Form25::opt_D1, "30", 0.17f, 0.1f, 0.397431493f, 10.6965199f},
+        {SeismicMethod::K1, "30", 0.2f, 0.0f, 0.452032626f, 11.3099422f},
+        {SeismicMethod::D1, "30", 0.2f, 0.0f, 0.452032626f, 11.3099422f},
+        {SeismicMethod::D1, "30", 0.17f, 0.1f, 0.397431493f, 10.6965199f},
         // θk above φ: the sine term under the root counts as 0.
-        {&Form25::opt_K1, "10", 0.2f, 0.0f, 1.13705921f, 11.3099422f},
+        {SeismicMethod::K1, "10", 0.2f, 0.0f, 1.13705921f, 11.3099422f},
     };
     for (const Case& c : cases) {
         inputs(c.phi, "0.6", "15");
@@ -92,7 +92,7 @@ TEST_F(EarthPressure, MononobeOkabeUnderK1AndD1) {
 }
 
 TEST_F(EarthPressure, SeismicCaseWithoutMethodComputesNothing) {
-    f->opt4.setValue(true);
+    choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Seismic});
     inputs("30", "0.6", "15");
     f->txt15.setText("0.5");
     EXPECT_FALSE(f->KEISAN());
@@ -131,12 +131,12 @@ TEST_F(EarthPressure, CalculationFaultsStoreNoInvalidNumber) {
     prog.activeCoefficient = 0.25f;
     // Kv = 1: θk divides by zero.
     inputs("30", "0.6", "15");
-    seismic(&Form25::opt_K1, 0.2f, 1.0f);
+    seismic(SeismicMethod::K1, 0.2f, 1.0f);
     EXPECT_THROW(f->KEISAN(), num::CalcFault);
     expectNothingInvalid();
 
     // A δ below −φ makes sin(φ + δ) negative under the root.
-    f->opt3.setValue(true);
+    choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Normal});
     inputs("30", "0.6", "-40");
     f->txt15.setText("");
     prog.activeCoefficient = 0.25f;
@@ -157,7 +157,7 @@ TEST_F(EarthPressure, KaButtonWithAFaultMarksNothingComputed) {
 }
 
 TEST_F(EarthPressure, DeltaButtonComputesTheSeismicWallFriction) {
-    f->opt4.setValue(true);
+    choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Seismic});
     inputs("30", "", "");
     prog.seismicKh = 0.2f;
     prog.seismicKv = 0.0f;
@@ -248,7 +248,7 @@ TEST_F(EarthPressure, DeltaButtonDropsAComputedKaAndTheResults) {
 
 TEST_F(EarthPressure, DeltaButtonKeepsATypedKa) {
     inputs("30", "0.6", "20");
-    f->opt1.setValue(true);
+    choice_input::setDesignChoices(prog, {.kaMode = KaMode::Typed});
     f->txt15.setText("0.35");
     prog.seismicKh = 0.2f;
     f->cmd7_Click();

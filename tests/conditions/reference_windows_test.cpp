@@ -5,6 +5,7 @@
 #include "conditions/conditions_screen.h"
 #include "conditions/note_window.h"
 #include "conditions/reference_windows.h"
+#include "support/choice_input.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
@@ -60,8 +61,7 @@ TEST_F(ReferenceWindows, BuildingTableOpensWithoutAStandardAndCloseGivesTheMenus
 }
 
 TEST_F(ReferenceWindows, RoadStandardOpensTheRoadTable) {
-    Form3& conditions = prog.form<Form3>();
-    conditions.opt_D.setValue(true);
+    choice_input::setDesignChoices(prog, {Standard::Road});
     main->Men_S.userClick();
     ASSERT_TRUE(prog.isLoaded("Form9"));
     EXPECT_FALSE(prog.isLoaded("Form10"));

@@ -16,6 +16,7 @@
 #include "platform/utf8.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
+#include "support/choice_input.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
@@ -184,7 +185,7 @@ TEST_F(ProjectFileTest, EveryControlExistsOnceWithAFittingKind) {
 }
 
 TEST_F(ProjectFileTest, TextFormsOfEachKind) {
-    prog.form<Form3>().opt_T.setValue(true);
+    choice_input::setDesignChoices(prog, {Standard::Building});
     prog.form<Form3>().txt1.setText(" 東京都 ");
     Form7& s = prog.form<Form7>();
     s.chk_1.setValue(1);  // its click empties the bar lists of locations 1 and 2
@@ -231,7 +232,7 @@ TEST_F(ProjectFileTest, DeltaComputedIsEmptyWhileUnset) {
 }
 
 TEST_F(ProjectFileTest, BytesAreCodePage932WithCrLfAndNoByteOrderMark) {
-    prog.form<Form3>().opt_T.setValue(true);
+    choice_input::setDesignChoices(prog, {Standard::Building});
     prog.form<Form3>().txt1.setText("東京都");
     prog.form<Form7>().lbl4.setCaption("∴O.K");
     prog.form<Form7>().lbl19.setCaption("――");

@@ -9,6 +9,7 @@
 #include "conditions/design_choices.h"
 #include "conditions/seismic_dialog.h"
 #include "stability/dimension_screen.h"
+#include "support/choice_input.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
@@ -252,19 +253,19 @@ TEST_F(CheckMethodDialogs, InertiaBoxEnablesAndClearsItsHeight) {
 }
 
 TEST_F(CheckMethodDialogs, InertiaBoxFollowsTheSeismicMethod) {
-    prog.form<Form3>().opt4.setValue(true);
+    choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Seismic});
     Form21& d = prog.form<Form21>();
     d.chk1.setEnabled(true);
     d.chk1.userClick();
     d.txt1.setText("1.5");
 
-    prog.form<Form25>().opt_K2.setValue(true);
+    choice_input::setDesignChoices(prog, {.seismicMethod = SeismicMethod::K2});
     openCheckMethodDialog(prog);
     EXPECT_TRUE(d.chk1.enabled());
     EXPECT_EQ(d.chk1.value(), 1);
     EXPECT_EQ(d.txt1.text(), "1.5");
 
-    prog.form<Form25>().opt_K1.setValue(true);
+    choice_input::setDesignChoices(prog, {.seismicMethod = SeismicMethod::K1});
     prog.sigmaMax = 10;
     openCheckMethodDialog(prog);
     EXPECT_FALSE(d.chk1.enabled());

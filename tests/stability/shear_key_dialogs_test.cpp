@@ -10,6 +10,7 @@
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 #include "stability/stability_fault.h"
+#include "support/choice_input.h"
 #include "support/fixture_walls.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
@@ -181,7 +182,7 @@ TEST_F(ShearKeyDialogs, EnterChainHeightWidthPositionCalculate) {
 }
 
 TEST_F(ShearKeyDialogs, GuideValuesFromTheBaseWidth) {
-    prog.form<Form3>().opt_T.setValue(true);
+    choice_input::setDesignChoices(prog, {Standard::Building});
     prog.baseWidth = 3.6f;
     prog.eccentricity = 0.1f;
     openShearKeyDialog(prog);
@@ -204,14 +205,14 @@ TEST_F(ShearKeyDialogs, OpensTheDialogOfTheDesignStandard) {
     prog.baseWidth = 3;
     openShearKeyDialog(prog);  // no standard: nothing
     EXPECT_TRUE(svc.modals.empty());
-    prog.form<Form3>().opt_D.setValue(true);
+    choice_input::setDesignChoices(prog, {Standard::Road});
     openShearKeyDialog(prog);
     EXPECT_EQ(svc.modals, std::vector<std::string>{"Form26"});
     EXPECT_FALSE(prog.form<Form26>().canvas().ops().empty());
 }
 
 TEST_F(ShearKeyDialogs, ReopeningShowsOnlyTheNewSketch) {
-    prog.form<Form3>().opt_T.setValue(true);
+    choice_input::setDesignChoices(prog, {Standard::Building});
     prog.baseWidth = 3;
     prog.eccentricity = 0.2f;
     openShearKeyDialog(prog);
@@ -227,7 +228,7 @@ TEST_F(ShearKeyDialogs, ReopeningShowsOnlyTheNewSketch) {
 }
 
 TEST_F(ShearKeyDialogs, SketchFaultOpensNoDialog) {
-    prog.form<Form3>().opt_T.setValue(true);
+    choice_input::setDesignChoices(prog, {Standard::Building});
     prog.baseWidth = 0;
     prog.eccentricity = 0;
     EXPECT_THROW(openShearKeyDialog(prog), num::CalcFault);
@@ -237,7 +238,7 @@ TEST_F(ShearKeyDialogs, SketchFaultOpensNoDialog) {
 // A wall the engine cannot compute (nothing entered): the command reports once, no result
 // counts, saving, preview and print are off, and no dialog opens.
 TEST_F(ShearKeyDialogs, EngineFaultIsReportedAndLeavesNoResult) {
-    prog.form<Form3>().opt_T.setValue(true);
+    choice_input::setDesignChoices(prog, {Standard::Building});
     plat::Toolbar& bar = prog.form<MDIForm1>().Toolbar1;
     for (int i : {3, 5, 6}) bar.button(i).enabled = true;
     showResult();

@@ -11,12 +11,10 @@
 #include "conditions/seismic_dialog.h"
 #include "platform/surface.h"
 #include "report/report_pages.h"
+#include "support/choice_input.h"
 #include "support/scripted_services.h"
 
 namespace {
-
-// How KA is given on the design conditions.
-enum class Ka { None, Typed, Computed };
 
 class Page1Test : public ::testing::Test {
 protected:
@@ -29,21 +27,12 @@ protected:
     Form3& f() { return prog.form<Form3>(); }
 
     // The screen's choices first (their handlers may touch values), then the values.
-    void choose(Standard standard, LoadCase load, Ka ka, SeismicMethod method = SeismicMethod::None, int friction = 5) {
-        if (standard == Standard::Building) f().opt_T.setValue(true);
-        if (standard == Standard::Road) f().opt_D.setValue(true);
+    void choose(Standard standard, LoadCase load, KaMode ka, SeismicMethod method = SeismicMethod::None,
+                BaseFrictionMode friction = BaseFrictionMode::Typed) {
+        choice_input::setDesignChoices(prog, {standard, load, GroundShape::None, method, ka});
         if (load == LoadCase::None) f().opt3.setValue(false);  // the screen starts in the normal case
-        if (load == LoadCase::Normal) f().opt3.setValue(true);
-        if (load == LoadCase::Seismic) f().opt4.setValue(true);
-        if (ka == Ka::Typed) f().opt1.setValue(true);
-        if (ka == Ka::Computed) f().opt2.setValue(true);
-        Form25& seismic = prog.form<Form25>();
-        if (method == SeismicMethod::K1) seismic.opt_K1.setValue(true);
-        if (method == SeismicMethod::K2) seismic.opt_K2.setValue(true);
-        if (method == SeismicMethod::D1) seismic.opt_D1.setValue(true);
-        f().txt11.setText("30");
-        if (friction == 5) f().opt5.setValue(true);
-        if (friction == 6) f().opt6.setValue(true);
+        f().txt11.setText("30");  // tan φB is taken from it
+        choice_input::setDesignChoices(prog, {.baseFriction = friction});
         fillValues();
     }
 
@@ -97,7 +86,7 @@ protected:
 };
 
 TEST_F(Page1Test, BuildingNormalCaseIsTheWholePageLineByLine) {
-    choose(Standard::Building, LoadCase::Normal, Ka::Computed);
+    choose(Standard::Building, LoadCase::Normal, KaMode::Computed);
     const std::vector<std::string> expected = {
         "", "", "", "", "",
         "          §１．設計条件（常時）",
@@ -157,7 +146,7 @@ TEST_F(Page1Test, BuildingNormalCaseIsTheWholePageLineByLine) {
 // Every line is a Print at the line start, one line height below the one before, in the
 // surface's own size and colour; nothing beeps.
 TEST_F(Page1Test, PrintsLinesDownThePageInTheSurfacesFontAndColour) {
-    choose(Standard::Building, LoadCase::Normal, Ka::Computed);
+    choose(Standard::Building, LoadCase::Normal, KaMode::Computed);
     surface.setFont("ＭＳ 明朝", 10);
     draw();
     double y = 0;
@@ -176,7 +165,7 @@ TEST_F(Page1Test, PrintsLinesDownThePageInTheSurfacesFontAndColour) {
 }
 
 TEST_F(Page1Test, RoadSeismicCaseUsesTheRoadSymbolsAndTheShortTermRebarAllowable) {
-    choose(Standard::Road, LoadCase::Seismic, Ka::Typed, SeismicMethod::K2);
+    choose(Standard::Road, LoadCase::Seismic, KaMode::Typed, SeismicMethod::K2);
     prog.activeCoefficient = 0.3f;
     prog.seismicKh = 0.12f;
     const std::vector<std::string> texts = draw();
@@ -198,7 +187,7 @@ TEST_F(Page1Test, RoadSeismicCaseUsesTheRoadSymbolsAndTheShortTermRebarAllowable
 struct EarthPressureCase {
     const char* name;
     LoadCase load;
-    Ka ka;
+    KaMode ka;
     SeismicMethod method;
     std::vector<std::string> lines;
 };
@@ -217,22 +206,22 @@ const char* const kHead = "              ○土圧";
 INSTANTIATE_TEST_SUITE_P(
     Cases, Page1EarthPressureTest,
     ::testing::Values(
-        EarthPressureCase{"NormalComputed", LoadCase::Normal, Ka::Computed, SeismicMethod::None,
+        EarthPressureCase{"NormalComputed", LoadCase::Normal, KaMode::Computed, SeismicMethod::None,
                           {kHead, "             　   クーロンの土圧式による。"}},
-        EarthPressureCase{"NormalTyped", LoadCase::Normal, Ka::Typed, SeismicMethod::None,
+        EarthPressureCase{"NormalTyped", LoadCase::Normal, KaMode::Typed, SeismicMethod::None,
                           {kHead, "             　   直接入力 KA=0.35"}},
-        EarthPressureCase{"NormalNeither", LoadCase::Normal, Ka::None, SeismicMethod::None, {kHead}},
-        EarthPressureCase{"SeismicK1", LoadCase::Seismic, Ka::Computed, SeismicMethod::K1,
+        EarthPressureCase{"NormalNeither", LoadCase::Normal, KaMode::None, SeismicMethod::None, {kHead}},
+        EarthPressureCase{"SeismicK1", LoadCase::Seismic, KaMode::Computed, SeismicMethod::K1,
                           {kHead, "             　   岡部･物部式による。(水平震度 Kh＝0.1667)"}},
-        EarthPressureCase{"SeismicD1", LoadCase::Seismic, Ka::None, SeismicMethod::D1,
+        EarthPressureCase{"SeismicD1", LoadCase::Seismic, KaMode::None, SeismicMethod::D1,
                           {kHead, "             　   岡部･物部式による。(水平震度 Kh＝0.1667)"}},
-        EarthPressureCase{"SeismicK2Computed", LoadCase::Seismic, Ka::Computed, SeismicMethod::K2,
+        EarthPressureCase{"SeismicK2Computed", LoadCase::Seismic, KaMode::Computed, SeismicMethod::K2,
                           {kHead, "             　   クーロンの土圧式による。(水平震度 Kh＝0.17)"}},
-        EarthPressureCase{"SeismicK2Typed", LoadCase::Seismic, Ka::Typed, SeismicMethod::K2,
+        EarthPressureCase{"SeismicK2Typed", LoadCase::Seismic, KaMode::Typed, SeismicMethod::K2,
                           {kHead, "             　   直接入力 KA=0.35 (水平震度 Kh＝0.1667)"}},
-        EarthPressureCase{"SeismicK2Neither", LoadCase::Seismic, Ka::None, SeismicMethod::K2, {kHead}},
-        EarthPressureCase{"SeismicNoMethod", LoadCase::Seismic, Ka::Computed, SeismicMethod::None, {}},
-        EarthPressureCase{"NoLoadCase", LoadCase::None, Ka::Computed, SeismicMethod::None, {}}),
+        EarthPressureCase{"SeismicK2Neither", LoadCase::Seismic, KaMode::None, SeismicMethod::K2, {kHead}},
+        EarthPressureCase{"SeismicNoMethod", LoadCase::Seismic, KaMode::Computed, SeismicMethod::None, {}},
+        EarthPressureCase{"NoLoadCase", LoadCase::None, KaMode::Computed, SeismicMethod::None, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct TitleCase {
@@ -248,7 +237,7 @@ class Page1TitleTest : public Page1Test, public ::testing::WithParamInterface<Ti
 // Without a title the empty line after it follows the five top lines directly.
 TEST_P(Page1TitleTest, EndsTheTitleWithTheLoadCase) {
     const TitleCase& c = GetParam();
-    choose(c.standard, c.load, Ka::Computed, SeismicMethod::K1);
+    choose(c.standard, c.load, KaMode::Computed, SeismicMethod::K1);
     prog.seismicKh = c.kh;
     const std::vector<std::string> texts = draw();
     if (c.title) {
@@ -277,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Page1Test, ComputedDeltaCohesionAndTanFriction) {
-    choose(Standard::Building, LoadCase::Normal, Ka::Computed, SeismicMethod::None, 6);
+    choose(Standard::Building, LoadCase::Normal, KaMode::Computed, SeismicMethod::None, BaseFrictionMode::TanPhi);
     prog.deltaComputed = 1;
     prog.foundationCohesion = 12.5f;
     prog.baseFriction = 0.7002f;
@@ -293,7 +282,7 @@ TEST_F(Page1Test, ComputedDeltaCohesionAndTanFriction) {
 
 // A δ that was never marked typed or computed counts as typed.
 TEST_F(Page1Test, UnsetDeltaModeCountsAsTyped) {
-    choose(Standard::Building, LoadCase::Normal, Ka::Computed);
+    choose(Standard::Building, LoadCase::Normal, KaMode::Computed);
     prog.deltaComputed.reset();
     const std::vector<std::string> texts = draw();
     EXPECT_EQ(std::count(texts.begin(), texts.end(),
@@ -302,7 +291,7 @@ TEST_F(Page1Test, UnsetDeltaModeCountsAsTyped) {
 }
 
 TEST_F(Page1Test, NeitherFrictionModeLeavesTheFrictionLineOut) {
-    choose(Standard::Building, LoadCase::Normal, Ka::Computed, SeismicMethod::None, 0);
+    choose(Standard::Building, LoadCase::Normal, KaMode::Computed, SeismicMethod::None, BaseFrictionMode::None);
     const std::vector<std::string> texts = draw();
     auto bearing = std::find(texts.begin(), texts.end(), "                 ・許容地耐力度        ： fe= 200 kN/m2");
     ASSERT_NE(bearing, texts.end());
@@ -313,7 +302,7 @@ TEST_F(Page1Test, NeitherFrictionModeLeavesTheFrictionLineOut) {
 
 // No standard chosen: the lines that depend on it are left out, the rest prints.
 TEST_F(Page1Test, NoStandardLeavesOutTheStandardsLines) {
-    choose(Standard::None, LoadCase::Normal, Ka::Computed);
+    choose(Standard::None, LoadCase::Normal, KaMode::Computed);
     const std::vector<std::string> texts = draw();
     for (const char* symbol : {"Ｆc=", "σck=", "ｆa=", "τ0a=", "ｆt=", "σsa=", "φ=", "fe=", "ｑa=", "準拠"})
         EXPECT_TRUE(std::none_of(texts.begin(), texts.end(),
@@ -324,7 +313,7 @@ TEST_F(Page1Test, NoStandardLeavesOutTheStandardsLines) {
 }
 
 TEST_F(Page1Test, DrawsNothingWithoutAnOutputSurface) {
-    choose(Standard::Building, LoadCase::Normal, Ka::Computed);
+    choose(Standard::Building, LoadCase::Normal, KaMode::Computed);
     prog.outputSurface = nullptr;
     report::runProc(prog, report::Proc::Ippan);
     EXPECT_TRUE(surface.ops().empty());

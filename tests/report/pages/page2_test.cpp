@@ -19,6 +19,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/choice_input.h"
 #include "support/drawing_extent.h"
 #include "support/screen_input.h"
 #include "support/scripted_services.h"
@@ -46,28 +47,21 @@ protected:
     // 0.45 at the slab with 0.1 inner batters, toe 0.5, heel 0.6, slab 0.4 tapering to 0.3
     // at both ends, central fill 1.5, q1 10, q2 5, q3 3.
     void enter(const std::map<std::string, std::string>& changes = {}, bool oneSided = true) {
-        Form3& c = prog.form<Form3>();
-        c.opt_T.setValue(true);
-        c.opt3.setValue(true);
-        (oneSided ? prog.form<Form23>().opt1 : prog.form<Form23>().opt2).setValue(true);
+        choice_input::setDesignChoices(prog, {Standard::Building, LoadCase::Normal,
+                                              oneSided ? GroundShape::OneSided : GroundShape::Symmetric});
         screen_input::typeWall(f(), {changes.begin(), changes.end()});
-        f().opt1.setValue(true);
-        f().opt3.setValue(true);
-        f().opt5.setValue(true);
+        choice_input::setDimensionChoices(prog, {FrontSoilLoad::Counted, VerticalEarthPressureComponent::Counted,
+                                                 ShearKey::Absent, SurchargeDeduction::None});
         designValues();
     }
 
     // The seismic case under K2 on the road standard, with a shear key.
     void enterSeismicK2() {
-        Form3& c = prog.form<Form3>();
-        c.opt_D.setValue(true);
-        c.opt4.setValue(true);
-        prog.form<Form25>().opt_K2.setValue(true);
-        prog.form<Form23>().opt1.setValue(true);
+        choice_input::setDesignChoices(prog,
+                                       {Standard::Road, LoadCase::Seismic, GroundShape::OneSided, SeismicMethod::K2});
         screen_input::typeWall(f());
-        f().opt1.setValue(true);
-        f().opt3.setValue(true);
-        f().opt6.setValue(true);
+        choice_input::setDimensionChoices(prog, {FrontSoilLoad::Counted, VerticalEarthPressureComponent::Counted,
+                                                 ShearKey::Present, SurchargeDeduction::None});
         Form26& key = prog.form<Form26>();
         key.txt1.setText("0.4");
         key.txt2.setText("2.0");

@@ -14,7 +14,7 @@ class Page3Test : public StabilityPagesFixture {};
 // KA 0.333, γ 18, H 2.5, δ 20ﾟ, q 10 (worked out by hand).
 TEST_F(Page3Test, NormalCaseWithTypedCoefficientAndItsLoadTable) {
     enterWall(false, false, false);
-    conditions().opt1.setValue(true);
+    choice_input::setDesignChoices(prog, {.kaMode = KaMode::Typed});
     report::runProc(prog, report::Proc::Doatu);
     const std::vector<std::string> expected = {
         "", "", "", "", "",
@@ -80,10 +80,8 @@ TEST_F(Page3Test, NormalCaseWithTypedCoefficientAndItsLoadTable) {
 
 // θk = atan(0.2) = 11.31ﾟ, sinΔ = sin 11.31ﾟ / sin 30ﾟ = 0.1961 / 0.5000 = 0.3922.
 TEST_F(Page3Test, SeismicCoefficientWithComputedDeltaPrintsTheDerivationAboveTheFormula) {
-    conditions().opt_T.setValue(true);
-    conditions().opt4.setValue(true);
-    conditions().opt2.setValue(true);
-    prog.form<Form25>().opt_K1.setValue(true);
+    choice_input::setDesignChoices(
+        prog, {Standard::Building, LoadCase::Seismic, GroundShape::None, SeismicMethod::K1, KaMode::Computed});
     prog.deltaComputed = 1;
     prog.seismicKh = 0.2f;
     prog.seismicKv = 0;
@@ -120,7 +118,7 @@ TEST_F(Page3Test, SeismicCoefficientWithComputedDeltaPrintsTheDerivationAboveThe
 // y 2600 + 1600, below the derivation, like the lines without a position.
 TEST_F(Page3Test, TypedCoefficientAfterTheDerivationStartsAtTheLeftMargin) {
     enterWall(true, false, false);
-    conditions().opt1.setValue(true);
+    choice_input::setDesignChoices(prog, {.kaMode = KaMode::Typed});
     prog.deltaComputed = 1;
     prog.seismicKv = 0;
     prog.seismicTheta = 14.03624f;  // atan 0.25
@@ -147,7 +145,7 @@ TEST_F(Page3Test, DeductedSurchargeShowsTheZeroItIsTaken) {
     };
     for (const auto& c : cases) {
         enterWall(false, false, false);
-        dims().chk1.setValue(1);
+        choice_input::setDimensionChoices(prog, {.surchargeDeduction = SurchargeDeduction::Deduct5});
         dims().txt21.setText(c.q);
         dims().DANMEM_1();
         surface.clear();
@@ -157,8 +155,7 @@ TEST_F(Page3Test, DeductedSurchargeShowsTheZeroItIsTaken) {
 }
 
 TEST_F(Page3Test, LimitCaseTakesDeltaEqualToPhi) {
-    conditions().opt4.setValue(true);
-    prog.form<Form25>().opt_K2.setValue(true);
+    choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Seismic, .seismicMethod = SeismicMethod::K2});
     prog.deltaComputed = 1;
     prog.seismicTheta = 30;
     prog.backfillPhi = 30;
@@ -182,10 +179,10 @@ TEST_F(Page3Test, LoadTableOffsetByCoefficientMode) {
     };
     for (const Case& c : cases) {
         surface.clear();
-        (c.seismic ? conditions().opt4 : conditions().opt3).setValue(true);
-        (c.typed ? conditions().opt1 : conditions().opt2).setValue(true);
-        (c.k2 ? prog.form<Form25>().opt_K2 : prog.form<Form25>().opt_K1).setValue(true);
-        prog.form<Form23>().opt1.setValue(true);
+        choice_input::setDesignChoices(prog, {.loadCase = c.seismic ? LoadCase::Seismic : LoadCase::Normal,
+                                              .groundShape = GroundShape::OneSided,
+                                              .seismicMethod = c.k2 ? SeismicMethod::K2 : SeismicMethod::K1,
+                                              .kaMode = c.typed ? KaMode::Typed : KaMode::Computed});
         prog.deltaStability = c.delta;
         prog.sumW = 1;
         prog.earthPressurePageOffset = 0;
@@ -195,8 +192,7 @@ TEST_F(Page3Test, LoadTableOffsetByCoefficientMode) {
 }
 
 TEST_F(Page3Test, SymmetricTableDashesTheHorizontalForcesAndAddsTheNote) {
-    prog.form<Form23>().opt2.setValue(true);
-    conditions().opt3.setValue(true);
+    choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Normal, .groundShape = GroundShape::Symmetric});
     prog.sumW = 100;
     prog.sumWx = 200;
     prog.sumV = 100;
@@ -214,10 +210,10 @@ TEST_F(Page3Test, SymmetricTableDashesTheHorizontalForcesAndAddsTheNote) {
 // with δ): three lines below the table would reach the page number's line at 15600, so
 // the note stands a line and a half above it, below the table's bottom edge at 15100.
 TEST_F(Page3Test, SymmetricNoteLowOnThePageStaysClearOfThePageNumber) {
-    prog.form<Form23>().opt2.setValue(true);
-    conditions().opt4.setValue(true);
-    conditions().opt2.setValue(true);
-    prog.form<Form25>().opt_K1.setValue(true);
+    choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Seismic,
+                                          .groundShape = GroundShape::Symmetric,
+                                          .seismicMethod = SeismicMethod::K1,
+                                          .kaMode = KaMode::Computed});
     prog.sumW = 100;
     prog.sumWx = 200;
     prog.sumV = 100;
@@ -233,9 +229,8 @@ TEST_F(Page3Test, SymmetricNoteLowOnThePageStaysClearOfThePageNumber) {
 // and △PAY 2.5 on a base of 2.9 m): they have their rows, and the V·x total counts their
 // moments, 200 + 2.9 × 5.7 + 2.9 × 2.5 = 223.78, as the resisting moment does.
 TEST_F(Page3Test, SymmetricTableShowsTheCountedVerticalEarthPressures) {
-    prog.form<Form23>().opt2.setValue(true);
-    conditions().opt3.setValue(true);
-    dims().opt1.setValue(true);
+    choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Normal, .groundShape = GroundShape::Symmetric});
+    choice_input::setDimensionChoices(prog, {.verticalComponent = VerticalEarthPressureComponent::Counted});
     prog.sumW = 100;
     prog.sumWx = 200;
     prog.sumV = 108.2f;
@@ -265,7 +260,7 @@ TEST_F(Page3Test, SymmetricTableShowsTheCountedVerticalEarthPressures) {
 
     // Left out of ΣV, they stay out of the table.
     surface.clear();
-    dims().opt2.setValue(true);
+    choice_input::setDimensionChoices(prog, {.verticalComponent = VerticalEarthPressureComponent::LeftOut});
     report::runProc(prog, report::Proc::Doatu2);
     EXPECT_FALSE(hasText("土圧(PA)"));
     EXPECT_TRUE(hasText("200.0000"));
@@ -275,10 +270,10 @@ TEST_F(Page3Test, SymmetricTableShowsTheCountedVerticalEarthPressures) {
 // WQ3 = (w8 + toe)·q3 = (0.8 × 0.05 / 1.3 + 0.5) × 3 = 1.5923 at x = 0.2654, moment 0.4226.
 TEST_F(Page3Test, FrontSurchargeRowStandsWhereItsSoilIsLeftOut) {
     enterWall(false, false, false);
-    dims().opt4.setValue(true);
+    choice_input::setDimensionChoices(prog, {.frontSoil = FrontSoilLoad::LeftOut});
     dims().DANMEM_1();
     ASSERT_EQ(prog.partArea[8], 0);
-    conditions().opt1.setValue(true);
+    choice_input::setDesignChoices(prog, {.kaMode = KaMode::Typed});
     report::runProc(prog, report::Proc::Doatu);
     report::runProc(prog, report::Proc::Doatu2);
     const double row = 12400 - 3500;
@@ -309,8 +304,7 @@ TEST_F(Page3Test, CoulombNumbersKeepTheRootUpToPhiEqualToBeta) {
     };
     for (const Case& c : cases) {
         surface.clear();
-        conditions().opt3.setValue(true);
-        conditions().opt2.setValue(true);
+        choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Normal, .kaMode = KaMode::Computed});
         prog.backfillPhi = 30;
         prog.deltaStability = 20;
         prog.groundSlope = c.beta;
@@ -326,8 +320,7 @@ TEST_F(Page3Test, CoulombNumbersKeepTheRootUpToPhiEqualToBeta) {
 
 // A zero total weight stops the table at its first division: the weight itself is drawn.
 TEST_F(Page3Test, ZeroWeightEndsTheTableAfterTheWeightCell) {
-    prog.form<Form23>().opt1.setValue(true);
-    conditions().opt3.setValue(true);
+    choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Normal, .groundShape = GroundShape::OneSided});
     prog.sumW = 0;
     prog.earthPressurePageOffset = 0;
     EXPECT_THROW(report::runProc(prog, report::Proc::Doatu2), num::CalcFault);

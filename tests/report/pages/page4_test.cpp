@@ -66,10 +66,8 @@ class Page4StoredTest : public StabilityPagesFixture {
 protected:
     void SetUp() override {
         StabilityPagesFixture::SetUp();
-        conditions().opt_T.setValue(true);
-        conditions().opt3.setValue(true);
-        prog.form<Form23>().opt1.setValue(true);
-        dims().opt5.setValue(true);
+        choice_input::setDesignChoices(prog, {Standard::Building, LoadCase::Normal, GroundShape::OneSided});
+        choice_input::setDimensionChoices(prog, {.shearKey = ShearKey::Absent});
         prog.chapterNumber = std::string("5");
         prog.baseWidth = 3.0f;
         prog.sumV = 100;
@@ -162,8 +160,8 @@ TEST_F(Page4StoredTest, TitleFollowsLoadCaseStandardAndSeismicCoefficient) {
     };
     for (const Case& c : cases) {
         surface.clear();
-        (c.road ? conditions().opt_D : conditions().opt_T).setValue(true);
-        (c.seismic ? conditions().opt4 : conditions().opt3).setValue(true);
+        choice_input::setDesignChoices(prog, {c.road ? Standard::Road : Standard::Building,
+                                              c.seismic ? LoadCase::Seismic : LoadCase::Normal});
         prog.seismicKh = c.kh;
         report::runProc(prog, report::Proc::KENTOU);
         EXPECT_EQ(texts().at(5), blanks(12) + "5－２ 安定性の検討" + c.title);
@@ -171,7 +169,7 @@ TEST_F(Page4StoredTest, TitleFollowsLoadCaseStandardAndSeismicCoefficient) {
 }
 
 TEST_F(Page4StoredTest, SymmetricShapeHasNoOverturningOrSliding) {
-    prog.form<Form23>().opt2.setValue(true);
+    choice_input::setDesignChoices(prog, {.groundShape = GroundShape::Symmetric});
     prog.eccentricity = 0;
     prog.sigmaMax = 50;
     report::runProc(prog, report::Proc::KENTOU);
@@ -187,8 +185,8 @@ TEST_F(Page4StoredTest, SymmetricShapeHasNoOverturningOrSliding) {
 
 // A symmetric wall does not slide: no key check is written, yet the key is sketched.
 TEST_F(Page4StoredTest, SymmetricShapeWithKeySketchesTheKeyWithoutItsCheck) {
-    prog.form<Form23>().opt2.setValue(true);
-    dims().opt6.setValue(true);
+    choice_input::setDesignChoices(prog, {.groundShape = GroundShape::Symmetric});
+    choice_input::setDimensionChoices(prog, {.shearKey = ShearKey::Present});
     prog.eccentricity = 0;
     prog.sigmaMax = 50;
     report::runProc(prog, report::Proc::KENTOU);

@@ -91,11 +91,9 @@ class ShearKeyStoredTest : public ShearKeyPageTest {
 protected:
     // Choices first: their handlers clear the stability results.
     void store(bool building, bool road) {
-        conditions().opt_T.setValue(building);
-        conditions().opt_D.setValue(road);
-        conditions().opt3.setValue(true);
-        prog.form<Form23>().opt1.setValue(true);
-        dims().opt6.setValue(true);
+        const Standard standard = building ? Standard::Building : road ? Standard::Road : Standard::None;
+        choice_input::setDesignChoices(prog, {standard, LoadCase::Normal, GroundShape::OneSided});
+        choice_input::setDimensionChoices(prog, {.shearKey = ShearKey::Present});
         prog.baseWidth = 3.0f;
         prog.eccentricity = -0.9f;
         prog.neutralAxisXn = 1.8f;
