@@ -9,6 +9,7 @@
 #include "common/calc_fault.h"
 #include "section/cover_dialog.h"
 #include "section/section_screen.h"
+#include "section/slab_wall.h"
 #include "project/project_fixture.h"
 #include "support/fixture_walls.h"
 #include "support/program_fixture.h"
@@ -41,14 +42,16 @@ protected:
         d.txt5.setText(toe);
         d.txt6.setText(key);
     }
+    // The covers each row shows and uses, in row order.
     std::vector<std::string> coverCaptions() {
-        Form7& s = sec();
-        return {s.lbl_r1.caption(), s.lbl_r2.caption(), s.lbl_r5.caption(), s.lbl_r6.caption(),
-                s.lbl_r7.caption(), s.lbl_r8.caption(), s.lbl_r9.caption(), s.lbl_r10.caption()};
+        std::vector<std::string> out;
+        for (const Form7::Row& r : sec().rows()) out.push_back(r.cover.caption());
+        return out;
     }
     std::vector<float> covers() {
-        const auto& c = prog.rebarCover;
-        return {c[1], c[2], c[5], c[6], c[7], c[8], c[9], c[10]};
+        std::vector<float> out;
+        for (int loc : kCheckLocationNumbers) out.push_back(prog.rebarCover[loc]);
+        return out;
     }
 };
 
@@ -341,17 +344,7 @@ TEST_F(CoverDialog, WithoutAKaTheCoversWaitForTheNextBarChoice) {
 
 TEST_F(CoverDialog, WithAKaTheRowsWithABarAreRecomputed) {
     // A wall the spacing calculations can work with.
-    prog.sigmaMax = 60;
-    prog.eccentricity = 0.1f;
-    prog.baseWidth = 4;
-    prog.toeLength = 0.5f;
-    prog.frontWallBottomWidth = 0.4f;
-    prog.innerSpan = 2.3f;
-    prog.rearWallBottomWidth = 0.4f;
-    prog.rearWallTopWidth = 0.4f;
-    prog.heelLength = 0.4f;
-    prog.slabThickness = 0.4f;
-    prog.backSoilHeight = 2.5f;
+    placeSlabWall(prog);
     prog.backSoilAboveSlab = 2.1f;
     prog.rearWallUpperHeight = 0.3f;
     prog.earthPressureHeight = 2.5f;
