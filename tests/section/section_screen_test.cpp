@@ -49,6 +49,23 @@ protected:
     }
 
     void handOver() { dims().cmd1.press(); }
+    // The KA box as the hand-over leaves it: the text shown, framed only while typed, the
+    // mode's own button and command on, the other mode's off, and the preview on.
+    void expectKaOffered(const char* shown, bool typed) {
+        Form7& s = sec();
+        EXPECT_EQ(s.txt_ka.text(), shown);
+        EXPECT_EQ(s.txt_ka.borderStyle(), typed ? 1 : 0);
+        EXPECT_TRUE(focused(s.txt_ka));
+        EXPECT_EQ(s.opt1.value(), typed);
+        EXPECT_EQ(s.opt2.value(), !typed);
+        plat::OptionButton& mode = typed ? s.opt1 : s.opt2;
+        plat::OptionButton& otherMode = typed ? s.opt2 : s.opt1;
+        plat::CommandButton& command = typed ? s.cmd4 : s.cmd5;
+        plat::CommandButton& otherCommand = typed ? s.cmd5 : s.cmd4;
+        EXPECT_TRUE(mode.enabled() && command.enabled());
+        EXPECT_FALSE(otherMode.enabled() || otherCommand.enabled());
+        EXPECT_TRUE(toolbar().button(5).enabled);
+    }
     bool focused(const plat::Control& c) { return c.form().activeControl() == &c && c.form().visible(); }
     plat::Toolbar& toolbar() { return *prog.mainToolbar(); }
 };
@@ -297,15 +314,8 @@ TEST_F(SectionScreen, TypedKaIsOfferedFromTheDesignConditions) {
         ready();
         prog.activeCoefficient = c.ka;
         handOver();
-        Form7& s = sec();
-        EXPECT_EQ(s.txt_ka.text(), c.shown);
-        EXPECT_EQ(s.txt_ka.borderStyle(), 1);
-        EXPECT_TRUE(focused(s.txt_ka));
-        EXPECT_TRUE(s.opt1.value());
-        EXPECT_FALSE(s.opt2.value());
-        EXPECT_TRUE(s.opt1.enabled() && s.cmd4.enabled());
-        EXPECT_FALSE(s.opt2.enabled() || s.cmd5.enabled());
-        EXPECT_TRUE(toolbar().button(5).enabled);
+        SCOPED_TRACE(c.shown);
+        expectKaOffered(c.shown, true);
     }
 }
 
@@ -314,14 +324,7 @@ TEST_F(SectionScreen, ComputedKaIsWorkedOutAtEveryHandOver) {
     handOver();
     Form7& s = sec();
     // φ = 30°, θ = 0, δ = 0: KA = cos²30 / (1 + sin 30)² = 1/3.
-    EXPECT_EQ(s.txt_ka.text(), "0.333");
-    EXPECT_EQ(s.txt_ka.borderStyle(), 0);
-    EXPECT_TRUE(focused(s.txt_ka));
-    EXPECT_TRUE(s.opt2.value());
-    EXPECT_FALSE(s.opt1.value());
-    EXPECT_TRUE(s.opt2.enabled() && s.cmd5.enabled());
-    EXPECT_FALSE(s.opt1.enabled() || s.cmd4.enabled());
-    EXPECT_TRUE(toolbar().button(5).enabled);
+    expectKaOffered("0.333", false);
 
     // The next visit recomputes it: the same coefficient keeps the rows designed with it,
     // another one empties the upright wall's rows.
