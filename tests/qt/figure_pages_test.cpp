@@ -9,17 +9,16 @@
 
 #include <unistd.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/forms.h"
 #include "platform/qt/fonts.h"
 #include "support/fixture_walls.h"
 #include "support/pdf_services.h"
+#include "support/pdf_text.h"
 
 namespace {
 
@@ -44,45 +43,6 @@ TEST(ReportFigures, TheSurfaceMeasuresTextsAsTheMappedFontsSetThem) {
     }
 }
 
-std::string run(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return out;
-}
-
-struct Word {
-    double xMin, yMin, xMax, yMax;
-    std::string text;
-};
-
-// The words of one page of a PDF with their boxes (points), and the page's size.
-std::vector<Word> words(const std::string& pdf, int page, double& width, double& height) {
-    const std::string n = std::to_string(page);
-    const std::string html = run("pdftotext -bbox -f " + n + " -l " + n + " '" + pdf + "' -");
-    std::vector<Word> out;
-    auto attr = [](const std::string& tag, const char* name) {
-        const size_t at = tag.find(std::string(name) + "=\"");
-        return at == std::string::npos ? 0.0 : std::stod(tag.substr(at + std::string(name).size() + 2));
-    };
-    std::istringstream lines(html);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.find("<page ") != std::string::npos) {
-            width = attr(line, "width");
-            height = attr(line, "height");
-        }
-        if (line.find("<word ") == std::string::npos) continue;
-        const size_t open = line.find('>'), close = line.rfind("</word>");
-        out.push_back({attr(line, "xMin"), attr(line, "yMin"), attr(line, "xMax"), attr(line, "yMax"),
-                       line.substr(open + 1, close - open - 1)});
-    }
-    return out;
-}
-
 TEST(ReportFigures, PagesTwoAndFiveOfEachWallPrintEveryWordOnTheSheetAndClearOfTheOthers) {
     const auto dir = std::filesystem::temp_directory_path() / ("miranosu-figures-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
@@ -90,26 +50,20 @@ TEST(ReportFigures, PagesTwoAndFiveOfEachWallPrintEveryWordOnTheSheetAndClearOfT
     for (Wall wall : fixture::kAllWalls) {
         SCOPED_TRACE(fixture::name(wall));
         const std::string pdf = (dir / (std::to_string(static_cast<int>(wall)) + ".pdf")).string();
-        {
-            PdfServices svc(pdf);
-            Program prog(svc);
-            registerForms(prog);
-            prog.form<MDIForm1>();
-            fixture::enterWall(prog, wall);
-            ASSERT_EQ(prog.sectionCheckDoneValue(), 1);
-            printWholeReport(prog, svc);
-            ASSERT_TRUE(svc.messages.empty()) << ::testing::PrintToString(svc.messageTexts());
-        }
+        const PrintRun run = printFixtureWall(wall, pdf);
+        ASSERT_EQ(run.sectionCheckDone, 1);
+        ASSERT_TRUE(run.messages.empty()) << ::testing::PrintToString(run.messages);
+        const std::vector<pdf_text::Page> pages = pdf_text::words(pdf);
         for (int page : {2, 5}) {
-            double width = 0, height = 0;
-            const std::vector<Word> found = words(pdf, page, width, height);
+            ASSERT_GE(pages.size(), static_cast<size_t>(page)) << "pdftotext (poppler-utils) on " << pdf;
+            const pdf_text::Page& found = pages[page - 1];
             ASSERT_GT(found.size(), 20u) << "pdftotext (poppler-utils) on " << pdf << " page " << page;
             for (size_t i = 0; i < found.size(); ++i) {
-                const Word& a = found[i];
-                EXPECT_TRUE(a.xMin >= 0 && a.yMin >= 0 && a.xMax <= width && a.yMax <= height)
+                const pdf_text::Word& a = found[i];
+                EXPECT_TRUE(a.xMin >= 0 && a.yMin >= 0 && a.xMax <= found.width && a.yMax <= found.height)
                     << "page " << page << ": " << a.text;
                 for (size_t j = i + 1; j < found.size(); ++j) {
-                    const Word& b = found[j];
+                    const pdf_text::Word& b = found[j];
                     // Word boxes span the font's whole height; lines of text set 200 twips
                     // apart (10 points) overlap in them by a point or two.
                     const double dx = std::min(a.xMax, b.xMax) - std::max(a.xMin, b.xMin);
@@ -119,13 +73,11 @@ TEST(ReportFigures, PagesTwoAndFiveOfEachWallPrintEveryWordOnTheSheetAndClearOfT
             }
             if (keep) {
                 const std::string base = (std::filesystem::path(keep) / (fixture::name(wall) + "-page" + std::to_string(page))).string();
-                run("pdftoppm -png -r 100 -singlefile -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" + pdf +
-                    "' '" + base + "'");
+                pdf_text::commandOutput("pdftoppm -png -r 100 -singlefile -f " + std::to_string(page) + " -l " +
+                                        std::to_string(page) + " '" + pdf + "' '" + base + "'");
             }
         }
-        if (keep)
-            std::filesystem::copy_file(pdf, std::filesystem::path(keep) / (fixture::name(wall) + ".pdf"),
-                                       std::filesystem::copy_options::overwrite_existing);
+        keepPdf(wall, pdf);
     }
     std::filesystem::remove_all(dir);
 }

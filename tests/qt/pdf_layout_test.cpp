@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "app/forms.h"
 #include "support/fixture_walls.h"
 #include "support/pdf_services.h"
 #include "support/pdf_text.h"
@@ -79,22 +78,14 @@ protected:
         std::filesystem::create_directories(dir);
         for (Wall wall : fixture::kAllWalls) {
             const std::string pdf = (dir / (std::to_string(static_cast<int>(wall)) + ".pdf")).string();
-            PdfServices svc(pdf);
-            Program prog(svc);
-            registerForms(prog);
-            prog.form<MDIForm1>();
-            fixture::enterWall(prog, wall);
-            printWholeReport(prog, svc);
-            const plat::PrinterPage page = svc.printerPage();
+            const plat::PrinterPage page = printFixtureWall(wall, pdf).printerPage;
             Sheet sheet;
             sheet.width = page.scaleWidth / 20;
             sheet.height = page.scaleHeight / 20;
             sheet.left = (page.width - page.scaleWidth) / 40;
             sheet.top = (page.height - page.scaleHeight) / 40;
             printed_->push_back({wall, sheet, pdf_text::words(pdf)});
-            if (const char* keep = std::getenv("MIRANOSU_KEEP_PDF"))
-                std::filesystem::copy_file(pdf, std::filesystem::path(keep) / (fixture::name(wall) + ".pdf"),
-                                           std::filesystem::copy_options::overwrite_existing);
+            keepPdf(wall, pdf);
         }
         std::filesystem::remove_all(dir);
     }

@@ -10,6 +10,7 @@
 #include "conditions/design_choices.h"
 #include "section/bar_table.h"
 #include "section/section_screen.h"
+#include "support/choice_input.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -70,9 +71,7 @@ protected:
         prog.rebarAllowLong = 215;
     }
     void choose(Standard standard, LoadCase load) {
-        Form3& c = prog.form<Form3>();
-        (standard == Standard::Building ? c.opt_T : c.opt_D).setValue(true);
-        (load == LoadCase::Normal ? c.opt3 : c.opt4).setValue(true);
+        choice_input::setDesignChoices(prog, {.standard = standard, .loadCase = load});
     }
     float after(float area) {
         prog.rebarAllow = 300;
@@ -99,7 +98,7 @@ TEST_F(SpacingLargeBarTest, OtherStandardsAndTheSeismicCaseKeepTheAllowableAsSet
 }
 
 TEST_F(SpacingLargeBarTest, NoStandardChosenCountsAsNotBuilding) {
-    prog.form<Form3>().opt3.setValue(true);
+    choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Normal});
     EXPECT_EQ(after(13.4f), 300.0f);
 }
 

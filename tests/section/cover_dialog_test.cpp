@@ -9,6 +9,7 @@
 #include "common/calc_fault.h"
 #include "section/cover_dialog.h"
 #include "section/section_screen.h"
+#include "section/slab_wall.h"
 #include "project/project_fixture.h"
 #include "support/fixture_walls.h"
 #include "support/program_fixture.h"
@@ -41,14 +42,16 @@ protected:
         d.txt5.setText(toe);
         d.txt6.setText(key);
     }
+    // The covers each row shows and uses, in row order.
     std::vector<std::string> coverCaptions() {
-        Form7& s = sec();
-        return {s.lbl_r1.caption(), s.lbl_r2.caption(), s.lbl_r5.caption(), s.lbl_r6.caption(),
-                s.lbl_r7.caption(), s.lbl_r8.caption(), s.lbl_r9.caption(), s.lbl_r10.caption()};
+        std::vector<std::string> out;
+        for (const Form7::Row& r : sec().rows()) out.push_back(r.cover.caption());
+        return out;
     }
     std::vector<float> covers() {
-        const auto& c = prog.rebarCover;
-        return {c[1], c[2], c[5], c[6], c[7], c[8], c[9], c[10]};
+        std::vector<float> out;
+        for (int loc : kCheckLocationNumbers) out.push_back(prog.rebarCover[loc]);
+        return out;
     }
 };
 
@@ -127,7 +130,9 @@ struct RefusalCase {
 
 class CoverRefusal : public CoverDialog, public ::testing::WithParamInterface<RefusalCase> {};
 
-TEST_P(CoverRefusal, StopsAtTheFirstEmptyBoxOfAPresentMember) {
+// The first box of a present member that is empty or holds no cover: named, its text
+// selected, nothing stored.
+TEST_P(CoverRefusal, StopsAtTheFirstBoxItCannotTake) {
     const RefusalCase& c = GetParam();
     prog.heelLength = c.heel;
     prog.toeLength = c.toe;
@@ -142,7 +147,7 @@ TEST_P(CoverRefusal, StopsAtTheFirstEmptyBoxOfAPresentMember) {
         plat::TextBox& box = static_cast<plat::TextBox&>(*d.control(c.box));
         EXPECT_EQ(d.activeControl(), &box);
         EXPECT_EQ(box.selStart(), 0);
-        EXPECT_EQ(box.selLength(), 0);
+        EXPECT_EQ(box.selText(), box.text());
         EXPECT_TRUE(d.visible());
     });
     EXPECT_EQ(coverCaptions(), std::vector<std::string>(8, "60"));
@@ -160,7 +165,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"Toe", 0.4f, 0.5f, 0, "50", "70", "60", "", "", "つま先版のかぶり厚さを入力してください。", "txt5"},
         RefusalCase{"Key", 0, 0, 0.3f, "50", "70", "", "", "", "突起のかぶり厚さを入力してください。", "txt6"},
         RefusalCase{"SlabEvenWithoutMembers", 0, 0, 0, "50", "", "", "", "", "底版のかぶり厚さを入力してください。",
-                    "txt3"}),
+                    "txt3"},
+        // A cover with its unit is no number.
+        RefusalCase{"TextAfterTheNumber", 0.4f, 0.5f, 0.3f, "45mm", "42.5", "60", "60", "60",
+                    "たて壁のかぶり厚さは数値で入力してください。", "txt1"},
+        RefusalCase{"TooLargeToHold", 0.4f, 0.5f, 0.3f, "50", "1e40", "60", "60", "60",
+                    "底版のかぶり厚さは1以上1000mm以下で入力してください。", "txt3"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CoverDialog, SpreadsTheCoversOverTheLocations) {
@@ -182,20 +192,6 @@ TEST_F(CoverDialog, SpreadsTheCoversOverTheLocations) {
     EXPECT_FALSE(dialog()->visible());
 }
 
-// A cover with its unit is no number: named, its text selected, nothing stored.
-TEST_F(CoverDialog, ACoverWithTextAfterItsNumberIsRefused) {
-    prog.rebarCover[1] = 60;
-    open([&](Form22& d) {
-        fill(d, "45mm", "42.5", "60", "60", "60");
-        d.cmd1.press();
-        EXPECT_TRUE(d.visible());
-        EXPECT_EQ(d.activeControl(), &d.txt1);
-        EXPECT_EQ(d.txt1.selText(), "45mm");
-    });
-    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"たて壁のかぶり厚さは数値で入力してください。"});
-    EXPECT_EQ(prog.rebarCover[1], 60);
-}
-
 TEST_F(CoverDialog, ReadsEachBoxAsTheNumberItHolds) {
     open([](Form22& d) {
         fill(d, "45", "42.5", " 3 0", "４０", "5e1");
@@ -204,21 +200,6 @@ TEST_F(CoverDialog, ReadsEachBoxAsTheNumberItHolds) {
     EXPECT_TRUE(svc.messages.empty());
     EXPECT_EQ(covers(), (std::vector<float>{45, 45, 42.5f, 42.5f, 42.5f, 30, 40, 50}));
     EXPECT_EQ(coverCaptions(), (std::vector<std::string>{"45", "45", "42.5", "42.5", "42.5", "30", "40", "50"}));
-}
-
-TEST_F(CoverDialog, ACoverTooLargeToHoldIsRefusedAndNothingIsStored) {
-    prog.rebarCover[1] = 60;
-    open([&](Form22& d) {
-        fill(d, "50", "1e40", "60", "60", "60");
-        d.cmd1.press();
-        EXPECT_TRUE(d.visible());
-        EXPECT_EQ(d.activeControl(), &d.txt3);
-        EXPECT_EQ(d.txt3.selText(), "1e40");
-    });
-    ASSERT_EQ(svc.messages.size(), 1u);
-    EXPECT_EQ(svc.messages[0].text, "底版のかぶり厚さは1以上1000mm以下で入力してください。");
-    EXPECT_EQ(prog.rebarCover[1], 60);
-    EXPECT_EQ(coverCaptions(), std::vector<std::string>(8, "60"));
 }
 
 TEST_F(CoverDialog, OkKeepsTheDialogAndCancelDiscardsIt) {
@@ -341,17 +322,7 @@ TEST_F(CoverDialog, WithoutAKaTheCoversWaitForTheNextBarChoice) {
 
 TEST_F(CoverDialog, WithAKaTheRowsWithABarAreRecomputed) {
     // A wall the spacing calculations can work with.
-    prog.sigmaMax = 60;
-    prog.eccentricity = 0.1f;
-    prog.baseWidth = 4;
-    prog.toeLength = 0.5f;
-    prog.frontWallBottomWidth = 0.4f;
-    prog.innerSpan = 2.3f;
-    prog.rearWallBottomWidth = 0.4f;
-    prog.rearWallTopWidth = 0.4f;
-    prog.heelLength = 0.4f;
-    prog.slabThickness = 0.4f;
-    prog.backSoilHeight = 2.5f;
+    placeSlabWall(prog);
     prog.backSoilAboveSlab = 2.1f;
     prog.rearWallUpperHeight = 0.3f;
     prog.earthPressureHeight = 2.5f;

@@ -3,7 +3,7 @@
 // and the section invalidation the other screens call.
 #include <gtest/gtest.h>
 
-#include <map>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -26,22 +26,17 @@ protected:
     }
 
     Form7& s() { return prog.form<Form7>(); }
-    plat::TextBox& box(int r) { return static_cast<plat::TextBox&>(*s().control("txt" + std::to_string(r))); }
+    plat::TextBox& box(int r) { return s().row(r).design; }
     plat::Label& label(const std::string& name) { return static_cast<plat::Label&>(*s().control(name)); }
     // σc, σs, τc and judgement of a location.
-    std::vector<std::string> results(int r) {
-        static const std::map<int, int> first = {{1, 1}, {2, 5}, {5, 17}, {6, 21}, {7, 25}, {8, 29}, {9, 33}, {10, 37}};
-        std::vector<std::string> names;
-        for (int i = 0; i < 4; ++i) names.push_back("lbl" + std::to_string(first.at(r) + i));
-        return names;
-    }
+    std::array<plat::Label*, 4> results(int r) { return s().row(r).results; }
 
     // A complete stress check on the screen, saving and printing on.
     void checkDone() {
         s().txt_ka.setText("0.297");
         for (int r : kLocations) {
             box(r).setText("200");
-            for (const std::string& name : results(r)) label(name).setCaption(name);
+            for (plat::Label* l : results(r)) l->setCaption(l->name());
         }
         for (plat::ComboBox* c : {&s().cbo1, &s().cbo2, &s().cbo5}) c->setText("  D16");
         s().lbl_ra.setCaption("250");
@@ -54,7 +49,7 @@ protected:
         std::vector<int> rows;
         for (int r : kLocations) {
             int empty = 0;
-            for (const std::string& name : results(r)) empty += label(name).caption().empty();
+            for (const plat::Label* l : results(r)) empty += l->caption().empty();
             if (empty == 4) rows.push_back(r);
             else EXPECT_EQ(empty, 0) << "location " << r << " partly emptied";
         }

@@ -85,6 +85,15 @@ public:
         stabilityCheck();
     }
 
+    // "変更" on the section screen: the cover dialog's boxes named here typed, then "ＯＫ".
+    void confirmCovers(const screen_input::Texts& boxes) {
+        svc.modalScripts.push_back([boxes](plat::Form& form) {
+            for (const auto& [name, text] : boxes) static_cast<plat::TextBox&>(*form.control(name)).setText(text);
+            static_cast<Form22&>(form).cmd1.press();
+        });
+        sec().cmd6.press();
+    }
+
     void stabilityCheck() { dims().cmd3.press(); }
     void handOver() { dims().cmd1.press(); }
     void back() { sec().cmd3.press(); }

@@ -36,18 +36,11 @@ void enterSectionInputsOf(Session& from, Session& to) {
     if (b.txt_ka.text() != a.txt_ka.text()) b.txt_ka.setText(a.txt_ka.text());
     if (from.prog.isLoaded(Form22::kName)) {
         Form22& covers = from.prog.form<Form22>();
-        const std::string texts[] = {covers.txt1.text(), covers.txt3.text(), covers.txt4.text(),
-                                     covers.txt5.text(), covers.txt6.text()};
-        to.svc.modalScripts.push_back([texts](plat::Form& form) {
-            auto& d = static_cast<Form22&>(form);
-            d.txt1.setText(texts[0]);
-            d.txt3.setText(texts[1]);
-            d.txt4.setText(texts[2]);
-            d.txt5.setText(texts[3]);
-            d.txt6.setText(texts[4]);
-            d.cmd1.press();
-        });
-        b.cmd6.press();
+        to.confirmCovers({{"txt1", covers.txt1.text()},
+                          {"txt3", covers.txt3.text()},
+                          {"txt4", covers.txt4.text()},
+                          {"txt5", covers.txt5.text()},
+                          {"txt6", covers.txt6.text()}});
     }
     const auto rowsA = a.rows();
     const auto rowsB = b.rows();
@@ -182,15 +175,7 @@ const HistoryCase kCases[] = {
     {"CoversConfirmed", kOrdinary,
      [](Session& s) {
          s.design(kOrdinary);
-         s.svc.modalScripts.push_back([](plat::Form& form) {
-             auto& d = static_cast<Form22&>(form);
-             d.txt1.setText("50");
-             d.txt3.setText("70");
-             d.txt4.setText("70");
-             d.txt5.setText("70");
-             d.cmd1.press();
-         });
-         s.sec().cmd6.press();
+         s.confirmCovers({{"txt1", "50"}, {"txt3", "70"}, {"txt4", "70"}, {"txt5", "70"}});
          s.sectionCheck();
      }},
     // Leaving the section screen and coming back.

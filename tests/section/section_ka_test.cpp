@@ -48,25 +48,20 @@ protected:
         prog.seismicTheta = kUnset;
     }
 
-    std::vector<plat::ComboBox*> lists() {
-        std::vector<plat::ComboBox*> out;
-        for (const Form7::Row& r : f().rows()) out.push_back(&r.bars);
+    // One control of every row, in row order.
+    template <class Get>
+    auto column(Get get) {
+        std::vector<decltype(get(f().rows()[0]))> out;
+        for (const Form7::Row& r : f().rows()) out.push_back(get(r));
         return out;
     }
-    std::vector<plat::Label*> spacings() {
-        std::vector<plat::Label*> out;
-        for (const Form7::Row& r : f().rows()) out.push_back(&r.computed);
-        return out;
-    }
-    std::vector<plat::TextBox*> designs() {
-        std::vector<plat::TextBox*> out;
-        for (const Form7::Row& r : f().rows()) out.push_back(&r.design);
-        return out;
-    }
+    std::vector<plat::ComboBox*> lists() { return column([](const Form7::Row& r) { return &r.bars; }); }
+    std::vector<plat::Label*> spacings() { return column([](const Form7::Row& r) { return &r.computed; }); }
+    std::vector<plat::TextBox*> designs() { return column([](const Form7::Row& r) { return &r.design; }); }
+    // σc, σs, τc and the judgement of every row.
     std::vector<plat::Label*> results() {
         std::vector<plat::Label*> out;
-        for (int n : {1, 2, 3, 4, 5, 6, 7, 8}) out.push_back(static_cast<plat::Label*>(f().control("lbl" + std::to_string(n))));
-        for (int n = 17; n <= 40; ++n) out.push_back(static_cast<plat::Label*>(f().control("lbl" + std::to_string(n))));
+        for (const Form7::Row& r : f().rows()) out.insert(out.end(), r.results.begin(), r.results.end());
         return out;
     }
 

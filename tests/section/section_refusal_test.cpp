@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "common/calc_fault.h"
-#include "conditions/seismic_dialog.h"
 #include "section/section_refusal.h"
+#include "support/choice_input.h"
 
 namespace {
 
@@ -251,15 +251,7 @@ TEST(SectionRefusal, AMemberThinnerThanCoverAndBarIsRefused) {
     s.handOver();
     Form7& f = s.sec();
     // A slab of 40 cm under a cover of 400 mm: d = 40 − (400 + 8)/10 < 0 with "  D16".
-    s.svc.modalScripts.push_back([](plat::Form& form) {
-        auto& d = static_cast<Form22&>(form);
-        d.txt1.setText("60");
-        d.txt3.setText("400");
-        d.txt4.setText("60");
-        d.txt5.setText("60");
-        d.cmd1.press();
-    });
-    f.cmd6.press();
+    s.confirmCovers({{"txt1", "60"}, {"txt3", "400"}, {"txt4", "60"}, {"txt5", "60"}});
     s.svc.clear();
     f.cbo6.userPick(4);
     ASSERT_EQ(s.svc.messages.size(), 1u);
@@ -272,12 +264,7 @@ TEST(SectionRefusal, AMemberThinnerThanCoverAndBarIsRefused) {
     f.cbo1.userPick(4);
     f.cbo2.userPick(4);
     s.svc.clear();
-    s.svc.modalScripts.push_back([](plat::Form& form) {
-        auto& d = static_cast<Form22&>(form);
-        d.txt1.setText("500");
-        d.cmd1.press();
-    });
-    f.cmd6.press();
+    s.confirmCovers({{"txt1", "500"}});
     ASSERT_EQ(s.svc.messages.size(), 1u);
     EXPECT_EQ(s.svc.messages[0].text, "たて壁 Ａ 中央部は、部材の厚さが鉄筋のかぶり厚さと鉄筋の径に対して薄すぎます。");
     EXPECT_EQ(f.lbl_ra.caption(), "");
@@ -297,12 +284,11 @@ TEST(SectionRefusal, AMemberThinnerThanCoverAndBarIsRefused) {
 class WallAboveTheSoil : public ::testing::Test {
 protected:
     void SetUp() override {
-        Form3& c = run.conditions();
-        c.opt_T.setValue(true);
-        c.opt4.setValue(true);
-        run.prog.form<Form25>().opt_K2.setValue(true);
-        run.prog.form<Form23>().opt1.setValue(true);
         Program& p = run.prog;
+        choice_input::setDesignChoices(p, {.standard = Standard::Building,
+                                           .loadCase = LoadCase::Seismic,
+                                           .groundShape = GroundShape::OneSided,
+                                           .seismicMethod = SeismicMethod::K2});
         p.soilUnitWeight = 18;
         p.concreteUnitWeight = 24.5f;
         p.seismicKh = 0.2f;

@@ -12,7 +12,9 @@
 #include "conditions/ground_shape.h"
 #include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
+#include "section/slab_wall.h"
 #include "stability/dimension_screen.h"
+#include "support/choice_input.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
@@ -26,34 +28,20 @@ protected:
     Form7& sec() { return prog.form<Form7>(); }
 
     // Design conditions and a stability result from which the slab model and the
-    // section KA can be computed: a 4 m base, a rear wall without outer batter. Without
-    // a seismic method, the normal case.
+    // section KA can be computed, without a key. Without a seismic method, the normal case.
     void ready(SeismicMethod method = SeismicMethod::None, bool oneSided = true, bool kaTyped = true) {
-        Form3& conditions = prog.form<Form3>();
-        conditions.opt_T.setValue(true);
-        (method == SeismicMethod::None ? conditions.opt3 : conditions.opt4).setValue(true);
-        Form25& seismic = prog.form<Form25>();
-        if (method == SeismicMethod::K1) seismic.opt_K1.setValue(true);
-        if (method == SeismicMethod::K2) seismic.opt_K2.setValue(true);
-        if (method == SeismicMethod::D1) seismic.opt_D1.setValue(true);
-        (kaTyped ? conditions.opt1 : conditions.opt2).setValue(true);
-        (oneSided ? prog.form<Form23>().opt1 : prog.form<Form23>().opt2).setValue(true);
+        choice_input::setDesignChoices(
+            prog, {.standard = Standard::Building,
+                   .loadCase = method == SeismicMethod::None ? LoadCase::Normal : LoadCase::Seismic,
+                   .groundShape = oneSided ? GroundShape::OneSided : GroundShape::Symmetric,
+                   .seismicMethod = method,
+                   .kaMode = kaTyped ? KaMode::Typed : KaMode::Computed});
         prog.activeCoefficient = 0.333f;
         prog.backfillPhi = 30;
         prog.deltaSection = 0;
         prog.seismicKh = 0.2f;
         prog.seismicKv = 0;
-        prog.sigmaMax = 60;
-        prog.eccentricity = 0.1f;
-        prog.baseWidth = 4;
-        prog.toeLength = 0.5f;
-        prog.frontWallBottomWidth = 0.4f;
-        prog.innerSpan = 2.3f;
-        prog.rearWallBottomWidth = 0.4f;
-        prog.rearWallTopWidth = 0.4f;
-        prog.heelLength = 0.4f;
-        prog.slabThickness = 0.4f;
-        prog.backSoilHeight = 2.5f;
+        placeSlabWall(prog);
         prog.keyHeight = 0;
         dims().show();
         for (int index : {3, 5, 6}) prog.mainToolbar()->button(index).enabled = true;
@@ -61,6 +49,23 @@ protected:
     }
 
     void handOver() { dims().cmd1.press(); }
+    // The KA box as the hand-over leaves it: the text shown, framed only while typed, the
+    // mode's own button and command on, the other mode's off, and the preview on.
+    void expectKaOffered(const char* shown, bool typed) {
+        Form7& s = sec();
+        EXPECT_EQ(s.txt_ka.text(), shown);
+        EXPECT_EQ(s.txt_ka.borderStyle(), typed ? 1 : 0);
+        EXPECT_TRUE(focused(s.txt_ka));
+        EXPECT_EQ(s.opt1.value(), typed);
+        EXPECT_EQ(s.opt2.value(), !typed);
+        plat::OptionButton& mode = typed ? s.opt1 : s.opt2;
+        plat::OptionButton& otherMode = typed ? s.opt2 : s.opt1;
+        plat::CommandButton& command = typed ? s.cmd4 : s.cmd5;
+        plat::CommandButton& otherCommand = typed ? s.cmd5 : s.cmd4;
+        EXPECT_TRUE(mode.enabled() && command.enabled());
+        EXPECT_FALSE(otherMode.enabled() || otherCommand.enabled());
+        EXPECT_TRUE(toolbar().button(5).enabled);
+    }
     bool focused(const plat::Control& c) { return c.form().activeControl() == &c && c.form().visible(); }
     plat::Toolbar& toolbar() { return *prog.mainToolbar(); }
 };
@@ -246,9 +251,13 @@ TEST_P(SectionMemberRows, ShowTheMembersThatExist) {
     auto rowShown = [](std::initializer_list<plat::Control*> row, bool shown) {
         for (plat::Control* ctl : row) EXPECT_EQ(ctl->visible(), shown) << ctl->name();
     };
-    rowShown({&s.Label8, &s.cbo8, &s.lbl_r8, &s.txt8, &s.lbl_rh}, c.heel != 0);
-    rowShown({&s.Label9, &s.cbo9, &s.lbl_r9, &s.txt9, &s.lbl_ri}, c.toe != 0);
-    rowShown({&s.Label10, &s.cbo10, &s.lbl_r10, &s.txt10, &s.lbl_rj}, c.key != 0);
+    auto memberRowShown = [&](int loc, bool shown) {
+        const Form7::Row r = s.row(loc);
+        rowShown({&r.caption, &r.bars, &r.cover, &r.design, &r.computed}, shown);
+    };
+    memberRowShown(8, c.heel != 0);
+    memberRowShown(9, c.toe != 0);
+    memberRowShown(10, c.key != 0);
     // The rows that always exist, the member captions and every result label stay.
     rowShown({&s.Label7, &s.cbo7, &s.txt7, &s.lbl_rg, &s.Label14, &s.Label19, &s.Label13, &s.lbl29, &s.lbl32,
               &s.lbl36, &s.lbl40},
@@ -305,15 +314,8 @@ TEST_F(SectionScreen, TypedKaIsOfferedFromTheDesignConditions) {
         ready();
         prog.activeCoefficient = c.ka;
         handOver();
-        Form7& s = sec();
-        EXPECT_EQ(s.txt_ka.text(), c.shown);
-        EXPECT_EQ(s.txt_ka.borderStyle(), 1);
-        EXPECT_TRUE(focused(s.txt_ka));
-        EXPECT_TRUE(s.opt1.value());
-        EXPECT_FALSE(s.opt2.value());
-        EXPECT_TRUE(s.opt1.enabled() && s.cmd4.enabled());
-        EXPECT_FALSE(s.opt2.enabled() || s.cmd5.enabled());
-        EXPECT_TRUE(toolbar().button(5).enabled);
+        SCOPED_TRACE(c.shown);
+        expectKaOffered(c.shown, true);
     }
 }
 
@@ -322,14 +324,7 @@ TEST_F(SectionScreen, ComputedKaIsWorkedOutAtEveryHandOver) {
     handOver();
     Form7& s = sec();
     // φ = 30°, θ = 0, δ = 0: KA = cos²30 / (1 + sin 30)² = 1/3.
-    EXPECT_EQ(s.txt_ka.text(), "0.333");
-    EXPECT_EQ(s.txt_ka.borderStyle(), 0);
-    EXPECT_TRUE(focused(s.txt_ka));
-    EXPECT_TRUE(s.opt2.value());
-    EXPECT_FALSE(s.opt1.value());
-    EXPECT_TRUE(s.opt2.enabled() && s.cmd5.enabled());
-    EXPECT_FALSE(s.opt1.enabled() || s.cmd4.enabled());
-    EXPECT_TRUE(toolbar().button(5).enabled);
+    expectKaOffered("0.333", false);
 
     // The next visit recomputes it: the same coefficient keeps the rows designed with it,
     // another one empties the upright wall's rows.

@@ -5,9 +5,8 @@
 
 #include "app/forms.h"
 #include "common/numbers.h"
-#include "conditions/ground_shape.h"
 #include "section/section_screen.h"
-#include "stability/dimension_screen.h"
+#include "support/choice_input.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -118,32 +117,37 @@ TEST_F(SlabModelTest, GroundReactionByShapeAndEccentricity) {
     }
 }
 
-struct LoadCase {
+struct SlabLoadCase {
     const char* name;
-    int shape;      // 0 none chosen, 1 one-sided, 2 symmetric
-    int frontSoil;  // 0 none chosen, 3 included, 4 excluded
+    GroundShape shape;  // None: none chosen
+    FrontSoilLoad frontSoil;  // None: none chosen
     bool heel, toe;
     float W2, W3, W4, W5;  // kKept: not written
 };
 
 TEST_F(SlabModelTest, SlabLoadsByMembersAndGroundShape) {
-    const std::vector<LoadCase> cases = {
-        {"one-sided, front soil included", 1, 3, true, true, 74.6500015f, 73.4500046f, 40.0499992f, 38.5499992f},
-        {"one-sided, front soil excluded", 1, 4, true, true, 74.6500015f, 73.4500046f, 19.7000008f, 13.5749998f},
-        {"one-sided without a front-soil choice", 1, 0, true, true, 74.6500015f, 73.4500046f, kKept, kKept},
-        {"symmetric", 2, 0, true, true, 74.6500015f, 73.4500046f, 69.6500015f, 68.1500015f},
-        {"no shape chosen", 0, 0, true, true, 74.6500015f, 73.4500046f, kKept, kKept},
-        {"no heel", 1, 3, false, true, kKept, kKept, 40.0499992f, 38.5499992f},
-        {"no toe", 2, 0, true, false, 74.6500015f, 73.4500046f, kKept, kKept},
+    constexpr GroundShape kOneSided = GroundShape::OneSided, kSymmetric = GroundShape::Symmetric;
+    constexpr FrontSoilLoad kCounted = FrontSoilLoad::Counted, kLeftOut = FrontSoilLoad::LeftOut;
+    const std::vector<SlabLoadCase> cases = {
+        {"one-sided, front soil included", kOneSided, kCounted, true, true, 74.6500015f, 73.4500046f, 40.0499992f,
+         38.5499992f},
+        {"one-sided, front soil excluded", kOneSided, kLeftOut, true, true, 74.6500015f, 73.4500046f, 19.7000008f,
+         13.5749998f},
+        {"one-sided without a front-soil choice", kOneSided, FrontSoilLoad::None, true, true, 74.6500015f, 73.4500046f,
+         kKept, kKept},
+        {"symmetric", kSymmetric, FrontSoilLoad::None, true, true, 74.6500015f, 73.4500046f, 69.6500015f, 68.1500015f},
+        {"no shape chosen", GroundShape::None, FrontSoilLoad::None, true, true, 74.6500015f, 73.4500046f, kKept, kKept},
+        {"no heel", kOneSided, kCounted, false, true, kKept, kKept, 40.0499992f, 38.5499992f},
+        {"no toe", kSymmetric, FrontSoilLoad::None, true, false, 74.6500015f, 73.4500046f, kKept, kKept},
     };
-    for (const LoadCase& c : cases) {
+    for (const SlabLoadCase& c : cases) {
         SCOPED_TRACE(c.name);
         ScriptedServices services;
         Program p(services);
         registerForms(p);
         // Choices first: their own handlers invalidate the stability result.
-        if (c.shape != 0) (c.shape == 1 ? p.form<Form23>().opt1 : p.form<Form23>().opt2).setValue(true);
-        if (c.frontSoil != 0) (c.frontSoil == 3 ? p.form<Form4>().opt3 : p.form<Form4>().opt4).setValue(true);
+        choice_input::setDesignChoices(p, {.groundShape = c.shape});
+        choice_input::setDimensionChoices(p, {.frontSoil = c.frontSoil, .surchargeDeduction = SurchargeDeduction::None});
         p.concreteUnitWeight = 24.5f;
         p.soilUnitWeight = 18.5f;
         p.slabThickness = 0.6f;

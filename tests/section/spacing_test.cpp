@@ -2,19 +2,26 @@
 // worked out by hand from the design rules (single precision at every stored value).
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "app/main_window.h"
 #include "common/numbers.h"
-#include "conditions/conditions_screen.h"
-#include "conditions/ground_shape.h"
-#include "conditions/seismic_dialog.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
+#include "support/choice_input.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
 
 namespace {
+
+// The values every location computes after its design forces.
+struct Section {
+    float effectiveCover, memberThickness, effectiveDepth, leverArm, ft, requiredSteelArea;
+    float requiredPerimeter;  // 0: none (the slab centre)
+    float barsForArea, barsForBond, barsPerMetre, computedSpacing;
+    const char* label;
+};
 
 // A one-sided wall with heel, toe and key: base 3.95 m (toe 0.5, front wall 0.4, span 2.0,
 // rear wall 0.45, heel 0.6), slab 0.4 m with 0.3 m ends, rear wall 0.3 m at the top with
@@ -22,11 +29,10 @@ namespace {
 class SpacingTest : public ProgramTest {
 protected:
     void SetUp() override {
-        Form3& c = prog.form<Form3>();
-        c.opt_T.setValue(true);
-        c.opt3.setValue(true);
-        prog.form<Form23>().opt1.setValue(true);
-        prog.form<Form4>().opt3.setValue(true);  // front soil counted
+        choice_input::setDesignChoices(
+            prog, {.standard = Standard::Building, .loadCase = LoadCase::Normal, .groundShape = GroundShape::OneSided});
+        choice_input::setDimensionChoices(
+            prog, {.frontSoil = FrontSoilLoad::Counted, .surchargeDeduction = SurchargeDeduction::None});
 
         prog.soilUnitWeight = 18;
         prog.concreteUnitWeight = 24.5f;
@@ -75,24 +81,17 @@ protected:
         prog.sigmaMax = 80;
     }
     // "地震時" withdraws the section KA and the stability result; the test's stand for the
-    // ones given again.
-    void seismic(plat::OptionButton Form25::*method) {
+    // ones given again. Then the method, unless None.
+    void seismic(SeismicMethod method) {
         const std::string ka = f().txt_ka.text();
         const float sigmaMax = prog.sigmaMax;
-        prog.form<Form3>().opt4.setValue(true);
+        choice_input::setDesignChoices(prog, {.loadCase = LoadCase::Seismic});
         f().txt_ka.setText(ka);
         prog.sigmaMax = sigmaMax;
-        (prog.form<Form25>().*method).setValue(true);
+        choice_input::setDesignChoices(prog, {.seismicMethod = method});
     }
     bool button(int index) { return prog.mainToolbar()->button(index).enabled; }
 
-    // The values every location computes after its design forces.
-    struct Section {
-        float effectiveCover, memberThickness, effectiveDepth, leverArm, ft, requiredSteelArea;
-        float requiredPerimeter;  // 0: none (the slab centre)
-        float barsForArea, barsForBond, barsPerMetre, computedSpacing;
-        const char* label;
-    };
     void expectSection(int loc, const Section& s) {
         SCOPED_TRACE(loc);
         EXPECT_EQ(prog.rebarCover[loc], 60.0f);
@@ -109,19 +108,7 @@ protected:
         }
         EXPECT_FLOAT_EQ(prog.barsPerMetre[loc], s.barsPerMetre);
         EXPECT_FLOAT_EQ(prog.computedSpacing[loc], s.computedSpacing);
-        EXPECT_EQ(spacingLabel(loc).caption(), s.label);
-    }
-    plat::Label& spacingLabel(int loc) {
-        switch (loc) {
-        case 1: return f().lbl_ra;
-        case 2: return f().lbl_rb;
-        case 5: return f().lbl_re;
-        case 6: return f().lbl_rf;
-        case 7: return f().lbl_rg;
-        case 8: return f().lbl_rh;
-        case 9: return f().lbl_ri;
-        default: return f().lbl_rj;
-        }
+        EXPECT_EQ(f().row(loc).computed.caption(), s.label);
     }
 };
 
@@ -221,7 +208,7 @@ class SpacingWallSeismicTest : public SpacingTest, public ::testing::WithParamIn
 
 TEST_P(SpacingWallSeismicTest, InertiaOfWallSoilAndSurcharge) {
     const SeismicCase c = GetParam();
-    seismic(&Form25::opt_K2);
+    seismic(SeismicMethod::K2);
     prog.partArea[7] = 1.6f;
     prog.partY[7] = 1.7f;
     f().chk_1.setValue(c.inertia);
@@ -260,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(Loads, SpacingWallSeismicTest,
                                            SeismicCase{2, 0, 2958025.0f, 28084.871f}));
 
 TEST_F(SpacingTest, SeismicK1IsTheNormalCaseWhateverTheInertiaTick) {
-    seismic(&Form25::opt_K1);
+    seismic(SeismicMethod::K1);
     f().chk_1.setValue(1);
     f().txt_1.setText("1.5");
     f().cbo2.userPick(4);
@@ -273,11 +260,7 @@ TEST_F(SpacingTest, SeismicK1IsTheNormalCaseWhateverTheInertiaTick) {
 }
 
 TEST_F(SpacingTest, SeismicWithoutMethodKeepsTheForces) {
-    const std::string ka = f().txt_ka.text();
-    const float sigmaMax = prog.sigmaMax;
-    prog.form<Form3>().opt4.setValue(true);
-    f().txt_ka.setText(ka);
-    prog.sigmaMax = sigmaMax;
+    seismic(SeismicMethod::None);
     prog.designMoment[2] = 1e6f;
     prog.designShear[2] = 2e4f;
     f().cbo2.userPick(4);
@@ -361,38 +344,89 @@ TEST_F(SpacingTest, SlabCentreIsAreaGovernedAndEachEndWritesOnlyItsFixedEndMomen
 
 // ---- heel, toe, key ----
 
-TEST_F(SpacingTest, HeelWithTheWholeBaseInContact) {
-    f().cbo8.userPick(2);
-    EXPECT_FLOAT_EQ(prog.loadMoment[8], 11.910001f);
-    EXPECT_FLOAT_EQ(prog.loadShear[8], 39.765f);
-    EXPECT_FLOAT_EQ(prog.reactionMoment[8], 5.8408365f);
-    EXPECT_FLOAT_EQ(prog.reactionShear[8], 20.23027f);
-    EXPECT_FLOAT_EQ(prog.designMoment[8], 606916.44f);
-    EXPECT_FLOAT_EQ(prog.designShear[8], 19534.729f);
-    expectSection(8, {66.5f, 40, 33.35f, 29.181248f, 215, 0.96735656f, 4.7816248f, 0.76350164f, 1.1954062f,
-                      1.1954062f, 836.53571f, "836"});
+// The heel and the toe under the reaction of the stability result: the load, the
+// reaction and the design forces at the root, and the spacing they require.
+struct CantileverCase {
+    const char* name = "";
+    int loc = 0;
+    float e = 0;
+    std::optional<float> staleXn = {};  // a contact length left from before: not looked at
+    std::optional<float> xn = {};       // the contact length found
+    std::optional<float> loadMoment = {}, loadShear = {};  // given together
+    float reactionMoment = 0, reactionShear = 0, designMoment = 0;
+    std::optional<float> designShear = {};
+    float computedSpacing = 0;
+    std::optional<Section> section = {};
+};
+
+class SpacingCantileverTest : public SpacingTest, public ::testing::WithParamInterface<CantileverCase> {};
+
+TEST_P(SpacingCantileverTest, RootForcesAndSpacing) {
+    const CantileverCase& c = GetParam();
+    reaction(c.e);
+    if (c.staleXn) prog.neutralAxisXn = *c.staleXn;
+    f().row(c.loc).bars.userPick(2);
+    if (c.xn) {
+        EXPECT_FLOAT_EQ(prog.neutralAxisXn, *c.xn);
+    }
+    if (c.loadMoment) {
+        EXPECT_FLOAT_EQ(prog.loadMoment[c.loc], *c.loadMoment);
+        EXPECT_FLOAT_EQ(prog.loadShear[c.loc], *c.loadShear);
+    }
+    EXPECT_FLOAT_EQ(prog.reactionMoment[c.loc], c.reactionMoment);
+    EXPECT_FLOAT_EQ(prog.reactionShear[c.loc], c.reactionShear);
+    EXPECT_FLOAT_EQ(prog.designMoment[c.loc], c.designMoment);
+    if (c.designShear) {
+        EXPECT_FLOAT_EQ(prog.designShear[c.loc], *c.designShear);
+    }
+    EXPECT_FLOAT_EQ(prog.computedSpacing[c.loc], c.computedSpacing);
+    if (c.section) expectSection(c.loc, *c.section);
 }
 
-TEST_F(SpacingTest, HeelWithContactEndingOnTheHeel) {
-    reaction(0.8f);
-    f().cbo8.userPick(2);
-    EXPECT_FLOAT_EQ(prog.neutralAxisXn, 3.525f);
-    EXPECT_FLOAT_EQ(prog.reactionMoment[8], 0.020271903f);
-    EXPECT_FLOAT_EQ(prog.reactionShear[8], 0.34751812f);
-    EXPECT_FLOAT_EQ(prog.designMoment[8], 1188972.9f);
-    EXPECT_FLOAT_EQ(prog.designShear[8], 39417.48f);
-    EXPECT_FLOAT_EQ(prog.computedSpacing[8], 414.57489f);
-}
+const CantileverCase kCantileverCases[] = {
+    {.name = "HeelWithTheWholeBaseInContact",
+     .loc = 8,
+     .e = 0.3f,
+     .loadMoment = 11.910001f,
+     .loadShear = 39.765f,
+     .reactionMoment = 5.8408365f,
+     .reactionShear = 20.23027f,
+     .designMoment = 606916.44f,
+     .designShear = 19534.729f,
+     .computedSpacing = 836.53571f,
+     .section = Section{66.5f, 40, 33.35f, 29.181248f, 215, 0.96735656f, 4.7816248f, 0.76350164f, 1.1954062f,
+                        1.1954062f, 836.53571f, "836"}},
+    {.name = "HeelWithContactEndingOnTheHeel",
+     .loc = 8,
+     .e = 0.8f,
+     .xn = 3.525f,
+     .reactionMoment = 0.020271903f,
+     .reactionShear = 0.34751812f,
+     .designMoment = 1188972.9f,
+     .designShear = 39417.48f,
+     .computedSpacing = 414.57489f},
+    {.name = "HeelUnderUniformPressure",
+     .loc = 8,
+     .e = 0,
+     .staleXn = 1,  // no contact length: not looked at
+     .reactionMoment = 14.4f,
+     .reactionShear = 48,
+     .designMoment = 249000.08f,
+     .computedSpacing = 1984.3954f},
+    {.name = "ToeAlwaysTakesTheTrapezoidalReaction",
+     .loc = 9,
+     .e = 0.3f,
+     .loadMoment = 4.6708336f,
+     .loadShear = 18.7375f,
+     .reactionMoment = 9.7358284f,
+     .reactionShear = 38.41497f,
+     .designMoment = 506499.47f,
+     .designShear = 19677.471f,
+     .computedSpacing = 830.4674f},
+};
 
-TEST_F(SpacingTest, HeelUnderUniformPressure) {
-    reaction(0);
-    prog.neutralAxisXn = 1;  // no contact length: not looked at
-    f().cbo8.userPick(2);
-    EXPECT_FLOAT_EQ(prog.reactionMoment[8], 14.4f);
-    EXPECT_FLOAT_EQ(prog.reactionShear[8], 48);
-    EXPECT_FLOAT_EQ(prog.designMoment[8], 249000.08f);
-    EXPECT_FLOAT_EQ(prog.computedSpacing[8], 1984.3954f);
-}
+INSTANTIATE_TEST_SUITE_P(Reactions, SpacingCantileverTest, ::testing::ValuesIn(kCantileverCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The model gives no pressure at the heel root when the contact ends under the span:
 // the heel is not designed with a V5 of an earlier wall, and its row is judged NG
@@ -412,17 +446,6 @@ TEST_F(SpacingTest, HeelContactEndingBeforeItsRootIsRefused) {
     EXPECT_EQ(f().lbl_rh.caption(), "");
     EXPECT_EQ(f().lbl32.caption(), "NG");
     EXPECT_EQ(prog.designMoment[8], 0.0f);  // nothing of an earlier wall stays
-}
-
-TEST_F(SpacingTest, ToeAlwaysTakesTheTrapezoidalReaction) {
-    f().cbo9.userPick(2);
-    EXPECT_FLOAT_EQ(prog.loadMoment[9], 4.6708336f);
-    EXPECT_FLOAT_EQ(prog.loadShear[9], 18.7375f);
-    EXPECT_FLOAT_EQ(prog.reactionMoment[9], 9.7358284f);
-    EXPECT_FLOAT_EQ(prog.reactionShear[9], 38.41497f);
-    EXPECT_FLOAT_EQ(prog.designMoment[9], 506499.47f);
-    EXPECT_FLOAT_EQ(prog.designShear[9], 19677.471f);
-    EXPECT_FLOAT_EQ(prog.computedSpacing[9], 830.4674f);
 }
 
 TEST_F(SpacingTest, KeyUnderPassivePressure) {

@@ -4,12 +4,17 @@
 #include <QPageSize>
 #include <QPrinter>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "platform/qt/qt_services.h"
 #include "report/print_range_dialog.h"
+#include "support/fixture_walls.h"
 #include "support/scripted_services.h"
 
 class PdfServices : public ScriptedServices {
@@ -46,4 +51,34 @@ inline void printWholeReport(Program& prog, ScriptedServices& svc) {
         d.cmd1.press();
     });
     prog.form<MDIForm1>().Men_FPrn_Click();
+}
+
+// What a fresh program left after a fixture wall was entered and its whole report printed.
+struct PrintRun {
+    int sectionCheckDone = 0;           // the stress check's flag before printing
+    std::vector<std::string> messages;  // every message of the run
+    plat::PrinterPage printerPage;      // the page the report was printed on
+};
+
+// Enters the wall through the screens in a fresh program and prints its whole report
+// into the PDF file.
+inline PrintRun printFixtureWall(fixture::Wall wall, const std::string& pdf) {
+    PdfServices svc(pdf);
+    Program prog(svc);
+    registerForms(prog);
+    prog.form<MDIForm1>();
+    fixture::enterWall(prog, wall);
+    PrintRun run;
+    run.sectionCheckDone = prog.sectionCheckDoneValue();
+    printWholeReport(prog, svc);
+    run.messages = svc.messageTexts();
+    run.printerPage = svc.printerPage();
+    return run;
+}
+
+// With MIRANOSU_KEEP_PDF set to a folder, a copy of the wall's PDF there to look at.
+inline void keepPdf(fixture::Wall wall, const std::string& pdf) {
+    if (const char* keep = std::getenv("MIRANOSU_KEEP_PDF"))
+        std::filesystem::copy_file(pdf, std::filesystem::path(keep) / (fixture::name(wall) + ".pdf"),
+                                   std::filesystem::copy_options::overwrite_existing);
 }

@@ -1,6 +1,6 @@
 // The report printed into a PDF file by the program's own print run, and the PDF's text
 // layer read back with poppler's pdftotext: each word with its box, in points from the
-// top left of the sheet.
+// top left of the sheet, and each sheet's size.
 #pragma once
 #include <cstdio>
 #include <cstdlib>
@@ -15,11 +15,13 @@ struct Word {
     double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
     std::string text;
 };
-using Page = std::vector<Word>;
+// The words of one sheet, and the sheet's size in points.
+struct Page : std::vector<Word> {
+    double width = 0, height = 0;
+};
 
-namespace detail {
-
-inline std::string output(const std::string& command) {
+// What a shell command writes to its standard output.
+inline std::string commandOutput(const std::string& command) {
     std::string text;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return text;
@@ -29,6 +31,8 @@ inline std::string output(const std::string& command) {
     ::pclose(pipe);
     return text;
 }
+
+namespace detail {
 
 inline double attribute(const std::string& tag, const char* name) {
     const std::string key = std::string(name) + "=\"";
@@ -49,7 +53,7 @@ inline std::string unescaped(std::string s) {
 
 // The words of every page of the PDF (one run of pdftotext -bbox).
 inline std::vector<Page> words(const std::string& pdf) {
-    const std::string xml = detail::output("pdftotext -bbox '" + pdf + "' - 2>/dev/null");
+    const std::string xml = commandOutput("pdftotext -bbox '" + pdf + "' - 2>/dev/null");
     std::vector<Page> pages;
     size_t at = 0;
     while ((at = xml.find('<', at)) != std::string::npos) {
@@ -59,6 +63,8 @@ inline std::vector<Page> words(const std::string& pdf) {
         at = end + 1;
         if (tag.rfind("<page ", 0) == 0) {
             pages.emplace_back();
+            pages.back().width = detail::attribute(tag, "width");
+            pages.back().height = detail::attribute(tag, "height");
         } else if (tag.rfind("<word ", 0) == 0 && !pages.empty()) {
             const size_t close = xml.find("</word>", at);
             if (close == std::string::npos) break;
