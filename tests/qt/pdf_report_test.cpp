@@ -86,23 +86,16 @@ TEST(PdfReport, TheWholeReportOfEachFixtureWallReachesItsPdf) {
     for (const Expected& c : cases) {
         SCOPED_TRACE(fixture::name(c.wall));
         const std::string pdf = (dir / (std::to_string(static_cast<int>(c.wall)) + ".pdf")).string();
-        PdfServices svc(pdf);
-        Program prog(svc);
-        registerForms(prog);
-        prog.form<MDIForm1>();
-        fixture::enterWall(prog, c.wall);
-        ASSERT_EQ(prog.sectionCheckDoneValue(), 1);
-        printWholeReport(prog, svc);
-        EXPECT_TRUE(svc.messages.empty()) << ::testing::PrintToString(svc.messageTexts());
+        const PrintRun run = printFixtureWall(c.wall, pdf);
+        ASSERT_EQ(run.sectionCheckDone, 1);
+        EXPECT_TRUE(run.messages.empty()) << ::testing::PrintToString(run.messages);
         const Strings pages = pdfPages(pdf);
         ASSERT_EQ(static_cast<int>(pages.size()), c.pages) << "pdftotext (poppler-utils) on " << pdf;
         for (int i = 0; i < c.pages; ++i)
             EXPECT_NE(pages[i].find("－ " + std::to_string(i + 1) + " －"), std::string::npos) << "page " << i + 1;
         for (const auto& [page, line] : c.lines)
             EXPECT_NE(pages[page - 1].find(line), std::string::npos) << "page " << page << ": " << line;
-        if (const char* keep = std::getenv("MIRANOSU_KEEP_PDF"))
-            std::filesystem::copy_file(pdf, std::filesystem::path(keep) / (fixture::name(c.wall) + ".pdf"),
-                                       std::filesystem::copy_options::overwrite_existing);
+        keepPdf(c.wall, pdf);
     }
     std::filesystem::remove_all(dir);
 }
