@@ -96,7 +96,7 @@ protected:
         prog.form<Form14>().opt5.setValue(true);
         choice_input::setDimensionChoices(prog, {.shearKey = c.key == Key::None ? ShearKey::Absent : ShearKey::Present,
                                                  .surchargeDeduction = SurchargeDeduction::None});
-        prog.chapterNumber = "3";
+        prog.chapterNumber.assign(1, '3');
         prog.baseWidth = 3.0f * scale;
         prog.eccentricity = c.eccentricity * scale;
         prog.resultantPosition = (1.5f - c.eccentricity) * scale;
