@@ -10,29 +10,12 @@ namespace {
 DesignChoices read(const Form3* conditions, const Form23* shape, const Form25* seismic) {
     DesignChoices c;
     if (conditions) {
-        if (conditions->opt_T.value())
-            c.standard = Standard::Building;
-        else if (conditions->opt_D.value())
-            c.standard = Standard::Road;
-        if (conditions->opt3.value())
-            c.loadCase = LoadCase::Normal;
-        else if (conditions->opt4.value())
-            c.loadCase = LoadCase::Seismic;
-        if (conditions->opt1.value())
-            c.kaMode = KaMode::Typed;
-        else if (conditions->opt2.value())
-            c.kaMode = KaMode::Computed;
-        if (conditions->opt5.value())
-            c.baseFriction = BaseFrictionMode::Typed;
-        else if (conditions->opt6.value())
-            c.baseFriction = BaseFrictionMode::TanPhi;
+        c.standard = chosen(conditions->opt_T, Standard::Building, conditions->opt_D, Standard::Road);
+        c.loadCase = chosen(conditions->opt3, LoadCase::Normal, conditions->opt4, LoadCase::Seismic);
+        c.kaMode = chosen(conditions->opt1, KaMode::Typed, conditions->opt2, KaMode::Computed);
+        c.baseFriction = chosen(conditions->opt5, BaseFrictionMode::Typed, conditions->opt6, BaseFrictionMode::TanPhi);
     }
-    if (shape) {
-        if (shape->opt1.value())
-            c.groundShape = GroundShape::OneSided;
-        else if (shape->opt2.value())
-            c.groundShape = GroundShape::Symmetric;
-    }
+    if (shape) c.groundShape = chosen(shape->opt1, GroundShape::OneSided, shape->opt2, GroundShape::Symmetric);
     if (seismic) {
         if (seismic->opt_K1.value())
             c.seismicMethod = SeismicMethod::K1;

@@ -4,6 +4,7 @@
 // copy can go stale.
 #pragma once
 #include "common/program.h"
+#include "platform/controls.h"
 
 enum class Standard { None, Building, Road };
 enum class LoadCase { None, Normal, Seismic };
@@ -33,6 +34,13 @@ struct DesignChoices {
     // The seismic methods that work with the heights of the parts.
     bool withHeights() const { return seismicMethod == SeismicMethod::K2 || seismicMethod == SeismicMethod::D1; }
 };
+
+// The choice an option pair holds: the first's, the second's, or None when neither is set.
+template <class Choice>
+Choice chosen(const plat::OptionButton& first, Choice firstChoice, const plat::OptionButton& second,
+              Choice secondChoice) {
+    return first.value() ? firstChoice : second.value() ? secondChoice : Choice::None;
+}
 
 // The choices on the screens now. Reading loads nothing (loading the design conditions
 // would move the current screen): a screen that is not loaded has no choice made.

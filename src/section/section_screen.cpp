@@ -327,7 +327,5 @@ void Form7::Hihyouji_3() {
 }
 
 KaMode sectionKaMode(const Form7& screen) {
-    if (screen.opt1.value()) return KaMode::Typed;
-    if (screen.opt2.value()) return KaMode::Computed;
-    return KaMode::None;
+    return chosen(screen.opt1, KaMode::Typed, screen.opt2, KaMode::Computed);
 }

@@ -339,8 +339,7 @@ CheckMethods checkMethods(const Program& program) {
         else if (d->opt2.value()) m.normalOverturning = O::ResultantB3;
         else if (d->opt3.value()) m.normalOverturning = O::EccentricityB6;
         else if (d->opt6.value()) m.normalOverturning = O::Factor15AndB6;
-        if (d->opt4.value()) m.normalEffectiveArea = EffectiveAreaMethod::Deduct;
-        else if (d->opt5.value()) m.normalEffectiveArea = EffectiveAreaMethod::NoDeduct;
+        m.normalEffectiveArea = chosen(d->opt4, EffectiveAreaMethod::Deduct, d->opt5, EffectiveAreaMethod::NoDeduct);
     }
     if (const auto* d = static_cast<const Form21*>(program.find(Form21::kName))) {
         using O = OverturningMethod;
@@ -350,10 +349,8 @@ CheckMethods checkMethods(const Program& program) {
         else if (d->opt4.value()) m.seismicOverturning = O::EccentricityB3;
         else if (d->opt9.value()) m.seismicOverturning = O::Factor10AndB2;
         else if (d->opt10.value()) m.seismicOverturning = O::Factor12AndB3;
-        if (d->opt5.value()) m.seismicSliding = SlidingMethod::Factor10;
-        else if (d->opt6.value()) m.seismicSliding = SlidingMethod::Factor12;
-        if (d->opt7.value()) m.seismicEffectiveArea = EffectiveAreaMethod::Deduct;
-        else if (d->opt8.value()) m.seismicEffectiveArea = EffectiveAreaMethod::NoDeduct;
+        m.seismicSliding = chosen(d->opt5, SlidingMethod::Factor10, d->opt6, SlidingMethod::Factor12);
+        m.seismicEffectiveArea = chosen(d->opt7, EffectiveAreaMethod::Deduct, d->opt8, EffectiveAreaMethod::NoDeduct);
         const int tick = d->chk1.value();
         m.surchargeInertia = tick == 0 ? SurchargeInertia::Off : tick == 1 ? SurchargeInertia::On : SurchargeInertia::None;
     }

@@ -2,18 +2,10 @@
 
 DimensionChoices dimensionChoices(const Form4& screen) {
     DimensionChoices c;
-    if (screen.opt3.value())
-        c.frontSoil = FrontSoilLoad::Counted;
-    else if (screen.opt4.value())
-        c.frontSoil = FrontSoilLoad::LeftOut;
-    if (screen.opt1.value())
-        c.verticalComponent = VerticalEarthPressureComponent::Counted;
-    else if (screen.opt2.value())
-        c.verticalComponent = VerticalEarthPressureComponent::LeftOut;
-    if (screen.opt5.value())
-        c.shearKey = ShearKey::Absent;
-    else if (screen.opt6.value())
-        c.shearKey = ShearKey::Present;
+    c.frontSoil = chosen(screen.opt3, FrontSoilLoad::Counted, screen.opt4, FrontSoilLoad::LeftOut);
+    c.verticalComponent = chosen(screen.opt1, VerticalEarthPressureComponent::Counted, screen.opt2,
+                                 VerticalEarthPressureComponent::LeftOut);
+    c.shearKey = chosen(screen.opt5, ShearKey::Absent, screen.opt6, ShearKey::Present);
     const int tick = screen.chk1.value();
     c.surchargeDeduction =
         tick == 0 ? SurchargeDeduction::Off : tick == 1 ? SurchargeDeduction::Deduct5 : SurchargeDeduction::None;
