@@ -42,11 +42,14 @@ private:
     void failed(const std::vector<std::string>& lines) { page::printCheck(p_, s_, false, lines); }
 
     void mrLine() { line(blanks(16) + "抵抗モーメント Mr=ΣV･x=" + mr() + "kNm/m"); }
-    void dLine(const char* lead) {
-        line(blanks(16) + lead + mr() + "－" + mo() + ")/" + f3(p_.sumV) + "=" + f3(p_.resultantPosition) + "m");
+    // d=(Mr－Mo)/ΣV with its numbers, from after the opening bracket.
+    std::string dNumbers() const {
+        return mr() + "－" + operand(mo()) + ")/" + operand(f3(p_.sumV)) + "=" + f3(p_.resultantPosition) + "m";
     }
+    void dLine(const char* lead) { line(blanks(16) + lead + dNumbers()); }
     std::string eLead(const char* lead) const {
-        return blanks(16) + lead + f3(p_.baseWidth) + "/2)－" + f3(p_.resultantPosition) + "=" + f3(p_.eccentricity);
+        return blanks(16) + lead + f3(p_.baseWidth) + "/2)－" + operand(f3(p_.resultantPosition)) + "=" +
+               f3(p_.eccentricity);
     }
     // |e| against B/k.
     void eCheck(const char* lead, int k) {
@@ -60,7 +63,7 @@ private:
             failed({eLead(lead) + "m > " + tail});
     }
     void fCheck(float threshold, const char* shown) {
-        const std::string text = blanks(16) + "転 倒 安 全 率  F=Mr/Mo=" + mr() + "/" + mo() + "=" +
+        const std::string text = blanks(16) + "転 倒 安 全 率  F=Mr/Mo=" + mr() + "/" + operand(mo()) + "=" +
                                  f3(p_.overturningSafetyFactor);
         if (p_.overturningSafetyFactor >= threshold)
             line(text + " > " + shown + "  ∴ O.K");
@@ -94,8 +97,7 @@ private:
             if (m_.normalIs(O::ResultantB3)) {
                 const float limit = float(p_.baseWidth / 3);
                 const std::string first = blanks(16) + "合力の作用位置  d=(Mr－Mo)/ΣV";
-                const std::string second = blanks(33) + "=(" + mr() + "－" + mo() + ")/" + f3(p_.sumV) + "=" +
-                                           f3(p_.resultantPosition) + "m";
+                const std::string second = blanks(33) + "=(" + dNumbers();
                 const std::string tail = "B/3=" + f3(p_.baseWidth) + "/3=" + f3(limit) + "m";
                 if (p_.resultantPosition >= limit) {
                     line(first);
@@ -189,7 +191,7 @@ private:
         const bool noKey = d_.withoutKey(), key = d_.withKey();
         const bool building = ch_.building();
         const bool deduct = m_.deduction(), noDeduct = m_.noDeduction();
-        const std::string C = nf(p_.foundationCohesion, fmt::kCohesionCheck), sv = f3(p_.sumV);
+        const std::string C = nf(p_.foundationCohesion, fmt::kCohesionCheck), sv = operand(f3(p_.sumV));
         const std::string mu = nf(p_.baseFriction, fmt::kFrictionCheck), RH = f3(p_.slidingResistance);
         const std::string H1 = blanks(16) + "水 平 力 の 総 和 ΣH=" + f3(p_.sumH) + "kN/m";
         if (noKey || (key && building)) {
@@ -213,7 +215,7 @@ private:
             line(blanks(16) + "水平力の総和 ΣH=" + f3(p_.sumH) + "kN/m");
         }
 
-        const std::string F = blanks(16) + "滑 動 安 全 率      F=RH/ΣH=" + RH + "/" + f3(p_.sumH) + "=" +
+        const std::string F = blanks(16) + "滑 動 安 全 率      F=RH/ΣH=" + RH + "/" + operand(f3(p_.sumH)) + "=" +
                               f3(p_.slidingSafetyFactor);
         const float sf = p_.slidingSafetyFactor;
         auto keyLess = [&] {
