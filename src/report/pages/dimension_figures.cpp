@@ -80,6 +80,14 @@ Label partsRowFigure(const FigureLabels& labels, const std::string& text, double
     return l;
 }
 
+void printWidthFigure(FigureLabels& labels, const std::string& text, const PartsRow& row) {
+    Label l = figureOverLine(labels, text, row.left, row.right, row.widthLineY - 200, row.widthLineY);
+    const double x = l.spots.front().x, under = row.widthLineY + kLabelGap / 2;
+    l.spots = {{x, row.widthLineY - 200}, {x, under}, {x, under + kFigureLine}};
+    labels.print(l);
+    labels.reserve({row.left, row.lineY, row.right, row.widthLineY});
+}
+
 int linesUnderWidthRow(const std::vector<RowPart>& parts) {
     plat::RecordingSurface measure;
     measure.setFontSize(9);

@@ -36,6 +36,9 @@ void arrangeOnLine(std::vector<LineFigure>& figures);
 struct PartsRow {
     double figureY, lineY, ticksTop, widthLineY, left, right;
 };
+// The figure of the overall width: in its row, or under it where it does not fit between
+// the row's end ticks. Every label printed after it keeps out of its row.
+void printWidthFigure(FigureLabels& labels, const std::string& text, const PartsRow& row);
 // A figure of the row of parts: between the ticks of its part, or where it does not fit
 // there under the row of the overall width (on one of two lines, so that two neighbours
 // too wide for their parts stand apart), or beside the rows with a leader; never on the

@@ -187,6 +187,8 @@ bool FigureLabels::clear(const Box& b) const {
         if (b.left - kLabelMargin < o.right && o.left < b.right + kLabelMargin && b.top - kLabelMargin < o.bottom &&
             o.top < b.bottom + kLabelMargin)
             return false;
+    for (const Box& o : reserved_)
+        if (b.left < o.right && o.left < b.right && b.top < o.bottom && o.top < b.bottom) return false;
     return true;
 }
 

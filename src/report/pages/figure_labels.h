@@ -82,6 +82,9 @@ public:
     // that finds neither stands at its first spot, and the figure is not complete.
     void print(const Label& label);
 
+    // Keeps every label printed after this out of an area (a row that holds one figure).
+    void reserve(const Box& area) { reserved_.push_back(area); }
+
     // Whether every label found a clear place.
     bool complete() const { return complete_; }
 
@@ -121,6 +124,7 @@ private:
     plat::Surface& s_;
     std::vector<Segment> lines_;
     std::vector<Box> placed_;
+    std::vector<Box> reserved_;
     std::vector<Segment> leaders_;
     double top_, bottom_;
     bool complete_ = true;

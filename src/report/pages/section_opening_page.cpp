@@ -199,6 +199,11 @@ void drawBaseFigure(plat::Surface& s, const Program& p) {
     plat::RecordingSurface dry;
     drawLines(dry);
     page::FigureLabels labels(s, page::linesOf(dry), section_pages::kBaseFigureTop, section_pages::kBaseFigureBottom);
+    // The overall width first, 9 pt: it keeps its row to itself.
+    const page::PartsRow row{yb + 500, yb + 700, yb + 300, yb + 1000, 2850, xB};
+    s.setFontSize(9);
+    page::printWidthFigure(labels, page::millimetres(p.baseWidth), row);
+    s.setFontSize(11);
 
     // Load labels over their load lines, reaction labels just below the ordinate each
     // names; beside with a leader where crowded.
@@ -245,13 +250,11 @@ void drawBaseFigure(plat::Surface& s, const Program& p) {
 
     // Dimensions in millimetres, each beside its dimension line and placed by its width:
     // left of a vertical line (right of it where the left is taken), or above a horizontal
-    // one, centred on the length it gives; the overall width first, so that the figures of
-    // the parts keep off its row.
+    // one, centred on the length it gives.
     s.setFontSize(9);
     auto beside = [&](double metres, double line, double y1, double y2, bool leftFirst, double y) {
         labels.print(page::figureBesideLine(labels, page::millimetres(metres), line, y1, y2, y, leftFirst));
     };
-    const page::PartsRow row{yb + 500, yb + 700, yb + 300, yb + 1000, 2850, xB};
     auto part = [&](double metres, double from, double to) {
         labels.print(page::partsRowFigure(labels, page::millimetres(metres), X(from), X(to), row));
     };
@@ -261,7 +264,6 @@ void drawBaseFigure(plat::Surface& s, const Program& p) {
     beside(p.rearWallUpperHeight, xB + 1350, Y(0), Y(dG), false, Y(double(p.rearWallUpperHeight) / 2) - 75);
     beside(p.backSoilAboveSlab, xB + 850, Y(dG), Y(dS), true, Y(dS - double(p.backSoilAboveSlab) / 2) - 50);
     beside(p.slabThickness, xB + 850, Y(dS), yBase, true, Y(Ht - double(p.slabThickness) / 2) - 50);
-    labels.print(page::figureOverLine(labels, page::millimetres(p.baseWidth), X(0), X(B), yb + 800, yb + 1000));
     if (toe) part(p.toeLength, 0, xT);
     part(p.frontWallBottomWidth, xT, xF);
     part(p.innerSpan, xF, xR);

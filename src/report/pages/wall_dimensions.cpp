@@ -54,6 +54,8 @@ public:
         const WallFigure& w = w_;
         const double B = w.B, Lt = w.Lt, Lh = w.Lh, Ht = w.Ht, H1 = w.H1, H2 = w.H2, xb = X(B);
         const double hb = w.hb, t = w.t, xc = X(Lt + w.b1b + w.L0 / 4.0);
+        // The overall width first: it keeps its row to itself.
+        printWidthFigure(labels, millimetres(B), partsRow());
         topRow(labels);
         if (w.oneSided) {
             column(labels, w.H3, 1600, {Ht - w.H4 - w.H3, Ht - w.H4}, Y(Ht - w.H4 - w.H3 / 2.0) - 50, true);
@@ -76,8 +78,6 @@ public:
         column(labels, w.hc, xc, {Ht - t - w.hc, Ht - t}, Y(Ht - t - w.hc / 2.0) - 75, true);
         if (w.Lh != 0) column(labels, w.th, xb + 750, {Ht - w.th, Ht}, Y(Ht - w.th / 2.0) - 75, true);
         if (w.Lt != 0) column(labels, w.tt, 2100, {Ht - w.tt, Ht}, Y(Ht - w.tt / 2.0) - 75, false);
-        // The overall width first: the figures of the parts keep off its row.
-        above(labels, B, 0, B, Y(Ht) + 700);
         if (w.Lt != 0) bottom(labels, Lt, 0, Lt);
         bottom(labels, w.b1b, Lt, Lt + w.b1b);
         bottom(labels, w.L0, Lt + w.b1b, Lt + w.b1b + w.L0);
@@ -89,11 +89,6 @@ private:
     struct Depths {
         double from, to;
     };
-
-    // A figure above a horizontal dimension line 200 twips below it.
-    void above(FigureLabels& labels, double v, double from, double to, double y) {
-        labels.print(figureOverLine(labels, millimetres(v), X(from), X(to), y, y + 200));
-    }
 
     // The figures of the top row, arranged on the line above the row: where they do not
     // all fit there side by side, some stand on a second line above it; any that finds no
@@ -114,10 +109,13 @@ private:
         }
     }
 
-    void bottom(FigureLabels& labels, double v, double from, double to) {
+    // The rows under the base: the parts' line 600 twips under it, the overall width's 900.
+    PartsRow partsRow() const {
         const double base = Y(w_.Ht);
-        const PartsRow row{base + 400, base + 600, base + 200, base + 900, X(0), X(w_.B)};
-        labels.print(partsRowFigure(labels, millimetres(v), X(from), X(to), row));
+        return {base + 400, base + 600, base + 200, base + 900, X(0), X(w_.B)};
+    }
+    void bottom(FigureLabels& labels, double v, double from, double to) {
+        labels.print(partsRowFigure(labels, millimetres(v), X(from), X(to), partsRow()));
     }
 
     // A figure beside a vertical dimension line at x, by the stretch of depths it gives.

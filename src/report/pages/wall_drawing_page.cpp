@@ -390,10 +390,12 @@ void report::prepareWallDrawing(Program& p, const plat::Surface& s) {
     if (page::backSoilLeftOut(p)) p.partArea[7] = 0;
 }
 
-// Drawn at the scale the step before it laid the figure out at.
-void report::KEIJYOU(plat::Surface& s, const Program& p) {
+WallFigure page::drawnFigure(const Program& p) {
     WallFigure w(p);
     w.s = p.figureScale;
     w.top = topOf(w);
-    WallDrawing(p, s, w).draw();
+    return w;
 }
+
+// Drawn at the scale the step before it laid the figure out at.
+void report::KEIJYOU(plat::Surface& s, const Program& p) { WallDrawing(p, s, page::drawnFigure(p)).draw(); }

@@ -37,6 +37,9 @@ struct WallFigure {
     double top = 2600;
 };
 
+// The figure as the drawing draws it, at the scale its step before it set (figureScale).
+WallFigure drawnFigure(const Program& p);
+
 // Steps of the wall drawing (Form4.KEIJYOU) that have files of their own: the dimension
 // lines, then the figures written beside them.
 void drawDimensionLines(const WallFigure& w, plat::Surface& s);

@@ -1,14 +1,15 @@
 // The figures of report pages 2 and 5 over a generated set of walls that the screens
 // accept: thin and thick walls and slabs, low and tall walls, narrow and wide spans from
 // 0.5 m, with and without toe, heel, fill and surcharges, in both ground shapes. On every
-// one no text of a figure overlaps another or is crossed by a line, and every text stays
-// in its figure's band.
+// one no text of a figure overlaps another or is crossed by a line, every text stays in
+// its figure's band, and the row of the overall width holds its figure alone.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "report/pages/page_conventions.h"
 #include "report/report_pages.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
@@ -124,11 +125,15 @@ void sweep(fixture::Wall conditions, std::uint32_t seed, int walls) {
         d.cmd1.press();
         if (!w.svc.messages.empty()) continue;
         ++drawn;
+        const std::string described = "wall " + std::to_string(i) + " " + ::testing::PrintToString(wall);
         for (const Band& band : kBands) {
-            const std::vector<std::string> found = faults(recordPage(w.prog, band.page), band);
-            EXPECT_TRUE(found.empty()) << "page " << band.page << ", wall " << i << " "
-                                       << ::testing::PrintToString(wall) << "\n"
+            const plat::RecordingSurface page = recordPage(w.prog, band.page);
+            const std::vector<std::string> found = faults(page, band);
+            EXPECT_TRUE(found.empty()) << "page " << band.page << ", " << described << "\n"
                                        << ::testing::PrintToString(found);
+            // The row of the overall width holds no other figure (its own may stand under it).
+            for (const std::string& text : layout::textsIn(page, band.bottom, layout::widthRow(w.prog, band.page)))
+                EXPECT_EQ(text, page::millimetres(w.prog.baseWidth)) << "page " << band.page << ", " << described;
         }
     }
     // Most generated walls are real ones.
