@@ -290,6 +290,15 @@ TEST_F(PdfLayout, TheLoadTableRowsAddUpToThePrintedTotals) {
              });
 }
 
+// Every sign reads: no minus sign follows an operator directly ("(1.600/2)－-0.128"); a
+// negative value after an operator stands in brackets.
+TEST_F(PdfLayout, NoMinusSignFollowsAnOperator) {
+    const std::regex runTogether("(－|＋|×|/|･|\\+|-)-[0-9]");
+    forPages([](int) { return true; }, [&](const PrintedWall&, const Page& page, int) {
+        for (const Word& w : page) EXPECT_FALSE(std::regex_search(w.text, runTogether)) << describe(w);
+    });
+}
+
 // The drawings of pages 2 and 5: no label on another label or on the page's text.
 TEST_F(PdfLayout, DrawingLabelsNoTwoWordsOverlap) {
     forPages([](int page) { return page == 2 || page == 5; },

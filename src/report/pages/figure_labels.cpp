@@ -116,6 +116,14 @@ std::vector<Segment> linesOf(const plat::RecordingSurface& drawn) {
     return out;
 }
 
+Label labelAt(const std::string& text, Spot spot, Spot anchor) {
+    Label l;
+    l.lines = {{text, 0, 0}};
+    l.spots = {spot};
+    l.anchor = anchor;
+    return l;
+}
+
 std::function<bool(const Box&)> overStretch(double a, double b) {
     const double lo = std::min(a, b), hi = std::max(a, b);
     return [lo, hi](const Box& box) { return box.midX() >= lo && box.midX() <= hi; };

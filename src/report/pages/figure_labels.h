@@ -66,6 +66,9 @@ struct Label {
     std::function<bool(const Box&)> awayPreferred;
 };
 
+// One text near its spot, or beside with a leader from a point of what it names.
+Label labelAt(const std::string& text, Spot spot, Spot anchor);
+
 // Homes: the label's middle over the stretch from a to b of a horizontal dimension, beside
 // the stretch of a vertical one, or inside the outline of its part.
 std::function<bool(const Box&)> overStretch(double a, double b);

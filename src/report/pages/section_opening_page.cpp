@@ -208,11 +208,7 @@ void drawBaseFigure(plat::Surface& s, const Program& p) {
     // Load labels over their load lines, reaction labels just below the ordinate each
     // names; beside with a leader where crowded.
     auto load = [&](const char* text, double x, double y, page::Spot at) {
-        page::Label l;
-        l.lines = {{text, 0, 0}};
-        l.spots = {{x, y}};
-        l.anchor = at;
-        labels.print(l);
+        labels.print(page::labelAt(text, {x, y}, at));
     };
     if (p.innerSpan != 0) load("W1", X(xM) - 100, Y(dS) - w1 * k - 200, {X(xM), Y(dS) - w1 * k});
     if (heel) {
