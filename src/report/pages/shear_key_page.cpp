@@ -9,28 +9,19 @@
 #include "report/pages/stability_pages_common.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
+#include "stability/stability_checks.h"
 
 namespace stability_pages {
 
 namespace {
 
-// The sliding threshold of the load case: 1.5, or the seismic method's 1.0 or 1.2;
-// none when no load case or no seismic method is chosen.
-struct Threshold {
-    float value;
-    const char* text;
-};
-bool slidingThreshold(const Program& p, Threshold& t) {
-    const DesignChoices c = designChoices(p);
-    const SlidingMethod seismic = checkMethods(p).seismicSliding;
-    if (c.normal()) t = {1.5f, "1.5"};
-    else if (c.seismic() && seismic == SlidingMethod::Factor10) t = {1.0f, "1.0"};
-    else if (c.seismic() && seismic == SlidingMethod::Factor12) t = {1.2f, "1.2"};
-    else return false;
-    return true;
+// "=1.623 > 1.5  ∴ O.K" or "=1.423 < 1.5": the factor with the key and its verdict.
+std::string verdict(const Program& p, const StabilityCheck& withKey, bool passed) {
+    return "=" + f3(p.slidingSafetyFactorWithKey) + " " + relation(withKey, passed) + " " + withKey.limitText +
+           (passed ? "  ∴ O.K" : "");
 }
 
-void buildingCheck(plat::Surface& s, const Program& p) {
+void buildingCheck(plat::Surface& s, const Program& p, const StabilityCheck* withKey) {
     const double t1 = std::tan((p.foundationPhi / 2.0 + 45) * num::kPi / 180), t2 = std::pow(t1, 2);
     const std::string H0 = f3(p.keyHeight), phiB = nf(p.foundationPhi, fmt::kAngle);
     const float r = eccentricityRatio(p), sixth = oneSixth();
@@ -72,13 +63,10 @@ void buildingCheck(plat::Surface& s, const Program& p) {
     // cohesion over the base (or none), or over the effective area.
     const CheckMethods methods = checkMethods(p);
     const bool noDeduct = methods.noDeduction(), deduct = methods.deduction();
-    Threshold t{};
-    if (!slidingThreshold(p, t)) return;
-    const float F = p.slidingSafetyFactorWithKey;
-    const bool passed = F >= t.value;
+    if (!withKey) return;
+    const bool passed = passes(p, *withKey);
     const std::string C = nf(p.foundationCohesion, fmt::kCohesionCheck);
-    const std::string tail = blanks(28) + "=" + f3(F) + (passed ? std::string(" > ") + t.text + "  ∴ O.K"
-                                                                : std::string(" < ") + t.text);
+    const std::string tail = blanks(28) + verdict(p, *withKey, passed);
     const std::string rest = f3(p.keyPassivePressure) + "×" + H0 + ")/" + f3(p.sumH);
     if (noDeduct || p.foundationCohesion == 0) {
         const std::string width = r <= sixth ? f3(B) : f3(B) + "×" + f3(num::div(X, B));
@@ -97,7 +85,7 @@ void buildingCheck(plat::Surface& s, const Program& p) {
     }
 }
 
-void roadCheck(plat::Surface& s, const Program& p) {
+void roadCheck(plat::Surface& s, const Program& p, const StabilityCheck* withKey) {
     const double t3 = std::tan(p.foundationPhi * num::kPi / 180);
     const float r = eccentricityRatio(p), sixth = oneSixth();
     const float B = p.baseWidth, L1 = p.keyPosition, X = std::fabs(p.neutralAxisXn);
@@ -129,24 +117,21 @@ void roadCheck(plat::Surface& s, const Program& p) {
         s.print(blanks(31) + "=" + Hk + "kN/m");
     s.print("");
 
-    Threshold th{};
-    if (!slidingThreshold(p, th)) return;
-    const float F = p.slidingSafetyFactorWithKey;
-    const bool passed = F >= th.value;
+    if (!withKey) return;
+    const bool passed = passes(p, *withKey);
     page::printCheck(p, s, passed,
-                     {blanks(18) + "滑動安全率  F=Hk/∑H=" + Hk + "/" + f3(p.sumH) + "=" + f3(F) +
-                      (passed ? std::string(" > ") + th.text + "  ∴ O.K" : std::string(" < ") + th.text)});
+                     {blanks(18) + "滑動安全率  F=Hk/∑H=" + Hk + "/" + f3(p.sumH) + verdict(p, *withKey, passed)});
 }
 
 }  // namespace
 
-void writeShearKeyCheck(plat::Surface& s, const Program& p) {
+void writeShearKeyCheck(plat::Surface& s, const Program& p, const StabilityCheck* withKey) {
     s.print(blanks(14) + "・突起の計算");
     const DesignChoices c = designChoices(p);
     if (c.building())
-        buildingCheck(s, p);
+        buildingCheck(s, p, withKey);
     else if (c.road())
-        roadCheck(s, p);
+        roadCheck(s, p, withKey);
 }
 
 void drawShearKeySketch(plat::Surface& s, const Program& p) {
