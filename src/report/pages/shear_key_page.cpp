@@ -22,7 +22,7 @@ std::string verdict(const Program& p, const StabilityCheck& withKey, bool passed
 }
 
 void buildingCheck(plat::Surface& s, const Program& p, const StabilityCheck* withKey) {
-    const double t1 = std::tan((p.foundationPhi / 2.0 + 45) * num::kPi / 180), t2 = std::pow(t1, 2);
+    const double t1 = std::tan(num::rad(p.foundationPhi / 2.0 + 45)), t2 = std::pow(t1, 2);
     const std::string H0 = f3(p.keyHeight), phiB = nf(p.foundationPhi, fmt::kAngle);
     const float r = eccentricityRatio(p), sixth = oneSixth();
     const float B = p.baseWidth, B1 = p.keyPosition, L = p.keyWedgeLength, X = std::fabs(p.neutralAxisXn);
@@ -86,7 +86,7 @@ void buildingCheck(plat::Surface& s, const Program& p, const StabilityCheck* wit
 }
 
 void roadCheck(plat::Surface& s, const Program& p, const StabilityCheck* withKey) {
-    const double t3 = std::tan(p.foundationPhi * num::kPi / 180);
+    const double t3 = std::tan(num::rad(p.foundationPhi));
     const float r = eccentricityRatio(p), sixth = oneSixth();
     const float B = p.baseWidth, L1 = p.keyPosition, X = std::fabs(p.neutralAxisXn);
     const bool trapezoid = r <= sixth, toeSide = p.eccentricity >= 0, cohesion = p.foundationCohesion != 0;
