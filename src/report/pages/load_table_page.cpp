@@ -220,35 +220,33 @@ private:
     void surchargeRows() {
         const Cell inertia = surchargeInertia();
         const Cell inertiaMoment = ch_.normal() || surchargeInertia_ == SurchargeInertia::Off ? Cell::Dash : inertia;
-        const double Kh = p_.seismicKh;
         const double WQ1 = p_.surchargeLoadBack, WQ2 = p_.surchargeLoadCentre, WQ3 = p_.surchargeLoadFront;
-        const double xq1 = p_.surchargeLoadBackX, xq2 = p_.surchargeLoadCentreX, xq3 = p_.surchargeLoadFrontX;
-        const double hq = p_.surchargeInertiaHeight;
         const double centreHeight = double(p_.centralFillDepth) + p_.slabThickness;
         if ((p_.surchargeBack != 0 && p_.partArea[7] != 0) || WQ1 != 0) {
-            t_.aligned(kV, 11600, WQ1);
-            t_.cell(inertia, kH, 11600, [&] { t_.aligned(kH, 11600, Kh * WQ1); });
-            t_.fixed(kX, 11600, p_.surchargeLoadBackX);
-            t_.cell(inertia, kY, 11600, [&] { t_.fixed(kY, 11600, p_.surchargeInertiaHeight); });
-            t_.aligned(kVx, 11600, xq1 * WQ1);
-            t_.cell(inertiaMoment, kHy, 11600, [&] { t_.aligned(kHy, 11600, Kh * WQ1 * hq); });
+            const float hq = p_.surchargeInertiaHeight;
+            surchargeRow(11600, WQ1, p_.surchargeLoadBackX, {inertia, hq, hq}, inertiaMoment);
         }
-        if (p_.surchargeCentre != 0) {
-            t_.aligned(kV, 12000, WQ2);
-            t_.cell(inertia, kH, 12000, [&] { t_.aligned(kH, 12000, Kh * WQ2); });
-            t_.fixed(kX, 12000, p_.surchargeLoadCentreX);
-            t_.cell(inertia, kY, 12000, [&] { t_.fixed(kY, 12000, float(centreHeight)); });
-            t_.aligned(kVx, 12000, xq2 * WQ2);
-            t_.cell(inertiaMoment, kHy, 12000, [&] { t_.aligned(kHy, 12000, Kh * WQ2 * centreHeight); });
-        }
-        if ((p_.partArea[8] != 0 && p_.surchargeFront != 0) || WQ3 != 0) {
-            t_.aligned(kV, 12400, WQ3);
-            t_.dash(kH, 12400);
-            t_.fixed(kX, 12400, p_.surchargeLoadFrontX);
-            t_.dash(kY, 12400);
-            t_.aligned(kVx, 12400, xq3 * WQ3);
-            t_.dash(kHy, 12400);
-        }
+        if (p_.surchargeCentre != 0)
+            surchargeRow(12000, WQ2, p_.surchargeLoadCentreX, {inertia, float(centreHeight), centreHeight},
+                         inertiaMoment);
+        if ((p_.partArea[8] != 0 && p_.surchargeFront != 0) || WQ3 != 0)
+            surchargeRow(12400, WQ3, p_.surchargeLoadFrontX, {Cell::Dash, 0, 0}, Cell::Dash);
+    }
+
+    // The inertia of a surcharge: its cells, its height as printed and as multiplied.
+    struct Inertia {
+        Cell cell;
+        float y;
+        double h;
+    };
+    void surchargeRow(double r, double WQ, float x, const Inertia& i, Cell moment) {
+        const double Kh = p_.seismicKh;
+        t_.aligned(kV, r, WQ);
+        t_.cell(i.cell, kH, r, [&] { t_.aligned(kH, r, Kh * WQ); });
+        t_.fixed(kX, r, x);
+        t_.cell(i.cell, kY, r, [&] { t_.fixed(kY, r, i.y); });
+        t_.aligned(kVx, r, double(x) * WQ);
+        t_.cell(moment, kHy, r, [&] { t_.aligned(kHy, r, Kh * WQ * i.h); });
     }
 
     void totals() {
