@@ -168,29 +168,26 @@ private:
         const Cell vertical = d_.verticalComponent == VerticalEarthPressureComponent::Counted   ? Cell::Value
                               : d_.verticalComponent == VerticalEarthPressureComponent::LeftOut ? Cell::Dash
                                                                                                  : Cell::Empty;
-        const double B = p_.baseWidth, Ho = p_.earthPressureHeight;
         if (ch_.oneSided()) {
-            const double PAX = p_.earthPressurePAX, PAY = p_.earthPressurePAY;
-            const double dPAX = p_.surchargePressureDeltaPAX, dPAY = p_.surchargePressureDeltaPAY;
-            t_.cell(vertical, kV, 10800, [&] { t_.aligned(kV, 10800, PAY); });
-            t_.aligned(kH, 10800, PAX);
-            t_.cell(vertical, kX, 10800, [&] { t_.fixed(kX, 10800, p_.baseWidth); });
-            t_.fixed(kY, 10800, float(Ho / 3));
-            t_.cell(vertical, kVx, 10800, [&] { t_.aligned(kVx, 10800, B * PAY); });
-            t_.aligned(kHy, 10800, Ho * PAX / 3);
-
-            t_.cell(vertical, kV, 11200, [&] { t_.aligned(kV, 11200, dPAY); });
-            t_.aligned(kH, 11200, dPAX);
-            t_.cell(vertical, kX, 11200, [&] { t_.fixed(kX, 11200, p_.baseWidth); });
-            t_.fixed(kY, 11200, float(Ho / 2));
-            t_.cell(vertical, kVx, 11200, [&] { t_.aligned(kVx, 11200, dPAY * B); });
-            t_.aligned(kHy, 11200, dPAX * Ho / 2);
+            earthPressureRow(10800, p_.earthPressurePAY, p_.earthPressurePAX, 3, vertical);
+            earthPressureRow(11200, p_.surchargePressureDeltaPAY, p_.surchargePressureDeltaPAX, 2, vertical);
         } else if (ch_.symmetric() && vertical == Cell::Value) {
             // The horizontal forces of the two sides cancel, but the vertical components count
             // in ΣV and in the resisting moment: they stand in the table as they are counted.
             symmetricVerticalRow(10800, 1900, "土圧(PA)", p_.earthPressurePAY);
             symmetricVerticalRow(11200, 1800, "土圧(△PA)", p_.surchargePressureDeltaPAY);
         }
+    }
+
+    // A pressure acting at Ho/k; its vertical component stands as the screen's switch says.
+    void earthPressureRow(double r, double V, double H, int k, Cell vertical) {
+        const double B = p_.baseWidth, Ho = p_.earthPressureHeight;
+        t_.cell(vertical, kV, r, [&] { t_.aligned(kV, r, V); });
+        t_.aligned(kH, r, H);
+        t_.cell(vertical, kX, r, [&] { t_.fixed(kX, r, p_.baseWidth); });
+        t_.fixed(kY, r, float(Ho / k));
+        t_.cell(vertical, kVx, r, [&] { t_.aligned(kVx, r, B * V); });
+        t_.aligned(kHy, r, H * Ho / k);
     }
 
     void symmetricVerticalRow(double r, double x, const std::string& label, double V) {
