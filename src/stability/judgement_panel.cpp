@@ -53,12 +53,9 @@ void judge(Program& program, const PanelLine& line, const StabilityCheck& check,
     colour({&line.name, &line.value, &line.verdict}, pass);
     line.name.setCaption(nameCell(check));
     line.value.setCaption(num::format(value, "0.000"));
-    if (pass) {
-        line.verdict.setCaption(verdictCell(check, pass));
-    } else if (writeFailure) {
-        line.verdict.setCaption(verdictCell(check, pass));
-        program.beep();
-    }
+    if (!pass && !writeFailure) return;
+    line.verdict.setCaption(verdictCell(check, pass));
+    if (!pass) program.beep();
 }
 
 void judge(Program& program, const PanelLine& line, const StabilityCheck& check) {
