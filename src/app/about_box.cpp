@@ -1,4 +1,5 @@
 #include "app/about_box.h"
+#include "common/colours.h"
 
 Form13::Form13(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog) {
     setCaption("ミラノス");
@@ -23,10 +24,10 @@ Form13::Form13(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     // The icon: a small U-shaped wall.
     auto& s = Picture1.surface();
     s.setDrawWidth(2);
-    s.line(90, 60, 90, 450, 0x000080);
-    s.line(90, 450, 450, 450, 0x000080);
-    s.line(450, 450, 450, 60, 0x000080);
-    s.line(150, 60, 150, 390, 0x000080);
-    s.line(150, 390, 390, 390, 0x000080);
-    s.line(390, 390, 390, 60, 0x000080);
+    s.line(90, 60, 90, 450, kNavy);
+    s.line(90, 450, 450, 450, kNavy);
+    s.line(450, 450, 450, 60, kNavy);
+    s.line(150, 60, 150, 390, kNavy);
+    s.line(150, 390, 390, 390, kNavy);
+    s.line(390, 390, 390, 60, kNavy);
 }

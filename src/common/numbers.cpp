@@ -159,6 +159,8 @@ double acos(double x) {
     return std::acos(x);
 }
 
+double atan(double x) { return finite(std::atan(finite(x))); }
+
 double tan(double x) { return finite(std::tan(finite(x))); }
 
 float store(double x) {

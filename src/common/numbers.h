@@ -23,6 +23,9 @@ std::string narrowed(std::string_view text);
 
 // π as the program writes it.
 constexpr double kPi = 3.14159;
+// Degrees to radians and back, with that π.
+inline double rad(double degrees) { return degrees * kPi / 180; }
+inline double deg(double radians) { return radians * 180 / kPi; }
 
 // A calculation that cannot go on: division by zero, a root or inverse trigonometric
 // function out of its domain, or a result that is not finite or does not fit a float.
@@ -35,6 +38,7 @@ double div(double a, double b);
 double sqrt(double x);
 double asin(double x);
 double acos(double x);
+double atan(double x);
 double tan(double x);
 // Checks that an intermediate result is a finite number.
 double finite(double x);

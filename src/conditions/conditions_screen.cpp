@@ -1,4 +1,5 @@
 #include "conditions/conditions_screen.h"
+#include "common/colours.h"
 #include "common/messages.h"
 
 #include <initializer_list>
@@ -8,10 +9,6 @@
 #include "conditions/seismic_dialog.h"
 
 namespace {
-
-constexpr plat::Colour kNavy = 0x000080;
-constexpr plat::Colour kGreen = 0x008000;
-constexpr plat::Colour kDarkGreen = 0x004000;
 
 // The soil types of each standard, in list order.
 constexpr const char* kBuildingSoils[] = {"岩", "砂利", "砂質土", "シルト", "粘土", "関東ローム", "改良地盤"};

@@ -6,60 +6,34 @@
 #include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
+#include "conditions/ka_formulas.h"
 #include "conditions/seismic_dialog.h"
 
 namespace {
 
-// Angles are converted with π written as 3.14159.
-double rad(double degrees) { return (degrees * num::kPi) / 180; }
-double deg(double radians) { return (radians * 180) / num::kPi; }
-double arctan(double x) { return num::finite(std::atan(num::finite(x))); }
-double square(double x) { return x * x; }
-
-// θk = atan(Kh / (1 − Kv)), radians and degrees.
-void storeSeismicTheta(Program& p) {
-    p.seismicThetaRad = num::store(arctan(num::div(p.seismicKh, 1.0 - p.seismicKv)));
-    p.seismicTheta = num::store(deg(p.seismicThetaRad));
+// The terms of KA are stored for the report, and KA is worked out from them as stored.
+void storeKa(Program& p, const ka::Terms& t, bool seismic) {
+    p.kaNumerator = num::store(t.numerator);
+    if (seismic) p.kaCosTheta = num::store(t.cosTheta);
+    p.kaCos2Alpha = num::store(t.cos2Alpha);
+    p.kaCosAlphaDelta = num::store(t.cosAlphaDelta);
+    p.kaRootSinPhiDelta = num::store(t.rootSinPhiDelta);
+    p.kaRootSinPhiBeta = num::store(t.rootSinPhiBeta);
+    p.kaRootCosAlphaDelta = num::store(t.rootCosAlphaDelta);
+    p.kaRootCosAlphaBeta = num::store(t.rootCosAlphaBeta);
+    const ka::Terms stored{p.kaNumerator,         seismic ? p.kaCosTheta : 1.0f, p.kaCos2Alpha,
+                           p.kaCosAlphaDelta,     p.kaRootSinPhiDelta,           p.kaRootSinPhiBeta,
+                           p.kaRootCosAlphaDelta, p.kaRootCosAlphaBeta};
+    p.activeCoefficient = num::store(ka::activeCoefficient(stored));
 }
 
-// √(sin(φ + δ)·sin(φ − β) / (cos(α − β)·cos(α + δ))) from the stored terms.
-double kaRoot(const Program& p) {
-    return num::sqrt(num::div(static_cast<double>(p.kaRootSinPhiBeta) * p.kaRootSinPhiDelta,
-                              static_cast<double>(p.kaRootCosAlphaBeta) * p.kaRootCosAlphaDelta));
-}
+ka::Angles angles(const Program& p) { return {p.backfillPhi, p.deltaStability, p.wallBackAngle, p.groundSlope}; }
 
-void coulomb(Program& p) {
-    const double phi = p.backfillPhi, delta = p.deltaStability, alpha = p.wallBackAngle, beta = p.groundSlope;
-    p.kaNumerator = num::store(square(std::cos(rad(phi - alpha))));
-    p.kaCos2Alpha = num::store(square(std::cos(rad(alpha))));
-    p.kaCosAlphaDelta = num::store(std::cos(rad(delta + alpha)));
-    p.kaRootSinPhiDelta = num::store(std::sin(rad(delta + phi)));
-    p.kaRootSinPhiBeta = num::store(std::sin(rad(std::fabs(phi - beta))));
-    p.kaRootCosAlphaDelta = num::store(std::cos(rad(delta + alpha)));
-    p.kaRootCosAlphaBeta = num::store(std::cos(rad(std::fabs(alpha - beta))));
-    if (p.backfillPhi < p.groundSlope) p.kaRootSinPhiBeta = 0;
-    const double r = kaRoot(p);
-    p.activeCoefficient = num::store(
-        num::div(p.kaNumerator, (static_cast<double>(p.kaCosAlphaDelta) * p.kaCos2Alpha) * square(r + 1)));
-}
+void coulomb(Program& p) { storeKa(p, ka::coulombTerms(angles(p)), false); }
 
 void mononobeOkabe(Program& p) {
-    storeSeismicTheta(p);
-    const double phi = p.backfillPhi, delta = p.deltaStability, alpha = p.wallBackAngle, beta = p.groundSlope;
-    const double theta = p.seismicTheta;
-    p.kaNumerator = num::store(square(std::cos(rad(phi - alpha - theta))) * (1 - static_cast<double>(p.seismicKv)));
-    p.kaCosTheta = num::store(std::cos(rad(theta)));
-    p.kaCos2Alpha = num::store(square(std::cos(rad(alpha))));
-    p.kaCosAlphaDelta = num::store(std::cos(rad(delta + alpha + theta)));
-    p.kaRootSinPhiDelta = num::store(std::sin(rad(delta + phi)));
-    p.kaRootSinPhiBeta = num::store(std::sin(rad(std::fabs(phi - beta - theta))));
-    p.kaRootCosAlphaDelta = num::store(std::cos(rad(delta + alpha + theta)));
-    p.kaRootCosAlphaBeta = num::store(std::cos(rad(std::fabs(alpha - beta))));
-    if (num::store(beta + theta) > p.backfillPhi) p.kaRootSinPhiBeta = 0;
-    const double r = kaRoot(p);
-    p.activeCoefficient = num::store(num::div(
-        p.kaNumerator,
-        (static_cast<double>(p.kaCosTheta) * p.kaCos2Alpha * p.kaCosAlphaDelta) * square(r + 1)));
+    ka::storeSeismicTheta(p);
+    storeKa(p, ka::mononobeOkabeTerms(angles(p), p.seismicTheta, p.seismicKv), true);
 }
 
 }  // namespace
@@ -89,7 +63,7 @@ bool Form3::KEISAN() {
     const DesignChoices choices = designChoices(program_);
     const SeismicMethod method = choices.seismicMethod;
     if (choices.normal() || method == SeismicMethod::K2) {
-        if (method == SeismicMethod::K2) storeSeismicTheta(program_);
+        if (method == SeismicMethod::K2) ka::storeSeismicTheta(program_);
         coulomb(program_);
         return true;
     }
@@ -112,7 +86,7 @@ void Form3::cmd7_Click() {
     }
     try {
         HENSUU();
-        storeSeismicTheta(p);
+        ka::storeSeismicTheta(p);
         if (num::store(static_cast<double>(p.groundSlope) + p.seismicTheta) < p.backfillPhi)
             jDERUTA();
         else
@@ -133,19 +107,19 @@ void Form3::cmd7_Click() {
 void Form3::jDERUTA() {
     Program& p = program_;
     const double phi = p.backfillPhi, beta = p.groundSlope, theta = p.seismicTheta;
-    const double s = std::sin(rad(phi));
-    p.deltaAuxSin = num::store(num::div(std::sin(rad(theta + beta)), s));
+    const double s = std::sin(num::rad(phi));
+    p.deltaAuxSin = num::store(num::div(std::sin(num::rad(theta + beta)), s));
     const double auxSin = p.deltaAuxSin;
-    p.deltaAuxRad = num::store(arctan(num::div(auxSin, num::sqrt(1 - auxSin * auxSin))));
-    p.deltaAux = num::store(deg(p.deltaAuxRad));
-    const double angle = rad(static_cast<double>(p.deltaAux) + theta - beta);
+    p.deltaAuxRad = num::store(num::atan(num::div(auxSin, num::sqrt(1 - auxSin * auxSin))));
+    p.deltaAux = num::store(num::deg(p.deltaAuxRad));
+    const double angle = num::rad(static_cast<double>(p.deltaAux) + theta - beta);
     p.deltaStabilityTan = num::store(num::div(s * std::sin(angle), 1 - std::cos(angle) * s));
-    p.deltaStabilityRad = num::store(arctan(p.deltaStabilityTan));
-    p.deltaStability = num::store(deg(p.deltaStabilityRad));
+    p.deltaStabilityRad = num::store(num::atan(p.deltaStabilityTan));
+    p.deltaStability = num::store(num::deg(p.deltaStabilityRad));
 }
 
 void Form3::Masatu() {
     Program& p = program_;
     p.foundationPhi = num::readSingle(txt11.text());
-    p.baseFriction = num::store(num::tan(rad(p.foundationPhi)));
+    p.baseFriction = num::store(num::tan(num::rad(p.foundationPhi)));
 }

@@ -1,4 +1,5 @@
 #include "conditions/ground_shape.h"
+#include "common/colours.h"
 #include "common/messages.h"
 
 #include <cmath>
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr plat::Colour kGreen = 0x008000;
 constexpr int kDashed = 2;
 
 // A line with a small head at its end, for the earth-pressure resultants.
@@ -99,7 +99,7 @@ Form23::Form23(Program& program) : plat::Form(program, kName, plat::FormKind::Md
     lbl28[1].place(6720, 150, 2400, 255);
     lbl28[1].setCaption("擁壁の計算箇所");
     lbl28[1].setFont("ＭＳ ゴシック", 9);
-    lbl28[1].setForeColor(0x000080);
+    lbl28[1].setForeColor(kNavy);
 
     drawFigures();
 
@@ -180,7 +180,7 @@ void Form23::drawFigures() {
     d.text(360, 5400, "(２)");
     d.text(840, 5400, "両側土圧　階段（傾斜路）d 最上部：接地圧大");
     d.text(360, 5760, "(１)(２)共 c e 中央部（平均）を計算する場合も有");
-    d.text(360, 6120, "中央土の土圧は、土圧の巾が狭い為、考慮していません。").setForeColor(0x0000FF);
+    d.text(360, 6120, "中央土の土圧は、土圧の巾が狭い為、考慮していません。").setForeColor(kBlue);
 }
 
 void Form23::opt1_Click() { stale_.changed(opt1); }

@@ -1,4 +1,5 @@
 #include "conditions/note_window.h"
+#include "common/colours.h"
 
 Form27::Form27(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog) {
     setCaption("ミラノス");
@@ -8,7 +9,7 @@ Form27::Form27(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     Label5.place(360, 240, 5640, 255);
     Label5.setCaption("背面上載荷重の土圧について");
     Label5.setFont("ＭＳ ゴシック", 10.5, true);
-    Label5.setForeColor(0x008000);
+    Label5.setForeColor(kGreen);
 
     Line1.setPoints(360, 720, 6000, 720);
     Line2.setPoints(6000, 720, 6000, 1740);

@@ -1,4 +1,5 @@
 #include "conditions/reference_windows.h"
+#include "common/colours.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ void placeCloseButton(plat::CommandButton& button) {
 }
 
 void heading(FixedDrawing& d, int left, int top, const std::string& text) {
-    d.text(left, top, text).setForeColor(0x000080);
+    d.text(left, top, text).setForeColor(kNavy);
 }
 
 // The window gives back what opening it took away: the File and 参考 menus and the toolbar.
@@ -32,7 +33,7 @@ Form9::Form9(Program& program) : plat::Form(program, kName, plat::FormKind::MdiC
     cmd1.Click = [this] { cmd1_Click(); };
 
     FixedDrawing& d = tables;
-    d.text(120, 90, "◎ 道路土工－擁壁工指針", 10.5).setForeColor(0x008000);
+    d.text(120, 90, "◎ 道路土工－擁壁工指針", 10.5).setForeColor(kGreen);
 
     // Left column: shear constants of the backfill, unit weights, seismic coefficients.
     heading(d, 240, 450, "裏込め土のせん断定数");

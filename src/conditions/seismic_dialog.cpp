@@ -1,17 +1,11 @@
 #include "conditions/seismic_dialog.h"
+#include "common/colours.h"
 #include "common/messages.h"
 
 #include "common/entry_bounds.h"
 #include "common/numbers.h"
 #include "common/calc_fault.h"
 #include "conditions/conditions_screen.h"
-
-namespace {
-
-constexpr plat::Colour kGreen = 0x008000;
-constexpr plat::Colour kRed = 0xFF0000;
-
-}  // namespace
 
 Form25::Form25(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog), program_(program) {
     layout();

@@ -1,4 +1,5 @@
 #include "section/cover_dialog.h"
+#include "common/colours.h"
 #include "common/messages.h"
 
 #include <algorithm>
@@ -14,7 +15,6 @@
 #include "section/section_screen.h"
 
 namespace {
-constexpr plat::Colour kGreen = 0x008000;
 
 void placeCaption(plat::Label& label, int left, int top, int width, const std::string& text) {
     label.place(left, top, width, 255);

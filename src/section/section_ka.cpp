@@ -1,43 +1,21 @@
 // The earth-pressure coefficient KA of the upright wall's section design: computed on the
 // rear wall's back face (angle θ of the slab model) with the section's wall friction δ, or
 // typed; and the two buttons that switch between the modes.
-#include <cmath>
-
 #include "common/numbers.h"
 #include "common/calc_fault.h"
 #include "conditions/design_choices.h"
+#include "conditions/ka_formulas.h"
 #include "section/section_screen.h"
 
 namespace {
 
-// Angles are converted with π written as 3.14159.
-double rad(double degrees) { return (degrees * num::kPi) / 180; }
-double deg(double radians) { return (radians * 180) / num::kPi; }
-double square(double x) { return x * x; }
+// KA on the rear wall's back face θ with the section's δ.
+ka::Angles angles(const Program& p) { return {p.backfillPhi, p.deltaSection, p.rearFaceTheta, p.groundSlope}; }
 
-// Coulomb: KA = cos²(φ − θ) / (cos²θ·cos(θ + δ)·[1 + √(sin(φ + δ)·S / (cos(θ + δ)·cos|θ − β|))]²).
-double coulomb(const Program& p) {
-    const double phi = p.backfillPhi, theta = p.rearFaceTheta, delta = p.deltaSection, beta = p.groundSlope;
-    const double S = p.backfillPhi < p.groundSlope ? 0.0 : std::sin(rad(std::fabs(phi - beta)));
-    const double root = num::sqrt(
-        num::div(std::sin(rad(phi + delta)) * S, std::cos(rad(theta + delta)) * std::cos(rad(std::fabs(theta - beta)))));
-    return num::div(square(std::cos(rad(phi - theta))),
-                    square(std::cos(rad(theta))) * std::cos(rad(theta + delta)) * square(1 + root));
-}
-
-// Mononobe-Okabe with the seismic composite angle θk = atan(Kh / (1 − Kv)), which is stored
-// again for the design conditions.
+// Mononobe-Okabe stores θk again for the design conditions.
 double mononobeOkabe(Program& p) {
-    p.seismicThetaRad = num::store(std::atan(num::div(p.seismicKh, 1.0 - p.seismicKv)));
-    p.seismicTheta = num::store(deg(p.seismicThetaRad));
-    const double phi = p.backfillPhi, theta = p.rearFaceTheta, delta = p.deltaSection, beta = p.groundSlope,
-                 thetaK = p.seismicTheta, Kv = p.seismicKv;
-    const double S = num::store(thetaK + beta) > p.backfillPhi ? 0.0 : std::sin(rad(std::fabs(phi - beta - thetaK)));
-    const double root = num::sqrt(num::div(std::sin(rad(phi + delta)) * S,
-                                           std::cos(rad(theta + delta + thetaK)) * std::cos(rad(std::fabs(theta - beta)))));
-    return num::div((1 - Kv) * square(std::cos(rad(phi - theta - thetaK))),
-                    std::cos(rad(thetaK)) * square(std::cos(rad(theta))) * std::cos(rad(theta + delta + thetaK)) *
-                        square(1 + root));
+    ka::storeSeismicTheta(p);
+    return ka::activeCoefficient(ka::mononobeOkabeTerms(angles(p), p.seismicTheta, p.seismicKv));
 }
 
 }  // namespace
@@ -47,7 +25,7 @@ void Form7::Doatu() {
     const DesignChoices choices = designChoices(p);
     const SeismicMethod method = choices.seismicMethod;
     if (choices.normal() || method == SeismicMethod::K2)
-        p.activeCoefficientSection = num::store(coulomb(p));
+        p.activeCoefficientSection = num::store(ka::activeCoefficient(ka::coulombTerms(angles(p))));
     else if (method == SeismicMethod::K1 || method == SeismicMethod::D1)
         p.activeCoefficientSection = num::store(mononobeOkabe(p));
     txt_ka.setBorderStyle(0);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/colours.h"
 #include "section/cover_dialog.h"
 #include "stability/dimension_screen.h"
 
@@ -13,10 +14,6 @@ const char* const Form7::kBarItems[21] = {
 
 namespace {
 constexpr const char* kScreenFont = "ＭＳ ゴシック";
-constexpr plat::Colour kGreen = 0x008000;
-constexpr plat::Colour kNavy = 0x000080;
-constexpr plat::Colour kRed = 0xFF0000;
-constexpr plat::Colour kBlue = 0x0000FF;
 
 // The grid: columns left to right, rows in check-location order.
 constexpr int kGridLeft = 120;

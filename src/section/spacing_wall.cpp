@@ -54,7 +54,7 @@ private:
             p_.sectionDeltaPAX[loc_] = 0;
             return;
         }
-        const double c = std::cos((double(p_.rearFaceTheta) + p_.deltaSection) * num::kPi / 180);
+        const double c = std::cos(num::rad(double(p_.rearFaceTheta) + p_.deltaSection));
         p_.sectionPAX[loc_] = num::store(0.5 * ka * gamma * h * h * c);
         if (dimensionChoices(p_.form<Form4>()).surchargeDeduction == SurchargeDeduction::Deduct5) {
             const double deducted = ka * (q - 5) * h * c;

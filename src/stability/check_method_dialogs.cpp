@@ -1,4 +1,5 @@
 #include "stability/check_method_dialogs.h"
+#include "common/colours.h"
 #include "common/messages.h"
 
 #include <initializer_list>
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr plat::Colour kHeadingGreen = 0x008000;
 const char* const kGothic = "ＭＳ ゴシック";
 
 void place(plat::Control& c, plat::Frame* frame, int left, int top, int width, int height, int tab = 0) {
@@ -47,7 +47,7 @@ Form14::Form14(Program& program) : plat::Form(program, kName, plat::FormKind::Di
 
     place(label1, nullptr, 120, 120, 3600, 255);
     label1.setCaption("安全性の検討方法（常時）");
-    label1.setForeColor(kHeadingGreen);
+    label1.setForeColor(kGreen);
 
     place(Frame1, nullptr, 60, 480, 6075, 1515, 4);
     Frame1.setCaption("転倒に対する検討");
@@ -153,7 +153,7 @@ Form21::Form21(Program& program) : plat::Form(program, kName, plat::FormKind::Di
 
     place(Label1, nullptr, 120, 120, 3600, 255);
     Label1.setCaption("安全性の検討方法（地震時）");
-    Label1.setForeColor(kHeadingGreen);
+    Label1.setForeColor(kGreen);
 
     place(Frame1, nullptr, 60, 480, 6075, 2115, 8);
     Frame1.setCaption("転倒に対する検討");

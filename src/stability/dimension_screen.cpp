@@ -1,4 +1,5 @@
 #include "stability/dimension_screen.h"
+#include "common/colours.h"
 #include "common/messages.h"
 
 #include <algorithm>
@@ -16,9 +17,6 @@
 #include "stability/shear_key_dialogs.h"
 
 namespace {
-constexpr plat::Colour kGreen = 0x008000;
-constexpr plat::Colour kNavy = 0x000080;
-constexpr plat::Colour kDarkGreen = 0x004000;
 constexpr plat::Colour kTeal = 0x00C0C0;
 constexpr plat::Colour kLightCyan = 0xC0FFFF;
 constexpr plat::Colour kLightYellow = 0xFFFFC0;

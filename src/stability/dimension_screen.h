@@ -289,9 +289,5 @@ private:
     EntryFields fields_;
 };
 
-// How a judged value must stand against its limit; a value equal to the limit passes.
-enum class Limit { AtLeast, AtMost };
-bool withinLimit(float value, float limit, Limit kind);
-
 // The dimension screen's switches in words.
 DimensionChoices dimensionChoices(const Form4& screen);

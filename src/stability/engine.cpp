@@ -18,8 +18,6 @@ namespace {
 
 using num::store;
 
-double radians(double degrees) { return degrees * num::kPi / 180; }
-
 class StabilityRun {
 public:
     StabilityRun(Program& program, Form4& screen) : p_(program), f_(screen) {}
@@ -128,7 +126,7 @@ private:
 
     void earthPressure() {
         const double KA = p_.activeCoefficient, gs = p_.soilUnitWeight, H = p_.earthPressureHeight;
-        const double q1 = p_.surchargeBack, delta = radians(p_.deltaStability);
+        const double q1 = p_.surchargeBack, delta = num::rad(p_.deltaStability);
         p_.earthPressurePA = store((1.0 / 2.0) * KA * gs * std::pow(H, 2.0));
         p_.earthPressurePAX = store(p_.earthPressurePA * std::cos(delta));
         p_.earthPressurePAY = store(p_.earthPressurePA * std::sin(delta));
@@ -440,7 +438,7 @@ private:
         p_.slidingSafetyFactor = store(num::div(p_.slidingResistance, p_.sumH));
     }
 
-    double passiveAngle() const { return radians(double(p_.foundationPhi) / 2 + 45); }
+    double passiveAngle() const { return num::rad(double(p_.foundationPhi) / 2 + 45); }
 
     // Contact pressure at x from the toe end, on the line through σmax and Xn.
     double pressureAt(double x) const {
@@ -487,7 +485,7 @@ private:
     void keyRoad() {
         const double B = p_.baseWidth, B1 = p_.keyPosition, Xn = std::fabs(p_.neutralAxisXn);
         const double s2 = p_.keySigma2, sMax = p_.sigmaMax, sMin = p_.sigmaMin;
-        const double T = num::tan(radians(p_.foundationPhi)), C = p_.foundationCohesion;
+        const double T = num::tan(num::rad(p_.foundationPhi)), C = p_.foundationCohesion;
         const bool toeSide = p_.eccentricity >= 0;
         double Hk = 0;
         if (toeSide && !triangle_) Hk = (s2 + sMin) / 2 * (B - B1) * T + (s2 + sMax) / 2 * B1 * T;

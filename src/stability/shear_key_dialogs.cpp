@@ -1,4 +1,5 @@
 #include "stability/shear_key_dialogs.h"
+#include "common/colours.h"
 #include "common/messages.h"
 
 #include "common/entry_bounds.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr plat::Colour kHeadingGreen = 0x008000;
-constexpr plat::Colour kRed = 0xFF0000;
 const char* const kGothic = "ＭＳ ゴシック";
 
 void labelAt(plat::Label& label, int left, int top, int width, const char* text) {
@@ -38,7 +37,7 @@ ShearKeyDialog::ShearKeyDialog(Program& program, const char* name)
 
     labelAt(Label1, 180, 60, 1500, "突起の計算");
     Label1.setFont(kGothic, 9.75);
-    Label1.setForeColor(kHeadingGreen);
+    Label1.setForeColor(kGreen);
     Label17.place(360, 360, 4700, 255);
     Label5.place(360, 900, 4700, 255);
     Label5.setCaption("・突起の幅(Ｄ)：高さと同程度");

@@ -54,12 +54,21 @@ TEST(Checked, FaultsInsteadOfNaNOrInfinity) {
     EXPECT_THROW(num::sqrt(-1e-9), num::CalcFault);
     EXPECT_THROW(num::asin(1.0000001), num::CalcFault);
     EXPECT_THROW(num::acos(-2), num::CalcFault);
+    EXPECT_THROW(num::atan(std::nan("")), num::CalcFault);
     EXPECT_THROW(num::store(std::nan("")), num::CalcFault);
     EXPECT_THROW(num::store(static_cast<double>(FLT_MAX) * 2), num::CalcFault);
     EXPECT_THROW(num::finite(HUGE_VAL), num::CalcFault);
     EXPECT_DOUBLE_EQ(num::div(1, 4), 0.25);
     EXPECT_DOUBLE_EQ(num::sqrt(0), 0.0);
     EXPECT_FLOAT_EQ(num::store(0.1), 0.1f);
+}
+
+// Angles convert with π written as 3.14159, not the true π.
+TEST(Checked, DegreesUseTheProgramsPi) {
+    EXPECT_DOUBLE_EQ(num::rad(180), 3.14159);
+    EXPECT_DOUBLE_EQ(num::deg(3.14159), 180.0);
+    EXPECT_DOUBLE_EQ(num::rad(90), 1.570795);
+    EXPECT_DOUBLE_EQ(num::atan(1), std::atan(1.0));
 }
 
 struct FormatCase {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "stability/dimension_fixture.h"
+#include "stability/stability_checks.h"
 
 namespace {
 
@@ -136,6 +137,20 @@ INSTANTIATE_TEST_SUITE_P(
                         [](Program& p) { p.form<Form21>().opt10.setValue(true); }, 1.3f, 0.6f, 0.9f,
                         {"F =", "1.300", "> 1.2∴O.K", true}, {"e(m)=", "0.900", "< B/3∴O.K", true}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A seismic dialog still holding a choice (an opened file can leave one) does not judge
+// the normal case: the panel shows what page 4 prints, |e| against B/6.
+TEST_F(PanelFixture, NormalCaseIgnoresTheSeismicDialog) {
+    start(LoadCase::Normal);
+    prog.form<Form14>().opt6.setValue(true);
+    prog.form<Form21>().opt10.setValue(true);
+    prog.eccentricity = 0.8f;
+    svc.clear();
+    f().showJudgement();
+    expectLine(f().lbl52, f().lbl53, f().lbl54, {"F =", "2.000", "> 1.5∴O.K", true});
+    expectLine(f().lbl46, f().lbl47, f().lbl48, {"e(m)=", "0.800", "> B/6∴NG", false});
+    EXPECT_EQ(svc.beeps, 1);
+}
 
 // ---- Bearing ----
 

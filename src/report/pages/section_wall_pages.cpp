@@ -25,7 +25,7 @@ using page::nf;
 class WallSection {
 public:
     WallSection(const Program& program, plat::Surface& s, int loc)
-        : p_(program), s_(s), loc_(loc), h_(height()), cos_(std::cos(double(p_.rearFaceTheta + p_.deltaSection) * num::kPi / 180)) {}
+        : p_(program), s_(s), loc_(loc), h_(height()), cos_(std::cos(num::rad(double(p_.rearFaceTheta + p_.deltaSection)))) {}
 
     void print() {
         earthPressure();

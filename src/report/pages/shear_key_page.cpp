@@ -9,29 +9,20 @@
 #include "report/pages/stability_pages_common.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
+#include "stability/stability_checks.h"
 
 namespace stability_pages {
 
 namespace {
 
-// The sliding threshold of the load case: 1.5, or the seismic method's 1.0 or 1.2;
-// none when no load case or no seismic method is chosen.
-struct Threshold {
-    float value;
-    const char* text;
-};
-bool slidingThreshold(const Program& p, Threshold& t) {
-    const DesignChoices c = designChoices(p);
-    const SlidingMethod seismic = checkMethods(p).seismicSliding;
-    if (c.normal()) t = {1.5f, "1.5"};
-    else if (c.seismic() && seismic == SlidingMethod::Factor10) t = {1.0f, "1.0"};
-    else if (c.seismic() && seismic == SlidingMethod::Factor12) t = {1.2f, "1.2"};
-    else return false;
-    return true;
+// "=1.623 > 1.5  ∴ O.K" or "=1.423 < 1.5": the factor with the key and its verdict.
+std::string verdict(const Program& p, const StabilityCheck& withKey, bool passed) {
+    return "=" + f3(p.slidingSafetyFactorWithKey) + " " + relation(withKey, passed) + " " + withKey.limitText +
+           (passed ? "  ∴ O.K" : "");
 }
 
-void buildingCheck(plat::Surface& s, const Program& p) {
-    const double t1 = std::tan((p.foundationPhi / 2.0 + 45) * num::kPi / 180), t2 = std::pow(t1, 2);
+void buildingCheck(plat::Surface& s, const Program& p, const StabilityCheck* withKey) {
+    const double t1 = std::tan(num::rad(p.foundationPhi / 2.0 + 45)), t2 = std::pow(t1, 2);
     const std::string H0 = f3(p.keyHeight), phiB = nf(p.foundationPhi, fmt::kAngle);
     const float r = eccentricityRatio(p), sixth = oneSixth();
     const float B = p.baseWidth, B1 = p.keyPosition, L = p.keyWedgeLength, X = std::fabs(p.neutralAxisXn);
@@ -75,13 +66,10 @@ void buildingCheck(plat::Surface& s, const Program& p) {
     // cohesion over the base (or none), or over the effective area.
     const CheckMethods methods = checkMethods(p);
     const bool noDeduct = methods.noDeduction(), deduct = methods.deduction();
-    Threshold t{};
-    if (!slidingThreshold(p, t)) return;
-    const float F = p.slidingSafetyFactorWithKey;
-    const bool passed = F >= t.value;
+    if (!withKey) return;
+    const bool passed = passes(p, *withKey);
     const std::string C = nf(p.foundationCohesion, fmt::kCohesionCheck);
-    const std::string tail = blanks(28) + "=" + f3(F) + (passed ? std::string(" > ") + t.text + "  ∴ O.K"
-                                                                : std::string(" < ") + t.text);
+    const std::string tail = blanks(28) + verdict(p, *withKey, passed);
     const std::string rest = f3(p.keyPassivePressure) + "×" + H0 + ")/" + operand(f3(p.sumH));
     if (noDeduct || p.foundationCohesion == 0) {
         const std::string width = r <= sixth ? f3(B) : f3(B) + "×" + f3(num::div(X, B));
@@ -100,8 +88,8 @@ void buildingCheck(plat::Surface& s, const Program& p) {
     }
 }
 
-void roadCheck(plat::Surface& s, const Program& p) {
-    const double t3 = std::tan(p.foundationPhi * num::kPi / 180);
+void roadCheck(plat::Surface& s, const Program& p, const StabilityCheck* withKey) {
+    const double t3 = std::tan(num::rad(p.foundationPhi));
     const float r = eccentricityRatio(p), sixth = oneSixth();
     const float B = p.baseWidth, L1 = p.keyPosition, X = std::fabs(p.neutralAxisXn);
     const bool trapezoid = r <= sixth, toeSide = p.eccentricity >= 0, cohesion = p.foundationCohesion != 0;
@@ -132,163 +120,207 @@ void roadCheck(plat::Surface& s, const Program& p) {
         s.print(blanks(31) + "=" + Hk + "kN/m");
     s.print("");
 
-    Threshold th{};
-    if (!slidingThreshold(p, th)) return;
-    const float F = p.slidingSafetyFactorWithKey;
-    const bool passed = F >= th.value;
+    if (!withKey) return;
+    const bool passed = passes(p, *withKey);
     page::printCheck(p, s, passed,
-                     {blanks(18) + "滑動安全率  F=Hk/∑H=" + Hk + "/" + operand(f3(p.sumH)) + "=" + f3(F) +
-                      (passed ? std::string(" > ") + th.text + "  ∴ O.K" : std::string(" < ") + th.text)});
+                     {blanks(18) + "滑動安全率  F=Hk/∑H=" + Hk + "/" + operand(f3(p.sumH)) +
+                      verdict(p, *withKey, passed)});
 }
 
 }  // namespace
 
-void writeShearKeyCheck(plat::Surface& s, const Program& p) {
+void writeShearKeyCheck(plat::Surface& s, const Program& p, const StabilityCheck* withKey) {
     s.print(blanks(14) + "・突起の計算");
     const DesignChoices c = designChoices(p);
     if (c.building())
-        buildingCheck(s, p);
+        buildingCheck(s, p, withKey);
     else if (c.road())
-        roadCheck(s, p);
+        roadCheck(s, p, withKey);
 }
 
-void drawShearKeySketch(plat::Surface& s, const Program& p) {
-    const DesignChoices c = designChoices(p);
-    const bool building = c.building(), road = c.road();
-    s.setFontSize(9);
-    s.line(9500, 3800, 10250, 3800);
-    s.line(10450, 3800, 11000, 3800);
-    s.line(9500, 3800, 9500, 3550);
-    s.line(11000, 3800, 11000, 3550);
-    s.line(10250, 3800, 10250, 4050);
-    s.line(10450, 3800, 10450, 4050);
-    s.line(10250, 4050, 10450, 4050);
-    if (building) {
-        s.line(10250, 4050, 9900, 3800);
-        s.line(10130, 3950, 10250, 3900);
-        s.line(10180, 3910, 10050, 3650);
-        // Above the end of its leader.
-        printAt(s, 10000, labelAbove(s, 3650), "45ﾟ＋φB/2");
-    }
-    s.line(10800, 3800, 10800, 4050);
-    s.line(10800, 4050, 10550, 4050);
-    // Beside the key height's dimension line, halfway between the base and the tip.
-    printLeftOf(s, 10800, (3800 + 4050 - s.textHeight()) / 2, "H0");
-    s.line(9500, 5400, 11000, 5400);
-    s.line(9500, 5400, 9500, 4850);
-    s.line(11000, 5400, 11000, 4850);
-    printBetween(s, 9500, 11000, labelAbove(s, 5400), "Ｂ");
+namespace {
 
-    // The lengths stand above their dimension line, each between its ticks; the pressure
-    // labels beside their ordinates, clear of the pressure line. Where the σmax ordinate
-    // stands at the heel end there is no room to its right on the sheet, so its label goes
-    // below the ordinate's end.
-    const double lengthRow = labelAbove(s, 5150);
-    const double belowHeelEnd = 4700 + kSketchLabelGap;
-    const bool toeSide = !(p.eccentricity < 0);
-    if (eccentricityRatio(p) < oneSixth()) {
-        s.line(9500, 5150, 11000, 5150);
-        if (building) s.line(9900, 5150, 9900, 4850);
-        s.line(10250, 5150, 10250, 4850);
-        if (building) {
-            printBetween(s, 9500, 9900, lengthRow, "L1");
-            printBetween(s, 9900, 10250, lengthRow, "L");
-            printBetween(s, 10250, 11000, lengthRow, "L2");
-        } else if (road) {
-            printBetween(s, 9500, 10250, lengthRow, "L1");
-            printBetween(s, 10250, 11000, lengthRow, "L2");
-        }
-        s.line(9500, 4200, 11000, 4200);
-        if (toeSide) {
-            s.line(9500, 4200, 9500, 4700);
-            s.line(11000, 4200, 11000, 4450);
-            s.line(9500, 4700, 11000, 4450);
-            if (building) s.line(9900, 4200, 9900, 4640);
+// The key sketch step by step: the base with the key (and the passive wedge of the building
+// standard), the base width, then the contact pressure as a trapezoid or a triangle, each
+// with its lengths, its outline and its labels.
+class ShearKeySketch {
+public:
+    ShearKeySketch(plat::Surface& s, const Program& p)
+        : s_(s), p_(p), building_(designChoices(p).building()), road_(designChoices(p).road()) {}
+
+    void draw() {
+        s_.setFontSize(9);
+        baseAndKey();
+        baseWidth();
+        if (eccentricityRatio(p_) < oneSixth()) {
+            trapezoidLengths();
+            trapezoidOutline();
+            trapezoidLabels();
         } else {
-            s.line(9500, 4200, 9500, 4450);
-            s.line(11000, 4200, 11000, 4700);
-            s.line(9500, 4450, 11000, 4700);
-            if (building) s.line(9900, 4200, 9900, 4520);
+            triangleLengths();
+            triangleOutline();
+            triangleLabels();
         }
-        s.line(10250, 4200, 10250, 4590);
-        if (building && toeSide) {
-            printLeftOf(s, 9500, 4350, "σmax");
-            printAt(s, 10650, 4550, "σmin");
-            printBetween(s, 9500, 9900, 4350, "σ1");
-            printAt(s, 10300, 4280, "σ2");
-        } else if (building) {
-            printLeftOf(s, 11000, belowHeelEnd, "σmax");
-            printLeftOf(s, 9500, 4250, "σmin");
-            printBetween(s, 9500, 9900, 4200 + kSketchLabelGap, "σ1");
-            printAt(s, 10300, 4330, "σ2");
-        } else if (road && toeSide) {
-            printLeftOf(s, 9500, 4350, "ｑ1");
-            printAt(s, 10750, 4550, "ｑ2");
-            printAt(s, 10300, 4280, "ｑ3");
-        } else if (road) {
-            printLeftOf(s, 11000, belowHeelEnd, "ｑ1");
-            printLeftOf(s, 9500, 4250, "ｑ2");
-            printAt(s, 10300, 4330, "ｑ3");
-        }
-        return;
     }
 
-    if (toeSide) {
-        s.line(9500, 5150, 10750, 5150);
-        s.line(10750, 5150, 10750, 4850);
-    } else {
-        s.line(9750, 5150, 11000, 5150);
-        s.line(9750, 5150, 9750, 4850);
+private:
+    void baseAndKey() {
+        s_.line(9500, 3800, 10250, 3800);
+        s_.line(10450, 3800, 11000, 3800);
+        s_.line(9500, 3800, 9500, 3550);
+        s_.line(11000, 3800, 11000, 3550);
+        s_.line(10250, 3800, 10250, 4050);
+        s_.line(10450, 3800, 10450, 4050);
+        s_.line(10250, 4050, 10450, 4050);
+        if (building_) {
+            s_.line(10250, 4050, 9900, 3800);
+            s_.line(10130, 3950, 10250, 3900);
+            s_.line(10180, 3910, 10050, 3650);
+            // Above the end of its leader.
+            printAt(s_, 10000, labelAbove(s_, 3650), "45ﾟ＋φB/2");
+        }
+        s_.line(10800, 3800, 10800, 4050);
+        s_.line(10800, 4050, 10550, 4050);
+        // Beside the key height's dimension line, halfway between the base and the tip.
+        printLeftOf(s_, 10800, (3800 + 4050 - s_.textHeight()) / 2, "H0");
     }
-    if (building) s.line(9900, 5150, 9900, 4850);
-    s.line(10250, 5150, 10250, 4850);
+
+    void baseWidth() {
+        s_.line(9500, 5400, 11000, 5400);
+        s_.line(9500, 5400, 9500, 4850);
+        s_.line(11000, 5400, 11000, 4850);
+        printBetween(s_, 9500, 11000, labelAbove(s_, 5400), "Ｂ");
+    }
+
+    // The lengths stand above their dimension line, each between its ticks: L1 from where
+    // the loaded length starts (before it where that length is too short for its label),
+    // L the wedge, L2 from the key to where the loaded length ends.
+    void lengthLabels(double start, double end) {
+        const double row = labelAbove(s_, 5150);
+        if (building_) {
+            if (start == 9500)
+                printBetween(s_, 9500, 9900, row, "L1");
+            else
+                printLeftOf(s_, start, row, "L1");
+            printBetween(s_, 9900, 10250, row, "L");
+            printBetween(s_, 10250, end, row, "L2");
+        } else if (road_) {
+            printBetween(s_, start, 10250, row, "L1");
+            printBetween(s_, 10250, end, row, "L2");
+        }
+    }
+
+    // The pressure labels stand beside their ordinates, clear of the pressure line. Where
+    // the σmax ordinate stands at the heel end there is no room to its right on the sheet,
+    // so its label goes below the ordinate's end.
+    bool toeSide() const { return !(p_.eccentricity < 0); }
+    static constexpr double kBelowHeelEnd = 4700 + kSketchLabelGap;
+
+    void trapezoidLengths() {
+        s_.line(9500, 5150, 11000, 5150);
+        if (building_) s_.line(9900, 5150, 9900, 4850);
+        s_.line(10250, 5150, 10250, 4850);
+        lengthLabels(9500, 11000);
+    }
+
+    void trapezoidOutline() {
+        s_.line(9500, 4200, 11000, 4200);
+        if (toeSide()) {
+            s_.line(9500, 4200, 9500, 4700);
+            s_.line(11000, 4200, 11000, 4450);
+            s_.line(9500, 4700, 11000, 4450);
+            if (building_) s_.line(9900, 4200, 9900, 4640);
+        } else {
+            s_.line(9500, 4200, 9500, 4450);
+            s_.line(11000, 4200, 11000, 4700);
+            s_.line(9500, 4450, 11000, 4700);
+            if (building_) s_.line(9900, 4200, 9900, 4520);
+        }
+        s_.line(10250, 4200, 10250, 4590);
+    }
+
+    void trapezoidLabels() {
+        if (building_ && toeSide()) {
+            printLeftOf(s_, 9500, 4350, "σmax");
+            printAt(s_, 10650, 4550, "σmin");
+            printBetween(s_, 9500, 9900, 4350, "σ1");
+            printAt(s_, 10300, 4280, "σ2");
+        } else if (building_) {
+            printLeftOf(s_, 11000, kBelowHeelEnd, "σmax");
+            printLeftOf(s_, 9500, 4250, "σmin");
+            printBetween(s_, 9500, 9900, 4200 + kSketchLabelGap, "σ1");
+            printAt(s_, 10300, 4330, "σ2");
+        } else if (road_ && toeSide()) {
+            printLeftOf(s_, 9500, 4350, "ｑ1");
+            printAt(s_, 10750, 4550, "ｑ2");
+            printAt(s_, 10300, 4280, "ｑ3");
+        } else if (road_) {
+            printLeftOf(s_, 11000, kBelowHeelEnd, "ｑ1");
+            printLeftOf(s_, 9500, 4250, "ｑ2");
+            printAt(s_, 10300, 4330, "ｑ3");
+        }
+    }
+
     // Behind the key the loaded length ends at the end of the compressed zone (toe side)
-    // or at the heel; in front of it, from the heel side, the first length is too short
-    // for its label, which stands before it.
-    const double zoneEnd = toeSide ? 10750 : 11000;
-    if (building) {
-        if (toeSide)
-            printBetween(s, 9500, 9900, lengthRow, "L1");
-        else
-            printLeftOf(s, 9750, lengthRow, "L1");
-        printBetween(s, 9900, 10250, lengthRow, "L");
-        printBetween(s, 10250, zoneEnd, lengthRow, "L2");
-    } else if (road) {
-        printBetween(s, toeSide ? 9500 : 9750, 10250, lengthRow, "L1");
-        printBetween(s, 10250, zoneEnd, lengthRow, "L2");
+    // or at the heel; from the heel side it starts at the end of the zone.
+    void triangleLengths() {
+        if (toeSide()) {
+            s_.line(9500, 5150, 10750, 5150);
+            s_.line(10750, 5150, 10750, 4850);
+        } else {
+            s_.line(9750, 5150, 11000, 5150);
+            s_.line(9750, 5150, 9750, 4850);
+        }
+        if (building_) s_.line(9900, 5150, 9900, 4850);
+        s_.line(10250, 5150, 10250, 4850);
+        lengthLabels(toeSide() ? 9500 : 9750, toeSide() ? 10750 : 11000);
     }
-    s.line(9500, 4300, 11000, 4300);
-    if (toeSide) {
-        s.line(9500, 4300, 9500, 4700);
-        s.line(9500, 4700, 10750, 4300);
-        if (building) s.line(9900, 4300, 9900, 4590);
-    } else {
-        s.line(11000, 4300, 11000, 4700);
-        s.line(9750, 4300, 11000, 4700);
-        if (building) s.line(9900, 4300, 9900, 4370);
+
+    void triangleOutline() {
+        s_.line(9500, 4300, 11000, 4300);
+        if (toeSide()) {
+            s_.line(9500, 4300, 9500, 4700);
+            s_.line(9500, 4700, 10750, 4300);
+            if (building_) s_.line(9900, 4300, 9900, 4590);
+        } else {
+            s_.line(11000, 4300, 11000, 4700);
+            s_.line(9750, 4300, 11000, 4700);
+            if (building_) s_.line(9900, 4300, 9900, 4370);
+        }
+        s_.line(10250, 4300, 10250, 4490);
     }
-    s.line(10250, 4300, 10250, 4490);
+
     // The pressure at the key stands below the pressure line: under the key's ordinate,
     // or before it where the line falls towards the heel.
-    auto keyLabel = [&](const char* text) {
-        if (toeSide)
-            printAt(s, 10300, 4490, text);
-        else
-            printLeftOf(s, 10250, 4480, text);
-    };
-    if (building) {
-        if (toeSide) {
-            printLeftOf(s, 9500, 4450, "σmax");
-            printBetween(s, 9500, 9900, 4300 + kSketchLabelGap, "σ1");
-        } else {
-            printLeftOf(s, 11000, belowHeelEnd, "σmax");
-            printLeftOf(s, 9900, 4380, "σ1");
+    void triangleLabels() {
+        auto keyLabel = [&](const char* text) {
+            if (toeSide())
+                printAt(s_, 10300, 4490, text);
+            else
+                printLeftOf(s_, 10250, 4480, text);
+        };
+        if (building_) {
+            if (toeSide()) {
+                printLeftOf(s_, 9500, 4450, "σmax");
+                printBetween(s_, 9500, 9900, 4300 + kSketchLabelGap, "σ1");
+            } else {
+                printLeftOf(s_, 11000, kBelowHeelEnd, "σmax");
+                printLeftOf(s_, 9900, 4380, "σ1");
+            }
+            keyLabel("σ2");
+        } else if (road_) {
+            printLeftOf(s_, toeSide() ? 9500 : 11000, toeSide() ? 4450 : kBelowHeelEnd, "ｑ1");
+            keyLabel("ｑ3");
         }
-        keyLabel("σ2");
-    } else if (road) {
-        printLeftOf(s, toeSide ? 9500 : 11000, toeSide ? 4450 : belowHeelEnd, "ｑ1");
-        keyLabel("ｑ3");
     }
-}
+
+    plat::Surface& s_;
+    const Program& p_;
+    const bool building_, road_;
+};
+
+}  // namespace
+
+void drawShearKeySketch(plat::Surface& s, const Program& p) { ShearKeySketch(s, p).draw(); }
 
 }  // namespace stability_pages

@@ -10,6 +10,7 @@
 #include "report/pages/stability_pages_common.h"
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
+#include "stability/stability_checks.h"
 
 using namespace stability_pages;
 
@@ -21,7 +22,7 @@ class StabilityPage {
 public:
     StabilityPage(const Program& p, plat::Surface& s)
         : p_(p), s_(s), ch_(designChoices(p)), d_(dimensionChoices(page::screen<Form4>(p))),
-          m_(checkMethods(p)) {}
+          m_(checkMethods(p)), checks_(stabilityChecks(p, d_.shearKey)) {}
 
     void write() {
         page::topOfPage(s_);
@@ -40,6 +41,15 @@ private:
     void line(const std::string& text) { s_.print(text); }
     void judged(bool passed, const std::string& text) { page::printCheck(p_, s_, passed, {text}); }
     void failed(const std::vector<std::string>& lines) { page::printCheck(p_, s_, false, lines); }
+    const StabilityCheck* check(StabilityCheckKind kind) const { return findCheck(checks_, kind); }
+    // " > 1.5" or " < 1.0": the relation and the limit as printed.
+    static std::string against(const StabilityCheck& c, bool passed) {
+        return std::string(" ") + relation(c, passed) + " " + c.limitText;
+    }
+    // What follows " < B/6": "=4.000/6=0.667m".
+    std::string partOfBase(const StabilityCheck& c) const {
+        return "=" + f3(p_.baseWidth) + "/" + std::to_string(c.baseDivisor) + "=" + f3(c.limit) + "m";
+    }
 
     void mrLine() { line(blanks(16) + "抵抗モーメント Mr=ΣV･x=" + mr() + "kNm/m"); }
     // d=(Mr－Mo)/ΣV with its numbers, from after the opening bracket.
@@ -52,23 +62,34 @@ private:
                f3(p_.eccentricity);
     }
     // |e| against B/k.
-    void eCheck(const char* lead, int k) {
-        const float limit = float(p_.baseWidth / k);
-        const float absE = std::fabs(p_.eccentricity);
-        const std::string ks = std::to_string(k);
-        const std::string tail = "B/" + ks + "=" + f3(p_.baseWidth) + "/" + ks + "=" + f3(limit) + "m";
-        if (absE <= limit)
-            line(eLead(lead) + "m < " + tail + " ∴ O.K");
+    void eCheck(const char* lead, const StabilityCheck& c) {
+        const bool passed = passes(p_, c);
+        const std::string text = eLead(lead) + "m" + against(c, passed) + partOfBase(c);
+        if (passed)
+            line(text + " ∴ O.K");
         else
-            failed({eLead(lead) + "m > " + tail});
+            failed({text});
     }
-    void fCheck(float threshold, const char* shown) {
+    void fCheck(const StabilityCheck& c) {
+        const bool passed = passes(p_, c);
         const std::string text = blanks(16) + "転 倒 安 全 率  F=Mr/Mo=" + mr() + "/" + operand(mo()) + "=" +
-                                 f3(p_.overturningSafetyFactor);
-        if (p_.overturningSafetyFactor >= threshold)
-            line(text + " > " + shown + "  ∴ O.K");
+                                 f3(p_.overturningSafetyFactor) + against(c, passed);
+        if (passed)
+            line(text + "  ∴ O.K");
         else
-            failed({text + " < " + shown});
+            failed({text});
+    }
+    // d against B/3, its formula over two lines.
+    void dCheck(const StabilityCheck& c) {
+        const bool passed = passes(p_, c);
+        const std::string first = blanks(16) + "合力の作用位置  d=(Mr－Mo)/ΣV";
+        const std::string second = blanks(33) + "=(" + dNumbers() + against(c, passed) + partOfBase(c);
+        if (passed) {
+            line(first);
+            line(second + " ∴ O.K");
+        } else {
+            failed({first, second});
+        }
     }
 
     static constexpr const char* kD1 = "合力の作用位置  d=(Mr－Mo)/ΣV=(";
@@ -88,37 +109,13 @@ private:
         if (!ch_.oneSided()) return;
         mrLine();
         line(blanks(16) + "転倒モーメント Mo=ΣH･y=" + mo() + "kNm/m");
-        if (ch_.normal()) {
-            if (m_.normalIs(O::Factor15AndB6) || m_.normalIs(O::EccentricityB6)) {
-                dLine(kD1);
-                eCheck(kE1, 6);
-            }
-            if (m_.normalIs(O::Factor15AndB6) || m_.normalIs(O::Factor15)) fCheck(1.5f, "1.5");
-            if (m_.normalIs(O::ResultantB3)) {
-                const float limit = float(p_.baseWidth / 3);
-                const std::string first = blanks(16) + "合力の作用位置  d=(Mr－Mo)/ΣV";
-                const std::string second = blanks(33) + "=(" + dNumbers();
-                const std::string tail = "B/3=" + f3(p_.baseWidth) + "/3=" + f3(limit) + "m";
-                if (p_.resultantPosition >= limit) {
-                    line(first);
-                    line(second + " > " + tail + " ∴ O.K");
-                } else {
-                    failed({first, second + " < " + tail});
-                }
-            }
+        // |e| with the d it follows from, then F, then d against B/3.
+        if (const StabilityCheck* e = check(StabilityCheckKind::Eccentricity)) {
+            dLine(kD1);
+            eCheck(kE1, *e);
         }
-        if (ch_.seismic()) {
-            if (m_.seismicIs(O::Factor10AndB2) || m_.seismicIs(O::EccentricityB2)) {
-                dLine(kD1);
-                eCheck(kE1, 2);
-            }
-            if (m_.seismicIs(O::Factor12AndB3) || m_.seismicIs(O::EccentricityB3)) {
-                dLine(kD1);
-                eCheck(kE1, 3);
-            }
-            if (m_.seismicIs(O::Factor10AndB2) || m_.seismicIs(O::Factor10)) fCheck(1.0f, "1.0");
-            if (m_.seismicIs(O::Factor12AndB3) || m_.seismicIs(O::Factor12)) fCheck(1.2f, "1.2");
-        }
+        if (const StabilityCheck* f = check(StabilityCheckKind::Overturning)) fCheck(*f);
+        if (const StabilityCheck* d = check(StabilityCheckKind::Resultant)) dCheck(*d);
     }
 
     void bearing() {
@@ -160,15 +157,16 @@ private:
             if (p_.eccentricity != 0) line(blanks(16) + "最 小 接 地 圧 σmin=0kN/m2");
         }
 
-        const std::string qa = nf(p_.allowBearing, fmt::kBearingPage4);
+        const StabilityCheck& bearing = *check(StabilityCheckKind::Bearing);
+        const std::string qa = nf(bearing.limit, fmt::kBearingPage4);
         const bool both = p_.eccentricity != 0;
         if (p_.bearingOutsideBase) {
             // The resultant lies outside the base: the pressures above are no real contact
             // pressures, so the ground cannot carry the wall whatever σmax shows.
             failed({blanks(31) + "合力の作用位置が底版の外にある  ∴ NG"});
-        } else if (p_.sigmaMax <= p_.allowBearing) {
+        } else if (passes(p_, bearing)) {
             line(blanks(31) + (both ? "σmax,σmin < " : "σmax < ") + qa + "kN/m2  ∴ O.K");
-        } else if (p_.sigmaMin > p_.allowBearing) {
+        } else if (!within(bearing, p_.sigmaMin)) {
             failed({blanks(31) + (both ? "σmax,σmin > " : "σmax > ") + qa + "kN/m2  ∴ NG"});
         } else {
             failed({blanks(31) + "σmax > " + qa + "kN/m2  ∴ NG"});
@@ -217,35 +215,19 @@ private:
 
         const std::string F = blanks(16) + "滑 動 安 全 率      F=RH/ΣH=" + RH + "/" + operand(f3(p_.sumH)) + "=" +
                               f3(p_.slidingSafetyFactor);
-        const float sf = p_.slidingSafetyFactor;
-        auto keyLess = [&] {
-            if (sf >= 1.0f)
-                line(F + " > 1.0  ――-> 突起を設ける");
-            else
-                failed({F + " < 1.0"});
-        };
-        if (ch_.normal()) {
-            if (noKey) {
-                if (sf >= 1.5f) {
-                    line(F + " > 1.5  ∴ O.K");
-                } else {
-                    failed({F + " < 1.5"});
-                    return false;
-                }
-            } else if (key && building) {
-                keyLess();
-            }
-        } else if (ch_.seismic()) {
-            if (noKey) {
-                if (m_.seismicSliding == SlidingMethod::Factor10) judged(sf >= 1.0f, F + (sf >= 1.0f ? " > 1.0  ∴ O.K" : " < 1.0"));
-                if (m_.seismicSliding == SlidingMethod::Factor12) judged(sf >= 1.2f, F + (sf >= 1.2f ? " > 1.2  ∴ O.K" : " < 1.2"));
-            } else if (key && building && m_.seismicSliding != SlidingMethod::None) {
-                keyLess();
-            }
+        if (const StabilityCheck* c = check(StabilityCheckKind::Sliding)) {
+            const bool passed = passes(p_, *c);
+            judged(passed, F + against(*c, passed) + (passed ? "  ∴ O.K" : ""));
+            if (!passed && ch_.normal()) return false;
+        }
+        // Under a building-standard key, the factor without it against 1.0.
+        if (const StabilityCheck* c = check(StabilityCheckKind::SlidingKeyless)) {
+            const bool passed = passes(p_, *c);
+            judged(passed, F + against(*c, passed) + (passed ? "  ――-> 突起を設ける" : ""));
         }
         if (key) {
             line("");
-            writeShearKeyCheck(s_, p_);
+            writeShearKeyCheck(s_, p_, check(StabilityCheckKind::SlidingWithKey));
         }
         return true;
     }
@@ -311,6 +293,7 @@ private:
     const DesignChoices ch_;
     const DimensionChoices d_;
     const CheckMethods m_;
+    const std::vector<StabilityCheck> checks_;
 };
 
 }  // namespace

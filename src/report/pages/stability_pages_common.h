@@ -33,9 +33,8 @@ inline void chain(plat::Surface& s, std::initializer_list<std::pair<double, doub
 }
 
 // Trigonometric display factors of an angle in degrees.
-inline double rad(double deg) { return deg * num::kPi / 180; }
-inline double cosd(double deg) { return std::cos(rad(deg)); }
-inline double sind(double deg) { return std::sin(rad(deg)); }
+inline double cosd(double deg) { return std::cos(num::rad(deg)); }
+inline double sind(double deg) { return std::sin(num::rad(deg)); }
 
 // |e|/B against 1/6, both as singles; B = 0 is a calculation fault.
 inline float eccentricityRatio(const Program& p) {
