@@ -68,12 +68,7 @@ void record(PrintedWall& printed, const plat::PrinterPage& sheet) {
     for (int part = 1; part <= 8; ++part) printed.parts[part] = page::partOutline(figure, part);
 }
 
-// The figures of pages 2 and 5 lie between their headings and the text below them, twips.
-struct FigureBand {
-    int page;
-    double top, bottom;
-};
-constexpr FigureBand kFigureBands[] = {{2, 8 * 220, 6700}, {5, 7 * 220, 6900}};
+using layout::kBands;
 
 // What may touch: pdftotext rounds its boxes, and lines of one size follow each other
 // edge to edge.
@@ -364,7 +359,7 @@ layout::Box inkOf(const Sheet& sheet, const Word& w) {
 TEST_F(PdfLayout, NoLineOfAFigureCrossesALabel) {
     for (const PrintedWall& w : walls()) {
         SCOPED_TRACE(fixture::name(w.wall));
-        for (const FigureBand& band : kFigureBands) {
+        for (const layout::Band& band : kBands) {
             SCOPED_TRACE("page " + std::to_string(band.page));
             ASSERT_GE(w.recorded.size(), size_t(band.page));
             const layout::Drawing figure = layout::drawingOf(layout::figureOps(w.recorded[band.page - 1], band.bottom));
@@ -391,7 +386,7 @@ TEST_F(PdfLayout, EveryPartNumberStandsInItsPartOrOnItsLeader) {
             const std::vector<char32_t> digits = plat::toCodePoints(word.text);
             if (!std::all_of(digits.begin(), digits.end(), [](char32_t c) { return c >= U'①' && c <= U'⑧'; })) continue;
             const layout::Box all = inkOf(w.sheet, word);
-            if (all.bottom > kFigureBands[0].bottom) continue;  // the self-weight table's rows
+            if (all.bottom > kBands[0].bottom) continue;  // the self-weight table's rows
             const double each = (all.right - all.left) / double(digits.size());
             for (size_t i = 0; i < digits.size(); ++i, ++numbers) {
                 const int part = static_cast<int>(digits[i] - U'①') + 1;

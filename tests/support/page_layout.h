@@ -11,6 +11,7 @@
 #include "report/pages/figure_labels.h"
 #include "report/pages/section_pages_common.h"
 #include "report/pages/wall_figure.h"
+#include "report/report_pages.h"
 
 namespace layout {
 
@@ -96,6 +97,25 @@ inline std::vector<std::string> textsIn(const plat::RecordingSurface& page, doub
     for (const Box& b : drawingOf(figureOps(page, textTop)).texts)
         if (overlap(b, area)) out.push_back(b.text);
     return out;
+}
+
+// The bands of the figures of pages 2 and 5: below the heading (its lines of 11 pt, 220
+// twips each: five empty lines, the title lines and the empty lines between and after
+// them) and above the first line of the text that follows.
+struct Band {
+    int page;
+    double top, bottom;
+};
+inline constexpr Band kBands[] = {{2, 8 * 220, 6700}, {5, 7 * 220, 6900}};
+
+// A report page as its writers draw it on a recording surface, from the page's font.
+inline plat::RecordingSurface recordPage(Program& prog, int page) {
+    plat::RecordingSurface rec;
+    rec.setFont("ＭＳ 明朝", 11);
+    prog.outputSurface = &rec;
+    report::runWriters(prog, page);
+    prog.outputSurface = nullptr;
+    return rec;
 }
 
 // The row of the overall width between the base's ends: 600 to 900 twips under the base

@@ -20,23 +20,9 @@ using fixture::Wall;
 
 constexpr const auto& kWalls = fixture::kAllWalls;
 
-// The figure's band: below the heading (its lines of 11 pt, 220 twips each: five empty
-// lines, the title lines and the empty lines between and after them) and above the first
-// line of the text that follows.
-struct Band {
-    int page;
-    double top, bottom;
-};
-constexpr Band kBands[] = {{2, 8 * 220, 6700}, {5, 7 * 220, 6900}};
-
-plat::RecordingSurface recordPage(Program& prog, int page) {
-    plat::RecordingSurface rec;
-    rec.setFont("ＭＳ 明朝", 11);
-    prog.outputSurface = &rec;
-    report::runWriters(prog, page);
-    prog.outputSurface = nullptr;
-    return rec;
-}
+using layout::Band;
+using layout::kBands;
+using layout::recordPage;
 
 // Ops past the figure: everything from the text that follows it on.
 std::vector<plat::DrawOp> opsAfterFigure(const plat::RecordingSurface& page, double textTop) {

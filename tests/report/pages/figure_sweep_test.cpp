@@ -73,20 +73,9 @@ screen_input::Texts generatedWall(Dice& d) {
             {"txt23", text(d.pick(loads))}};
 }
 
-plat::RecordingSurface recordPage(Program& prog, int page) {
-    plat::RecordingSurface rec;
-    rec.setFont("ＭＳ 明朝", 11);
-    prog.outputSurface = &rec;
-    report::runWriters(prog, page);
-    prog.outputSurface = nullptr;
-    return rec;
-}
-
-struct Band {
-    int page;
-    double top, bottom;
-};
-constexpr Band kBands[] = {{2, 8 * 220, 6700}, {5, 7 * 220, 6900}};
+using layout::Band;
+using layout::kBands;
+using layout::recordPage;
 
 // Texts out of the band, on one another, or crossed by a line.
 std::vector<std::string> faults(const plat::RecordingSurface& page, const Band& band) {
