@@ -21,6 +21,8 @@ void Form7::registerForLowerFloors(Program& program) {
         sections.forgetRow(1);
         sections.forgetRow(2);
     });
+    // The section check alone: the rows wait for the hand-over's comparison.
+    registry.registerDrop(Stale::SectionCheck, [&program] { program.dropCheck(); });
     registry.registerDrop(Stale::SectionRows, [&program] {
         Form7& sections = program.form<Form7>();
         sections.clearGrid();
