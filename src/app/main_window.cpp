@@ -7,6 +7,7 @@
 #include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
 #include "conditions/reference_windows.h"
+#include "report/current_results.h"
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 
@@ -53,9 +54,10 @@ void MDIForm1::MDIForm_Load() {
     for (ToolbarButton command : kReportCommandButtons) button(Toolbar1, command).enabled = false;
 }
 
-// The File menu computes its save items each time it opens; a later rule overrides an
-// earlier one. The preview and print items are those of the toolbar, so that the two
-// never offer different things.
+// The File menu computes its items each time it opens; of the save items a later rule
+// overrides an earlier one. Preview and print are offered exactly while a stability result
+// stands for the inputs on screen, whatever came before: the stability pages can be made
+// while the section design is under way, and the section pages ask for their own check.
 void MDIForm1::Men_F_Click() {
     bool hasPath = !program_.projectPath.empty();
     if (!program_.hasResult()) {
@@ -70,8 +72,9 @@ void MDIForm1::Men_F_Click() {
         Men_FSav.setEnabled(true);
         if (hasPath) Men_FOvw.setEnabled(true);
     }
-    Men_FImg.setEnabled(button(Toolbar1, ToolbarButton::Preview).enabled);
-    Men_FPrn.setEnabled(button(Toolbar1, ToolbarButton::Print).enabled);
+    const bool pages = report::stabilityCurrent(program_);
+    Men_FImg.setEnabled(pages);
+    Men_FPrn.setEnabled(pages);
 }
 
 std::string MDIForm1::titleFor(const std::string& path) {

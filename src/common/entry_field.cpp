@@ -48,24 +48,19 @@ void EntryFields::add(plat::TextBox& box, EntryFieldSpec field) {
     if (field.next) next_[&box] = field.next;
     auto s = std::make_shared<const EntryFieldSpec>(std::move(field));
     box.Click = [&box, s] {
-        if (s->beforeSelect) s->beforeSelect();
         box.selectAll();
         if (s->onClick) s->onClick();
     };
     box.DblClick = [&box, s] { selectFrom(box, s->dblClickFrom); };
-    box.GotFocus = [&box, s] {
-        if (s->selectOnFocus) box.selectAll();
-    };
-    box.KeyPress = [this, &box, s, numbers](int& key) {
+    box.GotFocus = [&box] { box.selectAll(); };
+    box.KeyPress = [this, &box, numbers](int& key) {
         if (numbers) narrowKey(key);
-        const int typed = key;
         enterKey(box, key);
-        if (s->onKey) s->onKey(typed);
     };
+    if (numbers) box.UserEdit = [&box] { narrowText(box); };
     // Emptying a box with the delete key changes what was entered as much as typing does.
-    box.UserEdit = [&box, s, numbers] {
-        if (numbers) narrowText(box);
-        if (s->onKey) s->onKey(0);
+    box.Edited = [s] {
+        if (s->onEdit) s->onEdit();
     };
 }
 

@@ -1,10 +1,11 @@
 // The behaviour every entry field of the program shares: a click or the arrival of the
 // focus selects the whole text, a double click selects from a fixed position to the end,
 // and Enter is swallowed and moves on along the screen's fixed chain. Nothing is checked
-// or converted while the user types. A screen declares each field's Enter target and its
-// own extra handlers once, in its constructor:
+// or converted while the user types. Looking changes nothing: only an edit that changes
+// the text makes anything stale. A screen declares each field's Enter target and its own
+// extra handlers once, in its constructor:
 //
-//     fields_.add(txt2, {.next = txt3, .onClick = [this] { invalidate(); }});
+//     fields_.add(txt2, {.next = txt3, .onEdit = [this] { invalidate(); }});
 //     fields_.add(txt3, {.next = [this]() -> plat::Control* { return txt13.visible() ? &txt13 : &txt4; }});
 //     fields_.link(cbo1, txt8);  // a list, option or button in the chain
 #pragma once
@@ -37,18 +38,14 @@ struct EntryFieldSpec {
     EntryTarget next = {};
     // A double click selects from this character position to the end.
     int dblClickFrom = 10;
-    // Whether the arrival of the focus selects the whole text.
-    bool selectOnFocus = true;
     // Numbers arrive as half-width digits with the input method off; full-width ones that
     // come all the same (typed or pasted) are made half-width. Other modes take free text.
     plat::ImeMode ime = plat::ImeMode::Off;
-    // Click: runs before the text is selected (borders, options that the click sets).
-    std::function<void()> beforeSelect = nullptr;
     // Click: runs after the text is selected.
     std::function<void()> onClick = nullptr;
-    // Every key press, after the Enter step; gets the key as it was typed (13 for Enter).
-    // An edit that no key press announced (delete key, cut, paste) counts as one, with 0.
-    std::function<void(int key)> onKey = nullptr;
+    // The user changed the text: a key that changed it, the delete key, cut or paste. A
+    // click, the focus or a key that leaves the text as it was (Enter) runs nothing.
+    std::function<void()> onEdit = nullptr;
 };
 
 // Gives the control the focus; an entry field then gets its whole text selected. A refusal

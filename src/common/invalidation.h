@@ -29,6 +29,7 @@ enum class Stale {
     SectionScreen,     // the section screen is put away
     UprightWallRows,   // the section rows of the upright wall (locations 1 and 2)
     SectionRows,       // every section row and the check; the coefficient stays
+    SectionCheck,      // the section check alone: the rows stay for the next hand-over
 };
 
 using InvalidationSet = std::span<const Stale>;
@@ -37,16 +38,17 @@ using InvalidationSet = std::span<const Stale>;
 namespace invalidates {
 // Everything that the stability calculation feeds: its result, the toolbar, the sections.
 inline constexpr std::array kStabilityOnward{Stale::StabilityResult, Stale::ReportCommands, Stale::SectionResult};
-// As kStabilityOnward, and the later screens go out of sight (the design conditions).
-inline constexpr std::array kStabilityOnwardAndScreens{Stale::StabilityResult, Stale::ReportCommands,
-                                                       Stale::SectionResult, Stale::DimensionScreen,
-                                                       Stale::SectionScreen};
-// An input of the wall on the dimension screen: the stability result and the toolbar. The
-// section rows stay until the next hand-over compares them with the new result and empties
-// those it changes, so that a wall checked again unchanged keeps its bars and spacings.
+// A condition of the wall or its soil on the design conditions: the stability result and
+// the toolbar, and the later screens go out of sight. The section rows stay until the next
+// hand-over compares them with the new result and empties those it changes, as after a
+// change of the wall.
+inline constexpr std::array kConditionInput{Stale::StabilityResult, Stale::ReportCommands, Stale::DimensionScreen,
+                                            Stale::SectionScreen};
+// An input of the wall on the dimension screen, or of the soil's coefficients (KA, μ, the
+// seismic coefficients): the stability result and the toolbar. The section rows stay until
+// the next hand-over compares them with the new result and empties those it changes, so
+// that a wall checked again unchanged keeps its bars and spacings.
 inline constexpr std::array kWallInput{Stale::StabilityResult, Stale::ReportCommands};
-// The stability and section results; the toolbar is left as it is.
-inline constexpr std::array kStabilityAndSections{Stale::StabilityResult, Stale::SectionResult};
 // The later screens go out of sight; their results stay.
 inline constexpr std::array kLaterScreens{Stale::DimensionScreen, Stale::SectionScreen};
 // The toolbar's report commands alone (a new or closed project).
@@ -55,8 +57,9 @@ inline constexpr std::array kReportCommands{Stale::ReportCommands};
 inline constexpr std::array kStability{Stale::StabilityResult};
 // A calculation that left no result: the stability result and the toolbar.
 inline constexpr std::array kStabilityAndCommands{Stale::StabilityResult, Stale::ReportCommands};
-// The section design's own inputs on the design conditions.
-inline constexpr std::array kSectionInputs{Stale::SectionResult, Stale::SectionScreen};
+// The section design's own input on the design conditions (its δ): the section check, and
+// the section screen goes out of sight; the rows wait for the hand-over's comparison.
+inline constexpr std::array kSectionCondition{Stale::SectionCheck, Stale::SectionScreen};
 // A new load case: the section KA is to be given again.
 inline constexpr std::array kSectionKa{Stale::SectionKaChoice};
 // The shear-key choice: everything the stability calculation feeds, and the sliding lines

@@ -248,28 +248,27 @@ void Form3::bindHandlers() {
 }
 
 // What each input makes stale. A condition of the wall or its soil feeds everything after
-// this screen, and those screens go out of sight. The section δ feeds the section design
-// alone. Choosing how KA, μ or the cohesion is given, and a soil chosen with Enter, leave
-// the toolbar as it is; a soil chosen with the mouse leaves the sections too. A computed
-// μ or KA drops everything but keeps the later screens where they are.
+// this screen, and those screens go out of sight; the section rows wait for the hand-over,
+// which keeps those that the new result gives unchanged. The section δ feeds the section
+// design alone. Choosing how KA, μ or the cohesion is given leaves the toolbar as it is. A
+// computed μ or KA drops the results but keeps the later screens where they are. Only an
+// edit of a box's text counts: a click, the focus or Enter in a box changes nothing.
 void Form3::bindInvalidation() {
     for (const plat::Control* input : std::initializer_list<const plat::Control*>{
              &txt2, &txt3, &txt13, &txt4, &txt5, &txt6, &txt8, &txt10, &txt14, &txt11, &txt9, &txt15, &opt_T, &opt_D,
              &cmd1, &cmd2, &cmd7})
-        stale_.add(*input, invalidates::kStabilityOnwardAndScreens);
-    stale_.add(txt12, invalidates::kSectionInputs);
+        stale_.add(*input, invalidates::kConditionInput);
+    stale_.add(txt12, invalidates::kSectionCondition);
     // A new load case: the section KA is given again too.
     stale_.add("load case KA", invalidates::kSectionKa);
-    stale_.add(cmd5, invalidates::kStabilityAndSections);
-    stale_.add(cmd6, invalidates::kStabilityOnward);
-    stale_.add(opt5, invalidates::kStabilityAndSections);
-    stale_.add(opt6, invalidates::kStabilityOnward);
-    stale_.add(opt7, invalidates::kStabilityAndSections);
-    stale_.add(opt8, invalidates::kStabilityAndSections);
+    stale_.add(cmd5, invalidates::kStability);
+    stale_.add(cmd6, invalidates::kWallInput);
+    stale_.add(opt5, invalidates::kStability);
+    stale_.add(opt6, invalidates::kWallInput);
+    stale_.add(opt7, invalidates::kStability);
+    stale_.add(opt8, invalidates::kStability);
     stale_.add(cbo1, invalidates::kStability);
     stale_.add(cbo2, invalidates::kStability);
-    stale_.add("cbo1 Enter", invalidates::kStabilityAndSections);
-    stale_.add("cbo2 Enter", invalidates::kStabilityAndSections);
     // Cohesion 0: the choice of the area it acts on goes, as the toe's front-soil choice
     // goes with the toe.
     stale_.add("no cohesion", invalidates::kNoCohesion);
@@ -277,17 +276,16 @@ void Form3::bindInvalidation() {
     stale_.add("activate", invalidates::kLaterScreens);
 }
 
-// The entry fields: their Enter chain and what each does besides the shared behaviour.
+// The entry fields: their Enter chain and what an edit of each does besides the shared
+// behaviour.
 void Form3::bindFields() {
     bindInvalidation();
-    // A click or key in the box drops what the table says for it.
+    // An edit of the box drops what the table says for it.
     auto invalidate = [this](plat::TextBox& box) { return [this, &box] { stale_.changed(box); }; };
-    auto invalidateOnKey = [this](plat::TextBox& box) { return [this, &box](int) { stale_.changed(box); }; };
-    auto dropAndInvalidate = [this](plat::TextBox& box) {
-        return [this, &box] {
-            dropKa();
-            stale_.changed(box);
-        };
+    // The backfill φ: a computed KA goes with it.
+    auto phiEdited = [this] {
+        dropKa();
+        stale_.changed(txt8);
     };
     // The stability δ: a computed KA goes with it, and a typed δ is no computed one.
     auto deltaEdited = [this] {
@@ -295,53 +293,43 @@ void Form3::bindFields() {
         stale_.changed(txt10);
         program_.deltaComputed = 0;
     };
+    // A value typed over one the program wrote: the box is the place to type now.
+    auto typedOver = [this](plat::TextBox& box, plat::OptionButton* direct) {
+        return [this, &box, direct] {
+            box.setBorderStyle(1);
+            if (direct) direct->setValue(true);
+            stale_.changed(box);
+        };
+    };
 
     fields_.add(txt1, {.next = txt2, .dblClickFrom = 30, .ime = plat::ImeMode::Hiragana});
-    fields_.add(txt2, {.next = txt3, .onClick = invalidate(txt2), .onKey = invalidateOnKey(txt2)});
+    fields_.add(txt2, {.next = txt3, .onEdit = invalidate(txt2)});
     fields_.add(txt3, {.next = [this]() -> plat::Control* { return txt13.visible() ? &txt13 : &txt4; },
-                       .onClick = invalidate(txt3),
-                       .onKey = invalidateOnKey(txt3)});
-    fields_.add(txt13, {.next = txt4, .onClick = invalidate(txt13), .onKey = invalidateOnKey(txt13)});
-    fields_.add(txt4, {.next = txt5, .onClick = invalidate(txt4), .onKey = invalidateOnKey(txt4)});
-    fields_.add(txt5, {.next = txt6, .onClick = invalidate(txt5), .onKey = invalidateOnKey(txt5)});
-    fields_.add(txt6, {.next = cbo1, .onClick = invalidate(txt6), .onKey = invalidateOnKey(txt6)});
+                       .onEdit = invalidate(txt3)});
+    fields_.add(txt13, {.next = txt4, .onEdit = invalidate(txt13)});
+    fields_.add(txt4, {.next = txt5, .onEdit = invalidate(txt4)});
+    fields_.add(txt5, {.next = txt6, .onEdit = invalidate(txt5)});
+    fields_.add(txt6, {.next = cbo1, .onEdit = invalidate(txt6)});
     fields_.link(cbo1, txt8);
-    fields_.add(txt8, {.next = txt10, .onClick = dropAndInvalidate(txt8), .onKey = [=, this](int) { dropAndInvalidate(txt8)(); }});
-    fields_.add(txt10, {.next = txt12, .onClick = deltaEdited, .onKey = [=](int) { deltaEdited(); }});
-    fields_.add(txt12, {.next = cbo2, .onClick = invalidate(txt12), .onKey = invalidateOnKey(txt12)});
+    fields_.add(txt8, {.next = txt10, .onEdit = phiEdited});
+    fields_.add(txt10, {.next = txt12, .onEdit = deltaEdited});
+    fields_.add(txt12, {.next = cbo2, .onEdit = invalidate(txt12)});
     fields_.link(cbo2, txt14);
-    fields_.add(txt14, {.next = txt11,
-                        .beforeSelect = [this] { txt14.setBorderStyle(1); },
-                        .onClick = invalidate(txt14),
-                        .onKey = invalidateOnKey(txt14)});
+    fields_.add(txt14, {.next = txt11, .onEdit = typedOver(txt14, nullptr)});
     // μ and KA: the box when its typed mode is set, else the control that chooses the mode.
     fields_.add(txt11, {.next = [this]() -> plat::Control* {
                             if (!opt1.value()) return &opt5;
                             txt9.setBorderStyle(1);
                             return &txt9;
                         },
-                        .onClick = invalidate(txt11),
-                        .onKey = invalidateOnKey(txt11)});
+                        .onEdit = invalidate(txt11)});
     fields_.add(txt9, {.next = [this]() -> plat::Control* {
                            if (!opt1.value()) return &cmd5;
                            txt15.setBorderStyle(1);
                            return &txt15;
                        },
-                       .beforeSelect =
-                           [this] {
-                               txt9.setBorderStyle(1);
-                               opt5.setValue(true);
-                           },
-                       .onClick = dropAndInvalidate(txt9),
-                       .onKey = invalidateOnKey(txt9)});
-    fields_.add(txt15, {.next = cmd3,
-                        .beforeSelect =
-                            [this] {
-                                txt15.setBorderStyle(1);
-                                opt1.setValue(true);
-                            },
-                        .onClick = invalidate(txt15),
-                        .onKey = invalidateOnKey(txt15)});
+                       .onEdit = typedOver(txt9, &opt5)});
+    fields_.add(txt15, {.next = cmd3, .onEdit = typedOver(txt15, &opt1)});
     // Where "直接入力" of KA is disabled (a seismic method that needs the computed KA),
     // Enter goes on to "計算する".
     fields_.link(cmd5, cmd6);
@@ -463,16 +451,18 @@ void Form3::cmd4_Click() {
         dialog.frm1.setVisible(true);
         dialog.Label7.setCaption("設計水平震度標準値 Kho=");
     }
-    dialog.showModal();
+    dialog.open();
 }
 
 // ---- KA ----
 
 void Form3::cmd5_Click() {
+    // Pressed again while KA is typed, the button only leads into the box.
+    const bool newMode = !opt1.value();
     moveTo(txt15);
     txt15.setBorderStyle(1);
     opt1.setValue(true);
-    stale_.changed(cmd5);
+    if (newMode) stale_.changed(cmd5);
 }
 
 void Form3::cmd6_Click() {
@@ -500,17 +490,21 @@ void Form3::cmd6_Click() {
         }
         return;
     }
+    // Computed again as it was, KA changes nothing built on it.
+    const std::string ka = num::format(program_.activeCoefficient, "0.00#");
+    const bool same = opt2.value() && txt15.text() == ka;
     opt2.setValue(true);
     txt15.setBorderStyle(0);
-    txt15.setText(num::format(program_.activeCoefficient, "0.00#"));
-    stale_.changed(cmd6);
+    txt15.setText(ka);
+    if (!same) stale_.changed(cmd6);
     cmd3.setFocus();
 }
 
 // ---- base friction ----
 
+// A μ typed over a computed one chooses "直接入力" itself: the caret stays where it types.
 void Form3::opt5_Click() {
-    moveTo(txt9);
+    if (!txt9.hasFocus()) moveTo(txt9);
     txt9.setBorderStyle(1);
     stale_.changed(opt5);
 }
@@ -559,12 +553,7 @@ void Form3::cbo1_Click() { stale_.changed(cbo1); }
 
 void Form3::cbo2_Click() { stale_.changed(cbo2); }
 
-void Form3::cbo1_KeyPress(int& keyAscii) {
-    if (!fields_.enterKey(cbo1, keyAscii)) return;
-    stale_.changed("cbo1 Enter");
-}
+// Enter moves on and leaves the soil as it was: nothing is stale.
+void Form3::cbo1_KeyPress(int& keyAscii) { fields_.enterKey(cbo1, keyAscii); }
 
-void Form3::cbo2_KeyPress(int& keyAscii) {
-    if (!fields_.enterKey(cbo2, keyAscii)) return;
-    stale_.changed("cbo2 Enter");
-}
+void Form3::cbo2_KeyPress(int& keyAscii) { fields_.enterKey(cbo2, keyAscii); }

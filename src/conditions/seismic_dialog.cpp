@@ -11,9 +11,10 @@ Form25::Form25(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     layout();
     fields_.add(Text1, {.next = Text2});
     fields_.add(Text2, {.next = cmd1});
-    // Kh and Kv, from "OK" or dropped by "キャンセル": every result built on them is stale.
-    stale_.add(cmd1, invalidates::kStabilityOnward);
-    stale_.add(cmd2, invalidates::kStabilityOnward);
+    // Kh and Kv, from "OK" or dropped by "キャンセル": the stability result built on them is
+    // stale; the section rows wait for the hand-over's comparison with the next one.
+    stale_.add(cmd1, invalidates::kWallInput);
+    stale_.add(cmd2, invalidates::kWallInput);
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };
 }
@@ -109,6 +110,19 @@ std::vector<BoundedBox> Form25::boundedBoxes() {
     };
 }
 
+Form25::Choice Form25::choice() const {
+    return {{opt_K1.value(), opt_K2.value(), opt_D1.value(), opt_A.value(), opt_B.value(), opt_C.value()},
+            program_.seismicKh,
+            program_.seismicKv,
+            program_.seismicKho,
+            program_.regionCz};
+}
+
+void Form25::open() {
+    inForce_ = choice();
+    showModal();
+}
+
 void Form25::cmd1_Click() {
     Form3& conditions = program_.form<Form3>();
     auto refuse = [this](const char* message, plat::Control& focus) {
@@ -130,6 +144,9 @@ void Form25::cmd1_Click() {
         return;
     }
     hide();
+    // The method, the region and the coefficients confirmed as they were: the KA and every
+    // result built on them stand.
+    if (choice() == inForce_) return;
 
     // The KA depends on the seismic input: it must be typed or computed again.
     conditions.opt1.setValue(false);

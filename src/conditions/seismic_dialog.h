@@ -2,6 +2,8 @@
 // regional coefficient Cz, Kv). Its option buttons are the program-wide seismic method
 // and region; "ＯＫ" hides it and keeps them, "キャンセル" discards it.
 #pragma once
+#include <array>
+
 #include "common/entry_bounds.h"
 #include "common/entry_field.h"
 #include "common/program.h"
@@ -41,6 +43,9 @@ public:
     plat::CommandButton cmd1{*this, "cmd1"};
     plat::CommandButton cmd2{*this, "cmd2"};
 
+    // Shows the dialog modal. What it holds now is in force: an "ＯＫ" that confirms it
+    // unchanged changes nothing.
+    void open();
     // "ＯＫ": checks the inputs, stores the coefficients, hides the dialog.
     void cmd1_Click();
     // "キャンセル": drops the coefficients and discards the dialog.
@@ -58,9 +63,19 @@ public:
 
 private:
     void layout();
+    // The method and region options, and the coefficients stored from them.
+    struct Choice {
+        std::array<bool, 6> options{};
+        float kh = 0, kv = 0;
+        double kho = 0, cz = 0;
+        bool operator==(const Choice&) const = default;
+    };
+    Choice choice() const;
 
     Program& program_;
     // What each input of this screen makes stale.
     InvalidationTable stale_{program_.invalidation};
     EntryFields fields_;
+    // What was in force when the dialog was last opened.
+    Choice inForce_;
 };

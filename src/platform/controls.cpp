@@ -112,28 +112,31 @@ void TextBox::replaceSelection(const std::string& with) {
 void TextBox::typed(int code) {
     if (KeyPress) KeyPress(code);
     if (code == 0 || locked_) return;
+    const std::string before = text_;
     if (code == kKeyBack) {
         if (selLength_ == 0 && selStart_ > 0) {
             selStart_ -= 1;
             selLength_ = 1;
         }
         replaceSelection("");
-        return;
+    } else if (code >= 32 && code != 127) {  // control characters are not inserted
+        replaceSelection(fromCodePoint(static_cast<char32_t>(code)));
     }
-    if (code < 32 || code == 127) return;  // control characters are not inserted
-    replaceSelection(fromCodePoint(static_cast<char32_t>(code)));
+    if (text_ != before) raise(Edited);
 }
 
 void TextBox::userEdit(const std::string& text, int selStart, int selLength) {
     // The caret is in place before Change runs, so that a caret the handler sets is kept.
     std::string t = singleLine(text);
-    bool changed = t != text_;
+    const std::string before = text_;
     text_ = t;
     setSelStart(selStart);
     setSelLength(selLength);
-    if (!changed) return;
+    if (text_ == before) return;
     raise(Change);
     raise(UserEdit);
+    // A paste of "２４" over "24" is narrowed back to what was there: no edit.
+    if (text_ != before) raise(Edited);
 }
 
 // ---- Label, Option, Check ----

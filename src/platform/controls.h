@@ -150,6 +150,10 @@ public:
     // The user changed the text through the toolkit (delete key, cut, paste, drop), which
     // announces no key press; runs after Change.
     std::function<void()> UserEdit;
+    // The user changed the text: a key that changed it, or an edit of the toolkit. Runs
+    // last (after Change and UserEdit); never for a text set from code, nor for a click, a
+    // focus or a key (Enter, say) that leaves the text as it was.
+    std::function<void()> Edited;
 
 protected:
     bool focusable() const override { return true; }

@@ -35,6 +35,12 @@ void Form::showModal() {
     }
 }
 
+void Form::showModalAtFirstStop() {
+    if (modal_) return;
+    active_ = nullptr;
+    showModal();
+}
+
 void Form::hide() {
     if (!visible_ && !modal_) return;
     visible_ = false;

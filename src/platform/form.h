@@ -55,8 +55,12 @@ public:
     bool visible() const { return visible_; }
     // Shows a screen as a child window (or the main window) and activates it.
     void show();
-    // Shows a dialog and blocks until it is hidden or unloaded.
+    // Shows a dialog and blocks until it is hidden or unloaded. The focus is where it was
+    // when the dialog was last hidden (on its first tab stop the first time).
     void showModal();
+    // The same, with the focus on the first tab stop whatever had it before: a dialog that
+    // is filled in afresh at each opening.
+    void showModalAtFirstStop();
     void hide();
     void unload();
     bool isModalOpen() const { return modal_; }

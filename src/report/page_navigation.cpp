@@ -50,7 +50,9 @@ void openPreview(Program& program) {
     switch (program.currentScreen) {
         case 1: page = 1; break;
         case 2: page = 2; break;
-        case 3: page = 5; break;
+        // The section design under way: its pages wait for the check, the stability
+        // pages before them can be seen.
+        case 3: page = sectionCurrent(program) ? 5 : 4; break;
         default:
             // No input screen: nothing to show, the toolbar stays. Without a result the
             // user hears why, as from any screen.

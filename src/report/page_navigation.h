@@ -12,7 +12,8 @@ namespace report {
 // the page's writers. A calculation that cannot go on stops the drawing with a message.
 void showPage(Program& program, PreviewWindow* current, int page, Entry entry);
 
-// Opens the preview at the page of the current input screen.
+// Opens the preview at the page of the current input screen; on the section screen, at
+// page 5 while its stress check counts and at page 4, the last stability page, before.
 void openPreview(Program& program);
 
 }  // namespace report

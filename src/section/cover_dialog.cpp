@@ -36,13 +36,13 @@ Form22::Form22(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     layout();
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };
-    // The boxes only select; the arrival of the focus leaves the caret where it is.
-    // Enter passes over the rows of absent members, which are hidden.
-    fields_.add(txt1, {.next = txt3, .dblClickFrom = 30, .selectOnFocus = false});
-    fields_.add(txt3, {.next = txt4, .selectOnFocus = false});
-    fields_.add(txt4, {.next = txt5, .selectOnFocus = false});
-    fields_.add(txt5, {.next = txt6, .selectOnFocus = false});
-    fields_.add(txt6, {.next = cmd1, .selectOnFocus = false});
+    // The boxes only select, so that a cover typed replaces the one shown. Enter passes
+    // over the rows of absent members, which are hidden.
+    fields_.add(txt1, {.next = txt3, .dblClickFrom = 30});
+    fields_.add(txt3, {.next = txt4});
+    fields_.add(txt4, {.next = txt5});
+    fields_.add(txt5, {.next = txt6});
+    fields_.add(txt6, {.next = cmd1});
 }
 
 void Form22::layout() {
@@ -127,6 +127,32 @@ void Form22::showCoversInUse() {
     }
 }
 
+std::vector<Form22::Member> Form22::members() {
+    std::vector<Member> out;
+    for (const MemberRow& m : memberRows()) {
+        out.push_back({m.box, {}});
+        for (const CheckLocation& at : kCheckLocations)
+            if (at.member == m.member) out.back().locs.push_back(at.loc);
+    }
+    return out;
+}
+
+// A cover must leave its member some depth beside the bar chosen for each of its rows:
+// the first that does not is refused, with the focus in its box, before anything changes.
+bool Form22::refuseTooThick(Form7& sections, const std::vector<Member>& covers) {
+    for (const Member& m : covers) {
+        if (!m.box.visible()) continue;
+        for (int loc : m.locs) {
+            if (sections.coverFits(loc, m.cover)) continue;
+            program_.msgBox(SectionRefusal(loc, SectionRefusal::Reason::TooThin).what(), plat::msg::kOk,
+                            kErrorTitle);
+            moveTo(m.box);
+            return true;
+        }
+    }
+    return false;
+}
+
 void Form22::cmd1_Click() {
     const std::vector<BoundedBox> bounded = boundedBoxes();
     for (const BoundedBox& entry : bounded) {
@@ -138,29 +164,20 @@ void Form22::cmd1_Click() {
     }
     if (refuseOutOfBounds(program_, bounded)) return;
 
-    // All five are read before any is stored, so that a cover too large to hold
-    // leaves every location as it was.
-    struct Member {
-        plat::TextBox& box;
-        std::vector<int> locs;
-        float cover = 0;
-    };
-    std::vector<Member> members;
-    for (const MemberRow& m : memberRows()) {
-        members.push_back({m.box, {}});
-        for (const CheckLocation& at : kCheckLocations)
-            if (at.member == m.member) members.back().locs.push_back(at.loc);
-    }
+    // All five are read and checked before any is stored, so that a refused cover leaves
+    // every location as it was.
+    std::vector<Member> covers = members();
     try {
-        for (Member& m : members) m.cover = num::readSingle(m.box.text());
+        for (Member& m : covers) m.cover = num::readSingle(m.box.text());
     } catch (const num::CalcFault&) {
         showCannotCompute(program_);
         return;
     }
+    Form7& sections = program_.form<Form7>();
+    if (refuseTooThick(sections, covers)) return;
 
     // The spacing calculations take their cover from the section screen's captions. A
     // member whose row is not offered and left empty keeps the cover it had.
-    Form7& sections = program_.form<Form7>();
     const auto keeps = [&](const Member& m) {
         if (!m.box.visible() && m.box.text().empty()) return true;
         for (int loc : m.locs)
@@ -168,11 +185,11 @@ void Form22::cmd1_Click() {
         return true;
     };
     // Covers confirmed as they were change nothing: the rows and the check stand.
-    if (std::all_of(members.begin(), members.end(), keeps)) {
+    if (std::all_of(covers.begin(), covers.end(), keeps)) {
         hide();
         return;
     }
-    for (const Member& m : members) {
+    for (const Member& m : covers) {
         if (!m.box.visible() && m.box.text().empty()) continue;
         for (int loc : m.locs) {
             program_.rebarCover[loc] = m.cover;

@@ -3,12 +3,15 @@
 // the next opening); "キャンセル" discards it.
 #pragma once
 #include <array>
+#include <vector>
 
 #include "common/entry_bounds.h"
 #include "common/entry_field.h"
 #include "common/program.h"
 #include "platform/form.h"
 #include "section/check_locations.h"
+
+class Form7;
 
 class Form22 : public plat::Form {
 public:
@@ -68,6 +71,15 @@ private:
         plat::Label& unit;
     };
     std::array<MemberRow, 5> memberRows();
+    // A member's box with the check locations that take its cover, and the cover read.
+    struct Member {
+        plat::TextBox& box;
+        std::vector<int> locs;
+        float cover = 0;
+    };
+    std::vector<Member> members();
+    // Refuses the first cover that leaves its member no depth beside its bar.
+    bool refuseTooThick(Form7& sections, const std::vector<Member>& covers);
 
     Program& program_;
     EntryFields fields_;

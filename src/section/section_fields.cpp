@@ -8,7 +8,7 @@
 
 // What each input empties: the height and switch of the surcharge inertia and the
 // coefficient enter the upright wall's forces; choosing how KA is given empties every row.
-// A design box empties its own row's results (designBoxTouched).
+// A design box whose spacing is edited empties its own row's results (designBoxTouched).
 void Form7::bindInvalidation() {
     stale_.add(chk_1, invalidates::kUprightWall);
     stale_.add(txt_1, invalidates::kUprightWall);
@@ -19,13 +19,9 @@ void Form7::bindInvalidation() {
 
 void Form7::bindFields() {
     bindInvalidation();
+    // A new spacing empties its row's results; a look changes nothing.
     auto designBox = [this](int r, EntryTarget next) {
-        EntryFieldSpec spec;
-        spec.next = std::move(next);
-        spec.onClick = [this, r] { designBoxTouched(r); };
-        // Every character key, Enter included, and after the focus has moved on.
-        spec.onKey = [this, r](int) { designBoxTouched(r); };
-        return spec;
+        return EntryFieldSpec{.next = std::move(next), .onEdit = [this, r] { designBoxTouched(r); }};
     };
     // Each design box leads to the next row's; the chain passes over the members that
     // do not exist, and the last row leads to the stress check.

@@ -54,15 +54,18 @@ void Form7::clearGrid() {
 }
 
 void Form7::cmd4_Click() {
+    const bool newMode = !opt1.value();
     txt_ka.setFocus();
     txt_ka.selectAll();
     txt_ka.setBorderStyle(1);
     opt1.setValue(true);
-    // Every row was worked out with the old coefficient.
-    stale_.changed(cmd4);
+    // Every row was worked out with the old way of giving the coefficient; pressed again,
+    // the button only leads into the box.
+    if (newMode) stale_.changed(cmd4);
 }
 
 void Form7::cmd5_Click() {
+    const bool newMode = !opt2.value();
     try {
         Doatu();
     } catch (const num::CalcFault&) {
@@ -71,5 +74,6 @@ void Form7::cmd5_Click() {
         return;
     }
     opt2.setValue(true);
-    stale_.changed(cmd5);
+    // Computed again, a coefficient that came out different has emptied the rows it enters.
+    if (newMode) stale_.changed(cmd5);
 }

@@ -21,6 +21,14 @@ void Form7::registerForLowerFloors(Program& program) {
         sections.forgetRow(1);
         sections.forgetRow(2);
     });
+    // The section check alone: the rows wait for the hand-over's comparison; saving over
+    // the file and the preview wait for a new check, as after an edit on this screen.
+    registry.registerDrop(Stale::SectionCheck, [&program] {
+        if (program.isLoaded(Form7::kName))
+            program.form<Form7>().checkOutdated();
+        else
+            program.dropCheck();
+    });
     registry.registerDrop(Stale::SectionRows, [&program] {
         Form7& sections = program.form<Form7>();
         sections.clearGrid();

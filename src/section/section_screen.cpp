@@ -313,7 +313,8 @@ void Form7::cmd6_Click() {
     Form22& covers = program_.form<Form22>();
     covers.matchRowsToMembers();
     covers.showCoversInUse();
-    covers.showModal();
+    // Each opening starts in the wall's box, its cover selected to be typed over.
+    covers.showModalAtFirstStop();
 }
 
 void Form7::Hihyouji_3() {

@@ -204,6 +204,10 @@ public:
     void dropStaleRows();
     // Whether the location can be designed for the current stability result at all.
     bool designable(int loc);
+    // Whether the cover (mm) leaves the location's member some effective depth beside the
+    // bar chosen in its row (the cover alone without one). A member that no stability
+    // result has measured yet takes any cover.
+    bool coverFits(int loc, float cover);
     // A location whose section forces this ground-reaction distribution does not give is
     // a result of the check (NG), not an input still missing: its bar list and design box
     // are emptied and disabled, and its results read "――" and "NG".
@@ -249,6 +253,9 @@ public:
     void Ouryoku(int loc);
     // Every row of a member that exists has its bar, spacings and checked stresses.
     bool everyRowChecked();
+    // The row shows no judgement, or the one its stress check gives now (the same
+    // stresses against the same allowables).
+    bool judgementStands(int loc);
     void Er_Syurui();
     void Er_Kankaku1();
     void Er_Kankaku2();
@@ -268,7 +275,7 @@ private:
     void bindFields();
     // The table of what each input makes stale, beside the entry fields.
     void bindInvalidation();
-    // A design box was touched: its row's results no longer count.
+    // A design spacing was edited: its row's results no longer count.
     void designBoxTouched(int r);
 
     Program& program_;

@@ -163,7 +163,8 @@ void Form7::dropStaleRows() {
         try {
             if (!txt_ka.text().empty()) {
                 computeRequiredSpacing(loc);
-                same = valuesOf(program_, loc) == before;
+                // The same spacing, and the same judgement against the allowables now.
+                same = valuesOf(program_, loc) == before && judgementStands(loc);
             }
         } catch (const num::CalcFault&) {
         } catch (const SectionRefusal&) {
@@ -251,6 +252,17 @@ bool Form7::designable(int loc) {
     } catch (const SectionRefusal&) {
         return false;
     }
+}
+
+bool Form7::coverFits(int loc, float cover) {
+    const double thickness = thicknessAt(program_, loc);
+    if (!(thickness > 0)) return true;
+    const int index = row(loc).bars.listIndex();
+    const bool bar = index >= 0 && index < static_cast<int>(kBarSizes.size());
+    // As the spacing calculation works out D, the effective cover and d.
+    const float effectiveCover = store(double(cover) + (bar ? kBarSizes[index].halfDiameter : 0.0));
+    const float memberThickness = store(100 * thickness);
+    return store(memberThickness - effectiveCover / 10.0) > 0;
 }
 
 bool Form7::Tyuui() {

@@ -2,6 +2,10 @@
 // NG for its ground reaction is complete as it stands), then every present location is
 // checked as a singly reinforced section one metre wide (σc, σs, τc against their
 // allowables), each value and the judgement written into the row.
+#include <array>
+#include <optional>
+#include <string>
+
 #include "common/numbers.h"
 #include "common/messages.h"
 #include "common/calc_fault.h"
@@ -20,25 +24,30 @@ constexpr double kStripWidth = 1000;
 // The shear label of the slab centre, which has no shear check.
 constexpr const char* kNoShear = "――";
 
-// Colours a value label by its allowable and shows the value; true when it passes.
-bool showValue(plat::Label& label, float value, float allowable) {
+// What a row's four result labels show: σc, σs, τc and the judgement, with their colours.
+struct Judgement {
+    std::array<std::string, 4> captions;
+    std::array<plat::Colour, 4> colours;
+    bool pass = true;
+    bool operator==(const Judgement& o) const { return captions == o.captions && colours == o.colours; }
+};
+
+// A value as its label shows it, coloured by its allowable; false when it fails.
+bool judgeValue(Judgement& j, int i, float value, float allowable) {
     const bool pass = !(value > allowable);
-    label.setForeColor(pass ? plat::kBlack : plat::kColour13);
-    label.setCaption(num::format(value, "0.000"));
+    j.colours[i] = pass ? plat::kBlack : plat::kColour13;
+    j.captions[i] = num::format(value, "0.000");
     return pass;
 }
 
-// The stress check of one location. An empty box or a spacing that reads as zero or less
-// leaves the row as it was (there is nothing to check yet); a calculation fault is thrown.
-void checkRow(Program& p, const Form7::Row& row) {
+// The stress check of one location, without the screen: the stresses are stored as the
+// labels would show them. An empty box or a spacing that reads as zero or less gives
+// nothing (there is nothing to check yet); a calculation fault is thrown.
+std::optional<Judgement> judge(Program& p, const Form7::Row& row) {
     const int r = row.loc;
-    plat::Label& sigmaC = *row.results[0];
-    plat::Label& sigmaS = *row.results[1];
-    plat::Label& tau = *row.results[2];
-    plat::Label& verdict = *row.results[3];
     p.designSpacing[r] = num::readSingle(row.design.text());
     const double s = p.designSpacing[r];
-    if (!(s > 0)) return;
+    if (!(s > 0)) return std::nullopt;
 
     const double a = p.barArea[r];
     const double d = 10.0 * p.effectiveDepth[r];       // mm
@@ -63,22 +72,46 @@ void checkRow(Program& p, const Form7::Row& row) {
         }
     }
 
-    bool pass = showValue(sigmaC, p.concreteStress[r], p.allowConcrete);
+    Judgement out;
+    bool pass = judgeValue(out, 0, p.concreteStress[r], p.allowConcrete);
     LargeBarRebarAllow(p, p.barArea[r]);
-    pass = showValue(sigmaS, p.rebarStress[r], p.rebarAllow) && pass;
+    pass = judgeValue(out, 1, p.rebarStress[r], p.rebarAllow) && pass;
     if (row.shear) {
-        pass = showValue(tau, p.shearStress[r], p.allowShear) && pass;
+        pass = judgeValue(out, 2, p.shearStress[r], p.allowShear) && pass;
     } else {
-        tau.setCaption(kNoShear);
+        out.captions[2] = kNoShear;
+        out.colours[2] = row.results[2]->foreColor();
     }
-    verdict.setForeColor(pass ? plat::kBlack : plat::kColour13);
-    verdict.setCaption(pass ? "O.K" : "NG");
-    if (!pass) p.beep();
+    out.colours[3] = pass ? plat::kBlack : plat::kColour13;
+    out.captions[3] = pass ? "O.K" : "NG";
+    out.pass = pass;
 
     // The stresses are kept as shown, with three decimals.
-    p.concreteStress[r] = num::readSingle(sigmaC.caption());
-    p.rebarStress[r] = num::readSingle(sigmaS.caption());
-    if (row.shear) p.shearStress[r] = num::readSingle(tau.caption());
+    p.concreteStress[r] = num::readSingle(out.captions[0]);
+    p.rebarStress[r] = num::readSingle(out.captions[1]);
+    if (row.shear) p.shearStress[r] = num::readSingle(out.captions[2]);
+    return out;
+}
+
+// What the row's labels show now.
+Judgement shown(const Form7::Row& row) {
+    Judgement j;
+    for (std::size_t i = 0; i < row.results.size(); ++i) {
+        j.captions[i] = row.results[i]->caption();
+        j.colours[i] = row.results[i]->foreColor();
+    }
+    return j;
+}
+
+// The stress check of one location, written into its row.
+void checkRow(Program& p, const Form7::Row& row) {
+    const std::optional<Judgement> j = judge(p, row);
+    if (!j) return;
+    for (std::size_t i = 0; i < row.results.size(); ++i) {
+        row.results[i]->setForeColor(j->colours[i]);
+        row.results[i]->setCaption(j->captions[i]);
+    }
+    if (!j->pass) p.beep();
 }
 
 }  // namespace
@@ -145,7 +178,9 @@ void Form7::cmd1_Click() {
     try {
         for (int loc : presentLocations()) Ouryoku(loc);
     } catch (const num::CalcFault&) {
-        p.dropCheck();
+        // No check counts, whatever counted before: saving and the preview wait, as they
+        // do after any edit of the rows.
+        checkOutdated();
         showCannotCompute(p);
         return;
     }
@@ -163,6 +198,13 @@ bool Form7::everyRowChecked() {
             if (result->caption().empty()) return false;
     }
     return true;
+}
+
+bool Form7::judgementStands(int loc) {
+    const Row r = row(loc);
+    if (r.results[3]->caption().empty()) return true;
+    const std::optional<Judgement> j = judge(program_, r);
+    return j && *j == shown(r);
 }
 
 // A refused location keeps its "NG": there is nothing to check it with.

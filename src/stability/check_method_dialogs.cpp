@@ -228,12 +228,8 @@ Form21::Form21(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     for (const plat::Control* input : std::initializer_list<const plat::Control*>{
              &opt1, &opt2, &opt3, &opt4, &opt5, &opt6, &opt7, &opt8, &opt9, &opt10, &chk1, &txt1, &cmd2})
         stale_.add(*input, invalidates::kStability);
-    // The height field: every click and key, Enter included, clears the stability result.
-    EntryFieldSpec height;
-    height.next = cmd1;
-    height.onClick = [this] { stale_.changed(txt1); };
-    height.onKey = [this](int) { stale_.changed(txt1); };
-    fields_.add(txt1, std::move(height));
+    // The height field: a new height clears the stability result; a look changes nothing.
+    fields_.add(txt1, {.next = cmd1, .onEdit = [this] { stale_.changed(txt1); }});
 }
 
 std::vector<BoundedBox> Form21::boundedBoxes() {

@@ -40,11 +40,11 @@ void Form4::bindInvalidation() {
 
 void Form4::bindFields() {
     bindInvalidation();
-    // A click changes nothing and drops nothing; every key in the box does.
+    // A look changes nothing and drops nothing; an edit of the box's text does.
     auto invalidating = [this](plat::TextBox& box, EntryTarget next) {
         EntryFieldSpec spec;
         spec.next = std::move(next);
-        spec.onKey = [this, &box](int) { stale_.changed(box); };
+        spec.onEdit = [this, &box] { stale_.changed(box); };
         return spec;
     };
 

@@ -175,7 +175,7 @@ void Form4::keyHeightPath(bool building) {
     dialog.canvas().clear();
     if (building) Ouryoku_T();
     else Ouryoku_D();
-    dialog.showModal();
+    dialog.showModalAtFirstStop();
 }
 
 // I let only a result that the panel shows count for the section design, the report and

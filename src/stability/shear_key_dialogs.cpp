@@ -83,18 +83,16 @@ ShearKeyDialog::ShearKeyDialog(Program& program, const char* name)
 
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };
-    // Enter leads height, width, position, then "計算". A click changes nothing: only a
-    // changed text makes what depends on the key stale.
-    auto keyField = [this](plat::TextBox& box, plat::Control& next) { fields_.add(box, {.next = next}); };
+    // Enter leads height, width, position, then "計算". A look changes nothing: only an
+    // edit of a key dimension makes the shown stability result and the key's section stale;
+    // "計算" leaves the key to the next stability check, so no result counts until then.
+    auto keyField = [this](plat::TextBox& box, plat::Control& next) {
+        stale_.add(box, invalidates::kKeyValues);
+        fields_.add(box, {.next = next, .onEdit = [this, &box] { stale_.changed(box); }});
+    };
     keyField(txt1, txt3);
     keyField(txt3, txt2);
     keyField(txt2, cmd1);
-    // A changed key dimension makes the shown stability result and the key's section stale;
-    // "計算" leaves the key to the next stability check, so no result counts until then.
-    for (plat::TextBox* box : {&txt1, &txt2, &txt3}) {
-        stale_.add(*box, invalidates::kKeyValues);
-        box->Change = [this, box] { stale_.changed(*box); };
-    }
     stale_.add(cmd1, invalidates::kKeyConfirmed);
 }
 
@@ -199,12 +197,6 @@ Form26::Form26(Program& program) : ShearKeyDialog(program, kName) {
     cmd1.place(1380, 5520, 1155, 375);
     cmd2.place(2640, 5520, 1155, 375);
     labelAt(Label13, 2880, 4620, 255, "m");
-    // Opens with the focus on "キャンセル".
-    cmd2.setTabIndex(0);
-    cmd1.setTabIndex(1);
-    txt3.setTabIndex(2);
-    txt2.setTabIndex(3);
-    txt1.setTabIndex(4);
 
     // The slab's ends rise outwards; no passive wedge on this standard.
     thick(Line1, 1740, 1740, 1560, 2400);
@@ -240,8 +232,10 @@ ShearKeyDialog* prepareShearKeyDialog(Program& program) {
 
 }  // namespace
 
+// Either dialog opens in the height field, its text selected, so that what the engineer
+// types goes into the key at once.
 void openShearKeyDialog(Program& program) {
-    if (ShearKeyDialog* dialog = prepareShearKeyDialog(program)) dialog->showModal();
+    if (ShearKeyDialog* dialog = prepareShearKeyDialog(program)) dialog->showModalAtFirstStop();
 }
 
 void calculateShearKey(Program& program) {
@@ -259,5 +253,5 @@ void calculateShearKey(Program& program) {
     // The run made a result that the panel does not show: it does not count until the
     // stability check shows it.
     program.form<Form4>().dropUnshownResult();
-    if (dialog) dialog->showModal();
+    if (dialog) dialog->showModalAtFirstStop();
 }

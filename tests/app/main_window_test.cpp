@@ -60,23 +60,25 @@ struct MenuCase {
     std::optional<int> done;
     const char* path;
     bool previous;  // state of the four items before the menu opens
-    bool preview, print;  // toolbar buttons 5 and 6
+    bool toolbar;   // toolbar buttons 5 and 6
     bool sav, ovw;
+    bool pages;     // preview and print
 };
 
-// The save items follow their rules; the preview and print items are the toolbar's,
-// whatever the results and the sliding factor say.
+// The save items follow their rules; preview and print are offered exactly while a
+// stability result stands, whatever the toolbar, the sliding factor of an earlier result
+// or the items' earlier state say.
 TEST_F(MainWindowTest, FileMenuEnablingRule) {
     const MenuCase cases[] = {
         {"nothing computed", 0, 0, std::nullopt, "", true, false, false, false, false},
         {"sliding factor survives invalidation", 0, 1.2f, 0, "", true, false, false, false, false},
-        {"valid result, toolbar on", 10, 0, 0, "p", false, true, true, false, false},
-        {"valid result, preview off after a section edit", 10, 0, 0, "p", true, false, true, false, false},
+        {"valid result, toolbar on", 10, 0, 0, "p", false, true, false, false, true},
+        {"valid result, toolbar off after a section edit", 10, 0, 0, "p", false, false, false, false, true},
         {"section done, no path keeps overwrite on", 10, 0, 1, "", true, true, true, true, true},
-        {"section done, no path keeps overwrite off", 10, 0, 1, "", false, true, true, true, false},
-        {"section done, no path, sliding factor", 10, 1.5f, 1, "", true, true, true, true, false},
-        {"everything with a path", 0, 1.5f, 1, "a.ywd", false, true, true, true, true},
-        {"section done with path, nothing else", 0, 0, 1, "a.ywd", true, false, false, true, true},
+        {"section done, no path keeps overwrite off", 10, 0, 1, "", false, true, true, false, true},
+        {"section done, no path, sliding factor", 10, 1.5f, 1, "", true, true, true, false, true},
+        {"no result with the toolbar on", 0, 1.5f, 1, "a.ywd", true, true, true, true, false},
+        {"section done with path, nothing else", 0, 0, 1, "a.ywd", true, false, true, true, false},
     };
     for (const auto& c : cases) {
         for (plat::MenuItem* item : {&main->Men_FSav, &main->Men_FOvw, &main->Men_FImg, &main->Men_FPrn})
@@ -85,13 +87,15 @@ TEST_F(MainWindowTest, FileMenuEnablingRule) {
         prog.slidingSafetyFactor = c.sliding;
         prog.sectionCheckDone = c.done;
         prog.projectPath = c.path;
-        main->Toolbar1.button(5).enabled = c.preview;
-        main->Toolbar1.button(6).enabled = c.print;
+        main->Toolbar1.button(5).enabled = c.toolbar;
+        main->Toolbar1.button(6).enabled = c.toolbar;
         main->Men_F.userClick();
         EXPECT_EQ(main->Men_FSav.enabled(), c.sav) << c.name;
         EXPECT_EQ(main->Men_FOvw.enabled(), c.ovw) << c.name;
-        EXPECT_EQ(main->Men_FImg.enabled(), c.preview) << c.name;
-        EXPECT_EQ(main->Men_FPrn.enabled(), c.print) << c.name;
+        EXPECT_EQ(main->Men_FImg.enabled(), c.pages) << c.name;
+        EXPECT_EQ(main->Men_FPrn.enabled(), c.pages) << c.name;
+        // The menu leaves the toolbar as it was.
+        EXPECT_EQ(main->Toolbar1.button(5).enabled, c.toolbar) << c.name;
         for (plat::MenuItem* item : {&main->Men_FNew, &main->Men_FOpn, &main->Men_FCls, &main->Men_FEnd})
             EXPECT_TRUE(item->enabled()) << c.name;
     }

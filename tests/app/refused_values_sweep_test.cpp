@@ -201,7 +201,7 @@ TEST(RefusedValuesSweep, NoRefusedValueReachesAResultNorALongNumber) {
                     case Screen::Key: {
                         // Refused at "計算", then cancelled: the text stays in the dialog.
                         auto& key = static_cast<ShearKeyDialog&>(box.box->form());
-                        box.box->setText(value);
+                        typeInto(*box.box, value);
                         key.cmd1.press();
                         key.hide();
                         stabilityOnward(p);

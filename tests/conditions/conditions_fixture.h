@@ -28,16 +28,21 @@ protected:
         if (box.Click) box.Click();
     }
 
-    // Stability and section results exist, saving and printing are on.
+    // Stability and section results exist and the section check counts, saving and
+    // printing are on.
     void makeResultsValid() {
         prog.sigmaMax = 120;
         prog.form<Form4>().lbl57.setVisible(true);
         for (int index : {3, 5, 6}) prog.mainToolbar()->button(index).enabled = true;
         prog.form<Form7>().lbl1.setCaption("O.K");
+        prog.countCheck();
     }
     bool stabilityInvalid() { return prog.sigmaMax == 0 && !prog.form<Form4>().lbl57.visible(); }
     bool toolbarOff() { return !prog.mainToolbar()->button(3).enabled; }
     bool sectionCleared() { return prog.form<Form7>().lbl1.caption().empty(); }
+    // The section check no longer counts; the rows stay for the next hand-over to compare
+    // with the new stability result.
+    bool checkDroppedRowsKept() { return !prog.checkCurrent() && !sectionCleared(); }
 
     bool focused(const plat::Control& c) { return screen->activeControl() == &c; }
     static bool allSelected(const plat::TextBox& box) {

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/forms.h"
 #include "common/numbers.h"
@@ -17,7 +18,11 @@ using ConditionsFields = DesignConditionsTest;
 
 // ---- the fields: what each event invalidates, whether it drops a computed KA ----
 
-enum class Event { Click, Key, Enter, Backspace };
+enum class Event { Click, Key, Enter, Backspace, Focus, DoubleClick, DeleteKey };
+// What stays: nothing is dropped; the section check (with saving over the file and the
+// preview) goes and the section screen is put away; or the stability result, the toolbar
+// and the section check go and both later screens are put away. The section rows stay for
+// the hand-over to compare.
 enum class Inval { None, SectionOnly, Full };
 
 struct FieldCase {
@@ -29,7 +34,7 @@ struct FieldCase {
 };
 
 std::string fieldCaseName(const ::testing::TestParamInfo<FieldCase>& info) {
-    static const char* const events[] = {"Click", "Key", "Enter", "Backspace"};
+    static const char* const events[] = {"Click", "Key", "Enter", "Backspace", "Focus", "DoubleClick", "DeleteKey"};
     return std::string(info.param.field) + events[static_cast<int>(info.param.event)];
 }
 
@@ -45,81 +50,92 @@ TEST_P(FieldTable, InvalidatesAsTheFieldDemands) {
     // The later screens are shown over the conditions screen, which keeps its place.
     prog.form<Form4>().show();
     prog.form<Form7>().show();
+    const int border = box.borderStyle();
 
-    box.setFocus();
     svc.clear();
     switch (c.event) {
-        case Event::Click: box.Click(); break;
-        case Event::Key: box.keyPress('5'); break;
-        case Event::Enter: box.keyPress(plat::kKeyEnter); break;
-        case Event::Backspace: box.keyPress(plat::kKeyBack); break;
+        case Event::Click: click(box); break;
+        case Event::Key: box.setFocus(); box.keyPress('5'); break;
+        case Event::Enter: box.setFocus(); box.keyPress(plat::kKeyEnter); break;
+        case Event::Backspace: box.setFocus(); box.keyPress(plat::kKeyBack); break;
+        case Event::Focus: box.setFocus(); break;
+        case Event::DoubleClick: click(box); box.DblClick(); break;
+        case Event::DeleteKey: box.setFocus(); box.userEdit("", 0, 0); break;
     }
 
     const bool full = c.inval == Inval::Full;
     EXPECT_EQ(stabilityInvalid(), full);
-    EXPECT_EQ(toolbarOff(), full);
-    EXPECT_EQ(sectionCleared(), c.inval != Inval::None);
+    // Overwrite save waits for the stability check or for the section check.
+    EXPECT_EQ(toolbarOff(), c.inval != Inval::None);
+    EXPECT_EQ(prog.mainToolbar()->button(6).enabled, !full);
+    EXPECT_EQ(prog.checkCurrent(), c.inval == Inval::None);
+    EXPECT_FALSE(sectionCleared());
     EXPECT_EQ(prog.form<Form4>().visible(), !full);
     EXPECT_EQ(prog.form<Form7>().visible(), c.inval == Inval::None);
     if (c.kaDropped) {
         EXPECT_EQ(f().txt15.text(), "");
         EXPECT_FALSE(f().opt2.value());
-    } else if (std::string(c.field) != "txt15") {
+    } else if (std::string(c.field) != "txt15" || c.inval == Inval::None) {
         EXPECT_EQ(f().txt15.text(), "0.297");
         EXPECT_TRUE(f().opt2.value());
     }
-    if (c.border >= 0) {
-        EXPECT_EQ(box.borderStyle(), c.border);
-    }
+    EXPECT_EQ(box.borderStyle(), c.border >= 0 ? c.border : border);
     EXPECT_TRUE(svc.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DesignConditions, FieldTable,
-    ::testing::Values(FieldCase{"txt1", Event::Click, Inval::None, false, -1},
-                      FieldCase{"txt1", Event::Enter, Inval::None, false, -1},
-                      FieldCase{"txt2", Event::Click, Inval::Full, false, -1},
-                      FieldCase{"txt2", Event::Key, Inval::Full, false, -1},
-                      FieldCase{"txt3", Event::Enter, Inval::Full, false, -1},
-                      FieldCase{"txt13", Event::Click, Inval::Full, false, -1},
-                      FieldCase{"txt4", Event::Backspace, Inval::Full, false, -1},
-                      FieldCase{"txt5", Event::Key, Inval::Full, false, -1},
-                      FieldCase{"txt6", Event::Enter, Inval::Full, false, -1},
-                      FieldCase{"txt8", Event::Click, Inval::Full, true, -1},
-                      FieldCase{"txt8", Event::Backspace, Inval::Full, true, -1},
-                      FieldCase{"txt10", Event::Click, Inval::Full, true, -1},
-                      FieldCase{"txt10", Event::Backspace, Inval::Full, true, -1},
-                      FieldCase{"txt10", Event::Enter, Inval::Full, true, -1},
-                      FieldCase{"txt12", Event::Click, Inval::SectionOnly, false, -1},
-                      FieldCase{"txt12", Event::Key, Inval::SectionOnly, false, -1},
-                      FieldCase{"txt14", Event::Click, Inval::Full, false, 1},
-                      FieldCase{"txt14", Event::Key, Inval::Full, false, 0},
-                      FieldCase{"txt11", Event::Click, Inval::Full, false, -1},
-                      FieldCase{"txt11", Event::Key, Inval::Full, false, -1},
-                      FieldCase{"txt9", Event::Click, Inval::Full, true, 1},
-                      FieldCase{"txt9", Event::Key, Inval::Full, false, 0},
-                      FieldCase{"txt15", Event::Key, Inval::Full, false, 0},
-                      FieldCase{"txt15", Event::Click, Inval::Full, false, 1}),
-    fieldCaseName);
+// A look (a click, the focus, a double click, Enter) changes nothing in any box; an edit of
+// the text drops what the box's row of the table says.
+std::vector<FieldCase> fieldCases() {
+    std::vector<FieldCase> cases;
+    for (Event look : {Event::Click, Event::Key, Event::Enter}) cases.push_back({"txt1", look, Inval::None, false, -1});
+    for (const char* box : {"txt2", "txt3", "txt13", "txt4", "txt5", "txt6", "txt8", "txt10", "txt12", "txt14", "txt11",
+                            "txt9", "txt15"}) {
+        for (Event look : {Event::Click, Event::Enter, Event::Focus, Event::DoubleClick})
+            cases.push_back({box, look, Inval::None, false, -1});
+        const std::string name = box;
+        const Inval inval = name == "txt12" ? Inval::SectionOnly : Inval::Full;
+        const bool ka = name == "txt8" || name == "txt10";
+        // A value typed over one the program wrote turns the box into the place to type.
+        const int border = name == "txt14" || name == "txt9" || name == "txt15" ? 1 : -1;
+        for (Event edit : {Event::Key, Event::Backspace, Event::DeleteKey}) cases.push_back({box, edit, inval, ka, border});
+    }
+    return cases;
+}
 
-TEST_F(ConditionsFields, ClickIntoKaBoxMakesTheComputedValueATypedOne) {
+INSTANTIATE_TEST_SUITE_P(DesignConditions, FieldTable, ::testing::ValuesIn(fieldCases()), fieldCaseName);
+
+TEST_F(ConditionsFields, KaTypedOverAComputedOneIsATypedOne) {
     f().txt15.setText("0.297");
     f().opt2.setValue(true);
     click(f().txt15);
+    // A look leaves the computed KA computed.
+    EXPECT_TRUE(f().opt2.value());
+    EXPECT_FALSE(f().opt1.value());
+    EXPECT_EQ(f().txt15.borderStyle(), 0);
+    EXPECT_TRUE(allSelected(f().txt15));
+    f().txt15.keyPress('0');
+    f().txt15.keyPress('.');
+    f().txt15.keyPress('3');
     EXPECT_TRUE(f().opt1.value());
     EXPECT_FALSE(f().opt2.value());
-    EXPECT_EQ(f().txt15.text(), "0.297");
-    EXPECT_TRUE(allSelected(f().txt15));
+    EXPECT_EQ(f().txt15.text(), "0.3");
+    EXPECT_EQ(f().txt15.borderStyle(), 1);
 }
 
-TEST_F(ConditionsFields, ClickIntoMuBoxSelectsDirectInput) {
-    f().txt9.setText("0.577");
-    f().opt6.setValue(true);
+TEST_F(ConditionsFields, MuTypedOverTanPhiSelectsDirectInput) {
+    f().txt11.setText("30");
+    f().opt6.userClick();
+    ASSERT_EQ(f().txt9.text(), "0.577");
     click(f().txt9);
+    EXPECT_TRUE(f().opt6.value());
+    EXPECT_EQ(f().txt9.borderStyle(), 0);
+    // Typed over, μ is given directly; the caret stays where the engineer types.
+    for (char key : std::string("0.45")) f().txt9.keyPress(key);
     EXPECT_TRUE(f().opt5.value());
-    EXPECT_EQ(f().txt9.text(), "0.577");
+    EXPECT_FALSE(f().opt6.value());
+    EXPECT_EQ(f().txt9.text(), "0.45");
     EXPECT_EQ(f().txt9.borderStyle(), 1);
-    EXPECT_TRUE(allSelected(f().txt9));
+    EXPECT_TRUE(focused(f().txt9));
 }
 
 TEST_F(ConditionsFields, ClickIntoFoundationPhiLeavesTheKaModeAlone) {
@@ -132,11 +148,13 @@ TEST_F(ConditionsFields, ClickIntoFoundationPhiLeavesTheKaModeAlone) {
 
 TEST_F(ConditionsFields, TypedDeltaIsNeverCountedAsComputed) {
     prog.deltaComputed = 1;
+    f().txt10.setText("25.68");
+    // A look keeps the computed δ.
+    click(f().txt10);
+    f().txt10.keyPress(plat::kKeyEnter);
+    EXPECT_EQ(prog.deltaComputed, 1);
     f().txt10.setFocus();  // reached by Tab: no click
     f().txt10.keyPress('2');
-    EXPECT_EQ(prog.deltaComputed, 0);
-    prog.deltaComputed = 1;
-    click(f().txt10);
     EXPECT_EQ(prog.deltaComputed, 0);
 }
 
@@ -216,15 +234,17 @@ TEST_F(ConditionsFields, EnterOnTheForwardButtonPressesItAfterTheKaBox) {
     EXPECT_EQ(lastError(), "築造地を入力してください。");
 }
 
-TEST_F(ConditionsFields, SoilListEnterInvalidatesButTypingDoesNot) {
+// The soil type enters no calculation: typing it and Enter, which leaves it as it was,
+// drop nothing.
+TEST_F(ConditionsFields, SoilListEnterAndTypingInvalidateNothing) {
     makeResultsValid();
     f().cbo1.setFocus();
     f().cbo1.keyPress('a');
     EXPECT_FALSE(stabilityInvalid());
     f().cbo1.keyPress(plat::kKeyEnter);
     EXPECT_TRUE(focused(f().txt8));
-    EXPECT_TRUE(stabilityInvalid());
-    EXPECT_TRUE(sectionCleared());
+    EXPECT_FALSE(stabilityInvalid());
+    EXPECT_FALSE(sectionCleared());
     EXPECT_FALSE(toolbarOff());
 }
 
@@ -291,7 +311,7 @@ TEST_F(ConditionsScreen, RoadStandardRelabelsAndRefillsTheSoilLists) {
     EXPECT_EQ(f().lbl14.caption(), "せん断抵抗角：φ=");
     EXPECT_TRUE(focused(f().txt2));
     EXPECT_TRUE(allSelected(f().txt2));
-    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && sectionCleared());
+    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && checkDroppedRowsKept());
 
     f().opt_T.userClick();
     EXPECT_EQ(f().lbl54.caption(), "地盤の許容応力度（長期）：fe=");
@@ -325,7 +345,7 @@ TEST_F(ConditionsScreen, NormalCaseAfterSeismicCaseDropsTheSeismicInput) {
     EXPECT_EQ(prog.deltaComputed, 0);
     EXPECT_FALSE(prog.form<Form7>().opt2.value());
     EXPECT_FALSE(prog.isLoaded("Form25"));
-    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && sectionCleared());
+    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && checkDroppedRowsKept());
 
     // A later seismic case needs the method again.
     f().cmd2.press();
@@ -344,7 +364,7 @@ TEST_F(ConditionsScreen, KaTypedDirectly) {
     EXPECT_EQ(f().txt15.borderStyle(), 1);
     EXPECT_TRUE(f().opt1.value());
     EXPECT_TRUE(stabilityInvalid());
-    EXPECT_TRUE(sectionCleared());
+    EXPECT_TRUE(checkDroppedRowsKept());
     EXPECT_FALSE(toolbarOff());
 }
 
@@ -359,7 +379,7 @@ TEST_F(ConditionsScreen, KaComputedByCoulomb) {
     EXPECT_EQ(f().txt15.borderStyle(), 0);
     EXPECT_TRUE(f().opt2.value());
     EXPECT_TRUE(focused(f().cmd3));
-    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && sectionCleared());
+    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && checkDroppedRowsKept());
 }
 
 struct KaRefusal {
@@ -436,7 +456,7 @@ TEST_F(ConditionsScreen, MuFromTanPhi) {
     EXPECT_TRUE(allSelected(f().txt9));
     // tan(30 × 3.14159 / 180)
     EXPECT_NEAR(prog.baseFriction, 0.5773497, 1e-6);
-    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && sectionCleared());
+    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && checkDroppedRowsKept());
 }
 
 TEST_F(ConditionsScreen, MuFromTanPhiNeedsPhiAndMarksNothingOnFailure) {
@@ -459,7 +479,7 @@ TEST_F(ConditionsScreen, CohesionOptionsSwitchTheBorder) {
     f().opt7.userClick();
     EXPECT_EQ(f().txt14.borderStyle(), 1);
     EXPECT_TRUE(focused(f().txt14));
-    EXPECT_TRUE(stabilityInvalid() && sectionCleared());
+    EXPECT_TRUE(stabilityInvalid() && checkDroppedRowsKept());
     EXPECT_FALSE(toolbarOff());
     f().txt14.setText("10");
     f().opt8.userClick();
@@ -472,7 +492,7 @@ TEST_F(ConditionsScreen, MuTypedDirectly) {
     f().opt5.userClick();
     EXPECT_TRUE(focused(f().txt9));
     EXPECT_EQ(f().txt9.borderStyle(), 1);
-    EXPECT_TRUE(stabilityInvalid() && sectionCleared());
+    EXPECT_TRUE(stabilityInvalid() && checkDroppedRowsKept());
     EXPECT_FALSE(toolbarOff());
 }
 
@@ -487,7 +507,7 @@ TEST_F(ConditionsScreen, DeltaButtonDropsAComputedKa) {
     EXPECT_EQ(prog.deltaComputed, 1);
     EXPECT_EQ(f().txt15.text(), "");
     EXPECT_FALSE(f().opt2.value());
-    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && sectionCleared());
+    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && checkDroppedRowsKept());
 }
 
 TEST_F(ConditionsScreen, FreshScreenShowsTheShortTermRowAndNoModes) {
@@ -561,7 +581,7 @@ TEST_F(ConditionsScreen, SeismicCaseKeepsTheCoefficientsAndDropsTheNormalMethods
     EXPECT_TRUE(f().cmd7.enabled());
     EXPECT_TRUE(f().txt13.visible());
     EXPECT_TRUE(focused(f().txt2));  // the button moves no focus
-    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && sectionCleared());
+    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && checkDroppedRowsKept());
     EXPECT_FALSE(prog.form<Form4>().visible());
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,13 +57,6 @@ TEST_F(EntryFieldTest, ClickAndFocusSelectAll) {
     EXPECT_EQ(screen->b.selText(), "300");
 }
 
-TEST_F(EntryFieldTest, FocusSelectionCanBeLeftToThePlatform) {
-    fields.add(screen->a, {.selectOnFocus = false});
-    screen->a.setText("12.5");
-    screen->a.setFocus();
-    EXPECT_EQ(screen->a.selLength(), 0);
-}
-
 TEST_F(EntryFieldTest, DoubleClickSelectsFromItsPositionToTheEnd) {
     struct Case {
         const char* text;
@@ -87,7 +81,7 @@ TEST_F(EntryFieldTest, DoubleClickSelectsFromItsPositionToTheEnd) {
 }
 
 TEST_F(EntryFieldTest, EnterIsSwallowedAndMovesOnWithTheTargetSelected) {
-    fields.add(screen->a, {.next = screen->b, .onKey = [this](int key) { log.push_back("a:" + std::to_string(key)); }});
+    fields.add(screen->a, {.next = screen->b, .onEdit = [this] { log.push_back("a"); }});
     fields.add(screen->b, {.next = screen->ok});
     screen->a.setText("1");
     screen->b.setText("250");
@@ -96,8 +90,8 @@ TEST_F(EntryFieldTest, EnterIsSwallowedAndMovesOnWithTheTargetSelected) {
     EXPECT_EQ(screen->a.text(), "1");
     EXPECT_EQ(screen->activeControl(), &screen->b);
     EXPECT_EQ(screen->b.selText(), "250");
-    // The screen's own handler runs after the move, with the key as typed.
-    EXPECT_EQ(log, std::vector<std::string>{"a:13"});
+    // Enter left the text as it was: no edit.
+    EXPECT_TRUE(log.empty());
 
     int pressed = 0;
     screen->ok.Click = [&] { ++pressed; };
@@ -107,22 +101,51 @@ TEST_F(EntryFieldTest, EnterIsSwallowedAndMovesOnWithTheTargetSelected) {
 }
 
 TEST_F(EntryFieldTest, OtherKeysPassUnchanged) {
-    fields.add(screen->a, {.next = screen->b, .onKey = [this](int key) { log.push_back(std::to_string(key)); }});
+    fields.add(screen->a, {.next = screen->b, .onEdit = [this] { log.push_back(screen->a.text()); }});
     click(screen->a);
     for (int key : {int{'1'}, int{'.'}, int{'5'}, int{'x'}, plat::kKeyEsc, plat::kKeyBack}) screen->a.keyPress(key);
     EXPECT_EQ(screen->a.text(), "1.5");
     EXPECT_EQ(screen->activeControl(), &screen->a);
-    EXPECT_EQ(log, (std::vector<std::string>{"49", "46", "53", "120", "27", "8"}));
+    // Each key that changed the text is an edit; Esc changed nothing.
+    EXPECT_EQ(log, (std::vector<std::string>{"1", "1.", "1.5", "1.5x", "1.5"}));
 }
 
-TEST_F(EntryFieldTest, ClickRunsBeforeSelectThenSelectsThenOnClick) {
-    fields.add(screen->a, {.beforeSelect = [this] { log.push_back("before:" + std::to_string(screen->a.selLength())); },
-                           .onClick = [this] { log.push_back("after:" + std::to_string(screen->a.selLength())); }});
+// Looking changes nothing: only the user's change of the text is an edit.
+TEST_F(EntryFieldTest, OnlyAChangedTextIsAnEdit) {
+    int edits = 0;
+    fields.add(screen->a, {.next = screen->b, .onEdit = [&] { ++edits; }});
+    screen->a.setText("12");  // the program writes it
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int edits;
+    } const steps[] = {
+        {"click", [&] { click(screen->a); }, 0},
+        {"focus", [&] { screen->b.setFocus(); screen->a.setFocus(); }, 0},
+        {"double click", [&] { screen->a.DblClick(); }, 0},
+        {"Enter", [&] { screen->a.setFocus(); screen->a.keyPress(plat::kKeyEnter); }, 0},
+        {"Backspace at the start", [&] { screen->a.setFocus(); screen->a.setSelStart(0); screen->a.keyPress(plat::kKeyBack); }, 0},
+        {"the toolkit moves the caret", [&] { screen->a.userEdit("12", 1, 0); }, 0},
+        {"the same text pasted over", [&] { screen->a.userEdit("12", 2, 0); }, 0},
+        {"full-width digits pasted over it", [&] { screen->a.userEdit("１２", 2, 0); }, 0},
+        {"the program writes", [&] { screen->a.setText("30"); }, 0},
+        {"a digit typed", [&] { screen->a.setFocus(); screen->a.keyPress('5'); }, 1},
+        {"the delete key", [&] { screen->a.userEdit("", 0, 0); }, 1},
+    };
+    for (const Step& step : steps) {
+        edits = 0;
+        step.act();
+        EXPECT_EQ(edits, step.edits) << step.what;
+    }
+}
+
+TEST_F(EntryFieldTest, ClickSelectsThenRunsOnClick) {
+    fields.add(screen->a, {.onClick = [this] { log.push_back("after:" + std::to_string(screen->a.selLength())); }});
     screen->a.setText("abc");
     screen->a.setFocus();
     screen->a.setSelStart(1);
     screen->a.Click();
-    EXPECT_EQ(log, (std::vector<std::string>{"before:0", "after:3"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"after:3"}));
 }
 
 TEST_F(EntryFieldTest, NumericFieldsTurnTheInputMethodOff) {

@@ -97,7 +97,7 @@ TEST_F(SeismicDialog, BuildingStandardTakesKhAsTyped) {
     // K1 needs the computed KA: typing it through "直接入力" is off.
     EXPECT_FALSE(f().cmd5.enabled());
     EXPECT_FALSE(f().opt1.enabled());
-    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && sectionCleared());
+    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && checkDroppedRowsKept());
 }
 
 TEST_F(SeismicDialog, MethodK2EnablesDirectKaAgain) {
@@ -158,7 +158,7 @@ TEST_F(SeismicDialog, CancelDropsTheCoefficientsAndInvalidates) {
     EXPECT_FALSE(prog.isLoaded("Form25"));
     EXPECT_EQ(f().txt15.text(), "");
     EXPECT_TRUE(f().opt2.value());  // the KA mode is left as it was
-    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && sectionCleared());
+    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && checkDroppedRowsKept());
     Form25& again = prog.form<Form25>();
     EXPECT_FALSE(again.methodChosen());
     EXPECT_EQ(again.Text1.text(), "");

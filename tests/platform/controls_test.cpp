@@ -185,20 +185,30 @@ TEST_F(ControlsTest, ToolkitEditPlacesTheCaretBeforeChangeRuns) {
 }
 
 // The user's edits that no key press announces are told as such, after Change; the
-// program's own writes and typing are not.
+// program's own writes and typing are not. Every change the user makes, typed or not, is
+// an edit, told last; the program's writes and keys that change nothing are none.
 TEST_F(ControlsTest, ToolkitEditIsAUserEdit) {
     std::vector<std::string> seen;
     f.t1.Change = [&] { seen.push_back("Change"); };
     f.t1.UserEdit = [&] { seen.push_back("UserEdit"); };
+    f.t1.Edited = [&] { seen.push_back("Edited"); };
     f.t1.setText("12");
     f.t1.setSelStart(2);
     f.t1.keyPress('3');
-    EXPECT_EQ(seen, (std::vector<std::string>{"Change", "Change"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"Change", "Change", "Edited"}));
     seen.clear();
     f.t1.userEdit("12", 2, 0);  // the delete key at the end
-    EXPECT_EQ(seen, (std::vector<std::string>{"Change", "UserEdit"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"Change", "UserEdit", "Edited"}));
     seen.clear();
     f.t1.userEdit("12", 0, 2);  // only the selection moved
+    f.t1.setSelStart(0);
+    f.t1.keyPress(plat::kKeyBack);  // nothing before the caret
+    f.t1.keyPress(plat::kKeyEnter);
+    f.t1.keyPress(plat::kKeyEsc);
+    EXPECT_TRUE(seen.empty());
+    // A key its handler discards changes nothing either.
+    f.t1.KeyPress = [](int& k) { k = 0; };
+    f.t1.keyPress('9');
     EXPECT_TRUE(seen.empty());
 }
 

@@ -246,69 +246,6 @@ TEST_F(FileCommands, PreviewAndPrintAfterNewAndCloseAreOffAsOnTheToolbar) {
     }
 }
 
-// The File menu's preview and print are the toolbar's in every state a project passes
-// through; a print that no range could make says why before the range is asked.
-TEST_F(FileCommands, MenuAndToolbarOfferTheSameReportCommands) {
-    struct Offer {
-        bool preview, print;
-        bool operator==(const Offer&) const = default;
-    };
-    const auto toolbar = [&] { return Offer{main->Toolbar1.button(5).enabled, main->Toolbar1.button(6).enabled}; };
-    const auto inMenu = [&] {
-        const Menu m = menu();
-        return Offer{m.preview, m.print};
-    };
-    const std::string file = path("wall.ywd");
-    const struct {
-        const char* state;
-        std::function<void()> reach;
-        Offer offered;
-    } states[] = {
-        {"start-up", [] {}, {false, false}},
-        {"stability checked", [&] { fixture::placeStability(prog, fixture::Wall::HeelToeKey); }, {true, true}},
-        {"bars chosen", [&] { fixture::openSections(prog); fixture::chooseBars(prog); }, {false, true}},
-        {"section checked", [&] { fixture::checkSections(prog); }, {true, true}},
-        {"closed",
-         [&] {
-             saveAs(prog, svc, file);
-             svc.answers.push_back(MsgResult::OK);
-             main->Men_FCls_Click();
-         },
-         {false, false}},
-        {"opened", [&] { open(prog, svc, file); }, {true, true}},
-        {"new", [&] { main->FileNew(); }, {false, false}},
-    };
-    for (const auto& s : states) {
-        s.reach();
-        EXPECT_EQ(toolbar(), s.offered) << s.state;
-        EXPECT_EQ(inMenu(), s.offered) << s.state;
-    }
-
-    // Another soil type drops the stability result but leaves the toolbar's print on:
-    // the print says why at once, instead of after a range was chosen.
-    open(prog, svc, file);
-    Form3& conditions = prog.form<Form3>();
-    conditions.cbo1.userPick(conditions.cbo1.listIndex() == 0 ? 1 : 0);
-    ASSERT_EQ(prog.sigmaMax, 0.0f);
-    ASSERT_EQ(inMenu(), toolbar());
-    ASSERT_TRUE(toolbar().print);
-    for (const auto& print : std::initializer_list<std::function<void()>>{
-             [&] { main->Men_FPrn.userClick(); }, [&] { main->Toolbar1.userClick(6); }}) {
-        svc.clear();
-        print();
-        EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{kStabilityMissing});
-        EXPECT_TRUE(svc.modals.empty()) << "no range is asked for";
-        EXPECT_TRUE(svc.printJobs.empty());
-    }
-    // Once checked again, the range is asked for.
-    prog.form<Form4>().cmd3.press();
-    svc.clear();
-    svc.modalScripts.push_back([](plat::Form& f) { static_cast<Form15&>(f).cmd2.press(); });
-    main->Men_FPrn.userClick();
-    EXPECT_EQ(svc.modals, std::vector<std::string>{"Form15"});
-    EXPECT_TRUE(svc.messages.empty());
-}
-
 // A project whose mode forbids writing stays as it is, even for the administrator; the
 // user hears why before any question, and the project keeps its path.
 TEST_F(FileCommands, ReadOnlyProjectIsNotOverwritten) {

@@ -180,19 +180,20 @@ TEST(ReportStateTable, PagesFollowTheCurrentResults) {
              fixture::placeStability(p, Wall::HeelToeKey);
          },
          pages({2}), D, D, D, D, stability},
+        // From the section screen before its check the preview opens at the last stability page.
         {"section screen opened, not checked",
          [](Program& p) {
              fixture::placeStability(p, Wall::HeelToeKey);
              fixture::openSections(p);
              fixture::chooseBars(p);
          },
-         D, D, D, D, D, stability},
+         pages({4}), D, D, D, D, stability},
         {"checked, then a design spacing typed",
          [](Program& p) {
              checked(p);
              type(p.form<Form7>().txt2, "150");
          },
-         D, D, D, D, D, stability},
+         pages({4}), D, D, D, D, stability},
         {"checked and current", checked, pages({5}), pages({5}), all, fromTwo, sections, stability},
     };
     runTable(rows);
@@ -200,14 +201,14 @@ TEST(ReportStateTable, PagesFollowTheCurrentResults) {
 
 // Every section edit after a check resets it: the section pages wait for a new one.
 TEST(ReportStateTable, SectionEditsAfterACheckRefuseTheSectionPages) {
-    const Outcome D = refused(kSection), stability = pages(range(2, 4));
+    const Outcome D = refused(kSection), stability = pages(range(2, 4)), lastStability = pages({4});
     const std::vector<Row> rows = {
         {"checked, then another bar picked",
          [](Program& p) {
              checked(p);
              p.form<Form7>().cbo2.userPick(7);
          },
-         D, D, D, D, D, stability},
+         lastStability, D, D, D, D, stability},
         {"checked with a typed KA, then the KA typed anew",
          [](Program& p) {
              fixture::placeStability(p, Wall::HeelToeKey);
@@ -219,9 +220,116 @@ TEST(ReportStateTable, SectionEditsAfterACheckRefuseTheSectionPages) {
              fixture::checkSections(p);
              type(s.txt_ka, "0.6");
          },
-         D, D, D, D, D, stability},
+         lastStability, D, D, D, D, stability},
     };
     runTable(rows);
+}
+
+// ---- The report commands of the File menu and the toolbar, state by state ----
+
+// The File menu's 印刷イメージ and 印刷 as it opens, and the toolbar's buttons 5 and 6.
+struct Offer {
+    bool menuPreview, menuPrint, toolbarPreview, toolbarPrint;
+    bool operator==(const Offer&) const = default;
+};
+std::ostream& operator<<(std::ostream& os, const Offer& o) {
+    return os << "menu " << o.menuPreview << o.menuPrint << " toolbar " << o.toolbarPreview << o.toolbarPrint;
+}
+
+struct CommandRow {
+    const char* state;
+    std::function<void(Program&)> reach;
+    Offer offer;
+    // The preview from the design conditions, the dimensions and the section screen (from
+    // none where no project is open), then the whole report and the stability pages printed.
+    std::vector<Outcome> previews;
+    Outcome all, stability;
+};
+
+void runCommandTable(const std::vector<CommandRow>& rows) {
+    for (const CommandRow& row : rows) {
+        SCOPED_TRACE(row.state);
+        Session t;
+        row.reach(t.prog);
+        MDIForm1& main = t.prog.form<MDIForm1>();
+        main.Men_F.userClick();
+        const Offer offer{main.Men_FImg.enabled(), main.Men_FPrn.enabled(), main.Toolbar1.button(5).enabled,
+                          main.Toolbar1.button(6).enabled};
+        EXPECT_EQ(offer, row.offer);
+        const int firstScreen = row.previews.size() == 1 ? 0 : 1;
+        for (std::size_t i = 0; i < row.previews.size(); ++i) {
+            t.prog.currentScreen = firstScreen + static_cast<int>(i);
+            EXPECT_EQ(t.preview(), row.previews[i]) << "preview from screen " << t.prog.currentScreen;
+        }
+        EXPECT_EQ(t.print(5), row.all) << "一般事項・安定計算・断面計算";
+        EXPECT_EQ(t.print(2), row.stability) << "安定計算";
+    }
+}
+
+void stabilityOnly(Program& p) { fixture::placeStability(p, Wall::HeelToeKey); }
+void sectionUnderWay(Program& p) {
+    stabilityOnly(p);
+    fixture::openSections(p);
+    fixture::chooseBars(p);
+}
+// "応力度計算" refused: a design spacing emptied with the delete key.
+void refusedCheck(Program& p) {
+    plat::TextBox& spacing = p.form<Form7>().txt5;
+    spacing.setFocus();
+    spacing.userEdit("", 0, 0);
+    auto& svc = static_cast<ScriptedServices&>(p.services());
+    svc.clear();
+    fixture::checkSections(p);
+    EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{"設計上の鉄筋の間隔を入力してください。"});
+}
+
+// Preview and print are offered exactly while a stability result stands for the inputs on
+// screen, so that the stability pages can be seen and printed while the section design is
+// under way; the toolbar keeps its own rules. Reached by different histories, the same
+// inputs offer the same.
+TEST(ReportCommandTable, MenuOffersWhatTheResultsMake) {
+    const Outcome S = refused(kStability), D = refused(kSection);
+    const Outcome all = pages(range(1, 9)), stability = pages(range(2, 4));
+    const Offer none{false, false, false, false}, every{true, true, true, true};
+    // The toolbar's preview goes with a bar choice; its print stays.
+    const Offer underWay{true, true, false, true};
+    const std::vector<CommandRow> rows = {
+        {"no project", [](Program&) {}, none, {S}, S, S},
+        {"after New", [](Program& p) { p.form<MDIForm1>().FileNew(); }, none, {S, S, S}, S, S},
+        {"design conditions only", [](Program& p) { fixture::enterConditions(p, Wall::HeelToeKey); }, none, {S, S, S},
+         S, S},
+        {"stability current", stabilityOnly, every, {pages({1}), pages({2}), pages({4})}, D, stability},
+        {"section under way", sectionUnderWay, underWay, {pages({1}), pages({2}), pages({4})}, D, stability},
+        {"section checked", checked, every, {pages({1}), pages({2}), pages({5})}, all, stability},
+        {"after a refused 応力度計算",
+         [](Program& p) {
+             sectionUnderWay(p);
+             refusedCheck(p);
+         },
+         underWay, {pages({1}), pages({2}), pages({4})}, D, stability},
+        {"checked, then a refused 応力度計算",
+         [](Program& p) {
+             checked(p);
+             refusedCheck(p);
+         },
+         underWay, {pages({1}), pages({2}), pages({4})}, D, stability},
+        // The soil type drops the stability result but, as its rule says, not the toolbar.
+        {"checked, then another soil picked",
+         [](Program& p) {
+             checked(p);
+             Form3& c = p.form<Form3>();
+             c.cbo1.userPick(c.cbo1.listIndex() == 0 ? 1 : 0);
+         },
+         {false, false, true, true}, {S, S, S}, S, S},
+        {"after Close",
+         [](Program& p) {
+             checked(p);
+             static_cast<ScriptedServices&>(p.services()).answers.push_back(plat::MsgResult::OK);
+             p.form<MDIForm1>().Men_FCls_Click();
+         },
+         none, {S}, S, S},
+    };
+    runCommandTable(rows);
 }
 
 }  // namespace

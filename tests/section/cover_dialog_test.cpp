@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "common/calc_fault.h"
@@ -247,12 +248,14 @@ TEST_F(CoverDialog, OpensWithTheCoversTheRowsUse) {
     });
 }
 
-TEST_F(CoverDialog, BoxesSelectOnClickButNotOnFocus) {
+// A cover typed into a box replaces the one shown, however the focus arrived.
+TEST_F(CoverDialog, BoxesSelectOnClickAndOnFocus) {
     open([](Form22& d) {
         d.txt3.setText("70");
         d.txt3.setSelStart(1);
         d.txt3.setFocus();
-        EXPECT_EQ(d.txt3.selLength(), 0);
+        EXPECT_EQ(d.txt3.selLength(), 2);
+        d.txt3.setSelStart(1);
         d.txt3.Click();
         EXPECT_EQ(d.txt3.selLength(), 2);
         d.txt3.setText("123456789012");
@@ -269,6 +272,23 @@ TEST_F(CoverDialog, BoxesSelectOnClickButNotOnFocus) {
         EXPECT_EQ(d.txt1.selStart(), 30);
         EXPECT_EQ(d.txt1.selLength(), 2);
     });
+}
+
+// Every opening starts in the wall's box with its cover selected, wherever the focus was
+// when the dialog was last closed.
+TEST_F(CoverDialog, EachOpeningStartsInTheWallBoxSelected) {
+    for (int opening = 0; opening < 2; ++opening) {
+        open([opening](Form22& d) {
+            EXPECT_EQ(d.activeControl(), &d.txt1) << "opening " << opening;
+            EXPECT_EQ(d.txt1.selText(), opening == 0 ? "60" : "55") << "opening " << opening;
+            d.txt1.keyPress('5');
+            d.txt1.keyPress('5' - opening);
+            EXPECT_EQ(d.txt1.text(), opening == 0 ? "55" : "54");
+            d.cmd1.setFocus();
+            d.cmd1.press();
+        });
+    }
+    EXPECT_EQ(sec().lbl_r1.caption(), "54");
 }
 
 TEST_F(CoverDialog, EnterFollowsTheVisibleBoxes) {
@@ -351,6 +371,79 @@ TEST_F(CoverDialog, WithAKaTheRowsWithABarAreRecomputed) {
     EXPECT_FALSE(s.lbl_ra.caption().empty());
     EXPECT_TRUE(s.lbl_rb.caption().empty());
 }
+
+// ---- Covers against their members ----
+
+// A wall with heel, toe and key after its stability check: the upright wall 37.5 cm thick
+// at A (0.3 m at the top, 0.45 m at the slab) and 45 cm at B, the slab, heel and toe 40 cm,
+// the key 30 cm wide. "D16,D19" adds 9.5 mm to the cover; d = D − (cover + 9.5)/10 must
+// stay above 0.
+struct MemberCase {
+    const char* name;
+    bool bars;        // "D16,D19" chosen in every row
+    const char* box;  // the box typed into
+    const char* cover;
+    const char* refusal;  // empty: taken
+};
+
+class CoverAgainstMember : public ::testing::TestWithParam<MemberCase> {};
+
+TEST_P(CoverAgainstMember, IsRefusedBeforeAnythingChanges) {
+    const MemberCase& c = GetParam();
+    ProgramWithMainWindow run;
+    Program& p = run.prog;
+    fixture::placeStability(p, fixture::Wall::HeelToeKey);
+    fixture::openSections(p);
+    if (c.bars) fixture::chooseBars(p);
+    Form7& s = p.form<Form7>();
+    auto grid = [&s] {
+        std::vector<std::string> out;
+        for (const Form7::Row& r : s.rows())
+            out.insert(out.end(), {r.bars.text(), r.cover.caption(), r.computed.caption(), r.design.text()});
+        return out;
+    };
+    const std::vector<std::string> before = grid();
+    run.svc.clear();
+    run.svc.modalScripts.push_back([&](plat::Form& f) {
+        auto& d = static_cast<Form22&>(f);
+        auto& box = static_cast<plat::TextBox&>(*d.control(c.box));
+        box.setText(c.cover);
+        d.cmd1.press();
+        if (*c.refusal == 0) return;
+        EXPECT_TRUE(d.visible());
+        EXPECT_EQ(d.activeControl(), &box);
+        EXPECT_EQ(box.selText(), c.cover);
+        d.cmd2.press();
+    });
+    s.cmd6.press();
+    if (*c.refusal == 0) {
+        EXPECT_TRUE(run.svc.messages.empty()) << ::testing::PrintToString(run.svc.messageTexts());
+        return;
+    }
+    ASSERT_EQ(run.svc.messages.size(), 1u);
+    EXPECT_EQ(run.svc.messages[0], plat::MessageRequest::fromStyle(c.refusal, plat::msg::kOk, "エラーメッセージ"));
+    EXPECT_EQ(grid(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Members, CoverAgainstMember,
+    ::testing::Values(
+        // 37.5 − (365 + 9.5)/10 = 0.05 cm.
+        MemberCase{"WallJustThick", true, "txt1", "365", ""},
+        MemberCase{"WallTooThin", true, "txt1", "366", "たて壁 Ａ 中央部は、部材の厚さが鉄筋のかぶり厚さと鉄筋の径に対して薄すぎます。"},
+        // Without a bar the cover alone: 37.5 − 37.4 and 37.5 − 37.5.
+        MemberCase{"WallWithoutABar", false, "txt1", "374", ""},
+        MemberCase{"WallCoverAsThickAsTheWall", false, "txt1", "375",
+                   "たて壁 Ａ 中央部は、部材の厚さが鉄筋のかぶり厚さと鉄筋の径に対して薄すぎます。"},
+        // 40 − (390 + 9.5)/10 = 0.05 cm; 391 leaves −0.05.
+        MemberCase{"SlabJustThick", true, "txt3", "390", ""},
+        MemberCase{"SlabTooThin", true, "txt3", "391", "底版 Ｃ 中央部は、部材の厚さが鉄筋のかぶり厚さと鉄筋の径に対して薄すぎます。"},
+        MemberCase{"HeelTooThin", true, "txt4", "391", "かかと版 Ｆ 固定部は、部材の厚さが鉄筋のかぶり厚さと鉄筋の径に対して薄すぎます。"},
+        MemberCase{"ToeTooThin", true, "txt5", "391", "つま先版 Ｇ 固定部は、部材の厚さが鉄筋のかぶり厚さと鉄筋の径に対して薄すぎます。"},
+        // 30 − (290 + 9.5)/10 = 0.05 cm.
+        MemberCase{"KeyJustThick", true, "txt6", "290", ""},
+        MemberCase{"KeyTooThin", true, "txt6", "291", "突起 Ｈ 固定部は、部材の厚さが鉄筋のかぶり厚さと鉄筋の径に対して薄すぎます。"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Across projects ----
 

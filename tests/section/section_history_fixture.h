@@ -38,6 +38,9 @@ struct Wall {
     std::string keyHeight = ""; // a shear key of this height, 1.0 m from the toe, 0.4 m wide
     bool verticalComponent = true;  // the vertical component of the earth pressure counts
     bool cohesion = false;  // C = 10 kN/m2, its area with the eccentricity deducted
+    screen_input::Texts conditions = {};  // design-condition boxes typed over the usual values
+    std::string kh = "0.2";              // Kh of the seismic case
+    std::string inertiaHeight = "";      // seismic case: the surcharges' inertia at this height
 };
 
 // One program with its main window and scripted services.
@@ -71,6 +74,11 @@ public:
             prog.form<Form21>().opt1.setValue(true);
             prog.form<Form21>().opt5.setValue(true);
             if (w.cohesion) prog.form<Form21>().opt7.setValue(true);
+            if (!w.inertiaHeight.empty()) {
+                prog.form<Form21>().chk1.setValue(1);
+                prog.form<Form21>().txt1.setText(w.inertiaHeight);
+                prog.form<Form21>().cmd1.press();  // "ＯＫ" takes the height
+            }
         } else {
             prog.form<Form14>().opt1.setValue(true);
             if (w.cohesion) prog.form<Form14>().opt4.setValue(true);
@@ -134,10 +142,10 @@ private:
         if (w.load == LoadCase::Seismic) {
             c.cmd2.press();
             c.txt13.setText("300");
-            svc.modalScripts.push_back([](plat::Form& form) {
+            svc.modalScripts.push_back([kh = w.kh](plat::Form& form) {
                 auto& dialog = static_cast<Form25&>(form);
                 dialog.opt_K2.userClick();
-                dialog.Text1.setText("0.2");
+                dialog.Text1.setText(kh);
                 dialog.Text2.setText("0");
                 dialog.cmd1.press();
             });
@@ -146,6 +154,7 @@ private:
             c.cmd1.press();
         }
         screen_input::typeDesignValues(c, "東京都", w.cohesion);
+        for (const auto& [name, text] : w.conditions) static_cast<plat::TextBox&>(*c.control(name)).setText(text);
         if (w.ka.empty()) {
             c.cmd6.press();  // KA computed
         } else {
@@ -231,6 +240,54 @@ inline Outcome outcomeOf(Session& run) {
     }
     o.values["activeCoefficientSection"] = p.activeCoefficientSection;
     o.flag = p.sectionCheckDoneValue();
+    return o;
+}
+
+// Puts the section inputs that one program ended with into another that has just been
+// handed the same wall: surcharge inertia, KA, covers, bars and design spacings, then
+// "応力度計算".
+inline void enterSectionInputsOf(Session& from, Session& to) {
+    Form7& a = from.sec();
+    Form7& b = to.sec();
+    if (b.chk_1.visible() && b.chk_1.enabled()) b.chk_1.setValue(a.chk_1.value());
+    if (b.txt_1.visible() && b.txt_1.enabled()) b.txt_1.setText(a.txt_1.text());
+    if (b.txt_ka.text() != a.txt_ka.text()) b.txt_ka.setText(a.txt_ka.text());
+    if (from.prog.isLoaded(Form22::kName)) {
+        Form22& covers = from.prog.form<Form22>();
+        to.confirmCovers({{"txt1", covers.txt1.text()},
+                          {"txt3", covers.txt3.text()},
+                          {"txt4", covers.txt4.text()},
+                          {"txt5", covers.txt5.text()},
+                          {"txt6", covers.txt6.text()}});
+    }
+    const auto rowsA = a.rows();
+    const auto rowsB = b.rows();
+    for (size_t i = 0; i < rowsA.size(); ++i) {
+        if (!rowsB[i].bars.visible()) continue;
+        if (rowsA[i].bars.listIndex() >= 0) rowsB[i].bars.userPick(rowsA[i].bars.listIndex());
+        rowsB[i].design.setText(rowsA[i].design.text());
+    }
+    b.cmd1.press();
+}
+
+// The values behind what a row shows are the program's answer: those of its spacing while
+// it shows a computed spacing, those of its stresses while it shows a judgement. A row that
+// shows nothing answers nothing.
+inline Outcome comparable(Session& run) {
+    Outcome o = history::outcomeOf(run);
+    Form7& s = run.sec();
+    static const char* const kStressFields[] = {"steelRatio",     "neutralAxisRatio", "leverArmRatio",
+                                                "concreteStress", "rebarStress",      "shearStress"};
+    for (int loc : s.presentLocations()) {
+        const Form7::Row row = s.row(loc);
+        const std::string suffix = std::string("[").append(std::to_string(loc)).append("]");
+        if (row.computed.caption().empty()) {
+            std::erase_if(o.values, [&](const auto& kv) { return kv.first.ends_with(suffix); });
+            o.screen.erase("barName" + suffix);
+        } else if (row.results[3]->caption().empty()) {
+            for (const char* field : kStressFields) o.values.erase(field + suffix);
+        }
+    }
     return o;
 }
 

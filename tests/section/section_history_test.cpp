@@ -9,6 +9,8 @@
 
 namespace {
 
+using history::comparable;
+using history::enterSectionInputsOf;
 using history::Outcome;
 using history::Session;
 using history::Wall;
@@ -24,54 +26,6 @@ const Wall kOutsideBase{"OutsideBase", {{"txt21", "40"}}, "3", LoadCase::Normal,
 const Wall kContactBetweenWalls{"ContactBetweenWalls", {}, "3.3", LoadCase::Normal, "", false};
 // KA 2.8: the contact ends under the rear wall (Xn = 3.23 m), short of the heel.
 const Wall kContactShortOfHeel{"ContactShortOfHeel", {}, "2.8", LoadCase::Normal, "", false};
-
-// Puts the section inputs that one program ended with into another that has just been
-// handed the same wall: surcharge inertia, KA, covers, bars and design spacings, then
-// "応力度計算".
-void enterSectionInputsOf(Session& from, Session& to) {
-    Form7& a = from.sec();
-    Form7& b = to.sec();
-    if (b.chk_1.visible() && b.chk_1.enabled()) b.chk_1.setValue(a.chk_1.value());
-    if (b.txt_1.visible() && b.txt_1.enabled()) b.txt_1.setText(a.txt_1.text());
-    if (b.txt_ka.text() != a.txt_ka.text()) b.txt_ka.setText(a.txt_ka.text());
-    if (from.prog.isLoaded(Form22::kName)) {
-        Form22& covers = from.prog.form<Form22>();
-        to.confirmCovers({{"txt1", covers.txt1.text()},
-                          {"txt3", covers.txt3.text()},
-                          {"txt4", covers.txt4.text()},
-                          {"txt5", covers.txt5.text()},
-                          {"txt6", covers.txt6.text()}});
-    }
-    const auto rowsA = a.rows();
-    const auto rowsB = b.rows();
-    for (size_t i = 0; i < rowsA.size(); ++i) {
-        if (!rowsB[i].bars.visible()) continue;
-        if (rowsA[i].bars.listIndex() >= 0) rowsB[i].bars.userPick(rowsA[i].bars.listIndex());
-        rowsB[i].design.setText(rowsA[i].design.text());
-    }
-    b.cmd1.press();
-}
-
-// The values behind what a row shows are the program's answer: those of its spacing while
-// it shows a computed spacing, those of its stresses while it shows a judgement. A row that
-// shows nothing answers nothing.
-Outcome comparable(Session& run) {
-    Outcome o = history::outcomeOf(run);
-    Form7& s = run.sec();
-    static const char* const kStressFields[] = {"steelRatio",     "neutralAxisRatio", "leverArmRatio",
-                                                "concreteStress", "rebarStress",      "shearStress"};
-    for (int loc : s.presentLocations()) {
-        const Form7::Row row = s.row(loc);
-        const std::string suffix = std::string("[").append(std::to_string(loc)).append("]");
-        if (row.computed.caption().empty()) {
-            std::erase_if(o.values, [&](const auto& kv) { return kv.first.ends_with(suffix); });
-            o.screen.erase("barName" + suffix);
-        } else if (row.results[3]->caption().empty()) {
-            for (const char* field : kStressFields) o.values.erase(field + suffix);
-        }
-    }
-    return o;
-}
 
 struct HistoryCase {
     const char* name;

@@ -201,6 +201,33 @@ TEST_F(SectionKaTest, ComputeButtonRewritesKaAndClearsTheGrid) {
     expectGridCleared();
 }
 
+// Pressed again in its own mode, a button changes nothing that a row was worked out with:
+// "直接入力" only leads into the box, "計算する" gives the same coefficient.
+TEST_F(SectionKaTest, EitherButtonPressedAgainInItsModeKeepsTheGrid) {
+    choose(LoadCase::Normal);
+    soil(30, 0, 20);
+    Form7& s = f();
+    s.show();
+    s.txt_ka.setText("0.35");
+    s.opt1.setValue(true);
+    fillGrid();
+    s.cmd4.press();
+    EXPECT_EQ(s.activeControl(), &s.txt_ka);
+    EXPECT_EQ(s.cbo1.text(), "  D16");
+    EXPECT_EQ(s.lbl1.caption(), "1.234");
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
+
+    s.txt_ka.setText("0.297");
+    s.opt2.setValue(true);
+    fillGrid();
+    s.cmd5.press();
+    EXPECT_EQ(s.txt_ka.text(), "0.297");
+    EXPECT_EQ(s.cbo1.text(), "  D16");
+    EXPECT_EQ(s.lbl1.caption(), "1.234");
+    EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
+    EXPECT_TRUE(prog.mainToolbar()->button(5).enabled);
+}
+
 TEST_F(SectionKaTest, ComputeButtonWithoutALoadCaseStillClearsTheGrid) {
     choose(LoadCase::None);
     Form7& s = f();

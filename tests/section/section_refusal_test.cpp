@@ -85,14 +85,16 @@ TEST(SectionRefusal, TheCheckSkipsRefusedRowsAndCompletes) {
     EXPECT_EQ(f.lbl17.caption(), "――");
 }
 
-// A coefficient typed on the section screen empties the grid; the rows the standing
-// stability result refuses stay judged, and the check completes once the others have
-// their bars again.
+// A coefficient typed on the section screen where it was computed empties the grid; the
+// rows the standing stability result refuses stay judged, and the check completes once
+// the others have their bars again.
 TEST(SectionRefusal, ATypedCoefficientKeepsTheRefusedRowsJudged) {
     Session s;
     s.design(kContactBetweenWalls);
-    ASSERT_EQ(s.prog.sectionCheckDoneValue(), 1);
     Form7& f = s.sec();
+    f.cmd5.press();  // computed on this screen
+    s.sectionCheck();
+    ASSERT_EQ(s.prog.sectionCheckDoneValue(), 1);
     f.cmd4.press();
     EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
     EXPECT_EQ(f.cbo1.text(), "");
@@ -250,8 +252,9 @@ TEST(SectionRefusal, AMemberThinnerThanCoverAndBarIsRefused) {
     s.enter(Wall{"Ordinary", {}});
     s.handOver();
     Form7& f = s.sec();
-    // A slab of 40 cm under a cover of 400 mm: d = 40 − (400 + 8)/10 < 0 with "  D16".
-    s.confirmCovers({{"txt1", "60"}, {"txt3", "400"}, {"txt4", "60"}, {"txt5", "60"}});
+    // A slab of 40 cm under a cover of 395 mm: d = 40 − (395 + 8)/10 < 0 with "  D16".
+    s.confirmCovers({{"txt1", "60"}, {"txt3", "395"}, {"txt4", "60"}, {"txt5", "60"}});
+    ASSERT_TRUE(s.svc.messages.empty()) << "the cover alone leaves the slab some depth";
     s.svc.clear();
     f.cbo6.userPick(4);
     ASSERT_EQ(s.svc.messages.size(), 1u);
@@ -260,16 +263,28 @@ TEST(SectionRefusal, AMemberThinnerThanCoverAndBarIsRefused) {
     EXPECT_EQ(f.cbo6.text(), "");
     EXPECT_EQ(f.lbl_rf.caption(), "");  // no negative spacing
     EXPECT_TRUE(focused(f.cbo6));
-    // Cover "ＯＫ" over bars already chosen: the rows it refuses are emptied, told once.
+    // Cover "ＯＫ" over bars already chosen: a cover that leaves a row no depth is refused
+    // before anything changes, with the dialog open on its box.
     f.cbo1.userPick(4);
     f.cbo2.userPick(4);
+    const std::string spacing = f.lbl_ra.caption();
+    ASSERT_NE(spacing, "");
     s.svc.clear();
-    s.confirmCovers({{"txt1", "500"}});
-    ASSERT_EQ(s.svc.messages.size(), 1u);
-    EXPECT_EQ(s.svc.messages[0].text, "たて壁 Ａ 中央部は、部材の厚さが鉄筋のかぶり厚さと鉄筋の径に対して薄すぎます。");
-    EXPECT_EQ(f.lbl_ra.caption(), "");
-    EXPECT_EQ(f.lbl_rb.caption(), "");
-    EXPECT_EQ(f.cbo2.text(), "");
+    s.svc.modalScripts.push_back([&s](plat::Form& form) {
+        auto& covers = static_cast<Form22&>(form);
+        covers.txt1.setText("500");
+        covers.cmd1.press();
+        EXPECT_TRUE(covers.visible());
+        EXPECT_TRUE(covers.txt1.hasFocus());
+        EXPECT_EQ(covers.txt1.selText(), "500");
+        ASSERT_EQ(s.svc.messages.size(), 1u);
+        EXPECT_EQ(s.svc.messages[0].text, "たて壁 Ａ 中央部は、部材の厚さが鉄筋のかぶり厚さと鉄筋の径に対して薄すぎます。");
+        covers.cmd2.press();
+    });
+    f.cmd6.press();
+    EXPECT_EQ(f.lbl_r1.caption(), "60");
+    EXPECT_EQ(f.lbl_ra.caption(), spacing);
+    EXPECT_EQ(f.cbo2.text(), "  D16");
 }
 
 // ---- The upright wall above the soil ----

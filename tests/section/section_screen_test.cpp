@@ -49,6 +49,13 @@ protected:
     }
 
     void handOver() { dims().cmd1.press(); }
+    // The unit weights and allowable stresses that the spacings are worked out with.
+    void spacingValues() {
+        prog.soilUnitWeight = 18;
+        prog.concreteUnitWeight = 24;
+        prog.rebarAllow = prog.rebarAllowLong = 180;
+        prog.allowBond = 1.6f;
+    }
     // The KA box as the hand-over leaves it: the text shown, framed only while typed, the
     // mode's own button and command on, the other mode's off, and the preview on.
     void expectKaOffered(const char* shown, bool typed) {
@@ -328,26 +335,25 @@ TEST_F(SectionScreen, ComputedKaIsWorkedOutAtEveryHandOver) {
 
     // The next visit recomputes it: the same coefficient keeps the rows designed with it,
     // another one empties the upright wall's rows.
-    prog.soilUnitWeight = 18;
-    prog.concreteUnitWeight = 24;
-    prog.rebarAllow = prog.rebarAllowLong = 180;
-    prog.allowBond = 1.6f;
+    spacingValues();
     prog.rearWallUpperHeight = 0.5f;
     prog.backSoilAboveSlab = 2.1f;
     prog.surchargeBack = 10;
     s.cbo1.userPick(4);
     s.cbo6.userPick(4);
     s.txt1.setText("200");
-    s.lbl4.setCaption("O.K");
+    s.Ouryoku(1);
     const std::string spacing = s.lbl_ra.caption();
+    const std::string verdict = s.lbl4.caption();
     ASSERT_NE(spacing, "");
+    ASSERT_NE(verdict, "");
     ASSERT_NE(s.lbl_rf.caption(), "");
     handOver();
     EXPECT_EQ(s.txt_ka.text(), "0.333");
     EXPECT_EQ(s.cbo1.text(), "  D16");
     EXPECT_EQ(s.lbl_ra.caption(), spacing);
     EXPECT_EQ(s.txt1.text(), "200");
-    EXPECT_EQ(s.lbl4.caption(), "O.K");
+    EXPECT_EQ(s.lbl4.caption(), verdict);
     prog.backfillPhi = 35;
     handOver();
     EXPECT_NE(s.txt_ka.text(), "0.333");
@@ -357,6 +363,34 @@ TEST_F(SectionScreen, ComputedKaIsWorkedOutAtEveryHandOver) {
     EXPECT_EQ(s.lbl4.caption(), "");
     EXPECT_EQ(s.cbo6.text(), "  D16");  // the slab does not use KA
     EXPECT_NE(s.lbl_rf.caption(), "");
+}
+
+// A hand-over keeps a row only with its judgement: the same spacing checked against an
+// allowable stress that fell below the row's stress (a new concrete strength, say) empties
+// the row.
+TEST_F(SectionScreen, AHandOverKeepsARowOnlyWithItsJudgement) {
+    ready(SeismicMethod::None, true, false);
+    handOver();
+    Form7& s = sec();
+    spacingValues();
+    prog.allowConcrete = 8;
+    prog.allowShear = 0.73f;
+    s.cbo6.userPick(4);
+    s.txt6.setText("200");
+    s.Ouryoku(6);
+    ASSERT_EQ(s.lbl24.caption(), "O.K");
+    const std::string spacing = s.lbl_rf.caption();
+    const float sigmaC = prog.concreteStress[6];
+    ASSERT_GT(sigmaC, 0);
+    handOver();
+    EXPECT_EQ(s.lbl_rf.caption(), spacing);
+    EXPECT_EQ(s.lbl24.caption(), "O.K");
+    // σc is no longer allowed; the spacing, which the bars' bond and area decide, stays.
+    prog.allowConcrete = sigmaC / 2;
+    handOver();
+    EXPECT_EQ(s.cbo6.text(), "");
+    EXPECT_EQ(s.lbl_rf.caption(), "");
+    EXPECT_EQ(s.lbl24.caption(), "");
 }
 
 TEST_F(SectionScreen, WithoutAKaModeThePreviewIsOff) {

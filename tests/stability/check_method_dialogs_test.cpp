@@ -275,7 +275,8 @@ TEST_F(CheckMethodDialogs, InertiaBoxFollowsTheSeismicMethod) {
     EXPECT_EQ(prog.sigmaMax, 0.0f);
 }
 
-TEST_F(CheckMethodDialogs, HeightFieldEnterMovesToOkAndInvalidates) {
+// A new height drops the stability result; a look at the box (a click, Enter) does not.
+TEST_F(CheckMethodDialogs, HeightFieldEditInvalidatesAndEnterMovesToOk) {
     whileShown<Form21>([this](Form21& d) {
         d.chk1.setEnabled(true);
         d.chk1.userClick();
@@ -284,10 +285,12 @@ TEST_F(CheckMethodDialogs, HeightFieldEnterMovesToOkAndInvalidates) {
         d.txt1.keyPress('2');
         EXPECT_EQ(prog.sigmaMax, 0.0f);
         prog.sigmaMax = 4;
+        d.txt1.setFocus();
+        d.txt1.Click();
         d.txt1.keyPress(plat::kKeyEnter);
         EXPECT_TRUE(d.cmd1.hasFocus());
         EXPECT_EQ(d.txt1.text(), "2");
-        EXPECT_EQ(prog.sigmaMax, 0.0f);
+        EXPECT_EQ(prog.sigmaMax, 4.0f);
     });
     EXPECT_TRUE(svc.messages.empty());  // Enter is not a press of "ＯＫ"
 }

@@ -178,7 +178,39 @@ TEST_F(ShearKeyDialogs, EnterChainHeightWidthPositionCalculate) {
         EXPECT_EQ(d.txt2.text(), "1.25");
     });
     EXPECT_TRUE(svc.messages.empty());  // arriving at "計算" does not press it
-    whileShown<Form26>([](Form26& d) { EXPECT_TRUE(d.cmd2.hasFocus()); });
+    whileShown<Form26>([](Form26& d) { EXPECT_TRUE(d.txt1.hasFocus()); });
+}
+
+// Both dialogs open in the height field with its text selected, at every opening, so that
+// what the engineer types replaces the height (and Enter does not cancel).
+TEST_F(ShearKeyDialogs, EveryOpeningStartsInTheHeightField) {
+    for (Standard standard : {Standard::Building, Standard::Road}) {
+        choice_input::setDesignChoices(prog, {standard});
+        prog.baseWidth = 3.6f;
+        for (int opening = 0; opening < 2; ++opening) {
+            svc.modalScripts.push_back([opening](plat::Form& f) {
+                auto& d = static_cast<ShearKeyDialog&>(f);
+                EXPECT_TRUE(d.txt1.hasFocus()) << f.name() << " opening " << opening;
+                EXPECT_EQ(d.txt1.selText(), "0.4") << f.name() << " opening " << opening;
+                // Typed over, then on to "計算", which is pressed by the next Enter.
+                d.txt1.keyPress('0');
+                d.txt1.keyPress('.');
+                d.txt1.keyPress('4');
+                d.txt1.keyPress(plat::kKeyEnter);
+                d.txt3.keyPress(plat::kKeyEnter);
+                d.txt2.keyPress(plat::kKeyEnter);
+                d.cmd1.keyPress(plat::kKeyEnter);
+            });
+            ShearKeyDialog& dialog = standard == Standard::Building ? static_cast<ShearKeyDialog&>(prog.form<Form19>())
+                                                                    : static_cast<ShearKeyDialog&>(prog.form<Form26>());
+            dialog.txt1.setText("0.4");
+            dialog.txt2.setText("1.5");
+            dialog.txt3.setText("0.4");
+            openShearKeyDialog(prog);
+            EXPECT_FALSE(dialog.visible()) << "計算 closed it";
+        }
+    }
+    EXPECT_TRUE(svc.messages.empty());
 }
 
 TEST_F(ShearKeyDialogs, GuideValuesFromTheBaseWidth) {
@@ -293,7 +325,10 @@ TEST(KeyValuesLeftInTheDialog, AreRefusedByTheStabilityCheck) {
         const std::string before = screen.lbl65.caption();
         run.svc.modalScripts.push_back([&](plat::Form& shown) {
             auto& dialog = static_cast<Form19&>(shown);
-            static_cast<plat::TextBox*>(dialog.control(c.box))->setText(c.text);
+            // Typed: the text arrives as a paste over the box's own.
+            auto& box = static_cast<plat::TextBox&>(*dialog.control(c.box));
+            box.setFocus();
+            box.userEdit(c.text, static_cast<int>(std::string(c.text).size()), 0);
             dialog.cmd1.press();
             EXPECT_TRUE(dialog.visible()) << c.text;
             if (c.closeBox)

@@ -420,8 +420,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(UnshownCase{"KeyCalculatedOverTheShownResult", "0.4", [](Program&, Form4& d) { d.cmd5.press(); }, true},
                       UnshownCase{"KeyCalculatedAfterAnEdit", "0.4",
                                   [](Program&, Form4& d) {
+                                      // A height edited and typed back as it was.
+                                      const std::string height = d.txt5.text();
                                       d.txt5.setFocus();
-                                      d.txt5.keyPress(plat::kKeyEnter);  // a key in a height
+                                      d.txt5.setSelStart(static_cast<int>(height.size()));
+                                      d.txt5.keyPress(plat::kKeyBack);
+                                      d.txt5.keyPress(height.back());
                                       d.cmd5.press();
                                   },
                                   false},

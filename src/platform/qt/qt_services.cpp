@@ -352,6 +352,11 @@ plat::PrinterPage QtServices::printerPage() {
 plat::PrintStart QtServices::beginPrint(const std::string& title) {
     QPrinter& chosen = printer();
     chosen.setDocName(QString::fromStdString(title));
+    // Each job starts from one copy in page order: the printer and the file chosen last
+    // stay, but what the last job asked of its copies does not, hidden in the dialog.
+    chosen.setCopyCount(1);
+    chosen.setCollateCopies(true);
+    chosen.setPageOrder(QPrinter::FirstPageFirst);
     if (printerChoice) {
         if (!printerChoice(chosen)) return {};
     } else {
