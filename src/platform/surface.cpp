@@ -13,16 +13,26 @@ void Surface::setFont(const std::string& name, double size, bool bold) {
     doFont();
 }
 
+namespace {
+
+// Whether a text puts any ink on the page: an empty line or a run of blanks does not.
+bool inked(const std::string& text) {
+    for (char32_t cp : toCodePoints(text))
+        if (cp != U' ' && cp != U'\u3000') return true;
+    return false;
+}
+
+}  // namespace
+
 void Surface::print(const std::string& text) {
-    doText(x_, y_, text);
-    textBottom_ = std::max(textBottom_, y_ + textHeight());
+    printInline(text);
     x_ = 0;
     y_ += textHeight();
 }
 
 void Surface::printInline(const std::string& text) {
     doText(x_, y_, text);
-    textBottom_ = std::max(textBottom_, y_ + textHeight());
+    if (inked(text)) textBottom_ = std::max(textBottom_, y_ + textHeight());
     x_ += textWidth(text);
 }
 

@@ -57,7 +57,8 @@ public:
     // are one em wide, half-width ones half an em (the mapped fonts are monospaced).
     double textWidth(const std::string& text) const;
     double textHeight() const;
-    // Lower edge of the lowest text written since the page began, twips (0 on a fresh page).
+    // Lower edge of the lowest text written since the page began that puts ink on it (not
+    // an empty line nor a run of blanks), twips (0 on a fresh page).
     double textBottom() const { return textBottom_; }
 
 protected:

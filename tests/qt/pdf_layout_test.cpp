@@ -1,7 +1,10 @@
 // The layout of the printed report, read from the text layer of the PDF that the
 // program's own print run makes for a set of walls: no word on another, nothing off the
-// printable area, the page-number band kept for the number, the figures of pages 2 and 5
-// below their headings, and a load table whose printed rows add up to its printed totals.
+// printable area, the page number at its place or below the text that reaches it, the
+// figures of pages 2 and 5 below their headings with no line through a label and every
+// part number in its part or at the end of its leader, and a load table whose printed
+// rows add up to its printed totals. The lines of the figures are those the same print
+// run draws on a recording surface as wide as the sheet's printable area.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,9 +17,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/utf8.h"
+#include "report/pages/page_writers.h"
+#include "report/pages/wall_figure.h"
+#include "report/report_pages.h"
 #include "support/fixture_walls.h"
+#include "support/page_layout.h"
 #include "support/pdf_services.h"
 #include "support/pdf_text.h"
+#include "support/program_fixture.h"
 
 namespace {
 
@@ -36,7 +45,30 @@ struct PrintedWall {
     Wall wall;
     Sheet sheet;
     std::vector<Page> pages;
+    // The print run's sheets recorded, and the outline of each part of the wall drawing.
+    std::vector<std::vector<plat::DrawOp>> recorded;
+    std::map<int, std::vector<page::Spot>> parts;
 };
+
+// The same print run on a recording surface of the sheet's printable width; then the wall
+// drawing's step once more, on the state the run began page 2 with, for the scale it drew at.
+void record(PrintedWall& printed, const plat::PrinterPage& sheet) {
+    ProgramWithMainWindow w;
+    w.svc.page = sheet;
+    w.svc.printerAnswers.push_back(true);
+    fixture::enterWall(w.prog, printed.wall);
+    printWholeReport(w.prog, w.svc);
+    ASSERT_EQ(w.svc.printJobs.size(), 1u);
+    printed.recorded = layout::sheetsOf(*w.svc.printJobs.front());
+    report::runProc(w.prog, report::Proc::DANMEM_1);
+    plat::RecordingSurface scratch;
+    scratch.setPrintableWidth(sheet.scaleWidth);
+    report::prepareWallDrawing(w.prog, scratch);
+    const page::WallFigure figure = page::drawnFigure(w.prog);
+    for (int part = 1; part <= 8; ++part) printed.parts[part] = page::partOutline(figure, part);
+}
+
+using layout::kBands;
 
 // What may touch: pdftotext rounds its boxes, and lines of one size follow each other
 // edge to edge.
@@ -84,7 +116,8 @@ protected:
             sheet.height = page.scaleHeight / 20;
             sheet.left = (page.width - page.scaleWidth) / 40;
             sheet.top = (page.height - page.scaleHeight) / 40;
-            printed_->push_back({wall, sheet, pdf_text::words(pdf)});
+            printed_->push_back({wall, sheet, pdf_text::words(pdf), {}, {}});
+            record(printed_->back(), page);
             keepPdf(wall, pdf);
         }
         std::filesystem::remove_all(dir);
@@ -184,7 +217,7 @@ TEST_F(PdfLayout, TheTextPagesStayInsideThePrintableArea) {
 }
 
 // The number "－ n －" stands at the foot of every page, at its place or below the page's
-// last line, and alone on its line.
+// last line, and alone on its line; at its place wherever no text reaches down to it.
 TEST_F(PdfLayout, ThePageNumberStandsAloneOnItsLine) {
     forPages([](int) { return true; },
              [](const PrintedWall& w, const Page& page, int number) {
@@ -201,6 +234,12 @@ TEST_F(PdfLayout, ThePageNumberStandsAloneOnItsLine) {
                      if (ofTheNumber) numberLine += (numberLine.empty() ? "" : " ") + word.text;
                  }
                  EXPECT_EQ(numberLine, "－ " + std::to_string(number) + " －");
+                 const bool reached = std::any_of(page.begin(), page.end(), [&](const Word& word) {
+                     return word.yMin < dash->yMin - kTolerance && word.yMax > w.sheet.y(kPageNumberY) + kTolerance;
+                 });
+                 if (!reached) {
+                     EXPECT_NEAR(dash->yMin, w.sheet.y(kPageNumberY), 0.5) << "moved though no text reaches it";
+                 }
              });
 }
 
@@ -244,6 +283,15 @@ TEST_F(PdfLayout, TheLoadTableRowsAddUpToThePrintedTotals) {
                      EXPECT_NEAR(sum, total, 0.00005 * (rows + 1) + 1e-9) << rows << " rows";
                  }
              });
+}
+
+// Every sign reads: no minus sign follows an operator directly ("(1.600/2)－-0.128"); a
+// negative value after an operator stands in brackets.
+TEST_F(PdfLayout, NoMinusSignFollowsAnOperator) {
+    const std::regex runTogether("(－|＋|×|/|･|\\+|-)-[0-9]");
+    forPages([](int) { return true; }, [&](const PrintedWall&, const Page& page, int) {
+        for (const Word& w : page) EXPECT_FALSE(std::regex_search(w.text, runTogether)) << describe(w);
+    });
 }
 
 // The drawings of pages 2 and 5: no label on another label or on the page's text.
@@ -296,6 +344,69 @@ TEST_F(PdfLayout, DrawingLabelsStayBelowTheHeadingAndOnTheSheet) {
         expectBelowHeading(page, number == 2 ? "荷重の計算" : "断面の検討");
         expectInsidePrintableArea(w.sheet, page);
     });
+}
+
+// The ink of a word in twips on the printable area: its box less a tenth of its height at
+// the top and at the bottom, as the ink of a line of type, and less what pdftotext rounds.
+layout::Box inkOf(const Sheet& sheet, const Word& w) {
+    const double h = w.yMax - w.yMin;
+    return {(w.xMin + kTolerance - sheet.left) * 20, (w.yMin + h / 10 - sheet.top) * 20,
+            (w.xMax - kTolerance - sheet.left) * 20, (w.yMax - h / 10 - sheet.top) * 20, w.text};
+}
+
+// No line of the figures of pages 2 and 5 runs through a printed label; a leader ends
+// short of its own label.
+TEST_F(PdfLayout, NoLineOfAFigureCrossesALabel) {
+    for (const PrintedWall& w : walls()) {
+        SCOPED_TRACE(fixture::name(w.wall));
+        for (const layout::Band& band : kBands) {
+            SCOPED_TRACE("page " + std::to_string(band.page));
+            ASSERT_GE(w.recorded.size(), size_t(band.page));
+            const layout::Drawing figure = layout::drawingOf(layout::figureOps(w.recorded[band.page - 1], band.bottom));
+            ASSERT_FALSE(figure.lines.empty());
+            for (const Word& word : w.pages[band.page - 1]) {
+                const layout::Box ink = inkOf(w.sheet, word);
+                if (ink.top < band.top || ink.bottom > band.bottom) continue;
+                for (const plat::DrawOp& line : figure.lines)
+                    EXPECT_FALSE(layout::crosses(line, ink)) << layout::describe(line) << " crosses " << describe(word);
+            }
+        }
+    }
+}
+
+// Each part number of the wall drawing stands inside the outline of its part, or at the
+// end of a leader that runs into its part from within a little of it.
+TEST_F(PdfLayout, EveryPartNumberStandsInItsPartOrOnItsLeader) {
+    constexpr double kLeaderReach = 60;  // from the end of a leader to the number's ink, twips
+    for (const PrintedWall& w : walls()) {
+        SCOPED_TRACE(fixture::name(w.wall));
+        const std::vector<plat::DrawOp> lines = layout::drawingOf(layout::figureOps(w.recorded[1], 6700)).lines;
+        int numbers = 0;
+        for (const Word& word : w.pages[1]) {
+            const std::vector<char32_t> digits = plat::toCodePoints(word.text);
+            if (!std::all_of(digits.begin(), digits.end(), [](char32_t c) { return c >= U'①' && c <= U'⑧'; })) continue;
+            const layout::Box all = inkOf(w.sheet, word);
+            if (all.bottom > kBands[0].bottom) continue;  // the self-weight table's rows
+            const double each = (all.right - all.left) / double(digits.size());
+            for (size_t i = 0; i < digits.size(); ++i, ++numbers) {
+                const int part = static_cast<int>(digits[i] - U'①') + 1;
+                const std::vector<page::Spot>& outline = w.parts.at(part);
+                const layout::Box ink{all.left + i * each, all.top, all.left + (i + 1) * each, all.bottom, word.text};
+                if (page::inside(outline, {(ink.left + ink.right) / 2, (ink.top + ink.bottom) / 2})) continue;
+                auto near = [&](double x, double y) {
+                    const double dx = std::max({ink.left - x, 0.0, x - ink.right});
+                    const double dy = std::max({ink.top - y, 0.0, y - ink.bottom});
+                    return std::hypot(dx, dy) <= kLeaderReach;
+                };
+                const bool onLeader = std::any_of(lines.begin(), lines.end(), [&](const plat::DrawOp& l) {
+                    return (near(l.x1, l.y1) && page::inside(outline, {l.x2, l.y2})) ||
+                           (near(l.x2, l.y2) && page::inside(outline, {l.x1, l.y1}));
+                });
+                EXPECT_TRUE(onLeader) << describe(word) << " neither in part " << part << " nor on its leader";
+            }
+        }
+        EXPECT_GE(numbers, 4);
+    }
 }
 
 }  // namespace

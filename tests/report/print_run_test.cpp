@@ -201,6 +201,23 @@ TEST_F(PrintRunTest, APageNumberKeepsClearOfTextReachingItsLine) {
     }
 }
 
+// Empty lines and lines of blanks below a page's last text print nothing: the number keeps
+// its place, wherever they end.
+TEST_F(PrintRunTest, EmptyLinesBelowTheTextLeaveThePageNumberAtItsPlace) {
+    for (const char* empty : {"", "      ", "　　"}) {
+        report::procedures()[static_cast<int>(report::Proc::Ippan)].run = [empty](Program& p) {
+            p.outputSurface->setCurrentY(15000);
+            p.outputSurface->print("the last line");
+            for (int i = 0; i < 5; ++i) p.outputSurface->print(empty);  // down to 16320
+        };
+        print(1, "1");
+        const auto& ops = job().ops();
+        auto number = std::find_if(ops.begin(), ops.end(), [](const plat::DrawOp& op) { return op.text == "－ 1 －"; });
+        ASSERT_NE(number, ops.end());
+        EXPECT_EQ(number->y1, 15600) << "\"" << empty << "\"";
+    }
+}
+
 TEST_F(PrintRunTest, CancelInThePrinterDialogPrintsNothing) {
     prog.currentScreen = 2;
     main->FileImage();

@@ -37,6 +37,10 @@ std::string name(Wall wall) {
         case Wall::InclinedRear: return "inclined rear face";
         case Wall::TallFront: return "front wall 4.4 m";
         case Wall::BatteredRear: return "battered rear face, K1";
+        case Wall::NarrowParts: return "narrow parts along the base";
+        case Wall::NarrowSpan: return "800 mm span with fill and surcharge";
+        case Wall::TallThin: return "10 m walls, thin rear wall";
+        case Wall::ResultantBehindToe: return "resultant behind the toe end";
     }
     return "?";
 }
@@ -53,6 +57,10 @@ DesignChoices choices(Wall wall) {
         case Wall::TallFront: return {Standard::Building, LoadCase::Normal, GroundShape::OneSided};
         case Wall::BatteredRear:
             return {Standard::Building, LoadCase::Seismic, GroundShape::OneSided, SeismicMethod::K1};
+        case Wall::NarrowParts:
+        case Wall::NarrowSpan:
+        case Wall::TallThin:
+        case Wall::ResultantBehindToe: return {Standard::Building, LoadCase::Normal, GroundShape::OneSided};
     }
     return {};
 }
@@ -106,6 +114,20 @@ void enterDimensions(Program& p, Wall wall) {
     if (wall == Wall::TallFront) changes = {{"txt3", "1.2"}, {"txt4", "3.2"}};  // H3, H4
     // A rear wall 0.85 m wide at its foot: 0.45 m of outer batter over 2.4 m, atan 0.1875.
     if (wall == Wall::BatteredRear) changes = {{"txt15", "0.85"}};
+    // Toe 0.3, walls 0.4 and 0.45 at the slab, span 1.1, heel 0.4: B 2.65 m.
+    if (wall == Wall::NarrowParts)
+        changes = {{"txt12", "0.3"}, {"txt13", "0.4"}, {"txt14", "1.1"}, {"txt15", "0.45"}, {"txt16", "0.4"},
+                   {"txt7", "0.25"}, {"txt9", "0.25"}};
+    if (wall == Wall::NarrowSpan) changes = {{"txt14", "0.8"}, {"txt20", "0.2"}, {"txt22", "20"}};
+    // H1 9 and H2 1 at the rear, H4 8 and H3 2 at the front; the rear wall 0.2 at its top
+    // with 0.05 of inner batter and 0.05 outside.
+    if (wall == Wall::TallThin)
+        changes = {{"txt5", "9"}, {"txt6", "1"}, {"txt4", "8"}, {"txt3", "2"}, {"txt9", "0.2"}, {"txt15", "0.3"},
+                   {"txt10", "0.05"}};
+    // No toe and no heel, walls 0.3 at the slab, span 0.5; H1 4, H4 0.5; q1 50.
+    if (wall == Wall::ResultantBehindToe)
+        changes = {{"txt14", "0.5"}, {"txt12", "0"}, {"txt18", "0"}, {"txt16", "0"}, {"txt19", "0"}, {"txt13", "0.3"},
+                   {"txt15", "0.3"}, {"txt7", "0.2"}, {"txt9", "0.2"}, {"txt5", "4"}, {"txt4", "0.5"}, {"txt21", "50"}};
     screen_input::typeWall(d, changes);
     // Leaving the toe box offers the front-soil choice of a wall with a toe, as on screen.
     d.txt12.setFocus();

@@ -27,12 +27,25 @@ enum class Wall {
     TallFront,
     // One-sided, building standard, seismic case (method K1): the rear face 10.62° off the vertical.
     BatteredRear,
+    // One-sided, building standard, normal case: a base of 2.65 m whose toe, walls and heel
+    // are 300 to 450 mm wide, too narrow for their dimension figures.
+    NarrowParts,
+    // One-sided, building standard, normal case: 800 mm between the walls, a central fill
+    // of 200 mm under a central surcharge of 20 kN/m2.
+    NarrowSpan,
+    // One-sided, building standard, normal case: walls of 10 m and 10.2 m, the rear one
+    // 200 mm wide at its top and 300 mm at the slab.
+    TallThin,
+    // One-sided, building standard, normal case: a base of 1.1 m under a wall of 4 m and a
+    // back surcharge of 50 kN/m2, whose resultant lies behind the toe end (d < 0).
+    ResultantBehindToe,
 };
 
 // Every fixture wall.
-inline constexpr Wall kAllWalls[] = {Wall::HeelToeKey,      Wall::RoadSeismic, Wall::TwoSided,
+inline constexpr Wall kAllWalls[] = {Wall::HeelToeKey,   Wall::RoadSeismic, Wall::TwoSided,
                                      Wall::TwoSidedSeismic, Wall::FrontTaller, Wall::InclinedRear,
-                                     Wall::TallFront,       Wall::BatteredRear};
+                                     Wall::TallFront,    Wall::BatteredRear, Wall::NarrowParts,
+                                     Wall::NarrowSpan,   Wall::TallThin,    Wall::ResultantBehindToe};
 
 // The wall's name, for messages.
 std::string name(Wall wall);

@@ -6,8 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "common/program.h"
 #include "platform/surface.h"
 #include "report/pages/figure_labels.h"
+#include "report/pages/section_pages_common.h"
+#include "report/pages/wall_figure.h"
+#include "report/report_pages.h"
 
 namespace layout {
 
@@ -62,15 +66,68 @@ inline Drawing drawingOf(const std::vector<plat::DrawOp>& ops) {
 
 // The ops of a page's figure: from its first line up to the text that follows it, the
 // first text printed at the left margin at y `textTop`.
-inline std::vector<plat::DrawOp> figureOps(const plat::RecordingSurface& page, double textTop) {
+inline std::vector<plat::DrawOp> figureOps(const std::vector<plat::DrawOp>& page, double textTop) {
     std::vector<plat::DrawOp> out;
     bool inFigure = false;
-    for (const plat::DrawOp& op : page.ops()) {
+    for (const plat::DrawOp& op : page) {
         if (op.kind == plat::DrawOp::Line) inFigure = true;
         if (op.kind == plat::DrawOp::Text && op.x1 == 0 && op.y1 == textTop) break;
         if (inFigure) out.push_back(op);
     }
     return out;
+}
+inline std::vector<plat::DrawOp> figureOps(const plat::RecordingSurface& page, double textTop) {
+    return figureOps(page.ops(), textTop);
+}
+
+// The ops of each sheet of a recorded print job, in order.
+inline std::vector<std::vector<plat::DrawOp>> sheetsOf(const plat::RecordingSurface& job) {
+    std::vector<std::vector<plat::DrawOp>> sheets(1);
+    for (const plat::DrawOp& op : job.ops()) {
+        if (op.kind == plat::DrawOp::NewPage) sheets.emplace_back();
+        else sheets.back().push_back(op);
+    }
+    return sheets;
+}
+
+// The texts of a page's figure (up to the text at the left margin at y `textTop`) that
+// reach into an area.
+inline std::vector<std::string> textsIn(const plat::RecordingSurface& page, double textTop, const Box& area) {
+    std::vector<std::string> out;
+    for (const Box& b : drawingOf(figureOps(page, textTop)).texts)
+        if (overlap(b, area)) out.push_back(b.text);
+    return out;
+}
+
+// The bands of the figures of pages 2 and 5: below the heading (its lines of 11 pt, 220
+// twips each: five empty lines, the title lines and the empty lines between and after
+// them) and above the first line of the text that follows.
+struct Band {
+    int page;
+    double top, bottom;
+};
+inline constexpr Band kBands[] = {{2, 8 * 220, 6700}, {5, 7 * 220, 6900}};
+
+// A report page as its writers draw it on a recording surface, from the page's font.
+inline plat::RecordingSurface recordPage(Program& prog, int page) {
+    plat::RecordingSurface rec;
+    rec.setFont("ＭＳ 明朝", 11);
+    prog.outputSurface = &rec;
+    report::runWriters(prog, page);
+    prog.outputSurface = nullptr;
+    return rec;
+}
+
+// The row of the overall width between the base's ends: 600 to 900 twips under the base
+// on page 2, 700 to 1000 under the reaction's row level on page 5.
+inline Box widthRow(const Program& p, int page) {
+    if (page == 2) {
+        const page::WallFigure f = page::drawnFigure(p);
+        return {f.X(0), f.Y(f.Ht) + 600, f.X(f.B), f.Y(f.Ht) + 900, ""};
+    }
+    const section_pages::BaseFigure g = section_pages::baseFigure(p);
+    const double rows = g.dimensionRowsY(p);
+    return {g.X(0), rows + 700, g.X(p.baseWidth), rows + 1000, ""};
 }
 
 // Readable failures: "text" against "text", or a line from (x1, y1) to (x2, y2).

@@ -42,6 +42,7 @@ plat::PrintStart ScriptedServices::beginPrint(const std::string& title) {
     if (!printerDialog()) return {};
     if (printStartFails) return {.failed = true};
     printJobs.push_back(std::make_unique<plat::RecordingSurface>());
+    printJobs.back()->setPrintableWidth(page.scaleWidth);
     printTitles.push_back(title);
     return {.surface = printJobs.back().get()};
 }

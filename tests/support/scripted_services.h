@@ -20,8 +20,8 @@ public:
     bool printerDialog() override;
     void runModal(plat::Form& dialog) override;
     plat::PrinterPage printerPage() override { return page; }
-    // Asks printerAnswers like the printer dialog; a confirmed job records on a new surface,
-    // unless printStartFails says that it cannot start.
+    // Asks printerAnswers like the printer dialog; a confirmed job records on a new surface
+    // as wide as the page's printable width, unless printStartFails says that it cannot start.
     plat::PrintStart beginPrint(const std::string& title) override;
     // Answers !printEndFails.
     bool endPrint() override;

@@ -20,5 +20,10 @@ inline std::string f4(double v) { return nf(v, fmt::kEarthPressure); }
 inline std::string deg(double v) { return nf(v, fmt::kAngle); }
 // A whole number: design moments, shears and spacings.
 inline std::string whole(double v) { return nf(v, fmt::kDesignValue); }
+// A number that follows an operator in a formula: a negative one stands in brackets, so
+// that its sign does not run into the operator ("(1.600/2)－(-0.128)").
+inline std::string operand(const std::string& number) {
+    return number.rfind('-', 0) == 0 ? "(" + number + ")" : number;
+}
 
 }  // namespace page

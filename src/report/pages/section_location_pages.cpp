@@ -21,16 +21,17 @@ using page::blanks;
 using page::whole;
 // Every value of these sections' own lines prints with three decimals.
 using page::f3;
+using page::operand;
 
 bool refused(const Program& p, int loc) { return page::screen<Form7>(p).refusedRow(loc); }
 
 // The design moment and shear lines of the slab sections: M=|M1-M2| and S=|S1-S2|.
 void designMomentLine(const Program& p, plat::Surface& s, int loc, int indent) {
-    s.print(blanks(indent) + "M=|M1-M2|=|" + f3(p.loadMoment[loc]) + "-" + f3(p.reactionMoment[loc]) + "|×10^5=" +
+    s.print(blanks(indent) + "M=|M1-M2|=|" + f3(p.loadMoment[loc]) + "-" + operand(f3(p.reactionMoment[loc])) + "|×10^5=" +
             whole(p.designMoment[loc]) + "Ncm/m");
 }
 void designShearLine(const Program& p, plat::Surface& s, int loc) {
-    s.print(blanks(18) + "S=|S1-S2|=|" + f3(p.loadShear[loc]) + "-" + f3(p.reactionShear[loc]) + "|×10^3=" +
+    s.print(blanks(18) + "S=|S1-S2|=|" + f3(p.loadShear[loc]) + "-" + operand(f3(p.reactionShear[loc])) + "|×10^3=" +
             whole(p.designShear[loc]) + "N/m");
 }
 
@@ -60,8 +61,8 @@ void trapezoidFixedEnd(const Program& p, plat::Surface& s, const Ordinates& o, b
     const char* name = highEnd ? "C21" : "C22";
     const char* divisor = highEnd ? "20" : "30";
     s.print(blanks(17) + name + "=(" + o.low + "･B^2/12)＋{(" + o.high + "-" + o.low + ")･B^2/" + divisor + "}");
-    s.print(blanks(20) + "=(" + f3(o.vLow) + "×" + f3(p.innerSpan) + "^2)/12＋{(" + f3(o.vHigh) + "－" + f3(o.vLow) +
-            ")×" + f3(p.innerSpan) + "^2)/" + divisor + "}=" + f3(highEnd ? p.fixedEndC21 : p.fixedEndC22) + "KNm/m");
+    s.print(blanks(20) + "=(" + f3(o.vLow) + "×" + f3(p.innerSpan) + "^2)/12＋{(" + f3(o.vHigh) + "－" +
+            operand(f3(o.vLow)) + ")×" + f3(p.innerSpan) + "^2)/" + divisor + "}=" + f3(highEnd ? p.fixedEndC21 : p.fixedEndC22) + "KNm/m");
 }
 
 Ordinates ordinates(const Program& p, SpanReaction r) {
@@ -87,7 +88,7 @@ void slabEndReaction(const Program& p, plat::Surface& s, int loc) {
     s.print(blanks(18) + "M2=" + (highEnd ? "C21" : "C22") + "=" + f3(p.reactionMoment[loc]) + "KNm/m");
     const char* third = highEnd ? "3" : "6";
     s.print(blanks(18) + "S2=(" + o.low + "･B)/2＋(" + o.high + "－" + o.low + ")･B/" + third + "=(" + f3(o.vLow) + "×" +
-            span + ")/2＋(" + f3(o.vHigh) + "－" + f3(o.vLow) + ")×" + span + "/" + third + "=" +
+            span + ")/2＋(" + f3(o.vHigh) + "－" + operand(f3(o.vLow)) + ")×" + span + "/" + third + "=" +
             f3(p.reactionShear[loc]) + "KN/m");
 }
 
@@ -112,9 +113,9 @@ void cantileverLoad(const Program& p, plat::Surface& s, int loc, const char* roo
         s.print(blanks(17) + "M1=(" + r + "･B^2)/2=(" + f3(wRoot) + "×" + l + "^2)/2=" + f3(p.loadMoment[loc]) + "KNm/m");
         s.print(blanks(17) + "S1=" + r + "･B=" + f3(wRoot) + "×" + l + "=" + f3(p.loadShear[loc]) + "KN/m");
     } else {
-        s.print(blanks(17) + "M1=(" + r + "＋2･" + t + ")･B^2/6=(" + f3(wRoot) + "＋2×" + f3(wTip) + ")×" + l +
+        s.print(blanks(17) + "M1=(" + r + "＋2･" + t + ")･B^2/6=(" + f3(wRoot) + "＋2×" + operand(f3(wTip)) + ")×" + l +
                 "^2/6=" + f3(p.loadMoment[loc]) + "KNm/m");
-        s.print(blanks(17) + "S1=(" + r + "＋" + t + ")･B/2=(" + f3(wRoot) + "＋" + f3(wTip) + ")×" + l + "/2=" +
+        s.print(blanks(17) + "S1=(" + r + "＋" + t + ")･B/2=(" + f3(wRoot) + "＋" + operand(f3(wTip)) + ")×" + l + "/2=" +
                 f3(p.loadShear[loc]) + "KN/m");
     }
 }
@@ -124,9 +125,9 @@ void cantileverReaction(const Program& p, plat::Surface& s, int loc, const char*
                         float vTip, float length) {
     const std::string l = f3(length);
     const std::string r = root, t = tip;
-    s.print(blanks(17) + "M2=(" + r + "＋2･" + t + ")･B^2/6=(" + f3(vRoot) + "＋2×" + f3(vTip) + ")×" + l + "^2/6=" +
+    s.print(blanks(17) + "M2=(" + r + "＋2･" + t + ")･B^2/6=(" + f3(vRoot) + "＋2×" + operand(f3(vTip)) + ")×" + l + "^2/6=" +
             f3(p.reactionMoment[loc]) + "KNm/m");
-    s.print(blanks(17) + "S2=(" + r + "＋" + t + ")･B/2=(" + f3(vRoot) + "＋" + f3(vTip) + ")×" + l + "/2=" +
+    s.print(blanks(17) + "S2=(" + r + "＋" + t + ")･B/2=(" + f3(vRoot) + "＋" + operand(f3(vTip)) + ")×" + l + "/2=" +
             f3(p.reactionShear[loc]) + "KN/m");
 }
 
@@ -138,13 +139,13 @@ void report::HAIKIN_E(plat::Surface& s, const Program& p) {
     s.print(blanks(14) + "３）底版（中央部）");
     if (refused(p, loc)) return section_pages::printRefusedBlock(p, s, loc);
     fixedEndC1Line(p, s);
-    s.print(blanks(18) + "M1=(W1･B^2)/8－C1=(" + f3(p.slabLoadW1) + "×" + f3(p.innerSpan) + "^2)/8－" + f3(p.fixedEndC1) +
+    s.print(blanks(18) + "M1=(W1･B^2)/8－C1=(" + f3(p.slabLoadW1) + "×" + f3(p.innerSpan) + "^2)/8－" + operand(f3(p.fixedEndC1)) +
             "=" + f3(p.loadMoment[loc]) + "KNm/m");
     const SpanReaction r = spanReaction(p);
     const std::string span = f3(p.innerSpan);
     if (r == SpanReaction::Uniform) {
         s.print(blanks(17) + "C2=(V･B^2)/12=(" + f3(p.sigmaMax) + "×" + span + "^2)/12=" + f3(p.fixedEndC2) + "KNm/m");
-        s.print(blanks(17) + "M2=(V･B^2)/8－C2=(" + f3(p.sigmaMax) + "×" + span + "^2)/8－" + f3(p.fixedEndC2) + "=" +
+        s.print(blanks(17) + "M2=(V･B^2)/8－C2=(" + f3(p.sigmaMax) + "×" + span + "^2)/8－" + operand(f3(p.fixedEndC2)) + "=" +
                 f3(p.reactionMoment[loc]) + "KNm/m");
     } else if (r != SpanReaction::None) {
         const Ordinates o = ordinates(p, r);
@@ -152,9 +153,9 @@ void report::HAIKIN_E(plat::Surface& s, const Program& p) {
         trapezoidFixedEnd(p, s, o, true);
         trapezoidFixedEnd(p, s, o, false);
         s.print(blanks(18) + "M2=(" + low + "･B^2/8)＋(" + high + "-" + low + ")･B^2/(9･Sqr(3))－(C21＋C22)/2");
-        s.print(blanks(20) + "=(" + f3(o.vLow) + "×" + span + "^2)/8＋(" + f3(o.vHigh) + "－" + f3(o.vLow) + ")×" + span +
+        s.print(blanks(20) + "=(" + f3(o.vLow) + "×" + span + "^2)/8＋(" + f3(o.vHigh) + "－" + operand(f3(o.vLow)) + ")×" + span +
                 "^2/(9×Sqr(3))");
-        s.print(blanks(20) + "－(" + f3(p.fixedEndC21) + "＋" + f3(p.fixedEndC22) + ")/2=" + f3(p.reactionMoment[loc]) +
+        s.print(blanks(20) + "－(" + f3(p.fixedEndC21) + "＋" + operand(f3(p.fixedEndC22)) + ")/2=" + f3(p.reactionMoment[loc]) +
                 "KNm/m");
     }
     designMomentLine(p, s, loc, 19);

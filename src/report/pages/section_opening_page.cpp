@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "conditions/design_choices.h"
-#include "report/pages/figure_labels.h"
+#include "report/pages/dimension_figures.h"
 #include "report/pages/page_conventions.h"
 #include "report/pages/page_writers.h"
 #include "report/pages/section_pages_common.h"
@@ -199,71 +199,72 @@ void drawBaseFigure(plat::Surface& s, const Program& p) {
     plat::RecordingSurface dry;
     drawLines(dry);
     page::FigureLabels labels(s, page::linesOf(dry), section_pages::kBaseFigureTop, section_pages::kBaseFigureBottom);
+    // The overall width first, 9 pt: it keeps its row to itself.
+    const page::PartsRow row{yb + 500, yb + 700, yb + 300, yb + 1000, 2850, xB};
+    s.setFontSize(9);
+    page::printWidthFigure(labels, page::millimetres(p.baseWidth), row);
+    s.setFontSize(11);
 
-    // Load labels.
-    auto load = [&](const char* text, double x, double y) { labels.print(text, {{x, y}}, page::Slide::Any); };
-    if (p.innerSpan != 0) load("W1", X(xM) - 100, Y(dS) - w1 * k - 200);
+    // Load labels over their load lines, reaction labels just below the ordinate each
+    // names; beside with a leader where crowded.
+    auto load = [&](const char* text, double x, double y, page::Spot at) {
+        labels.print(page::labelAt(text, {x, y}, at));
+    };
+    if (p.innerSpan != 0) load("W1", X(xM) - 100, Y(dS) - w1 * k - 200, {X(xM), Y(dS) - w1 * k});
     if (heel) {
         if (p.slabLoadW2 == p.slabLoadW3) {
-            load("W2", X(B - double(p.heelLength) / 2), Y(dS) - w2 * k - 200);
+            const double x = X(B - double(p.heelLength) / 2);
+            load("W2", x, Y(dS) - w2 * k - 200, {x, Y(dS) - w2 * k});
         } else {
-            load("W2", X(xH) + 50, Y(dS) - w2 * k - 200);
-            load("W3", xB, Y(dHe) - w3 * k - 200);
+            load("W2", X(xH) + 50, Y(dS) - w2 * k - 200, {X(xH), Y(dS) - w2 * k});
+            load("W3", xB, Y(dHe) - w3 * k - 200, {xB, Y(dHe) - w3 * k});
         }
     }
     if (toe) {
         if (p.slabLoadW4 == p.slabLoadW5) {
-            load("W4", X(double(p.toeLength) / 2) - 100, Y(dTe) - w4 * k - 200);
+            const double x = X(double(p.toeLength) / 2);
+            load("W4", x - 100, Y(dTe) - w4 * k - 200, {x, Y(dTe) - w4 * k});
         } else {
-            load("W4", X(xT) - 250, Y(dS) - w4 * k - 200);
-            load("W5", 2650, Y(dTe) - w5 * k - 200);
+            load("W4", X(xT) - 250, Y(dS) - w4 * k - 200, {X(xT), Y(dS) - w4 * k});
+            load("W5", 2650, Y(dTe) - w5 * k - 200, {2850, Y(dTe) - w5 * k});
         }
     }
-
-    // Reaction labels, just below the ordinate each names.
-    auto label = [&](unsigned value, const char* text, double x, double v) {
-        if (wrote(value)) labels.print(text, {{x, yBase + v * k + 30}}, page::Slide::Any);
+    auto label = [&](unsigned value, const char* text, double x, double at, double v) {
+        if (wrote(value)) load(text, x, yBase + v * k + 30, {at, yBase + v * k});
     };
     if (e == 0) {
-        label(kWroteV3, "V", X(xM) - 100, v3);
+        label(kWroteV3, "V", X(xM) - 100, X(xM), v3);
     } else if (trapezoid || e > 0) {
-        label(kWroteV1, "V1", X(xT) - 200, v1);
-        label(kWroteV2, "V2", trapezoid ? X(xF) - 200 : X(xF), v2);
-        label(kWroteV3, "V3", X(xM) - 100, v3);
-        label(kWroteV4, "V4", X(xR) - 200, v4);
-        label(kWroteV5, "V5", X(xH), v5);
-        if (trapezoid && heel) label(kWroteVR, "VR", xB, vr);
-        if (toe) label(kWroteVP, "VP", 2650, vp);
+        label(kWroteV1, "V1", X(xT) - 200, X(xT), v1);
+        label(kWroteV2, "V2", trapezoid ? X(xF) - 200 : X(xF), X(xF), v2);
+        label(kWroteV3, "V3", X(xM) - 100, X(xM), v3);
+        label(kWroteV4, "V4", X(xR) - 200, X(xR), v4);
+        label(kWroteV5, "V5", X(xH), X(xH), v5);
+        if (trapezoid && heel) label(kWroteVR, "VR", xB, xB, vr);
+        if (toe) label(kWroteVP, "VP", 2650, 2850, vp);
     }
 
     // Dimensions in millimetres, each beside its dimension line and placed by its width:
     // left of a vertical line (right of it where the left is taken), or above a horizontal
     // one, centred on the length it gives.
     s.setFontSize(9);
-    const double gap = page::kLabelGap;
-    auto beside = [&](double metres, double line, bool leftFirst, double y) {
-        const std::string text = page::millimetres(metres);
-        const page::Spot left{line - gap - labels.width(text), y}, right{line + gap, y};
-        if (leftFirst) labels.print(text, {left, right}, page::Slide::Vertical);
-        else labels.print(text, {right, left}, page::Slide::Vertical);
+    auto beside = [&](double metres, double line, double y1, double y2, bool leftFirst, double y) {
+        labels.print(page::figureBesideLine(labels, page::millimetres(metres), line, y1, y2, y, leftFirst));
     };
-    // A figure too wide for its part of the base stands under the line of the parts.
-    auto above = [&](double metres, double from, double to, double y) {
-        const std::string text = page::millimetres(metres);
-        const double x = (X(from) + X(to) - labels.width(text)) / 2;
-        labels.print(text, {{x, y}, {x, yb + 700 + gap / 2}}, page::Slide::Horizontal);
+    auto part = [&](double metres, double from, double to) {
+        labels.print(page::partsRowFigure(labels, page::millimetres(metres), X(from), X(to), row));
     };
-    beside(p.slabThickness, 2100, true, Y(Ht - double(p.slabThickness) / 2) - 50);
-    beside(p.backSoilHeight, xB + 1350, true, Y(double(p.rearWallUpperHeight) + double(p.backSoilHeight) / 2) - 50);
-    beside(p.rearWallUpperHeight, xB + 1350, false, Y(double(p.rearWallUpperHeight) / 2) - 75);
-    beside(p.backSoilAboveSlab, xB + 850, true, Y(dS - double(p.backSoilAboveSlab) / 2) - 50);
-    beside(p.slabThickness, xB + 850, true, Y(Ht - double(p.slabThickness) / 2) - 50);
-    above(p.baseWidth, 0, B, yb + 800);
-    if (toe) above(p.toeLength, 0, xT, yb + 500);
-    above(p.frontWallBottomWidth, xT, xF, yb + 500);
-    above(p.innerSpan, xF, xR, yb + 500);
-    above(p.rearWallBottomWidth, xR, xH, yb + 500);
-    if (heel) above(p.heelLength, xH, B, yb + 500);
+    beside(p.slabThickness, 2100, Y(dS), yBase, true, Y(Ht - double(p.slabThickness) / 2) - 50);
+    beside(p.backSoilHeight, xB + 1350, Y(dG), yBase, true,
+           Y(double(p.rearWallUpperHeight) + double(p.backSoilHeight) / 2) - 50);
+    beside(p.rearWallUpperHeight, xB + 1350, Y(0), Y(dG), false, Y(double(p.rearWallUpperHeight) / 2) - 75);
+    beside(p.backSoilAboveSlab, xB + 850, Y(dG), Y(dS), true, Y(dS - double(p.backSoilAboveSlab) / 2) - 50);
+    beside(p.slabThickness, xB + 850, Y(dS), yBase, true, Y(Ht - double(p.slabThickness) / 2) - 50);
+    if (toe) part(p.toeLength, 0, xT);
+    part(p.frontWallBottomWidth, xT, xF);
+    part(p.innerSpan, xF, xR);
+    part(p.rearWallBottomWidth, xR, xH);
+    if (heel) part(p.heelLength, xH, B);
 
     s.setFontSize(11);
     s.setCurrentY(6900);

@@ -5,7 +5,7 @@
 
 #include "common/numbers.h"
 #include "conditions/design_choices.h"
-#include "report/pages/figure_labels.h"
+#include "report/pages/dimension_figures.h"
 #include "report/pages/page_conventions.h"
 #include "section/section_screen.h"
 
@@ -70,9 +70,25 @@ double BaseFigure::dimensionRowsY(const Program& p) const {
     return Y(Ht) + v * k;
 }
 
+// The lines under the row of the overall width that figures too wide for their parts take.
+int BaseFigure::linesUnderWidthRow(const Program& p) const {
+    std::vector<page::RowPart> parts;
+    auto part = [&](float v) { parts.push_back({page::millimetres(v), v * 1000 / scale}); };
+    if (p.toeLength != 0) part(p.toeLength);
+    for (float v : {p.frontWallBottomWidth, p.innerSpan, p.rearWallBottomWidth}) part(v);
+    if (p.heelLength != 0) part(p.heelLength);
+    return page::linesUnderWidthRow(parts);
+}
+
+double BaseFigure::rowsUnderWidth(const Program& p) const {
+    const int lines = linesUnderWidthRow(p);
+    return lines == 0 ? 0 : page::kLabelGap / 2 + (lines - 1) * page::kFigureLine + 180;
+}
+
 double BaseFigure::bottom(const Program& p) const {
     const double yBase = Y(double(p.backSoilHeight) + p.rearWallUpperHeight);
     double lowest = dimensionRowsY(p) + 1000;
+    lowest += rowsUnderWidth(p);
     const std::pair<unsigned, float> ordinates[] = {{kWroteVP, p.reactionVP}, {kWroteV1, p.reactionV1},
                                                     {kWroteV2, p.reactionV2}, {kWroteV3, p.reactionV3},
                                                     {kWroteV4, p.reactionV4}, {kWroteV5, p.reactionV5},
@@ -94,9 +110,11 @@ void setFigureScales(Program& program, const plat::Surface& s) {
     program.reactionDiagramScale = reactionScale(program.sigmaMax);
     // The walls and the reaction shrink alike until the dimension rows under the reaction
     // end above the text; the rows themselves keep their 1000 twips.
-    const double limit = kBaseFigureBottom - page::kLabelGap, top = 1700, rows = 1000;
+    const double limit = kBaseFigureBottom - page::kLabelGap, top = 1700;
     for (int pass = 0; pass < 8; ++pass) {
-        const double bottom = baseFigure(program).bottom(program);
+        const BaseFigure figure = baseFigure(program);
+        const double bottom = figure.bottom(program);
+        const double rows = 1000 + figure.rowsUnderWidth(program);
         if (!(bottom > limit)) break;
         const double factor = std::max(0.2, (limit - top - rows) / (bottom - top - rows));
         program.figureScale = num::store(program.figureScale / factor);

@@ -41,8 +41,12 @@ struct BaseFigure {
     // The level from which the horizontal dimension rows hang: the reaction's ordinate at
     // the toe root, or at the heel root when the resultant lies towards the heel.
     double dimensionRowsY(const Program& p) const;
-    // The lowest point of the figure: the width's dimension row, or a reaction label.
+    // The lowest point of the figure: the width's dimension row (or the figures of parts
+    // under it), or a reaction label.
     double bottom(const Program& p) const;
+    int linesUnderWidthRow(const Program& p) const;
+    // The height those lines take under the row of the overall width.
+    double rowsUnderWidth(const Program& p) const;
 };
 BaseFigure baseFigure(const Program& p);
 

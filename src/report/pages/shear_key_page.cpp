@@ -32,7 +32,7 @@ void buildingCheck(plat::Surface& s, const Program& p, const StabilityCheck* wit
             f3(p.keyWedgeLength) + "m");
     if (r < sixth) s.print(blanks(16) + "σmin=" + f3(p.sigmaMin) + "kN/m2");
     s.print(blanks(16) + "σ1=" + f3(p.keySigma1) + "kN/m2   σ2=" + f3(p.keySigma2) + "kN/m2");
-    s.print(blanks(16) + "σ0=(σ1＋σ2)/2=(" + f3(p.keySigma1) + "＋" + f3(p.keySigma2) + ")/2=" + f3(p.keySigma0) +
+    s.print(blanks(16) + "σ0=(σ1＋σ2)/2=(" + f3(p.keySigma1) + "＋" + operand(f3(p.keySigma2)) + ")/2=" + f3(p.keySigma0) +
             "kN/m2");
     s.print(blanks(18) + "P=σ0･tan^2(45ﾟ＋φB/2)");
     s.print(blanks(19) + "=" + f3(p.keySigma0) + "×tan^2{45ﾟ＋(" + phiB + "ﾟ/2)}=" + f3(p.keySigma0) + "×" + f3(t2) +
@@ -40,23 +40,26 @@ void buildingCheck(plat::Surface& s, const Program& p, const StabilityCheck* wit
 
     // The normal load outside the wedge.
     const std::string smax = f3(p.sigmaMax), smin = f3(p.sigmaMin), s1 = f3(p.keySigma1), s2 = f3(p.keySigma2);
+    // The lengths between the key, the wedge and the ends, as they follow "×".
+    const std::string L1 = operand(f3(B1 - L)), L2 = operand(f3(B - B1));
     const std::string W1 = std::string("=").append(f3(p.keyNormalLoadW1)).append("kN/m");
     const bool toeSide = p.eccentricity >= 0;
     if (r < sixth && toeSide) {
         s.print(blanks(17) + "W1={(σmax＋σ1)/2}･L1＋{(σ2＋σmin)/2}･L2");
-        s.print(blanks(19) + "={(" + smax + "＋" + s1 + ")/2}×" + f3(B1 - L) + "＋{(" + s2 + "＋" + smin + ")/2}×" +
-                f3(B - B1) + W1);
+        s.print(blanks(19) + "={(" + smax + "＋" + operand(s1) + ")/2}×" + L1 + "＋{(" + s2 + "＋" + operand(smin) +
+                ")/2}×" + L2 + W1);
     } else if (r < sixth) {
         s.print(blanks(17) + "W1={(σmin＋σ1)/2}･L1＋{(σ2＋σmax)/2}･L2");
-        s.print(blanks(19) + "={(" + smin + "＋" + s1 + ")/2}×" + f3(B1 - L) + "＋{(" + s2 + "＋" + smax + ")/2}×" +
-                f3(B - B1) + W1);
+        s.print(blanks(19) + "={(" + smin + "＋" + operand(s1) + ")/2}×" + L1 + "＋{(" + s2 + "＋" + operand(smax) +
+                ")/2}×" + L2 + W1);
     } else if (toeSide) {
         s.print(blanks(17) + "W1={(σmax＋σ1)/2}･L1＋(σ2/2)･L2");
-        s.print(blanks(19) + "={(" + smax + "＋" + s1 + ")/2}×" + f3(B1 - L) + "＋(" + s2 + "/2)×" + f3(X - B1) + W1);
+        s.print(blanks(19) + "={(" + smax + "＋" + operand(s1) + ")/2}×" + L1 + "＋(" + s2 + "/2)×" +
+                operand(f3(X - B1)) + W1);
     } else {
         s.print(blanks(17) + "W1=(σ1)/2･L1＋{(σ2＋σmax)/2}･L2");
-        s.print(blanks(19) + "=(" + s1 + "/2)×" + f3(B1 - (B - X) - L) + "＋{(" + s2 + "＋" + smax + ")/2}×" +
-                f3(B - B1) + W1);
+        s.print(blanks(19) + "=(" + s1 + "/2)×" + operand(f3(B1 - (B - X) - L)) + "＋{(" + s2 + "＋" + operand(smax) +
+                ")/2}×" + L2 + W1);
     }
 
     // The safety factor with the key, shown in the form its value was computed with:
@@ -67,19 +70,19 @@ void buildingCheck(plat::Surface& s, const Program& p, const StabilityCheck* wit
     const bool passed = passes(p, *withKey);
     const std::string C = nf(p.foundationCohesion, fmt::kCohesionCheck);
     const std::string tail = blanks(28) + verdict(p, *withKey, passed);
-    const std::string rest = f3(p.keyPassivePressure) + "×" + H0 + ")/" + f3(p.sumH);
+    const std::string rest = f3(p.keyPassivePressure) + "×" + H0 + ")/" + operand(f3(p.sumH));
     if (noDeduct || p.foundationCohesion == 0) {
         const std::string width = r <= sixth ? f3(B) : f3(B) + "×" + f3(num::div(X, B));
         page::printCheck(p, s, passed,
                          {blanks(16) + "滑動安全率 F=(C･B＋W1･μ＋P･H0)/∑H",
-                          blanks(28) + "=(" + C + "×" + width + "＋" + f3(p.keyNormalLoadW1) + "×" +
+                          blanks(28) + "=(" + C + "×" + width + "＋" + operand(f3(p.keyNormalLoadW1)) + "×" +
                               f3(p.baseFriction) + "＋" + rest,
                           tail});
     }
     if (deduct && !noDeduct) {
         page::printCheck(p, s, passed,
                          {blanks(16) + "滑動安全率 F=(C･A'＋W1･μ＋P･H0)/∑H",
-                          blanks(28) + "=(" + C + "×" + f3(p.effectiveArea) + "＋" + f3(p.keyNormalLoadW1) + "×" +
+                          blanks(28) + "=(" + C + "×" + f3(p.effectiveArea) + "＋" + operand(f3(p.keyNormalLoadW1)) + "×" +
                               nf(p.baseFriction, fmt::kFrictionCheck) + "＋" + rest,
                           tail});
     }
@@ -101,15 +104,15 @@ void roadCheck(plat::Surface& s, const Program& p, const StabilityCheck* withKey
     if (cohesion) formula += "+c･L1";
     s.print(blanks(16) + formula);
 
-    const std::string s2 = f3(p.keySigma2), t = f3(t3);
+    const std::string s2 = operand(f3(p.keySigma2)), t = f3(t3);
     const float qa = toeSide ? p.sigmaMax : p.sigmaMin, qb = toeSide ? p.sigmaMin : p.sigmaMax;
     s.print(blanks(31) + "={(" + f3(qa) + "＋" + s2 + ")/2}×" + f3(L1) + "×" + t);
     if (trapezoid)
-        s.print(blanks(32) + "＋{(" + f3(qb) + "＋" + s2 + ")/2}×" + f3(B - L1) + "×" + t);
+        s.print(blanks(32) + "＋{(" + f3(qb) + "＋" + s2 + ")/2}×" + operand(f3(B - L1)) + "×" + t);
     else if (toeSide)
-        s.print(blanks(32) + "＋(" + s2 + "/2)×" + f3(X - L1) + "×" + t);
+        s.print(blanks(32) + "＋(" + f3(p.keySigma2) + "/2)×" + operand(f3(X - L1)) + "×" + t);
     else
-        s.print(blanks(32) + "＋{(" + f3(p.sigmaMax) + "＋" + s2 + ")/2}×" + f3(X - L1) + "×" + t);
+        s.print(blanks(32) + "＋{(" + f3(p.sigmaMax) + "＋" + s2 + ")/2}×" + operand(f3(X - L1)) + "×" + t);
     const std::string Hk = f3(p.keyShearResistanceHk);
     if (cohesion)
         s.print(blanks(32) + "＋" + nf(p.foundationCohesion, fmt::kCohesionCheck) + "×" + f3(L1) + "=" + Hk + "kN/m");
@@ -120,7 +123,8 @@ void roadCheck(plat::Surface& s, const Program& p, const StabilityCheck* withKey
     if (!withKey) return;
     const bool passed = passes(p, *withKey);
     page::printCheck(p, s, passed,
-                     {blanks(18) + "滑動安全率  F=Hk/∑H=" + Hk + "/" + f3(p.sumH) + verdict(p, *withKey, passed)});
+                     {blanks(18) + "滑動安全率  F=Hk/∑H=" + Hk + "/" + operand(f3(p.sumH)) +
+                      verdict(p, *withKey, passed)});
 }
 
 }  // namespace

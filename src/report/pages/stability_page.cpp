@@ -52,11 +52,14 @@ private:
     }
 
     void mrLine() { line(blanks(16) + "抵抗モーメント Mr=ΣV･x=" + mr() + "kNm/m"); }
-    void dLine(const char* lead) {
-        line(blanks(16) + lead + mr() + "－" + mo() + ")/" + f3(p_.sumV) + "=" + f3(p_.resultantPosition) + "m");
+    // d=(Mr－Mo)/ΣV with its numbers, from after the opening bracket.
+    std::string dNumbers() const {
+        return mr() + "－" + operand(mo()) + ")/" + operand(f3(p_.sumV)) + "=" + f3(p_.resultantPosition) + "m";
     }
+    void dLine(const char* lead) { line(blanks(16) + lead + dNumbers()); }
     std::string eLead(const char* lead) const {
-        return blanks(16) + lead + f3(p_.baseWidth) + "/2)－" + f3(p_.resultantPosition) + "=" + f3(p_.eccentricity);
+        return blanks(16) + lead + f3(p_.baseWidth) + "/2)－" + operand(f3(p_.resultantPosition)) + "=" +
+               f3(p_.eccentricity);
     }
     // |e| against B/k.
     void eCheck(const char* lead, const StabilityCheck& c) {
@@ -69,7 +72,7 @@ private:
     }
     void fCheck(const StabilityCheck& c) {
         const bool passed = passes(p_, c);
-        const std::string text = blanks(16) + "転 倒 安 全 率  F=Mr/Mo=" + mr() + "/" + mo() + "=" +
+        const std::string text = blanks(16) + "転 倒 安 全 率  F=Mr/Mo=" + mr() + "/" + operand(mo()) + "=" +
                                  f3(p_.overturningSafetyFactor) + against(c, passed);
         if (passed)
             line(text + "  ∴ O.K");
@@ -80,8 +83,7 @@ private:
     void dCheck(const StabilityCheck& c) {
         const bool passed = passes(p_, c);
         const std::string first = blanks(16) + "合力の作用位置  d=(Mr－Mo)/ΣV";
-        const std::string second = blanks(33) + "=(" + mr() + "－" + mo() + ")/" + f3(p_.sumV) + "=" +
-                                   f3(p_.resultantPosition) + "m" + against(c, passed) + partOfBase(c);
+        const std::string second = blanks(33) + "=(" + dNumbers() + against(c, passed) + partOfBase(c);
         if (passed) {
             line(first);
             line(second + " ∴ O.K");
@@ -187,7 +189,7 @@ private:
         const bool noKey = d_.withoutKey(), key = d_.withKey();
         const bool building = ch_.building();
         const bool deduct = m_.deduction(), noDeduct = m_.noDeduction();
-        const std::string C = nf(p_.foundationCohesion, fmt::kCohesionCheck), sv = f3(p_.sumV);
+        const std::string C = nf(p_.foundationCohesion, fmt::kCohesionCheck), sv = operand(f3(p_.sumV));
         const std::string mu = nf(p_.baseFriction, fmt::kFrictionCheck), RH = f3(p_.slidingResistance);
         const std::string H1 = blanks(16) + "水 平 力 の 総 和 ΣH=" + f3(p_.sumH) + "kN/m";
         if (noKey || (key && building)) {
@@ -211,7 +213,7 @@ private:
             line(blanks(16) + "水平力の総和 ΣH=" + f3(p_.sumH) + "kN/m");
         }
 
-        const std::string F = blanks(16) + "滑 動 安 全 率      F=RH/ΣH=" + RH + "/" + f3(p_.sumH) + "=" +
+        const std::string F = blanks(16) + "滑 動 安 全 率      F=RH/ΣH=" + RH + "/" + operand(f3(p_.sumH)) + "=" +
                               f3(p_.slidingSafetyFactor);
         if (const StabilityCheck* c = check(StabilityCheckKind::Sliding)) {
             const bool passed = passes(p_, *c);

@@ -20,6 +20,7 @@ using page::deg;
 using page::f3;
 using page::f4;
 using page::nf;
+using page::operand;
 using page::printAt;
 
 // A chain of connected straight lines; every y is moved down by offset.

@@ -1,9 +1,39 @@
 // The dimensioning of the wall drawing on report page 2: dimension lines around the
 // figure, then the figures in millimetres beside them.
+#include <string>
+#include <vector>
+
 #include "report/pages/page_conventions.h"
 #include "report/pages/wall_figure.h"
 
 namespace page {
+
+std::vector<TopFigure> topRowFigures(const WallFigure& w) {
+    const double B = w.B, Lt = w.Lt, Lh = w.Lh;
+    std::vector<TopFigure> row;
+    if (w.o1 != 0) row.push_back({w.o1, Lt, Lt + w.o1});
+    row.push_back({w.b1t, Lt + w.o1, Lt + w.o1 + w.b1t});
+    row.push_back({w.Lc, Lt + w.o1 + w.b1t, Lt + w.o1 + w.b1t + w.Lc});
+    row.push_back({w.b2t, B - (w.o2 + Lh + w.b2t), B - (w.o2 + Lh)});
+    if (w.o2 != 0) row.push_back({w.o2, B - (w.o2 + Lh), B - Lh});
+    return row;
+}
+
+// How far beyond the end of the top row its end figures may stand.
+constexpr double kRowEndReach = 600;
+
+std::vector<LineFigure> arrangedTopRow(const WallFigure& w) {
+    plat::RecordingSurface measure;
+    measure.setFontSize(9);
+    std::vector<LineFigure> line;
+    for (const TopFigure& f : topRowFigures(w))
+        line.push_back({w.X(f.from), w.X(f.to), measure.textWidth(millimetres(f.v))});
+    // The figures at the ends of the row may stand out beyond it: no other length is there.
+    line.front().from -= kRowEndReach;
+    line.back().to += kRowEndReach;
+    arrangeOnLine(line);
+    return line;
+}
 
 namespace {
 
@@ -23,61 +53,76 @@ public:
     void figures(FigureLabels& labels) {
         const WallFigure& w = w_;
         const double B = w.B, Lt = w.Lt, Lh = w.Lh, Ht = w.Ht, H1 = w.H1, H2 = w.H2, xb = X(B);
-        const double hb = w.hb, t = w.t, rowY = w.top - 700, base = Y(Ht);
-        auto above = [&](double v, double from, double to, double y) {
-            const std::string text = millimetres(v);
-            labels.print(text, {{(X(from) + X(to) - labels.width(text)) / 2, y}}, Slide::Horizontal);
-        };
-        // A figure of the lower rows too wide for its length stands under its line instead.
-        auto aboveOrUnder = [&](double v, double from, double to, double y, double line) {
-            const std::string text = millimetres(v);
-            const double x = (X(from) + X(to) - labels.width(text)) / 2;
-            labels.print(text, {{x, y}, {x, line + kLabelGap / 2}}, Slide::Horizontal);
-        };
-        // Left of the vertical line at x (or right of it when the left is taken), at y.
-        auto left = [&](double v, double x, double y) {
-            const std::string text = millimetres(v);
-            labels.print(text, {{x - kLabelGap - labels.width(text), y}, {x + kLabelGap, y}}, Slide::Vertical);
-        };
-        auto right = [&](double v, double x, double y) {
-            const std::string text = millimetres(v);
-            labels.print(text, {{x + kLabelGap, y}, {x - kLabelGap - labels.width(text), y}}, Slide::Vertical);
-        };
-        above(w.b1t, Lt + w.o1, Lt + w.o1 + w.b1t, rowY);
-        if (w.o1 != 0) above(w.o1, Lt, Lt + w.o1, rowY);
-        above(w.Lc, Lt + w.o1 + w.b1t, Lt + w.o1 + w.b1t + w.Lc, rowY);
-        above(w.b2t, B - (w.o2 + Lh + w.b2t), B - (w.o2 + Lh), rowY);
-        if (w.o2 != 0) above(w.o2, B - (w.o2 + Lh), B - Lh, rowY);
+        const double hb = w.hb, t = w.t, xc = X(Lt + w.b1b + w.L0 / 4.0);
+        // The overall width first: it keeps its row to itself.
+        printWidthFigure(labels, millimetres(B), partsRow());
+        topRow(labels);
         if (w.oneSided) {
-            left(w.H3, 1600, Y(Ht - w.H4 - w.H3 / 2.0) - 50);
-            left(w.H4, 1600, Y(Ht - w.H4 / 2.0) - 75);
+            column(labels, w.H3, 1600, {Ht - w.H4 - w.H3, Ht - w.H4}, Y(Ht - w.H4 - w.H3 / 2.0) - 50, true);
+            column(labels, w.H4, 1600, {Ht - w.H4, Ht}, Y(Ht - w.H4 / 2.0) - 75, true);
         }
-        if (w.H2 != 0) right(H2, xb + 1250, Y(H2 / 2) - 50);
-        if (w.H2 != 0 && w.twoSided) left(H2, 1600, Y(H2 / 2) - 50);
-        left(H1, xb + 1250, Y(H2 + H1 / 2) - 50);
-        if (w.twoSided) left(H1, 1600, Y(H2 + H1 / 2) - 50);
-        if (w.Lh != 0) left(hb + w.dh, xb + 750, Y(H2 + (hb + w.dh) / 2) - 50);
-        if (w.Lt != 0 && w.twoSided) left(hb + w.dt, 2100, Y(H2 + (hb + w.dt) / 2) - 50);
-        if (w.Lt == 0 && w.twoSided) left(H1 - t, 2100, Y(H2 + hb / 2) - 50);
+        if (w.H2 != 0) column(labels, H2, xb + 1250, {0, H2}, Y(H2 / 2) - 50, false);
+        if (w.H2 != 0 && w.twoSided) column(labels, H2, 1600, {0, H2}, Y(H2 / 2) - 50, true);
+        column(labels, H1, xb + 1250, {H2, Ht}, Y(H2 + H1 / 2) - 50, true);
+        if (w.twoSided) column(labels, H1, 1600, {H2, Ht}, Y(H2 + H1 / 2) - 50, true);
+        if (w.Lh != 0) column(labels, hb + w.dh, xb + 750, {H2, Ht - w.th}, Y(H2 + (hb + w.dh) / 2) - 50, true);
+        if (w.Lt != 0 && w.twoSided)
+            column(labels, hb + w.dt, 2100, {H2, Ht - w.tt}, Y(H2 + (hb + w.dt) / 2) - 50, true);
+        if (w.Lt == 0 && w.twoSided) column(labels, H1 - t, 2100, {H2, Ht - t}, Y(H2 + hb / 2) - 50, true);
         if (w.Lh == 0) {
-            left(hb, xb + 750, Y(H2 + hb / 2) - 50);
-            left(t, xb + 750, Y(Ht - t / 2) - 75);
+            column(labels, hb, xb + 750, {H2, H2 + hb}, Y(H2 + hb / 2) - 50, true);
+            column(labels, t, xb + 750, {Ht - t, Ht}, Y(Ht - t / 2) - 75, true);
         }
-        const double xc = X(Lt + w.b1b + w.L0 / 4.0);
-        left(t, xc, Y(Ht - t / 2) - 75);
-        if (w.Lt == 0 && w.twoSided) right(t, 2100, Y(Ht - t / 2) - 75);
-        left(w.hc, xc, Y(Ht - t - w.hc / 2.0) - 75);
-        if (w.Lh != 0) left(w.th, xb + 750, Y(Ht - w.th / 2.0) - 75);
-        if (w.Lt != 0) right(w.tt, 2100, Y(Ht - w.tt / 2.0) - 75);
-        if (w.Lt != 0) aboveOrUnder(Lt, 0, Lt, base + 400, base + 600);
-        aboveOrUnder(w.b1b, Lt, Lt + w.b1b, base + 400, base + 600);
-        aboveOrUnder(w.L0, Lt + w.b1b, Lt + w.b1b + w.L0, base + 400, base + 600);
-        aboveOrUnder(w.b2b, B - Lh - w.b2b, B - Lh, base + 400, base + 600);
-        if (w.Lh != 0) aboveOrUnder(Lh, B - Lh, B, base + 400, base + 600);
-        above(B, 0, B, base + 700);
+        column(labels, t, xc, {Ht - t, Ht}, Y(Ht - t / 2) - 75, true);
+        if (w.Lt == 0 && w.twoSided) column(labels, t, 2100, {Ht - t, Ht}, Y(Ht - t / 2) - 75, false);
+        column(labels, w.hc, xc, {Ht - t - w.hc, Ht - t}, Y(Ht - t - w.hc / 2.0) - 75, true);
+        if (w.Lh != 0) column(labels, w.th, xb + 750, {Ht - w.th, Ht}, Y(Ht - w.th / 2.0) - 75, true);
+        if (w.Lt != 0) column(labels, w.tt, 2100, {Ht - w.tt, Ht}, Y(Ht - w.tt / 2.0) - 75, false);
+        if (w.Lt != 0) bottom(labels, Lt, 0, Lt);
+        bottom(labels, w.b1b, Lt, Lt + w.b1b);
+        bottom(labels, w.L0, Lt + w.b1b, Lt + w.b1b + w.L0);
+        bottom(labels, w.b2b, B - Lh - w.b2b, B - Lh);
+        if (w.Lh != 0) bottom(labels, Lh, B - Lh, B);
     }
 
 private:
+    struct Depths {
+        double from, to;
+    };
+
+    // The figures of the top row, arranged on the line above the row: where they do not
+    // all fit there side by side, some stand on a second line above it; any that finds no
+    // place stands beside the row with a leader, never under its line.
+    void topRow(FigureLabels& labels) {
+        const double line = w_.top - 500;
+        const std::vector<TopFigure> row = topRowFigures(w_);
+        std::vector<LineFigure> arranged = arrangedTopRow(w_);
+        for (size_t i = 0; i < row.size(); ++i) {
+            const std::string text = millimetres(row[i].v);
+            Label l = figureOverLine(labels, text, X(row[i].from), X(row[i].to), line - 200, line);
+            l.home = overStretch(arranged[i].from, arranged[i].to);
+            const double width = labels.width(text), x = l.spots.front().x;
+            if (arranged[i].onLine) l.spots = {{arranged[i].middle - width / 2, line - 200}, {x, line - 200 - kFigureLine}};
+            else l.spots = {{x, line - 200 - kFigureLine}, {x, line - 200}};
+            l.away = [line](const Box& ink) { return ink.bottom <= line; };
+            labels.print(l);
+        }
+    }
+
+    // The rows under the base: the parts' line 600 twips under it, the overall width's 900.
+    PartsRow partsRow() const {
+        const double base = Y(w_.Ht);
+        return {base + 400, base + 600, base + 200, base + 900, X(0), X(w_.B)};
+    }
+    void bottom(FigureLabels& labels, double v, double from, double to) {
+        labels.print(partsRowFigure(labels, millimetres(v), X(from), X(to), partsRow()));
+    }
+
+    // A figure beside a vertical dimension line at x, by the stretch of depths it gives.
+    void column(FigureLabels& labels, double v, double x, Depths d, double y, bool leftFirst) {
+        labels.print(figureBesideLine(labels, millimetres(v), x, Y(d.from), Y(d.to), y, leftFirst));
+    }
+
     double X(double x) const { return w_.X(x); }
     double Y(double d) const { return w_.Y(d); }
     void line(double x1, double y1, double x2, double y2) { s_.line(x1, y1, x2, y2); }

@@ -1,6 +1,8 @@
 // Form4.KEIJYOU: the head of report page 2, the chapter heading and the scaled drawing
 // of the wall section with its soils, surcharges, dimensions and part numbers.
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "common/numbers.h"
 #include "conditions/design_choices.h"
@@ -83,11 +85,22 @@ bool frontSoilBelowSlab(const WallFigure& w) { return w.t > w.H4; }
 constexpr double kBandTop = 8 * 220;
 constexpr double kBandBottom = 6700;
 constexpr double kBelowBase = 700 + 180;
+// A figure whose labels find no clear place is drawn smaller, step by step.
+constexpr int kShrinkPasses = 4;
+constexpr double kShrinkStep = 1.2;
+// How far a surcharge caption may stand above its block without a leader.
+constexpr double kCaptionRise = 600;
+
+// Whether some figures of the top row stand on a second line above it.
+bool topRowCrowded(const WallFigure& w) {
+    const std::vector<page::LineFigure> line = page::arrangedTopRow(w);
+    return std::any_of(line.begin(), line.end(), [](const page::LineFigure& f) { return !f.onLine; });
+}
 
 // How far above the highest wall top the figure's texts reach (a negative y offset): the
 // figures of the top dimension row, or a surcharge caption over its block.
 double reachAboveWalls(const WallFigure& w) {
-    double reach = -700;
+    double reach = topRowCrowded(w) ? -700 - page::kFigureLine : -700;
     auto caption = [&](double surfaceDepth, float q) {
         reach = std::min(reach, w.Y(surfaceDepth) - w.top - 10.0 * q - 400);
     };
@@ -100,20 +113,39 @@ double reachAboveWalls(const WallFigure& w) {
     return reach;
 }
 
+// The room a figure needs under its base: the rows of dimensions and their figures, and
+// the lines under them that figures too wide for their parts take.
+double roomUnderBase(const WallFigure& w) {
+    std::vector<page::RowPart> parts;
+    auto part = [&](float v) { parts.push_back({page::millimetres(v), 1000.0 * v / w.s}); };
+    if (w.Lt != 0) part(w.Lt);
+    for (float v : {w.b1b, w.L0, w.b2b}) part(v);
+    if (w.Lh != 0) part(w.Lh);
+    const int lines = page::linesUnderWidthRow(parts);
+    if (lines == 0) return kBelowBase;
+    return 900 + page::kLabelGap / 2 + (lines - 1) * page::kFigureLine + 180;
+}
+
+// The page y of the highest wall top at the figure's scale: a figure whose texts would
+// reach into the heading moves down.
+double topOf(const WallFigure& w) { return std::max(2600.0, kBandTop + page::kLabelGap - reachAboveWalls(w)); }
+
 // The figure at the scale it is drawn on this surface: a base too wide for the page at
 // the height's scale is drawn smaller, to fit; a figure whose texts would reach into the
 // heading moves down, and one that would then reach the text below is drawn smaller.
-WallFigure fittedFigure(const Program& p, const plat::Surface& s) {
+// shrink: how much smaller than that it is drawn, to give its labels room.
+WallFigure fittedFigure(const Program& p, const plat::Surface& s, double shrink) {
     WallFigure w(p);
-    w.s = page::fittedFigureScale(w.s, w.B, s);
-    const double top = kBandTop + page::kLabelGap, bottom = kBandBottom - page::kLabelGap;
+    w.s = num::store(page::fittedFigureScale(w.s, w.B, s) * shrink);
+    const double bottom = kBandBottom - page::kLabelGap;
     for (int pass = 0; pass < 8; ++pass) {
-        w.top = std::max(2600.0, top - reachAboveWalls(w));
+        w.top = topOf(w);
         const double height = w.Y(w.Ht) - w.top;
-        const double room = bottom - kBelowBase - w.top;
+        const double room = bottom - roomUnderBase(w) - w.top;
         if (height <= room || !(height > 0)) break;
         w.s = num::store(double(w.s) * height / std::max(room, 500.0));
     }
+    w.top = topOf(w);
     return w;
 }
 
@@ -129,10 +161,10 @@ float hatchingCounterEnd(const WallFigure& w) {
 
 class WallDrawing {
 public:
-    WallDrawing(const Program& p, plat::Surface& s) : WallDrawing(p, s, fittedFigure(p, s)) {}
     WallDrawing(const Program& p, plat::Surface& s, const WallFigure& w) : p_(p), s_(s), w_(w) {}
 
-    void draw() {
+    // Draws the figure; false where a label found no clear place.
+    bool draw() {
         heading();
         outline();
         soilSurfaces();
@@ -145,6 +177,7 @@ public:
         partNumbers(labels);
         referenceLines();
         textBlock();
+        return labels.complete();
     }
 
 private:
@@ -250,10 +283,23 @@ private:
         }
     }
 
-    // Each caption with its value line below it ("上載荷重", then q kN/m2).
-    void surchargeText(page::FigureLabels& labels, double x, double y, const char* caption, double valueX, float q) {
-        const std::string value = num::format(q, page::fmt::kSurchargePage3) + "kN/m2";
-        labels.print({{caption, 0, 0}, {value, valueX - x, 200}}, {x, y - 400}, page::Slide::Any);
+    // Each caption with its value line below it ("上載荷重", then q kN/m2), over its block
+    // from x a to b whose top is at y; a caption that does not fit there stands higher, or
+    // beside with a leader from the block.
+    struct Block {
+        double a, b, top;
+    };
+    void surchargeText(page::FigureLabels& labels, Block block, double x, const char* caption, double valueX, float q) {
+        page::Label l;
+        l.lines = {{caption, 0, 0}, {num::format(q, page::fmt::kSurchargePage3) + "kN/m2", valueX - x, 200}};
+        l.spots = {{x, block.top - 400}};
+        const double lo = std::min(block.a, block.b), hi = std::max(block.a, block.b), top = block.top;
+        l.home = [lo, hi, top](const page::Box& ink) {
+            return ink.midX() >= lo && ink.midX() <= hi && ink.bottom <= top && ink.bottom >= top - kCaptionRise;
+        };
+        l.anchor = page::Spot{(lo + hi) / 2, top};
+        l.stretch = page::Segment{lo, top, hi, top};
+        labels.print(l);
     }
 
     void surchargeTexts(page::FigureLabels& labels) {
@@ -261,39 +307,32 @@ private:
         if (w.q1 != 0) {
             const double xq = X(w.B - (w.o2 + w.Lh)) +
                               num::div(1000.0 * w.o2, w.s) * num::div(double(w.H2), double(w.H1) + w.H2) + 300;
-            surchargeText(labels, xq, Y(w.H2) - 10.0 * w.q1, "上載荷重", xq, w.q1);
+            const double xs = w.backSoilFaceX();
+            surchargeText(labels, {xs, xs + 1200, Y(w.H2) - 10.0 * w.q1}, xq, "上載荷重", xq, w.q1);
         }
         if (w.q2 != 0) {
             const double x = X(double(w.o1) + w.Lt + w.i1 + w.L0 / 2.0) - 100;
-            surchargeText(labels, x, Y(double(w.Ht) - w.t - w.hc) - 10.0 * w.q2, "上載荷重", x, w.q2);
+            const double top = Y(double(w.Ht) - w.t - w.hc) - 10.0 * w.q2;
+            surchargeText(labels, {w.fillFrontX(), w.fillRearX(), top}, x, "上載荷重", x, w.q2);
         }
         if (w.q3 != 0) {
-            const double x = X(w.Lt) - 950, valueX = X(w.Lt) - 900;
+            const double x = X(w.Lt) - 950, valueX = X(w.Lt) - 900, xf = w.frontSoilFaceX();
             if (w.oneSided && !frontSoilBelowSlab(w))
-                surchargeText(labels, x, Y(w.Ht - w.H4) - 10.0 * w.q3, "上載荷重", valueX, w.q3);
+                surchargeText(labels, {X(w.Lt) - 1200, xf, Y(w.Ht - w.H4) - 10.0 * w.q3}, x, "上載荷重", valueX, w.q3);
             else if (w.oneSided)
-                surchargeText(labels, x, Y(w.Ht - w.t) - 10.0 * w.q3, "上載荷重 ", valueX, w.q3);
+                surchargeText(labels, {X(w.Lt) - 700, xf, Y(w.Ht - w.t) - 10.0 * w.q3}, x, "上載荷重 ", valueX, w.q3);
             else if (w.twoSided)
-                surchargeText(labels, x, Y(w.H2) - 10.0 * w.q3, "上載荷重", valueX, w.q3);
+                surchargeText(labels, {X(w.Lt) - 1200, xf, Y(w.H2) - 10.0 * w.q3}, x, "上載荷重", valueX, w.q3);
         }
     }
 
     void partNumbers(page::FigureLabels& labels) {
-        const WallFigure& w = w_;
-        auto printAt = [&](double x, double y, const char* digit) { labels.print(digit, {{x, y}}, page::Slide::Any); };
         const float* A = p_.partArea;
-        const double Ht = w.Ht, B = w.B, Lt = w.Lt, Lh = w.Lh;
-        if (A[1] != 0) printAt(X(Lt + w.b1b / 2.0) - 100, Y(((Ht - w.H4 - w.H3) + (Ht - w.t)) / 2) - 50, "①");
-        if (A[2] != 0) printAt(X(B - (w.b2b / 2.0 + Lh)) - 100, Y(Ht / 2) - 50, "②");
-        if (A[3] != 0) printAt(X(Lt + w.b1b + w.L0 / 2.0) - 50, Y(Ht - w.t / 2.0) - 50, "③");
-        if (A[4] != 0) printAt(X(B - Lh / 2) - 100, Y(Ht - w.th / 2.0) - 50, "④");
-        if (A[5] != 0) printAt(X(Lt / 2) - 100, Y(Ht - w.tt / 2.0) - 50, "⑤");
-        if (A[6] != 0) printAt(X(Lt + w.b1b + w.L0 / 2.0) + 100, Y(Ht - w.t - w.hc / 2.0) - 50, "⑥");
-        if (A[7] != 0) printAt(X(B - Lh / 2) - 100, Y(w.H2 + w.hb / 2.0) - 50, "⑦");
-        if (A[8] > 0) {
-            if (w.oneSided) printAt(X(Lt / 2) - 100, Y(Ht - w.t - w.hf / 2.0) - 25, "⑧");
-            else if (w.twoSided) printAt(X(Lt / 2) - 100, Y(w.H2 + w.hb / 2.0) - 25, "⑧");
-        }
+        std::vector<int> parts;
+        for (int part = 1; part <= 7; ++part)
+            if (A[part] != 0) parts.push_back(part);
+        if (A[8] > 0 && (w_.oneSided || w_.twoSided)) parts.push_back(8);
+        page::printPartNumbers(w_, parts, labels);
     }
 
     void referenceLines() {
@@ -327,14 +366,36 @@ private:
     WallFigure w_;
 };
 
+// The figure as it is drawn: fitted to its band, and drawn smaller where a label of it
+// would find no clear place at that scale.
+WallFigure laidOutFigure(const Program& p, const plat::Surface& s) {
+    double shrink = 1;
+    for (int pass = 0; pass < kShrinkPasses; ++pass, shrink *= kShrinkStep) {
+        const WallFigure w = fittedFigure(p, s, shrink);
+        plat::RecordingSurface dry;
+        dry.setPrintableWidth(s.printableWidth());
+        dry.setFont(s.fontName(), s.fontSize(), s.fontBold());
+        if (WallDrawing(p, dry, w).draw()) return w;
+    }
+    return fittedFigure(p, s, 1);
+}
+
 }  // namespace
 
 void report::prepareWallDrawing(Program& p, const plat::Surface& s) {
-    const WallFigure w = fittedFigure(p, s);
+    const WallFigure w = laidOutFigure(p, s);
     p.figureScale = w.s;
     p.pageLoopCounter = hatchingCounterEnd(w);
     // No heel and no outer batter on the rear wall: the back soil has no part here.
     if (page::backSoilLeftOut(p)) p.partArea[7] = 0;
 }
 
-void report::KEIJYOU(plat::Surface& s, const Program& p) { WallDrawing(p, s).draw(); }
+WallFigure page::drawnFigure(const Program& p) {
+    WallFigure w(p);
+    w.s = p.figureScale;
+    w.top = topOf(w);
+    return w;
+}
+
+// Drawn at the scale the step before it laid the figure out at.
+void report::KEIJYOU(plat::Surface& s, const Program& p) { WallDrawing(p, s, page::drawnFigure(p)).draw(); }

@@ -2,9 +2,11 @@
 // the section (m, single precision as the stability run left them), the ground shape,
 // and the page position of a point of the section at the drawing's scale.
 #pragma once
+#include <vector>
+
 #include "common/program.h"
 #include "platform/surface.h"
-#include "report/pages/figure_labels.h"
+#include "report/pages/dimension_figures.h"
 
 namespace page {
 
@@ -35,9 +37,27 @@ struct WallFigure {
     double top = 2600;
 };
 
+// The figure as the drawing draws it, at the scale its step before it set (figureScale).
+WallFigure drawnFigure(const Program& p);
+
 // Steps of the wall drawing (Form4.KEIJYOU) that have files of their own: the dimension
 // lines, then the figures written beside them.
 void drawDimensionLines(const WallFigure& w, plat::Surface& s);
 void drawDimensionFigures(const WallFigure& w, plat::Surface& s, FigureLabels& labels);
+
+// The figures of the top dimension row, left to right: each length (m) and the stretch
+// from and to (m from the toe end) it gives; and where they stand on the line above it,
+// those that do not fit there left off.
+struct TopFigure {
+    double v, from, to;
+};
+std::vector<TopFigure> topRowFigures(const WallFigure& w);
+std::vector<LineFigure> arrangedTopRow(const WallFigure& w);
+
+// The outline of a part (1 to 8) on the page, whose number stands inside it.
+std::vector<Spot> partOutline(const WallFigure& w, int part);
+// The numbers of the parts drawn, in order, each inside its outline or beside it with a
+// leader, outside the other parts.
+void printPartNumbers(const WallFigure& w, const std::vector<int>& parts, FigureLabels& labels);
 
 }  // namespace page

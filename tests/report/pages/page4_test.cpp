@@ -118,6 +118,28 @@ TEST_F(Page4StoredTest, FailedSlidingWithoutKeyEndsThePageInMagenta) {
     EXPECT_EQ(surface.foreColor(), plat::kBlack);
 }
 
+// A resultant behind the toe (d < 0), a negative Mo and ΣH: each negative value after an
+// operator stands in brackets, so that two signs never run together.
+TEST_F(Page4StoredTest, NegativeValuesAfterAnOperatorStandInBrackets) {
+    prog.form<Form14>().opt1.setValue(true);
+    prog.baseWidth = 1.6f;
+    prog.resultantPosition = -0.128f;
+    prog.eccentricity = 0.928f;
+    prog.momentOverturning = -50;
+    prog.overturningSafetyFactor = -3;
+    prog.sumH = -40;
+    prog.slidingSafetyFactor = -1.5f;
+    report::runProc(prog, report::Proc::KENTOU);
+    for (const std::string& line :
+         {blanks(16) + "転 倒 安 全 率  F=Mr/Mo=150.000/(-50.000)=-3.000 < 1.5",
+          blanks(16) + "合力の作用位置 d=(Mr－Mo)/ΣV=(150.000－(-50.000))/100.000=-0.128m",
+          blanks(16) + "偏  心  距  離 e=(B/2)－d=(1.600/2)－(-0.128)=0.928m",
+          blanks(16) + "滑 動 安 全 率      F=RH/ΣH=60.000/(-40.000)=-1.500 < 1.5"})
+        EXPECT_TRUE(hasText(line)) << line;
+    // A negative value after "=" or an opening bracket reads as it is.
+    EXPECT_TRUE(hasText(blanks(16) + "水 平 力 の 総 和 ΣH=-40.000kN/m"));
+}
+
 TEST_F(Page4StoredTest, BearingJudgementByPressures) {
     struct Case {
         float e, sigmaMax, sigmaMin;

@@ -635,6 +635,21 @@ TEST_F(CantileverSectionTest, HeelReactionLinesByContactLength) {
     }
 }
 
+// A reaction's moment and shear below zero (an uplifted heel) follow the minus sign in
+// brackets: "|9.600-(-7.800)|", not "|9.600--7.800|".
+TEST_F(CantileverSectionTest, NegativeReactionForcesStandInBracketsAfterTheMinus) {
+    prog.eccentricity = 0.3f;
+    prog.neutralAxisXn = 4.5f;
+    prog.reactionVR = -40;
+    storeSlabForces({8}, {9.6f, -7.8f, 31.5f, -25.5f, 1740000, 57000});
+    report::runProc(prog, report::Proc::HAIKIN_H);
+    for (const std::string& line : {blanks(17) + "M2=(V5＋2･VR)･B^2/6=(45.000＋2×(-40.000))×0.600^2/6=-7.800KNm/m",
+                                    blanks(17) + "S2=(V5＋VR)･B/2=(45.000＋(-40.000))×0.600/2=-25.500KN/m",
+                                    blanks(18) + "M=|M1-M2|=|9.600-(-7.800)|×10^5=1740000Ncm/m",
+                                    blanks(18) + "S=|S1-S2|=|31.500-(-25.500)|×10^3=57000N/m"})
+        EXPECT_TRUE(hasText(line)) << line;
+}
+
 TEST_F(CantileverSectionTest, ToeUniformLoadAndLeadingLinesByHeel) {
     prog.eccentricity = -0.3f;
     report::runProc(prog, report::Proc::HAIKIN_I);

@@ -158,10 +158,10 @@ TEST_F(ShearKeyStoredTest, RoadHeelSideTriangleShowsTheTermsOfItsResistance) {
     prog.keyShearResistanceHk = 33.4;
     prog.slidingSafetyFactorWithKey = 0.668f;
     report::runProc(prog, report::Proc::KENTOU);
-    // tan 30ﾟ = 0.577; X − L1 = 1.8 − 2.5.
+    // tan 30ﾟ = 0.577; X − L1 = 1.8 − 2.5, negative after "×": in brackets.
     EXPECT_TRUE(hasText(blanks(16) + "せん断抵抗力 Hk={(q2+q3)/2}･L1･tanφ+{(q1+q3)/2}･L2･tanφB+c･L1"));
     EXPECT_TRUE(hasText(blanks(31) + "={(0.000＋120.000)/2}×2.500×0.577"));
-    EXPECT_TRUE(hasText(blanks(32) + "＋{(170.000＋120.000)/2}×-0.700×0.577"));
+    EXPECT_TRUE(hasText(blanks(32) + "＋{(170.000＋120.000)/2}×(-0.700)×0.577"));
     EXPECT_TRUE(hasText(blanks(32) + "＋4.0×2.500=33.400kN/m"));
     const std::string f = blanks(18) + "滑動安全率  F=Hk/∑H=33.400/50.000=0.668 < 1.5";
     EXPECT_EQ(textOp(f).colour, plat::kColour13);
