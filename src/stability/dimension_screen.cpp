@@ -299,7 +299,15 @@ void Form4::placeControls() {
 }
 
 void Form4::drawFigure() {
-    // Rules of the screen and the panel.
+    drawRules();
+    drawOutline();
+    drawSoilAndLoads();
+    drawDimensions();
+    drawFrontSide();
+}
+
+// Rules of the screen and the panel.
+void Form4::drawRules() {
     addLine(0, 600, 10920, 600);
     addLine(7980, 600, 7980, 6360, kDashed);
     addLine(7980, 6360, 10920, 6360, kDashed);
@@ -307,8 +315,10 @@ void Form4::drawFigure() {
     addLine(7980, 4260, 10920, 4260);
     addLine(7980, 2100, 10920, 2100).setBorderColor(kTeal);
     addLine(7980, 3060, 10920, 3060).setBorderColor(kTeal);
+}
 
-    // Outline of the section.
+// Outline of the section.
+void Form4::drawOutline() {
     addLine(3000, 2340, 3300, 2340, kDashed);  // front wall top
     addLine(3000, 2340, 2820, 4260, kDashed);  // front wall outer face
     addLine(3300, 2340, 3420, 4260, kDashed);  // front wall inner face
@@ -321,20 +331,23 @@ void Form4::drawFigure() {
     addLine(2220, 4380, 2820, 4260, kDashed);  // toe top
     addLine(5880, 4380, 5880, 4860, kDashed);  // heel end
     addLine(5850, 4380, 5280, 4260, kDashed);  // heel top
+}
 
-    // Soil surfaces and the surcharges on them.
+// Soil surfaces and the surcharges on them, and the line of action of the resultant.
+void Form4::drawSoilAndLoads() {
     addLine(5100, 2580, 7500, 2580, kDashed);  // back soil
     addLine(3360, 3240, 4770, 3240, kDashed);  // central fill
     addLine(5130, 2400, 6690, 2400);           // back surcharge
     for (int x = 5130; x <= 6690; x += 120) addLine(x, 2400, x, 2580);
     addLine(3360, 3060, 4800, 3060);  // central surcharge
     for (int x = 3360; x <= 4800; x += 120) addLine(x, 3060, x, 3240);
-
     // Line of action of the resultant.
     addLine(4440, 5040, 5340, 2160).setBorderWidth(5);
+}
 
-    // Dimension lines: every width, height and thickness box sits on the line of its own
-    // length, between extension lines from the figure, with arrow heads at both ends.
+// Dimension lines: every width, height and thickness box sits on the line of its own
+// length, between extension lines from the figure, with arrow heads at both ends.
+void Form4::drawDimensions() {
     // The top row: the wall top widths on one line, the front batter a line lower.
     for (int x : {3000, 3300, 4830, 5100}) addLine(x, 2310, x, kTopWidthLine);
     for (int x : {3420, 4680}) addLine(x, 4230, x, x == 3420 ? kBatterLine : kTopWidthLine);
@@ -363,8 +376,10 @@ void Form4::drawFigure() {
     addLine(5910, 4860, 7110, 4860);
     dimension(false, 2340, 2580, 7050, 2340, 2580);  // txt6
     dimension(false, 2580, 4860, 7050, 2580, 4860);  // txt5
+}
 
-    // The front side, one set per ground shape.
+// The front side, one set per ground shape.
+void Form4::drawFrontSide() {
     Line120.setPoints(720, 3960, 2850, 3960);
     Line120.setBorderStyle(kDashed);
     Line121.setPoints(1290, 3780, 2880, 3780);
