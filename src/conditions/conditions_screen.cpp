@@ -220,16 +220,6 @@ void placeKa(Form3& f) {
     f.cmd6.setCaption("計算する");
 }
 
-// Tab order; of an option group only its selected option is a stop.
-void setTabOrder(Form3& f) {
-    int tab = 0;
-    for (plat::Control* c : std::initializer_list<plat::Control*>{
-             &f.txt1, &f.txt2, &f.txt3, &f.txt13, &f.txt4, &f.txt5, &f.txt6, &f.cbo1, &f.txt8, &f.txt10, &f.txt12,
-             &f.cbo2, &f.txt11, &f.cmd3, &f.opt7, &f.opt8, &f.txt14, &f.txt9, &f.opt5, &f.opt6, &f.cmd2, &f.cmd1,
-             &f.opt3, &f.opt4, &f.cmd6, &f.cmd5, &f.opt1, &f.opt2, &f.txt15, &f.cmd4, &f.opt_T, &f.opt_D, &f.cmd7})
-        c->setTabIndex(tab++);
-}
-
 }  // namespace
 
 // Design-time properties: positions in twips, captions, fonts, colours, initial state.
@@ -255,7 +245,10 @@ void Form3::layout() {
     for (plat::Label* heading : {&lbl59, &Label41, &Label43, &lbl4, &Label2, &lbl2, &lbl5, &lbl20})
         heading->setForeColor(kNavy);
 
-    setTabOrder(*this);
+    // Tab order; of an option group only its selected option is a stop.
+    plat::setTabOrder({&txt1, &txt2, &txt3, &txt13, &txt4, &txt5, &txt6, &cbo1, &txt8, &txt10, &txt12, &cbo2, &txt11,
+                       &cmd3, &opt7, &opt8, &txt14, &txt9, &opt5, &opt6, &cmd2, &cmd1, &opt3, &opt4, &cmd6, &cmd5,
+                       &opt1, &opt2, &txt15, &cmd4, &opt_T, &opt_D, &cmd7});
 
     // Initial state: normal load case, cohesion not considered, no standard, no KA or μ mode.
     opt3.setValue(true);

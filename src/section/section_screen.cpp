@@ -207,19 +207,6 @@ void placeSteps(Form7& f) {
     for (plat::Label* step : {&f.Label22, &f.Label26, &f.Label40, &f.Label41, &f.Label43}) step->setForeColor(kBlue);
 }
 
-// Tab order: the KA box, the rows left to right, then the buttons.
-void setTabOrder(Form7& f) {
-    int tab = 0;
-    for (plat::Control* c : std::initializer_list<plat::Control*>{&f.chk_1, &f.txt_1, &f.txt_ka, &f.opt1, &f.cmd4,
-                                                                  &f.opt2, &f.cmd5, &f.cmd6})
-        c->setTabIndex(tab++);
-    for (const Form7::Row& r : f.rows()) {
-        r.bars.setTabIndex(tab++);
-        r.design.setTabIndex(tab++);
-    }
-    for (plat::Control* c : std::initializer_list<plat::Control*>{&f.cmd1, &f.cmd3}) c->setTabIndex(tab++);
-}
-
 }  // namespace
 
 void Form7::placeControls() {
@@ -237,7 +224,14 @@ void Form7::placeControls() {
     cmd1.setCaption("応力度計算");
     cmd3.place(8640, 6060, 2040, 495);
     cmd3.setCaption("< 寸法の変更");
-    setTabOrder(*this);
+
+    // Tab order: the KA box, the rows left to right, then the buttons.
+    int tab = plat::setTabOrder({&chk_1, &txt_1, &txt_ka, &opt1, &cmd4, &opt2, &cmd5, &cmd6});
+    for (const Row& r : rows()) {
+        r.bars.setTabIndex(tab++);
+        r.design.setTabIndex(tab++);
+    }
+    plat::setTabOrder({&cmd1, &cmd3}, tab);
 }
 
 // A U-shaped wall with its toe on the left and the heel on the right, the back soil

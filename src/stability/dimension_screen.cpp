@@ -238,17 +238,6 @@ void placeButtons(Form4& f) {
     f.cmd6.setCaption("背面上載荷重の土圧について");
 }
 
-// Tab order.
-void setTabOrder(Form4& f) {
-    int tab = 0;
-    for (plat::Control* c : std::initializer_list<plat::Control*>{
-             &f.txt1, &f.txt2, &f.txt3, &f.txt4, &f.txt5, &f.txt6, &f.txt7, &f.txt9, &f.txt8, &f.txt10, &f.txt13,
-             &f.txt15, &f.txt14, &f.txt12, &f.txt16, &f.txt17, &f.txt18, &f.txt19, &f.txt20, &f.txt21, &f.txt22,
-             &f.txt23, &f.cmd4, &f.cmd3, &f.cmd1, &f.cmd2, &f.opt3, &f.opt4, &f.cmd5, &f.opt6, &f.opt5, &f.opt1,
-             &f.opt2, &f.chk1, &f.cmd6})
-        c->setTabIndex(tab++);
-}
-
 // The panel: headings, then the result cells, hidden until a check fills them.
 void placePanel(Form4& f) {
     f.Label13.place(8160, 720, 2595, 255);
@@ -294,7 +283,9 @@ void Form4::placeControls() {
     placeFrontSoilChoice(*this);
     placeKeyChoice(*this);
     placeButtons(*this);
-    setTabOrder(*this);
+    plat::setTabOrder({&txt1, &txt2, &txt3, &txt4, &txt5, &txt6, &txt7, &txt9, &txt8, &txt10, &txt13, &txt15,
+                       &txt14, &txt12, &txt16, &txt17, &txt18, &txt19, &txt20, &txt21, &txt22, &txt23, &cmd4, &cmd3,
+                       &cmd1, &cmd2, &opt3, &opt4, &cmd5, &opt6, &opt5, &opt1, &opt2, &chk1, &cmd6});
     placePanel(*this);
 }
 
