@@ -43,164 +43,202 @@ Form3::Form3(Program& program) : plat::Form(program, kName, plat::FormKind::MdiC
     bindFields();
 }
 
+namespace {
+
+// Column divider and group lines.
+void placeRules(Form3& f) {
+    f.Line1.setPoints(5460, 0, 5460, 6870);
+    f.Line2.setPoints(0, 840, 5460, 840);
+    f.Line3.setPoints(0, 1785, 5460, 1785);
+    f.Line4.setPoints(0, 2895, 5460, 2895);
+    f.Line5.setPoints(0, 4635, 5460, 4635);
+    f.Line6.setPoints(5460, 2310, 10920, 2310);
+    f.Line7.setPoints(5460, 3900, 10920, 3900);
+    f.Line8.setPoints(5460, 5520, 10920, 5520);
+}
+
+// Left column: heading, site, design standard.
+void placeSiteAndStandard(Form3& f) {
+    f.lbl28.place(120, 60, 3600, 300);
+    f.lbl28.setCaption("§１. 設 計 条 件");
+    f.lbl28.setFont("ＭＳ Ｐゴシック", 11.25);
+    f.lbl28.setForeColor(kGreen);
+    f.lbl59.place(120, 480, 1080, 225);
+    f.lbl59.setCaption("・築 造 地");
+    f.txt1.place(1260, 450, 4095, 285);
+    f.Label41.place(120, 930, 1500, 225);
+    f.Label41.setCaption("・計算方法");
+    f.opt_T.place(360, 1185, 4995, 255);
+    f.opt_T.setCaption("建築基準法、建築基礎構造設計指針");
+    f.opt_D.place(360, 1455, 4995, 255);
+    f.opt_D.setCaption("道路土工(擁壁工指針)");
+    f.opt_T.setForeColor(kDarkGreen);
+    f.opt_D.setForeColor(kDarkGreen);
+}
+
+// Load case.
+void placeLoadCase(Form3& f) {
+    f.Frame2.place(0, 1830, 5460, 1020);
+    f.Frame2.setBorderStyle(0);
+    for (plat::Control* c :
+         std::initializer_list<plat::Control*>{&f.Label43, &f.opt3, &f.cmd1, &f.opt4, &f.cmd2, &f.cmd4})
+        c->setContainer(f.Frame2);
+    f.Label43.place(120, 30, 1500, 225);
+    f.Label43.setCaption("・計 算 時");
+    f.opt3.place(360, 330, 255, 255);
+    f.cmd1.place(660, 300, 1095, 315);
+    f.cmd1.setCaption("常時");
+    f.opt4.place(360, 690, 255, 255);
+    f.cmd2.place(660, 660, 1095, 315);
+    f.cmd2.setCaption("地震時");
+    f.cmd4.place(2040, 300, 3180, 675);
+    f.cmd4.setCaption("水平荷重の計算方法震度の入力");
+}
+
+// Allowable stresses of the materials.
+void placeAllowableStresses(Form3& f) {
+    f.lbl4.place(120, 2985, 2400, 225);
+    f.lbl4.setCaption("・材料の許容応力度");
+    row(f.lbl56, kBuildingTexts.concrete, 120, 3330, f.txt2, 3510, 3285, &f.lbl57, "N/mm2");
+    row(f.lbl58, "鉄筋の許容引張応力度（長期）：ft=", 120, 3330, f.txt3, 3510, 3615, &f.lbl55, "N/mm2");
+    row(f.lbl46, "（短期）：ft=", 2280, 1170, f.txt13, 3510, 3945, &f.lbl47, "N/mm2");
+    row(f.lbl54, "許容地耐力度（長期）：fe=", 120, 3330, f.txt4, 3510, 4275, &f.lbl53, "kN/m2");
+    f.lbl56.setAlignment(plat::Align::Right);
+    f.lbl54.setAlignment(plat::Align::Right);
+}
+
+// Unit weights.
+void placeUnitWeights(Form3& f) {
+    f.Label2.place(120, 4725, 2400, 225);
+    f.Label2.setCaption("・材料の単位重量");
+    row(f.lbl22, "土の単位体積重量：γ=", 120, 3330, f.txt5, 3510, 5025, &f.lbl23, "kN/m3");
+    row(f.lbl24, "鉄筋コンクリートの単位体積重量：ｒ=", 120, 3330, f.txt6, 3510, 5355, &f.lbl25, "kN/m3");
+}
+
+// Right column: foundation ground.
+void placeFoundationGround(Form3& f) {
+    f.lbl2.place(5580, 60, 1800, 225);
+    f.lbl2.setCaption("・基礎地盤");
+    f.lbl3.place(5820, 375, 900, 225);
+    f.lbl3.setCaption("土質： ");
+    f.cbo2.place(6720, 330, 1935, 300);
+    f.cbo2.setImeMode(plat::ImeMode::Hiragana);  // the soil types are Japanese words
+    row(f.lbl10, kBuildingTexts.phi, 5820, 3120, f.txt11, 9000, 675, &f.Label20, "゜");
+    f.lbl10.setAlignment(plat::Align::Right);
+}
+
+// Cohesion of the foundation ground.
+void placeCohesion(Form3& f) {
+    f.Frame3.place(5460, 1005, 5460, 630);
+    f.Frame3.setBorderStyle(0);
+    for (plat::Control* c :
+         std::initializer_list<plat::Control*>{&f.Label3, &f.Label10, &f.txt14, &f.Label13, &f.opt7, &f.opt8})
+        c->setContainer(f.Frame3);
+    f.Label3.place(360, 60, 1500, 225);
+    f.Label3.setCaption("土の粘着力：");
+    row(f.Label10, "Ｃ=", 3180, 330, f.txt14, 3540, 30, &f.Label13, "kN/m2");
+    f.opt7.place(600, 345, 1335, 255);
+    f.opt7.setCaption("考慮する");
+    f.opt8.place(2040, 345, 1095, 255);
+    f.opt8.setCaption("しない");
+}
+
+// Base friction.
+void placeBaseFriction(Form3& f) {
+    f.Frame4.place(5460, 1635, 5460, 630);
+    f.Frame4.setBorderStyle(0);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&f.Label4, &f.lbl12, &f.txt9, &f.opt5, &f.opt6})
+        c->setContainer(f.Frame4);
+    f.Label4.place(360, 60, 1800, 225);
+    f.Label4.setCaption("底面の摩擦係数：");
+    row(f.lbl12, "μ=", 3180, 330, f.txt9, 3540, 30);
+    f.opt5.place(600, 345, 1335, 255);
+    f.opt5.setCaption("直接入力");
+    f.opt6.place(2040, 345, 1095, 255);
+    f.opt6.setCaption("tanφ");
+}
+
+// Backfill.
+void placeBackfill(Form3& f) {
+    f.lbl5.place(5580, 2370, 1800, 225);
+    f.lbl5.setCaption("・背 面 土");
+    f.lbl52.place(5820, 2670, 900, 225);
+    f.lbl52.setCaption("土質： ");
+    f.cbo1.place(6720, 2625, 1935, 300);
+    f.cbo1.setImeMode(plat::ImeMode::Hiragana);  // the soil types are Japanese words
+    f.lbl45.place(5820, 2985, 3120, 225);
+    f.lbl45.setCaption("地平面と水平面とのなす角度：β=");
+    f.lbl19.place(9000, 2985, 615, 225);
+    f.lbl19.setCaption("0");
+    f.Label21.place(9675, 2985, 300, 225);
+    f.Label21.setCaption("゜");
+    f.lbl51.place(5820, 3270, 3120, 225);
+    f.lbl51.setCaption("土の粘着力：Ｃ=");
+    f.lbl16.place(9000, 3270, 615, 225);
+    f.lbl16.setCaption("0");
+    f.lbl17.place(9675, 3270, 840, 225);
+    f.lbl17.setCaption("kN/m2");
+    row(f.lbl14, kBuildingTexts.phi, 5820, 3120, f.txt8, 9000, 3540, &f.Label22, "゜");
+    f.lbl14.setAlignment(plat::Align::Right);
+}
+
+// Wall friction angles.
+void placeWallFriction(Form3& f) {
+    f.lbl20.place(5580, 3960, 5220, 225);
+    f.lbl20.setCaption("壁背面と土との間の壁面摩擦角(δ)：");
+    row(f.lbl29, "安定計算時：δ=", 5820, 1350, f.txt10, 7200, 4230, &f.Label23, "゜");
+    f.Label23.setWidth(300);
+    f.Label40.place(8160, 4260, 2700, 225);
+    f.Label40.setCaption("常時：δ≦β(β>φの場合δ=φ)");
+    f.Label26.place(8160, 4590, 780, 225);
+    f.Label26.setCaption("地震時：");
+    f.cmd7.place(8940, 4545, 1095, 315);
+    f.cmd7.setCaption("計算する");
+    row(f.lbl39, "断面計算時：δ=", 5820, 1350, f.txt12, 7200, 4890, &f.Label24, "゜");
+    f.Label24.setWidth(300);
+    f.Label19.place(8160, 4920, 2700, 225);
+    f.Label19.setCaption("常時：δ≦2φ/3");
+    f.Label15.place(7200, 5220, 3660, 225);
+    f.Label15.setCaption("地震時又は透水マット使用時：δ≦φ/2");
+}
+
+// Active earth-pressure coefficient.
+void placeKa(Form3& f) {
+    f.Frame1.place(5460, 5550, 5460, 780);
+    f.Frame1.setBorderStyle(0);
+    for (plat::Control* c :
+         std::initializer_list<plat::Control*>{&f.Label1, &f.Label18, &f.txt15, &f.opt1, &f.cmd5, &f.opt2, &f.cmd6})
+        c->setContainer(f.Frame1);
+    f.Label1.place(360, 60, 1200, 225);
+    f.Label1.setCaption("主働土圧係数");
+    row(f.Label18, "KA=", 1650, 300, f.txt15, 1980, 30, nullptr, nullptr, 609);
+    f.opt1.place(2820, 60, 255, 255);
+    f.cmd5.place(3120, 0, 1095, 315);
+    f.cmd5.setCaption("直接入力");
+    f.opt2.place(2820, 450, 255, 255);
+    f.cmd6.place(3120, 390, 1095, 315);
+    f.cmd6.setCaption("計算する");
+}
+
+}  // namespace
+
 // Design-time properties: positions in twips, captions, fonts, colours, initial state.
 void Form3::layout() {
     setSize(10920, 6870);
     setFont("ＭＳ ゴシック", 9);
     for (plat::Control* c : controls()) c->setFont("ＭＳ ゴシック", 9);
 
-    // Column divider and group lines.
-    Line1.setPoints(5460, 0, 5460, 6870);
-    Line2.setPoints(0, 840, 5460, 840);
-    Line3.setPoints(0, 1785, 5460, 1785);
-    Line4.setPoints(0, 2895, 5460, 2895);
-    Line5.setPoints(0, 4635, 5460, 4635);
-    Line6.setPoints(5460, 2310, 10920, 2310);
-    Line7.setPoints(5460, 3900, 10920, 3900);
-    Line8.setPoints(5460, 5520, 10920, 5520);
-
-    // Left column: heading, site, design standard.
-    lbl28.place(120, 60, 3600, 300);
-    lbl28.setCaption("§１. 設 計 条 件");
-    lbl28.setFont("ＭＳ Ｐゴシック", 11.25);
-    lbl28.setForeColor(kGreen);
-    lbl59.place(120, 480, 1080, 225);
-    lbl59.setCaption("・築 造 地");
-    txt1.place(1260, 450, 4095, 285);
-    Label41.place(120, 930, 1500, 225);
-    Label41.setCaption("・計算方法");
-    opt_T.place(360, 1185, 4995, 255);
-    opt_T.setCaption("建築基準法、建築基礎構造設計指針");
-    opt_D.place(360, 1455, 4995, 255);
-    opt_D.setCaption("道路土工(擁壁工指針)");
-    opt_T.setForeColor(kDarkGreen);
-    opt_D.setForeColor(kDarkGreen);
-
-    // Load case.
-    Frame2.place(0, 1830, 5460, 1020);
-    Frame2.setBorderStyle(0);
-    for (plat::Control* c : std::initializer_list<plat::Control*>{&Label43, &opt3, &cmd1, &opt4, &cmd2, &cmd4})
-        c->setContainer(Frame2);
-    Label43.place(120, 30, 1500, 225);
-    Label43.setCaption("・計 算 時");
-    opt3.place(360, 330, 255, 255);
-    cmd1.place(660, 300, 1095, 315);
-    cmd1.setCaption("常時");
-    opt4.place(360, 690, 255, 255);
-    cmd2.place(660, 660, 1095, 315);
-    cmd2.setCaption("地震時");
-    cmd4.place(2040, 300, 3180, 675);
-    cmd4.setCaption("水平荷重の計算方法震度の入力");
-
-    // Allowable stresses of the materials.
-    lbl4.place(120, 2985, 2400, 225);
-    lbl4.setCaption("・材料の許容応力度");
-    row(lbl56, kBuildingTexts.concrete, 120, 3330, txt2, 3510, 3285, &lbl57, "N/mm2");
-    row(lbl58, "鉄筋の許容引張応力度（長期）：ft=", 120, 3330, txt3, 3510, 3615, &lbl55, "N/mm2");
-    row(lbl46, "（短期）：ft=", 2280, 1170, txt13, 3510, 3945, &lbl47, "N/mm2");
-    row(lbl54, "許容地耐力度（長期）：fe=", 120, 3330, txt4, 3510, 4275, &lbl53, "kN/m2");
-    lbl56.setAlignment(plat::Align::Right);
-    lbl54.setAlignment(plat::Align::Right);
-
-    // Unit weights.
-    Label2.place(120, 4725, 2400, 225);
-    Label2.setCaption("・材料の単位重量");
-    row(lbl22, "土の単位体積重量：γ=", 120, 3330, txt5, 3510, 5025, &lbl23, "kN/m3");
-    row(lbl24, "鉄筋コンクリートの単位体積重量：ｒ=", 120, 3330, txt6, 3510, 5355, &lbl25, "kN/m3");
-
-    // Right column: foundation ground.
-    lbl2.place(5580, 60, 1800, 225);
-    lbl2.setCaption("・基礎地盤");
-    lbl3.place(5820, 375, 900, 225);
-    lbl3.setCaption("土質： ");
-    cbo2.place(6720, 330, 1935, 300);
-    row(lbl10, kBuildingTexts.phi, 5820, 3120, txt11, 9000, 675, &Label20, "゜");
-    lbl10.setAlignment(plat::Align::Right);
-
-    // Cohesion of the foundation ground.
-    Frame3.place(5460, 1005, 5460, 630);
-    Frame3.setBorderStyle(0);
-    for (plat::Control* c : std::initializer_list<plat::Control*>{&Label3, &Label10, &txt14, &Label13, &opt7, &opt8})
-        c->setContainer(Frame3);
-    Label3.place(360, 60, 1500, 225);
-    Label3.setCaption("土の粘着力：");
-    row(Label10, "Ｃ=", 3180, 330, txt14, 3540, 30, &Label13, "kN/m2");
-    opt7.place(600, 345, 1335, 255);
-    opt7.setCaption("考慮する");
-    opt8.place(2040, 345, 1095, 255);
-    opt8.setCaption("しない");
-
-    // Base friction.
-    Frame4.place(5460, 1635, 5460, 630);
-    Frame4.setBorderStyle(0);
-    for (plat::Control* c : std::initializer_list<plat::Control*>{&Label4, &lbl12, &txt9, &opt5, &opt6})
-        c->setContainer(Frame4);
-    Label4.place(360, 60, 1800, 225);
-    Label4.setCaption("底面の摩擦係数：");
-    row(lbl12, "μ=", 3180, 330, txt9, 3540, 30);
-    opt5.place(600, 345, 1335, 255);
-    opt5.setCaption("直接入力");
-    opt6.place(2040, 345, 1095, 255);
-    opt6.setCaption("tanφ");
-
-    // Backfill.
-    lbl5.place(5580, 2370, 1800, 225);
-    lbl5.setCaption("・背 面 土");
-    lbl52.place(5820, 2670, 900, 225);
-    lbl52.setCaption("土質： ");
-    cbo1.place(6720, 2625, 1935, 300);
-    // The soil types are Japanese words.
-    cbo1.setImeMode(plat::ImeMode::Hiragana);
-    cbo2.setImeMode(plat::ImeMode::Hiragana);
-    lbl45.place(5820, 2985, 3120, 225);
-    lbl45.setCaption("地平面と水平面とのなす角度：β=");
-    lbl19.place(9000, 2985, 615, 225);
-    lbl19.setCaption("0");
-    Label21.place(9675, 2985, 300, 225);
-    Label21.setCaption("゜");
-    lbl51.place(5820, 3270, 3120, 225);
-    lbl51.setCaption("土の粘着力：Ｃ=");
-    lbl16.place(9000, 3270, 615, 225);
-    lbl16.setCaption("0");
-    lbl17.place(9675, 3270, 840, 225);
-    lbl17.setCaption("kN/m2");
-    row(lbl14, kBuildingTexts.phi, 5820, 3120, txt8, 9000, 3540, &Label22, "゜");
-    lbl14.setAlignment(plat::Align::Right);
-
-    // Wall friction angles.
-    lbl20.place(5580, 3960, 5220, 225);
-    lbl20.setCaption("壁背面と土との間の壁面摩擦角(δ)：");
-    row(lbl29, "安定計算時：δ=", 5820, 1350, txt10, 7200, 4230, &Label23, "゜");
-    Label23.setWidth(300);
-    Label40.place(8160, 4260, 2700, 225);
-    Label40.setCaption("常時：δ≦β(β>φの場合δ=φ)");
-    Label26.place(8160, 4590, 780, 225);
-    Label26.setCaption("地震時：");
-    cmd7.place(8940, 4545, 1095, 315);
-    cmd7.setCaption("計算する");
-    row(lbl39, "断面計算時：δ=", 5820, 1350, txt12, 7200, 4890, &Label24, "゜");
-    Label24.setWidth(300);
-    Label19.place(8160, 4920, 2700, 225);
-    Label19.setCaption("常時：δ≦2φ/3");
-    Label15.place(7200, 5220, 3660, 225);
-    Label15.setCaption("地震時又は透水マット使用時：δ≦φ/2");
-
-    // Active earth-pressure coefficient.
-    Frame1.place(5460, 5550, 5460, 780);
-    Frame1.setBorderStyle(0);
-    for (plat::Control* c :
-         std::initializer_list<plat::Control*>{&Label1, &Label18, &txt15, &opt1, &cmd5, &opt2, &cmd6})
-        c->setContainer(Frame1);
-    Label1.place(360, 60, 1200, 225);
-    Label1.setCaption("主働土圧係数");
-    row(Label18, "KA=", 1650, 300, txt15, 1980, 30, nullptr, nullptr, 609);
-    opt1.place(2820, 60, 255, 255);
-    cmd5.place(3120, 0, 1095, 315);
-    cmd5.setCaption("直接入力");
-    opt2.place(2820, 450, 255, 255);
-    cmd6.place(3120, 390, 1095, 315);
-    cmd6.setCaption("計算する");
-
+    placeRules(*this);
+    placeSiteAndStandard(*this);
+    placeLoadCase(*this);
+    placeAllowableStresses(*this);
+    placeUnitWeights(*this);
+    placeFoundationGround(*this);
+    placeCohesion(*this);
+    placeBaseFriction(*this);
+    placeBackfill(*this);
+    placeWallFriction(*this);
+    placeKa(*this);
     cmd3.place(9240, 6420, 1560, 375);
     cmd3.setCaption("地盤の形状 >");
 
@@ -208,12 +246,9 @@ void Form3::layout() {
         heading->setForeColor(kNavy);
 
     // Tab order; of an option group only its selected option is a stop.
-    int tab = 0;
-    for (plat::Control* c : std::initializer_list<plat::Control*>{
-             &txt1, &txt2, &txt3, &txt13, &txt4, &txt5, &txt6, &cbo1, &txt8, &txt10, &txt12, &cbo2, &txt11, &cmd3,
-             &opt7, &opt8, &txt14, &txt9, &opt5, &opt6, &cmd2, &cmd1, &opt3, &opt4, &cmd6, &cmd5, &opt1, &opt2,
-             &txt15, &cmd4, &opt_T, &opt_D, &cmd7})
-        c->setTabIndex(tab++);
+    plat::setTabOrder({&txt1, &txt2, &txt3, &txt13, &txt4, &txt5, &txt6, &cbo1, &txt8, &txt10, &txt12, &cbo2, &txt11,
+                       &cmd3, &opt7, &opt8, &txt14, &txt9, &opt5, &opt6, &cmd2, &cmd1, &opt3, &opt4, &cmd6, &cmd5,
+                       &opt1, &opt2, &txt15, &cmd4, &opt_T, &opt_D, &cmd7});
 
     // Initial state: normal load case, cohesion not considered, no standard, no KA or μ mode.
     opt3.setValue(true);
@@ -222,8 +257,7 @@ void Form3::layout() {
     txt14.setBorderStyle(0);
     opt8.setValue(true);
     txt9.setBorderStyle(0);
-    txt15.setBorderStyle(0);
-}
+    txt15.setBorderStyle(0);}
 
 void Form3::bindHandlers() {
     opt_T.Click = [this] { opt_T_Click(); };

@@ -294,4 +294,9 @@ void ScrollBar::setValue(int v) {
     raise(Change);
 }
 
+int setTabOrder(std::initializer_list<Control*> controls, int first) {
+    for (Control* c : controls) c->setTabIndex(first++);
+    return first;
+}
+
 }  // namespace plat

@@ -2,6 +2,7 @@
 // way the screens expect; the Qt back end only mirrors that state.
 #pragma once
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -394,5 +395,9 @@ private:
     Orientation orientation_;
     int min_ = 0, max_ = 32767, largeChange_ = 1, smallChange_ = 1, value_ = 0;
 };
+
+// Design-time tab order: the controls take the tab indices first, first + 1, … in the order
+// given. Returns the index after the last.
+int setTabOrder(std::initializer_list<Control*> controls, int first = 0);
 
 }  // namespace plat

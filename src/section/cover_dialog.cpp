@@ -3,7 +3,6 @@
 #include "common/messages.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -83,9 +82,7 @@ void Form22::layout() {
     cmd2.place(3240, 3000, 1200, 420);
     cmd2.setCaption("キャンセル");
 
-    int tab = 0;
-    for (plat::Control* c : std::initializer_list<plat::Control*>{&txt1, &txt3, &txt4, &cmd1, &cmd2, &txt5, &txt6})
-        c->setTabIndex(tab++);
+    plat::setTabOrder({&txt1, &txt3, &txt4, &cmd1, &cmd2, &txt5, &txt6});
 }
 
 std::array<Form22::MemberRow, 5> Form22::memberRows() {

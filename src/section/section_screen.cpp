@@ -94,57 +94,60 @@ Form7::Row Form7::row(int loc) {
     throw std::out_of_range("no check location " + std::to_string(loc));
 }
 
-void Form7::placeControls() {
-    setSize(10920, 6945);
-    setFont(kScreenFont, 9);
-    for (plat::Control* c : controls()) c->setFont(kScreenFont, 9);
+namespace {
 
-    // Heading and the surcharge inertia of the upright wall.
-    Label72.place(120, 120, 2400, 330);
-    Label72.setCaption("断 面 計 算");
-    Label72.setFont(kScreenFont, 14.25, true);
-    Label72.setForeColor(kGreen);
-    chk_1.place(2760, 90, 3360, 270);
-    chk_1.setCaption("上載荷重の慣性力を算入する");
-    placeCaption(lbl_1, 3000, 450, 2100, "作用位置：底盤下端より");
-    txt_1.place(5130, 405, 675, kCellHeight);
-    numberBox(txt_1);
-    placeCaption(lbl_2, 5850, 450, 240, "m");
+// Heading and the surcharge inertia of the upright wall.
+void placeHeading(Form7& f) {
+    f.Label72.place(120, 120, 2400, 330);
+    f.Label72.setCaption("断 面 計 算");
+    f.Label72.setFont(kScreenFont, 14.25, true);
+    f.Label72.setForeColor(kGreen);
+    f.chk_1.place(2760, 90, 3360, 270);
+    f.chk_1.setCaption("上載荷重の慣性力を算入する");
+    placeCaption(f.lbl_1, 3000, 450, 2100, "作用位置：底盤下端より");
+    f.txt_1.place(5130, 405, 675, kCellHeight);
+    numberBox(f.txt_1);
+    placeCaption(f.lbl_2, 5850, 450, 240, "m");
     // A lone small letter at 9 pt, greyed and engraved, is a blob; one size up it reads.
-    lbl_2.setFont(kScreenFont, 11);
-    lbl_2.place(5850, 405, 240, 255);
-    placeCaption(Label18, 120, 540, 2640, "たて壁は、背面土の土圧で計算");
-    Label18.setForeColor(kNavy);
+    f.lbl_2.setFont(kScreenFont, 11);
+    f.lbl_2.place(5850, 405, 240, 255);
+    placeCaption(f.Label18, 120, 540, 2640, "たて壁は、背面土の土圧で計算");
+    f.Label18.setForeColor(kNavy);
+}
 
-    // Section earth-pressure coefficient.
-    Frame1.place(6360, 30, 4440, 690);
-    Frame1.setFont("ＭＳ 明朝", 9);
-    for (plat::Control* c : std::initializer_list<plat::Control*>{&Label28, &Label81, &txt_ka, &opt1, &cmd4, &opt2, &cmd5})
-        c->setContainer(Frame1);
-    placeCaption(Label28, 120, 120, 1200, "主働土圧係数");
-    placeCaption(Label81, 120, 390, 360, "KA=");
-    txt_ka.place(510, 345, 795, kCellHeight);
-    numberBox(txt_ka);
-    opt1.place(1500, 105, 240, 240);
-    cmd4.place(1770, 75, 1095, 300);
-    cmd4.setCaption("直接入力");
-    opt2.place(1500, 375, 240, 240);
-    cmd5.place(1770, 345, 1095, 300);
-    cmd5.setCaption("計算する");
+// Section earth-pressure coefficient.
+void placeKa(Form7& f) {
+    f.Frame1.place(6360, 30, 4440, 690);
+    f.Frame1.setFont("ＭＳ 明朝", 9);
+    for (plat::Control* c :
+         std::initializer_list<plat::Control*>{&f.Label28, &f.Label81, &f.txt_ka, &f.opt1, &f.cmd4, &f.opt2, &f.cmd5})
+        c->setContainer(f.Frame1);
+    placeCaption(f.Label28, 120, 120, 1200, "主働土圧係数");
+    placeCaption(f.Label81, 120, 390, 360, "KA=");
+    f.txt_ka.place(510, 345, 795, kCellHeight);
+    numberBox(f.txt_ka);
+    f.opt1.place(1500, 105, 240, 240);
+    f.cmd4.place(1770, 75, 1095, 300);
+    f.cmd4.setCaption("直接入力");
+    f.opt2.place(1500, 375, 240, 240);
+    f.cmd5.place(1770, 345, 1095, 300);
+    f.cmd5.setCaption("計算する");
+}
 
-    // Column headers.
-    placeCaption(Label59, xMember, kHeaderTop + 210, kColMember, "部　分", plat::Align::Center);
-    placeCaption(Label60, xRow, kHeaderTop + 210, kColRow, "計算箇所", plat::Align::Center);
-    placeCaption(Label15, xBar, kHeaderTop + 210, kColBar, "鉄筋の種類", plat::Align::Center);
-    placeCaption(Label37, xCover, kHeaderTop - 15, kColCover, "鉄筋かぶり厚", plat::Align::Center);
-    placeCaption(Label21, xCover, kHeaderTop + 390, 480, "(mm)", plat::Align::Center);
-    cmd6.place(xCover + 510, kHeaderTop + 225, 540, 270);
-    cmd6.setCaption("変更");
-    placeCaption(Label20, xComputed, kHeaderTop, 2 * kColSpacing, "鉄筋の間隔", plat::Align::Center);
-    placeCaption(Label11, xComputed, kHeaderTop + 225, kColSpacing, "計算", plat::Align::Center);
-    placeCaption(Label52, xComputed, kHeaderTop + 420, kColSpacing, "(mm)", plat::Align::Center);
-    placeCaption(Label12, xDesign, kHeaderTop + 225, kColSpacing, "設計", plat::Align::Center);
-    placeCaption(Label23, xDesign, kHeaderTop + 420, kColSpacing, "(mm)", plat::Align::Center);
+// Column headers.
+void placeColumnHeaders(Form7& f) {
+    placeCaption(f.Label59, xMember, kHeaderTop + 210, kColMember, "部　分", plat::Align::Center);
+    placeCaption(f.Label60, xRow, kHeaderTop + 210, kColRow, "計算箇所", plat::Align::Center);
+    placeCaption(f.Label15, xBar, kHeaderTop + 210, kColBar, "鉄筋の種類", plat::Align::Center);
+    placeCaption(f.Label37, xCover, kHeaderTop - 15, kColCover, "鉄筋かぶり厚", plat::Align::Center);
+    placeCaption(f.Label21, xCover, kHeaderTop + 390, 480, "(mm)", plat::Align::Center);
+    f.cmd6.place(xCover + 510, kHeaderTop + 225, 540, 270);
+    f.cmd6.setCaption("変更");
+    placeCaption(f.Label20, xComputed, kHeaderTop, 2 * kColSpacing, "鉄筋の間隔", plat::Align::Center);
+    placeCaption(f.Label11, xComputed, kHeaderTop + 225, kColSpacing, "計算", plat::Align::Center);
+    placeCaption(f.Label52, xComputed, kHeaderTop + 420, kColSpacing, "(mm)", plat::Align::Center);
+    placeCaption(f.Label12, xDesign, kHeaderTop + 225, kColSpacing, "設計", plat::Align::Center);
+    placeCaption(f.Label23, xDesign, kHeaderTop + 420, kColSpacing, "(mm)", plat::Align::Center);
     // The stress heads break after three full-width characters ("圧  縮" over "応力度"),
     // so that the three columns' heads stand alike on two lines above their units.
     auto stressHead = [](plat::Label& head, plat::Label& unit, int left, const char* text, const char* unitText) {
@@ -153,23 +156,28 @@ void Form7::placeControls() {
         head.setHeight(420);
         placeCaption(unit, left, kHeaderTop + 420, kColStress, unitText, plat::Align::Center);
     };
-    stressHead(Label35, Label24, xSigmaC, "圧  縮応力度", "σc(N/mm2)");
-    stressHead(Label36, Label25, xSigmaS, "引  張応力度", "σs(N/mm2)");
-    stressHead(Label44, Label27, xTau, "せん断応力度", "τc(N/mm2)");
-    placeCaption(Label38, xJudge, kHeaderTop + 210, kColJudge, "判定", plat::Align::Center);
+    stressHead(f.Label35, f.Label24, xSigmaC, "圧  縮応力度", "σc(N/mm2)");
+    stressHead(f.Label36, f.Label25, xSigmaS, "引  張応力度", "σs(N/mm2)");
+    stressHead(f.Label44, f.Label27, xTau, "せん断応力度", "τc(N/mm2)");
+    placeCaption(f.Label38, xJudge, kHeaderTop + 210, kColJudge, "判定", plat::Align::Center);
+}
 
-    // Member captions beside their rows.
-    placeCaption(Label63, xMember, rowTop(0) + 180, kColMember, "たて壁", plat::Align::Center);
-    placeCaption(Label76, xMember, rowTop(3) + 45, kColMember, "底　版", plat::Align::Center);
-    placeCaption(Label14, xMember, rowTop(5) + 45, kColMember, "かかと版", plat::Align::Center);
-    placeCaption(Label19, xMember, rowTop(6) + 45, kColMember, "つま先版", plat::Align::Center);
-    placeCaption(Label13, xMember, rowTop(7) + 45, kColMember, "突　起", plat::Align::Center);
+// Member captions beside their rows.
+void placeMemberCaptions(Form7& f) {
+    placeCaption(f.Label63, xMember, rowTop(0) + 180, kColMember, "たて壁", plat::Align::Center);
+    placeCaption(f.Label76, xMember, rowTop(3) + 45, kColMember, "底　版", plat::Align::Center);
+    placeCaption(f.Label14, xMember, rowTop(5) + 45, kColMember, "かかと版", plat::Align::Center);
+    placeCaption(f.Label19, xMember, rowTop(6) + 45, kColMember, "つま先版", plat::Align::Center);
+    placeCaption(f.Label13, xMember, rowTop(7) + 45, kColMember, "突　起", plat::Align::Center);
+}
 
-    // The rows, in check-location order.
+// The rows, in check-location order, and under them the reason of the refused rows, in the
+// NG colour of their verdicts.
+void placeRows(Form7& f) {
     const char* const captions[] = {"Ａ 中央部", "Ｂ 固定部", "Ｃ 中央部", "Ｄ前固定部",
                                     "Ｅ後固定部", "Ｆ 固定部", "Ｇ 固定部", "Ｈ 固定部"};
     int line = 0;
-    for (const Row& r : rows()) {
+    for (const Form7::Row& r : f.rows()) {
         placeCaption(r.caption, xRow, rowTop(line) + 45, kColRow, captions[line], plat::Align::Center);
         r.bars.place(xBar + 15, rowTop(line), kColBar - 30, kCellHeight);
         // A plain list: the bar shown is always one the calculation knows.
@@ -185,34 +193,45 @@ void Form7::placeControls() {
         cell(*r.results[3], xJudge, line, kColJudge);
         ++line;
     }
+    placeCaption(f.lbl_ng, kGridLeft, rowTop(8) + 15, 6720, "");
+    f.lbl_ng.setForeColor(plat::kColour13);
+}
 
-    // The reason of the refused rows, in the NG colour of their verdicts.
-    placeCaption(lbl_ng, kGridLeft, rowTop(8) + 15, 6720, "");
-    lbl_ng.setForeColor(plat::kColour13);
+// The four steps.
+void placeSteps(Form7& f) {
+    placeCaption(f.Label22, 120, 4200, 3960, "①主働土圧係数を入力又は計算");
+    placeCaption(f.Label26, 120, 4620, 3960, "②鉄筋の種類を選択");
+    placeCaption(f.Label40, 360, 4860, 3720, "（鉄筋の間隔が計算されます）");
+    placeCaption(f.Label41, 120, 5280, 3960, "③設計上の鉄筋の間隔を入力（３０cm以下）");
+    placeCaption(f.Label43, 120, 5700, 3960, "④応力度計算をクリック（結果が判定されます）");
+    for (plat::Label* step : {&f.Label22, &f.Label26, &f.Label40, &f.Label41, &f.Label43}) step->setForeColor(kBlue);
+}
 
-    // The four steps.
-    placeCaption(Label22, 120, 4200, 3960, "①主働土圧係数を入力又は計算");
-    placeCaption(Label26, 120, 4620, 3960, "②鉄筋の種類を選択");
-    placeCaption(Label40, 360, 4860, 3720, "（鉄筋の間隔が計算されます）");
-    placeCaption(Label41, 120, 5280, 3960, "③設計上の鉄筋の間隔を入力（３０cm以下）");
-    placeCaption(Label43, 120, 5700, 3960, "④応力度計算をクリック（結果が判定されます）");
-    for (plat::Label* step : {&Label22, &Label26, &Label40, &Label41, &Label43}) step->setForeColor(kBlue);
+}  // namespace
 
-    // Buttons.
+void Form7::placeControls() {
+    setSize(10920, 6945);
+    setFont(kScreenFont, 9);
+    for (plat::Control* c : controls()) c->setFont(kScreenFont, 9);
+
+    placeHeading(*this);
+    placeKa(*this);
+    placeColumnHeaders(*this);
+    placeMemberCaptions(*this);
+    placeRows(*this);
+    placeSteps(*this);
     cmd1.place(8640, 5280, 2040, 495);
     cmd1.setCaption("応力度計算");
     cmd3.place(8640, 6060, 2040, 495);
     cmd3.setCaption("< 寸法の変更");
 
     // Tab order: the KA box, the rows left to right, then the buttons.
-    int tab = 0;
-    for (plat::Control* c : std::initializer_list<plat::Control*>{&chk_1, &txt_1, &txt_ka, &opt1, &cmd4, &opt2, &cmd5, &cmd6})
-        c->setTabIndex(tab++);
+    int tab = plat::setTabOrder({&chk_1, &txt_1, &txt_ka, &opt1, &cmd4, &opt2, &cmd5, &cmd6});
     for (const Row& r : rows()) {
         r.bars.setTabIndex(tab++);
         r.design.setTabIndex(tab++);
     }
-    for (plat::Control* c : std::initializer_list<plat::Control*>{&cmd1, &cmd3}) c->setTabIndex(tab++);
+    plat::setTabOrder({&cmd1, &cmd3}, tab);
 }
 
 // A U-shaped wall with its toe on the left and the heel on the right, the back soil

@@ -39,6 +39,67 @@ void prepareEffectiveArea(float cohesion, plat::Label& heading, plat::OptionButt
 
 // ---- Form14 ----
 
+namespace {
+
+// Overturning: by the safety factor, the place of the resultant or the eccentricity.
+void placeOverturning(Form14& f) {
+    place(f.Frame1, nullptr, 60, 480, 6075, 1515, 4);
+    f.Frame1.setCaption("転倒に対する検討");
+    place(f.opt1, &f.Frame1, 300, 300, 2880, 255, 0);
+    f.opt1.setCaption("転倒安全率 Ｆ≧1.5 による");
+    place(f.opt2, &f.Frame1, 300, 600, 1035, 255, 1);
+    f.opt2.setCaption("ｄ≧Ｂ/3");
+    place(f.opt3, &f.Frame1, 300, 900, 1035, 255, 2);
+    f.opt3.setCaption("ｅ≦Ｂ/6");
+    place(f.opt6, &f.Frame1, 300, 1200, 5055, 255, 21);
+    f.opt6.setCaption("転倒安全率 Ｆ≧1.5 かつ ｅ≦Ｂ/6 による");
+    place(f.lbl2, &f.Frame1, 3240, 300, 2700, 255);
+    f.lbl2.setCaption("ｄ：合力の作用位置");
+    place(f.lbl3, &f.Frame1, 3240, 600, 2700, 255);
+    f.lbl3.setCaption("ｅ：偏心距離");
+    place(f.lbl4, &f.Frame1, 3240, 900, 2700, 255);
+    f.lbl4.setCaption("Ｂ：擁壁の底版幅");
+    place(f.lbl9, &f.Frame1, 1560, 720, 1260, 255);
+    f.lbl9.setCaption("を満足させる");
+    // The bracket that joins the d and e rows.
+    f.Line1.setContainer(f.Frame1);
+    f.Line1.setPoints(1500, 1080, 1500, 600);
+    f.Line2.setContainer(f.Frame1);
+    f.Line2.setPoints(1500, 1080, 1380, 1080);
+    f.Line3.setContainer(f.Frame1);
+    f.Line3.setPoints(1500, 600, 1380, 600);
+}
+
+// Bearing capacity: its one rule, stated.
+void placeBearing(Form14& f) {
+    place(f.Frame2, nullptr, 60, 2160, 6075, 915, 5);
+    f.Frame2.setCaption("地盤支持力に対する検討");
+    place(f.lbl5, &f.Frame2, 300, 300, 1620, 255);
+    f.lbl5.setCaption("σmax≦ｑaによる");
+    place(f.lbl6, &f.Frame2, 1980, 300, 2400, 255);
+    f.lbl6.setCaption("σmax：最大接地圧");
+    place(f.lbl7, &f.Frame2, 2160, 540, 2400, 255);
+    f.lbl7.setCaption("ｑa：地盤の許容応力度");
+}
+
+// Sliding, and the effective loaded area of the base where cohesion counts.
+void placeSliding(Form14& f) {
+    place(f.Frame3, nullptr, 60, 3240, 6075, 1755, 6);
+    f.Frame3.setCaption("滑動に対する検討");
+    place(f.lbl8, &f.Frame3, 180, 300, 3000, 255);
+    f.lbl8.setCaption("滑動安全率 F≧1.5 による");
+    place(f.lbl10, &f.Frame3, 180, 540, 3300, 255);
+    f.lbl10.setCaption("（突起を設ける場合は F≧1.0）");
+    place(f.lbl1, &f.Frame3, 180, 840, 5700, 255);
+    f.lbl1.setCaption("底版の有効載荷面積（基礎地盤の土の粘着力を考慮する場合）");
+    place(f.opt4, &f.Frame3, 300, 1140, 5655, 255, 19);
+    f.opt4.setCaption("偏心の控除をする　　A'=底盤巾-(2×偏心距離)");
+    place(f.opt5, &f.Frame3, 300, 1440, 5655, 255, 18);
+    f.opt5.setCaption("偏心の控除をしない   B=底盤巾(浮き上がりが生じる部分を控除)");
+}
+
+}  // namespace
+
 Form14::Form14(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog), program_(program) {
     setCaption("ミラノス");
     setSize(6180, 5580);
@@ -49,54 +110,9 @@ Form14::Form14(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     label1.setCaption("安全性の検討方法（常時）");
     label1.setForeColor(kGreen);
 
-    place(Frame1, nullptr, 60, 480, 6075, 1515, 4);
-    Frame1.setCaption("転倒に対する検討");
-    place(opt1, &Frame1, 300, 300, 2880, 255, 0);
-    opt1.setCaption("転倒安全率 Ｆ≧1.5 による");
-    place(opt2, &Frame1, 300, 600, 1035, 255, 1);
-    opt2.setCaption("ｄ≧Ｂ/3");
-    place(opt3, &Frame1, 300, 900, 1035, 255, 2);
-    opt3.setCaption("ｅ≦Ｂ/6");
-    place(opt6, &Frame1, 300, 1200, 5055, 255, 21);
-    opt6.setCaption("転倒安全率 Ｆ≧1.5 かつ ｅ≦Ｂ/6 による");
-    place(lbl2, &Frame1, 3240, 300, 2700, 255);
-    lbl2.setCaption("ｄ：合力の作用位置");
-    place(lbl3, &Frame1, 3240, 600, 2700, 255);
-    lbl3.setCaption("ｅ：偏心距離");
-    place(lbl4, &Frame1, 3240, 900, 2700, 255);
-    lbl4.setCaption("Ｂ：擁壁の底版幅");
-    place(lbl9, &Frame1, 1560, 720, 1260, 255);
-    lbl9.setCaption("を満足させる");
-    // The bracket that joins the d and e rows.
-    Line1.setContainer(Frame1);
-    Line1.setPoints(1500, 1080, 1500, 600);
-    Line2.setContainer(Frame1);
-    Line2.setPoints(1500, 1080, 1380, 1080);
-    Line3.setContainer(Frame1);
-    Line3.setPoints(1500, 600, 1380, 600);
-
-    place(Frame2, nullptr, 60, 2160, 6075, 915, 5);
-    Frame2.setCaption("地盤支持力に対する検討");
-    place(lbl5, &Frame2, 300, 300, 1620, 255);
-    lbl5.setCaption("σmax≦ｑaによる");
-    place(lbl6, &Frame2, 1980, 300, 2400, 255);
-    lbl6.setCaption("σmax：最大接地圧");
-    place(lbl7, &Frame2, 2160, 540, 2400, 255);
-    lbl7.setCaption("ｑa：地盤の許容応力度");
-
-    place(Frame3, nullptr, 60, 3240, 6075, 1755, 6);
-    Frame3.setCaption("滑動に対する検討");
-    place(lbl8, &Frame3, 180, 300, 3000, 255);
-    lbl8.setCaption("滑動安全率 F≧1.5 による");
-    place(lbl10, &Frame3, 180, 540, 3300, 255);
-    lbl10.setCaption("（突起を設ける場合は F≧1.0）");
-    place(lbl1, &Frame3, 180, 840, 5700, 255);
-    lbl1.setCaption("底版の有効載荷面積（基礎地盤の土の粘着力を考慮する場合）");
-    place(opt4, &Frame3, 300, 1140, 5655, 255, 19);
-    opt4.setCaption("偏心の控除をする　　A'=底盤巾-(2×偏心距離)");
-    place(opt5, &Frame3, 300, 1440, 5655, 255, 18);
-    opt5.setCaption("偏心の控除をしない   B=底盤巾(浮き上がりが生じる部分を控除)");
-
+    placeOverturning(*this);
+    placeBearing(*this);
+    placeSliding(*this);
     place(cmd1, nullptr, 3600, 5100, 1215, 375, 3);
     cmd1.setCaption("ＯＫ");
     place(cmd2, nullptr, 4920, 5100, 1215, 375, 17);
@@ -145,6 +161,82 @@ void Form14::opt6_Click() { stale_.changed(opt6); }
 
 // ---- Form21 ----
 
+namespace {
+
+// Overturning: by the safety factor, the eccentricity or both.
+void placeOverturning(Form21& f) {
+    place(f.Frame1, nullptr, 60, 480, 6075, 2115, 8);
+    f.Frame1.setCaption("転倒に対する検討");
+    place(f.opt1, &f.Frame1, 180, 300, 2880, 255, 15);
+    f.opt1.setCaption("転倒安全率 Ｆ≧1.0 による");
+    place(f.opt2, &f.Frame1, 180, 600, 2880, 255, 16);
+    f.opt2.setCaption("転倒安全率 Ｆ≧1.2 による");
+    place(f.opt3, &f.Frame1, 180, 900, 2520, 255, 14);
+    f.opt3.setCaption("ｅ≦Ｂ/2 を満足させる");
+    place(f.opt4, &f.Frame1, 180, 1200, 2520, 255, 17);
+    f.opt4.setCaption("ｅ≦Ｂ/3 を満足させる");
+    place(f.opt9, &f.Frame1, 180, 1500, 5055, 255, 26);
+    f.opt9.setCaption("転倒安全率 Ｆ≧1.0 かつ ｅ≦Ｂ/2 による");
+    place(f.opt10, &f.Frame1, 180, 1800, 5055, 255, 27);
+    f.opt10.setCaption("転倒安全率 Ｆ≧1.2 かつ ｅ≦Ｂ/3 による");
+    place(f.Label3, &f.Frame1, 2760, 900, 2700, 255);
+    f.Label3.setCaption("ｅ：偏心距離");
+    place(f.Label4, &f.Frame1, 2760, 1200, 2700, 255);
+    f.Label4.setCaption("Ｂ：擁壁の底版幅");
+}
+
+// Bearing capacity: its one rule, stated.
+void placeBearing(Form21& f) {
+    place(f.Frame2, nullptr, 60, 2700, 6075, 975, 9);
+    f.Frame2.setCaption("地盤支持力に対する検討");
+    place(f.Label5, &f.Frame2, 180, 300, 1500, 255);
+    f.Label5.setCaption("σmax≦feによる");
+    place(f.Label6, &f.Frame2, 1740, 300, 2400, 255);
+    f.Label6.setCaption("σmax：最大接地圧");
+    place(f.Label7, &f.Frame2, 2010, 600, 3000, 255);
+    f.Label7.setCaption("fe：地盤の許容応力度（短期）");
+}
+
+// Sliding, and the effective loaded area of the base where cohesion counts.
+void placeSliding(Form21& f) {
+    place(f.Frame3, nullptr, 60, 3780, 6075, 2235, 1);
+    f.Frame3.setCaption("滑動に対する検討");
+    place(f.opt5, &f.Frame3, 180, 300, 2880, 255, 6);
+    f.opt5.setCaption("滑動安全率 Ｆ≧1.0 による");
+    place(f.opt6, &f.Frame3, 180, 600, 2880, 255, 7);
+    f.opt6.setCaption("滑動安全率 Ｆ≧1.2 による");
+    place(f.Label10, &f.Frame3, 420, 900, 3300, 255);
+    f.Label10.setCaption("（突起を設ける場合は F≧1.0）");
+    place(f.Frame4, &f.Frame3, 60, 1080, 5895, 1095, 2);
+    f.Frame4.setBorderStyle(0);
+    place(f.lbl1, &f.Frame4, 120, 180, 5700, 255, 5);
+    f.lbl1.setCaption("底版の有効載荷面積（基礎地盤の土の粘着力を考慮する場合）");
+    place(f.opt7, &f.Frame4, 120, 480, 5655, 255, 3);
+    f.opt7.setCaption("偏心の控除をする　　A'=底盤巾-(2×偏心距離)");
+    place(f.opt8, &f.Frame4, 120, 780, 5655, 255, 4);
+    f.opt8.setCaption("偏心の控除をしない   B=底盤巾(浮き上がりが生じる部分を控除)");
+}
+
+// The inertia of the surcharges and where it acts, greyed until a method takes it and the
+// box is checked.
+void placeSurchargeInertia(Form21& f) {
+    place(f.chk1, nullptr, 180, 6120, 3120, 255, 23);
+    f.chk1.setCaption("上載荷重の慣性力を算入する");
+    f.chk1.setEnabled(false);
+    place(f.lbl2, nullptr, 480, 6420, 2040, 255);
+    f.lbl2.setCaption("作用位置：底盤下端より");
+    f.lbl2.setEnabled(false);
+    place(f.txt1, nullptr, 2520, 6420, 615, 270, 22);
+    f.txt1.setEnabled(false);
+    place(f.lbl3, nullptr, 3180, 6450, 255, 255);
+    f.lbl3.setCaption("m");
+    // A lone small letter at 9 pt, greyed and engraved, is a blob; one size up it reads.
+    f.lbl3.setFont(kGothic, 11);
+    f.lbl3.setEnabled(false);
+}
+
+}  // namespace
+
 Form21::Form21(Program& program) : plat::Form(program, kName, plat::FormKind::Dialog), program_(program) {
     setCaption("ミラノス");
     setSize(6180, 6765);
@@ -155,64 +247,10 @@ Form21::Form21(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     Label1.setCaption("安全性の検討方法（地震時）");
     Label1.setForeColor(kGreen);
 
-    place(Frame1, nullptr, 60, 480, 6075, 2115, 8);
-    Frame1.setCaption("転倒に対する検討");
-    place(opt1, &Frame1, 180, 300, 2880, 255, 15);
-    opt1.setCaption("転倒安全率 Ｆ≧1.0 による");
-    place(opt2, &Frame1, 180, 600, 2880, 255, 16);
-    opt2.setCaption("転倒安全率 Ｆ≧1.2 による");
-    place(opt3, &Frame1, 180, 900, 2520, 255, 14);
-    opt3.setCaption("ｅ≦Ｂ/2 を満足させる");
-    place(opt4, &Frame1, 180, 1200, 2520, 255, 17);
-    opt4.setCaption("ｅ≦Ｂ/3 を満足させる");
-    place(opt9, &Frame1, 180, 1500, 5055, 255, 26);
-    opt9.setCaption("転倒安全率 Ｆ≧1.0 かつ ｅ≦Ｂ/2 による");
-    place(opt10, &Frame1, 180, 1800, 5055, 255, 27);
-    opt10.setCaption("転倒安全率 Ｆ≧1.2 かつ ｅ≦Ｂ/3 による");
-    place(Label3, &Frame1, 2760, 900, 2700, 255);
-    Label3.setCaption("ｅ：偏心距離");
-    place(Label4, &Frame1, 2760, 1200, 2700, 255);
-    Label4.setCaption("Ｂ：擁壁の底版幅");
-
-    place(Frame2, nullptr, 60, 2700, 6075, 975, 9);
-    Frame2.setCaption("地盤支持力に対する検討");
-    place(Label5, &Frame2, 180, 300, 1500, 255);
-    Label5.setCaption("σmax≦feによる");
-    place(Label6, &Frame2, 1740, 300, 2400, 255);
-    Label6.setCaption("σmax：最大接地圧");
-    place(Label7, &Frame2, 2010, 600, 3000, 255);
-    Label7.setCaption("fe：地盤の許容応力度（短期）");
-
-    place(Frame3, nullptr, 60, 3780, 6075, 2235, 1);
-    Frame3.setCaption("滑動に対する検討");
-    place(opt5, &Frame3, 180, 300, 2880, 255, 6);
-    opt5.setCaption("滑動安全率 Ｆ≧1.0 による");
-    place(opt6, &Frame3, 180, 600, 2880, 255, 7);
-    opt6.setCaption("滑動安全率 Ｆ≧1.2 による");
-    place(Label10, &Frame3, 420, 900, 3300, 255);
-    Label10.setCaption("（突起を設ける場合は F≧1.0）");
-    place(Frame4, &Frame3, 60, 1080, 5895, 1095, 2);
-    Frame4.setBorderStyle(0);
-    place(lbl1, &Frame4, 120, 180, 5700, 255, 5);
-    lbl1.setCaption("底版の有効載荷面積（基礎地盤の土の粘着力を考慮する場合）");
-    place(opt7, &Frame4, 120, 480, 5655, 255, 3);
-    opt7.setCaption("偏心の控除をする　　A'=底盤巾-(2×偏心距離)");
-    place(opt8, &Frame4, 120, 780, 5655, 255, 4);
-    opt8.setCaption("偏心の控除をしない   B=底盤巾(浮き上がりが生じる部分を控除)");
-
-    place(chk1, nullptr, 180, 6120, 3120, 255, 23);
-    chk1.setCaption("上載荷重の慣性力を算入する");
-    chk1.setEnabled(false);
-    place(lbl2, nullptr, 480, 6420, 2040, 255);
-    lbl2.setCaption("作用位置：底盤下端より");
-    lbl2.setEnabled(false);
-    place(txt1, nullptr, 2520, 6420, 615, 270, 22);
-    txt1.setEnabled(false);
-    place(lbl3, nullptr, 3180, 6450, 255, 255);
-    lbl3.setCaption("m");
-    // A lone small letter at 9 pt, greyed and engraved, is a blob; one size up it reads.
-    lbl3.setFont(kGothic, 11);
-    lbl3.setEnabled(false);
+    placeOverturning(*this);
+    placeBearing(*this);
+    placeSliding(*this);
+    placeSurchargeInertia(*this);
 
     place(cmd1, nullptr, 3600, 6240, 1215, 375, 0);
     cmd1.setCaption("ＯＫ");

@@ -91,145 +91,163 @@ void Form4::showFrontHeights(bool shown) {
     for (plat::Line* l : frontHeights_) l->setVisible(shown);
 }
 
-void Form4::placeControls() {
-    // Heading.
-    placeCaption(Label1, 120, 210, "§");
-    Label1.setForeColor(kGreen);
-    txt1.place(360, 180, 375, kBoxHeight);
-    txt1.setImeMode(plat::ImeMode::FullWidthAlpha);
-    placeCaption(Label2, 780, 210, "ＲＣ擁壁の設計", 1500);
-    Label2.setForeColor(kGreen);
-    placeCaption(Label17, 2400, 210, "擁壁各部の寸法 及 上載荷重の入力", 3600);
-    placeCaption(Label18, 420, 960, "擁壁の記号： ", 1080);
-    txt2.place(1500, 900, 675, kBoxHeight);
-    txt2.setImeMode(plat::ImeMode::FullWidthAlpha);
-    placeCaption(Label5, 2340, 960, "擁壁の形状は、印刷イメージで確認して下さい。", 4500);
-    Label5.setForeColor(kNavy);
+namespace {
 
-    // Heights, with their names above the boxes. The front heights stand a little left of
-    // their place so that the unit clears the dimension line at x 960.
-    placeCaption(Label3, 120, 2790, "H3=", 420);
-    numberBox(txt3, lbl5, 120, 3030);
-    placeCaption(Label4, 120, 4140, "H4=", 420);
-    numberBox(txt4, lbl6, 120, 4380);
-    placeCaption(Label24, 7140, 3300, "H1=", 420);
-    numberBox(txt5, Label25, 7140, 3540);
-    placeCaption(Label26, 7140, 2010, "H2=", 420);
-    numberBox(txt6, Label27, 7140, 2250);
-    // Each length box sits on the dimension line of its own length (drawFigure). The lengths
-    // of the wall tops and the batters are too short to hold a box, so the boxes stand
-    // beside them, the front batter's a row lower; the wall bottom widths take a row of
-    // their own above the toe, span and heel, so that every unit stays clear.
-    numberBox(txt7, Label28, 2280, 1560);
-    numberBox(txt8, Label29, 3480, 1920);
-    numberBox(txt10, Label31, 4110, 1560);
-    numberBox(txt9, Label30, 5160, 1560);
-    numberBox(txt12, Label32, 2250, 5220);
-    numberBox(txt13, Label33, 2850, 4905);
-    numberBox(txt14, Label34, 3750, 5220);
-    numberBox(txt15, Label35, 4710, 4905);
-    numberBox(txt16, Label36, 5310, 5220);
-    numberBox(txt17, Label37, 3720, 4440);
-    numberBox(txt18, Label38, 1020, 4500);
-    numberBox(txt19, Label39, 6240, 4500);
-    numberBox(txt20, Label40, 3720, 3600);
-    for (plat::Control* c : std::initializer_list<plat::Control*>{(&txt12), &Label32, &txt18, &Label38})
+// Heading.
+void placeHeading(Form4& f) {
+    placeCaption(f.Label1, 120, 210, "§");
+    f.Label1.setForeColor(kGreen);
+    f.txt1.place(360, 180, 375, kBoxHeight);
+    f.txt1.setImeMode(plat::ImeMode::FullWidthAlpha);
+    placeCaption(f.Label2, 780, 210, "ＲＣ擁壁の設計", 1500);
+    f.Label2.setForeColor(kGreen);
+    placeCaption(f.Label17, 2400, 210, "擁壁各部の寸法 及 上載荷重の入力", 3600);
+    placeCaption(f.Label18, 420, 960, "擁壁の記号： ", 1080);
+    f.txt2.place(1500, 900, 675, kBoxHeight);
+    f.txt2.setImeMode(plat::ImeMode::FullWidthAlpha);
+    placeCaption(f.Label5, 2340, 960, "擁壁の形状は、印刷イメージで確認して下さい。", 4500);
+    f.Label5.setForeColor(kNavy);
+}
+
+// Heights, with their names above the boxes. The front heights stand a little left of
+// their place so that the unit clears the dimension line at x 960.
+void placeHeights(Form4& f) {
+    placeCaption(f.Label3, 120, 2790, "H3=", 420);
+    numberBox(f.txt3, f.lbl5, 120, 3030);
+    placeCaption(f.Label4, 120, 4140, "H4=", 420);
+    numberBox(f.txt4, f.lbl6, 120, 4380);
+    placeCaption(f.Label24, 7140, 3300, "H1=", 420);
+    numberBox(f.txt5, f.Label25, 7140, 3540);
+    placeCaption(f.Label26, 7140, 2010, "H2=", 420);
+    numberBox(f.txt6, f.Label27, 7140, 2250);
+}
+
+// Each length box sits on the dimension line of its own length (drawFigure). The lengths
+// of the wall tops and the batters are too short to hold a box, so the boxes stand
+// beside them, the front batter's a row lower; the wall bottom widths take a row of
+// their own above the toe, span and heel, so that every unit stays clear.
+void placeLengths(Form4& f) {
+    numberBox(f.txt7, f.Label28, 2280, 1560);
+    numberBox(f.txt8, f.Label29, 3480, 1920);
+    numberBox(f.txt10, f.Label31, 4110, 1560);
+    numberBox(f.txt9, f.Label30, 5160, 1560);
+    numberBox(f.txt12, f.Label32, 2250, 5220);
+    numberBox(f.txt13, f.Label33, 2850, 4905);
+    numberBox(f.txt14, f.Label34, 3750, 5220);
+    numberBox(f.txt15, f.Label35, 4710, 4905);
+    numberBox(f.txt16, f.Label36, 5310, 5220);
+    numberBox(f.txt17, f.Label37, 3720, 4440);
+    numberBox(f.txt18, f.Label38, 1020, 4500);
+    numberBox(f.txt19, f.Label39, 6240, 4500);
+    numberBox(f.txt20, f.Label40, 3720, 3600);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&f.txt12, &f.Label32, &f.txt18, &f.Label38})
         c->setBackColor(kLightCyan);
-    for (plat::Control* c : std::initializer_list<plat::Control*>{(&txt16), &Label36, &txt19, &Label39})
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&f.txt16, &f.Label36, &f.txt19, &f.Label39})
         c->setBackColor(kLightYellow);
+}
 
-    // Surcharges.
-    placeCaption(Label41, 5760, 1800, "上載荷重", 960);
-    numberBox(txt21, Label42, 5760, 2040, "kN/m2", 600);
-    placeCaption(Label43, 3570, 2490, "上載荷重", 960);
-    numberBox(txt22, Label44, 3570, 2730, "kNm2", 540);
-    placeCaption(lbl22, 1590, 3240, "上載荷重", 960);
-    numberBox(txt23, lbl23, 1590, 3480, "kNm2", 540);
-    for (plat::Control* c : std::initializer_list<plat::Control*>{(&lbl22), &txt23, &lbl23}) c->setBackColor(kLightCyan);
-    placeCaption(lbl32, 1590, 1920, "上載荷重", 960);
-    lbl33.place(1680, 2130, 465, 195);
-    lbl33.setAlignment(plat::Align::Center);
-    placeCaption(lbl34, 2160, 2130, "KN/m2", 660);
-    for (plat::Control* c : std::initializer_list<plat::Control*>{(&lbl32), &lbl33, &lbl34}) c->setVisible(false);
+// Surcharges, and the deduction from the back surcharge.
+void placeSurcharges(Form4& f) {
+    placeCaption(f.Label41, 5760, 1800, "上載荷重", 960);
+    numberBox(f.txt21, f.Label42, 5760, 2040, "kN/m2", 600);
+    placeCaption(f.Label43, 3570, 2490, "上載荷重", 960);
+    numberBox(f.txt22, f.Label44, 3570, 2730, "kNm2", 540);
+    placeCaption(f.lbl22, 1590, 3240, "上載荷重", 960);
+    numberBox(f.txt23, f.lbl23, 1590, 3480, "kNm2", 540);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&f.lbl22, &f.txt23, &f.lbl23})
+        c->setBackColor(kLightCyan);
+    placeCaption(f.lbl32, 1590, 1920, "上載荷重", 960);
+    f.lbl33.place(1680, 2130, 465, 195);
+    f.lbl33.setAlignment(plat::Align::Center);
+    placeCaption(f.lbl34, 2160, 2130, "KN/m2", 660);
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&f.lbl32, &f.lbl33, &f.lbl34}) c->setVisible(false);
+    f.chk1.place(3000, 6540, 4095, 195);
+    f.chk1.setCaption("上載荷重から５kN/m2を差し引いて算定する。");
+    f.chk1.setForeColor(kDarkGreen);
+}
 
-    // Captions of the figure.
-    placeCaption(lbl10, 2070, 4020, "前面土", 600);
-    lbl10.setBackColor(kLightCyan);
-    placeCaption(lbl45, 5400, 3300, "背面土", 600);
-    placeCaption(Label8, 5520, 3780, "合力の作用線", 1200);
-    placeCaption(Label9, 3030, 5640, "B/2", 360);
-    placeCaption(Label10, 4170, 5640, "ｅ", 240);
-    placeCaption(Label11, 4980, 5640, "d", 240);
-    placeCaption(Label12, 3990, 6000, "B", 240);
+// Captions of the figure.
+void placeFigureCaptions(Form4& f) {
+    placeCaption(f.lbl10, 2070, 4020, "前面土", 600);
+    f.lbl10.setBackColor(kLightCyan);
+    placeCaption(f.lbl45, 5400, 3300, "背面土", 600);
+    placeCaption(f.Label8, 5520, 3780, "合力の作用線", 1200);
+    placeCaption(f.Label9, 3030, 5640, "B/2", 360);
+    placeCaption(f.Label10, 4170, 5640, "ｅ", 240);
+    placeCaption(f.Label11, 4980, 5640, "d", 240);
+    placeCaption(f.Label12, 3990, 6000, "B", 240);
+}
 
-    // Switches.
-    Frame1.place(8160, 4380, 2595, 915);
-    Frame1.setCaption("土圧の鉛直成分");
-    placeCaption(Label19, 180, 300, "安定モーメントに", 1680);
-    Label19.setContainer(Frame1);
-    opt1.place(120, 600, 1000, 255);
-    opt1.setCaption("参入する");
-    opt1.setContainer(Frame1);
-    opt2.place(1200, 600, 1200, 255);
-    opt2.setCaption("参入しない");
-    opt2.setContainer(Frame1);
-    Frame2.place(300, 5340, 1695, 915);
-    Frame2.setCaption("前面土の荷重");
-    Frame2.setBackColor(kLightCyan);
-    opt3.place(60, 240, 1500, 255);
-    opt3.setCaption("計算に含む");
-    opt4.place(60, 540, 1560, 255);
-    opt4.setCaption("計算に含まない");
-    for (plat::OptionButton* o : {&opt3, &opt4}) {
-        o->setContainer(Frame2);
+// The vertical component of the earth pressure in the stabilizing moment.
+void placeVerticalComponentChoice(Form4& f) {
+    f.Frame1.place(8160, 4380, 2595, 915);
+    f.Frame1.setCaption("土圧の鉛直成分");
+    placeCaption(f.Label19, 180, 300, "安定モーメントに", 1680);
+    f.Label19.setContainer(f.Frame1);
+    f.opt1.place(120, 600, 1000, 255);
+    f.opt1.setCaption("参入する");
+    f.opt1.setContainer(f.Frame1);
+    f.opt2.place(1200, 600, 1200, 255);
+    f.opt2.setCaption("参入しない");
+    f.opt2.setContainer(f.Frame1);
+}
+
+// The load of the front soil in the calculation.
+void placeFrontSoilChoice(Form4& f) {
+    f.Frame2.place(300, 5340, 1695, 915);
+    f.Frame2.setCaption("前面土の荷重");
+    f.Frame2.setBackColor(kLightCyan);
+    f.opt3.place(60, 240, 1500, 255);
+    f.opt3.setCaption("計算に含む");
+    f.opt4.place(60, 540, 1560, 255);
+    f.opt4.setCaption("計算に含まない");
+    for (plat::OptionButton* o : {&f.opt3, &f.opt4}) {
+        o->setContainer(f.Frame2);
         o->setBackColor(kLightCyan);
     }
-    // A little right of its place, clear of the heel box's unit.
-    Frame3.place(6120, 5340, 1635, 555);
-    Frame3.setCaption("突起");
-    opt5.place(120, 270, 660, 255);
-    opt5.setCaption("無し");
-    opt5.setContainer(Frame3);
-    opt6.place(840, 270, 660, 255);
-    opt6.setCaption("有り");
-    opt6.setContainer(Frame3);
-    opt5.setValue(true);
-    chk1.place(3000, 6540, 4095, 195);
-    chk1.setCaption("上載荷重から５kN/m2を差し引いて算定する。");
-    chk1.setForeColor(kDarkGreen);
+}
 
-    // Buttons.
-    cmd1.place(9540, 6480, 1290, 375);
-    cmd1.setCaption("断面計算 >");
-    cmd2.place(8100, 6480, 1290, 375);
-    cmd2.setCaption("< 地盤の形状");
-    cmd3.place(8760, 5880, 1455, 375);
-    cmd3.setCaption("安定性の検討");
-    cmd4.place(8580, 5400, 1755, 375);
-    cmd4.setCaption("安定性の検討方法");
-    cmd5.place(6120, 5880, 1635, 375);
-    cmd5.setCaption("突起の計算");
-    cmd5.setVisible(false);
-    cmd6.place(360, 6480, 2535, 315);
-    cmd6.setCaption("背面上載荷重の土圧について");
+// The shear key, none at the start. A little right of its place, clear of the heel box's
+// unit.
+void placeKeyChoice(Form4& f) {
+    f.Frame3.place(6120, 5340, 1635, 555);
+    f.Frame3.setCaption("突起");
+    f.opt5.place(120, 270, 660, 255);
+    f.opt5.setCaption("無し");
+    f.opt5.setContainer(f.Frame3);
+    f.opt6.place(840, 270, 660, 255);
+    f.opt6.setCaption("有り");
+    f.opt6.setContainer(f.Frame3);
+    f.opt5.setValue(true);
+}
 
-    // Tab order.
-    int tab = 0;
-    for (plat::Control* c : std::initializer_list<plat::Control*>{
-             &txt1, &txt2, &txt3, &txt4, &txt5, &txt6, &txt7, &txt9, &txt8, &txt10, &txt13, &txt15, &txt14, &txt12,
-             &txt16, &txt17, &txt18, &txt19, &txt20, &txt21, &txt22, &txt23, &cmd4, &cmd3, &cmd1, &cmd2, &opt3, &opt4,
-             &cmd5, &opt6, &opt5, &opt1, &opt2, &chk1, &cmd6})
-        c->setTabIndex(tab++);
+// Buttons.
+void placeButtons(Form4& f) {
+    f.cmd1.place(9540, 6480, 1290, 375);
+    f.cmd1.setCaption("断面計算 >");
+    f.cmd2.place(8100, 6480, 1290, 375);
+    f.cmd2.setCaption("< 地盤の形状");
+    f.cmd3.place(8760, 5880, 1455, 375);
+    f.cmd3.setCaption("安定性の検討");
+    f.cmd4.place(8580, 5400, 1755, 375);
+    f.cmd4.setCaption("安定性の検討方法");
+    f.cmd5.place(6120, 5880, 1635, 375);
+    f.cmd5.setCaption("突起の計算");
+    f.cmd5.setVisible(false);
+    f.cmd6.place(360, 6480, 2535, 315);
+    f.cmd6.setCaption("背面上載荷重の土圧について");
+}
 
-    // The panel: headings, then the result cells, hidden until a check fills them.
-    Label13.place(8160, 720, 2595, 255);
-    Label13.setCaption("安 定 性 の 検 討");
-    Label13.setAlignment(plat::Align::Center);
-    Label13.setForeColor(kGreen);
-    placeCaption(Label14, 8160, 1140, "転倒に対して", 1440);
-    placeCaption(Label15, 8160, 2160, "支持力に対して", 1680);
-    placeCaption(Label16, 8160, 3120, "滑動に対して", 1440);
-    placeCaption(lbl67, 8160, 3780, "突起の無い状態で", 1920);
+// The panel: headings, then the result cells, hidden until a check fills them.
+void placePanel(Form4& f) {
+    f.Label13.place(8160, 720, 2595, 255);
+    f.Label13.setCaption("安 定 性 の 検 討");
+    f.Label13.setAlignment(plat::Align::Center);
+    f.Label13.setForeColor(kGreen);
+    placeCaption(f.Label14, 8160, 1140, "転倒に対して", 1440);
+    placeCaption(f.Label15, 8160, 2160, "支持力に対して", 1680);
+    placeCaption(f.Label16, 8160, 3120, "滑動に対して", 1440);
+    placeCaption(f.lbl67, 8160, 3780, "突起の無い状態で", 1920);
     // Name, value and verdict columns; the verdicts ("> 1.5 ∴O.K") need the widest cell.
     auto row = [](int top, plat::Label& name, plat::Label& value, plat::Label& verdict) {
         name.place(8280, top, 660, 195);
@@ -237,23 +255,50 @@ void Form4::placeControls() {
         value.setAlignment(plat::Align::Right);
         verdict.place(9840, top, 1020, 195);
     };
-    row(1440, lbl52, lbl53, lbl54);
-    row(1800, lbl46, lbl47, lbl48);
-    row(2460, lbl56, lbl57, lbl58);
-    row(3420, lbl64, lbl65, lbl66);
-    row(3960, lbl68, lbl69, lbl70);
-    lbl59.place(8280, 2760, 240, 195);
-    lbl60.place(8520, 2760, 600, 195);
-    lbl60.setAlignment(plat::Align::Right);
-    lbl61.place(9180, 2760, 600, 195);
-    lbl62.place(9840, 2760, 1020, 195);
-    for (plat::Label* label : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl56, &lbl57, &lbl58, &lbl59, &lbl60,
-                               &lbl61, &lbl62, &lbl64, &lbl65, &lbl66, &lbl67, &lbl68, &lbl69, &lbl70})
+    row(1440, f.lbl52, f.lbl53, f.lbl54);
+    row(1800, f.lbl46, f.lbl47, f.lbl48);
+    row(2460, f.lbl56, f.lbl57, f.lbl58);
+    row(3420, f.lbl64, f.lbl65, f.lbl66);
+    row(3960, f.lbl68, f.lbl69, f.lbl70);
+    f.lbl59.place(8280, 2760, 240, 195);
+    f.lbl60.place(8520, 2760, 600, 195);
+    f.lbl60.setAlignment(plat::Align::Right);
+    f.lbl61.place(9180, 2760, 600, 195);
+    f.lbl62.place(9840, 2760, 1020, 195);
+    for (plat::Label* label : {&f.lbl46, &f.lbl47, &f.lbl48, &f.lbl52, &f.lbl53, &f.lbl54, &f.lbl56,
+                               &f.lbl57, &f.lbl58, &f.lbl59, &f.lbl60, &f.lbl61, &f.lbl62, &f.lbl64,
+                               &f.lbl65, &f.lbl66, &f.lbl67, &f.lbl68, &f.lbl69, &f.lbl70})
         label->setVisible(false);
 }
 
+}  // namespace
+
+void Form4::placeControls() {
+    placeHeading(*this);
+    placeHeights(*this);
+    placeLengths(*this);
+    placeSurcharges(*this);
+    placeFigureCaptions(*this);
+    placeVerticalComponentChoice(*this);
+    placeFrontSoilChoice(*this);
+    placeKeyChoice(*this);
+    placeButtons(*this);
+    plat::setTabOrder({&txt1, &txt2, &txt3, &txt4, &txt5, &txt6, &txt7, &txt9, &txt8, &txt10, &txt13, &txt15,
+                       &txt14, &txt12, &txt16, &txt17, &txt18, &txt19, &txt20, &txt21, &txt22, &txt23, &cmd4, &cmd3,
+                       &cmd1, &cmd2, &opt3, &opt4, &cmd5, &opt6, &opt5, &opt1, &opt2, &chk1, &cmd6});
+    placePanel(*this);
+}
+
 void Form4::drawFigure() {
-    // Rules of the screen and the panel.
+    drawRules();
+    drawOutline();
+    drawSoilAndLoads();
+    drawDimensions();
+    drawFrontSide();
+}
+
+// Rules of the screen and the panel.
+void Form4::drawRules() {
     addLine(0, 600, 10920, 600);
     addLine(7980, 600, 7980, 6360, kDashed);
     addLine(7980, 6360, 10920, 6360, kDashed);
@@ -261,8 +306,10 @@ void Form4::drawFigure() {
     addLine(7980, 4260, 10920, 4260);
     addLine(7980, 2100, 10920, 2100).setBorderColor(kTeal);
     addLine(7980, 3060, 10920, 3060).setBorderColor(kTeal);
+}
 
-    // Outline of the section.
+// Outline of the section.
+void Form4::drawOutline() {
     addLine(3000, 2340, 3300, 2340, kDashed);  // front wall top
     addLine(3000, 2340, 2820, 4260, kDashed);  // front wall outer face
     addLine(3300, 2340, 3420, 4260, kDashed);  // front wall inner face
@@ -275,20 +322,23 @@ void Form4::drawFigure() {
     addLine(2220, 4380, 2820, 4260, kDashed);  // toe top
     addLine(5880, 4380, 5880, 4860, kDashed);  // heel end
     addLine(5850, 4380, 5280, 4260, kDashed);  // heel top
+}
 
-    // Soil surfaces and the surcharges on them.
+// Soil surfaces and the surcharges on them, and the line of action of the resultant.
+void Form4::drawSoilAndLoads() {
     addLine(5100, 2580, 7500, 2580, kDashed);  // back soil
     addLine(3360, 3240, 4770, 3240, kDashed);  // central fill
     addLine(5130, 2400, 6690, 2400);           // back surcharge
     for (int x = 5130; x <= 6690; x += 120) addLine(x, 2400, x, 2580);
     addLine(3360, 3060, 4800, 3060);  // central surcharge
     for (int x = 3360; x <= 4800; x += 120) addLine(x, 3060, x, 3240);
-
     // Line of action of the resultant.
     addLine(4440, 5040, 5340, 2160).setBorderWidth(5);
+}
 
-    // Dimension lines: every width, height and thickness box sits on the line of its own
-    // length, between extension lines from the figure, with arrow heads at both ends.
+// Dimension lines: every width, height and thickness box sits on the line of its own
+// length, between extension lines from the figure, with arrow heads at both ends.
+void Form4::drawDimensions() {
     // The top row: the wall top widths on one line, the front batter a line lower.
     for (int x : {3000, 3300, 4830, 5100}) addLine(x, 2310, x, kTopWidthLine);
     for (int x : {3420, 4680}) addLine(x, 4230, x, x == 3420 ? kBatterLine : kTopWidthLine);
@@ -317,8 +367,10 @@ void Form4::drawFigure() {
     addLine(5910, 4860, 7110, 4860);
     dimension(false, 2340, 2580, 7050, 2340, 2580);  // txt6
     dimension(false, 2580, 4860, 7050, 2580, 4860);  // txt5
+}
 
-    // The front side, one set per ground shape.
+// The front side, one set per ground shape.
+void Form4::drawFrontSide() {
     Line120.setPoints(720, 3960, 2850, 3960);
     Line120.setBorderStyle(kDashed);
     Line121.setPoints(1290, 3780, 2880, 3780);

@@ -267,6 +267,11 @@ private:
     void dimension(bool horizontal, int a, int b, int at, int from, int to);
     void placeControls();
     void drawFigure();
+    void drawRules();
+    void drawOutline();
+    void drawSoilAndLoads();
+    void drawDimensions();
+    void drawFrontSide();
     void bindHandlers();
     void bindFields();
 

@@ -284,6 +284,15 @@ void DesktopView::destroyWindow(plat::Form*, Window& w) {
 }
 
 void DesktopView::syncWindows() {
+    matchLoadedForms();
+    syncMainWindow();
+    syncChildWindows();
+    const bool dialogHidden = syncDialogs();
+    raiseModalDialogs(dialogHidden);
+}
+
+// A window for every loaded form, none for an unloaded one.
+void DesktopView::matchLoadedForms() {
     std::vector<plat::Form*> loaded = desktop_.loadedForms();
     for (auto it = windows_.begin(); it != windows_.end();) {
         if (!contains(loaded, it->first)) {
@@ -295,33 +304,37 @@ void DesktopView::syncWindows() {
     }
     for (plat::Form* f : loaded)
         if (!windows_.count(f)) createWindow(*f);
+}
 
-    // The main window.
-    if (plat::Form* main = mainForm()) {
-        QString title = qs(main->caption());
-        if (main_->windowTitle() != title) main_->setWindowTitle(title);
-        auto& w = windows_[main];
-        if (!w.placed) {
-            main_->resize(px(main->width()), px(main->height()));
-            if (main->left() != 0 || main->top() != 0) {
-                main_->move(px(main->left()), px(main->top()));
-            } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-                QRect avail = screen->availableGeometry();
-                main_->move(avail.center() - QPoint(main_->width() / 2, main_->height() / 2));
-            }
-            w.placed = true;
-        }
-        if (main_->isVisible() != main->visible()) {
-            main_->setVisible(main->visible());
-            // The program starts with the keyboard, also where no window manager hands it
-            // over (a virtual screen).
-            if (main->visible()) main_->activateWindow();
-        }
-    } else if (main_->isVisible()) {
-        main_->hide();
+void DesktopView::syncMainWindow() {
+    plat::Form* main = mainForm();
+    if (!main) {
+        if (main_->isVisible()) main_->hide();
+        return;
     }
+    QString title = qs(main->caption());
+    if (main_->windowTitle() != title) main_->setWindowTitle(title);
+    auto& w = windows_[main];
+    if (!w.placed) {
+        main_->resize(px(main->width()), px(main->height()));
+        if (main->left() != 0 || main->top() != 0) {
+            main_->move(px(main->left()), px(main->top()));
+        } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect avail = screen->availableGeometry();
+            main_->move(avail.center() - QPoint(main_->width() / 2, main_->height() / 2));
+        }
+        w.placed = true;
+    }
+    if (main_->isVisible() != main->visible()) {
+        main_->setVisible(main->visible());
+        // The program starts with the keyboard, also where no window manager hands it
+        // over (a virtual screen).
+        if (main->visible()) main_->activateWindow();
+    }
+}
 
-    // Child windows, bottom to top; the top one is active.
+// Child windows, bottom to top; the top one is active.
+void DesktopView::syncChildWindows() {
     for (auto& [form, w] : windows_) {
         if (form->kind() != plat::FormKind::MdiChild) continue;
         w.view->update();
@@ -341,38 +354,45 @@ void DesktopView::syncWindows() {
         top = sub;
     }
     if (top && mdi_->activeSubWindow() != top) mdi_->setActiveSubWindow(top);
+}
 
-    // Dialogs: a modal one blocks the rest of the program; the innermost lies on top.
+// Dialogs: a modal one blocks the rest of the program. True when one was hidden.
+bool DesktopView::syncDialogs() {
     bool dialogHidden = false;
-    for (auto& [form, w] : windows_) {
-        if (form->kind() != plat::FormKind::Dialog) continue;
-        auto* dlg = static_cast<DialogWindow*>(w.frame.data());
-        w.view->update();
-        dlg->updateFlags();
-        QString title = qs(form->caption());
-        if (dlg->windowTitle() != title) dlg->setWindowTitle(title);
-        QSize size = w.view->size();
-        if (dlg->size() != size || dlg->minimumSize() != size) dlg->setFixedSize(size);
-        bool modal = form->isModalOpen();
-        if (!form->visible()) {
-            if (dlg->isVisible()) {
-                dlg->hide();
-                dialogHidden = true;
-            }
-            continue;
-        }
-        if (dlg->isVisible() && w.modal != modal) dlg->hide();
-        w.modal = modal;
-        dlg->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
-        if (!w.placed) {
-            // Centred over the main window.
-            QRect owner = main_->isVisible() ? main_->frameGeometry() : QRect();
-            if (owner.isValid())
-                dlg->move(owner.center() - QPoint(size.width() / 2, size.height() / 2));
-            w.placed = true;
-        }
-        if (!dlg->isVisible()) dlg->show();
+    for (auto& [form, w] : windows_)
+        if (form->kind() == plat::FormKind::Dialog && syncDialog(*form, w)) dialogHidden = true;
+    return dialogHidden;
+}
+
+bool DesktopView::syncDialog(plat::Form& form, Window& w) {
+    auto* dlg = static_cast<DialogWindow*>(w.frame.data());
+    w.view->update();
+    dlg->updateFlags();
+    QString title = qs(form.caption());
+    if (dlg->windowTitle() != title) dlg->setWindowTitle(title);
+    QSize size = w.view->size();
+    if (dlg->size() != size || dlg->minimumSize() != size) dlg->setFixedSize(size);
+    bool modal = form.isModalOpen();
+    if (!form.visible()) {
+        if (!dlg->isVisible()) return false;
+        dlg->hide();
+        return true;
     }
+    if (dlg->isVisible() && w.modal != modal) dlg->hide();
+    w.modal = modal;
+    dlg->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    if (!w.placed) {
+        // Centred over the main window.
+        QRect owner = main_->isVisible() ? main_->frameGeometry() : QRect();
+        if (owner.isValid()) dlg->move(owner.center() - QPoint(size.width() / 2, size.height() / 2));
+        w.placed = true;
+    }
+    if (!dlg->isVisible()) dlg->show();
+    return false;
+}
+
+// The innermost modal dialog lies on top and has the keyboard.
+void DesktopView::raiseModalDialogs(bool dialogHidden) {
     for (plat::Form* f : desktop_.modalStack())
         if (QWidget* w = windowOf(*f); w && w->isVisible()) {
             w->raise();

@@ -71,6 +71,12 @@ private:
     void createWindow(plat::Form& form);
     void destroyWindow(plat::Form* form, Window& w);
     void syncWindows();
+    void matchLoadedForms();
+    void syncMainWindow();
+    void syncChildWindows();
+    bool syncDialogs();
+    bool syncDialog(plat::Form& form, Window& w);
+    void raiseModalDialogs(bool dialogHidden);
     void syncMenus();
     void buildMenus(const std::vector<plat::MenuItem*>& items);
     void addMenuItems(QMenu* menu, const std::vector<plat::MenuItem*>& items);

@@ -164,30 +164,13 @@ void printMononobeOkabe(plat::Surface& s, const Program& p, double off) {
     s.setFontSize(11);
 }
 
-}  // namespace
-
-void report::prepareEarthPressurePage(Program& p) {
-    p.pageLoopCounter = page::kLoopCounterAfterTop;
-    // The derivation of δ pushes the coefficient's formulas and the load table down.
-    if (!p.deltaComputed || *p.deltaComputed == 0) {
-        p.earthPressurePageOffset = 0;
-    } else if (*p.deltaComputed == 1) {
-        const DesignChoices choices = designChoices(p);
-        const bool k2 = choices.seismicMethod == SeismicMethod::K2;
-        p.earthPressurePageOffset = k2 && choices.kaMode != KaMode::None ? 2600 : 2000;
-    }
-}
-
-void report::Doatu(plat::Surface& s, const Program& p) {
+// The coefficient KA: stated when typed, derived when computed (Coulomb, or
+// Mononobe-Okabe in the seismic case of methods K1 and D1), after the seismic lines and
+// the derivation of δ where they belong.
+void printCoefficient(plat::Surface& s, const Program& p) {
     const DesignChoices choices = designChoices(p);
     const SeismicMethod method = choices.seismicMethod;
     const bool typedKa = choices.kaMode == KaMode::Typed, computedKa = choices.kaMode == KaMode::Computed;
-    const SurchargeDeduction deduction = dimensionChoices(page::screen<Form4>(p)).surchargeDeduction;
-
-    page::topOfPage(s);
-    s.print("　          ３）擁壁に及ぼす土圧");
-    s.setDrawStyle(0);
-
     const bool deltaDerived = p.deltaComputed == 1;
     const double off = p.earthPressurePageOffsetValue();
 
@@ -203,7 +186,7 @@ void report::Doatu(plat::Surface& s, const Program& p) {
     if (seismic && method == SeismicMethod::K2) {
         if (deltaDerived) {
             printSeismicLines(s, p);
-            jDERUTA(s, p);
+            report::jDERUTA(s, p);
         }
         if (typedKa) {
             // At the left margin like every line without a position, also after the
@@ -217,11 +200,13 @@ void report::Doatu(plat::Surface& s, const Program& p) {
     if (computedKa && ((seismic && method == SeismicMethod::K2) || normal)) printCoulomb(s, p, off);
     if (seismic && computedKa && (method == SeismicMethod::K1 || method == SeismicMethod::D1)) {
         printSeismicLines(s, p);
-        if (deltaDerived) jDERUTA(s, p);
+        if (deltaDerived) report::jDERUTA(s, p);
         printMononobeOkabe(s, p, off);
     }
+}
 
-    // Earth pressure of the soil.
+// The earth pressure of the soil, and of the back surcharge where there is one.
+void printPressures(plat::Surface& s, const Program& p, SurchargeDeduction deduction) {
     const std::string ka = nf(p.activeCoefficient, fmt::kKaStated);
     const std::string H = f3(p.earthPressureHeight);
     const std::string delta = deg(p.deltaStability);
@@ -233,30 +218,31 @@ void report::Doatu(plat::Surface& s, const Program& p) {
             f4(p.earthPressurePAX) + "kN/m");
     s.print(blanks(16) + "PAY=PA･sinδ=PA･sin" + delta + "ﾟ=" + f4(p.earthPressurePA) + "×" + f4(sinDelta) + "=" +
             f4(p.earthPressurePAY) + "kN/m");
+    if (p.surchargeBack == 0) return;
 
-    // Earth pressure of the back surcharge.
-    if (p.surchargeBack != 0) {
-        s.print("");
-        const std::string dpa = f4(p.surchargePressureDeltaPA);
-        if (deduction == SurchargeDeduction::Off) {
-            s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
-            s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + nf(p.surchargeBack, fmt::kSurchargePage3) + "×" + H + "=" + dpa +
-                    "kN/m");
-        } else if (deduction == SurchargeDeduction::Deduct5) {
-            s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
-            s.print(blanks(15) + "(宅造法施行令の別表第二を用いるので、上載荷重から５kN/m2を差し引いて算定する。)");
-            s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + page::deductedSurcharge(p.surchargeBack, fmt::kSurchargePage3) + "×" +
-                    H + "=" + dpa + "kN/m");
-        }
-        s.print(blanks(16) + "△PAX=△PA･cosδ=△PA･cos" + delta + "ﾟ=" + dpa + "×" + f4(cosDelta) + "=" +
-                f4(p.surchargePressureDeltaPAX) + "kN/m");
-        s.print(blanks(16) + "△PAY=△PA･sinδ=△PA･sin" + delta + "ﾟ=" + dpa + "×" + f4(sinDelta) + "=" +
-                f4(p.surchargePressureDeltaPAY) + "kN/m");
+    s.print("");
+    const std::string dpa = f4(p.surchargePressureDeltaPA);
+    if (deduction == SurchargeDeduction::Off) {
+        s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
+        s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + nf(p.surchargeBack, fmt::kSurchargePage3) + "×" + H + "=" + dpa +
+                "kN/m");
+    } else if (deduction == SurchargeDeduction::Deduct5) {
+        s.print(blanks(1) + "　　　　　　　 背面上載荷重による土圧");
+        s.print(blanks(15) + "(宅造法施行令の別表第二を用いるので、上載荷重から５kN/m2を差し引いて算定する。)");
+        s.print(blanks(16) + "△PA=KA･q･H=" + ka + "×" + page::deductedSurcharge(p.surchargeBack, fmt::kSurchargePage3) + "×" +
+                H + "=" + dpa + "kN/m");
     }
+    s.print(blanks(16) + "△PAX=△PA･cosδ=△PA･cos" + delta + "ﾟ=" + dpa + "×" + f4(cosDelta) + "=" +
+            f4(p.surchargePressureDeltaPAX) + "kN/m");
+    s.print(blanks(16) + "△PAY=△PA･sinδ=△PA･sin" + delta + "ﾟ=" + dpa + "×" + f4(sinDelta) + "=" +
+            f4(p.surchargePressureDeltaPAY) + "kN/m");
+}
 
-    // Points of application.
+// Where the pressures act.
+void printPointsOfApplication(plat::Surface& s, const Program& p) {
     s.print("");
     s.print(blanks(15) + "作用点の位置");
+    const std::string H = f3(p.earthPressureHeight);
     const std::string third = H + "/3=" + f3(p.earthPressureHeight / 3.0) + "m";
     const std::string half = H + "/2=" + f3(p.earthPressureHeight / 2.0) + "m";
     const std::string B = f3(p.baseWidth);
@@ -268,6 +254,30 @@ void report::Doatu(plat::Surface& s, const Program& p) {
         if (p.earthPressurePAX != 0) s.print(blanks(18) + "PAX：y=H/3=" + third);
         if (p.surchargePressureDeltaPAX != 0) s.print(blanks(16) + "△PAX：y=H/2=" + half);
     }
+}
+
+}  // namespace
+
+void report::prepareEarthPressurePage(Program& p) {
+    p.pageLoopCounter = page::kLoopCounterAfterTop;
+    // The derivation of δ pushes the coefficient's formulas and the load table down.
+    if (!p.deltaComputed || *p.deltaComputed == 0) {
+        p.earthPressurePageOffset = 0;
+    } else if (*p.deltaComputed == 1) {
+        const DesignChoices choices = designChoices(p);
+        const bool k2 = choices.seismicMethod == SeismicMethod::K2;
+        p.earthPressurePageOffset = k2 && choices.kaMode != KaMode::None ? 2600 : 2000;
+    }
+}
+
+void report::Doatu(plat::Surface& s, const Program& p) {
+    const SurchargeDeduction deduction = dimensionChoices(page::screen<Form4>(p)).surchargeDeduction;
+    page::topOfPage(s);
+    s.print("　          ３）擁壁に及ぼす土圧");
+    s.setDrawStyle(0);
+    printCoefficient(s, p);
+    printPressures(s, p, deduction);
+    printPointsOfApplication(s, p);
 }
 
 void report::jDERUTA(plat::Surface& s, const Program& p) {
