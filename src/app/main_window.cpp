@@ -172,7 +172,7 @@ void MDIForm1::Toolbar1_ButtonClick(int index) {
         case ToolbarButton::Save: FileUpdate(); break;
         case ToolbarButton::Preview: FileImage(); break;
         case ToolbarButton::Print: Men_FPrn_Click(); break;
-        default: break;  // the separator
+        case ToolbarButton::Separator: break;
     }
 }
 

@@ -39,10 +39,11 @@ TEST_F(InvalidationRegistryTest, ThePanelAloneKeepsTheResult) {
 }
 
 TEST_F(InvalidationRegistryTest, TheReportCommandsAreTheToolbarsAndCreateNoScreen) {
-    for (int i : {3, 5, 6}) main->Toolbar1.button(i).enabled = true;
+    for (ToolbarButton command : kReportCommandButtons) button(main->Toolbar1, command).enabled = true;
     drop(Stale::ReportCommands);
-    for (int i : {3, 5, 6}) EXPECT_FALSE(main->Toolbar1.button(i).enabled) << i;
-    EXPECT_TRUE(main->Toolbar1.button(1).enabled);
+    for (ToolbarButton command : kReportCommandButtons)
+        EXPECT_FALSE(button(main->Toolbar1, command).enabled) << static_cast<int>(command);
+    EXPECT_TRUE(button(main->Toolbar1, ToolbarButton::New).enabled);
     EXPECT_FALSE(prog.isLoaded(Form4::kName));
 }
 

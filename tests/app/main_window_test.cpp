@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
 
 #include "app/about_box.h"
 #include "conditions/conditions_screen.h"
@@ -21,9 +22,9 @@ using plat::MsgResult;
 
 class MainWindowTest : public ProgramTest {
 protected:
-    bool button(int i) { return main->Toolbar1.button(i).enabled; }
+    bool enabled(ToolbarButton which) { return button(main->Toolbar1, which).enabled; }
     void enableToolbar() {
-        for (int i : {3, 5, 6}) main->Toolbar1.button(i).enabled = true;
+        for (ToolbarButton command : kReportCommandButtons) button(main->Toolbar1, command).enabled = true;
     }
 };
 
@@ -31,21 +32,25 @@ TEST_F(MainWindowTest, StartUp) {
     EXPECT_EQ(prog.currentScreen, 0);
     EXPECT_TRUE(main->visible());
     EXPECT_EQ(main->caption(), "ミラノス");
-    EXPECT_TRUE(button(1));
-    EXPECT_TRUE(button(2));
-    EXPECT_FALSE(button(3));
-    EXPECT_FALSE(button(5));
-    EXPECT_FALSE(button(6));
-    EXPECT_TRUE(main->Toolbar1.button(4).separator);
+    EXPECT_TRUE(enabled(ToolbarButton::New));
+    EXPECT_TRUE(enabled(ToolbarButton::Open));
+    EXPECT_FALSE(enabled(ToolbarButton::Save));
+    EXPECT_FALSE(enabled(ToolbarButton::Preview));
+    EXPECT_FALSE(enabled(ToolbarButton::Print));
+    EXPECT_TRUE(button(main->Toolbar1, ToolbarButton::Separator).separator);
     for (plat::MenuItem* item : main->Men_F.children()) EXPECT_TRUE(item->enabled()) << item->name();
     EXPECT_FALSE(prog.isLoaded("Form3")) << "no input screen opens at start-up";
     EXPECT_TRUE(svc.messages.empty());
 }
 
 TEST_F(MainWindowTest, ToolbarTextsAndMenuCaptions) {
-    const char* tips[] = {"[ファイル]-[新規作成]", "[ファイル]-[開く]", "[ファイル]-[上書き保存]", "",
-                          "[ファイル]-[印刷ｲﾒｰｼﾞ]", "[ファイル]-[印刷]"};
-    for (int i = 1; i <= 6; ++i) EXPECT_EQ(main->Toolbar1.button(i).tooltip, tips[i - 1]);
+    const std::pair<ToolbarButton, const char*> tips[] = {
+        {ToolbarButton::New, "[ファイル]-[新規作成]"},      {ToolbarButton::Open, "[ファイル]-[開く]"},
+        {ToolbarButton::Save, "[ファイル]-[上書き保存]"},   {ToolbarButton::Separator, ""},
+        {ToolbarButton::Preview, "[ファイル]-[印刷ｲﾒｰｼﾞ]"}, {ToolbarButton::Print, "[ファイル]-[印刷]"}};
+    EXPECT_EQ(main->Toolbar1.count(), 6);
+    for (const auto& [which, tip] : tips)
+        EXPECT_EQ(button(main->Toolbar1, which).tooltip, tip) << static_cast<int>(which);
     std::vector<std::string> captions;
     for (plat::MenuItem* item : main->Men_F.children()) captions.push_back(item->caption());
     EXPECT_EQ(captions, (std::vector<std::string>{"新規作成(&N)", "開く(&O)", "閉じる(&C)", "-", "上書き保存(&V)",
@@ -87,15 +92,15 @@ TEST_F(MainWindowTest, FileMenuEnablingRule) {
         prog.slidingSafetyFactor = c.sliding;
         prog.sectionCheckDone = c.done;
         prog.projectPath = c.path;
-        main->Toolbar1.button(5).enabled = c.toolbar;
-        main->Toolbar1.button(6).enabled = c.toolbar;
+        button(main->Toolbar1, ToolbarButton::Preview).enabled = c.toolbar;
+        button(main->Toolbar1, ToolbarButton::Print).enabled = c.toolbar;
         main->Men_F.userClick();
         EXPECT_EQ(main->Men_FSav.enabled(), c.sav) << c.name;
         EXPECT_EQ(main->Men_FOvw.enabled(), c.ovw) << c.name;
         EXPECT_EQ(main->Men_FImg.enabled(), c.pages) << c.name;
         EXPECT_EQ(main->Men_FPrn.enabled(), c.pages) << c.name;
         // The menu leaves the toolbar as it was.
-        EXPECT_EQ(main->Toolbar1.button(5).enabled, c.toolbar) << c.name;
+        EXPECT_EQ(button(main->Toolbar1, ToolbarButton::Preview).enabled, c.toolbar) << c.name;
         for (plat::MenuItem* item : {&main->Men_FNew, &main->Men_FOpn, &main->Men_FCls, &main->Men_FEnd})
             EXPECT_TRUE(item->enabled()) << c.name;
     }
@@ -125,9 +130,9 @@ TEST_F(MainWindowTest, NewOpensAFreshDesignConditionsScreen) {
     EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
     EXPECT_EQ(prog.projectPath, "");
     EXPECT_EQ(prog.currentScreen, 1);
-    EXPECT_FALSE(button(3));
-    EXPECT_FALSE(button(5));
-    EXPECT_FALSE(button(6));
+    EXPECT_FALSE(enabled(ToolbarButton::Save));
+    EXPECT_FALSE(enabled(ToolbarButton::Preview));
+    EXPECT_FALSE(enabled(ToolbarButton::Print));
     EXPECT_TRUE(svc.messages.empty()) << "New asks nothing";
 }
 
@@ -135,7 +140,7 @@ TEST_F(MainWindowTest, NewTwiceLeavesOneFreshScreenAndSelectsTheSite) {
     main->FileNew();
     Form3* first = &prog.form<Form3>();
     first->txt1.setText("大阪市");
-    main->Toolbar1.userClick(1);
+    userClick(main->Toolbar1, ToolbarButton::New);
     Form3& f3 = prog.form<Form3>();
     EXPECT_EQ(f3.txt1.text(), "");
     EXPECT_EQ(prog.children().size(), 1u) << "one input screen shown";
@@ -176,7 +181,7 @@ TEST_F(MainWindowTest, CloseCancelChangesNothing) {
     EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
     EXPECT_EQ(prog.form<Form3>().txt1.text(), "site");
     EXPECT_EQ(prog.projectPath, "a.ywd");
-    EXPECT_TRUE(button(3));
+    EXPECT_TRUE(enabled(ToolbarButton::Save));
 }
 
 TEST_F(MainWindowTest, CloseOkUnloadsAndSwitchesTheToolbarOff) {
@@ -189,9 +194,9 @@ TEST_F(MainWindowTest, CloseOkUnloadsAndSwitchesTheToolbarOff) {
         EXPECT_FALSE(prog.isLoaded(name)) << name;
     EXPECT_EQ(prog.currentScreen, 0);
     EXPECT_EQ(prog.projectPath, "");
-    EXPECT_FALSE(button(3));
-    EXPECT_FALSE(button(5));
-    EXPECT_FALSE(button(6));
+    EXPECT_FALSE(enabled(ToolbarButton::Save));
+    EXPECT_FALSE(enabled(ToolbarButton::Preview));
+    EXPECT_FALSE(enabled(ToolbarButton::Print));
     EXPECT_FALSE(prog.ended());
 }
 
@@ -266,12 +271,12 @@ TEST_F(MainWindowTest, ReferenceMenuFollowsTheDesignStandard) {
 }
 
 TEST_F(MainWindowTest, ToolbarRouting) {
-    main->Toolbar1.userClick(4);
+    userClick(main->Toolbar1, ToolbarButton::Separator);
     EXPECT_FALSE(prog.isLoaded("Form3")) << "the separator does nothing";
-    main->Toolbar1.userClick(3);
-    main->Toolbar1.userClick(5);
+    userClick(main->Toolbar1, ToolbarButton::Save);
+    userClick(main->Toolbar1, ToolbarButton::Preview);
     EXPECT_TRUE(svc.messages.empty());
-    main->Toolbar1.userClick(1);
+    userClick(main->Toolbar1, ToolbarButton::New);
     EXPECT_TRUE(prog.form<Form3>().visible());
 }
 

@@ -33,12 +33,12 @@ protected:
     void makeResultsValid() {
         prog.sigmaMax = 120;
         prog.form<Form4>().lbl57.setVisible(true);
-        for (int index : {3, 5, 6}) prog.mainToolbar()->button(index).enabled = true;
+        for (ToolbarButton command : kReportCommandButtons) button(*prog.mainToolbar(), command).enabled = true;
         prog.form<Form7>().lbl1.setCaption("O.K");
         prog.countCheck();
     }
     bool stabilityInvalid() { return prog.sigmaMax == 0 && !prog.form<Form4>().lbl57.visible(); }
-    bool toolbarOff() { return !prog.mainToolbar()->button(3).enabled; }
+    bool toolbarOff() { return !button(*prog.mainToolbar(), ToolbarButton::Save).enabled; }
     bool sectionCleared() { return prog.form<Form7>().lbl1.caption().empty(); }
     // The section check no longer counts; the rows stay for the next hand-over to compare
     // with the new stability result.

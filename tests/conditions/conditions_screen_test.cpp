@@ -67,7 +67,7 @@ TEST_P(FieldTable, InvalidatesAsTheFieldDemands) {
     EXPECT_EQ(stabilityInvalid(), full);
     // Overwrite save waits for the stability check or for the section check.
     EXPECT_EQ(toolbarOff(), c.inval != Inval::None);
-    EXPECT_EQ(prog.mainToolbar()->button(6).enabled, !full);
+    EXPECT_EQ(button(*prog.mainToolbar(), ToolbarButton::Print).enabled, !full);
     EXPECT_EQ(prog.checkCurrent(), c.inval == Inval::None);
     EXPECT_FALSE(sectionCleared());
     EXPECT_EQ(prog.form<Form4>().visible(), !full);

@@ -235,7 +235,7 @@ TEST_F(EarthPressure, DeltaButtonDropsAComputedKaAndTheResults) {
     prog.sigmaMax = 120;
     Form4& dimensions = prog.form<Form4>();
     dimensions.show();
-    prog.form<MDIForm1>().Toolbar1.button(5).enabled = true;
+    button(prog.form<MDIForm1>().Toolbar1, ToolbarButton::Preview).enabled = true;
 
     prog.seismicKh = 0.2f;
     f->cmd7_Click();
@@ -243,7 +243,7 @@ TEST_F(EarthPressure, DeltaButtonDropsAComputedKaAndTheResults) {
     EXPECT_FALSE(f->opt2.value());
     EXPECT_EQ(prog.sigmaMax, 0.0f);
     EXPECT_FALSE(dimensions.visible());
-    EXPECT_FALSE(prog.form<MDIForm1>().Toolbar1.button(5).enabled);
+    EXPECT_FALSE(button(prog.form<MDIForm1>().Toolbar1, ToolbarButton::Preview).enabled);
 }
 
 TEST_F(EarthPressure, DeltaButtonKeepsATypedKa) {

@@ -43,12 +43,12 @@ TEST_F(GroundShape, StartsWithNoShapeAndRefusesToGoOn) {
 TEST_F(GroundShape, ChoosingAShapeResetsTheKeyAndInvalidates) {
     dims().opt6.setValue(true);
     prog.sigmaMax = 50;
-    prog.form<MDIForm1>().Toolbar1.button(5).enabled = true;
+    button(prog.form<MDIForm1>().Toolbar1, ToolbarButton::Preview).enabled = true;
     g->opt2.userClick();
     EXPECT_TRUE(dims().opt5.value());
     EXPECT_FALSE(dims().opt6.value());
     EXPECT_EQ(prog.sigmaMax, 0.0f);
-    EXPECT_FALSE(prog.form<MDIForm1>().Toolbar1.button(5).enabled);
+    EXPECT_FALSE(button(prog.form<MDIForm1>().Toolbar1, ToolbarButton::Preview).enabled);
     EXPECT_FALSE(dims().visible());
     EXPECT_FALSE(prog.form<Form7>().visible());
 }

@@ -38,8 +38,8 @@ void expectSameRow(const FixedDrawing& d, const std::string& left, const std::st
 }
 
 TEST_F(ReferenceWindows, BuildingTableOpensWithoutAStandardAndCloseGivesTheMenusBack) {
-    main->Toolbar1.button(3).enabled = false;
-    main->Toolbar1.button(1).enabled = true;
+    button(main->Toolbar1, ToolbarButton::Save).enabled = false;
+    button(main->Toolbar1, ToolbarButton::New).enabled = true;
     main->Men_S.userClick();
     ASSERT_TRUE(prog.isLoaded("Form10"));
     Form10& table = prog.form<Form10>();
@@ -56,8 +56,8 @@ TEST_F(ReferenceWindows, BuildingTableOpensWithoutAStandardAndCloseGivesTheMenus
     EXPECT_TRUE(main->Men_F.enabled());
     EXPECT_TRUE(main->Men_S.enabled());
     EXPECT_TRUE(main->Toolbar1.visible());
-    EXPECT_FALSE(main->Toolbar1.button(3).enabled);  // untouched
-    EXPECT_TRUE(main->Toolbar1.button(1).enabled);
+    EXPECT_FALSE(button(main->Toolbar1, ToolbarButton::Save).enabled);  // untouched
+    EXPECT_TRUE(button(main->Toolbar1, ToolbarButton::New).enabled);
 }
 
 TEST_F(ReferenceWindows, RoadStandardOpensTheRoadTable) {

@@ -157,18 +157,20 @@ TEST(Desktop, MessageStylesDecode) {
 }
 
 TEST(Toolbar, DisabledButtonsDeliverNoClick) {
+    // Indices count from 1, the separator included.
+    constexpr int kA = 1, kSeparator = 2, kB = 3, kPastTheEnd = 9;
     plat::Toolbar bar;
     bar.addButton(1, "a", "a");
     bar.addSeparator();
     bar.addButton(2, "b", "b");
     std::vector<int> clicks;
     bar.ButtonClick = [&](int i) { clicks.push_back(i); };
-    bar.button(3).enabled = false;
-    bar.userClick(3);
-    bar.userClick(1);
-    bar.userClick(2);
-    bar.userClick(9);
-    EXPECT_EQ(clicks, (std::vector<int>{1, 2}));
+    bar.button(kB).enabled = false;
+    bar.userClick(kB);
+    bar.userClick(kA);
+    bar.userClick(kSeparator);
+    bar.userClick(kPastTheEnd);
+    EXPECT_EQ(clicks, (std::vector<int>{kA, kSeparator}));
 }
 
 }  // namespace

@@ -94,8 +94,8 @@ TEST_F(FileCommands, DeclinedReplacementWithoutAnEarlierPath) {
 
     svc.clear();
     svc.fileAnswers.push_back(std::nullopt);
-    main->Toolbar1.button(3).enabled = true;
-    main->Toolbar1.userClick(3);
+    button(main->Toolbar1, ToolbarButton::Save).enabled = true;
+    userClick(main->Toolbar1, ToolbarButton::Save);
     EXPECT_EQ(svc.fileRequests.size(), 1u) << "a name is asked for";
     EXPECT_TRUE(svc.messages.empty());
     EXPECT_EQ(bytesOf(theirs), "someone else's project");
@@ -228,8 +228,8 @@ TEST_F(FileCommands, PreviewAndPrintAfterNewAndCloseAreOffAsOnTheToolbar) {
         EXPECT_FALSE(m.overwrite);
         EXPECT_FALSE(m.preview);
         EXPECT_FALSE(m.print);
-        EXPECT_FALSE(main->Toolbar1.button(5).enabled);
-        EXPECT_FALSE(main->Toolbar1.button(6).enabled);
+        EXPECT_FALSE(button(main->Toolbar1, ToolbarButton::Preview).enabled);
+        EXPECT_FALSE(button(main->Toolbar1, ToolbarButton::Print).enabled);
 
         svc.clear();
         main->FileImage();

@@ -78,7 +78,8 @@ TEST_F(OpenedBounds, AValueAScreenRefusesOpensWithoutAResult) {
         for (plat::Label* cell : {&s.lbl4, &s.lbl8, &s.lbl20, &s.lbl40}) EXPECT_EQ(cell->caption(), "") << name;
         EXPECT_FALSE(run.prog.hasResult()) << name;
         EXPECT_FALSE(run.prog.checkCurrent()) << name;
-        for (int index : {3, 5, 6}) EXPECT_FALSE(run.main->Toolbar1.button(index).enabled) << name << " " << index;
+        for (ToolbarButton command : kReportCommandButtons)
+            EXPECT_FALSE(button(run.main->Toolbar1, command).enabled) << name << " " << static_cast<int>(command);
         run.main->Men_F_Click();
         for (plat::MenuItem* item : {&run.main->Men_FSav, &run.main->Men_FOvw, &run.main->Men_FImg, &run.main->Men_FPrn})
             EXPECT_FALSE(item->enabled()) << name;

@@ -124,8 +124,8 @@ TEST_F(ProjectCommands, OverwriteSaveWithoutAPathAsksForOne) {
     prog.projectPath.clear();
     const std::string file = path("new.ywd");
     svc.fileAnswers.push_back(file);
-    main->Toolbar1.button(3).enabled = true;
-    main->Toolbar1.userClick(3);
+    button(main->Toolbar1, ToolbarButton::Save).enabled = true;
+    userClick(main->Toolbar1, ToolbarButton::Save);
     EXPECT_EQ(svc.fileRequests.size(), 1u);
     EXPECT_TRUE(std::filesystem::exists(file));
     EXPECT_EQ(prog.projectPath, file);
@@ -210,7 +210,8 @@ TEST_F(ProjectCommands, OpenRestoresEveryLineAndTheScreens) {
     EXPECT_FALSE(p.form<Form7>().visible());
     EXPECT_EQ(p.sectionCheckDone, 1);
     MDIForm1& m = p.form<MDIForm1>();
-    for (int i : {3, 5, 6}) EXPECT_TRUE(m.Toolbar1.button(i).enabled) << i;
+    for (ToolbarButton command : kReportCommandButtons)
+        EXPECT_TRUE(button(m.Toolbar1, command).enabled) << static_cast<int>(command);
     for (plat::MenuItem* item : {&m.Men_FSav, &m.Men_FOvw, &m.Men_FImg, &m.Men_FPrn}) EXPECT_TRUE(item->enabled());
     Form4& d = p.form<Form4>();
     for (plat::Label* cell : {&d.lbl52, &d.lbl53, &d.lbl54, &d.lbl56, &d.lbl62, &d.lbl64, &d.lbl66})

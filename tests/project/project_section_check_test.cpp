@@ -23,7 +23,7 @@ TEST_F(OpenedSectionCheck, AProjectThatGivesEveryRowAgainOpensChecked) {
     open(prog, svc, file);
     EXPECT_TRUE(svc.messages.empty());
     EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
-    EXPECT_TRUE(prog.mainToolbar()->button(3).enabled);
+    EXPECT_TRUE(button(*prog.mainToolbar(), ToolbarButton::Save).enabled);
 }
 
 // The same file with a KA of 3.3: the contact then ends between the walls, and the slab and
@@ -38,7 +38,7 @@ TEST_F(OpenedSectionCheck, AProjectWhoseRowsAreRefusedOpensWithThemJudged) {
     open(prog, svc, file);
     EXPECT_TRUE(svc.messages.empty());
     EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
-    EXPECT_TRUE(prog.mainToolbar()->button(3).enabled);
+    EXPECT_TRUE(button(*prog.mainToolbar(), ToolbarButton::Save).enabled);
     Form7& f = prog.form<Form7>();
     for (int loc : {5, 6, 7, 8}) {
         EXPECT_TRUE(f.refusedRow(loc)) << loc;

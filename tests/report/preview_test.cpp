@@ -48,8 +48,8 @@ TEST_F(PreviewTest, OpensAtThePageOfTheCurrentScreen) {
 
 TEST_F(PreviewTest, ToolbarButtonFiveOpensThePreviewToo) {
     prog.currentScreen = 2;
-    main->Toolbar1.button(5).enabled = true;
-    main->Toolbar1.userClick(5);
+    button(main->Toolbar1, ToolbarButton::Preview).enabled = true;
+    userClick(main->Toolbar1, ToolbarButton::Preview);
     ASSERT_NE(shown(), nullptr);
     EXPECT_EQ(shown()->name(), "Form2");
 }

@@ -153,8 +153,8 @@ TEST_F(PrintRangeDialogTest, OkKeepsTheChoicesAndCancelForgetsThem) {
 }
 
 TEST_F(PrintRangeDialogTest, ToolbarButtonSixOpensTheDialog) {
-    main->Toolbar1.button(6).enabled = true;
-    main->Toolbar1.userClick(6);
+    button(main->Toolbar1, ToolbarButton::Print).enabled = true;
+    userClick(main->Toolbar1, ToolbarButton::Print);
     EXPECT_EQ(svc.modals, Strings{"Form15"});
 }
 

@@ -253,8 +253,9 @@ void runCommandTable(const std::vector<CommandRow>& rows) {
         row.reach(t.prog);
         MDIForm1& main = t.prog.form<MDIForm1>();
         main.Men_F.userClick();
-        const Offer offer{main.Men_FImg.enabled(), main.Men_FPrn.enabled(), main.Toolbar1.button(5).enabled,
-                          main.Toolbar1.button(6).enabled};
+        const Offer offer{main.Men_FImg.enabled(), main.Men_FPrn.enabled(),
+                          button(main.Toolbar1, ToolbarButton::Preview).enabled,
+                          button(main.Toolbar1, ToolbarButton::Print).enabled};
         EXPECT_EQ(offer, row.offer);
         const int firstScreen = row.previews.size() == 1 ? 0 : 1;
         for (std::size_t i = 0; i < row.previews.size(); ++i) {

@@ -501,7 +501,7 @@ TEST_F(CoverDialogAcrossProjects, OpensWithTheCurrentProjectsCovers) {
     EXPECT_EQ(rowsShown(), before);
     EXPECT_EQ(prog.rebarCover[5], 60);
     EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
-    EXPECT_TRUE(prog.mainToolbar()->button(5).enabled);
+    EXPECT_TRUE(button(*prog.mainToolbar(), ToolbarButton::Preview).enabled);
 
     // File > Open of the first project: its covers.
     open(prog, svc, file);

@@ -43,7 +43,7 @@ protected:
         s().lbl_ra.setCaption("250");
         s().lbl_rb.setCaption("180");
         prog.sectionCheckDone = 1;
-        for (int index : {3, 5, 6}) prog.mainToolbar()->button(index).enabled = true;
+        for (ToolbarButton command : kReportCommandButtons) button(*prog.mainToolbar(), command).enabled = true;
     }
     // Locations whose four results were emptied; the others must still be intact.
     std::vector<int> emptiedRows() {
@@ -56,7 +56,7 @@ protected:
         }
         return rows;
     }
-    bool button(int index) { return prog.mainToolbar()->button(index).enabled; }
+    bool enabled(ToolbarButton which) { return button(*prog.mainToolbar(), which).enabled; }
     bool focused(const plat::Control& c) { return s().activeControl() == &c; }
     static void click(plat::TextBox& b) {
         b.setFocus();
@@ -91,9 +91,9 @@ TEST_P(SectionDesignBox, EmptiesItsOwnRowOnly) {
         }
         EXPECT_EQ(emptiedRows(), c.clears ? std::vector<int>{r} : std::vector<int>{}) << "txt" << r;
         EXPECT_EQ(prog.sectionCheckDoneValue(), c.clears ? 0 : 1) << "txt" << r;
-        EXPECT_EQ(button(3), !c.clears);
-        EXPECT_EQ(button(5), !c.clears);
-        EXPECT_TRUE(button(6));
+        EXPECT_EQ(enabled(ToolbarButton::Save), !c.clears);
+        EXPECT_EQ(enabled(ToolbarButton::Preview), !c.clears);
+        EXPECT_TRUE(enabled(ToolbarButton::Print));
         // Bars, spacings and KA are not the box's business.
         EXPECT_EQ(s().cbo1.text(), "  D16");
         EXPECT_EQ(s().lbl_ra.caption(), "250");
@@ -185,8 +185,8 @@ TEST_F(SectionFields, TypingAHeightEmptiesTheWallRows) {
         EXPECT_EQ(label(name).caption(), name) << name;
     EXPECT_EQ(s().cbo5.text(), "  D16");
     EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
-    EXPECT_FALSE(button(3) || button(5));
-    EXPECT_TRUE(button(6));
+    EXPECT_FALSE(enabled(ToolbarButton::Save) || enabled(ToolbarButton::Preview));
+    EXPECT_TRUE(enabled(ToolbarButton::Print));
     EXPECT_EQ(s().Label28.caption(), "主働土圧係数");
 }
 
@@ -204,7 +204,7 @@ TEST_F(SectionFields, ANewCoefficientEmptiesTheWallRows) {
     EXPECT_EQ(s().cbo2.text(), "");
     EXPECT_EQ(s().txt1.text(), "");
     EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
-    EXPECT_FALSE(button(3) || button(5));
+    EXPECT_FALSE(enabled(ToolbarButton::Save) || enabled(ToolbarButton::Preview));
 }
 
 TEST_F(SectionFields, EnterInTheHeightBoxIsNoChainStep) {
@@ -236,7 +236,7 @@ TEST_F(SectionFields, UncheckingEmptiesTheHeightAndTheWallRows) {
     EXPECT_EQ(emptiedRows(), (std::vector<int>{1, 2}));
     EXPECT_EQ(s().cbo5.text(), "  D16");
     EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
-    EXPECT_FALSE(button(3) || button(5));
+    EXPECT_FALSE(enabled(ToolbarButton::Save) || enabled(ToolbarButton::Preview));
 }
 
 TEST_F(SectionFields, UncheckingAnEmptyHeightStillEmptiesTheWallRowsOnly) {
@@ -280,7 +280,8 @@ TEST_F(SectionFields, InvalidationEmptiesEveryResultButKeepsCoversAndSwitches) {
     EXPECT_EQ(s().chk_1.value(), 1);
     EXPECT_EQ(s().txt_1.text(), "1.5");
     EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
-    EXPECT_TRUE(button(3) && button(5) && button(6));  // the callers see to the toolbar
+    EXPECT_TRUE(enabled(ToolbarButton::Save) && enabled(ToolbarButton::Preview) &&
+                enabled(ToolbarButton::Print));  // the callers see to the toolbar
     EXPECT_TRUE(s().visible());
 }
 

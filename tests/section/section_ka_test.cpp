@@ -73,7 +73,7 @@ protected:
         for (plat::Label* l : results()) l->setCaption("1.234");
         prog.computedSpacing[1] = 245;
         prog.sectionCheckDone = 1;
-        for (int index : {3, 5, 6}) prog.mainToolbar()->button(index).enabled = true;
+        for (ToolbarButton command : kReportCommandButtons) button(*prog.mainToolbar(), command).enabled = true;
     }
 
     void expectGridCleared() {
@@ -84,9 +84,9 @@ protected:
         EXPECT_EQ(f().lbl_r1.caption(), "60");  // covers stay
         EXPECT_EQ(prog.computedSpacing[1], 245);  // the stored results stay
         EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
-        EXPECT_FALSE(prog.mainToolbar()->button(3).enabled);
-        EXPECT_FALSE(prog.mainToolbar()->button(5).enabled);
-        EXPECT_TRUE(prog.mainToolbar()->button(6).enabled);
+        EXPECT_FALSE(button(*prog.mainToolbar(), ToolbarButton::Save).enabled);
+        EXPECT_FALSE(button(*prog.mainToolbar(), ToolbarButton::Preview).enabled);
+        EXPECT_TRUE(button(*prog.mainToolbar(), ToolbarButton::Print).enabled);
     }
 };
 
@@ -225,7 +225,7 @@ TEST_F(SectionKaTest, EitherButtonPressedAgainInItsModeKeepsTheGrid) {
     EXPECT_EQ(s.cbo1.text(), "  D16");
     EXPECT_EQ(s.lbl1.caption(), "1.234");
     EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
-    EXPECT_TRUE(prog.mainToolbar()->button(5).enabled);
+    EXPECT_TRUE(button(*prog.mainToolbar(), ToolbarButton::Preview).enabled);
 }
 
 TEST_F(SectionKaTest, ComputeButtonWithoutALoadCaseStillClearsTheGrid) {
@@ -258,8 +258,8 @@ TEST_F(SectionKaTest, ComputeButtonFaultChangesNothing) {
     EXPECT_EQ(s.cbo1.text(), "  D16");
     EXPECT_EQ(s.lbl1.caption(), "1.234");
     EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
-    EXPECT_TRUE(prog.mainToolbar()->button(3).enabled);
-    EXPECT_TRUE(prog.mainToolbar()->button(5).enabled);
+    EXPECT_TRUE(button(*prog.mainToolbar(), ToolbarButton::Save).enabled);
+    EXPECT_TRUE(button(*prog.mainToolbar(), ToolbarButton::Preview).enabled);
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ TEST(SectionRefusal, TheCheckSkipsRefusedRowsAndCompletes) {
     Form7& f = s.sec();
     EXPECT_TRUE(s.svc.messages.empty());
     EXPECT_EQ(s.prog.sectionCheckDoneValue(), 1);
-    EXPECT_TRUE(s.prog.mainToolbar()->button(5).enabled);
+    EXPECT_TRUE(button(*s.prog.mainToolbar(), ToolbarButton::Preview).enabled);
     EXPECT_NE(f.lbl_ri.caption(), "");  // the toe is designed
     EXPECT_NE(f.lbl36.caption(), "");   // and checked
     EXPECT_NE(f.lbl4.caption(), "");
@@ -206,7 +206,7 @@ TEST(SectionRefusal, AStabilityResultThatMovedEmptiesTheRowsItChanges) {
     EXPECT_EQ(f.cbo5.text(), "");
     // A row changed: the earlier check does not count for the new result.
     EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
-    EXPECT_FALSE(s.prog.mainToolbar()->button(5).enabled);
+    EXPECT_FALSE(button(*s.prog.mainToolbar(), ToolbarButton::Preview).enabled);
     EXPECT_NE(f.lbl_rj.caption() + f.lbl_ra.caption(), "");  // the upright wall keeps its row
 }
 
@@ -223,7 +223,7 @@ TEST(SectionRefusal, AnUnchangedRemadeResultLeavesTheCheckCounting) {
     s.handOver();
     EXPECT_TRUE(s.svc.messages.empty());
     EXPECT_EQ(s.prog.sectionCheckDoneValue(), 1);
-    EXPECT_TRUE(s.prog.mainToolbar()->button(5).enabled);
+    EXPECT_TRUE(button(*s.prog.mainToolbar(), ToolbarButton::Preview).enabled);
     s.main().Men_F_Click();
     EXPECT_TRUE(s.main().Men_FSav.enabled());
     EXPECT_TRUE(s.main().Men_FImg.enabled());
@@ -408,7 +408,8 @@ TEST(SectionRefusal, AKeyEditEmptiesTheKeyRow) {
     EXPECT_EQ(f.lbl40.caption(), "");
     EXPECT_NE(f.lbl4.caption(), "");  // the other rows keep their results
     EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
-    EXPECT_FALSE(s.prog.mainToolbar()->button(3).enabled || s.prog.mainToolbar()->button(5).enabled);
+    EXPECT_FALSE(button(*s.prog.mainToolbar(), ToolbarButton::Save).enabled ||
+                 button(*s.prog.mainToolbar(), ToolbarButton::Preview).enabled);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ protected:
         placeSlabWall(prog);
         prog.keyHeight = 0;
         dims().show();
-        for (int index : {3, 5, 6}) prog.mainToolbar()->button(index).enabled = true;
+        for (ToolbarButton command : kReportCommandButtons) button(*prog.mainToolbar(), command).enabled = true;
         svc.clear();
     }
 
@@ -71,7 +71,7 @@ protected:
         plat::CommandButton& otherCommand = typed ? s.cmd5 : s.cmd4;
         EXPECT_TRUE(mode.enabled() && command.enabled());
         EXPECT_FALSE(otherMode.enabled() || otherCommand.enabled());
-        EXPECT_TRUE(toolbar().button(5).enabled);
+        EXPECT_TRUE(button(toolbar(), ToolbarButton::Preview).enabled);
     }
     bool focused(const plat::Control& c) { return c.form().activeControl() == &c && c.form().visible(); }
     plat::Toolbar& toolbar() { return *prog.mainToolbar(); }
@@ -152,7 +152,7 @@ TEST_F(SectionScreen, RefusesWithoutAStabilityResult) {
     EXPECT_EQ(svc.messages[0], plat::MessageRequest::fromStyle("安定性の検討をしてください。", plat::msg::kOk, "エラーメッセージ"));
     EXPECT_TRUE(focused(dims().cmd3));
     EXPECT_EQ(prog.find("Form7"), nullptr);
-    EXPECT_TRUE(toolbar().button(5).enabled);
+    EXPECT_TRUE(button(toolbar(), ToolbarButton::Preview).enabled);
 }
 
 TEST_F(SectionScreen, ShowsTheScreenOverTheDimensionsAndComputesTheSlabModel) {
@@ -400,8 +400,8 @@ TEST_F(SectionScreen, WithoutAKaModeThePreviewIsOff) {
     handOver();
     EXPECT_EQ(sec().txt_ka.text(), "");
     EXPECT_FALSE(sec().opt1.value() || sec().opt2.value());
-    EXPECT_FALSE(toolbar().button(5).enabled);
-    EXPECT_TRUE(toolbar().button(6).enabled);
+    EXPECT_FALSE(button(toolbar(), ToolbarButton::Preview).enabled);
+    EXPECT_TRUE(button(toolbar(), ToolbarButton::Print).enabled);
 }
 
 TEST_F(SectionScreen, TheHandOverLeavesTheCheckFlagAlone) {
@@ -419,7 +419,7 @@ TEST_F(SectionScreen, AKaThatCannotBeComputedStopsTheHandOverWithoutAStaleValue)
     ASSERT_EQ(svc.messages.size(), 1u);
     EXPECT_EQ(svc.messages[0].text, kCannotComputeMessage);
     EXPECT_EQ(sec().txt_ka.text(), "");
-    EXPECT_FALSE(toolbar().button(5).enabled);
+    EXPECT_FALSE(button(toolbar(), ToolbarButton::Preview).enabled);
 }
 
 // ---- The way back ----

@@ -71,7 +71,7 @@ protected:
 
         f().show();
         f().txt_ka.setText("0.283");
-        for (int index : {3, 5, 6}) prog.mainToolbar()->button(index).enabled = true;
+        for (ToolbarButton command : kReportCommandButtons) button(*prog.mainToolbar(), command).enabled = true;
         svc.clear();
     }
 
@@ -90,7 +90,7 @@ protected:
         prog.sigmaMax = sigmaMax;
         choice_input::setDesignChoices(prog, {.seismicMethod = method});
     }
-    bool button(int index) { return prog.mainToolbar()->button(index).enabled; }
+    bool enabled(ToolbarButton which) { return button(*prog.mainToolbar(), which).enabled; }
 
     void expectSection(int loc, const Section& s) {
         SCOPED_TRACE(loc);
@@ -133,7 +133,7 @@ TEST_F(SpacingTest, EmptyKaAsksForItUndoesTheChoiceAndChangesNothing) {
     EXPECT_EQ(prog.barArea[2], 3);
     EXPECT_EQ(f().lbl_rb.caption(), "250");
     EXPECT_EQ(f().lbl5.caption(), "1.000");
-    EXPECT_TRUE(button(3) && button(5));
+    EXPECT_TRUE(enabled(ToolbarButton::Save) && enabled(ToolbarButton::Preview));
 }
 
 TEST_F(SpacingTest, KaPresentRaisesNoQuestion) {
@@ -469,9 +469,9 @@ TEST_F(SpacingTest, ChoiceClearsItsRowOnlyAndTurnsSaveAndPreviewOff) {
     EXPECT_EQ(f().txt2.text(), "200");
     // The check was made with the other bar.
     EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
-    EXPECT_FALSE(button(3));
-    EXPECT_FALSE(button(5));
-    EXPECT_TRUE(button(6));
+    EXPECT_FALSE(enabled(ToolbarButton::Save));
+    EXPECT_FALSE(enabled(ToolbarButton::Preview));
+    EXPECT_TRUE(enabled(ToolbarButton::Print));
 }
 
 TEST_F(SpacingTest, WithoutAChosenItemTheCoverMovesButTheBarStays) {
@@ -501,7 +501,7 @@ TEST_F(SpacingTest, NoForceAtMidHeightRequiresNoSpacing) {
     EXPECT_EQ(f().lbl1.caption(), "");
     EXPECT_EQ(prog.barsPerMetre[1], 0.0f);
     EXPECT_EQ(prog.computedSpacing[1], 0.0f);
-    EXPECT_FALSE(button(3) || button(5));
+    EXPECT_FALSE(enabled(ToolbarButton::Save) || enabled(ToolbarButton::Preview));
     // Called directly (the project reader), it goes through as well.
     EXPECT_NO_THROW(f().RequiredSpacing(1));
 }

@@ -52,7 +52,7 @@ public:
         prog.rebarAllowLong = 215;
         prog.rebarAllow = 215;
         s().show();
-        for (int index : {3, 5, 6}) toolbar().button(index).enabled = false;
+        for (ToolbarButton command : kReportCommandButtons) button(toolbar(), command).enabled = false;
         svc.clear();
     }
 
@@ -155,16 +155,16 @@ TEST_P(EntryPasses, RefuseAtTheFirstFailureAndChangeNothingElse) {
         EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
         EXPECT_EQ(s().lbl1.caption(), "old");
         EXPECT_EQ(s().lbl40.caption(), "old");
-        EXPECT_FALSE(toolbar().button(3).enabled);
-        EXPECT_FALSE(toolbar().button(5).enabled);
+        EXPECT_FALSE(button(toolbar(), ToolbarButton::Save).enabled);
+        EXPECT_FALSE(button(toolbar(), ToolbarButton::Preview).enabled);
         EXPECT_EQ(prog.rebarAllow, 300);
         EXPECT_EQ(svc.beeps, 0);
     } else {
         EXPECT_TRUE(svc.messages.empty()) << svc.messages[0].text;
         EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
         EXPECT_EQ(s().lbl4.caption(), "O.K");
-        EXPECT_TRUE(toolbar().button(3).enabled);
-        EXPECT_TRUE(toolbar().button(5).enabled);
+        EXPECT_TRUE(button(toolbar(), ToolbarButton::Save).enabled);
+        EXPECT_TRUE(button(toolbar(), ToolbarButton::Preview).enabled);
     }
     if (c.focus) {
         plat::Control* focused = s().activeControl();
@@ -508,23 +508,23 @@ TEST_F(StressCheck, EachFailingLocationBeepsOnce) {
     s().cmd1.press();
     EXPECT_EQ(svc.beeps, 8);
     EXPECT_EQ(prog.sectionCheckDoneValue(), 1);  // a failed judgement is no failed command
-    EXPECT_TRUE(toolbar().button(5).enabled);
+    EXPECT_TRUE(button(toolbar(), ToolbarButton::Preview).enabled);
 }
 
 TEST_F(StressCheck, ToolbarFollowsTheProjectPath) {
     readyAll();
-    toolbar().button(6).enabled = false;
+    button(toolbar(), ToolbarButton::Print).enabled = false;
     s().cmd1.press();
-    EXPECT_FALSE(toolbar().button(3).enabled);  // no project file yet
-    EXPECT_TRUE(toolbar().button(5).enabled);
-    EXPECT_FALSE(toolbar().button(6).enabled);
+    EXPECT_FALSE(button(toolbar(), ToolbarButton::Save).enabled);  // no project file yet
+    EXPECT_TRUE(button(toolbar(), ToolbarButton::Preview).enabled);
+    EXPECT_FALSE(button(toolbar(), ToolbarButton::Print).enabled);
 
-    toolbar().button(5).enabled = false;
+    button(toolbar(), ToolbarButton::Preview).enabled = false;
     prog.projectPath = "/tmp/wall.dat";
     s().cmd1.press();
-    EXPECT_TRUE(toolbar().button(3).enabled);
-    EXPECT_TRUE(toolbar().button(5).enabled);
-    EXPECT_FALSE(toolbar().button(6).enabled);
+    EXPECT_TRUE(button(toolbar(), ToolbarButton::Save).enabled);
+    EXPECT_TRUE(button(toolbar(), ToolbarButton::Preview).enabled);
+    EXPECT_FALSE(button(toolbar(), ToolbarButton::Print).enabled);
 }
 
 TEST_F(StressCheck, RebarAllowHoldsTheLastCheckedBar) {
@@ -572,7 +572,7 @@ TEST_F(StressCheck, CalculationFaultStopsTheCommandWithoutMarkingItDone) {
     ASSERT_EQ(svc.messages.size(), 1u);
     EXPECT_EQ(svc.messages[0].text, kCannotCompute);
     EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
-    EXPECT_FALSE(toolbar().button(5).enabled);
+    EXPECT_FALSE(button(toolbar(), ToolbarButton::Preview).enabled);
     expectShown(5, "1.345", "54.938", "――", "O.K");  // checked before the fault
     EXPECT_EQ(s().lbl21.caption(), "old");
     EXPECT_EQ(s().lbl25.caption(), "");

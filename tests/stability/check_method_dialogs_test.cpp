@@ -125,10 +125,10 @@ TEST_F(CheckMethodDialogs, EveryOptionInvalidatesOnlyTheStabilityResult) {
     plat::Toolbar& bar = prog.form<MDIForm1>().Toolbar1;
     for (plat::OptionButton* o : options) {
         prog.sigmaMax = 99;
-        bar.button(5).enabled = true;
+        button(bar, ToolbarButton::Preview).enabled = true;
         o->userClick();
         EXPECT_EQ(prog.sigmaMax, 0.0f) << o->form().name() << "." << o->name();
-        EXPECT_TRUE(bar.button(5).enabled) << o->name();
+        EXPECT_TRUE(button(bar, ToolbarButton::Preview).enabled) << o->name();
     }
 }
 

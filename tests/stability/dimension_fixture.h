@@ -68,18 +68,19 @@ protected:
     void makeResultsValid() {
         prog.sigmaMax = 120;
         f().lbl57.setVisible(true);
-        for (int index : {3, 5, 6}) prog.mainToolbar()->button(index).enabled = true;
+        for (ToolbarButton command : kReportCommandButtons) button(*prog.mainToolbar(), command).enabled = true;
         prog.form<Form7>().lbl1.setCaption("O.K");
     }
     bool stabilityInvalid() { return prog.sigmaMax == 0 && !f().lbl57.visible(); }
     bool toolbarOff() {
         plat::Toolbar& t = *prog.mainToolbar();
-        return !t.button(3).enabled && !t.button(5).enabled && !t.button(6).enabled;
+        return !button(t, ToolbarButton::Save).enabled && !button(t, ToolbarButton::Preview).enabled &&
+               !button(t, ToolbarButton::Print).enabled;
     }
     bool sectionCleared() { return prog.form<Form7>().lbl1.caption().empty(); }
     bool nothingInvalidated() {
-        return prog.sigmaMax == 120 && f().lbl57.visible() && prog.mainToolbar()->button(3).enabled &&
-               !sectionCleared();
+        return prog.sigmaMax == 120 && f().lbl57.visible() &&
+               button(*prog.mainToolbar(), ToolbarButton::Save).enabled && !sectionCleared();
     }
 
     // A user's click into an unfocused box: the focus arrives, then the click.

@@ -421,7 +421,7 @@ TEST_F(DimensionScreen, HandOverShowsTheSectionScreenAndKeepsThisOne) {
     prog.sigmaMax = 60;
     prog.baseWidth = 4;  // enough of a wall for the slab model
     prog.backSoilHeight = 2.5f;
-    prog.mainToolbar()->button(5).enabled = true;
+    button(*prog.mainToolbar(), ToolbarButton::Preview).enabled = true;
     prog.form<Form7>().setLeft(500);
     prog.form<Form7>().canvas().print("stale");
     f().cmd1.press();
@@ -431,7 +431,7 @@ TEST_F(DimensionScreen, HandOverShowsTheSectionScreenAndKeepsThisOne) {
     EXPECT_EQ(sections.top(), 0);
     EXPECT_TRUE(f().visible());
     EXPECT_TRUE(sections.canvas().ops().empty());
-    EXPECT_FALSE(prog.mainToolbar()->button(5).enabled);  // no KA on the section screen yet
+    EXPECT_FALSE(button(*prog.mainToolbar(), ToolbarButton::Preview).enabled);  // no KA on the section screen yet
 }
 
 }  // namespace

@@ -325,8 +325,8 @@ TEST_F(PanelFixture, CheckOfAPassingWallShowsItsValues) {
     EXPECT_TRUE(f().lbl46.visible());
     EXPECT_FALSE(f().lbl67.visible());
     plat::Toolbar& t = *prog.mainToolbar();
-    EXPECT_TRUE(t.button(5).enabled && t.button(6).enabled);
-    EXPECT_FALSE(t.button(3).enabled);  // no project path, no section result
+    EXPECT_TRUE(button(t, ToolbarButton::Preview).enabled && button(t, ToolbarButton::Print).enabled);
+    EXPECT_FALSE(button(t, ToolbarButton::Save).enabled);  // no project path, no section result
     EXPECT_TRUE(focused(f().cmd1));
 }
 
@@ -334,10 +334,10 @@ TEST_F(PanelFixture, OverwriteSaveNeedsAProjectPathAndASectionResult) {
     readyOneSided();
     prog.projectPath = "/tmp/wall.dat";
     f().cmd3.press();
-    EXPECT_FALSE(prog.mainToolbar()->button(3).enabled);
+    EXPECT_FALSE(button(*prog.mainToolbar(), ToolbarButton::Save).enabled);
     prog.form<Form7>().lbl6.setCaption("120.5");
     f().cmd3.press();
-    EXPECT_TRUE(prog.mainToolbar()->button(3).enabled);
+    EXPECT_TRUE(button(*prog.mainToolbar(), ToolbarButton::Save).enabled);
 }
 
 // The bearing lines as the user reads them: each cell's text, the cells that show it and

@@ -272,7 +272,7 @@ TEST_F(ShearKeyDialogs, SketchFaultOpensNoDialog) {
 TEST_F(ShearKeyDialogs, EngineFaultIsReportedAndLeavesNoResult) {
     choice_input::setDesignChoices(prog, {Standard::Building});
     plat::Toolbar& bar = prog.form<MDIForm1>().Toolbar1;
-    for (int i : {3, 5, 6}) bar.button(i).enabled = true;
+    for (ToolbarButton command : kReportCommandButtons) button(bar, command).enabled = true;
     showResult();
     prog.form<Form4>().lbl57.setVisible(true);
 
@@ -284,7 +284,8 @@ TEST_F(ShearKeyDialogs, EngineFaultIsReportedAndLeavesNoResult) {
     EXPECT_TRUE(svc.modals.empty());
     EXPECT_EQ(prog.sigmaMax, 0.0f);
     EXPECT_FALSE(prog.form<Form4>().lbl57.visible());
-    for (int i : {3, 5, 6}) EXPECT_FALSE(bar.button(i).enabled) << i;
+    for (ToolbarButton command : kReportCommandButtons)
+        EXPECT_FALSE(button(bar, command).enabled) << static_cast<int>(command);
 }
 
 TEST_F(ShearKeyDialogs, HiddenCohesionBoxAndDialogCaptions) {

@@ -394,7 +394,7 @@ TEST_P(UnshownResult, CountsOnlyWhenShown) {
 
     EXPECT_EQ(prog.sigmaMax != 0, c.counts);
     EXPECT_EQ(f().lbl57.visible(), c.counts);
-    EXPECT_EQ(prog.mainToolbar()->button(5).enabled, c.counts);
+    EXPECT_EQ(button(*prog.mainToolbar(), ToolbarButton::Preview).enabled, c.counts);
     f().cmd1.press();
     if (c.counts) {
         EXPECT_NEAR(prog.sigmaMax, 60.010f, 0.0005f);
