@@ -15,6 +15,7 @@ enum class HandOver {
 class HandOvers {
 public:
     void add(HandOver what, std::function<void()> run) { runs_[what] = std::move(run); }
+    bool registered(HandOver what) const { return runs_.contains(what); }
 
     void run(HandOver what) const {
         auto it = runs_.find(what);

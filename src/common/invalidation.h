@@ -85,6 +85,8 @@ inline constexpr std::array kGroundShape{Stale::ShearKeyChoice, Stale::Stability
 class Invalidation {
 public:
     void registerDrop(Stale what, std::function<void()> drop) { drops_[what] = std::move(drop); }
+    // Whether the owner of the result registered how to drop it.
+    bool registered(Stale what) const { return drops_.contains(what); }
 
     // Drops each result of the set in its order; a result nobody registered has nothing to drop.
     void drop(InvalidationSet set) const;

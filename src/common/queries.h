@@ -14,6 +14,7 @@ enum class Query {
 class Queries {
 public:
     void add(Query what, std::function<bool()> answer) { answers_[what] = std::move(answer); }
+    bool registered(Query what) const { return answers_.contains(what); }
 
     bool ask(Query what) const {
         auto it = answers_.find(what);
