@@ -7,6 +7,7 @@
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 #include "support/program_fixture.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -19,8 +20,7 @@ protected:
 };
 
 TEST_F(InvalidationRegistryTest, TheStabilityResultGoesWithItsPanelAndTheSectionCheck) {
-    prog.sigmaMax = 12.5f;
-    prog.sectionCheckDone = 1;
+    fixture::standResults(prog);
     prog.form<Form4>().lbl57.setVisible(true);
     drop(Stale::StabilityResult);
     EXPECT_FALSE(prog.hasResult());
@@ -29,8 +29,7 @@ TEST_F(InvalidationRegistryTest, TheStabilityResultGoesWithItsPanelAndTheSection
 }
 
 TEST_F(InvalidationRegistryTest, ThePanelAloneKeepsTheResult) {
-    prog.sigmaMax = 12.5f;
-    prog.sectionCheckDone = 1;
+    fixture::standResults(prog);
     prog.form<Form4>().lbl57.setVisible(true);
     drop(Stale::StabilityPanel);
     EXPECT_TRUE(prog.hasResult());
@@ -50,7 +49,7 @@ TEST_F(InvalidationRegistryTest, TheReportCommandsAreTheToolbarsAndCreateNoScree
 TEST_F(InvalidationRegistryTest, TheSectionResultEmptiesTheCoefficientAndTheCheck) {
     Form7& sections = prog.form<Form7>();
     sections.txt_ka.setText("0.30");
-    prog.sectionCheckDone = 1;
+    fixture::standSectionCheck(prog);
     drop(Stale::SectionResult);
     EXPECT_EQ(sections.txt_ka.text(), "");
     EXPECT_FALSE(prog.checkCurrent());
@@ -70,7 +69,7 @@ TEST_F(InvalidationRegistryTest, TheKeyRowIsForgottenOnlyOnASectionScreenThatExi
 
     Form7& sections = prog.form<Form7>();
     sections.txt10.setText("200");
-    prog.sectionCheckDone = 1;
+    fixture::standSectionCheck(prog);
     drop(Stale::KeyRow);
     EXPECT_EQ(sections.txt10.text(), "");
     EXPECT_FALSE(prog.checkCurrent());

@@ -13,6 +13,7 @@
 #include "support/choice_input.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -107,8 +108,7 @@ TEST_F(MainWindowTest, FileMenuEnablingRule) {
 }
 
 TEST_F(MainWindowTest, NewOpensAFreshDesignConditionsScreen) {
-    prog.sigmaMax = 12;
-    prog.sectionCheckDone = 1;
+    fixture::standResults(prog);
     prog.projectPath = "C:\\old.ywd";
     enableToolbar();
     main->Men_FNew.userClick();
@@ -162,8 +162,7 @@ TEST_F(MainWindowTest, NewUnloadsTheInputScreens) {
 TEST_F(MainWindowTest, CloseCancelChangesNothing) {
     main->FileNew();
     prog.form<Form3>().txt1.setText("site");
-    prog.sigmaMax = 50;
-    prog.sectionCheckDone = 1;
+    fixture::standResults(prog);
     prog.projectPath = "a.ywd";
     enableToolbar();
     svc.answers.push_back(MsgResult::Cancel);
@@ -177,7 +176,7 @@ TEST_F(MainWindowTest, CloseCancelChangesNothing) {
     EXPECT_EQ(m.icon, MsgIcon::Question);
     EXPECT_EQ(m.defaultButton, 1);
     EXPECT_EQ(prog.currentScreen, 1);
-    EXPECT_EQ(prog.sigmaMax, 50);
+    EXPECT_EQ(prog.sigmaMax, fixture::kStandingSigmaMax);
     EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
     EXPECT_EQ(prog.form<Form3>().txt1.text(), "site");
     EXPECT_EQ(prog.projectPath, "a.ywd");

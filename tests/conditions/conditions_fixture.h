@@ -12,6 +12,7 @@
 #include "stability/dimension_screen.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 class DesignConditionsTest : public ProgramTest {
 protected:
@@ -31,11 +32,11 @@ protected:
     // Stability and section results exist and the section check counts, saving and
     // printing are on.
     void makeResultsValid() {
-        prog.sigmaMax = 120;
+        fixture::standStabilityResult(prog);
         prog.form<Form4>().lbl57.setVisible(true);
         for (ToolbarButton command : kReportCommandButtons) button(*prog.mainToolbar(), command).enabled = true;
         prog.form<Form7>().lbl1.setCaption("O.K");
-        prog.countCheck();
+        fixture::standSectionCheck(prog);
     }
     bool stabilityInvalid() { return prog.sigmaMax == 0 && !prog.form<Form4>().lbl57.visible(); }
     bool toolbarOff() { return !button(*prog.mainToolbar(), ToolbarButton::Save).enabled; }

@@ -13,6 +13,7 @@
 #include "support/choice_input.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -232,7 +233,7 @@ TEST_F(EarthPressure, DeltaButtonDropsAComputedKaAndTheResults) {
     f->cmd6.press();
     ASSERT_TRUE(f->opt2.value());
     ASSERT_EQ(f->txt15.text(), "0.297");
-    prog.sigmaMax = 120;
+    fixture::standStabilityResult(prog);
     Form4& dimensions = prog.form<Form4>();
     dimensions.show();
     button(prog.form<MDIForm1>().Toolbar1, ToolbarButton::Preview).enabled = true;

@@ -9,6 +9,7 @@
 #include "stability/dimension_screen.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ TEST_F(GroundShape, StartsWithNoShapeAndRefusesToGoOn) {
 
 TEST_F(GroundShape, ChoosingAShapeResetsTheKeyAndInvalidates) {
     dims().opt6.setValue(true);
-    prog.sigmaMax = 50;
+    fixture::standStabilityResult(prog);
     button(prog.form<MDIForm1>().Toolbar1, ToolbarButton::Preview).enabled = true;
     g->opt2.userClick();
     EXPECT_TRUE(dims().opt5.value());

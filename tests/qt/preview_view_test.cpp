@@ -19,6 +19,7 @@
 #include "platform/qt/desktop_view.h"
 #include "report/preview_window.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ protected:
         registerForms(program);
         view.setToolbarSource([this] { return program.mainToolbar(); });
         program.form<MDIForm1>();
-        program.sigmaMax = 100;  // a stability result: the pages may be made
+        fixture::standStabilityResult(program);  // the pages may be made
         view.sync();
     }
     QStringList menuTitles() {

@@ -3,6 +3,7 @@
 #include "report/page_navigation.h"
 #include "report_fixture.h"
 #include "section/section_screen.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ TEST_F(NavigationTest, SectionPagesNeedACurrentSectionCheck) {
     // A current check shows page 5, without creating a section screen that does not exist.
     page4.Men_Cls.userClick();
     prog.unload("Form7");
-    prog.sectionCheckDone = 1;
+    fixture::standSectionCheck(prog);
     walkTo(4).Men_Nex.userClick();
     EXPECT_TRUE(svc.messages.empty());
     EXPECT_EQ(shown()->name(), "Form6");

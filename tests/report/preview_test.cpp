@@ -7,6 +7,7 @@
 #include "section/section_refusal.h"
 #include "conditions/conditions_screen.h"
 #include "report_fixture.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -261,7 +262,7 @@ TEST(PreviewWithRealWritersTest, PageOneDrawsTheDesignConditionsOnItsCanvas) {
     registerForms(prog);
     MDIForm1& main = prog.form<MDIForm1>();
     prog.form<Form3>();
-    prog.sigmaMax = 100;
+    fixture::standStabilityResult(prog);
     prog.currentScreen = 1;
     main.FileImage();
     auto* w = loadedPreviewWindow(prog, 1);

@@ -14,6 +14,7 @@
 #include "report/report_pages.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 class ReportTest : public ProgramTest {
 protected:
@@ -22,8 +23,7 @@ protected:
 
     void SetUp() override {
         // Current stability and section results: every page may be made.
-        prog.sigmaMax = 100;
-        prog.sectionCheckDone = 1;
+        fixture::standResults(prog);
         for (int i = 0; i < report::kProcCount; ++i) {
             auto proc = static_cast<report::Proc>(i);
             bool refresh = proc == report::Proc::HENSUU || proc == report::Proc::DANMEM_1;

@@ -15,6 +15,7 @@
 #include "support/fixture_walls.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -327,7 +328,7 @@ TEST_F(CoverDialog, WithoutAKaTheCoversWaitForTheNextBarChoice) {
     s.cbo1.setText("  D16");
     s.lbl_ra.setCaption("250");
     s.lbl1.setCaption("0.512");
-    prog.sectionCheckDone = 1;
+    fixture::standSectionCheck(prog);
     open([](Form22& d) {
         fill(d, "50", "70", "60", "60", "40");
         d.cmd1.press();

@@ -12,6 +12,7 @@
 #include "section/section_screen.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ protected:
         for (plat::ComboBox* c : {&s().cbo1, &s().cbo2, &s().cbo5}) c->setText("  D16");
         s().lbl_ra.setCaption("250");
         s().lbl_rb.setCaption("180");
-        prog.sectionCheckDone = 1;
+        fixture::standSectionCheck(prog);
         for (ToolbarButton command : kReportCommandButtons) button(*prog.mainToolbar(), command).enabled = true;
     }
     // Locations whose four results were emptied; the others must still be intact.
@@ -298,7 +299,7 @@ TEST_F(SectionFields, InvalidationKeepsTheProgramWideResults) {
 TEST_F(SectionFields, InvalidationLoadsAScreenThatIsNotThere) {
     prog.unload("Form7");
     prog.currentScreen = 2;
-    prog.sectionCheckDone = 1;
+    fixture::standSectionCheck(prog);
     prog.form<Form7>().Hihyouji_3();
     EXPECT_EQ(prog.sectionCheckDoneValue(), 0);
     EXPECT_EQ(s().cbo1.listCount(), 21);  // its load step ran first

@@ -14,6 +14,7 @@
 #include "section/section_screen.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ protected:
         for (plat::TextBox* t : designs()) t->setText("200");
         for (plat::Label* l : results()) l->setCaption("1.234");
         prog.computedSpacing[1] = 245;
-        prog.sectionCheckDone = 1;
+        fixture::standSectionCheck(prog);
         for (ToolbarButton command : kReportCommandButtons) button(*prog.mainToolbar(), command).enabled = true;
     }
 

@@ -17,6 +17,7 @@
 #include "support/choice_input.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -406,7 +407,7 @@ TEST_F(SectionScreen, WithoutAKaModeThePreviewIsOff) {
 
 TEST_F(SectionScreen, TheHandOverLeavesTheCheckFlagAlone) {
     ready();
-    prog.sectionCheckDone = 1;
+    fixture::standSectionCheck(prog);
     handOver();
     EXPECT_EQ(prog.sectionCheckDoneValue(), 1);
 }

@@ -12,6 +12,7 @@
 #include "support/choice_input.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -459,7 +460,7 @@ TEST_F(SpacingTest, KeyUnderPassivePressure) {
 // ---- what a bar choice leaves and clears ----
 
 TEST_F(SpacingTest, ChoiceClearsItsRowOnlyAndTurnsSaveAndPreviewOff) {
-    prog.sectionCheckDone = 1;
+    fixture::standSectionCheck(prog);
     for (plat::Label* l : {&f().lbl5, &f().lbl6, &f().lbl7, &f().lbl8, &f().lbl1, &f().lbl21}) l->setCaption("O.K");
     f().txt2.setText("200");
     f().cbo2.userPick(4);

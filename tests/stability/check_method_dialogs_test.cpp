@@ -12,6 +12,7 @@
 #include "support/choice_input.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ TEST_F(CheckMethodDialogs, Form14CancelDropsEveryChoiceAndTheResult) {
     prog.form<Form14>().opt1.userClick();
     prog.form<Form14>().opt4.userClick();
     prog.form<Form14>().cmd1.press();  // confirmed earlier
-    prog.sigmaMax = 120;
+    fixture::standStabilityResult(prog);
     prog.form<Form4>().lbl57.setVisible(true);
 
     whileShown<Form14>([](Form14& d) { d.cmd2.press(); });
@@ -96,17 +97,17 @@ TEST_F(CheckMethodDialogs, Form14CancelDropsEveryChoiceAndTheResult) {
 }
 
 TEST_F(CheckMethodDialogs, CancelWithoutAChoiceKeepsTheResult) {
-    prog.sigmaMax = 120;
+    fixture::standStabilityResult(prog);
     whileShown<Form14>([](Form14& d) { d.cmd2.press(); });
-    EXPECT_EQ(prog.sigmaMax, 120.0f);
+    EXPECT_EQ(prog.sigmaMax, fixture::kStandingSigmaMax);
     whileShown<Form21>([](Form21& d) { d.cmd2.press(); });
-    EXPECT_EQ(prog.sigmaMax, 120.0f);
+    EXPECT_EQ(prog.sigmaMax, fixture::kStandingSigmaMax);
 }
 
 TEST_F(CheckMethodDialogs, CloseBoxActsAsCancel) {
     whileShown<Form21>([this](Form21& d) {
         d.opt2.userClick();
-        prog.sigmaMax = 50;
+        fixture::standStabilityResult(prog);
         EXPECT_TRUE(d.hasCloseBox());
         d.userClose();
     });
@@ -124,7 +125,7 @@ TEST_F(CheckMethodDialogs, EveryOptionInvalidatesOnlyTheStabilityResult) {
         options.push_back(o);
     plat::Toolbar& bar = prog.form<MDIForm1>().Toolbar1;
     for (plat::OptionButton* o : options) {
-        prog.sigmaMax = 99;
+        fixture::standStabilityResult(prog);
         button(bar, ToolbarButton::Preview).enabled = true;
         o->userClick();
         EXPECT_EQ(prog.sigmaMax, 0.0f) << o->form().name() << "." << o->name();
@@ -236,14 +237,14 @@ TEST_F(CheckMethodDialogs, InertiaBoxEnablesAndClearsItsHeight) {
     EXPECT_FALSE(d.chk1.enabled());
     EXPECT_FALSE(d.txt1.enabled());
     d.chk1.setEnabled(true);
-    prog.sigmaMax = 3;
+    fixture::standStabilityResult(prog);
     d.chk1.userClick();
     EXPECT_TRUE(d.txt1.enabled());
     EXPECT_TRUE(d.lbl2.enabled());
     EXPECT_TRUE(d.lbl3.enabled());
     EXPECT_EQ(prog.sigmaMax, 0.0f);
     d.txt1.setText("3.0");
-    prog.sigmaMax = 3;
+    fixture::standStabilityResult(prog);
     d.chk1.userClick();
     EXPECT_EQ(d.txt1.text(), "");
     EXPECT_FALSE(d.txt1.enabled());
@@ -266,7 +267,7 @@ TEST_F(CheckMethodDialogs, InertiaBoxFollowsTheSeismicMethod) {
     EXPECT_EQ(d.txt1.text(), "1.5");
 
     choice_input::setDesignChoices(prog, {.seismicMethod = SeismicMethod::K1});
-    prog.sigmaMax = 10;
+    fixture::standStabilityResult(prog);
     openCheckMethodDialog(prog);
     EXPECT_FALSE(d.chk1.enabled());
     EXPECT_EQ(d.chk1.value(), 0);
@@ -281,16 +282,16 @@ TEST_F(CheckMethodDialogs, HeightFieldEditInvalidatesAndEnterMovesToOk) {
         d.chk1.setEnabled(true);
         d.chk1.userClick();
         d.txt1.setFocus();
-        prog.sigmaMax = 4;
+        fixture::standStabilityResult(prog);
         d.txt1.keyPress('2');
         EXPECT_EQ(prog.sigmaMax, 0.0f);
-        prog.sigmaMax = 4;
+        fixture::standStabilityResult(prog);
         d.txt1.setFocus();
         d.txt1.Click();
         d.txt1.keyPress(plat::kKeyEnter);
         EXPECT_TRUE(d.cmd1.hasFocus());
         EXPECT_EQ(d.txt1.text(), "2");
-        EXPECT_EQ(prog.sigmaMax, 4.0f);
+        EXPECT_EQ(prog.sigmaMax, fixture::kStandingSigmaMax);
     });
     EXPECT_TRUE(svc.messages.empty());  // Enter is not a press of "ＯＫ"
 }

@@ -21,6 +21,7 @@
 #include "support/choice_input.h"
 #include "support/screen_input.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 class DimensionFixture : public ProgramTest {
 protected:
@@ -66,7 +67,7 @@ protected:
 
     // Stability and section results exist, saving and printing are on.
     void makeResultsValid() {
-        prog.sigmaMax = 120;
+        fixture::standStabilityResult(prog);
         f().lbl57.setVisible(true);
         for (ToolbarButton command : kReportCommandButtons) button(*prog.mainToolbar(), command).enabled = true;
         prog.form<Form7>().lbl1.setCaption("O.K");
@@ -79,7 +80,7 @@ protected:
     }
     bool sectionCleared() { return prog.form<Form7>().lbl1.caption().empty(); }
     bool nothingInvalidated() {
-        return prog.sigmaMax == 120 && f().lbl57.visible() &&
+        return prog.sigmaMax == fixture::kStandingSigmaMax && f().lbl57.visible() &&
                button(*prog.mainToolbar(), ToolbarButton::Save).enabled && !sectionCleared();
     }
 

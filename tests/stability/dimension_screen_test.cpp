@@ -8,6 +8,7 @@
 
 #include "conditions/note_window.h"
 #include "stability/dimension_fixture.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -353,7 +354,7 @@ TEST_F(DimensionScreen, ActivationDrawsTheSymmetricNotesWhileAResultExists) {
     EXPECT_FALSE(prog.form<Form23>().visible());
     EXPECT_TRUE(canvasTexts(f()).empty());  // no result yet
 
-    prog.sigmaMax = 50;
+    fixture::standStabilityResult(prog);
     f().canvas().clear();
     prog.form<Form7>().show();
     prog.form<Form7>().hide();  // the dimension screen becomes active again
@@ -368,7 +369,7 @@ TEST_F(DimensionScreen, ActivationDrawsTheSymmetricNotesWhileAResultExists) {
 TEST_F(DimensionScreen, OneSidedActivationDrawsNothing) {
     conditions();
     layOut(GroundShape::OneSided);
-    prog.sigmaMax = 50;
+    fixture::standStabilityResult(prog);
     prog.form<Form7>().show();
     prog.form<Form7>().hide();
     EXPECT_TRUE(canvasTexts(f()).empty());

@@ -20,6 +20,7 @@
 #include "support/choice_input.h"
 #include "support/screen_input.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -1542,7 +1543,7 @@ class EngineFaultTest : public EngineTest, public ::testing::WithParamInterface<
 
 TEST_P(EngineFaultTest, DegenerateWallStopsWithACalculationFault) {
     enter(wall("OneSidedNormalBuilding"));
-    prog.sigmaMax = 42;
+    fixture::standStabilityResult(prog);
     Form4& f = prog.form<Form4>();
     for (const auto& [box, text] : GetParam().texts) static_cast<plat::TextBox*>(f.control(box))->setText(text);
     EXPECT_THROW(f.DANMEM_1(), num::CalcFault);
@@ -1575,7 +1576,7 @@ TEST_F(EngineTest, NoLoadCaseIsAnInputFault) {
     WallCase c = wall("OneSidedNormalBuilding");
     c.load = LoadCase::None;
     enter(c);
-    prog.sigmaMax = 42;
+    fixture::standStabilityResult(prog);
     prog.momentOverturning = 8;
     EXPECT_THROW(prog.form<Form4>().DANMEM_1(), StabilityInputFault);
     EXPECT_EQ(prog.sigmaMax, 0);
@@ -1586,7 +1587,7 @@ TEST_F(EngineTest, SeismicCaseWithoutMethodIsAnInputFault) {
     WallCase c = wall("SeismicD1DeductionClamped");
     c.method = SeismicMethod::None;
     enter(c);
-    prog.sigmaMax = 42;
+    fixture::standStabilityResult(prog);
     EXPECT_THROW(prog.form<Form4>().DANMEM_1(), StabilityInputFault);
     EXPECT_EQ(prog.sigmaMax, 0);
 }

@@ -14,6 +14,7 @@
 #include "support/fixture_walls.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
+#include "support/standing_results.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ struct ShearKeyDialogs : ProgramTest {
 
     // A stability result as the judgement panel leaves it.
     void showResult() {
-        prog.sigmaMax = 150;
+        fixture::standStabilityResult(prog);
         Form4& s = prog.form<Form4>();
         for (plat::Label* l : {&s.lbl64, &s.lbl65, &s.lbl66, &s.lbl68, &s.lbl69, &s.lbl70}) {
             l->setCaption("x");
@@ -60,7 +61,7 @@ TEST_P(KeyCalculation, ChecksTheFieldsInOrder) {
         d.txt1.setText(c.height);
         d.txt2.setText(c.position);
         d.txt3.setText(c.width);
-        prog.sigmaMax = 150;
+        fixture::standStabilityResult(prog);
         svc.modalScripts.push_back([&](plat::Form&) {
             d.cmd1.setFocus();
             d.cmd1.press();
@@ -75,7 +76,7 @@ TEST_P(KeyCalculation, ChecksTheFieldsInOrder) {
         if (c.message) {
             ASSERT_EQ(svc.messageTexts(), std::vector<std::string>{c.message}) << d.name();
             EXPECT_EQ(svc.messages[0].title, "エラーメッセージ");
-            EXPECT_EQ(prog.sigmaMax, 150.0f);
+            EXPECT_EQ(prog.sigmaMax, fixture::kStandingSigmaMax);
             continue;
         }
         EXPECT_TRUE(svc.messages.empty());
@@ -143,7 +144,7 @@ TEST_F(ShearKeyDialogs, ClickIntoAFieldDropsNothing) {
     EXPECT_TRUE(s.lbl67.visible());
     EXPECT_EQ(s.lbl64.caption(), "x");
     EXPECT_TRUE(s.lbl57.visible());
-    EXPECT_EQ(prog.sigmaMax, 150.0f);
+    EXPECT_EQ(prog.sigmaMax, fixture::kStandingSigmaMax);
     EXPECT_EQ(section.txt10.text(), "200");
     EXPECT_EQ(section.lbl_rj.caption(), "150");
     EXPECT_EQ(section.lbl40.caption(), "1");
@@ -153,12 +154,12 @@ TEST_F(ShearKeyDialogs, ClickIntoAFieldDropsNothing) {
 TEST_F(ShearKeyDialogs, TypingIntoAFieldInvalidatesTheResult) {
     whileShown<Form19>([this](Form19& d) {
         d.txt2.setFocus();
-        prog.sigmaMax = 80;
+        fixture::standStabilityResult(prog);
         d.txt2.keyPress('1');
         EXPECT_EQ(prog.sigmaMax, 0.0f);
-        prog.sigmaMax = 80;
+        fixture::standStabilityResult(prog);
         d.txt2.keyPress(plat::kKeyEnter);  // moves on, changes nothing
-        EXPECT_EQ(prog.sigmaMax, 80.0f);
+        EXPECT_EQ(prog.sigmaMax, fixture::kStandingSigmaMax);
     });
 }
 

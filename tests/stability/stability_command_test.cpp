@@ -46,7 +46,7 @@ TEST_P(Refusal, StopsAtTheFirstGapWithItsMessage) {
         EXPECT_EQ(box(focus).selStart(), 0);
         EXPECT_EQ(box(focus).selText(), box(focus).text());
     }
-    EXPECT_EQ(prog.sigmaMax, 120);  // nothing computed, the old result untouched
+    EXPECT_EQ(prog.sigmaMax, fixture::kStandingSigmaMax);  // nothing computed, the old result untouched
     EXPECT_TRUE(svc.modals.empty());
 }
 
@@ -200,7 +200,7 @@ TEST_F(StabilityCommand, ZeroToeBesideAThicknessIsToldThenCorrected) {
     EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{kToeHalfGone});
     EXPECT_TRUE(focused(f().txt12));
     EXPECT_EQ(f().txt12.selText(), "0");
-    EXPECT_EQ(prog.sigmaMax, 120);  // the old result stands, nothing was computed
+    EXPECT_EQ(prog.sigmaMax, fixture::kStandingSigmaMax);  // the old result stands, nothing was computed
     EXPECT_EQ(f().lbl57.caption(), "");
     f().txt12.keyPress('0');
     f().txt12.keyPress('.');

@@ -1,7 +1,8 @@
 // The program as it starts, for tests: scripted services, every form registered and the
 // main window loaded. Most screen tests start from here; a test that needs a second run of
-// the program inside it makes another ProgramWithMainWindow. A placed stability result is
-// fixture::placeStability (support/fixture_walls.h).
+// the program inside it makes another ProgramWithMainWindow. A computed stability result is
+// fixture::placeStability (support/fixture_walls.h); one put in place by hand,
+// fixture::standStabilityResult (support/standing_results.h).
 #pragma once
 #include <gtest/gtest.h>
 
