@@ -8,6 +8,7 @@
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
 #include "support/choice_input.h"
+#include "support/design_values.h"
 #include "support/screen_input.h"
 #include "support/scripted_services.h"
 
@@ -27,13 +28,8 @@ void BM_StabilityRun(benchmark::State& state) {
     key.txt2.setText("1.5");
     key.txt3.setText("0.3");
     prog.form<Form14>().opt5.setValue(true);
-    prog.soilUnitWeight = 18;
-    prog.concreteUnitWeight = 24;
-    prog.activeCoefficient = 0.333f;
-    prog.deltaStability = 20;
-    prog.baseFriction = 0.5f;
+    fixture::setDesignValues(prog);
     prog.foundationCohesion = 10;
-    prog.foundationPhi = 30;
     for (auto _ : state) {
         f.DANMEM_1();
         benchmark::DoNotOptimize(prog.slidingSafetyFactorWithKey);

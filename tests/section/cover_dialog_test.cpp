@@ -12,6 +12,7 @@
 #include "section/section_screen.h"
 #include "section/slab_wall.h"
 #include "project/project_fixture.h"
+#include "support/design_values.h"
 #include "support/fixture_walls.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
@@ -352,8 +353,7 @@ TEST_F(CoverDialog, WithAKaTheRowsWithABarAreRecomputed) {
     prog.frontWallUpperHeight = 0.3f;
     prog.surchargeBack = 10;
     prog.surchargeCentre = 10;
-    prog.soilUnitWeight = 18;
-    prog.concreteUnitWeight = 24;
+    fixture::setDesignValues(prog);
     prog.rebarAllow = 180;
     prog.allowBond = 1.4f;
     Form7& s = sec();

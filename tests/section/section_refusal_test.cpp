@@ -8,6 +8,7 @@
 #include "common/calc_fault.h"
 #include "section/section_refusal.h"
 #include "support/choice_input.h"
+#include "support/design_values.h"
 
 namespace {
 
@@ -304,9 +305,8 @@ protected:
                                            .loadCase = LoadCase::Seismic,
                                            .groundShape = GroundShape::OneSided,
                                            .seismicMethod = SeismicMethod::K2});
-        p.soilUnitWeight = 18;
+        fixture::setDesignValues(p);
         p.concreteUnitWeight = 24.5f;
-        p.seismicKh = 0.2f;
         p.deltaSection = 20;
         p.rebarAllow = p.rebarAllowLong = 300;
         p.allowBond = 1.8f;

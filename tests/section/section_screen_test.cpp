@@ -15,6 +15,7 @@
 #include "section/slab_wall.h"
 #include "stability/dimension_screen.h"
 #include "support/choice_input.h"
+#include "support/design_values.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
 #include "support/standing_results.h"
@@ -50,10 +51,9 @@ protected:
     }
 
     void handOver() { dims().cmd1.press(); }
-    // The unit weights and allowable stresses that the spacings are worked out with.
+    // The design values and allowable stresses that the spacings are worked out with.
     void spacingValues() {
-        prog.soilUnitWeight = 18;
-        prog.concreteUnitWeight = 24;
+        fixture::setDesignValues(prog);
         prog.rebarAllow = prog.rebarAllowLong = 180;
         prog.allowBond = 1.6f;
     }

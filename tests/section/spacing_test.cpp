@@ -10,6 +10,7 @@
 #include "section/section_screen.h"
 #include "stability/dimension_screen.h"
 #include "support/choice_input.h"
+#include "support/design_values.h"
 #include "support/program_fixture.h"
 #include "support/scripted_services.h"
 #include "support/standing_results.h"
@@ -35,13 +36,12 @@ protected:
         choice_input::setDimensionChoices(
             prog, {.frontSoil = FrontSoilLoad::Counted, .surchargeDeduction = SurchargeDeduction::None});
 
-        prog.soilUnitWeight = 18;
+        fixture::setDesignValues(prog);
         prog.concreteUnitWeight = 24.5f;
         prog.deltaSection = 20;
         prog.rebarAllowLong = 215;
         prog.rebarAllow = 215;
         prog.allowBond = 1.4f;
-        prog.seismicKh = 0.2f;
 
         prog.toeLength = 0.5f;
         prog.frontWallBottomWidth = 0.4f;

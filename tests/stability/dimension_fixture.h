@@ -17,6 +17,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/design_values.h"
 #include "support/program_fixture.h"
 #include "support/choice_input.h"
 #include "support/screen_input.h"
@@ -32,15 +33,7 @@ protected:
     void conditions(LoadCase load = LoadCase::Normal, Standard standard = Standard::Building) {
         choice_input::setDesignChoices(prog, {standard, load, GroundShape::None,
                                               load == LoadCase::Seismic ? SeismicMethod::K1 : SeismicMethod::None});
-        prog.soilUnitWeight = 18;
-        prog.concreteUnitWeight = 24;
-        prog.activeCoefficient = 0.333f;
-        prog.deltaStability = 20;
-        prog.baseFriction = 0.5f;
-        prog.foundationCohesion = 0;
-        prog.foundationPhi = 30;
-        prog.seismicKh = 0.2f;
-        prog.allowBearing = 200;
+        fixture::setDesignValues(prog);
     }
 
     // Chooses the shape and lets the ground-shape step show and lay out the screen.

@@ -12,6 +12,7 @@
 #include "platform/surface.h"
 #include "report/report_pages.h"
 #include "support/choice_input.h"
+#include "support/design_values.h"
 #include "support/scripted_services.h"
 
 namespace {
@@ -44,20 +45,13 @@ protected:
         prog.allowBond = 1.6f;
         prog.rebarAllowLong = 195;
         prog.rebarAllowShort = 295;
-        prog.concreteUnitWeight = 24;
+        fixture::setDesignValues(prog);
         prog.backfillSoilType = "砂質土";
-        prog.soilUnitWeight = 18;
         prog.backfillPhi = 30;
         prog.deltaComputed = 0;
-        prog.deltaStability = 20;
         prog.deltaSection = 20;
-        prog.activeCoefficient = 0.333f;
-        prog.seismicKh = 0.2f;
         prog.foundationSoilType = "砂礫";
         prog.foundationPhi = 35;
-        prog.foundationCohesion = 0;
-        prog.allowBearing = 200;
-        prog.baseFriction = 0.5f;
     }
 
     std::vector<std::string> draw() {

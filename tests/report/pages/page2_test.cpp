@@ -20,6 +20,7 @@
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
 #include "support/choice_input.h"
+#include "support/design_values.h"
 #include "support/drawing_extent.h"
 #include "support/screen_input.h"
 #include "support/scripted_services.h"
@@ -52,7 +53,7 @@ protected:
         screen_input::typeWall(f(), {changes.begin(), changes.end()});
         choice_input::setDimensionChoices(prog, {FrontSoilLoad::Counted, VerticalEarthPressureComponent::Counted,
                                                  ShearKey::Absent, SurchargeDeduction::None});
-        designValues();
+        fixture::setDesignValues(prog);
     }
 
     // The seismic case under K2 on the road standard, with a shear key.
@@ -69,20 +70,9 @@ protected:
         prog.form<Form21>().opt7.setValue(true);
         prog.form<Form21>().chk1.setValue(1);
         prog.surchargeInertiaHeight = 2.8f;
-        designValues();
+        fixture::setDesignValues(prog);
         prog.seismicKh = 0.25f;
         prog.foundationCohesion = 5;
-    }
-
-    void designValues() {
-        prog.soilUnitWeight = 18;
-        prog.concreteUnitWeight = 24;
-        prog.activeCoefficient = 0.333f;
-        prog.deltaStability = 20;
-        prog.baseFriction = 0.5f;
-        prog.foundationCohesion = 0;
-        prog.foundationPhi = 30;
-        prog.seismicKh = 0.2f;
     }
 
     void compute() { f().DANMEM_1(); }

@@ -16,6 +16,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
 #include "stability/shear_key_dialogs.h"
+#include "support/design_values.h"
 #include "support/scripted_services.h"
 #include "support/choice_input.h"
 #include "support/screen_input.h"
@@ -64,15 +65,9 @@ protected:
             m.opt1.setValue(true);
             m.opt5.setValue(true);
         }
-        prog.soilUnitWeight = 18;
-        prog.concreteUnitWeight = 24;
-        prog.activeCoefficient = 0.333f;
-        prog.deltaStability = 20;
-        prog.baseFriction = 0.5f;
+        fixture::setDesignValues(prog);
         prog.foundationCohesion = cohesion;
-        prog.foundationPhi = 30;
         prog.seismicKh = seismic ? 0.25f : 0;
-        prog.allowBearing = 200;
         dims().DANMEM_1();
         svc.clear();
     }
