@@ -53,6 +53,8 @@ protected:
         auto list = view.toolbar()->actions();
         return std::vector<QAction*>(list.begin(), list.end());
     }
+    // The action of the named button: the actions stand in the toolbar's order.
+    QAction* toolButton(ToolbarButton which) { return toolButtons().at(static_cast<int>(which) - 1); }
 
     ScriptedServices svc;
     Program program;
@@ -63,7 +65,6 @@ protected:
 const char* const kTopMenus[] = {"ﾌｧｲﾙ(&F)", "参考(&S)", "ﾍﾙﾌﾟ(&H)"};
 const char* const kFileItems[] = {"新規作成(&N)", "開く(&O)", "閉じる(&C)", "-", "上書き保存(&V)", "名前を付けて保存(&A)", "-", "印刷イメージ(&I)", "印刷(&P)", "-", "終了(&X)"};
 const char* const kVersionItem = "ﾊﾞｰｼﾞｮﾝ情報(&A)";
-const char* const kTooltips[] = {"[ファイル]-[新規作成]", "[ファイル]-[開く]", "[ファイル]-[上書き保存]", "", "[ファイル]-[印刷ｲﾒｰｼﾞ]", "[ファイル]-[印刷]"};
 
 TEST_F(MainWindowView, StartsWithCaptionMenusAndToolbar) {
     QMainWindow* w = view.mainWindow();
@@ -88,16 +89,23 @@ TEST_F(MainWindowView, StartsWithCaptionMenusAndToolbar) {
             EXPECT_EQ(items[i]->text().toStdString(), kFileItems[i]);
     }
 
-    auto buttons = toolButtons();
-    ASSERT_EQ(buttons.size(), 6u);
+    ASSERT_EQ(toolButtons().size(), 6u);
     EXPECT_TRUE(view.toolbar()->isVisible());
-    EXPECT_TRUE(buttons[3]->isSeparator());
-    const bool enabled[] = {true, true, false, true, false, false};
-    for (int i = 0; i < 6; ++i) {
-        if (i == 3) continue;
-        EXPECT_EQ(buttons[i]->isEnabled(), enabled[i]) << "button " << i + 1;
-        EXPECT_EQ(buttons[i]->toolTip().toStdString(), kTooltips[i]);
-        EXPECT_FALSE(buttons[i]->icon().isNull());
+    EXPECT_TRUE(toolButton(ToolbarButton::Separator)->isSeparator());
+    const struct {
+        ToolbarButton which;
+        bool enabled;
+        const char* tooltip;
+    } buttons[] = {{ToolbarButton::New, true, "[ファイル]-[新規作成]"},
+                   {ToolbarButton::Open, true, "[ファイル]-[開く]"},
+                   {ToolbarButton::Save, false, "[ファイル]-[上書き保存]"},
+                   {ToolbarButton::Preview, false, "[ファイル]-[印刷ｲﾒｰｼﾞ]"},
+                   {ToolbarButton::Print, false, "[ファイル]-[印刷]"}};
+    for (const auto& b : buttons) {
+        QAction* action = toolButton(b.which);
+        EXPECT_EQ(action->isEnabled(), b.enabled) << "button " << static_cast<int>(b.which);
+        EXPECT_EQ(action->toolTip().toStdString(), b.tooltip);
+        EXPECT_FALSE(action->icon().isNull());
     }
 }
 
@@ -115,10 +123,9 @@ TEST_F(MainWindowView, OpeningTheFileMenuRunsItsRuleBeforeItemsShow) {
 }
 
 TEST_F(MainWindowView, NewShowsTheConditionsScreenTopLeftAndDisabledButtonsDeliverNothing) {
-    auto buttons = toolButtons();
-    buttons[2]->trigger();  // disabled: no click
+    toolButton(ToolbarButton::Save)->trigger();  // disabled: no click
     EXPECT_EQ(program.find("Form3"), nullptr);
-    buttons[0]->trigger();
+    toolButton(ToolbarButton::New)->trigger();
     auto* form3 = static_cast<Form3*>(program.find("Form3"));
     ASSERT_NE(form3, nullptr);
     auto* sub = qobject_cast<QMdiSubWindow*>(view.windowOf(*form3));
@@ -132,7 +139,7 @@ TEST_F(MainWindowView, NewShowsTheConditionsScreenTopLeftAndDisabledButtonsDeliv
 
     // A second New replaces the screen; the old window goes with the old form.
     QPointer<QWidget> old = sub;
-    buttons[0]->trigger();
+    toolButton(ToolbarButton::New)->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(old.isNull());
     auto* fresh = static_cast<Form3*>(program.find("Form3"));
