@@ -8,6 +8,7 @@
 #include "common/program.h"
 #include "conditions/design_choices.h"
 #include "common/fixed_drawing.h"
+#include "common/shown_texts.h"
 #include "platform/form.h"
 
 class Form7 : public plat::Form {
@@ -219,8 +220,6 @@ public:
     static constexpr const char* kRefusedReason = "この地盤反力の分布では断面力を計算できない";
     // Nothing loads the location (M = S = 0): no spacing is required by strength.
     bool withoutLoad(int loc) const;
-    // The dash of a value that does not exist for a row: no spacing, no stress.
-    static constexpr const char* kNoValue = "――";
 
     void cmd1_Click();  // stress check
     void cmd3_Click();  // back to the dimensions
