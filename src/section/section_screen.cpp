@@ -341,6 +341,8 @@ void Form7::Hihyouji_3() {
     program_.dropCheck();
 }
 
-KaMode sectionKaMode(const Form7& screen) {
-    return chosen(screen.opt1, KaMode::Typed, screen.opt2, KaMode::Computed);
+KaMode sectionKaMode(const Program& program) {
+    const auto* screen = static_cast<const Form7*>(program.find(Form7::kName));
+    if (!screen) return KaMode::None;
+    return chosen(screen->opt1, KaMode::Typed, screen->opt2, KaMode::Computed);
 }

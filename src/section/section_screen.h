@@ -292,5 +292,6 @@ private:
 // report page. Loads nothing: without the section screen there is no tick.
 bool surchargeInertiaCounts(const Program& program);
 
-// The way the section KA is given on this screen: typed in txt_ka (opt1) or computed (opt2).
-KaMode sectionKaMode(const Form7& screen);
+// The way the section KA is given on the section screen: typed in txt_ka (opt1) or
+// computed (opt2). Reading loads nothing: without the section screen loaded it is None.
+KaMode sectionKaMode(const Program& program);

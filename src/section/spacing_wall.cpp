@@ -56,7 +56,7 @@ private:
         }
         const double c = std::cos(num::rad(double(p_.rearFaceTheta) + p_.deltaSection));
         p_.sectionPAX[loc_] = num::store(0.5 * ka * gamma * h * h * c);
-        if (dimensionChoices(p_.form<Form4>()).surchargeDeduction == SurchargeDeduction::Deduct5) {
+        if (dimensionChoices(p_).surchargeDeduction == SurchargeDeduction::Deduct5) {
             const double deducted = ka * (q - 5) * h * c;
             p_.sectionDeltaPAX[loc_] = num::store(deducted <= 0 ? 0.0 : deducted);
         } else {
