@@ -248,7 +248,8 @@ void placePanel(Form4& f) {
     placeCaption(f.Label14, 8160, 1140, "転倒に対して", 1440);
     placeCaption(f.Label15, 8160, 2160, "支持力に対して", 1680);
     placeCaption(f.Label16, 8160, 3120, "滑動に対して", 1440);
-    placeCaption(f.lbl67, 8160, 3780, "突起の無い状態で", 1920);
+    const JudgementPanel panel = judgementPanel(f);
+    placeCaption(panel.keylessCaption, 8160, 3780, "突起の無い状態で", 1920);
     // Name, value and verdict columns; the verdicts ("> 1.5 ∴O.K") need the widest cell.
     auto row = [](int top, plat::Label& name, plat::Label& value, plat::Label& verdict) {
         name.place(8280, top, 660, 195);
@@ -256,7 +257,6 @@ void placePanel(Form4& f) {
         value.setAlignment(plat::Align::Right);
         verdict.place(9840, top, 1020, 195);
     };
-    const JudgementPanel panel = judgementPanel(f);
     auto line = [&row](int top, const PanelLine& l) { row(top, l.name, l.value, l.verdict); };
     line(1440, panel.overturning);
     line(1800, panel.overturningPart);
