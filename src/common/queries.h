@@ -8,7 +8,14 @@
 #include <string>
 
 enum class Query {
-    SectionResultShown,  // the section screen shows a checked row (overwrite save needs one)
+    // Whether the section screen shows a stress result: its σs cell of location Ｂ (the
+    // upright wall's fixed end, a row that every wall has and that is never refused) is not
+    // empty. It holds a value from a stress check that reached that row, passed or NG, and
+    // even one that a fault in a later row stopped, until something empties the row or the
+    // grid; it does not say that the check counts. Asking loads the section screen when it
+    // is not loaded (a new one shows nothing: no). The stability judgement (GamenHyouji)
+    // leaves overwrite save off while the answer is no.
+    SectionResultShown,
 };
 
 class Queries {

@@ -15,6 +15,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_boxes.h"
 #include "stability/dimension_screen.h"
+#include "stability/judgement_panel.h"
 #include "stability/shear_key_dialogs.h"
 
 namespace project {
@@ -50,14 +51,9 @@ void sectionChain(Program& p) {
 }
 
 // The judgement panel without a stability result: none of the file's verdicts stays.
-// (lbl67 is the fixed caption above the line without the key.)
 void emptyPanel(Program& p) {
     step([&] {
-        Form4& d = p.form<Form4>();
-        for (plat::Label* cell : {&d.lbl46, &d.lbl47, &d.lbl48, &d.lbl52, &d.lbl53, &d.lbl54, &d.lbl56, &d.lbl57,
-                                  &d.lbl58, &d.lbl59, &d.lbl60, &d.lbl61, &d.lbl62, &d.lbl64, &d.lbl65, &d.lbl66,
-                                  &d.lbl68, &d.lbl69, &d.lbl70})
-            cell->setCaption("");
+        for (plat::Label* cell : judgementPanel(p.form<Form4>()).judgementCells()) cell->setCaption("");
     });
 }
 
@@ -251,17 +247,18 @@ bool restore(Program& p, const std::vector<std::string>& texts, const std::strin
 
 void restorePanel(Program& p) {
     step([&] {
-        Form4& d = p.form<Form4>();
+        const JudgementPanel panel = judgementPanel(p.form<Form4>());
         const bool oneSided = designChoices(p).groundShape == GroundShape::OneSided;
         if (oneSided) {
-            for (plat::Label* cell : {&d.lbl52, &d.lbl53, &d.lbl54, &d.lbl64, &d.lbl65, &d.lbl66})
-                cell->setVisible(true);
+            showCells(panel.overturning.cells());
+            showCells(panel.sliding.cells());
             // The line without the key is judged under the building standard only.
-            if (dimensionChoices(d).withKey() && designChoices(p).building())
-                for (plat::Label* cell : {&d.lbl67, &d.lbl68, &d.lbl69, &d.lbl70}) cell->setVisible(true);
+            if (dimensionChoices(p).withKey() && designChoices(p).building()) {
+                panel.keylessCaption.setVisible(true);
+                showCells(panel.keyless.cells());
+            }
         }
-        for (plat::Label* cell : {&d.lbl56, &d.lbl57, &d.lbl58, &d.lbl59, &d.lbl60, &d.lbl61, &d.lbl62})
-            cell->setVisible(true);
+        showCells(panel.bearing.cells());
     });
 }
 

@@ -11,6 +11,18 @@ const CheckLocation& checkLocationOf(int loc) {
     throw std::out_of_range("no check location " + std::to_string(loc));
 }
 
+std::string placeName(const CheckLocation& c) { return std::string(c.memberName) + " " + c.rowCaption; }
+
+double thicknessAt(const Program& p, const CheckLocation& c) {
+    switch (c.thickness) {
+    case ThicknessRule::WallMean: return (double(p.rearWallBottomWidth) + p.rearWallTopWidth) / 2;
+    case ThicknessRule::WallBottom: return p.rearWallBottomWidth;
+    case ThicknessRule::Key: return p.keyWidth;
+    case ThicknessRule::Slab: break;
+    }
+    return p.slabThickness;
+}
+
 bool memberPresent(const Program& p, SectionMember member) {
     switch (member) {
     case SectionMember::Heel: return p.heelLength != 0;

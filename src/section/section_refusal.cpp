@@ -2,21 +2,12 @@
 
 #include <string>
 
+#include "section/check_locations.h"
+
 namespace {
 
 // The member and the row caption of a location, as the screen names them.
-std::string placeOf(int loc) {
-    switch (loc) {
-    case 1: return "たて壁 Ａ 中央部";
-    case 2: return "たて壁 Ｂ 固定部";
-    case 5: return "底版 Ｃ 中央部";
-    case 6: return "底版 Ｄ前固定部";
-    case 7: return "底版 Ｅ後固定部";
-    case 8: return "かかと版 Ｆ 固定部";
-    case 9: return "つま先版 Ｇ 固定部";
-    default: return "突起 Ｈ 固定部";
-    }
-}
+std::string placeOf(int loc) { return placeName(checkLocationOf(loc)); }
 
 std::string messageOf(int loc, SectionRefusal::Reason reason) {
     switch (reason) {

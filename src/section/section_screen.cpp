@@ -174,11 +174,9 @@ void placeMemberCaptions(Form7& f) {
 // The rows, in check-location order, and under them the reason of the refused rows, in the
 // NG colour of their verdicts.
 void placeRows(Form7& f) {
-    const char* const captions[] = {"Ａ 中央部", "Ｂ 固定部", "Ｃ 中央部", "Ｄ前固定部",
-                                    "Ｅ後固定部", "Ｆ 固定部", "Ｇ 固定部", "Ｈ 固定部"};
     int line = 0;
     for (const Form7::Row& r : f.rows()) {
-        placeCaption(r.caption, xRow, rowTop(line) + 45, kColRow, captions[line], plat::Align::Center);
+        placeCaption(r.caption, xRow, rowTop(line) + 45, kColRow, r.rowCaption, plat::Align::Center);
         r.bars.place(xBar + 15, rowTop(line), kColBar - 30, kCellHeight);
         // A plain list: the bar shown is always one the calculation knows.
         r.bars.setStyle(plat::ComboBox::Style::DropDownList);
@@ -343,6 +341,8 @@ void Form7::Hihyouji_3() {
     program_.dropCheck();
 }
 
-KaMode sectionKaMode(const Form7& screen) {
-    return chosen(screen.opt1, KaMode::Typed, screen.opt2, KaMode::Computed);
+KaMode sectionKaMode(const Program& program) {
+    const auto* screen = static_cast<const Form7*>(program.find(Form7::kName));
+    if (!screen) return KaMode::None;
+    return chosen(screen->opt1, KaMode::Typed, screen->opt2, KaMode::Computed);
 }

@@ -8,6 +8,7 @@
 #include "common/program.h"
 #include "conditions/design_choices.h"
 #include "common/fixed_drawing.h"
+#include "common/shown_texts.h"
 #include "platform/form.h"
 
 class Form7 : public plat::Form {
@@ -219,8 +220,6 @@ public:
     static constexpr const char* kRefusedReason = "この地盤反力の分布では断面力を計算できない";
     // Nothing loads the location (M = S = 0): no spacing is required by strength.
     bool withoutLoad(int loc) const;
-    // The dash of a value that does not exist for a row: no spacing, no stress.
-    static constexpr const char* kNoValue = "――";
 
     void cmd1_Click();  // stress check
     void cmd3_Click();  // back to the dimensions
@@ -293,5 +292,6 @@ private:
 // report page. Loads nothing: without the section screen there is no tick.
 bool surchargeInertiaCounts(const Program& program);
 
-// The way the section KA is given on this screen: typed in txt_ka (opt1) or computed (opt2).
-KaMode sectionKaMode(const Form7& screen);
+// The way the section KA is given on the section screen: typed in txt_ka (opt1) or
+// computed (opt2). Reading loads nothing: without the section screen loaded it is None.
+KaMode sectionKaMode(const Program& program);

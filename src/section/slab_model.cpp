@@ -113,9 +113,8 @@ void slabLoads(Program& p) {
     const double q3 = p.surchargeFront, taper = p.toeTaper, ta = p.toeEndThickness;
     const GroundShape shape = designChoices(p).groundShape;
     if (shape == GroundShape::OneSided) {
-        Form4& dims = p.form<Form4>();
         const double soil = p.frontSoilAboveSlab;
-        const FrontSoilLoad frontSoil = dimensionChoices(dims).frontSoil;
+        const FrontSoilLoad frontSoil = dimensionChoices(p).frontSoil;
         if (frontSoil == FrontSoilLoad::Counted) {
             p.slabLoadW4 = store(gs * soil + gc * t + q3);
             p.slabLoadW5 = store(gs * (taper + soil) + gc * ta + q3);

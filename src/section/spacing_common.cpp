@@ -18,16 +18,6 @@ namespace {
 
 using num::store;
 
-// Member thickness at the location, m.
-double thicknessAt(const Program& p, int loc) {
-    switch (loc) {
-    case 1: return (double(p.rearWallBottomWidth) + p.rearWallTopWidth) / 2;
-    case 2: return p.rearWallBottomWidth;
-    case 10: return p.keyWidth;
-    default: return p.slabThickness;
-    }
-}
-
 // A bar choice runs its location's procedure; what stops it (no stability result, a
 // member too thin) is told once, and the row waits at its bar list for another choice.
 void runFromList(Program& program, Form7& screen, int loc, plat::ComboBox& bars) {
@@ -58,18 +48,7 @@ RowValues valuesOf(const Program& p, int loc) {
 
 std::vector<int> Form7::presentLocations() const { return ::presentLocations(program_); }
 
-void Form7::designForces(int loc) {
-    switch (loc) {
-    case 1:
-    case 2: wallForces(program_, *this, loc); break;
-    case 5:
-    case 6:
-    case 7: slabForces(program_, loc); break;
-    case 8: heelForces(program_); break;
-    case 9: toeForces(program_); break;
-    default: keyForces(program_); break;
-    }
-}
+void Form7::designForces(int loc) { checkLocationOf(loc).forces(program_, loc); }
 
 bool Form7::rowEmpty(int loc) {
     Row r = row(loc);
@@ -255,7 +234,7 @@ bool Form7::designable(int loc) {
 }
 
 bool Form7::coverFits(int loc, float cover) {
-    const double thickness = thicknessAt(program_, loc);
+    const double thickness = thicknessAt(program_, checkLocationOf(loc));
     if (!(thickness > 0)) return true;
     const int index = row(loc).bars.listIndex();
     const bool bar = index >= 0 && index < static_cast<int>(kBarSizes.size());
@@ -311,7 +290,7 @@ void Form7::computeRequiredSpacing(int loc) {
     Program& p = program_;
     Row r = row(loc);
     // 2. The upright wall takes KA as the box shows it, and the inertia height.
-    if (loc == 1 || loc == 2) {
+    if (r.member == SectionMember::Wall) {
         p.activeCoefficientSection = num::readSingle(txt_ka.text());
         p.sectionSurchargeInertiaHeight = num::readSingle(txt_1.text());
     }
@@ -334,7 +313,7 @@ void Form7::computeRequiredSpacing(int loc) {
     }
     // 7 to 9. Section: D, d and j·d in cm. A member with no depth left beside its cover
     // and bar cannot carry anything.
-    p.memberThickness[loc] = store(100 * thicknessAt(p, loc));
+    p.memberThickness[loc] = store(100 * thicknessAt(p, r));
     p.effectiveDepth[loc] = store(p.memberThickness[loc] - p.effectiveCover[loc] / 10.0);
     if (!(p.effectiveDepth[loc] > 0)) throw SectionRefusal(loc, SectionRefusal::Reason::TooThin);
     p.leverArm[loc] = store(7.0 / 8.0 * p.effectiveDepth[loc]);

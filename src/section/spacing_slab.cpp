@@ -75,7 +75,7 @@ private:
         // The wall under the higher ordinate takes C21 and a third of the triangle.
         double m2 = c2, shear2 = sigma * s / 2;
         if (reaction != Reaction::Uniform) {
-            const bool highSide = (loc_ == 6) == falling;
+            const bool highSide = underLargerOrdinate(loc_, reaction);
             m2 = highSide ? c21 : c22;
             shear2 = (high - low) * s / (highSide ? 3 : 6) + low * s / 2;
         }
@@ -90,6 +90,11 @@ private:
 }  // namespace
 
 void slabForces(Program& program, int loc) { SlabForces(program, loc).run(); }
+
+bool underLargerOrdinate(int loc, SpanReaction reaction) {
+    // The front end (6) is the high one of a reaction falling towards the rear wall.
+    return (loc == 6) == (reaction == SpanReaction::Falling);
+}
 
 SpanReaction spanReaction(const Program& p) {
     if (p.eccentricity == 0) return SpanReaction::Uniform;

@@ -15,7 +15,7 @@ namespace {
 
 class WallForces {
 public:
-    WallForces(Program& program, Form7& screen, int loc) : p_(program), f_(screen), loc_(loc) {}
+    WallForces(Program& program, int loc) : p_(program), loc_(loc) {}
 
     void run() {
         earthPressure();
@@ -28,7 +28,7 @@ public:
         } else if (seismic && choices.withHeights()) {
             const double kh = p_.seismicKh;
             const double w = p_.wallWeightAbove[loc_], y = p_.wallWeightArm[loc_];
-            if (!f_.surchargeInertiaCounts()) {
+            if (!surchargeInertiaCounts(p_)) {
                 setForces(moment() + kh * w * y, shear() + kh * w);
             } else {
                 const double q = p_.surchargeBack;
@@ -56,7 +56,7 @@ private:
         }
         const double c = std::cos(num::rad(double(p_.rearFaceTheta) + p_.deltaSection));
         p_.sectionPAX[loc_] = num::store(0.5 * ka * gamma * h * h * c);
-        if (dimensionChoices(p_.form<Form4>()).surchargeDeduction == SurchargeDeduction::Deduct5) {
+        if (dimensionChoices(p_).surchargeDeduction == SurchargeDeduction::Deduct5) {
             const double deducted = ka * (q - 5) * h * c;
             p_.sectionDeltaPAX[loc_] = num::store(deducted <= 0 ? 0.0 : deducted);
         } else {
@@ -129,13 +129,12 @@ private:
     }
 
     Program& p_;
-    Form7& f_;
     int loc_;
 };
 
 }  // namespace
 
-void wallForces(Program& program, Form7& screen, int loc) { WallForces(program, screen, loc).run(); }
+void wallForces(Program& program, int loc) { WallForces(program, loc).run(); }
 
 bool Form7::surchargeInertiaCounts() { return ::surchargeInertiaCounts(program_); }
 

@@ -21,8 +21,6 @@ namespace {
 constexpr double kModularRatio = 15;
 // Width of the checked strip, mm.
 constexpr double kStripWidth = 1000;
-// The shear label of the slab centre, which has no shear check.
-constexpr const char* kNoShear = "――";
 
 // What a row's four result labels show: σc, σs, τc and the judgement, with their colours.
 struct Judgement {
@@ -79,7 +77,8 @@ std::optional<Judgement> judge(Program& p, const Form7::Row& row) {
     if (row.shear) {
         pass = judgeValue(out, 2, p.shearStress[r], p.allowShear) && pass;
     } else {
-        out.captions[2] = kNoShear;
+        // The slab centre has no shear check.
+        out.captions[2] = kNoValue;
         out.colours[2] = row.results[2]->foreColor();
     }
     out.colours[3] = pass ? plat::kBlack : plat::kColour13;

@@ -95,8 +95,8 @@ std::vector<BoundedBox> boundedKeyBoxes(ShearKeyDialog& dialog) {
     return bounded;
 }
 
-ShearKeyDialog* keyDialogInUse(Program& program, Form4& screen) {
-    if (!dimensionChoices(screen).withKey()) return nullptr;
+ShearKeyDialog* keyDialogInUse(Program& program, Form4& /*screen: the program's own, read through it*/) {
+    if (!dimensionChoices(program).withKey()) return nullptr;
     const DesignChoices choices = designChoices(program);
     if (choices.building()) return &program.form<Form19>();
     if (choices.road()) return &program.form<Form26>();

@@ -3,6 +3,7 @@
 // the hand-over from the ground-shape screen; then the drops themselves.
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_screen.h"
+#include "stability/judgement_panel.h"
 
 void Form4::registerForLowerFloors(Program& program) {
     Invalidation& registry = program.invalidation;
@@ -18,16 +19,17 @@ void Form4::registerForLowerFloors(Program& program) {
 }
 
 void Form4::Hihyouji_3() {
-    lbl46.setCaption("");
-    lbl47.setCaption("");
-    lbl48.setCaption("");
-    for (plat::Label* label : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl56, &lbl57, &lbl58, &lbl59, &lbl60, &lbl61, &lbl62, &lbl64, &lbl65, &lbl66, &lbl67, &lbl68, &lbl69, &lbl70})
-        label->setVisible(false);
+    const JudgementPanel panel = judgementPanel(*this);
+    // The line below the overturning factor is emptied; the other lines are only hidden.
+    for (plat::Label* cell : panel.overturningPart.cells()) cell->setCaption("");
+    for (plat::Label* cell : panel.allCells()) cell->setVisible(false);
 }
 
 void Form4::clearSlidingLines() {
-    lbl67.setVisible(false);
-    for (plat::Label* label : {&lbl64, &lbl65, &lbl66, &lbl68, &lbl69, &lbl70}) label->setCaption("");
+    const JudgementPanel panel = judgementPanel(*this);
+    panel.keylessCaption.setVisible(false);
+    for (const PanelLine* line : {&panel.sliding, &panel.keyless})
+        for (plat::Label* cell : line->cells()) cell->setCaption("");
 }
 
 void Form4::Hihyouji_1() {

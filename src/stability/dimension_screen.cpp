@@ -14,6 +14,7 @@
 #include "conditions/note_window.h"
 #include "conditions/seismic_dialog.h"
 #include "stability/check_method_dialogs.h"
+#include "stability/judgement_panel.h"
 #include "stability/shear_key_dialogs.h"
 
 namespace {
@@ -247,7 +248,8 @@ void placePanel(Form4& f) {
     placeCaption(f.Label14, 8160, 1140, "転倒に対して", 1440);
     placeCaption(f.Label15, 8160, 2160, "支持力に対して", 1680);
     placeCaption(f.Label16, 8160, 3120, "滑動に対して", 1440);
-    placeCaption(f.lbl67, 8160, 3780, "突起の無い状態で", 1920);
+    const JudgementPanel panel = judgementPanel(f);
+    placeCaption(panel.keylessCaption, 8160, 3780, "突起の無い状態で", 1920);
     // Name, value and verdict columns; the verdicts ("> 1.5 ∴O.K") need the widest cell.
     auto row = [](int top, plat::Label& name, plat::Label& value, plat::Label& verdict) {
         name.place(8280, top, 660, 195);
@@ -255,20 +257,19 @@ void placePanel(Form4& f) {
         value.setAlignment(plat::Align::Right);
         verdict.place(9840, top, 1020, 195);
     };
-    row(1440, f.lbl52, f.lbl53, f.lbl54);
-    row(1800, f.lbl46, f.lbl47, f.lbl48);
-    row(2460, f.lbl56, f.lbl57, f.lbl58);
-    row(3420, f.lbl64, f.lbl65, f.lbl66);
-    row(3960, f.lbl68, f.lbl69, f.lbl70);
-    f.lbl59.place(8280, 2760, 240, 195);
-    f.lbl60.place(8520, 2760, 600, 195);
-    f.lbl60.setAlignment(plat::Align::Right);
-    f.lbl61.place(9180, 2760, 600, 195);
-    f.lbl62.place(9840, 2760, 1020, 195);
-    for (plat::Label* label : {&f.lbl46, &f.lbl47, &f.lbl48, &f.lbl52, &f.lbl53, &f.lbl54, &f.lbl56,
-                               &f.lbl57, &f.lbl58, &f.lbl59, &f.lbl60, &f.lbl61, &f.lbl62, &f.lbl64,
-                               &f.lbl65, &f.lbl66, &f.lbl67, &f.lbl68, &f.lbl69, &f.lbl70})
-        label->setVisible(false);
+    auto line = [&row](int top, const PanelLine& l) { row(top, l.name, l.value, l.verdict); };
+    line(1440, panel.overturning);
+    line(1800, panel.overturningPart);
+    const BearingLines& bearing = panel.bearing;
+    row(2460, bearing.name, bearing.value, bearing.unit);
+    line(3420, panel.sliding);
+    line(3960, panel.keyless);
+    bearing.relation.place(8280, 2760, 240, 195);
+    bearing.limit.place(8520, 2760, 600, 195);
+    bearing.limit.setAlignment(plat::Align::Right);
+    bearing.limitUnit.place(9180, 2760, 600, 195);
+    bearing.verdict.place(9840, 2760, 1020, 195);
+    for (plat::Label* label : panel.allCells()) label->setVisible(false);
 }
 
 }  // namespace

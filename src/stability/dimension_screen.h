@@ -294,5 +294,6 @@ private:
     EntryFields fields_;
 };
 
-// The dimension screen's switches in words.
-DimensionChoices dimensionChoices(const Form4& screen);
+// The dimension screen's switches in words, as the screen shows them now. Reading loads
+// nothing: without the dimension screen loaded no switch is set.
+DimensionChoices dimensionChoices(const Program& program);

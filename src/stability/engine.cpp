@@ -102,7 +102,7 @@ private:
 
     void readKey() {
         // Without a key this wall has none, whatever an earlier wall had.
-        if (!dimensionChoices(f_).withKey()) {
+        if (!dimensionChoices(p_).withKey()) {
             p_.keyHeight = 0;
             return;
         }
@@ -131,7 +131,7 @@ private:
         p_.earthPressurePAX = store(p_.earthPressurePA * std::cos(delta));
         p_.earthPressurePAY = store(p_.earthPressurePA * std::sin(delta));
         // The deduction never makes the surcharge pull on the wall.
-        const SurchargeDeduction deduction = dimensionChoices(f_).surchargeDeduction;
+        const SurchargeDeduction deduction = dimensionChoices(p_).surchargeDeduction;
         if (deduction == SurchargeDeduction::Off) p_.surchargePressureDeltaPA = store(KA * q1 * H);
         if (deduction == SurchargeDeduction::Deduct5) p_.surchargePressureDeltaPA = store(std::max(q1 - 5.0, 0.0) * KA * H);
         p_.surchargePressureDeltaPAX = store(p_.surchargePressureDeltaPA * std::cos(delta));
@@ -162,7 +162,7 @@ private:
         A[6] = store((wF() + span + wR() + span) * hc / 2);
         A[7] = store((w7() + heel + heel) * sB / 2 + taH * heel / 2);
         if (oneSided_) {
-            const FrontSoilLoad frontSoil = dimensionChoices(f_).frontSoil;
+            const FrontSoilLoad frontSoil = dimensionChoices(p_).frontSoil;
             if (frontSoil == FrontSoilLoad::Counted) A[8] = store((w8() + toe + toe) * sF / 2 + taT * toe / 2);
             if (frontSoil == FrontSoilLoad::LeftOut) A[8] = 0;
         }
@@ -180,11 +180,11 @@ private:
     }
 
     void verticalLoads() {
-        if (dimensionChoices(f_).verticalComponent == VerticalEarthPressureComponent::Counted) {
+        if (dimensionChoices(p_).verticalComponent == VerticalEarthPressureComponent::Counted) {
             p_.verticalLoadPAY = p_.earthPressurePAY;
             p_.verticalLoadDeltaPAY = p_.surchargePressureDeltaPAY;
         }
-        if (dimensionChoices(f_).verticalComponent == VerticalEarthPressureComponent::LeftOut) {
+        if (dimensionChoices(p_).verticalComponent == VerticalEarthPressureComponent::LeftOut) {
             p_.verticalLoadPAY = 0;
             p_.verticalLoadDeltaPAY = 0;
         }
@@ -498,7 +498,7 @@ private:
     }
 
     void sliding() {
-        const ShearKey key = dimensionChoices(f_).shearKey;
+        const ShearKey key = dimensionChoices(p_).shearKey;
         if (key == ShearKey::Absent) {
             horizontalTotal();
             resistanceWithoutKey();

@@ -10,6 +10,7 @@
 #include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
 #include "stability/dimension_screen.h"
+#include "stability/judgement_panel.h"
 #include "stability/shear_key_dialogs.h"
 #include "stability/stability_checks.h"
 #include "stability/stability_fault.h"
@@ -18,14 +19,7 @@ namespace {
 
 using Kind = StabilityCheckKind;
 
-// The three cells of an overturning or sliding line.
-struct PanelLine {
-    plat::Label& name;
-    plat::Label& value;
-    plat::Label& verdict;
-};
-
-void colour(std::initializer_list<plat::Label*> cells, bool pass) {
+void colour(const std::vector<plat::Label*>& cells, bool pass) {
     for (plat::Label* cell : cells) cell->setForeColor(pass ? plat::kBlack : plat::kColour13);
 }
 
@@ -50,7 +44,7 @@ std::string verdictCell(const StabilityCheck& check, bool pass) {
 void judge(Program& program, const PanelLine& line, const StabilityCheck& check, float value,
            bool writeFailure = true) {
     const bool pass = within(check, value);
-    colour({&line.name, &line.value, &line.verdict}, pass);
+    colour(line.cells(), pass);
     line.name.setCaption(nameCell(check));
     line.value.setCaption(num::format(value, "0.000"));
     if (!pass && !writeFailure) return;
@@ -63,9 +57,9 @@ void judge(Program& program, const PanelLine& line, const StabilityCheck& check)
 }
 
 // A factor on the first line, and a part of B below it when the method demands both.
-void judgeOverturning(Form4& f, Program& p, const std::vector<StabilityCheck>& checks) {
-    const PanelLine line1{f.lbl52, f.lbl53, f.lbl54};
-    const PanelLine line2{f.lbl46, f.lbl47, f.lbl48};
+void judgeOverturning(const JudgementPanel& panel, Program& p, const std::vector<StabilityCheck>& checks) {
+    const PanelLine& line1 = panel.overturning;
+    const PanelLine& line2 = panel.overturningPart;
     const StabilityCheck* factor = findCheck(checks, Kind::Overturning);
     if (factor) judge(p, line1, *factor);
     for (Kind part : {Kind::Resultant, Kind::Eccentricity})
@@ -74,37 +68,64 @@ void judgeOverturning(Form4& f, Program& p, const std::vector<StabilityCheck>& c
 
 // The first cell of each bearing line spans the line while the line holds words, and
 // is a name or relation cell again when it holds a comparison.
-void bearingInWords(Form4& f, bool words) {
-    f.lbl56.setWidth(words ? f.lbl58.left() + f.lbl58.width() - f.lbl56.left() : f.lbl57.left() - f.lbl56.left());
-    f.lbl59.setWidth((words ? f.lbl62.left() : f.lbl60.left()) - f.lbl59.left());
+void bearingInWords(const BearingLines& b, bool words) {
+    b.name.setWidth(words ? b.unit.left() + b.unit.width() - b.name.left() : b.value.left() - b.name.left());
+    b.relation.setWidth((words ? b.verdict.left() : b.limit.left()) - b.relation.left());
 }
 
 // A resultant outside the base has no meaningful σmax: it fails, and the two lines say
 // why in words, as the report does, instead of comparing a pressure.
-void judgeBearing(Form4& f, const Program& p, const StabilityCheck& bearing) {
+void judgeBearing(const BearingLines& b, const Program& p, const StabilityCheck& bearing) {
     const bool bearingPasses = passes(p, bearing);
-    colour({&f.lbl56, &f.lbl57, &f.lbl58, &f.lbl59, &f.lbl60, &f.lbl61, &f.lbl62}, bearingPasses);
-    bearingInWords(f, p.bearingOutsideBase);
+    colour(b.cells(), bearingPasses);
+    bearingInWords(b, p.bearingOutsideBase);
     if (p.bearingOutsideBase) {
-        f.lbl56.setCaption("合力の作用位置が");
-        f.lbl57.setCaption("");
-        f.lbl58.setCaption("");
-        f.lbl59.setCaption("底版の外にある");
-        f.lbl60.setCaption("");
-        f.lbl61.setCaption("");
-        f.lbl62.setCaption("∴NG");
+        b.name.setCaption("合力の作用位置が");
+        b.value.setCaption("");
+        b.unit.setCaption("");
+        b.relation.setCaption("底版の外にある");
+        b.limit.setCaption("");
+        b.limitUnit.setCaption("");
+        b.verdict.setCaption("∴NG");
     } else {
-        f.lbl56.setCaption("σmax=");
-        f.lbl57.setCaption(num::format(p.sigmaMax, "0.000"));
-        f.lbl58.setCaption("kN/m2");
-        f.lbl59.setCaption(relation(bearing, bearingPasses));
-        f.lbl60.setCaption(num::format(bearing.limit, "0.0"));
-        f.lbl61.setCaption("kN/m2");
-        f.lbl62.setCaption(bearingPasses ? "∴O.K" : "∴NG");
+        b.name.setCaption("σmax=");
+        b.value.setCaption(num::format(p.sigmaMax, "0.000"));
+        b.unit.setCaption("kN/m2");
+        b.relation.setCaption(relation(bearing, bearingPasses));
+        b.limit.setCaption(num::format(bearing.limit, "0.0"));
+        b.limitUnit.setCaption("kN/m2");
+        b.verdict.setCaption(bearingPasses ? "∴O.K" : "∴NG");
     }
 }
 
 }  // namespace
+
+void showCells(const std::vector<plat::Label*>& cells) {
+    for (plat::Label* cell : cells) cell->setVisible(true);
+}
+
+JudgementPanel judgementPanel(Form4& f) {
+    return {{f.lbl52, f.lbl53, f.lbl54},
+            {f.lbl46, f.lbl47, f.lbl48},
+            {f.lbl56, f.lbl57, f.lbl58, f.lbl59, f.lbl60, f.lbl61, f.lbl62},
+            {f.lbl64, f.lbl65, f.lbl66},
+            f.lbl67,
+            {f.lbl68, f.lbl69, f.lbl70}};
+}
+
+std::vector<plat::Label*> JudgementPanel::judgementCells() const {
+    std::vector<plat::Label*> cells;
+    for (const std::vector<plat::Label*>& line :
+         {overturningPart.cells(), overturning.cells(), bearing.cells(), sliding.cells(), keyless.cells()})
+        cells.insert(cells.end(), line.begin(), line.end());
+    return cells;
+}
+
+std::vector<plat::Label*> JudgementPanel::allCells() const {
+    std::vector<plat::Label*> cells = judgementCells();
+    cells.push_back(&keylessCaption);
+    return cells;
+}
 
 bool Form4::GamenHyouji() {
     if (plat::Toolbar* toolbar = program_.mainToolbar()) {
@@ -130,13 +151,14 @@ bool Form4::GamenHyouji() {
 void Form4::showJudgement() {
     Program& p = program_;
     const DesignChoices choices = designChoices(p);
-    const DimensionChoices switches = dimensionChoices(*this);
+    const DimensionChoices switches = dimensionChoices(p);
     const std::vector<StabilityCheck> checks = stabilityChecks(p, switches.shearKey);
-    if (oneSided()) judgeOverturning(*this, p, checks);
-    judgeBearing(*this, p, *findCheck(checks, Kind::Bearing));
+    const JudgementPanel panel = judgementPanel(*this);
+    if (oneSided()) judgeOverturning(panel, p, checks);
+    judgeBearing(panel.bearing, p, *findCheck(checks, Kind::Bearing));
 
     if (oneSided()) {
-        const PanelLine slidingLine{lbl64, lbl65, lbl66};
+        const PanelLine& slidingLine = panel.sliding;
         const StabilityCheck* withoutKey = findCheck(checks, Kind::Sliding);
         const StabilityCheck* withKey = findCheck(checks, Kind::SlidingWithKey);
         // The line without a key first; with a key it is rewritten below with the key's
@@ -154,14 +176,16 @@ void Form4::showJudgement() {
             }
         }
         if (const StabilityCheck* keyless = findCheck(checks, Kind::SlidingKeyless)) {
-            judge(p, {lbl68, lbl69, lbl70}, *keyless);
-            for (plat::Label* l : {&lbl67, &lbl68, &lbl69, &lbl70}) l->setVisible(true);
+            judge(p, panel.keyless, *keyless);
+            panel.keylessCaption.setVisible(true);
+            showCells(panel.keyless.cells());
         }
         if (withKey) judge(p, slidingLine, *withKey);
-        for (plat::Label* l : {&lbl46, &lbl47, &lbl48, &lbl52, &lbl53, &lbl54, &lbl64, &lbl65, &lbl66})
-            l->setVisible(true);
+        showCells(panel.overturningPart.cells());
+        showCells(panel.overturning.cells());
+        showCells(panel.sliding.cells());
     }
-    for (plat::Label* l : {&lbl56, &lbl57, &lbl58, &lbl59, &lbl60, &lbl61, &lbl62}) l->setVisible(true);
+    showCells(panel.bearing.cells());
     if (symmetric()) printSymmetricNotes();
 }
 
@@ -182,7 +206,7 @@ void Form4::keyHeightPath(bool building) {
 // saving; one made with the panel hidden waits for "安定性の検討".
 void Form4::dropUnshownResult() {
     // The bearing line belongs to every judgement the panel shows.
-    if (lbl56.visible()) return;
+    if (judgementPanel(*this).bearing.name.visible()) return;
     stale_.changed("unshown result");
 }
 

@@ -275,7 +275,7 @@ std::map<std::string, Fill> sectionFills(Form7& sec) {
         fills[r.bars.name()] = picked(4);
         fills[r.design.name()] = [label = &r.computed](plat::Control& c) {
             const std::string computed = label->caption();
-            const double spacing = computed == Form7::kNoValue ? 250.0 : num::parse(computed);
+            const double spacing = computed == kNoValue ? 250.0 : num::parse(computed);
             static_cast<plat::TextBox&>(c).setText(num::format(std::min(spacing, 250.0), "0"));
         };
     }

@@ -88,7 +88,7 @@ TEST(StabilityVerdictsTest, PanelAndPageFourAgreeOnEveryFixtureWall) {
             Program& p = run.prog;
             fixture::placeStability(p, wall);
             Form4& f = p.form<Form4>();
-            const std::vector<StabilityCheck> checks = stabilityChecks(p, dimensionChoices(f).shearKey);
+            const std::vector<StabilityCheck> checks = stabilityChecks(p, dimensionChoices(p).shearKey);
             place(p, checks, values);
             f.showJudgement();
             plat::RecordingSurface page;

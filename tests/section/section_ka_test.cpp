@@ -263,4 +263,20 @@ TEST_F(SectionKaTest, ComputeButtonFaultChangesNothing) {
     EXPECT_TRUE(button(*prog.mainToolbar(), ToolbarButton::Preview).enabled);
 }
 
+// The mode is read from the program: none without the section screen, which reading does
+// not load; then the option that the screen shows.
+TEST(SectionKaMode, IsReadFromTheProgram) {
+    ProgramWithMainWindow run;
+    Program& p = run.prog;
+    ASSERT_FALSE(p.isLoaded(Form7::kName));
+    EXPECT_EQ(sectionKaMode(p), KaMode::None);
+    EXPECT_FALSE(p.isLoaded(Form7::kName));
+    Form7& f = p.form<Form7>();
+    f.opt2.setValue(true);
+    EXPECT_EQ(sectionKaMode(p), KaMode::Computed);
+    f.opt1.setValue(true);
+    f.opt2.setValue(false);
+    EXPECT_EQ(sectionKaMode(p), KaMode::Typed);
+}
+
 }  // namespace

@@ -271,7 +271,7 @@ void report::prepareEarthPressurePage(Program& p) {
 }
 
 void report::Doatu(plat::Surface& s, const Program& p) {
-    const SurchargeDeduction deduction = dimensionChoices(page::screen<Form4>(p)).surchargeDeduction;
+    const SurchargeDeduction deduction = dimensionChoices(p).surchargeDeduction;
     page::topOfPage(s);
     s.print("　          ３）擁壁に及ぼす土圧");
     s.setDrawStyle(0);

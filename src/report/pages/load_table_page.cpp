@@ -64,7 +64,7 @@ namespace {
 class LoadTablePage {
 public:
     LoadTablePage(plat::Surface& s, const Program& p)
-        : s_(s), p_(p), d_(dimensionChoices(page::screen<Form4>(p))), ch_(designChoices(p)),
+        : s_(s), p_(p), d_(dimensionChoices(p)), ch_(designChoices(p)),
           surchargeInertia_(checkMethods(p).surchargeInertia), offset_(tableOffset()),
           t_(s, p.earthPressurePageOffsetValue() + offset_) {}
 

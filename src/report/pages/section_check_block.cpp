@@ -5,6 +5,7 @@
 
 #include "common/numbers.h"
 #include "common/program.h"
+#include "common/shown_texts.h"
 #include "conditions/design_choices.h"
 #include "platform/surface.h"
 #include "report/pages/page_conventions.h"
@@ -19,6 +20,22 @@ namespace fmt = page::fmt;
 using page::blanks;
 using page::f3;
 using page::nf;
+
+// The empty lines that keep a location's block where the page layout has it: one after
+// the bar line of the toe, two after the whole block of the heel. The refused block,
+// which has no bar line, takes both at its end.
+struct BlockSpacing {
+    int loc;
+    int afterBars;
+    int afterBlock;
+};
+constexpr BlockSpacing kBlockSpacing[] = {{8, 0, 2}, {9, 1, 0}};
+
+BlockSpacing spacingOf(int loc) {
+    for (const BlockSpacing& b : kBlockSpacing)
+        if (b.loc == loc) return b;
+    return {loc, 0, 0};
+}
 
 // Display units of a location: d in mm and M in N·mm per metre, as singles.
 struct Display {
@@ -91,11 +108,11 @@ void printCheckBlock(const Program& p, plat::Surface& s, int loc) {
     const std::string& bar = p.barName[loc];
     // Without load no spacing is required by strength.
     const bool withoutLoad = p.designMoment[loc] == 0 && (!shear || p.designShear[loc] == 0);
-    const std::string computed = withoutLoad ? "――" : nf(std::floor(p.computedSpacing[loc]), fmt::kDesignValue);
+    const std::string computed = withoutLoad ? kNoValue : nf(std::floor(p.computedSpacing[loc]), fmt::kDesignValue);
     s.print(blanks(17) + "配筋 " + bar + "-" + computed + "@  -----> ∴ " + bar +
             "-" + nf(p.designSpacing[loc], fmt::kDesignValue) + "@  とする");
     s.print(blanks(16) + "───────────────────────");
-    if (loc == 9) s.print("");
+    page::emptyLines(s, spacingOf(loc).afterBars);
 
     // Without a design spacing no steel area is provided: the ratios and stresses that
     // follow would belong to no arrangement, so the section ends with its bars.
@@ -118,13 +135,13 @@ void printCheckBlock(const Program& p, plat::Surface& s, int loc) {
             shearCheck(p, s, loc, u);
         }
     }
-    if (loc == 8) page::emptyLines(s, 2);
+    page::emptyLines(s, spacingOf(loc).afterBlock);
 }
 
 void printRefusedBlock(const Program& p, plat::Surface& s, int loc) {
     page::printCheck(p, s, false, {blanks(18) + Form7::kRefusedReason + "  ∴NG"});
-    if (loc == 9) s.print("");
-    if (loc == 8) page::emptyLines(s, 2);
+    const BlockSpacing spacing = spacingOf(loc);
+    page::emptyLines(s, spacing.afterBars + spacing.afterBlock);
 }
 
 }  // namespace section_pages

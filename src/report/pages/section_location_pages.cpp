@@ -82,7 +82,7 @@ void slabEndReaction(const Program& p, plat::Surface& s, int loc) {
         return;
     }
     // The end under the larger ordinate takes C21 and a third of the triangle.
-    const bool highEnd = (loc == 6) == (r == SpanReaction::Falling);
+    const bool highEnd = underLargerOrdinate(loc, r);
     const Ordinates o = ordinates(p, r);
     trapezoidFixedEnd(p, s, o, highEnd);
     s.print(blanks(18) + "M2=" + (highEnd ? "C21" : "C22") + "=" + f3(p.reactionMoment[loc]) + "KNm/m");
@@ -168,9 +168,9 @@ void report::HAIKIN_F(plat::Surface& s, const Program& p) { slabEnd(p, s, 6, 2, 
 void report::HAIKIN_G(plat::Surface& s, const Program& p) { slabEnd(p, s, 7, 5, "５）底版（後面固定部）"); }
 
 void report::prepareSectionCheck(Program& p, int loc) {
-    // A refused slab location (5 to 9) prints no check block, so its bar sets nothing.
-    const bool mayBeRefused = loc >= 5 && loc <= 9;
-    if (!(mayBeRefused && p.form<Form7>().refusedRow(loc))) LargeBarRebarAllow(p, p.barArea[loc]);
+    // A refused location prints no check block, so its bar sets nothing.
+    const bool refused = checkLocationOf(loc).mayBeRefused() && p.form<Form7>().refusedRow(loc);
+    if (!refused) LargeBarRebarAllow(p, p.barArea[loc]);
 }
 
 void report::HAIKIN_H(plat::Surface& s, const Program& p) {

@@ -96,13 +96,12 @@ void printLoadLines(plat::Surface& s, const Program& p) {
     }
     if (memberPresent(p, SectionMember::Toe)) {
         const DesignChoices shape = designChoices(p);
-        const Form4& dims = page::screen<Form4>(p);
         const bool differ = p.slabLoadW4 != p.slabLoadW5;
         const double* rootSoil = nullptr;
         double tipSoil = 0;
         bool print = true;
         if (shape.oneSided()) {
-            const FrontSoilLoad frontSoil = dimensionChoices(dims).frontSoil;
+            const FrontSoilLoad frontSoil = dimensionChoices(p).frontSoil;
             if (frontSoil == FrontSoilLoad::Counted) {
                 rootSoil = &front;
                 tipSoil = float(p.toeTaper + p.frontSoilAboveSlab);
@@ -320,7 +319,7 @@ void printContactAndLoads(plat::Surface& s, const Program& p) {
 }
 
 void printSectionKa(plat::Surface& s, const Program& p) {
-    const KaMode ka = sectionKaMode(page::screen<Form7>(p));
+    const KaMode ka = sectionKaMode(p);
     s.print(kIndent12 + "地表面と水平面とのなす角度    ：β=" + nf(p.groundSlope, fmt::kSlopePage5) + "ﾟ");
     s.print(kIndent12 + "後壁背面と鉛直面とのなす角度  ：θ=" + nf(p.rearFaceTheta, fmt::kAngle) + "ﾟ");
     s.setDrawStyle(0);

@@ -59,7 +59,7 @@ private:
         const std::string cosine = f4(cos_);
         s_.print(blanks(18) + "PAX=1/2･KA･γ･H^2･cos(" + angles + "1/2×" + ka + "×" + nf(p_.soilUnitWeight, fmt::kUnitWeight) +
                  "×" + H() + "^2×" + cosine + "=" + PAX() + "kN/m");
-        const SurchargeDeduction deduction = dimensionChoices(page::screen<Form4>(p_)).surchargeDeduction;
+        const SurchargeDeduction deduction = dimensionChoices(p_).surchargeDeduction;
         const std::string q = nf(p_.surchargeBack, fmt::kSurchargeSection);
         std::string surcharge;
         if (deduction == SurchargeDeduction::Off)

@@ -21,7 +21,7 @@ class StabilityPage {
 
 public:
     StabilityPage(const Program& p, plat::Surface& s)
-        : p_(p), s_(s), ch_(designChoices(p)), d_(dimensionChoices(page::screen<Form4>(p))),
+        : p_(p), s_(s), ch_(designChoices(p)), d_(dimensionChoices(p)),
           m_(checkMethods(p)), checks_(stabilityChecks(p, d_.shearKey)) {}
 
     void write() {
