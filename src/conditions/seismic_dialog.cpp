@@ -102,11 +102,10 @@ void Form25::layout() {
         c->setTabIndex(tab++);
 }
 
-// A seismic coefficient is a fraction of gravity; a whole g or more is a typing slip.
 std::vector<BoundedBox> Form25::boundedBoxes() {
     return {
-        {&Text1, "水平震度", Bounds{0, false, 1, false, ""}, true, "水平震度を入力して下さい。"},
-        {&Text2, "鉛直震度", Bounds{-1, false, 1, false, ""}, true, "鉛直震度を入力して下さい。"},
+        {&Text1, "水平震度", bounds::kHorizontalSeismic, true, "水平震度を入力して下さい。"},
+        {&Text2, "鉛直震度", bounds::kVerticalSeismic, true, "鉛直震度を入力して下さい。"},
     };
 }
 

@@ -185,7 +185,7 @@ TEST_F(SeismicDialog, ValueTooLargeIsRefusedAndNothingIsStored) {
         dialog.Text1.setText("0.2");
         dialog.Text2.setText("1e39");
         dialog.cmd1.press();
-        EXPECT_EQ(lastError(), "鉛直震度は-1以上1以下で入力してください。");
+        EXPECT_EQ(lastError(), "鉛直震度は0または0.01以上1未満で入力してください。");
         EXPECT_TRUE(dialog.Text2.hasFocus());
         EXPECT_EQ(dialog.Text2.selText(), "1e39");
         EXPECT_TRUE(dialog.visible());
@@ -217,7 +217,7 @@ TEST_F(SeismicDialog, RoadValueTooLargeStoresNeitherKhoNorCz) {
         dialog.Text1.setText("1e39");
         dialog.Text2.setText("0.1");
         dialog.cmd1.press();
-        EXPECT_EQ(lastError(), "水平震度は0以上1以下で入力してください。");
+        EXPECT_EQ(lastError(), "水平震度は0または0.01以上1以下で入力してください。");
         EXPECT_TRUE(dialog.visible());
     });
     f().cmd4.press();
