@@ -48,7 +48,7 @@ void Form3::refreshSeismicInput() {
 // which the report prints, are worked out again from the boxes as they stand, so that
 // none is left from an earlier pass (an opened project that was refused and corrected).
 // Where a formula has no value the figures stay as they are: the boxes decide the wall.
-void Form3::deriveGivenFigures() {
+bool Form3::deriveGivenFigures() {
     Program& p = program_;
     auto quietly = [](auto&& step) {
         try {
@@ -64,7 +64,13 @@ void Form3::deriveGivenFigures() {
             if (num::store(static_cast<double>(p.groundSlope) + p.seismicTheta) < p.backfillPhi) jDERUTA();
         });
     }
-    HENSUU();
+    try {
+        HENSUU();
+    } catch (const num::CalcFault&) {
+        showCannotCompute(p);
+        return false;
+    }
+    return true;
 }
 
 void Form3::cmd3_Click() {
@@ -147,12 +153,7 @@ void Form3::cmd3_Click() {
         return;
     }
 
-    try {
-        deriveGivenFigures();
-    } catch (const num::CalcFault&) {
-        showCannotCompute(program_);
-        return;
-    }
+    if (!deriveGivenFigures()) return;
     Form23& groundShape = program_.form<Form23>();
     groundShape.setTop(0);
     groundShape.setLeft(0);

@@ -15,13 +15,6 @@
 
 namespace {
 
-int lineOf(const std::string& form, const std::string& control) {
-    for (const project::LineSource& line : project::lines())
-        if (line.form == form && line.control == control) return line.number;
-    ADD_FAILURE() << form << "." << control << " has no line";
-    return 1;
-}
-
 // Where the engineer stands when the value is put right.
 enum class Place { Conditions, Dimensions, Sections };
 
@@ -129,6 +122,9 @@ const History kHistories[] = {
     {"Kho", fixture::Wall::InclinedRear, "Form25", "Text1", "1e30", Place::Conditions},
     {"Kh of the building standard", fixture::Wall::TwoSidedSeismic, "Form25", "Text1", "abc", Place::Conditions},
     {"Kv", fixture::Wall::InclinedRear, "Form25", "Text2", "2,8", Place::Conditions},
+    // Kh is taken from the dialog only once the conditions are sound; the computed KA in
+    // the box is the one these coefficients give, so it stays.
+    {"soil weight, seismic", fixture::Wall::InclinedRear, "Form3", "txt5", "-10", Place::Conditions},
     {"inertia height", fixture::Wall::InclinedRear, "Form21", "txt1", "1e30", Place::Dimensions, inertiaAt15},
     {"dimension", fixture::Wall::InclinedRear, "Form4", "txt5", "-3", Place::Dimensions},
     {"dimension of the key wall", fixture::Wall::HeelToeKey, "Form4", "txt14", "1e30", Place::Dimensions},
@@ -165,7 +161,7 @@ TEST_F(CorrectedHistory, EndsAsAFreshProgram) {
         ASSERT_FALSE(freshReport.empty()) << h.name;
 
         std::vector<std::string> texts = linesOf(saved);
-        const int line = lineOf(h.form, h.control);
+        const int line = fileLine(h.form, h.control);
         const std::string good = texts[line - 1];
         ASSERT_NE(good, h.refused) << h.name;
         texts[line - 1] = h.refused;
@@ -202,7 +198,7 @@ TEST_F(CorrectedHistory, TheDeltaDerivationAfterACorrectedKho) {
     const std::string saved = path("fresh.ywd");
     saveAs(fresh.prog, fresh.svc, saved);
     std::vector<std::string> texts = linesOf(saved);
-    texts[lineOf("Form25", "Text1") - 1] = "-5";
+    texts[fileLine("Form25", "Text1") - 1] = "-5";
 
     ProgramWithMainWindow run;
     open(run.prog, run.svc, craft(texts, "refused.ywd"));
