@@ -91,6 +91,16 @@ const Extreme kExtremes[] = {
          c.txt12.setText("60");
          c.cmd6.press();
      }},
+    {"tiny surcharges, cohesion and μ", fixture::Wall::HeelToeKey,
+     [](Program& p, ScriptedServices&) {
+         Form3& c = p.form<Form3>();
+         c.txt14.setText("1e-30");
+         c.txt9.setText("1e-30");
+         Form4& d = p.form<Form4>();
+         d.txt21.setText("1e-30");
+         d.txt22.setText("1e-30");
+         d.txt23.setText("1e-30");
+     }},
     {"KA 0.01 typed", fixture::Wall::HeelToeKey,
      [](Program& p, ScriptedServices&) {
          Form3& c = p.form<Form3>();
