@@ -39,12 +39,18 @@ inline constexpr Bounds kUnitWeight{1, false, 1000, false, "kN/m3"};
 inline constexpr Bounds kStrength{1, false, 1000, false, "N/mm2"};
 // An allowable stress, in N/mm2.
 inline constexpr Bounds kStress{0.01, false, 1000, false, "N/mm2"};
-// A friction angle, in degrees: 0 up to, not including, a right angle.
-inline constexpr Bounds kAngle{0, false, 90, true, "゜"};
+// A friction angle of soil or between soil and the wall, in degrees. No soil has more
+// than 60°; nearer a right angle tan φ and the earth-pressure formulas run away.
+inline constexpr Bounds kAngle{0, false, 60, false, "゜"};
 // A friction coefficient or an earth-pressure coefficient.
 inline constexpr Bounds kCoefficient{0, false, 10, false, ""};
 // An active earth-pressure coefficient: without one there is no earth pressure at all.
 inline constexpr Bounds kCoefficientPositive{0.01, false, 10, false, ""};
+// A seismic coefficient is a fraction of gravity, 0 meaning none; a whole g or more is a
+// typing slip, and a coefficient too small to count makes the forces it gives vanish.
+inline constexpr Bounds kHorizontalSeismic{0.01, false, 1, false, "", true};
+// Vertically a whole g leaves nothing of the weight (θk = atan(Kh / (1 - Kv))).
+inline constexpr Bounds kVerticalSeismic{0.01, false, 1, true, "", true};
 // A cover, in mm.
 inline constexpr Bounds kCover{1, false, 1000, false, "mm"};
 // A design spacing of the bars, in mm.

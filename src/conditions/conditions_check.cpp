@@ -7,6 +7,7 @@
 #include "conditions/condition_boxes.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
+#include "conditions/ka_formulas.h"
 #include "conditions/seismic_dialog.h"
 
 namespace {
@@ -23,14 +24,53 @@ void Form3::refreshSeismicInput() {
     auto* dialog = static_cast<Form25*>(program_.find(Form25::kName));
     // Without a method or, on the road, a region the checks below ask for the dialog.
     if (!dialog || !dialog->methodChosen() || (opt_D.value() && !dialog->regionChosen())) return;
-    // Only coefficients the dialog accepts: a refused text left behind keeps the last ones.
-    const std::vector<BoundedBox> coefficients = dialog->boundedBoxes();
-    if (firstBrokenRule(coefficients)) return;
+    // Only coefficients the dialog accepts: while one is refused there nothing is taken,
+    // and they are taken once it is corrected.
+    if (firstBrokenRule(dialog->boundedBoxes())) return;
     const float kh = program_.seismicKh;
     const float kv = program_.seismicKv;
     dialog->Jisin();
-    // A KA computed with other coefficients is stale.
-    if ((kh != program_.seismicKh || kv != program_.seismicKv) && opt2.value()) dropKa();
+    if ((kh == program_.seismicKh && kv == program_.seismicKv) || !opt2.value()) return;
+    // A computed KA stands only while these coefficients give it too (an opened project
+    // whose refused coefficient was corrected); one from other coefficients is stale.
+    const std::string shown = txt15.text();
+    bool same = false;
+    if (!firstBrokenRule(boundedBoxes())) {
+        try {
+            same = KEISAN() && num::format(program_.activeCoefficient, "0.00#") == shown;
+        } catch (const num::CalcFault&) {
+        }
+    }
+    if (!same) dropKa();
+}
+
+// KA and δ from their buttons are shown in their boxes; the steps of their derivations,
+// which the report prints, are worked out again from the boxes as they stand, so that
+// none is left from an earlier pass (an opened project that was refused and corrected).
+// Where a formula has no value the figures stay as they are: the boxes decide the wall.
+bool Form3::deriveGivenFigures() {
+    Program& p = program_;
+    auto quietly = [](auto&& step) {
+        try {
+            step();
+        } catch (const num::CalcFault&) {
+        }
+    };
+    if (opt2.value()) quietly([this] { KEISAN(); });
+    if (opt4.value() && p.deltaComputed == 1) {
+        quietly([this, &p] {
+            HENSUU();
+            ka::storeSeismicTheta(p);
+            if (num::store(static_cast<double>(p.groundSlope) + p.seismicTheta) < p.backfillPhi) jDERUTA();
+        });
+    }
+    try {
+        HENSUU();
+    } catch (const num::CalcFault&) {
+        showCannotCompute(p);
+        return false;
+    }
+    return true;
 }
 
 void Form3::cmd3_Click() {
@@ -113,6 +153,7 @@ void Form3::cmd3_Click() {
         return;
     }
 
+    if (!deriveGivenFigures()) return;
     Form23& groundShape = program_.form<Form23>();
     groundShape.setTop(0);
     groundShape.setLeft(0);

@@ -170,6 +170,9 @@ private:
     void bindInvalidation();
     // Kh and Kv again from the seismic dialog under the standard chosen now.
     void refreshSeismicInput();
+    // The steps of a computed KA and δ worked out again from the boxes, then HENSUU;
+    // false, told, when the boxes give no values.
+    bool deriveGivenFigures();
     void fillSoilLists(bool road);
     void standardChosen(const plat::OptionButton& option, bool road);
     void withdrawKa();

@@ -11,10 +11,9 @@ Form25::Form25(Program& program) : plat::Form(program, kName, plat::FormKind::Di
     layout();
     fields_.add(Text1, {.next = Text2});
     fields_.add(Text2, {.next = cmd1});
-    // Kh and Kv, from "OK" or dropped by "キャンセル": the stability result built on them is
-    // stale; the section rows wait for the hand-over's comparison with the next one.
+    // Kh and Kv from "OK": the stability result built on them is stale; the section rows
+    // wait for the hand-over's comparison with the next one. "キャンセル" changes nothing.
     stale_.add(cmd1, invalidates::kWallInput);
-    stale_.add(cmd2, invalidates::kWallInput);
     cmd1.Click = [this] { cmd1_Click(); };
     cmd2.Click = [this] { cmd2_Click(); };
 }
@@ -102,12 +101,15 @@ void Form25::layout() {
         c->setTabIndex(tab++);
 }
 
-// A seismic coefficient is a fraction of gravity; a whole g or more is a typing slip.
 std::vector<BoundedBox> Form25::boundedBoxes() {
     return {
-        {&Text1, "水平震度", Bounds{0, false, 1, false, ""}, true, "水平震度を入力して下さい。"},
-        {&Text2, "鉛直震度", Bounds{-1, false, 1, false, ""}, true, "鉛直震度を入力して下さい。"},
+        {&Text1, "水平震度", bounds::kHorizontalSeismic, true, "水平震度を入力して下さい。"},
+        {&Text2, "鉛直震度", bounds::kVerticalSeismic, true, "鉛直震度を入力して下さい。"},
     };
+}
+
+std::array<plat::OptionButton*, 6> Form25::options() {
+    return {&opt_K1, &opt_K2, &opt_D1, &opt_A, &opt_B, &opt_C};
 }
 
 Form25::Choice Form25::choice() const {
@@ -120,6 +122,8 @@ Form25::Choice Form25::choice() const {
 
 void Form25::open() {
     inForce_ = choice();
+    openedKh_ = Text1.text();
+    openedKv_ = Text2.text();
     showModal();
 }
 
@@ -162,19 +166,20 @@ void Form25::cmd1_Click() {
     stale_.changed(cmd1);
 }
 
+// Everything as it was when the dialog opened: the method, the region, the two texts and
+// the coefficients stored from them. The KA and every result built on them stand.
 void Form25::cmd2_Click() {
-    program_.seismicKh = 0;
-    program_.seismicKv = 0;
-    Form3& conditions = program_.form<Form3>();
-    if (conditions.opt_D.value()) {
-        opt_A.setValue(false);
-        opt_B.setValue(false);
-        opt_C.setValue(false);
-    }
-    unload();
-    conditions.txt15.setText("");
-    // Kh and Kv changed: every result built on them is stale.
-    stale_.changed(cmd2);
+    const std::array<plat::OptionButton*, 6> buttons = options();
+    for (plat::OptionButton* option : buttons) option->setValue(false);
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (inForce_.options[i]) buttons[i]->setValue(true);
+    Text1.setText(openedKh_);
+    Text2.setText(openedKv_);
+    program_.seismicKh = inForce_.kh;
+    program_.seismicKv = inForce_.kv;
+    program_.seismicKho = inForce_.kho;
+    program_.regionCz = inForce_.cz;
+    hide();
 }
 
 void Form25::Jisin() {

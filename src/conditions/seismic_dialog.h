@@ -1,8 +1,9 @@
 // Form25: the seismic-coefficient dialog (horizontal-load method, Kh or Kho with the
 // regional coefficient Cz, Kv). Its option buttons are the program-wide seismic method
-// and region; "ＯＫ" hides it and keeps them, "キャンセル" discards it.
+// and region; "ＯＫ" hides it and keeps them, "キャンセル" hides it as it was opened.
 #pragma once
 #include <array>
+#include <string>
 
 #include "common/entry_bounds.h"
 #include "common/entry_field.h"
@@ -48,7 +49,7 @@ public:
     void open();
     // "ＯＫ": checks the inputs, stores the coefficients, hides the dialog.
     void cmd1_Click();
-    // "キャンセル": drops the coefficients and discards the dialog.
+    // "キャンセル": puts back what the dialog held when it opened and hides it.
     void cmd2_Click();
     // Stores Kh (or Kho and Cz) and Kv from the dialog under the current design standard.
     void Jisin();
@@ -71,11 +72,14 @@ private:
         bool operator==(const Choice&) const = default;
     };
     Choice choice() const;
+    // The method options and then the region options, in the order of Choice::options.
+    std::array<plat::OptionButton*, 6> options();
 
     Program& program_;
     // What each input of this screen makes stale.
     InvalidationTable stale_{program_.invalidation};
     EntryFields fields_;
-    // What was in force when the dialog was last opened.
+    // What was in force when the dialog was last opened, and the texts it showed then.
     Choice inForce_;
+    std::string openedKh_, openedKv_;
 };

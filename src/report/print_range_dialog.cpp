@@ -1,5 +1,6 @@
 #include "report/print_range_dialog.h"
 #include "common/messages.h"
+#include "common/entry_bounds.h"
 
 #include "common/numbers.h"
 #include "report/current_results.h"
@@ -84,20 +85,11 @@ void Form15::cmd1_Click() {
         program_.msgBox("印刷範囲を指定してください。", plat::msg::kOk, kErrorTitle);
         return;
     }
-    float first = 0;
-    bool missing = chk_P.value() == 1 && txt_P.text().empty();
-    if (!missing) {
-        try {
-            first = num::readSingle(txt_P.text());
-        } catch (const num::CalcFault&) {
-            missing = true;  // a number too large to hold is no page number
-        }
-    }
-    if (missing) {
-        program_.msgBox("最初のページ番号を入力してください。", plat::msg::kOk, kErrorTitle);
-        txt_P.setFocus();
-        return;
-    }
+    // Numbered pages start from a page number that the foot of a page can hold.
+    const BoundedBox firstNumber{&txt_P, "最初のページ番号", Bounds{1, false, 9999, false, ""}, chk_P.value() == 1,
+                                 "最初のページ番号を入力してください。"};
+    if (refuseOutOfBounds(program_, {firstNumber})) return;
+    const float first = num::readSingle(txt_P.text());
     program_.firstPageNumber = first;
     hide();
     report::FilePrint(program_);

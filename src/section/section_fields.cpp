@@ -66,4 +66,6 @@ void Form7::chk_1_Click() {
 // The height of the surcharge inertia and the coefficient enter the upright wall's forces.
 void Form7::txt_1_Change() { stale_.changed(txt_1); }
 
-void Form7::txt_ka_Change() { stale_.changed(txt_ka); }
+void Form7::txt_ka_Change() {
+    if (!handingOverKa_) stale_.changed(txt_ka);
+}

@@ -1,12 +1,14 @@
 // The hand-over from the dimension screen's "断面計算 >": the slab model is built from the
 // stability result, and the screen sets itself up for this wall and its design conditions.
 #include <initializer_list>
+#include <string>
 
 #include "common/calc_fault.h"
 #include "common/messages.h"
 #include "common/numbers.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
+#include "section/section_refusal.h"
 #include "section/section_screen.h"
 
 void Form7::takeOverFromDimensions() {
@@ -65,7 +67,48 @@ void Form7::takeOverFromDimensions() {
             c->setVisible(symmetric);
     }
 
-    // The section KA follows the way KA was given on the design conditions.
+    if (!takeOverKa()) return;
+
+    // What was designed on an earlier visit stays only while this wall still gives it.
+    dropStaleRows();
+    spaceWaitingRows();
+
+    if (txt_ka.text().empty())
+        if (plat::Toolbar* toolbar = program_.mainToolbar()) button(*toolbar, ToolbarButton::Preview).enabled = false;
+}
+
+// A row that holds its bar but shows no spacing (an opened project whose refused value
+// was corrected since) is computed as opening computes it: the stress check needs no bar
+// chosen again. A row that cannot be is emptied, and the first reason is told once.
+void Form7::spaceWaitingRows() {
+    if (txt_ka.text().empty() || !program_.hasResult()) return;
+    std::string firstProblem;
+    for (int loc : presentLocations()) {
+        const Row r = row(loc);
+        if (refusedRow(loc) || r.bars.text().empty() || !r.computed.caption().empty()) continue;
+        try {
+            RequiredSpacing(loc);
+        } catch (const num::CalcFault&) {
+            if (firstProblem.empty()) firstProblem = kCannotComputeMessage;
+        } catch (const SectionRefusal& refusal) {
+            if (firstProblem.empty()) firstProblem = refusal.what();
+        }
+    }
+    if (!firstProblem.empty()) showFaultMessage(program_, firstProblem.c_str());
+}
+
+// The section KA follows the way KA was given on the design conditions. What the hand-over
+// writes into the box is no edit of it: the upright wall's rows are compared with the new
+// coefficient by dropStaleRows, as every row is, rather than emptied (a row of an opened
+// project keeps its bar when a refused coefficient is replaced by the one the wall gives).
+bool Form7::takeOverKa() {
+    handingOverKa_ = true;
+    const bool taken = writeKa();
+    handingOverKa_ = false;
+    return taken;
+}
+
+bool Form7::writeKa() {
     const KaMode ka = designChoices(program_).kaMode;
     if (ka == KaMode::Typed) {
         opt1.setEnabled(true);
@@ -89,17 +132,12 @@ void Form7::takeOverFromDimensions() {
             dropStaleRows();
             if (plat::Toolbar* toolbar = program_.mainToolbar()) button(*toolbar, ToolbarButton::Preview).enabled = false;
             showCannotCompute(program_);
-            return;
+            return false;
         }
         txt_ka.setFocus();
         opt1.setValue(false);
         opt1.setEnabled(false);
         cmd4.setEnabled(false);
     }
-
-    // What was designed on an earlier visit stays only while this wall still gives it.
-    dropStaleRows();
-
-    if (txt_ka.text().empty())
-        if (plat::Toolbar* toolbar = program_.mainToolbar()) button(*toolbar, ToolbarButton::Preview).enabled = false;
+    return true;
 }

@@ -203,6 +203,10 @@ public:
     // Empties every row that the current inputs refuse or that they would compute
     // differently; rows that still belong to them stay as they are.
     void dropStaleRows();
+    // Every row that holds a bar and no spacing gets its spacing (see the hand-over).
+    void spaceWaitingRows();
+    // The hand-over's section KA; false when no coefficient could be worked out.
+    bool takeOverKa();
     // Whether the location can be designed for the current stability result at all.
     bool designable(int loc);
     // Whether the cover (mm) leaves the location's member some effective depth beside the
@@ -266,6 +270,8 @@ public:
 
 private:
     void placeControls();
+    // The box and options of the section KA as the design conditions give it (takeOverKa).
+    bool writeKa();
     // The current stability result gives no ground reaction for the location's forces.
     bool reactionRefuses(int loc);
     // Names the refused locations by their letters below the grid, or empties the line.
@@ -281,6 +287,8 @@ private:
     // What each input of this screen makes stale.
     InvalidationTable stale_{program_.invalidation};
     EntryFields fields_;
+    // The hand-over is writing the section KA: the box's change drops nothing by itself.
+    bool handingOverKa_ = false;
     // The refused locations, indexed by check location.
     std::array<bool, 11> refused_{};
     // The unnamed lines and captions of the fixed sketch.

@@ -22,8 +22,8 @@ TEST(EntryBounds, EachEndOpenOrClosed) {
         {"1000", bounds::kLengthOrNone, true},  {"1000.01", bounds::kLengthOrNone, false},
         {"0", bounds::kLength, false},          {"0.001", bounds::kLength, false},
         {"0.01", bounds::kLength, true},        {"", bounds::kLength, false},
-        {"", bounds::kPressureOrNone, true},    {"89.99", bounds::kAngle, true},
-        {"90", bounds::kAngle, false},          {"-0", bounds::kAngle, true},
+        {"", bounds::kPressureOrNone, true},    {"60", bounds::kAngle, true},
+        {"60.01", bounds::kAngle, false},          {"-0", bounds::kAngle, true},
         {"1E400", bounds::kStress, false},      {"－５", bounds::kUnitWeight, false},
         {"１８", bounds::kUnitWeight, true},     {"0.019", bounds::kUnitWeight, false},
         {"1", bounds::kUnitWeight, true},       {"0.5", bounds::kStrength, false},
@@ -31,6 +31,13 @@ TEST(EntryBounds, EachEndOpenOrClosed) {
         {"1e-30", bounds::kCoefficientPositive, false}, {"0.9", bounds::kCover, false},
         {"9.9", bounds::kSpacing, false},       {"10", bounds::kSpacing, true},
         {"-1", Bounds{-1, false, 1, false, ""}, true},
+        {"0", bounds::kHorizontalSeismic, true}, {"1e-30", bounds::kHorizontalSeismic, false},
+        {"0.009", bounds::kHorizontalSeismic, false}, {"0.01", bounds::kHorizontalSeismic, true},
+        {"1", bounds::kHorizontalSeismic, true}, {"1.01", bounds::kHorizontalSeismic, false},
+        {"-0.1", bounds::kHorizontalSeismic, false}, {"0", bounds::kVerticalSeismic, true},
+        {"-0.01", bounds::kVerticalSeismic, false}, {"0.009", bounds::kVerticalSeismic, false},
+        {"0.01", bounds::kVerticalSeismic, true}, {"0.99", bounds::kVerticalSeismic, true},
+        {"1", bounds::kVerticalSeismic, false},
     };
     for (const BoundsCase& c : cases) EXPECT_EQ(withinBounds(c.text, c.bounds), c.within) << c.text;
 }
@@ -50,7 +57,9 @@ TEST(EntryBounds, TheMessageNamesTheQuantityAndItsRange) {
               "つま先版の長さは0または0.01以上1000m以下で入力してください。");
     EXPECT_EQ(boundsMessage("土の粘着力", bounds::kPressureOrNone),
               "土の粘着力は0以上10000kN/m2以下で入力してください。");
-    EXPECT_EQ(boundsMessage("内部摩擦角", bounds::kAngle), "内部摩擦角は0以上90゜未満で入力してください。");
+    EXPECT_EQ(boundsMessage("内部摩擦角", bounds::kAngle), "内部摩擦角は0以上60゜以下で入力してください。");
+    EXPECT_EQ(boundsMessage("水平震度", bounds::kHorizontalSeismic), "水平震度は0または0.01以上1以下で入力してください。");
+    EXPECT_EQ(boundsMessage("鉛直震度", bounds::kVerticalSeismic), "鉛直震度は0または0.01以上1未満で入力してください。");
     EXPECT_EQ(boundsMessage("鉛直震度", Bounds{-1, false, 1, false, ""}), "鉛直震度は-1以上1以下で入力してください。");
 }
 

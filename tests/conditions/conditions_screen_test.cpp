@@ -436,7 +436,8 @@ TEST_F(ConditionsScreen, KaComputationRefusesWithoutItsInputs) {
 
 TEST_F(ConditionsScreen, KaComputationFaultMarksNothing) {
     fillAll();
-    seismic(&Form25::opt_K1, "0.2", "1");  // Kv = 1: θk divides by zero
+    seismic(&Form25::opt_K1, "0.2", "0");
+    prog.seismicKv = 1;  // beyond what the dialog takes: θk = atan(Kh / (1 - Kv)) divides by zero
     f().txt10.setText("20");
     ASSERT_TRUE(svc.messages.empty());
     svc.clear();

@@ -86,12 +86,16 @@ TEST_F(DesignChoicesTest, FollowsAnOptionChangedWithoutAnEvent) {
     EXPECT_TRUE(designChoices(prog).road());
 }
 
-TEST_F(DesignChoicesTest, ACancelledSeismicDialogLeavesNoMethod) {
+// "キャンセル" keeps the method in force when the dialog opened, whatever was clicked in it.
+TEST_F(DesignChoicesTest, ACancelledSeismicDialogKeepsItsMethod) {
     seismic(&Form25::opt_K2, "0.2", "0");
     ASSERT_EQ(designChoices(prog).seismicMethod, SeismicMethod::K2);
-    svc.modalScripts.push_back([](plat::Form& d) { static_cast<Form25&>(d).cmd2.press(); });
+    svc.modalScripts.push_back([](plat::Form& d) {
+        static_cast<Form25&>(d).opt_D1.userClick();
+        static_cast<Form25&>(d).cmd2.press();
+    });
     f().cmd4.press();
-    EXPECT_EQ(designChoices(prog).seismicMethod, SeismicMethod::None);
+    EXPECT_EQ(designChoices(prog).seismicMethod, SeismicMethod::K2);
 }
 
 // Reading loads nothing and leaves the current screen (the preview's first page) where it

@@ -209,7 +209,7 @@ TEST_F(EarthPressure, DeltaButtonFaultShowsTheMessageAndMarksNothing) {
 // δ follows from φ: a φ no soil has is named before δ is written, and nothing is marked.
 TEST_F(EarthPressure, DeltaButtonRefusesAnImpossiblePhiBeforeItWritesDelta) {
     const std::pair<const char*, const char*> cases[] = {
-        {"-1e30", "裏込め土の内部摩擦角は0以上90゜未満で入力してください。"},
+        {"-1e30", "裏込め土の内部摩擦角は0以上60゜以下で入力してください。"},
         {"1e999", "裏込め土の内部摩擦角は数値で入力してください。"},
         {"3,0", "裏込め土の内部摩擦角は数値で入力してください。"},
         {"", "内部摩擦角を入力してください。"},

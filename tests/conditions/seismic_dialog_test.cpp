@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "app/forms.h"
 #include "common/calc_fault.h"
@@ -145,34 +146,86 @@ TEST_F(SeismicDialog, ReopeningShowsWhatOkKept) {
     EXPECT_TRUE(dialog.opt_C.value());
 }
 
-TEST_F(SeismicDialog, CancelDropsTheCoefficientsAndInvalidates) {
+// What the dialog holds and what was stored from it, to compare before and after.
+struct SeismicState {
+    bool k1, k2, d1, a, b, c;
+    std::string kh, kv;
+    float storedKh, storedKv;
+    double kho, cz;
+    std::string ka;
+    bool kaComputed;
+    bool operator==(const SeismicState&) const = default;
+};
+
+// "キャンセル" and the close box leave everything as it was when the dialog opened: the
+// method, the region, the texts, the coefficients stored from them, the KA and every
+// result built on them. (Before, it zeroed Kh and Kv, discarded the method and emptied
+// the KA while the results built on them still counted.)
+TEST_F(SeismicDialog, CancelLeavesEverythingAsItWas) {
     f().opt_D.userClick();
-    seismic(&Form25::opt_K1, "0.2", "0.1", &Form25::opt_A);
+    seismic(&Form25::opt_K1, "0.2", "0.1", &Form25::opt_B);
     f().txt15.setText("0.452");
     f().opt2.setValue(true);
-    makeResultsValid();
-    svc.modalScripts.push_back([](plat::Form& d) { static_cast<Form25&>(d).cmd2.press(); });
+    auto state = [this] {
+        Form25& d = prog.form<Form25>();
+        return SeismicState{d.opt_K1.value(),  d.opt_K2.value(),  d.opt_D1.value(),   d.opt_A.value(),
+                            d.opt_B.value(),   d.opt_C.value(),   d.Text1.text(),     d.Text2.text(),
+                            prog.seismicKh,    prog.seismicKv,    prog.seismicKho,    prog.regionCz,
+                            f().txt15.text(),  f().opt2.value()};
+    };
+    const SeismicState before = state();
+    ASSERT_EQ(before.storedKh, 0.17f);  // 0.85 × 0.2
+    using Leave = std::function<void(Form25&)>;
+    const std::pair<const char*, Leave> ways[] = {
+        {"キャンセル", [](Form25& d) { d.cmd2.press(); }},
+        {"close box", [](Form25& d) { d.userClose(); }},
+    };
+    for (const auto& [name, leave] : ways) {
+        makeResultsValid();
+        svc.modalScripts.push_back([&leave](plat::Form& form) {
+            auto& d = static_cast<Form25&>(form);
+            d.opt_K2.userClick();
+            d.opt_C.userClick();
+            d.Text1.setText("0.3");
+            d.Text2.setText("abc");
+            leave(d);
+        });
+        f().cmd4.press();
+        EXPECT_TRUE(svc.modalScripts.empty()) << name;
+        EXPECT_EQ(state(), before) << name;
+        EXPECT_FALSE(prog.form<Form25>().visible()) << name;
+        EXPECT_FALSE(f().cmd5.enabled()) << name << ": K1 still keeps 直接入力 off";
+        EXPECT_EQ(prog.sigmaMax, 120) << name;
+        EXPECT_TRUE(prog.checkCurrent()) << name;
+        EXPECT_TRUE(prog.mainToolbar()->button(3).enabled) << name;
+        EXPECT_EQ(prog.form<Form7>().lbl1.caption(), "O.K") << name;
+    }
+    // Opened again, it shows what it held, and "ＯＫ" without a change changes nothing.
+    svc.modalScripts.push_back([](plat::Form& form) { static_cast<Form25&>(form).cmd1.press(); });
     f().cmd4.press();
-    EXPECT_EQ(prog.seismicKh, 0);
-    EXPECT_EQ(prog.seismicKv, 0);
-    EXPECT_FALSE(prog.isLoaded("Form25"));
-    EXPECT_EQ(f().txt15.text(), "");
-    EXPECT_TRUE(f().opt2.value());  // the KA mode is left as it was
-    EXPECT_TRUE(stabilityInvalid() && toolbarOff() && checkDroppedRowsKept());
-    Form25& again = prog.form<Form25>();
-    EXPECT_FALSE(again.methodChosen());
-    EXPECT_EQ(again.Text1.text(), "");
-    EXPECT_FALSE(again.regionChosen());
+    EXPECT_EQ(state(), before);
+    EXPECT_TRUE(prog.checkCurrent());
 }
 
-TEST_F(SeismicDialog, CloseBoxCancels) {
-    seismic(&Form25::opt_K1, "0.2", "0.1");
-    makeResultsValid();
-    svc.modalScripts.push_back([](plat::Form& d) { d.userClose(); });
+// A dialog never confirmed goes back to empty: the seismic case still has no method, and
+// "地盤の形状 >" asks for it again.
+TEST_F(SeismicDialog, CancelOfADialogNeverConfirmedLeavesNoMethod) {
+    f().opt_T.userClick();
+    f().cmd2.press();
+    prog.seismicKh = 0;
+    svc.modalScripts.push_back([](plat::Form& form) {
+        auto& d = static_cast<Form25&>(form);
+        d.opt_K2.userClick();
+        d.Text1.setText("0.2");
+        d.Text2.setText("0");
+        d.cmd2.press();
+    });
     f().cmd4.press();
+    Form25& d = prog.form<Form25>();
+    EXPECT_FALSE(d.methodChosen());
+    EXPECT_EQ(d.Text1.text(), "");
+    EXPECT_EQ(d.Text2.text(), "");
     EXPECT_EQ(prog.seismicKh, 0);
-    EXPECT_FALSE(prog.isLoaded("Form25"));
-    EXPECT_TRUE(stabilityInvalid());
 }
 
 TEST_F(SeismicDialog, ValueTooLargeIsRefusedAndNothingIsStored) {
@@ -185,7 +238,7 @@ TEST_F(SeismicDialog, ValueTooLargeIsRefusedAndNothingIsStored) {
         dialog.Text1.setText("0.2");
         dialog.Text2.setText("1e39");
         dialog.cmd1.press();
-        EXPECT_EQ(lastError(), "鉛直震度は-1以上1以下で入力してください。");
+        EXPECT_EQ(lastError(), "鉛直震度は0または0.01以上1未満で入力してください。");
         EXPECT_TRUE(dialog.Text2.hasFocus());
         EXPECT_EQ(dialog.Text2.selText(), "1e39");
         EXPECT_TRUE(dialog.visible());
@@ -217,7 +270,7 @@ TEST_F(SeismicDialog, RoadValueTooLargeStoresNeitherKhoNorCz) {
         dialog.Text1.setText("1e39");
         dialog.Text2.setText("0.1");
         dialog.cmd1.press();
-        EXPECT_EQ(lastError(), "水平震度は0以上1以下で入力してください。");
+        EXPECT_EQ(lastError(), "水平震度は0または0.01以上1以下で入力してください。");
         EXPECT_TRUE(dialog.visible());
     });
     f().cmd4.press();
@@ -249,6 +302,53 @@ TEST_F(SeismicDialog, EnterChainOfTheCoefficients) {
         EXPECT_EQ(dialog.Text2.selText(), "12");
     });
     f().cmd4.press();
+}
+
+}  // namespace
+
+namespace {
+
+// Kh and Kv are 0 or from 0.01: a coefficient too small to count is a slip (Kh 1e-30 gave
+// a 34-digit spacing); a whole g is the end (vertically, not even that: 1 - Kv divides).
+TEST_F(SeismicDialog, CoefficientsAtTheirEnds) {
+    constexpr const char* kKh = "水平震度は0または0.01以上1以下で入力してください。";
+    constexpr const char* kKv = "鉛直震度は0または0.01以上1未満で入力してください。";
+    struct Case {
+        const char* kh;
+        const char* kv;
+        const char* message;  // none: taken
+    };
+    const Case cases[] = {
+        {"0", "0", nullptr},       {"0.01", "0.01", nullptr}, {"1", "0.99", nullptr},   {"0.2", "0", nullptr},
+        {"0.009", "0", kKh},       {"1e-30", "0", kKh},       {"1.01", "0", kKh},       {"-0.1", "0", kKh},
+        {"0.2", "0.009", kKv},     {"0.2", "1", kKv},         {"0.2", "-0.1", kKv},     {"0.2", "1e-30", kKv},
+    };
+    f().opt_T.userClick();
+    f().cmd2.press();
+    for (const Case& c : cases) {
+        prog.seismicKh = 0.5f;
+        svc.clear();
+        bool hidden = false;
+        svc.modalScripts.push_back([&](plat::Form& form) {
+            auto& d = static_cast<Form25&>(form);
+            d.opt_K1.userClick();
+            d.Text1.setText(c.kh);
+            d.Text2.setText(c.kv);
+            d.cmd1.press();
+            hidden = !d.visible();
+            if (!hidden) d.cmd2.press();
+        });
+        f().cmd4.press();
+        if (c.message) {
+            EXPECT_EQ(svc.messageTexts(), std::vector<std::string>{c.message}) << c.kh << " " << c.kv;
+            EXPECT_FALSE(hidden) << c.kh << " " << c.kv;
+            EXPECT_EQ(prog.seismicKh, 0.5f) << c.kh << " " << c.kv;
+        } else {
+            EXPECT_TRUE(svc.messages.empty()) << c.kh << " " << c.kv;
+            EXPECT_EQ(prog.seismicKh, std::stof(c.kh)) << c.kh;
+            EXPECT_EQ(prog.seismicKv, std::stof(c.kv)) << c.kv;
+        }
+    }
 }
 
 }  // namespace

@@ -74,25 +74,46 @@ TEST_F(PrintRangeDialogTest, NumberingOnWithAnEmptyBoxAsksForTheFirstNumber) {
     EXPECT_TRUE(svc.printJobs.empty());
 }
 
-TEST_F(PrintRangeDialogTest, FirstPageNumberIsTheLeadingNumberOfTheText) {
+// The first page number is a number from 1 to 9999 and nothing else; a text refused is
+// named with its range and no page is printed. (Before, the leading number was taken:
+// "2,5" printed from 2, "abc" from 0, "1e30" a 31-digit number on every page.)
+TEST_F(PrintRangeDialogTest, FirstPageNumberFrom1To9999WhollyANumber) {
+    constexpr const char* kRange = "最初のページ番号は1以上9999以下で入力してください。";
+    constexpr const char* kNumber = "最初のページ番号は数値で入力してください。";
     struct Case {
         const char* text;
-        float number;
+        float number;  // what the pages count from, when taken
+        const char* message;
     };
-    const Case cases[] = {{"abc", 0}, {" 12", 12}, {"3.5", 3.5f}, {"-1", -1}, {"7頁", 7}};
+    const Case cases[] = {
+        {"1", 1, nullptr},      {" 12", 12, nullptr},    {"9999", 9999, nullptr}, {"3.5", 3.5f, nullptr},
+        {"0.99", 0, kRange},    {"0", 0, kRange},        {"-3", 0, kRange},       {"10000", 0, kRange},
+        {"1e30", 0, kRange},    {"2,5", 0, kNumber},     {"abc", 0, kNumber},     {"7頁", 0, kNumber},
+    };
     for (const Case& c : cases) {
         prog.firstPageNumber = 99;
+        svc.clear();
+        const std::size_t jobs = svc.printJobs.size();
+        bool focused = false;
         open([&](Form15& d) {
             d.opt1.userClick();
             if (d.chk_P.value() == 0) d.chk_P.userClick();
             d.txt_P.setText(c.text);
             d.cmd1.press();
+            focused = d.txt_P.hasFocus() && d.txt_P.selText() == d.txt_P.text();
+            if (d.visible()) d.cmd2.press();
         });
-        EXPECT_TRUE(svc.messages.empty()) << c.text;
-        EXPECT_EQ(prog.firstPageNumber, c.number) << c.text;
-        EXPECT_FALSE(prog.form<Form15>().visible());
+        if (c.message) {
+            EXPECT_EQ(svc.messageTexts(), Strings{c.message}) << c.text;
+            EXPECT_TRUE(focused) << c.text;
+            EXPECT_EQ(svc.printJobs.size(), jobs) << c.text;
+            EXPECT_EQ(prog.firstPageNumber, 99) << c.text;
+        } else {
+            EXPECT_TRUE(svc.messages.empty()) << c.text;
+            EXPECT_EQ(svc.printJobs.size(), jobs + 1) << c.text;
+            EXPECT_EQ(prog.firstPageNumber, c.number) << c.text;
+        }
     }
-    EXPECT_EQ(svc.printJobs.size(), std::size(cases));
 }
 
 TEST_F(PrintRangeDialogTest, UncheckingEmptiesAndDisablesTheBox) {
@@ -170,7 +191,7 @@ TEST_F(PrintRangeDialogTest, AFirstNumberTooLargeToHoldIsNoNumber) {
         d.cmd1.press();
         d.cmd2.press();
     });
-    EXPECT_EQ(svc.messageTexts(), Strings{"最初のページ番号を入力してください。"});
+    EXPECT_EQ(svc.messageTexts(), Strings{"最初のページ番号は1以上9999以下で入力してください。"});
     EXPECT_TRUE(svc.printJobs.empty());
 }
 
