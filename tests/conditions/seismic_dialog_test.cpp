@@ -195,9 +195,9 @@ TEST_F(SeismicDialog, CancelLeavesEverythingAsItWas) {
         EXPECT_EQ(state(), before) << name;
         EXPECT_FALSE(prog.form<Form25>().visible()) << name;
         EXPECT_FALSE(f().cmd5.enabled()) << name << ": K1 still keeps 直接入力 off";
-        EXPECT_EQ(prog.sigmaMax, 120) << name;
+        EXPECT_EQ(prog.sigmaMax, fixture::kStandingSigmaMax) << name;
         EXPECT_TRUE(prog.checkCurrent()) << name;
-        EXPECT_TRUE(prog.mainToolbar()->button(3).enabled) << name;
+        EXPECT_TRUE(button(*prog.mainToolbar(), ToolbarButton::Save).enabled) << name;
         EXPECT_EQ(prog.form<Form7>().lbl1.caption(), "O.K") << name;
     }
     // Opened again, it shows what it held, and "ＯＫ" without a change changes nothing.
