@@ -173,10 +173,9 @@ bool restore(Program& p, const std::vector<std::string>& texts, const std::strin
     applyLines(p, texts);
 
     // A value that a screen refuses reaches no result: the project opens with its texts,
-    // as if not yet calculated, and the engineer is told the first such box.
-    // Every box is held to the rules its commands judge, screen by screen in the order the
-    // engineer goes; boxes that only a member, a shape, a case or a choice uses count only
-    // with it.
+    // as if not yet calculated. Every box is held to the rules its commands judge, screen
+    // by screen in the order the engineer goes; a box that only a member, a shape, a case
+    // or a choice uses counts only with it.
     std::vector<BoundedBox> opened;
     step([&] { opened = projectRules(p); });
     const BoundedBox* broken = firstBrokenRule(opened);
@@ -188,11 +187,7 @@ bool restore(Program& p, const std::vector<std::string>& texts, const std::strin
         // The design conditions' own figures (KA, δ, the allowables) stand where every
         // value they come from is sound; only an empty box is still to be given.
         bool conditionsSound = false;
-        step([&] {
-            std::vector<BoundedBox> given = conditionRules(p);
-            std::erase_if(given, [](const BoundedBox& entry) { return entry.box->text().empty(); });
-            conditionsSound = !firstOutOfBounds(given);
-        });
+        step([&] { conditionsSound = !firstOutOfBounds(givenOnly(conditionRules(p))); });
         if (conditionsSound) designConditions(p);
         emptyPanel(p);
         emptySectionResults(p);

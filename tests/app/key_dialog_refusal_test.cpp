@@ -90,6 +90,42 @@ TEST(KeyDialogRefusal, AValueLeftByCancelIsCorrectedInTheDialogAndTheWallComplet
     }
 }
 
+// The road standard's key dialog: a position refused and left there opens the dialog on
+// it at the next check and at the key calculation, and corrected there the wall completes.
+TEST(KeyDialogRefusal, TheRoadKeyDialogOpensOnItsRefusedBoxToo) {
+    ProgramWithMainWindow run;
+    Program& p = run.prog;
+    fixture::placeStability(p, fixture::Wall::RoadSeismic);
+    Form4& d = p.form<Form4>();
+    d.opt6.userClick();
+    Form26& key = p.form<Form26>();
+    key.txt1.setText("0.3");
+    key.txt2.setText("1e999");  // left there as a refused value
+    key.txt3.setText("0.3");
+    run.svc.clear();
+    Shown byCheck;
+    recordNextModal(run.svc, byCheck);
+    d.cmd3.press();
+    EXPECT_EQ(run.svc.messageTexts(), std::vector<std::string>{"突起の位置は数値で入力してください。"});
+    EXPECT_EQ(byCheck.dialog, "Form26");
+    EXPECT_EQ(byCheck.focused, "txt2");
+    EXPECT_FALSE(p.hasResult());
+
+    run.svc.clear();
+    Shown byKey;
+    recordNextModal(run.svc, byKey, [&](plat::Form&) {
+        key.txt2.setText("1.5");
+        key.cmd1.press();
+    });
+    d.cmd5.press();
+    EXPECT_EQ(run.svc.messageTexts(), std::vector<std::string>{"突起の位置は数値で入力してください。"});
+    EXPECT_EQ(byKey.dialog, "Form26");
+    EXPECT_EQ(byKey.focused, "txt2");
+    run.svc.clear();
+    d.cmd3.press();
+    EXPECT_TRUE(p.hasResult()) << (run.svc.messages.empty() ? "" : run.svc.messages.back().text);
+}
+
 // File > 新規作成: neither key dialog keeps a text for the next wall.
 TEST(KeyDialogRefusal, NewStartsTheNextWallWithoutTheKeyText) {
     ProgramWithMainWindow run;
