@@ -1,7 +1,9 @@
-// The values a numeric box may hold for it to describe a real wall. A screen lists its
-// boxes with their bounds in one table beside its required-box table; its forward command
-// refuses the first box, in screen order, whose number lies outside them, naming the
-// quantity and the range in the message.
+// The values a numeric box may hold for it to describe a real wall, and the rules of a
+// screen's boxes: each screen and dialog lists its boxes with their bounds, whether they
+// are asked for, the rules between them and whether they take part, in one table beside
+// its box table. Every command that computes runs one check over the tables of what it
+// reads (refuseFirstBroken): the first box, in the order the user meets them, that breaks
+// a rule is named, with the quantity and the range, and brought up with the focus in it.
 #pragma once
 #include <functional>
 #include <string>

@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "conditions/condition_boxes.h"
 #include "section/check_locations.h"
 #include "section/cover_dialog.h"
 #include "section/section_refusal.h"
 #include "section/section_screen.h"
-#include "conditions/condition_boxes.h"
 #include "stability/stability_rules.h"
 
 namespace {

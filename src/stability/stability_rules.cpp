@@ -44,7 +44,8 @@ std::vector<BoundedBox> dimensionRules(Program& program) {
     Form4& d = program.form<Form4>();
     std::vector<BoundedBox> rules;
     for (const DimensionBox& row : dimensionBoxes())
-        if (row.text) rules.push_back({.box = &(d.*row.box), .name = "", .bounds = {}, .missing = row.missing, .anyText = true});
+        if (row.text)
+            rules.push_back({.box = &(d.*row.box), .name = "", .bounds = {}, .missing = row.missing, .anyText = true});
     appendRules(rules, boundedDimensionBoxes(d, designChoices(program).oneSided()));
     for (BoundedBox& entry : rules) {
         if (entry.box == &d.txt12) entry.between = pairRule(d.txt12, d.txt18, kToeHalfGone);
