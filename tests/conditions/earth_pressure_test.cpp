@@ -145,13 +145,13 @@ TEST_F(EarthPressure, CalculationFaultsStoreNoInvalidNumber) {
     expectNothingInvalid();
 }
 
-// A δ that describes no wall is named before KA's formula runs: nothing is computed.
+// A δ that is no number is named before KA's formula runs: nothing is computed.
 TEST_F(EarthPressure, KaButtonWithARefusedInputMarksNothingComputed) {
-    inputs("30", "0.6", "-40");
+    inputs("30", "0.6", "-40°");
     f->txt15.setText("0.3");
     f->cmd6.press();
     ASSERT_FALSE(svc.messages.empty());
-    EXPECT_EQ(svc.messages.back().text, "安定計算時の壁面摩擦角は0以上90゜未満で入力してください。");
+    EXPECT_EQ(svc.messages.back().text, "安定計算時の壁面摩擦角は数値で入力してください。");
     EXPECT_EQ(svc.messages.back().title, "エラーメッセージ");
     EXPECT_EQ(f->activeControl(), &f->txt10);
     EXPECT_FALSE(f->opt2.value());
