@@ -63,6 +63,7 @@ void MDIForm1::FileOpen() {
         program_.dropResult();
         for (plat::MenuItem* item : {&Men_FSav, &Men_FOvw, &Men_FImg, &Men_FPrn}) item->setEnabled(false);
         for (ToolbarButton command : kReportCommandButtons) button(Toolbar1, command).enabled = false;
+        project::showRefusal(program_);
         return;
     }
 

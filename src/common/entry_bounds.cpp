@@ -26,22 +26,32 @@ namespace {
 
 bool missingText(const BoundedBox& entry) { return entry.missing && entry.box->text().empty(); }
 
+bool ownRuleBroken(const BoundedBox& entry) {
+    if (missingText(entry)) return true;
+    return !entry.anyText && !withinBounds(entry.box->text(), entry.bounds);
+}
+
+bool broken(const BoundedBox& entry) {
+    return entry.applies && (ownRuleBroken(entry) || (entry.between && !entry.between().empty()));
+}
+
 }  // namespace
 
 const BoundedBox* firstOutOfBounds(const std::vector<BoundedBox>& table) {
     for (const BoundedBox& entry : table)
-        if (entry.applies && !withinBounds(entry.box->text(), entry.bounds)) return &entry;
+        if (entry.applies && !entry.anyText && !withinBounds(entry.box->text(), entry.bounds)) return &entry;
     return nullptr;
 }
 
 const BoundedBox* firstBrokenRule(const std::vector<BoundedBox>& table) {
     for (const BoundedBox& entry : table)
-        if (entry.applies && (missingText(entry) || !withinBounds(entry.box->text(), entry.bounds))) return &entry;
+        if (broken(entry)) return &entry;
     return nullptr;
 }
 
 std::string refusalMessage(const BoundedBox& entry) {
     if (missingText(entry)) return entry.missing;
+    if (!ownRuleBroken(entry) && entry.between) return entry.between();
     if (!num::readsWhole(entry.box->text())) return notANumberMessage(entry.name);
     return boundsMessage(entry.name, entry.bounds);
 }
@@ -52,4 +62,37 @@ bool refuseOutOfBounds(plat::Desktop& desktop, const std::vector<BoundedBox>& ta
     desktop.msgBox(refusalMessage(*wrong), plat::msg::kOk, kErrorTitle);
     moveTo(*wrong->box);
     return true;
+}
+
+void bringInSight(const BoundedBox& entry) {
+    plat::Form& form = entry.box->form();
+    if (form.kind() != plat::FormKind::Dialog || form.isModalOpen()) {
+        if (entry.bringUp) entry.bringUp();
+        moveTo(*entry.box);
+        return;
+    }
+    // A dialog opens on the box: its focus is set before the dialog blocks.
+    form.setActiveControl(entry.box);
+    entry.box->selectAll();
+    if (entry.bringUp)
+        entry.bringUp();
+    else
+        form.showModal();
+}
+
+bool refuseFirstBroken(plat::Desktop& desktop, const std::vector<BoundedBox>& rules) {
+    const BoundedBox* wrong = firstBrokenRule(rules);
+    if (!wrong) return false;
+    desktop.msgBox(refusalMessage(*wrong), plat::msg::kOk, kErrorTitle);
+    bringInSight(*wrong);
+    return true;
+}
+
+std::vector<BoundedBox> givenOnly(std::vector<BoundedBox> rules) {
+    for (BoundedBox& entry : rules) entry.applies = entry.applies && !entry.box->text().empty();
+    return rules;
+}
+
+void appendRules(std::vector<BoundedBox>& rules, std::vector<BoundedBox> more) {
+    for (BoundedBox& entry : more) rules.push_back(std::move(entry));
 }

@@ -1,8 +1,11 @@
-// The values a numeric box may hold for it to describe a real wall. A screen lists its
-// boxes with their bounds in one table beside its required-box table; its forward command
-// refuses the first box, in screen order, whose number lies outside them, naming the
-// quantity and the range in the message.
+// The values a numeric box may hold for it to describe a real wall, and the rules of a
+// screen's boxes: each screen and dialog lists its boxes with their bounds, whether they
+// are asked for, the rules between them and whether they take part, in one table beside
+// its box table. Every command that computes runs one check over the tables of what it
+// reads (refuseFirstBroken): the first box, in the order the user meets them, that breaks
+// a rule is named, with the quantity and the range, and brought up with the focus in it.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -67,6 +70,14 @@ struct BoundedBox {
     // Asked for with this message when empty; none where an empty box means 0 or the
     // screen asks for it itself.
     const char* missing = nullptr;
+    // A rule between this box and others (a toe's length beside its thickness): the
+    // message when it is broken, empty while it holds. Judged after the box's own rules.
+    std::function<std::string()> between = {};
+    // Brings the box's screen to the front, or opens its dialog (whose focus is already
+    // in the box); none where the box is on the screen the command runs from.
+    std::function<void()> bringUp = {};
+    // A text box (a section number, a wall mark): only asked for, never a number.
+    bool anyText = false;
 };
 
 // Whether the text is one number (or empty, which reads 0) that lies within the bounds.
@@ -87,3 +98,17 @@ std::string refusalMessage(const BoundedBox& box);
 // Refuses the first box out of bounds: its message in an error box, then the focus in the
 // box with its whole text selected. False when every box is within bounds.
 bool refuseOutOfBounds(plat::Desktop& desktop, const std::vector<BoundedBox>& table);
+// The one check that every command runs before it computes: the first box that breaks
+// any of its rules, in the order the user meets them, is named in an error box, its
+// screen or dialog brought up and the focus put in it, its text selected. False when
+// every box keeps its rules.
+bool refuseFirstBroken(plat::Desktop& desktop, const std::vector<BoundedBox>& rules);
+// Brings the box into sight with the focus in it: its screen to the front, or its dialog
+// opened on it.
+void bringInSight(const BoundedBox& entry);
+// The rules of an earlier screen as a later command judges them: only its boxes that hold
+// a text. An emptied box takes the later screens out of sight, and its own screen's
+// command asks for it.
+std::vector<BoundedBox> givenOnly(std::vector<BoundedBox> rules);
+// The rules of one table after another, in the order the user meets their screens.
+void appendRules(std::vector<BoundedBox>& rules, std::vector<BoundedBox> more);

@@ -28,7 +28,12 @@ const RoadBand* roadBand(float sigmaCk) {
 void Form3::HENSUU() {
     Program& p = program_;
 
-    for (const ConditionBox& row : conditionBoxes()) readBox(row, *this, p);
+    for (const ConditionBox& row : conditionBoxes()) {
+        if (takesPart(row, *this))
+            readBox(row, *this, p);
+        else if (row.number)
+            p.*row.number = 0;
+    }
 
     p.groundSlope = 0;
 

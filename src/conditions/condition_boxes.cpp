@@ -1,6 +1,7 @@
 #include "conditions/condition_boxes.h"
 
 #include "common/numbers.h"
+#include "conditions/seismic_dialog.h"
 
 namespace {
 
@@ -46,4 +47,22 @@ void readBox(const ConditionBox& row, const Form3& screen, DesignValues& values)
     const std::string& typed = row.box ? (screen.*row.box).text() : (screen.*row.list).text();
     if (row.text) values.*row.text = typed;
     if (row.number) values.*row.number = num::readSingle(typed);
+}
+
+bool takesPart(const ConditionBox& row, const Form3& screen) {
+    if (row.seismicOnly && !screen.opt4.value()) return false;
+    if (row.number == &DV::foundationCohesion && screen.opt8.value()) return false;
+    return true;
+}
+
+std::vector<BoundedBox> conditionRules(Program& program) {
+    Form3& screen = program.form<Form3>();
+    std::vector<BoundedBox> rules = screen.boundedBoxes();
+    for (BoundedBox& entry : rules) entry.bringUp = [&screen] { screen.bringToFront(); };
+    if (screen.opt4.value()) {
+        std::vector<BoundedBox> seismic = program.form<Form25>().boundedBoxes();
+        for (BoundedBox& entry : seismic) entry.bringUp = [&screen] { screen.cmd4_Click(); };
+        appendRules(rules, std::move(seismic));
+    }
+    return rules;
 }

@@ -47,6 +47,14 @@ std::span<const ConditionBox> conditionBoxes();
 // What the row's message and name are under the standard chosen.
 const char* missingMessage(const ConditionBox& row, bool road);
 std::string boundsName(const ConditionBox& row, bool road);
+// Whether the box takes part in the wall as the screen stands: the short-term stress only
+// in the seismic case, the cohesion only while it is considered. A box that does not is
+// neither judged nor read; its value is none (0).
+bool takesPart(const ConditionBox& row, const Form3& screen);
+// The rules of the design conditions, as every command that computes judges them: the
+// screen's boxes that take part, then, in the seismic case, the seismic dialog's. A box
+// refused is brought up on its screen or in its dialog.
+std::vector<BoundedBox> conditionRules(Program& program);
 // Stores what the box holds into its value; a number too large for the program throws
 // num::CalcFault with the values before it stored.
 void readBox(const ConditionBox& row, const Form3& screen, DesignValues& values);

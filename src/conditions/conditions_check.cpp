@@ -85,73 +85,17 @@ void Form3::cmd3_Click() {
     }
     if (program_.foundationCohesion == 0) stale_.changed("no cohesion");
 
-    auto refuse = [this](const char* message) { program_.msgBox(message, plat::msg::kOk, kErrorTitle); };
+    // Box by box in the order of the screen: asked for when empty, refused when it holds
+    // no value a wall has, then what follows from it.
     const bool road = opt_D.value();
     for (const ConditionBox& row : conditionBoxes()) {
-        if (row.seismicOnly && !opt4.value()) continue;
-        if (row.list) {
-            if ((this->*row.list).text().empty()) {
-                refuse(missingMessage(row, road));
-                (this->*row.list).setFocus();
-                return;
-            }
-            continue;
-        }
-        plat::TextBox& box = this->*row.box;
-        if (box.text().empty()) {
-            refuse(missingMessage(row, road));
-            if (row.empty == ConditionBox::Empty::FrictionChoice && !opt5.value()) {
-                opt5.setFocus();
-                return;
-            }
-            if (row.empty == ConditionBox::Empty::KaChoice) {
-                txt15.setBorderStyle(1);
-                opt1.setValue(true);
-            }
-            moveTo(box);
-            return;
-        }
-        switch (row.then) {
-        case ConditionBox::Then::Nothing: break;
-        case ConditionBox::Then::StandardChosen:
-            if (!opt_T.value() && !road) {
-                refuse("材料の許容応力度の計算方法を選択してください。");
-                opt_T.setFocus();
-                return;
-            }
-            break;
-        case ConditionBox::Then::RoadStrength:
-            if (road && program_.concreteStrength < kRoadMinimumStrength) {
-                refuse("コンクリートの設計基準強度を21N/mm2以上にしてください。");
-                moveTo(box);
-                return;
-            }
-            break;
-        case ConditionBox::Then::SeismicMethod: {
-            Form25& dialog = program_.form<Form25>();
-            if (!dialog.methodChosen()) {
-                refuse("地震時水平荷重の計算方法を選択してください。");
-                cmd4_Click();
-                return;
-            }
-            // Kh of the road standard needs the region; the dialog asks for it.
-            if (road && !dialog.regionChosen()) {
-                refuse("地域別補正係数を選択して下さい。");
-                cmd4_Click();
-                return;
-            }
-            break;
-        }
-        }
+        // A box that takes no part in the wall is not asked for.
+        if (!takesPart(row, *this)) continue;
+        if (boxRefused(row, road) || followerRefused(row, road)) return;
     }
 
-    const std::vector<BoundedBox> bounded = boundedBoxes();
-    // Every box is there; now each must hold a value that describes a wall.
-    if (const BoundedBox* wrong = firstOutOfBounds(bounded)) {
-        refuse(refusalMessage(*wrong).c_str());
-        moveTo(*wrong->box);
-        return;
-    }
+    // The seismic dialog's coefficients too.
+    if (refuseFirstBroken(program_, conditionRules(program_))) return;
 
     if (!deriveGivenFigures()) return;
     Form23& groundShape = program_.form<Form23>();
@@ -160,12 +104,87 @@ void Form3::cmd3_Click() {
     groundShape.show();
 }
 
+bool Form3::boxRefused(const ConditionBox& row, bool road) {
+    auto refuse = [this](const std::string& message) { program_.msgBox(message, plat::msg::kOk, kErrorTitle); };
+    if (row.list) {
+        if (!(this->*row.list).text().empty()) return false;
+        refuse(missingMessage(row, road));
+        (this->*row.list).setFocus();
+        return true;
+    }
+    plat::TextBox& box = this->*row.box;
+    if (box.text().empty()) {
+        refuse(missingMessage(row, road));
+        if (row.empty == ConditionBox::Empty::FrictionChoice && !opt5.value()) {
+            opt5.setFocus();
+            return true;
+        }
+        if (row.empty == ConditionBox::Empty::KaChoice) {
+            txt15.setBorderStyle(1);
+            opt1.setValue(true);
+        }
+        moveTo(box);
+        return true;
+    }
+    if (!row.name || withinBounds(box.text(), row.bounds)) return false;
+    refuse(refusalMessage(BoundedBox{&box, boundsName(row, road), row.bounds}));
+    moveTo(box);
+    return true;
+}
+
+bool Form3::followerRefused(const ConditionBox& row, bool road) {
+    auto refuse = [this](const char* message) { program_.msgBox(message, plat::msg::kOk, kErrorTitle); };
+    switch (row.then) {
+    case ConditionBox::Then::Nothing: return false;
+    case ConditionBox::Then::StandardChosen:
+        if (opt_T.value() || road) return false;
+        refuse("材料の許容応力度の計算方法を選択してください。");
+        opt_T.setFocus();
+        return true;
+    case ConditionBox::Then::RoadStrength:
+        if (!road || program_.concreteStrength >= kRoadMinimumStrength) return false;
+        refuse("コンクリートの設計基準強度を21N/mm2以上にしてください。");
+        moveTo(this->*row.box);
+        return true;
+    case ConditionBox::Then::SeismicMethod: {
+        Form25& dialog = program_.form<Form25>();
+        if (!dialog.methodChosen()) {
+            refuse("地震時水平荷重の計算方法を選択してください。");
+            cmd4_Click();
+            return true;
+        }
+        // Kh of the road standard needs the region; the dialog asks for it.
+        if (!road || dialog.regionChosen()) return false;
+        refuse("地域別補正係数を選択して下さい。");
+        cmd4_Click();
+        return true;
+    }
+    }
+    return false;
+}
+
 std::vector<BoundedBox> Form3::boundedBoxes() {
     const bool road = opt_D.value();
     std::vector<BoundedBox> bounded;
     for (const ConditionBox& row : conditionBoxes())
         if (row.name)
-            bounded.push_back({&(this->*row.box), boundsName(row, road), row.bounds, !row.seismicOnly || opt4.value(),
-                               missingMessage(row, road)});
+            bounded.push_back(
+                {&(this->*row.box), boundsName(row, road), row.bounds, takesPart(row, *this), missingMessage(row, road)});
     return bounded;
+}
+
+void Form3::bringToFront() {
+    for (const char* later : {"Form7", "Form4", "Form23"})
+        if (plat::Form* screen = program_.find(later)) screen->hide();
+    setTop(0);
+    setLeft(0);
+    show();
+}
+
+std::vector<BoundedBox> Form3::formulaRules(const plat::TextBox& result) {
+    std::vector<BoundedBox> rules = conditionRules(program_);
+    std::erase_if(rules, [&result](const BoundedBox& entry) { return entry.box == &result; });
+    for (BoundedBox& entry : rules)
+        if (entry.box != &txt8) entry.applies = entry.applies && !entry.box->text().empty();
+    return rules;
 }

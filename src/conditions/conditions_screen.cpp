@@ -349,7 +349,8 @@ void Form3::bindFields() {
     fields_.add(txt10, {.next = txt12, .onEdit = deltaEdited});
     fields_.add(txt12, {.next = cbo2, .onEdit = invalidate(txt12)});
     fields_.link(cbo2, txt14);
-    fields_.add(txt14, {.next = txt11, .onEdit = typedOver(txt14, nullptr)});
+    // A cohesion typed while it is not considered chooses "考慮する": what is typed counts.
+    fields_.add(txt14, {.next = txt11, .onEdit = typedOver(txt14, &opt7)});
     // μ and KA: the box when its typed mode is set, else the control that chooses the mode.
     fields_.add(txt11, {.next = [this]() -> plat::Control* {
                             if (!opt1.value()) return &opt5;
@@ -507,6 +508,7 @@ void Form3::cmd6_Click() {
     if (txt8.text().empty())
         return refuse(opt_D.value() ? "せん断抵抗角を入力してください。" : "内部摩擦角を入力してください。", txt8);
     if (txt10.text().empty()) return refuse("壁背面と土との間の壁面摩擦角を入力してください。", txt10);
+    if (refuseFirstBroken(program_, formulaRules(txt15))) return;
 
     bool computed = false;
     try {
@@ -570,7 +572,7 @@ void Form3::opt6_Click() {
 
 void Form3::opt7_Click() {
     txt14.setBorderStyle(1);
-    moveTo(txt14);
+    if (!txt14.hasFocus()) moveTo(txt14);
     stale_.changed(opt7);
 }
 

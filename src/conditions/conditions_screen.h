@@ -5,6 +5,8 @@
 #include "common/program.h"
 #include "platform/form.h"
 
+struct ConditionBox;
+
 class Form3 : public plat::Form {
 public:
     static constexpr const char* kName = "Form3";
@@ -147,6 +149,17 @@ public:
     // The numeric boxes with their bounds and messages, in the order "地盤の形状 >" checks
     // their numbers; the short-term stress counts in the seismic case only.
     std::vector<BoundedBox> boundedBoxes();
+    // The steps of "地盤の形状 >" for one row of the screen: its box asked for when empty
+    // or refused when it holds no value a wall has; then what follows from it (a
+    // standard, the road's least strength, the seismic method). True after a refusal.
+    bool boxRefused(const ConditionBox& row, bool road);
+    bool followerRefused(const ConditionBox& row, bool road);
+    // In front of the later screens, as when the engineer goes back to it.
+    void bringToFront();
+    // What KA's "計算" and δ's "計算する" judge before they compute: φ, and every other box
+    // that takes part and holds a text (the calculation reads them all), but the result's
+    // own box. An empty box reads 0 here; the forward command asks for it.
+    std::vector<BoundedBox> formulaRules(const plat::TextBox& result);
 
     // Design-condition values and allowable stresses from the screen.
     void HENSUU();

@@ -77,13 +77,9 @@ bool Form3::KEISAN() {
 
 void Form3::cmd7_Click() {
     Program& p = program_;
-    // δ follows from φ: a φ that describes no soil is refused before δ is written.
-    for (const BoundedBox& entry : boundedBoxes()) {
-        if (entry.box != &txt8 || !firstBrokenRule({entry})) continue;
-        p.msgBox(refusalMessage(entry), plat::msg::kOk, kErrorTitle);
-        moveTo(txt8);
-        return;
-    }
+    // δ follows from φ: a φ that describes no soil, or any box the calculation reads that
+    // is refused, is named before δ is written.
+    if (refuseFirstBroken(p, formulaRules(txt10))) return;
     try {
         HENSUU();
         ka::storeSeismicTheta(p);

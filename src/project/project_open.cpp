@@ -3,6 +3,7 @@
 #include "common/calc_fault.h"
 #include "common/messages.h"
 #include "common/numbers.h"
+#include "conditions/condition_boxes.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
 #include "conditions/ground_shape.h"
@@ -147,42 +148,6 @@ void showScreens(Program& p, const std::vector<std::string>& texts, const std::s
     applyRange(p, texts, kDeltaLine, kDeltaLine);
 }
 
-// The boxes of the design conditions and, in the seismic case, of the seismic dialog.
-std::vector<BoundedBox> boundedConditionBoxes(Program& p) {
-    std::vector<BoundedBox> boxes = p.form<Form3>().boundedBoxes();
-    if (designChoices(p).seismic()) {
-        std::vector<BoundedBox> seismic = p.form<Form25>().boundedBoxes();
-        boxes.insert(boxes.end(), seismic.begin(), seismic.end());
-    }
-    return boxes;
-}
-
-// The opened values held to the rules the screens' commands apply, screen by screen in
-// the order the engineer goes: the first box that its command would refuse, if any.
-// Boxes that only a member or a case uses count only with it; a box of the cover dialog
-// counts when it holds a text, since the dialog keeps the rows of the last wall it showed.
-std::vector<BoundedBox> openedBoxes(Program& p) {
-    std::vector<BoundedBox> all;
-    auto add = [&all](std::vector<BoundedBox> boxes) { all.insert(all.end(), boxes.begin(), boxes.end()); };
-    const DesignChoices choices = designChoices(p);
-    add(boundedConditionBoxes(p));
-    Form4& dimensions = p.form<Form4>();
-    add(boundedDimensionBoxes(dimensions, choices.groundShape == GroundShape::OneSided));
-    // Without a key height the judgement asks for the key calculation.
-    if (ShearKeyDialog* key = keyDialogInUse(p, dimensions); key && !key->txt1.text().empty())
-        add(boundedKeyBoxes(*key));
-    if (choices.seismic()) add(p.form<Form21>().boundedBoxes());
-    std::vector<BoundedBox> covers = p.form<Form22>().boundedBoxes();
-    for (BoundedBox& cover : covers) {
-        cover.applies = !cover.box->text().empty();
-        cover.missing = nullptr;
-    }
-    add(std::move(covers));
-    add(sectionBoundedBoxes(p.form<Form7>()));
-    add(designSpacingBoxes(p.form<Form7>()));
-    return all;
-}
-
 // The design conditions' figures worked out again from the restored screens.
 void designConditions(Program& p) {
     step([&] { p.form<Form25>().Jisin(); });
@@ -204,9 +169,11 @@ bool restore(Program& p, const std::vector<std::string>& texts, const std::strin
     applyLines(p, texts);
 
     // A value that a screen refuses reaches no result: the project opens with its texts,
-    // as if not yet calculated, and the engineer is told the first such box.
+    // as if not yet calculated. Every box is held to the rules its commands judge, screen
+    // by screen in the order the engineer goes; a box that only a member, a shape, a case
+    // or a choice uses counts only with it.
     std::vector<BoundedBox> opened;
-    step([&] { opened = openedBoxes(p); });
+    step([&] { opened = projectRules(p); });
     const BoundedBox* broken = firstBrokenRule(opened);
 
     // Everything again from the restored screens. A stability run that cannot go on
@@ -216,11 +183,7 @@ bool restore(Program& p, const std::vector<std::string>& texts, const std::strin
         // The design conditions' own figures (KA, δ, the allowables) stand where every
         // value they come from is sound; only an empty box is still to be given.
         bool conditionsSound = false;
-        step([&] {
-            std::vector<BoundedBox> given = boundedConditionBoxes(p);
-            std::erase_if(given, [](const BoundedBox& entry) { return entry.box->text().empty(); });
-            conditionsSound = !firstOutOfBounds(given);
-        });
+        step([&] { conditionsSound = !firstOutOfBounds(givenOnly(conditionRules(p))); });
         if (conditionsSound) designConditions(p);
         emptyPanel(p);
         emptySectionResults(p);
@@ -230,8 +193,6 @@ bool restore(Program& p, const std::vector<std::string>& texts, const std::strin
         p.slidingSafetyFactor = 0;
         p.slidingSafetyFactorWithKey = 0;
         showScreens(p, texts, path);
-        p.msgBox(refusalMessage(*broken), plat::msg::kOk, kErrorTitle);
-        moveTo(*broken->box);
         return false;
     }
     designConditions(p);
@@ -244,6 +205,8 @@ bool restore(Program& p, const std::vector<std::string>& texts, const std::strin
     showScreens(p, texts, path);
     return true;
 }
+
+void showRefusal(Program& p) { refuseFirstBroken(p, projectRules(p)); }
 
 void restorePanel(Program& p) {
     step([&] {

@@ -3,6 +3,8 @@
 #include "common/calc_fault.h"
 #include "common/numbers.h"
 #include "report/report_pages.h"
+#include "section/section_bounds.h"
+#include "stability/stability_rules.h"
 
 namespace report {
 
@@ -47,7 +49,9 @@ bool mayMakePages(Program& program, bool sectionPages) {
         program.msgBox(kSectionMissingMessage, plat::msg::kOk, kErrorTitle);
         return false;
     }
-    return true;
+    // What the pages print keeps its rules, whatever was typed since it was computed.
+    return !refuseFirstBroken(program,
+                              givenOnly(sectionCurrent(program) ? sectionRules(program) : stabilityRules(program)));
 }
 
 }  // namespace report

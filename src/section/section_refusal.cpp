@@ -4,18 +4,17 @@
 
 #include "section/check_locations.h"
 
-namespace {
+std::string locationName(int loc) { return placeName(checkLocationOf(loc)); }
 
-// The member and the row caption of a location, as the screen names them.
-std::string placeOf(int loc) { return placeName(checkLocationOf(loc)); }
+namespace {
 
 std::string messageOf(int loc, SectionRefusal::Reason reason) {
     switch (reason) {
     case SectionRefusal::Reason::NoStabilityResult: return "安定性の検討をしてください。";
     case SectionRefusal::Reason::GroundReaction:
-        return placeOf(loc) + "の断面力は、この地盤反力の分布では計算できません。";
+        return locationName(loc) + "の断面力は、この地盤反力の分布では計算できません。";
     case SectionRefusal::Reason::TooThin:
-        return placeOf(loc) + "は、部材の厚さが鉄筋のかぶり厚さと鉄筋の径に対して薄すぎます。";
+        return locationName(loc) + "は、部材の厚さが鉄筋のかぶり厚さと鉄筋の径に対して薄すぎます。";
     }
     return {};
 }

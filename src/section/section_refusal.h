@@ -4,6 +4,11 @@
 // on its row instead (the reason's text is what its report block says).
 #pragma once
 #include <stdexcept>
+#include <string>
+
+// The member and the row caption of a check location, as the screen names them
+// ("たて壁 Ａ 中央部").
+std::string locationName(int loc);
 
 class SectionRefusal : public std::runtime_error {
 public:

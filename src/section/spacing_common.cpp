@@ -11,6 +11,7 @@
 #include "platform/utf8.h"
 #include "section/bar_table.h"
 #include "section/design_forces.h"
+#include "section/section_bounds.h"
 #include "section/section_refusal.h"
 #include "section/section_screen.h"
 
@@ -21,6 +22,9 @@ using num::store;
 // A bar choice runs its location's procedure; what stops it (no stability result, a
 // member too thin) is told once, and the row waits at its bar list for another choice.
 void runFromList(Program& program, Form7& screen, int loc, plat::ComboBox& bars) {
+    // Every box the spacing is worked out from keeps its rules first; an opening judges
+    // its boxes itself once they are all in place.
+    if (!program.readingProjectLines && refuseFirstBroken(program, sectionInputRules(program))) return;
     try {
         screen.RequiredSpacing(loc);
     } catch (const num::CalcFault&) {

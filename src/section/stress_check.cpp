@@ -129,10 +129,15 @@ void Form7::Er_Kankaku2() {
 
 void Form7::cmd1_Click() {
     Program& p = program_;
-    if (!sectionBoxesDescribeAWall(p, *this)) return;
+    // Everything the check is built from, before its own boxes are read.
+    if (refuseFirstBroken(p, sectionInputRules(p))) return;
     const auto grid = rows();
+    // A hidden row of a member the wall has not takes no part: whatever it holds is no
+    // spacing, and it is neither read nor compared.
+    auto takesPart = [&](const Row& row) { return row.design.visible() || locationPresent(p, row.loc); };
     try {
-        for (const Row& row : grid) p.designSpacing[row.loc] = num::readSingle(row.design.text());
+        for (const Row& row : grid)
+            if (takesPart(row)) p.designSpacing[row.loc] = num::readSingle(row.design.text());
     } catch (const num::CalcFault&) {
         // A spacing beyond any number the program holds is a slip in its box.
         if (refuseOutOfBounds(p, designSpacingBoxes(*this))) return;
@@ -166,7 +171,9 @@ void Form7::cmd1_Click() {
     if (refuseOutOfBounds(p, designSpacingBoxes(*this))) return;
     // A location without load requires no spacing: any design spacing is within it.
     for (const Row& row : grid) {
-        if (row.computed.caption().empty() || row.computed.caption() == kNoValue || refusedRow(row.loc)) continue;
+        if (!takesPart(row) || row.computed.caption().empty() || row.computed.caption() == kNoValue ||
+            refusedRow(row.loc))
+            continue;
         if (p.computedSpacing[row.loc] < p.designSpacing[row.loc]) {
             Er_Kankaku2();
             moveTo(row.design);

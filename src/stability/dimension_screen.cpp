@@ -1,4 +1,5 @@
 #include "stability/dimension_screen.h"
+#include "stability/stability_rules.h"
 #include "common/colours.h"
 #include "common/messages.h"
 
@@ -468,6 +469,9 @@ void Form4::cmd1_Click() {
         cmd3.setFocus();
         return;
     }
+    // What the result was built from is judged again as it stands: a value that reached
+    // it unjudged goes no further.
+    if (refuseFirstBroken(program_, givenOnly(stabilityRules(program_)))) return;
     // The section screen takes the result over and sets itself up for this wall.
     program_.handOvers.run(HandOver::OpenSections);
 }

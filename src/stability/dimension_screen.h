@@ -282,8 +282,12 @@ private:
     // Front-soil frame by the toe text: shown for a toe; hidden, its choice cleared, for none.
     void frontSoilFrameByText(const plat::TextBox& box);
     void printSymmetricNotes();
-    // Shows a check's message and gives the box the focus with its whole text selected.
-    void refuse(plat::TextBox& box, const std::string& message);
+    // The steps of "安定性の検討" before its run: the rules of every box it reads, then
+    // the choices and the methods of each load case.
+    bool inputsKeepTheirRules();
+    bool choicesMade();
+    bool normalMethodsChosen();
+    bool seismicMethodsChosen();
     void keyHeightPath(bool building);
     // A number as the screen shows it: up to seven significant digits, no blanks.
     static std::string numberText(float value);

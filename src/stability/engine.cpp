@@ -65,11 +65,12 @@ private:
             throw StabilityInputFault("no seismic method chosen");
     }
 
-    // The texts and dimensions as typed, box by box. The front surcharge is typed in the
-    // one-sided shape only; the symmetric wall carries the back one on its front side.
+    // The texts and dimensions as typed, box by box. H3, H4 and the front surcharge are
+    // typed in the one-sided shape only, and only there read; the symmetric wall carries
+    // the back side's on its front side.
     void readDimensions() {
         for (const DimensionBox& row : dimensionBoxes()) {
-            if (row.number == &StabilityValues::surchargeFront && !oneSided_) continue;
+            if (row.frontOnly && !oneSided_) continue;
             readBox(row, f_, p_);
         }
         if (symmetric_) p_.surchargeFront = p_.surchargeBack;

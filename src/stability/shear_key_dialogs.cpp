@@ -9,6 +9,7 @@
 #include "stability/dimension_boxes.h"
 #include "stability/dimension_screen.h"
 #include "stability/stability_fault.h"
+#include "stability/stability_rules.h"
 
 namespace {
 
@@ -217,11 +218,15 @@ Form26::Form26(Program& program) : ShearKeyDialog(program, kName) {
 namespace {
 
 // Guide values and sketch of the standard's dialog; none without a design standard.
-ShearKeyDialog* prepareShearKeyDialog(Program& program) {
+ShearKeyDialog* keyDialogOfStandard(Program& program) {
     const DesignChoices choices = designChoices(program);
-    ShearKeyDialog* dialog = nullptr;
-    if (choices.building()) dialog = &program.form<Form19>();
-    else if (choices.road()) dialog = &program.form<Form26>();
+    if (choices.building()) return &program.form<Form19>();
+    if (choices.road()) return &program.form<Form26>();
+    return nullptr;
+}
+
+ShearKeyDialog* prepareShearKeyDialog(Program& program) {
+    ShearKeyDialog* dialog = keyDialogOfStandard(program);
     if (!dialog) return nullptr;
     dialog->writeGuides(program.baseWidth);
     dialog->canvas().clear();
@@ -238,20 +243,39 @@ void openShearKeyDialog(Program& program) {
     if (ShearKeyDialog* dialog = prepareShearKeyDialog(program)) dialog->showModalAtFirstStop();
 }
 
+void showShearKeyDialogAsLeft(Program& program) {
+    ShearKeyDialog* dialog = keyDialogOfStandard(program);
+    if (!dialog) return;
+    try {
+        prepareShearKeyDialog(program);
+    } catch (const num::CalcFault&) {
+        // The guides wait for a wall that gives them; the boxes can be corrected all the same.
+    }
+    dialog->showModal();
+}
+
 void calculateShearKey(Program& program) {
     ShearKeyDialog* dialog = nullptr;
+    // A value refused in the dialog and left there by キャンセル stops the run where the
+    // key is read, after the base width its guides need.
+    bool faulted = false;
     try {
         program.form<Form4>().DANMEM_1();
         dialog = prepareShearKeyDialog(program);
     } catch (const num::CalcFault&) {
-        reportStabilityFault(program);
-        return;
+        faulted = true;
     } catch (const StabilityInputFault&) {
         reportStabilityFault(program);
         return;
     }
     // The run made a result that the panel does not show: it does not count until the
     // stability check shows it.
-    program.form<Form4>().dropUnshownResult();
+    if (!faulted) program.form<Form4>().dropUnshownResult();
+    // Such a value is named and the dialog opens on it, so that it can be corrected.
+    if (refuseFirstBroken(program, typedKeyRules(program))) return;
+    if (faulted) {
+        reportStabilityFault(program);
+        return;
+    }
     if (dialog) dialog->showModalAtFirstStop();
 }

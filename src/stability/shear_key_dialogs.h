@@ -113,12 +113,16 @@ public:
 
 // The dimension screen's "突起の計算": runs the engine, then opens the key dialog of the
 // design standard with fresh guide values and sketch. A calculation fault is reported
-// and the dialog does not open.
+// and the dialog does not open, unless a value refused in the dialog and left there stops
+// the calculation: then that value is named and the dialog opens on it.
 void calculateShearKey(Program& program);
 // Writes the guide values and the sketch into the key dialog of the design standard and
 // shows it modal; the engine must have run. Nothing happens without a design standard.
 // A fault of the sketch propagates to the caller (nothing is shown then).
 void openShearKeyDialog(Program& program);
+// The key dialog of the design standard as it was left, the focus where it was set, with
+// the guides of the last calculation: a refused box is corrected there.
+void showShearKeyDialogAsLeft(Program& program);
 
 // The ground-reaction sketch of the last engine run, drawn on a key dialog's canvas:
 // trapezoid or triangle, maximum at the toe (e ≥ 0) or the heel. Throws num::CalcFault

@@ -66,8 +66,8 @@ constexpr const char* kH2Range = "寸法H2は0または0.01以上1000m以下で�
 constexpr const char* kH2Text = "寸法H2は数値で入力してください。";
 constexpr const char* kCoverRange = "たて壁のかぶり厚さは1以上1000mm以下で入力してください。";
 constexpr const char* kCoverText = "たて壁のかぶり厚さは数値で入力してください。";
-constexpr const char* kSpacingRange = "設計上の鉄筋の間隔は10以上1000mm以下で入力してください。";
-constexpr const char* kSpacingText = "設計上の鉄筋の間隔は数値で入力してください。";
+constexpr const char* kSpacingRange = "たて壁 Ａ 中央部の設計上の鉄筋の間隔は10以上1000mm以下で入力してください。";
+constexpr const char* kSpacingText = "たて壁 Ａ 中央部の設計上の鉄筋の間隔は数値で入力してください。";
 constexpr const char* kSpacingPositive = "設計上の鉄筋の間隔には正の数値を入力してください。";
 
 const TextCase kTextCases[] = {

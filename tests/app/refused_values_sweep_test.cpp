@@ -25,32 +25,12 @@
 #include "stability/shear_key_dialogs.h"
 #include "support/fixture_walls.h"
 #include "support/program_fixture.h"
+#include "support/significant_digits.h"
 
 namespace {
 
 const char* const kValues[] = {"-10", "1e30", "-1e30", "1e-30", "0.019", "-5",  "0",
                                "2,8", "2.8m", "inf",   "nan",   "1e999", "０", "1e-5"};
-
-// The longest run of significant digits of any number in the text.
-int mostSignificantDigits(const std::string& text) {
-    int most = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        if (text[i] < '0' || text[i] > '9') {
-            ++i;
-            continue;
-        }
-        int digits = 0;
-        bool leading = true;
-        for (; i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.' || text[i] == ','); ++i) {
-            if (text[i] < '0' || text[i] > '9') continue;
-            if (leading && text[i] == '0') continue;
-            leading = false;
-            ++digits;
-        }
-        most = std::max(most, digits);
-    }
-    return most;
-}
 
 enum class Screen { Conditions, Seismic, Dimensions, Key, Covers, Section };
 
@@ -164,6 +144,7 @@ TEST(RefusedValuesSweep, NoRefusedValueReachesAResultNorALongNumber) {
                 const std::string name = fixture::name(wall) + " " + box.box->form().name() + "." + box.box->name() +
                                          " \"" + value + "\"";
                 const bool refused = !withinBounds(value, box.bounds);
+                const std::string formName = box.box->form().name(), control = box.box->name();
                 const std::vector<std::string> panelBefore = panel(p);
                 const std::vector<std::string> sectionsBefore = sections(p);
                 ++sessions;
@@ -233,6 +214,22 @@ TEST(RefusedValuesSweep, NoRefusedValueReachesAResultNorALongNumber) {
                         EXPECT_EQ(sections(p), sectionsBefore) << name;
                     }
                     EXPECT_FALSE(run.svc.messages.empty()) << name;
+                    // Still in its box (a cancelled dialog takes it away): the last refusal
+                    // names it, on its screen or in its dialog, the focus in it.
+                    plat::Form* form = p.find(formName);
+                    if (form && form->control(control) == box.box && box.box->text() == value) {
+                        const std::vector<BoundedBox> rules = projectRules(p);
+                        const BoundedBox* wrong = firstBrokenRule(rules);
+                        ASSERT_NE(wrong, nullptr) << name;
+                        EXPECT_EQ(wrong->box, box.box) << name;
+                        // A spacing that is no positive number keeps its own message.
+                        const std::string last = run.svc.messages.back().text;
+                        if (last != "設計上の鉄筋の間隔には正の数値を入力してください。") {
+                            EXPECT_EQ(last, refusalMessage(*wrong)) << name;
+                        }
+                        EXPECT_EQ(form->activeControl(), box.box) << name;
+                        EXPECT_TRUE(form->visible()) << name;
+                    }
                 }
                 expectShortNumbers(p, *box.box, name);
                 if (p.hasResult() && p.checkCurrent()) {

@@ -85,4 +85,46 @@ TEST(EntryBounds, TheRefusalSaysWhichRuleTheBoxBroke) {
     EXPECT_EQ(firstOutOfBounds({{&box, "土の粘着力", bounds::kPressureOrNone}}), nullptr);
 }
 
+// The one check: the first box in the table that breaks a rule is named once, brought up
+// and given the focus with its text selected. A box's own rule speaks before a rule
+// between boxes; a box that takes no part is passed by, and so is an earlier screen's
+// empty box once only the given boxes are judged.
+TEST(EntryBounds, TheOneCheckNamesTheFirstBrokenBoxAndPutsTheFocusInIt) {
+    ScriptedServices services;
+    TestDesktop desktop(services);
+    TestForm& f = desktop.form<TestForm>();
+    f.show();
+    int broughtUp = 0;
+    std::vector<BoundedBox> rules = {
+        {&f.t1, "寸法H1", bounds::kLength, false},
+        {&f.t2, "寸法H2", bounds::kLengthOrNone, true, nullptr,
+         [&f] { return f.t2.text() == "0" ? std::string("共に0にしてください。") : std::string(); },
+         [&broughtUp] { ++broughtUp; }},
+    };
+    f.t1.setText("abc");
+    f.t2.setText("0");
+    f.t1.setFocus();
+    EXPECT_TRUE(refuseFirstBroken(desktop, rules));
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"共に0にしてください。"});
+    EXPECT_EQ(broughtUp, 1);
+    EXPECT_TRUE(f.t2.hasFocus());
+    EXPECT_EQ(f.t2.selText(), "0");
+
+    f.t2.setText("-1");
+    services.clear();
+    EXPECT_TRUE(refuseFirstBroken(desktop, rules));
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"寸法H2は0または0.01以上1000m以下で入力してください。"});
+
+    rules[1].missing = "寸法を入力してください。";
+    f.t2.setText("");
+    EXPECT_EQ(firstBrokenRule(rules), &rules[1]);
+    EXPECT_EQ(firstBrokenRule(givenOnly(rules)), nullptr);
+
+    f.t2.setText("2.8");
+    services.clear();
+    EXPECT_FALSE(refuseFirstBroken(desktop, rules));
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(broughtUp, 2);
+}
+
 }  // namespace

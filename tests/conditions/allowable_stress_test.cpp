@@ -148,6 +148,7 @@ TEST_F(AllowableStress, ReadsEveryBoxByLeadingNumber) {
     f->txt11.setText("35");
     f->txt9.setText("0.6");
     f->txt12.setText("15");
+    f->opt7.setValue(true);  // the cohesion considered: its box is read
     f->txt14.setText("10");
     f->txt15.setText("0.297");
     f->cbo1.setText("砂質土");

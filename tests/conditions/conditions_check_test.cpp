@@ -217,6 +217,39 @@ TEST_F(ConditionsCheck, MissingKaSelectsTypedInput) {
     EXPECT_TRUE(focused(f().txt15));
 }
 
+// The cohesion while it is not considered, and the short-term stress of the normal case,
+// take no part in the wall: whatever they hold is neither asked for, judged nor read, and
+// stays as it is.
+TEST_F(ConditionsCheck, ABoxThatTakesNoPartIsNeitherJudgedNorRead) {
+    for (const char* text : {"", "abc", "1e999", "-5"}) {
+        fillAll();
+        f().opt8.setValue(true);
+        f().txt14.setText(text);
+        f().txt13.setText(text);
+        prog.foundationCohesion = 7;
+        svc.clear();
+        f().cmd3.press();
+        EXPECT_TRUE(svc.messages.empty()) << text << ": " << lastError();
+        EXPECT_TRUE(prog.form<Form23>().visible()) << text;
+        EXPECT_EQ(prog.foundationCohesion, 0.0f) << text;
+        EXPECT_EQ(prog.rebarAllowShort, 0.0f) << text;
+        EXPECT_EQ(f().txt14.text(), text);
+        EXPECT_EQ(f().txt13.text(), text);
+    }
+}
+
+// A cohesion typed while it is not considered chooses "考慮する": what is typed counts.
+TEST_F(ConditionsCheck, ACohesionTypedChoosesToConsiderIt) {
+    fillAll();
+    f().opt8.setValue(true);
+    f().txt14.setFocus();
+    f().txt14.userEdit("12", 2, 0);
+    EXPECT_TRUE(f().opt7.value());
+    EXPECT_EQ(f().txt14.text(), "12");
+    f().cmd3.press();
+    EXPECT_EQ(prog.foundationCohesion, 12.0f);
+}
+
 TEST_F(ConditionsCheck, ABlankIsTextThatReadsAsZero) {
     fillAll();
     f().txt14.setText(" ");  // a blank is text: no cohesion

@@ -74,6 +74,8 @@ protected:
         f().txt10.setText("20");
         f().txt12.setText("15");
         f().cbo2.setListIndex(2);
+        // Cohesion considered, so that its box is asked for and judged.
+        f().opt7.setValue(true);
         f().txt14.setText("0");
         f().txt11.setText("30");
         f().txt9.setText("0.5");

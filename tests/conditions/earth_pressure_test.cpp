@@ -146,13 +146,15 @@ TEST_F(EarthPressure, CalculationFaultsStoreNoInvalidNumber) {
     expectNothingInvalid();
 }
 
-TEST_F(EarthPressure, KaButtonWithAFaultMarksNothingComputed) {
-    inputs("30", "0.6", "-40");
+// A δ that is no number is named before KA's formula runs: nothing is computed.
+TEST_F(EarthPressure, KaButtonWithARefusedInputMarksNothingComputed) {
+    inputs("30", "0.6", "-40°");
     f->txt15.setText("0.3");
     f->cmd6.press();
     ASSERT_FALSE(svc.messages.empty());
-    EXPECT_EQ(svc.messages.back().text, "入力された値では計算できません。");
+    EXPECT_EQ(svc.messages.back().text, "安定計算時の壁面摩擦角は数値で入力してください。");
     EXPECT_EQ(svc.messages.back().title, "エラーメッセージ");
+    EXPECT_EQ(f->activeControl(), &f->txt10);
     EXPECT_FALSE(f->opt2.value());
     EXPECT_EQ(f->txt15.text(), "0.3");
 }

@@ -5,7 +5,10 @@
 // refusal of the file, a screen's request for a missing input, or the one message that
 // names the first box whose value a screen would refuse (a calculation fault above all); a saved project that is refused, or that opens with other controls or
 // another printed report than the first program had; a second save that differs from
-// the first by a byte.
+// the first by a byte. Then every road to a result is taken in the first program
+// (地盤の形状 >, 安定性の検討, 断面計算 >, the bar picks, 応力度計算, a print): whenever a
+// result counts, every box it is built from keeps its rules, and no result label nor
+// printed page shows a number of more than 15 significant digits.
 #include <unistd.h>
 
 #include <cstdint>
@@ -17,9 +20,16 @@
 
 #include "app/forms.h"
 #include "app/main_window.h"
+#include "conditions/conditions_screen.h"
+#include "conditions/ground_shape.h"
 #include "project/project_file.h"
+#include "section/section_bounds.h"
+#include "section/section_screen.h"
+#include "stability/dimension_screen.h"
+#include "stability/stability_rules.h"
 #include "support/program_snapshot.h"
 #include "support/scripted_services.h"
+#include "support/significant_digits.h"
 
 namespace {
 
@@ -100,6 +110,59 @@ struct Run {
     }
 };
 
+// The box of the first broken rule, "" when every rule holds.
+std::string brokenRule(const std::vector<BoundedBox>& rules) {
+    const BoundedBox* wrong = firstBrokenRule(rules);
+    return wrong ? wrong->box->form().name() + "." + wrong->box->name() + " \"" + wrong->box->text() + "\"" : "";
+}
+
+// The texts the engineer typed freely (a site, a mark, a soil): their digits are no number.
+std::string withoutFreeTexts(std::string text, Program& p) {
+    const std::string free[] = {p.form<Form3>().txt1.text(), p.form<Form3>().cbo1.text(), p.form<Form3>().cbo2.text(),
+                                p.form<Form4>().txt1.text(), p.form<Form4>().txt2.text()};
+    for (const std::string& typed : free)
+        for (std::size_t at; !typed.empty() && (at = text.find(typed)) != std::string::npos;) text.erase(at, typed.size());
+    return text;
+}
+
+// A counted result stands on boxes that keep their rules, and shows short numbers.
+void expectSound(Program& p, const char* road) {
+    if (p.hasResult()) {
+        if (const std::string wrong = brokenRule(stabilityRules(p)); !wrong.empty())
+            fail(std::string(road) + ": a stability result counts beside " + wrong);
+        for (plat::Control* c : p.form<Form4>().controls())
+            if (c->kind() == plat::ControlKind::Label &&
+                mostSignificantDigits(static_cast<plat::Label*>(c)->caption()) > 15)
+                fail(std::string(road) + ": Form4." + c->name() + " " + static_cast<plat::Label*>(c)->caption());
+    }
+    if (p.checkCurrent()) {
+        if (const std::string wrong = brokenRule(sectionRules(p)); !wrong.empty())
+            fail(std::string(road) + ": a section check counts beside " + wrong);
+        for (const Form7::Row& row : p.form<Form7>().rows())
+            for (const plat::Label* result : row.results)
+                if (mostSignificantDigits(result->caption()) > 15) fail(std::string(road) + ": " + result->caption());
+    }
+}
+
+// Every road to a result, as an engineer takes them after the opening.
+void everyRoad(Program& p, ScriptedServices& svc) {
+    p.form<Form3>().cmd3.press();
+    expectSound(p, "地盤の形状 >");
+    if (p.form<Form23>().visible()) p.form<Form23>().cmd1.press();
+    p.form<Form4>().cmd3.press();
+    expectSound(p, "安定性の検討");
+    p.form<Form4>().cmd1.press();
+    expectSound(p, "断面計算 >");
+    for (const Form7::Row& row : p.form<Form7>().rows())
+        if (row.bars.visible()) row.bars.userPick(5);
+    expectSound(p, "a bar pick");
+    p.form<Form7>().cmd1.press();
+    expectSound(p, "応力度計算");
+    for (const std::string& text : snapshot::printedReport(p, svc))
+        if (mostSignificantDigits(withoutFreeTexts(text, p)) > 15) fail("printed: " + text);
+    expectSound(p, "print");
+}
+
 // The first line in which two files differ, for the report of a failure.
 std::string firstDifference(const std::string& a, const std::string& b) {
     const auto x = project::parse(a).texts, y = project::parse(b).texts;
@@ -129,5 +192,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (controls[i] != reopened[i]) fail("opened again, a control changes: " + controls[i] + " then " + reopened[i]);
     if (snapshot::printedReport(first.prog, first.svc) != snapshot::printedReport(second.prog, second.svc))
         fail("opened again, the printed report changes");
+    everyRoad(first.prog, first.svc);
     return 0;
 }

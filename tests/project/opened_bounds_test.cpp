@@ -55,7 +55,13 @@ TEST_F(OpenedBounds, AValueAScreenRefusesOpensWithoutAResult) {
         {"Form19", "txt3", "0", "突起の巾は0.01以上1000m以下で入力してください。"},
         {"Form22", "txt1", "0", "たて壁のかぶり厚さは1以上1000mm以下で入力してください。"},
         {"Form7", "txt_ka", "inf", "主働土圧係数は数値で入力してください。"},
-        {"Form7", "txt1", "1e-30", "設計上の鉄筋の間隔は10以上1000mm以下で入力してください。"},
+        // A shown row's spacing is named with its location.
+        {"Form7", "txt1", "1e-30", "たて壁 Ａ 中央部の設計上の鉄筋の間隔は10以上1000mm以下で入力してください。"},
+        // The toe and the heel: there or not, length and end thickness together.
+        {"Form4", "txt12", "0", "つま先版を設けない場合は長さと先端の厚さを共に0に、設ける場合は共に0より大きくしてください。"},
+        {"Form4", "txt18", "0", "つま先版を設けない場合は長さと先端の厚さを共に0に、設ける場合は共に0より大きくしてください。"},
+        {"Form4", "txt16", "0", "かかと版を設けない場合は長さと先端の厚さを共に0に、設ける場合は共に0より大きくしてください。"},
+        {"Form4", "txt18", "", "寸法を入力してください。"},
     };
     for (const BrokenCase& c : cases) {
         const std::string name = std::string(c.form) + "." + c.control + " \"" + c.text + "\"";
@@ -88,6 +94,70 @@ TEST_F(OpenedBounds, AValueAScreenRefusesOpensWithoutAResult) {
         run.main->FileImage();
         EXPECT_EQ(run.svc.messages.size(), 1u) << name;
     }
+}
+
+// A box that does not take part in the wall is neither judged nor read, whatever it holds:
+// a cover or a row's spacing of a member the wall has not, a one-sided box of a two-sided
+// wall, the short-term stress of the normal case, the cohesion while it is not considered.
+// The file opens with every result, in the earlier 217-line form as in the 220-line one.
+TEST_F(OpenedBounds, ABoxThatTakesNoPartOpensWithTheResults) {
+    fixture::enterWall(prog, fixture::Wall::TwoSided);
+    const std::string saved = path("two-sided.ywd");
+    saveAs(prog, svc, saved);
+    const std::vector<std::string> good = linesOf(saved);
+    const std::string panel = prog.form<Form4>().lbl62.caption();
+    const std::string wallCheck = prog.form<Form7>().lbl4.caption();
+    ASSERT_NE(panel, "");
+    ASSERT_NE(wallCheck, "");
+    const BrokenCase cases[] = {
+        {"Form22", "txt6", "0", "the key's cover without a key"},
+        {"Form22", "txt4", "abc", "the heel's cover without a heel"},
+        {"Form7", "txt10", "abc", "the key row's spacing"},
+        {"Form7", "txt10", "5", "the key row's spacing"},
+        {"Form7", "txt8", "1e999", "the heel row's spacing"},
+        {"Form4", "txt3", "1e999", "H3 of the one-sided shape"},
+        {"Form4", "txt4", "abc", "H4 of the one-sided shape"},
+        {"Form4", "txt23", "1e999", "the front surcharge of the one-sided shape"},
+        {"Form3", "txt13", "1e999", "the short-term stress in the normal case"},
+        {"Form3", "txt14", "abc", "the cohesion under しない"},
+    };
+    for (const BrokenCase& c : cases) {
+        for (std::size_t count : {std::size_t{220}, std::size_t{217}}) {
+            const std::string name = std::string(c.message) + " " + c.form + "." + c.control + " \"" + c.text +
+                                     "\" in " + std::to_string(count) + " lines";
+            std::vector<std::string> texts = good;
+            texts[lineOf(c.form, c.control) - 1] = c.text;
+            texts.resize(count);
+            Fresh run;
+            open(run.prog, run.svc, craft(texts, "hidden.ywd"));
+            EXPECT_EQ(run.svc.messageTexts(), std::vector<std::string>{}) << name;
+            EXPECT_TRUE(run.prog.hasResult()) << name;
+            EXPECT_TRUE(run.prog.checkCurrent()) << name;
+            EXPECT_EQ(run.prog.form<Form4>().lbl62.caption(), panel) << name;
+            EXPECT_EQ(run.prog.form<Form7>().lbl4.caption(), wallCheck) << name;
+            // Its text is kept as the file holds it.
+            auto* box = static_cast<plat::TextBox*>(run.prog.find(c.form)->control(c.control));
+            EXPECT_EQ(box->text(), c.text) << name;
+        }
+    }
+}
+
+// A refused cover of a member the wall has: the cover dialog opens on it after the
+// message, and corrected there the project goes on to its results.
+TEST_F(OpenedBounds, ARefusedCoverOpensTheCoverDialogOnIt) {
+    std::vector<std::string> texts = savedWall();
+    texts[lineOf("Form22", "txt5") - 1] = "0";
+    Fresh run;
+    std::string shownIn, focused;
+    run.svc.modalScripts.push_back([&](plat::Form& dialog) {
+        shownIn = dialog.name();
+        focused = dialog.activeControl() ? dialog.activeControl()->name() : "";
+    });
+    open(run.prog, run.svc, craft(texts, "cover.ywd"));
+    EXPECT_EQ(run.svc.messageTexts(), std::vector<std::string>{"つま先版のかぶり厚さは1以上1000mm以下で入力してください。"});
+    EXPECT_EQ(shownIn, "Form22");
+    EXPECT_EQ(focused, "txt5");
+    EXPECT_FALSE(run.prog.hasResult());
 }
 
 // The wall as saved opens with every result again and no message: the rules refuse

@@ -66,9 +66,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"H3BeforeH1", [](Program&, Form4& f) { empty(f, "txt3"); empty(f, "txt5"); },
                     "寸法を入力してください。", "txt3"},
         RefusalCase{"H4", [](Program&, Form4& f) { empty(f, "txt4"); }, "寸法を入力してください。", "txt4"},
-        RefusalCase{"TopRowInBoxOrder", [](Program&, Form4& f) { empty(f, "txt10"); empty(f, "txt9"); },
-                    "寸法を入力してください。", "txt9"},
-        RefusalCase{"BlankCountsAsText", [](Program&, Form4& f) { f.txt7.setText(" "); empty(f, "txt17"); },
+        // Left to right across the figure's top row: the rear wall's inner batter first.
+        RefusalCase{"TopRowInFigureOrder", [](Program&, Form4& f) { empty(f, "txt10"); empty(f, "txt9"); },
+                    "寸法を入力してください。", "txt10"},
+        RefusalCase{"BlankCountsAsText", [](Program&, Form4& f) { f.txt8.setText(" "); empty(f, "txt17"); },
                     "寸法を入力してください。", "txt17"},
         RefusalCase{"CentralFillDepth", [](Program&, Form4& f) { empty(f, "txt20"); }, "寸法を入力してください。",
                     "txt20"},

@@ -56,6 +56,8 @@ std::vector<std::string> printedReport(Program& p, ScriptedServices& s) {
     const size_t scripts = s.modalScripts.size();
     const size_t jobs = s.printJobs.size();
     s.modalScripts.push_back([](plat::Form& f) {
+        // A refusal may open the dialog of the box it names instead: it is left as it is.
+        if (f.name() != Form15::kName) return;
         auto& d = static_cast<Form15&>(f);
         d.opt5.userClick();  // every page
         d.cmd1.press();

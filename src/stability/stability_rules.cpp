@@ -1,0 +1,90 @@
+#include "stability/stability_rules.h"
+
+#include <string>
+
+#include "common/numbers.h"
+#include "conditions/condition_boxes.h"
+#include "conditions/design_choices.h"
+#include "stability/check_method_dialogs.h"
+#include "stability/dimension_boxes.h"
+#include "stability/dimension_screen.h"
+#include "stability/shear_key_dialogs.h"
+
+namespace {
+
+bool readsZero(const plat::TextBox& box) { return box.text().empty() || num::parse(box.text()) == 0; }
+
+// A heel or a toe is there or not: its length and end thickness both 0, or both more. An
+// empty box beside a part that is there is a forgotten one.
+std::function<std::string()> pairRule(const plat::TextBox& self, const plat::TextBox& partner, const char* halfGone) {
+    return [&self, &partner, halfGone]() -> std::string {
+        // A partner that is no length is named for itself first.
+        if (!withinBounds(partner.text(), bounds::kLengthOrNone)) return "";
+        if (readsZero(self) && readsZero(partner)) return "";
+        if (self.text().empty()) return kDimensionMissing;
+        if (num::parse(self.text()) == 0) return halfGone;
+        return "";
+    };
+}
+
+void bringDimensionsToFront(Program& program) {
+    for (const char* later : {"Form7", "Form23"})
+        if (plat::Form* screen = program.find(later)) screen->hide();
+    if (plat::Form* conditions = program.find("Form3"); conditions && conditions->visible()) conditions->hide();
+    Form4& dimensions = program.form<Form4>();
+    if (dimensions.visible()) return;
+    dimensions.setTop(0);
+    dimensions.setLeft(0);
+    dimensions.show();
+}
+
+}  // namespace
+
+std::vector<BoundedBox> dimensionRules(Program& program) {
+    Form4& d = program.form<Form4>();
+    std::vector<BoundedBox> rules;
+    for (const DimensionBox& row : dimensionBoxes())
+        if (row.text)
+            rules.push_back({.box = &(d.*row.box), .name = "", .bounds = {}, .missing = row.missing, .anyText = true});
+    appendRules(rules, boundedDimensionBoxes(d, designChoices(program).oneSided()));
+    for (BoundedBox& entry : rules) {
+        if (entry.box == &d.txt12) entry.between = pairRule(d.txt12, d.txt18, kToeHalfGone);
+        if (entry.box == &d.txt18) entry.between = pairRule(d.txt18, d.txt12, kToeHalfGone);
+        if (entry.box == &d.txt16) entry.between = pairRule(d.txt16, d.txt19, kHeelHalfGone);
+        if (entry.box == &d.txt19) entry.between = pairRule(d.txt19, d.txt16, kHeelHalfGone);
+        entry.bringUp = [&program] { bringDimensionsToFront(program); };
+    }
+    return rules;
+}
+
+std::vector<BoundedBox> keyRules(Program& program) {
+    ShearKeyDialog* key = keyDialogInUse(program, program.form<Form4>());
+    if (!key || key->txt1.text().empty()) return {};
+    std::vector<BoundedBox> rules = boundedKeyBoxes(*key);
+    for (BoundedBox& entry : rules) entry.bringUp = [&program] { showShearKeyDialogAsLeft(program); };
+    return rules;
+}
+
+std::vector<BoundedBox> typedKeyRules(Program& program) {
+    ShearKeyDialog* key = keyDialogInUse(program, program.form<Form4>());
+    if (!key) return {};
+    std::vector<BoundedBox> rules = boundedKeyBoxes(*key);
+    for (BoundedBox& entry : rules) {
+        entry.applies = !entry.box->text().empty();
+        entry.bringUp = [&program] { showShearKeyDialogAsLeft(program); };
+    }
+    return rules;
+}
+
+std::vector<BoundedBox> ownStabilityRules(Program& program) {
+    std::vector<BoundedBox> rules = dimensionRules(program);
+    appendRules(rules, keyRules(program));
+    if (designChoices(program).seismic()) appendRules(rules, program.form<Form21>().boundedBoxes());
+    return rules;
+}
+
+std::vector<BoundedBox> stabilityRules(Program& program) {
+    std::vector<BoundedBox> rules = givenOnly(conditionRules(program));
+    appendRules(rules, ownStabilityRules(program));
+    return rules;
+}
