@@ -82,19 +82,12 @@ void Form7::takeOverFromDimensions() {
 // chosen again. A row that cannot be is emptied, and the first reason is told once.
 void Form7::spaceWaitingRows() {
     if (txt_ka.text().empty() || !program_.hasResult()) return;
-    std::string firstProblem;
+    std::vector<int> waiting;
     for (int loc : presentLocations()) {
         const Row r = row(loc);
-        if (refusedRow(loc) || r.bars.text().empty() || !r.computed.caption().empty()) continue;
-        try {
-            RequiredSpacing(loc);
-        } catch (const num::CalcFault&) {
-            if (firstProblem.empty()) firstProblem = kCannotComputeMessage;
-        } catch (const SectionRefusal& refusal) {
-            if (firstProblem.empty()) firstProblem = refusal.what();
-        }
+        if (!refusedRow(loc) && !r.bars.text().empty() && r.computed.caption().empty()) waiting.push_back(loc);
     }
-    if (!firstProblem.empty()) showFaultMessage(program_, firstProblem.c_str());
+    computeSpacings(waiting);
 }
 
 // The section KA follows the way KA was given on the design conditions. What the hand-over

@@ -205,6 +205,8 @@ public:
     void dropStaleRows();
     // Every row that holds a bar and no spacing gets its spacing (see the hand-over).
     void spaceWaitingRows();
+    // Computes the required spacing of each location given; the first problem is told once.
+    void computeSpacings(const std::vector<int>& locs);
     // The hand-over's section KA; false when no coefficient could be worked out.
     bool takeOverKa();
     // Whether the location can be designed for the current stability result at all.

@@ -86,9 +86,15 @@ void Form7::coversChanged() {
 
     // Without a KA no spacing can be computed: the new covers wait for the next bar choice.
     if (txt_ka.text().empty()) return;
+    std::vector<int> withBars;
+    for (int loc : presentLocations())
+        if (!row(loc).bars.text().empty()) withBars.push_back(loc);
+    computeSpacings(withBars);
+}
+
+void Form7::computeSpacings(const std::vector<int>& locs) {
     std::string firstProblem;
-    for (int loc : presentLocations()) {
-        if (row(loc).bars.text().empty()) continue;
+    for (int loc : locs) {
         try {
             RequiredSpacing(loc);
         } catch (const num::CalcFault&) {
