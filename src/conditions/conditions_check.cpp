@@ -27,43 +27,21 @@ void Form3::refreshSeismicInput() {
     // Only coefficients the dialog accepts: while one is refused there nothing is taken,
     // and they are taken once it is corrected.
     if (firstBrokenRule(dialog->boundedBoxes())) return;
-    const float kh = program_.seismicKh;
-    const float kv = program_.seismicKv;
+    // A computed KA or δ that these coefficients no longer give is asked for again
+    // (deriveGivenFigures).
     dialog->Jisin();
-    if ((kh == program_.seismicKh && kv == program_.seismicKv) || !opt2.value()) return;
-    // A computed KA stands only while these coefficients give it too (an opened project
-    // whose refused coefficient was corrected); one from other coefficients is stale.
-    const std::string shown = txt15.text();
-    bool same = false;
-    if (!firstBrokenRule(boundedBoxes())) {
-        try {
-            same = KEISAN() && num::format(program_.activeCoefficient, "0.00#") == shown;
-        } catch (const num::CalcFault&) {
-        }
-    }
-    if (!same) dropKa();
 }
 
 // KA and δ from their buttons are shown in their boxes; the steps of their derivations,
 // which the report prints, are worked out again from the boxes as they stand, so that
 // none is left from an earlier pass (an opened project that was refused and corrected).
-// Where a formula has no value the figures stay as they are: the boxes decide the wall.
+// A figure stands only while the boxes as they stand give it: one they no longer give (φ
+// or the seismic coefficients changed since it was computed) is emptied and asked for, as
+// an empty box is, so that the paper never derives a figure other than the one used.
 bool Form3::deriveGivenFigures() {
     Program& p = program_;
-    auto quietly = [](auto&& step) {
-        try {
-            step();
-        } catch (const num::CalcFault&) {
-        }
-    };
-    if (opt2.value()) quietly([this] { KEISAN(); });
-    if (opt4.value() && p.deltaComputed == 1) {
-        quietly([this, &p] {
-            HENSUU();
-            ka::storeSeismicTheta(p);
-            if (num::store(static_cast<double>(p.groundSlope) + p.seismicTheta) < p.backfillPhi) jDERUTA();
-        });
-    }
+    if (opt4.value() && p.deltaComputed == 1 && !deltaStillGiven()) return withdrawGivenFigure(txt10);
+    if (opt2.value() && !kaStillGiven()) return withdrawGivenFigure(txt15);
     try {
         HENSUU();
     } catch (const num::CalcFault&) {
@@ -71,6 +49,44 @@ bool Form3::deriveGivenFigures() {
         return false;
     }
     return true;
+}
+
+// δ of 計算する from φ and the seismic angle as they stand, with its steps, equals the box.
+bool Form3::deltaStillGiven() {
+    Program& p = program_;
+    try {
+        HENSUU();
+        ka::storeSeismicTheta(p);
+        if (num::store(static_cast<double>(p.groundSlope) + p.seismicTheta) < p.backfillPhi)
+            jDERUTA();
+        else
+            p.deltaStability = p.backfillPhi;
+        return num::format(p.deltaStability, "0.00") == txt10.text();
+    } catch (const num::CalcFault&) {
+        return false;
+    }
+}
+
+// KA of 計算 from the boxes as they stand, with its steps, equals the box.
+bool Form3::kaStillGiven() {
+    try {
+        HENSUU();
+        return KEISAN() && num::format(program_.activeCoefficient, "0.00#") == txt15.text();
+    } catch (const num::CalcFault&) {
+        return false;
+    }
+}
+
+// The computed figure is gone, with what was built on it, and the box asks for it.
+bool Form3::withdrawGivenFigure(plat::TextBox& box) {
+    if (&box == &txt10) {
+        withdrawComputedDelta();
+        stale_.changed(txt10);
+    }
+    dropKa();
+    for (const ConditionBox& row : conditionBoxes())
+        if (row.box && &(this->*row.box) == &box) boxRefused(row, opt_D.value());
+    return false;
 }
 
 void Form3::cmd3_Click() {

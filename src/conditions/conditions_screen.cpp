@@ -316,8 +316,9 @@ void Form3::bindFields() {
     bindInvalidation();
     // An edit of the box drops what the table says for it.
     auto invalidate = [this](plat::TextBox& box) { return [this, &box] { stale_.changed(box); }; };
-    // The backfill φ: a computed KA goes with it.
+    // The backfill φ: a computed KA and a computed δ go with it.
     auto phiEdited = [this] {
+        withdrawComputedDelta();
         dropKa();
         stale_.changed(txt8);
     };
@@ -390,6 +391,12 @@ void Form3::fillSoilLists(bool road) {
         else
             for (const char* soil : kBuildingSoils) list->addItem(soil);
     }
+}
+
+void Form3::withdrawComputedDelta() {
+    if (program_.deltaComputed != 1) return;
+    txt10.setText("");
+    program_.deltaComputed = 0;
 }
 
 void Form3::dropKa() {

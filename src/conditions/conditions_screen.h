@@ -172,6 +172,9 @@ public:
     void jDERUTA();
     // Base friction μ = tan φB.
     void Masatu();
+    // A δ written by 計算する goes when what it follows from changes (φ, the seismic
+    // coefficients): the box is emptied and δ counts as typed again.
+    void withdrawComputedDelta();
 
 private:
     void layout();
@@ -186,6 +189,9 @@ private:
     // The steps of a computed KA and δ worked out again from the boxes, then HENSUU;
     // false, told, when the boxes give no values.
     bool deriveGivenFigures();
+    bool deltaStillGiven();
+    bool kaStillGiven();
+    bool withdrawGivenFigure(plat::TextBox& box);
     void fillSoilLists(bool road);
     void standardChosen(const plat::OptionButton& option, bool road);
     void withdrawKa();

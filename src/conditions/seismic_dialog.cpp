@@ -152,10 +152,12 @@ void Form25::cmd1_Click() {
     // result built on them stand.
     if (choice() == inForce_) return;
 
-    // The KA depends on the seismic input: it must be typed or computed again.
+    // The KA depends on the seismic input, and so does a computed δ: they must be typed
+    // or computed again.
     conditions.opt1.setValue(false);
     conditions.opt2.setValue(false);
     conditions.txt15.setText("");
+    conditions.withdrawComputedDelta();
     if (opt_K1.value() || opt_D1.value()) {
         conditions.cmd5.setEnabled(false);
         conditions.opt1.setEnabled(false);

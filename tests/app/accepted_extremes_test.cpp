@@ -75,11 +75,15 @@ const Extreme kExtremes[] = {
     {"Kho 0.01, road", fixture::Wall::InclinedRear,
      [](Program& p, ScriptedServices& s) {
          seismicKh(p, s, "0.01");
+         // δ and KA follow the new coefficient: both computed again.
+         p.form<Form3>().cmd7.press();
          p.form<Form3>().cmd6.press();
      }},
     {"Kh 0.01, building", fixture::Wall::TwoSidedSeismic,
      [](Program& p, ScriptedServices& s) {
          seismicKh(p, s, "0.01");
+         // δ and KA follow the new coefficient: both computed again.
+         p.form<Form3>().cmd7.press();
          p.form<Form3>().cmd6.press();
      }},
     {"φB 60°, with key", fixture::Wall::HeelToeKey, [](Program& p, ScriptedServices&) { foundationPhi(p, "60"); }},

@@ -364,3 +364,77 @@ TEST_F(ConditionsCheck, ComputedKaIsDroppedWhenKhChangesWithTheStandard) {
 }
 
 }  // namespace
+
+// A KA or δ written by its button stands only while the boxes as they stand give it. For
+// φ 30° and Kh 0.2 (Kv 0): θk = atan 0.2 = 11.31°, sin Δ = sin θk / sin φ = 0.3922,
+// Δ = 23.09°, tan δ = sin φ sin(Δ + θk) / (1 − sin φ cos(Δ + θk)) = 0.4809, δ = 25.68°.
+// With Kh 0.25 the same steps give δ = 28.27°: a δ of 25.68 is no longer what they give.
+TEST_F(ConditionsCheck, AComputedDeltaOrKaStandsOnlyWhileTheBoxesGiveIt) {
+    enum class Change { Nothing, SameKh, NewKh, PhiTyped };
+    struct Case {
+        const char* name;
+        Change change;
+        bool asked;  // 地盤の形状 > asks for δ; otherwise it goes on
+    };
+    const Case cases[] = {
+        {"nothing changed", Change::Nothing, false},
+        {"Kh confirmed again unchanged", Change::SameKh, false},
+        {"Kh 0.25", Change::NewKh, true},
+        {"φ typed over", Change::PhiTyped, true},
+    };
+    // The seismic dialog opened again and confirmed with this Kh.
+    auto confirmKh = [this](const char* kh) {
+        svc.modalScripts.push_back([kh](plat::Form& d) {
+            auto& dialog = static_cast<Form25&>(d);
+            dialog.Text1.setText(kh);
+            dialog.cmd1.press();
+        });
+        f().cmd4.press();
+    };
+    for (const Case& c : cases) {
+        fillAll();
+        seismic(&Form25::opt_K1, "0.2", "0");
+        f().txt13.setText("300");
+        f().cmd7.press();
+        ASSERT_EQ(f().txt10.text(), "25.68") << c.name;
+        f().cmd6.press();
+        const std::string ka = f().txt15.text();
+        ASSERT_FALSE(ka.empty()) << c.name;
+        switch (c.change) {
+        case Change::Nothing: break;
+        case Change::SameKh: confirmKh("0.2"); break;
+        case Change::NewKh: confirmKh("0.25"); break;
+        case Change::PhiTyped:
+            f().txt8.setFocus();
+            f().txt8.userEdit("32", 2, 0);
+            // The computed δ and KA go with φ at once, as a computed KA always did.
+            EXPECT_TRUE(f().txt10.text().empty());
+            EXPECT_TRUE(f().txt15.text().empty());
+            break;
+        }
+        svc.clear();
+        if (prog.isLoaded("Form23")) prog.form<Form23>().hide();
+        f().cmd3.press();
+        if (!c.asked) {
+            EXPECT_TRUE(svc.messages.empty()) << c.name << ": " << lastError();
+            EXPECT_EQ(f().txt10.text(), "25.68") << c.name;
+            EXPECT_EQ(f().txt15.text(), ka) << c.name;
+            EXPECT_NEAR(prog.deltaStability, 25.68f, 1e-4) << c.name;
+            EXPECT_TRUE(prog.form<Form23>().visible()) << c.name;
+            continue;
+        }
+        EXPECT_EQ(lastError(), "壁背面と土との間の壁面摩擦角を入力してください。") << c.name;
+        EXPECT_TRUE(f().txt10.text().empty()) << c.name;
+        EXPECT_TRUE(f().txt15.text().empty()) << c.name << ": a KA computed with the old δ";
+        EXPECT_NE(prog.deltaComputed.value_or(0), 1) << c.name;
+        EXPECT_TRUE(focused(f().txt10)) << c.name;
+        EXPECT_FALSE(prog.isLoaded("Form23") && prog.form<Form23>().visible()) << c.name;
+        // 計算する again gives the δ of the boxes as they stand, and the wall goes on.
+        f().cmd7.press();
+        f().cmd6.press();
+        svc.clear();
+        f().cmd3.press();
+        EXPECT_TRUE(svc.messages.empty()) << c.name << ": " << lastError();
+        if (c.change == Change::NewKh) EXPECT_EQ(f().txt10.text(), "28.27");
+    }
+}

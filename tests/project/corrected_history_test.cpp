@@ -65,7 +65,9 @@ protected:
                 d.cmd1.press();
             });
             p.form<Form3>().cmd4.press();
-            // "ＯＫ" with other coefficients than those in force withdraws KA: computed again.
+            // "ＯＫ" with other coefficients than those in force withdraws KA and a computed
+            // δ: the emptied δ is computed again, then KA.
+            if (p.form<Form3>().txt10.text().empty()) p.form<Form3>().cmd7.press();
             p.form<Form3>().cmd6.press();
         } else if (form == "Form21") {
             run.svc.modalScripts.push_back([&](plat::Form& f) {
