@@ -592,9 +592,15 @@ void Form3::opt8_Click() {
 
 // ---- soil lists ----
 
-void Form3::cbo1_Click() { stale_.changed(cbo1); }
+// A soil picked again is no change: only another soil than the one the design values
+// hold makes the results stale.
+void Form3::cbo1_Click() {
+    if (cbo1.text() != program_.backfillSoilType) stale_.changed(cbo1);
+}
 
-void Form3::cbo2_Click() { stale_.changed(cbo2); }
+void Form3::cbo2_Click() {
+    if (cbo2.text() != program_.foundationSoilType) stale_.changed(cbo2);
+}
 
 // Enter moves on and leaves the soil as it was: nothing is stale.
 void Form3::cbo1_KeyPress(int& keyAscii) { fields_.enterKey(cbo1, keyAscii); }

@@ -256,6 +256,20 @@ TEST_F(ConditionsFields, SoilListPickInvalidatesTheStabilityResultOnly) {
     EXPECT_FALSE(toolbarOff());
 }
 
+// The soil the results were computed with, picked again from its list, is no change.
+TEST_F(ConditionsFields, TheSameSoilPickedAgainKeepsTheResults) {
+    f().cbo1.setListIndex(2);
+    f().cbo2.setListIndex(3);
+    prog.backfillSoilType = f().cbo1.text();
+    prog.foundationSoilType = f().cbo2.text();
+    for (plat::ComboBox* list : {&f().cbo1, &f().cbo2}) {
+        makeResultsValid();
+        list->userPick(list->listIndex());
+        EXPECT_FALSE(stabilityInvalid()) << list->name();
+        EXPECT_TRUE(prog.checkCurrent()) << list->name();
+    }
+}
+
 // ---- the screen's state, options and buttons ----
 
 using ConditionsScreen = DesignConditionsTest;

@@ -107,6 +107,13 @@ std::vector<LookCase> lookCases() {
     LookCase shortTerm = conditionsBox("txt13", kSeismic);
     shortTerm.name = "txt13Seismic";
     cases.push_back(shortTerm);
+    // Each soil list: the soil already chosen picked again.
+    cases.push_back({"SoilListsPickedAgain", &kOrdinary, [](Session& s) {
+                         backToConditions(s);
+                         for (plat::ComboBox* list : {&s.conditions().cbo1, &s.conditions().cbo2})
+                             list->userPick(list->listIndex());
+                         onToTheSections(s);
+                     }});
     // The seismic coefficients looked at and confirmed with "ＯＫ" as they were.
     cases.push_back({"SeismicDialog", &kSeismic, [](Session& s) {
                          backToConditions(s);
