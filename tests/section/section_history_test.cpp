@@ -141,8 +141,8 @@ const HistoryCase kCases[] = {
          s.sectionCheck();
          revisit(s);
      }},
-    // A stability result dropped and made again without a change to any row: the check
-    // counts again without a re-check.
+    // The soil already chosen picked again, then the stability result made again without
+    // a change to any row: the check still counts without a re-check.
     {"SameSoilTypePickedAgain", kOrdinary,
      [](Session& s) {
          s.design(kOrdinary);

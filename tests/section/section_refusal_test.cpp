@@ -221,7 +221,7 @@ TEST(SectionRefusal, AnUnchangedRemadeResultLeavesTheCheckCounting) {
     Session s;
     s.design(Wall{"Ordinary", {}});
     ASSERT_EQ(s.prog.sectionCheckDoneValue(), 1);
-    s.conditions().cbo1.userPick(2);
+    s.conditions().cbo1.userPick(3);  // another soil, the same figures
     EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
     s.stabilityCheck();
     s.svc.clear();
@@ -244,7 +244,7 @@ TEST(SectionRefusal, ATouchedRowKeepsTheCheckUncountedAfterARemadeResult) {
     f.txt6.setFocus();
     f.txt6.keyPress('0');
     EXPECT_EQ(f.lbl24.caption(), "");
-    s.conditions().cbo1.userPick(2);
+    s.conditions().cbo1.userPick(3);  // another soil, the same figures
     s.stabilityCheck();
     s.handOver();
     EXPECT_EQ(s.prog.sectionCheckDoneValue(), 0);
