@@ -7,7 +7,6 @@
 #include "conditions/condition_boxes.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/ground_shape.h"
-#include "conditions/ka_formulas.h"
 #include "conditions/seismic_dialog.h"
 
 namespace {
@@ -53,15 +52,9 @@ bool Form3::deriveGivenFigures() {
 
 // δ of 計算する from φ and the seismic angle as they stand, with its steps, equals the box.
 bool Form3::deltaStillGiven() {
-    Program& p = program_;
     try {
-        HENSUU();
-        ka::storeSeismicTheta(p);
-        if (num::store(static_cast<double>(p.groundSlope) + p.seismicTheta) < p.backfillPhi)
-            jDERUTA();
-        else
-            p.deltaStability = p.backfillPhi;
-        return num::format(p.deltaStability, "0.00") == txt10.text();
+        deriveDelta();
+        return num::format(program_.deltaStability, "0.00") == txt10.text();
     } catch (const num::CalcFault&) {
         return false;
     }

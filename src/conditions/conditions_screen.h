@@ -169,6 +169,8 @@ public:
     void MESSEIJI();
     // Seismic wall friction angle δ.
     void cmd7_Click();
+    // δ from φ and the seismic angle θk (its steps by jDERUTA; δ = φ where β + θk reaches φ).
+    void deriveDelta();
     void jDERUTA();
     // Base friction μ = tan φB.
     void Masatu();

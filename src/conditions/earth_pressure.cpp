@@ -75,18 +75,23 @@ bool Form3::KEISAN() {
     return false;
 }
 
+void Form3::deriveDelta() {
+    Program& p = program_;
+    HENSUU();
+    ka::storeSeismicTheta(p);
+    if (num::store(static_cast<double>(p.groundSlope) + p.seismicTheta) < p.backfillPhi)
+        jDERUTA();
+    else
+        p.deltaStability = p.backfillPhi;
+}
+
 void Form3::cmd7_Click() {
     Program& p = program_;
     // δ follows from φ: a φ that describes no soil, or any box the calculation reads that
     // is refused, is named before δ is written.
     if (refuseFirstBroken(p, formulaRules(txt10))) return;
     try {
-        HENSUU();
-        ka::storeSeismicTheta(p);
-        if (num::store(static_cast<double>(p.groundSlope) + p.seismicTheta) < p.backfillPhi)
-            jDERUTA();
-        else
-            p.deltaStability = p.backfillPhi;
+        deriveDelta();
     } catch (const num::CalcFault&) {
         showCannotCompute(p);
         return;

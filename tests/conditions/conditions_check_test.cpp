@@ -435,6 +435,8 @@ TEST_F(ConditionsCheck, AComputedDeltaOrKaStandsOnlyWhileTheBoxesGiveIt) {
         svc.clear();
         f().cmd3.press();
         EXPECT_TRUE(svc.messages.empty()) << c.name << ": " << lastError();
-        if (c.change == Change::NewKh) EXPECT_EQ(f().txt10.text(), "28.27");
+        if (c.change == Change::NewKh) {
+            EXPECT_EQ(f().txt10.text(), "28.27");
+        }
     }
 }
