@@ -95,7 +95,7 @@ std::vector<BoundedBox> boundedKeyBoxes(ShearKeyDialog& dialog) {
     return bounded;
 }
 
-ShearKeyDialog* keyDialogInUse(Program& program, Form4& /*screen: the program's own, read through it*/) {
+ShearKeyDialog* keyDialogInUse(Program& program) {
     if (!dimensionChoices(program).withKey()) return nullptr;
     const DesignChoices choices = designChoices(program);
     if (choices.building()) return &program.form<Form19>();

@@ -60,4 +60,4 @@ std::span<const KeyBox> keyBoxes();
 std::vector<BoundedBox> boundedKeyBoxes(ShearKeyDialog& dialog);
 // The key dialog whose values the stability calculation takes: the standard's, while the
 // screen has a key; none without one.
-ShearKeyDialog* keyDialogInUse(Program& program, Form4& screen);
+ShearKeyDialog* keyDialogInUse(Program& program);

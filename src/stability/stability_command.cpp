@@ -11,6 +11,7 @@
 #include "stability/check_method_dialogs.h"
 #include "stability/dimension_boxes.h"
 #include "stability/dimension_screen.h"
+#include "stability/judgement_panel.h"
 #include "stability/stability_fault.h"
 #include "stability/stability_rules.h"
 
@@ -44,7 +45,7 @@ void Form4::cmd3_Click() {
     // A key height asked for leaves the panel hidden: that result waits for the next check,
     // and the focus stays here for it.
     dropUnshownResult();
-    (lbl56.visible() ? cmd1 : cmd3).setFocus();
+    (judgementPanel(*this).bearing.name.visible() ? cmd1 : cmd3).setFocus();
 }
 
 // The choices the calculation needs, each asked for where it is made.

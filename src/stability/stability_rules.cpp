@@ -58,7 +58,7 @@ std::vector<BoundedBox> dimensionRules(Program& program) {
 }
 
 std::vector<BoundedBox> keyRules(Program& program) {
-    ShearKeyDialog* key = keyDialogInUse(program, program.form<Form4>());
+    ShearKeyDialog* key = keyDialogInUse(program);
     if (!key || key->txt1.text().empty()) return {};
     std::vector<BoundedBox> rules = boundedKeyBoxes(*key);
     for (BoundedBox& entry : rules) entry.bringUp = [&program] { showShearKeyDialogAsLeft(program); };
@@ -66,7 +66,7 @@ std::vector<BoundedBox> keyRules(Program& program) {
 }
 
 std::vector<BoundedBox> typedKeyRules(Program& program) {
-    ShearKeyDialog* key = keyDialogInUse(program, program.form<Form4>());
+    ShearKeyDialog* key = keyDialogInUse(program);
     if (!key) return {};
     std::vector<BoundedBox> rules = boundedKeyBoxes(*key);
     for (BoundedBox& entry : rules) {

@@ -50,7 +50,7 @@ std::vector<Box> numericBoxes(Program& p) {
     Form4& d = p.form<Form4>();
     for (const BoundedBox& b : boundedDimensionBoxes(d, designChoices(p).groundShape == GroundShape::OneSided))
         if (b.applies) out.push_back({Screen::Dimensions, b.box, b.bounds});
-    if (ShearKeyDialog* key = keyDialogInUse(p, d))
+    if (ShearKeyDialog* key = keyDialogInUse(p))
         for (const BoundedBox& b : boundedKeyBoxes(*key)) out.push_back({Screen::Key, b.box, b.bounds});
     Form7& s = p.form<Form7>();
     for (const BoundedBox& b : p.form<Form22>().boundedBoxes())
