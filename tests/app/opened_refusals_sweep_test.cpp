@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/file_lines.h"
 #include "app/main_window.h"
 #include "common/entry_bounds.h"
 #include "conditions/conditions_screen.h"
@@ -33,12 +34,6 @@ struct SavedBox {
     // Fed into the stability result; the others into the section check only.
     bool stability;
 };
-
-int lineOf(const std::string& form, const std::string& control) {
-    for (const project::LineSource& line : project::lines())
-        if (line.form == form && line.control == control) return line.number;
-    return 0;
-}
 
 // The boxes that take part in the wall, as its rules list them.
 std::vector<SavedBox> partakingBoxes(Program& p) {
@@ -134,7 +129,7 @@ TEST_F(OpenedRefusals, EveryRefusedBoxOfAFileIsNamedBroughtUpAndCountsNowhere) {
             boxes = partakingBoxes(first.prog);
         }
         for (const SavedBox& saved : boxes) {
-            const int line = lineOf(saved.form, saved.control);
+            const int line = fixture::fileLine(saved.form, saved.control);
             ASSERT_GT(line, 0) << saved.form << "." << saved.control;
             for (const char* value : kRefused) {
                 if (withinBounds(value, saved.bounds)) continue;

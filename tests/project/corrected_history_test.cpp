@@ -163,7 +163,7 @@ TEST_F(CorrectedHistory, EndsAsAFreshProgram) {
         ASSERT_FALSE(freshReport.empty()) << h.name;
 
         std::vector<std::string> texts = linesOf(saved);
-        const int line = fileLine(h.form, h.control);
+        const int line = fixture::fileLine(h.form, h.control);
         const std::string good = texts[line - 1];
         ASSERT_NE(good, h.refused) << h.name;
         texts[line - 1] = h.refused;
@@ -200,7 +200,7 @@ TEST_F(CorrectedHistory, TheDeltaDerivationAfterACorrectedKho) {
     const std::string saved = path("fresh.ywd");
     saveAs(fresh.prog, fresh.svc, saved);
     std::vector<std::string> texts = linesOf(saved);
-    texts[fileLine("Form25", "Text1") - 1] = "-5";
+    texts[fixture::fileLine("Form25", "Text1") - 1] = "-5";
 
     ProgramWithMainWindow run;
     open(run.prog, run.svc, craft(texts, "refused.ywd"));

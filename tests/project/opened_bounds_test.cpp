@@ -7,18 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "support/file_lines.h"
 #include "project/project_fixture.h"
 #include "support/fixture_walls.h"
 
 namespace {
-
-// The line of a control in the file.
-int lineOf(const std::string& form, const std::string& control) {
-    for (const project::LineSource& line : project::lines())
-        if (line.form == form && line.control == control) return line.number;
-    ADD_FAILURE() << form << "." << control << " has no line";
-    return 1;
-}
 
 class OpenedBounds : public ProjectFixture {
 protected:
@@ -66,14 +59,14 @@ TEST_F(OpenedBounds, AValueAScreenRefusesOpensWithoutAResult) {
     for (const BrokenCase& c : cases) {
         const std::string name = std::string(c.form) + "." + c.control + " \"" + c.text + "\"";
         std::vector<std::string> texts = good;
-        texts[lineOf(c.form, c.control) - 1] = c.text;
+        texts[fixture::fileLine(c.form, c.control) - 1] = c.text;
         Fresh run;
         open(run.prog, run.svc, craft(texts, "broken.ywd"));
         EXPECT_EQ(run.svc.messageTexts(), std::vector<std::string>{c.message}) << name;
         // The texts as the file holds them.
         auto* box = static_cast<plat::TextBox*>(run.prog.find(c.form)->control(c.control));
         EXPECT_EQ(box->text(), c.text) << name;
-        EXPECT_EQ(run.prog.form<Form4>().txt5.text(), texts[lineOf("Form4", "txt5") - 1]) << name;
+        EXPECT_EQ(run.prog.form<Form4>().txt5.text(), texts[fixture::fileLine("Form4", "txt5") - 1]) << name;
         EXPECT_EQ(run.prog.projectPath, path("broken.ywd")) << name;
         // No result: no judgement, no counted section check, nothing to save, preview or print.
         Form4& d = run.prog.form<Form4>();
@@ -126,7 +119,7 @@ TEST_F(OpenedBounds, ABoxThatTakesNoPartOpensWithTheResults) {
             const std::string name = std::string(c.message) + " " + c.form + "." + c.control + " \"" + c.text +
                                      "\" in " + std::to_string(count) + " lines";
             std::vector<std::string> texts = good;
-            texts[lineOf(c.form, c.control) - 1] = c.text;
+            texts[fixture::fileLine(c.form, c.control) - 1] = c.text;
             texts.resize(count);
             Fresh run;
             open(run.prog, run.svc, craft(texts, "hidden.ywd"));
@@ -146,7 +139,7 @@ TEST_F(OpenedBounds, ABoxThatTakesNoPartOpensWithTheResults) {
 // message, and corrected there the project goes on to its results.
 TEST_F(OpenedBounds, ARefusedCoverOpensTheCoverDialogOnIt) {
     std::vector<std::string> texts = savedWall();
-    texts[lineOf("Form22", "txt5") - 1] = "0";
+    texts[fixture::fileLine("Form22", "txt5") - 1] = "0";
     Fresh run;
     std::string shownIn, focused;
     run.svc.modalScripts.push_back([&](plat::Form& dialog) {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/file_lines.h"
 #include "app/main_window.h"
 #include "conditions/conditions_screen.h"
 #include "conditions/design_choices.h"
@@ -49,14 +50,6 @@ protected:
     }
     // The file's lines, decoded.
     static std::vector<std::string> linesOf(const std::string& file) { return project::parse(bytesOf(file)).texts; }
-
-    // The line of a control in the file.
-    static int fileLine(const std::string& form, const std::string& control) {
-        for (const project::LineSource& line : project::lines())
-            if (line.form == form && line.control == control) return line.number;
-        ADD_FAILURE() << form << "." << control << " has no line";
-        return 1;
-    }
 
     // A second run of the program, the main window only.
     using Fresh = ProgramWithMainWindow;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/file_lines.h"
 #include "common/cp932.h"
 #include "project/project_fixture.h"
 #include "report/print_range_dialog.h"
@@ -257,21 +258,15 @@ std::vector<std::string> rawLines(const std::string& bytes) {
     return lines;
 }
 
-int lineOf(const char* form, const char* control) {
-    for (const project::LineSource& l : project::lines())
-        if (l.form == form && l.control == control) return l.number;
-    return 0;
-}
-
 // A file written by hand in CP932, as the earlier program wrote every line: its
 // half-width katakana open as written, on the screens and on the page, and the program
 // writes the file again byte for byte.
 TEST_F(RoundTrip, HandWrittenCp932FileOpensWithItsKatakana) {
     std::vector<std::string> lines = rawLines(bytesOf(fixture("building.ywd")));
     ASSERT_EQ(lines.size(), 220u);
-    lines[lineOf("Form3", "txt1") - 1] = "\xC6\xBC-1 \x93\x8c\x8b\x9e";  // ﾆｼ-1 東京
-    lines[lineOf("Form4", "txt1") - 1] = "\xCB\xB6\xDE\xBC 1";           // ﾋｶﾞｼ 1
-    lines[lineOf("Form4", "txt2") - 1] = "\xD6\xB3\xCD\xB7";              // ﾖｳﾍｷ
+    lines[fixture::fileLine("Form3", "txt1") - 1] = "\xC6\xBC-1 \x93\x8c\x8b\x9e";  // ﾆｼ-1 東京
+    lines[fixture::fileLine("Form4", "txt1") - 1] = "\xCB\xB6\xDE\xBC 1";           // ﾋｶﾞｼ 1
+    lines[fixture::fileLine("Form4", "txt2") - 1] = "\xD6\xB3\xCD\xB7";              // ﾖｳﾍｷ
     std::string bytes;
     for (const std::string& l : lines) bytes += l + "\r\n";
     writeBytes(path("hand.ywd"), bytes);
@@ -323,9 +318,9 @@ TEST_F(RoundTrip, OpenSaveAsAndOpenAgainChangeNothing) {
 // A full-width "0" toe is no toe.
 TEST_F(RoundTrip, FullWidthNumbersInAFileAreReadAsWritten) {
     std::vector<std::string> texts = linesOf(fixture("building.ywd"));
-    texts[lineOf("Form3", "txt2") - 1] = "２４";
-    texts[lineOf("Form4", "txt12") - 1] = "０";
-    texts[lineOf("Form4", "txt18") - 1] = "０";
+    texts[fixture::fileLine("Form3", "txt2") - 1] = "２４";
+    texts[fixture::fileLine("Form4", "txt12") - 1] = "０";
+    texts[fixture::fileLine("Form4", "txt18") - 1] = "０";
     const std::string file = craft(texts, "wide.ywd");
     Fresh run;
     snapshot::openThroughMenu(run.prog, run.svc, file);
@@ -343,7 +338,7 @@ TEST_F(RoundTrip, FullWidthNumbersInAFileAreReadAsWritten) {
     d.txt13.setFocus();
     EXPECT_EQ(d.txt18.text(), "0");
     snapshot::saveAsThroughMenu(run.prog, run.svc, path("again.ywd"));
-    EXPECT_EQ(linesOf(path("again.ywd"))[lineOf("Form3", "txt2") - 1], "２４");
+    EXPECT_EQ(linesOf(path("again.ywd"))[fixture::fileLine("Form3", "txt2") - 1], "２４");
 }
 
 class WriteFixture : public ProjectFixture, public ::testing::WithParamInterface<std::string> {};
