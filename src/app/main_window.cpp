@@ -128,7 +128,7 @@ void MDIForm1::Men_FCls_Click() {
     auto answer = program_.msgBox("閉じてもよろしいですか？", plat::msg::kOkCancel | plat::msg::kQuestion | plat::msg::kSecondDefault, kConfirmTitle);
     if (answer == plat::MsgResult::Cancel) return;
     program_.currentScreen = 0;
-    for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form25", "Form22", "Form26"})
+    for (const char* name : {"Form3", "Form23", "Form4", "Form7", "Form14", "Form19", "Form21", "Form25", "Form22", "Form26"})
         program_.unload(name);
     // A screen uncovered while the others went may have claimed to be current.
     program_.currentScreen = 0;

@@ -164,6 +164,23 @@ TEST_F(FileCommands, TitleFollowsTheProjectFile) {
     EXPECT_EQ(main->caption(), "ミラノス");
 }
 
+// New and Close leave none of the project's dialogs loaded: the next wall starts from
+// their defaults, not from what the last one held in them.
+TEST_F(FileCommands, NewAndCloseUnloadEveryDialogOfTheProject) {
+    const char* const forms[] = {"Form23", "Form14", "Form19", "Form21", "Form22", "Form25", "Form26"};
+    for (const bool close : {false, true}) {
+        makeProject();
+        for (const char* name : forms) prog.formByName(name);
+        if (close) {
+            svc.answers.push_back(MsgResult::OK);
+            main->Men_FCls_Click();
+        } else {
+            main->FileNew();
+        }
+        for (const char* name : forms) EXPECT_FALSE(prog.isLoaded(name)) << name << (close ? " after Close" : " after New");
+    }
+}
+
 // A cancelled close leaves everything as it was: the panel, the section check, the
 // menus and the path; the hand-over and the saves go on working.
 TEST_F(FileCommands, CancelledCloseChangesNothing) {
