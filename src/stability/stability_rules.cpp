@@ -38,6 +38,13 @@ void bringDimensionsToFront(Program& program) {
     dimensions.show();
 }
 
+// The key dialog's boxes, each brought up in the dialog as the stability check left it.
+std::vector<BoundedBox> keyBoxRules(Program& program, ShearKeyDialog& key) {
+    std::vector<BoundedBox> rules = boundedKeyBoxes(key);
+    for (BoundedBox& entry : rules) entry.bringUp = [&program] { showShearKeyDialogAsLeft(program); };
+    return rules;
+}
+
 }  // namespace
 
 std::vector<BoundedBox> dimensionRules(Program& program) {
@@ -60,20 +67,13 @@ std::vector<BoundedBox> dimensionRules(Program& program) {
 std::vector<BoundedBox> keyRules(Program& program) {
     ShearKeyDialog* key = keyDialogInUse(program);
     if (!key || key->txt1.text().empty()) return {};
-    std::vector<BoundedBox> rules = boundedKeyBoxes(*key);
-    for (BoundedBox& entry : rules) entry.bringUp = [&program] { showShearKeyDialogAsLeft(program); };
-    return rules;
+    return keyBoxRules(program, *key);
 }
 
 std::vector<BoundedBox> typedKeyRules(Program& program) {
     ShearKeyDialog* key = keyDialogInUse(program);
     if (!key) return {};
-    std::vector<BoundedBox> rules = boundedKeyBoxes(*key);
-    for (BoundedBox& entry : rules) {
-        entry.applies = !entry.box->text().empty();
-        entry.bringUp = [&program] { showShearKeyDialogAsLeft(program); };
-    }
-    return rules;
+    return givenOnly(keyBoxRules(program, *key));
 }
 
 std::vector<BoundedBox> ownStabilityRules(Program& program) {
