@@ -64,6 +64,16 @@ bool refuseOutOfBounds(plat::Desktop& desktop, const std::vector<BoundedBox>& ta
     return true;
 }
 
+void showScreenAlone(plat::Desktop& desktop, plat::Form& screen) {
+    // The input screens: design conditions, ground shape, dimensions, sections.
+    for (const char* name : {"Form3", "Form23", "Form4", "Form7"})
+        if (plat::Form* other = desktop.find(name); other && other != &screen) other->hide();
+    if (screen.visible()) return;
+    screen.setTop(0);
+    screen.setLeft(0);
+    screen.show();
+}
+
 void bringInSight(const BoundedBox& entry) {
     plat::Form& form = entry.box->form();
     if (form.kind() != plat::FormKind::Dialog || form.isModalOpen()) {

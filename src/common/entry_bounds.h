@@ -103,6 +103,9 @@ bool refuseOutOfBounds(plat::Desktop& desktop, const std::vector<BoundedBox>& ta
 // screen or dialog brought up and the focus put in it, its text selected. False when
 // every box keeps its rules.
 bool refuseFirstBroken(plat::Desktop& desktop, const std::vector<BoundedBox>& rules);
+// Brings an input screen to the front alone, where a refused box of it is corrected: the
+// other input screens hidden, the screen shown at its place.
+void showScreenAlone(plat::Desktop& desktop, plat::Form& screen);
 // Brings the box into sight with the focus in it: its screen to the front, or its dialog
 // opened on it.
 void bringInSight(const BoundedBox& entry);

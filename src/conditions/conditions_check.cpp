@@ -182,13 +182,7 @@ std::vector<BoundedBox> Form3::boundedBoxes() {
     return bounded;
 }
 
-void Form3::bringToFront() {
-    for (const char* later : {"Form7", "Form4", "Form23"})
-        if (plat::Form* screen = program_.find(later)) screen->hide();
-    setTop(0);
-    setLeft(0);
-    show();
-}
+void Form3::bringToFront() { showScreenAlone(program_, *this); }
 
 std::vector<BoundedBox> Form3::formulaRules(const plat::TextBox& result) {
     std::vector<BoundedBox> rules = conditionRules(program_);

@@ -11,15 +11,7 @@
 
 namespace {
 
-void bringSectionsToFront(Program& program) {
-    for (const char* earlier : {"Form3", "Form23", "Form4"})
-        if (plat::Form* screen = program.find(earlier)) screen->hide();
-    Form7& sections = program.form<Form7>();
-    if (sections.visible()) return;
-    sections.setTop(0);
-    sections.setLeft(0);
-    sections.show();
-}
+void bringSectionsToFront(Program& program) { showScreenAlone(program, program.form<Form7>()); }
 
 // A cover of a member the wall has, as the cover dialog holds it: one that the dialog was
 // left with empty takes the rows' covers and is not judged.

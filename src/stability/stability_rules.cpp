@@ -27,16 +27,7 @@ std::function<std::string()> pairRule(const plat::TextBox& self, const plat::Tex
     };
 }
 
-void bringDimensionsToFront(Program& program) {
-    for (const char* later : {"Form7", "Form23"})
-        if (plat::Form* screen = program.find(later)) screen->hide();
-    if (plat::Form* conditions = program.find("Form3"); conditions && conditions->visible()) conditions->hide();
-    Form4& dimensions = program.form<Form4>();
-    if (dimensions.visible()) return;
-    dimensions.setTop(0);
-    dimensions.setLeft(0);
-    dimensions.show();
-}
+void bringDimensionsToFront(Program& program) { showScreenAlone(program, program.form<Form4>()); }
 
 // The key dialog's boxes, each brought up in the dialog as the stability check left it.
 std::vector<BoundedBox> keyBoxRules(Program& program, ShearKeyDialog& key) {
